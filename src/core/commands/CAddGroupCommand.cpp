@@ -1,0 +1,42 @@
+#include "commands/CAddGroupCommand.h"
+
+#include "commands/CAddPersonalToGroupCommand.h"
+#include "document/CAddressDoc.h"
+#include "views/CFriendTreeView.h"
+
+std::string CAddGroupCommand::GetName() const { return "グループの新規作成"; }
+
+std::uint32_t CAddGroupCommand::GetSelection() const {
+    return m_bSelect ? m_pGroup->m_hTreeItem : m_hSelectItem;
+}
+
+void CAddGroupCommand::Do(CAddressDoc& doc) {
+    // The group enters with exactly the members it was built with, each linked by an
+    // undoable sub-command.
+    for (CPersonalData* person : m_pGroup->m_memberList)
+        m_memberList.push_back(person);
+    m_pGroup->m_memberList.RemoveAll();
+    for (CPersonalData* person : m_memberList)
+        m_commands.AddCommand(std::make_unique<CAddPersonalToGroupCommand>(person, m_pGroup));
+    doc.AddGroup(m_pGroup);
+    m_commands.Do(doc);
+}
+
+void CAddGroupCommand::DoTree(CFriendTreeView& tree) {
+    tree.InsertGroupItem(m_pGroup, m_bSelect);
+    m_commands.DoTree(tree);
+}
+
+void CAddGroupCommand::DoList(CFriendListView&) {}
+
+void CAddGroupCommand::Undo(CAddressDoc& doc) {
+    m_commands.Undo(doc);
+    doc.RemoveGroup(*m_pGroup->m_posList);
+}
+
+void CAddGroupCommand::UndoTree(CFriendTreeView& tree) {
+    m_commands.UndoTree(tree);
+    tree.GetTreeCtrl().DeleteItem(m_pGroup->m_hTreeItem);
+}
+
+void CAddGroupCommand::UndoList(CFriendListView&) {}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "commands/CCommand.h"
+#include "commands/CCommandGroup.h"
+
+#include <vector>
+class CPersonalData;
+class CGroup;
+
+// Adds a group with the members it was built with, each linked by its own sub-command.
+class CAddGroupCommand : public CCommand {
+public:
+    CAddGroupCommand(CGroup* group, bool select) : m_pGroup(group), m_bSelect(select) {}
+    std::uint32_t GetSelection() const override;
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CGroup* m_pGroup;
+    std::vector<CPersonalData*> m_memberList;
+    CCommandGroup m_commands;
+    bool m_bSelect;
+};

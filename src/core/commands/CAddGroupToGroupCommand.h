@@ -1,0 +1,26 @@
+#pragma once
+
+#include "commands/CCommand.h"
+#include "commands/CCommandGroup.h"
+
+#include <memory>
+class CPersonalData;
+class CGroup;
+
+// Copies the members of one group into another; groups never nest.
+class CAddGroupToGroupCommand : public CCommand {
+public:
+    CAddGroupToGroupCommand(CGroup* source, CGroup* target) : m_pSource(source), m_pTarget(target) {}
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    std::unique_ptr<CCommandGroup> m_commands; // made when done
+    CGroup* m_pSource;
+    CGroup* m_pTarget;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "commands/CCommand.h"
+#include "commands/CRemoveCommand.h"
+class CPersonalData;
+class CGroup;
+
+// Puts one person into one group: the exact inverse of a removal.
+class CAddPersonalToGroupCommand : public CCommand {
+public:
+    CAddPersonalToGroupCommand(CPersonalData* person, CGroup* group)
+        : m_remove(person, group) {}
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CRemoveCommand m_remove; // done backwards
+};

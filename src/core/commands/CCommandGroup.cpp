@@ -1,0 +1,55 @@
+#include "commands/CCommandGroup.h"
+
+#include "document/CAddressDoc.h"
+
+#include <ranges>
+
+CCommandGroup::~CCommandGroup() {
+    // Parts are destroyed first to last.
+    for (auto& command : m_subCommands)
+        command.reset();
+}
+
+void CCommandGroup::AddCommand(std::unique_ptr<CCommand> command) {
+    m_subCommands.push_back(std::move(command));
+}
+
+std::string CCommandGroup::GetName() const {
+    if (!m_strCommandName.empty())
+        return m_strCommandName;
+    if (m_subCommands.empty())
+        return "コマンドグループ";
+    return m_subCommands.back()->GetName();
+}
+
+void CCommandGroup::Do(CAddressDoc& doc) {
+    for (auto& command : m_subCommands)
+        command->Do(doc);
+    doc.SetModifiedFlag();
+}
+
+void CCommandGroup::DoTree(CFriendTreeView& tree) {
+    for (auto& command : m_subCommands)
+        command->DoTree(tree);
+}
+
+void CCommandGroup::DoList(CFriendListView& list) {
+    for (auto& command : m_subCommands)
+        command->DoList(list);
+}
+
+void CCommandGroup::Undo(CAddressDoc& doc) {
+    for (auto& command : std::views::reverse(m_subCommands))
+        command->Undo(doc);
+    doc.SetModifiedFlag();
+}
+
+void CCommandGroup::UndoTree(CFriendTreeView& tree) {
+    for (auto& command : std::views::reverse(m_subCommands))
+        command->UndoTree(tree);
+}
+
+void CCommandGroup::UndoList(CFriendListView& list) {
+    for (auto& command : std::views::reverse(m_subCommands))
+        command->UndoList(list);
+}

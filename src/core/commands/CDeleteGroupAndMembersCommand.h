@@ -1,0 +1,12 @@
+#pragma once
+
+#include "commands/CCommandGroup.h"
+
+class CGroup;
+
+// Deletes a group and sends every one of its members to the deleted persons.
+class CDeleteGroupAndMembersCommand : public CCommandGroup {
+public:
+    explicit CDeleteGroupAndMembersCommand(CGroup* group);
+    std::string GetName() const override { return "グループまるごと削除"; }
+};

@@ -1,0 +1,39 @@
+#include "commands/CDeleteGroupCommand.h"
+
+#include "commands/CRemoveCommand.h"
+#include "document/CAddressDoc.h"
+#include "views/CFriendTreeView.h"
+
+CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
+    for (CPersonalData* person : group->m_memberList)
+        m_commands.AddCommand(std::make_unique<CRemoveCommand>(person, group));
+}
+
+std::string CDeleteGroupCommand::GetName() const { return "グループの削除"; }
+
+void CDeleteGroupCommand::Do(CAddressDoc& doc) {
+    m_commands.Do(doc);
+    doc.RemoveGroup(*m_pGroup->m_posList);
+}
+
+void CDeleteGroupCommand::DoTree(CFriendTreeView& tree) {
+    if (tree.m_bShowPersonal)
+        m_commands.DoTree(tree);
+    tree.GetTreeCtrl().DeleteItem(m_pGroup->m_hTreeItem);
+}
+
+void CDeleteGroupCommand::DoList(CFriendListView&) {}
+
+void CDeleteGroupCommand::Undo(CAddressDoc& doc) {
+    doc.SetModifiedFlag();
+    doc.AddGroup(m_pGroup);
+    m_commands.Undo(doc);
+}
+
+void CDeleteGroupCommand::UndoTree(CFriendTreeView& tree) {
+    tree.InsertGroupItem(m_pGroup, false);
+    if (tree.m_bShowPersonal)
+        m_commands.UndoTree(tree);
+}
+
+void CDeleteGroupCommand::UndoList(CFriendListView&) {}

@@ -1,0 +1,39 @@
+#include "commands/CDeletePersonalCommand.h"
+
+#include "document/CAddressDoc.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+
+std::string CDeletePersonalCommand::GetName() const { return "個人データの削除"; }
+
+void CDeletePersonalCommand::Do(CAddressDoc& doc) {
+    doc.RemovePerson(*m_pPerson->m_posList);
+    doc.AddDeletedPerson(m_pPerson);
+}
+
+void CDeletePersonalCommand::DoTree(CFriendTreeView& tree) {
+    tree.DeletePersonalItems(m_pPerson);
+    tree.InsertPersonUnderDeleted(m_pPerson);
+}
+
+void CDeletePersonalCommand::DoList(CFriendListView& list) {
+    if (m_pPerson->IsMemberOf(list.GetShownGroup()))
+        list.DeletePersonalRow(m_pPerson);
+}
+
+void CDeletePersonalCommand::Undo(CAddressDoc& doc) {
+    doc.RemoveDeletedPerson(m_pPerson);
+    doc.AddPerson(m_pPerson);
+}
+
+void CDeletePersonalCommand::UndoTree(CFriendTreeView& tree) {
+    tree.DeletePersonalItems(m_pPerson);
+    tree.InsertPersonalItems(m_pPerson);
+}
+
+void CDeletePersonalCommand::UndoList(CFriendListView& list) {
+    if (list.ShowsDeleted())
+        list.DeletePersonalRow(m_pPerson);
+    else if (m_pPerson->IsMemberOf(list.GetShownGroup()))
+        list.InsertPersonalRow(m_pPerson);
+}

@@ -1,0 +1,38 @@
+#include "commands/CModifyPersonalCommand.h"
+
+#include "document/CAddressDoc.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+
+#include <utility>
+
+std::string CModifyPersonalCommand::GetName() const { return "個人データの修正"; }
+
+void CModifyPersonalCommand::Do(CAddressDoc& doc) {
+    doc.RemovePerson(*m_pOld->m_posList);
+    doc.AddPerson(m_pNew);
+}
+
+void CModifyPersonalCommand::DoTree(CFriendTreeView& tree) {
+    tree.DeletePersonalItems(m_pOld);
+    tree.InsertPersonalItems(m_pNew);
+}
+
+void CModifyPersonalCommand::DoList(CFriendListView& list) {
+    if (list.ShowsDeleted())
+        return;
+    if (m_pOld->IsMemberOf(list.GetShownGroup()))
+        list.DeletePersonalRow(m_pOld);
+    if (m_pNew->IsMemberOf(list.GetShownGroup()))
+        list.InsertPersonalRow(m_pNew);
+}
+
+void CModifyPersonalCommand::Undo(CAddressDoc& doc) {
+    doc.RemovePerson(*m_pNew->m_posList);
+    doc.AddPerson(m_pOld);
+    std::swap(m_pOld, m_pNew);
+}
+
+void CModifyPersonalCommand::UndoTree(CFriendTreeView& tree) { DoTree(tree); }
+
+void CModifyPersonalCommand::UndoList(CFriendListView& list) { DoList(list); }

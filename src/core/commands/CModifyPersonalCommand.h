@@ -1,0 +1,24 @@
+#pragma once
+
+#include "commands/CCommand.h"
+
+class CPersonalData;
+class CGroup;
+
+// Replaces a person by its edited copy; the copy goes to the end of the person order.
+class CModifyPersonalCommand : public CCommand {
+public:
+    CModifyPersonalCommand(CPersonalData* oldPerson, CPersonalData* newPerson)
+        : m_pOld(oldPerson), m_pNew(newPerson) {}
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CPersonalData* m_pOld; // always the record that is out of the document
+    CPersonalData* m_pNew;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "commands/CCommand.h"
+
+class CPersonalData;
+class CGroup;
+
+// Takes one person out of one group.
+class CRemoveCommand : public CCommand {
+public:
+    CRemoveCommand(CPersonalData* person, CGroup* group) : m_pPerson(person), m_pGroup(group) {}
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CPersonalData* m_pPerson;
+    CGroup* m_pGroup;
+};

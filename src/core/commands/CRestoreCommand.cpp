@@ -1,0 +1,51 @@
+#include "commands/CRestoreCommand.h"
+
+#include "document/CAddressDoc.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+
+#include <algorithm>
+
+CRestoreCommand::CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted)
+    : m_pCopy(doc.NewPerson(*deleted)), m_pDeleted(deleted) {
+    // Groups deleted since the person was have left the document and are not brought back.
+    std::erase_if(m_pCopy->m_groupList,
+                  [&doc](const CGroup* group) { return !doc.ContainsGroup(group); });
+    m_pCopy->m_treeItems.RemoveAll();
+}
+
+std::string CRestoreCommand::GetName() const { return "削除データの復活"; }
+
+void CRestoreCommand::Do(CAddressDoc& doc) {
+    doc.AddPerson(m_pCopy);
+    doc.RemoveDeletedPerson(m_pDeleted);
+}
+
+void CRestoreCommand::DoTree(CFriendTreeView& tree) {
+    tree.InsertPersonalItems(m_pCopy);
+    tree.DeletePersonalItems(m_pDeleted);
+}
+
+void CRestoreCommand::DoList(CFriendListView& list) {
+    if (list.ShowsDeleted())
+        list.DeletePersonalRow(m_pDeleted);
+    else if (m_pCopy->IsMemberOf(list.GetShownGroup()))
+        list.InsertPersonalRow(m_pCopy);
+}
+
+void CRestoreCommand::Undo(CAddressDoc& doc) {
+    doc.RemovePerson(*m_pCopy->m_posList);
+    doc.AddDeletedPerson(m_pDeleted);
+}
+
+void CRestoreCommand::UndoTree(CFriendTreeView& tree) {
+    tree.DeletePersonalItems(m_pCopy);
+    tree.InsertPersonUnderDeleted(m_pDeleted);
+}
+
+void CRestoreCommand::UndoList(CFriendListView& list) {
+    if (list.ShowsDeleted())
+        list.InsertPersonalRow(m_pDeleted);
+    else if (m_pCopy->IsMemberOf(list.GetShownGroup()))
+        list.DeletePersonalRow(m_pCopy);
+}

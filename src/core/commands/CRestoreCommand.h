@@ -1,0 +1,23 @@
+#pragma once
+
+#include "commands/CCommand.h"
+
+class CPersonalData;
+class CGroup;
+
+// Brings a deleted person back as a copy that belongs only to the groups that still exist.
+class CRestoreCommand : public CCommand {
+public:
+    CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted);
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CPersonalData* m_pCopy;
+    CPersonalData* m_pDeleted;
+};

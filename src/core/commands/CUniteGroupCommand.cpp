@@ -1,0 +1,24 @@
+#include "commands/CUniteGroupCommand.h"
+
+#include "commands/CAddGroupCommand.h"
+#include "commands/CAddGroupToGroupCommand.h"
+#include "commands/CDeleteGroupCommand.h"
+#include "document/CAddressDoc.h"
+
+CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGroup*>& groups,
+                                       std::string name)
+    : m_pNewGroup(doc.NewGroup(std::move(name))) {
+    m_commands.AddCommand(std::make_unique<CAddGroupCommand>(m_pNewGroup, false));
+    for (CGroup* group : groups) {
+        m_commands.AddCommand(std::make_unique<CAddGroupToGroupCommand>(group, m_pNewGroup));
+        m_commands.AddCommand(std::make_unique<CDeleteGroupCommand>(group));
+    }
+}
+
+std::string CUniteGroupCommand::GetName() const { return "グループの統合"; }
+void CUniteGroupCommand::Do(CAddressDoc& doc) { m_commands.Do(doc); }
+void CUniteGroupCommand::DoTree(CFriendTreeView& tree) { m_commands.DoTree(tree); }
+void CUniteGroupCommand::DoList(CFriendListView& list) { m_commands.DoList(list); }
+void CUniteGroupCommand::Undo(CAddressDoc& doc) { m_commands.Undo(doc); }
+void CUniteGroupCommand::UndoTree(CFriendTreeView& tree) { m_commands.UndoTree(tree); }
+void CUniteGroupCommand::UndoList(CFriendListView& list) { m_commands.UndoList(list); }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "commands/CCommand.h"
+#include "commands/CCommandGroup.h"
+
+#include <vector>
+class CPersonalData;
+class CGroup;
+
+// Unites groups into a new one holding every member once, in order of first appearance.
+class CUniteGroupCommand : public CCommand {
+public:
+    CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGroup*>& groups, std::string name);
+    std::string GetName() const override;
+    void Do(CAddressDoc& doc) override;
+    void DoTree(CFriendTreeView& tree) override;
+    void DoList(CFriendListView& list) override;
+    void Undo(CAddressDoc& doc) override;
+    void UndoTree(CFriendTreeView& tree) override;
+    void UndoList(CFriendListView& list) override;
+
+private:
+    CGroup* m_pNewGroup;
+    CCommandGroup m_commands;
+};

@@ -1,0 +1,171 @@
+#include "document/CAddressDoc.h"
+
+#include "commands/CCommand.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* STATUS_READY = "ﾚﾃﾞｨ";
+constexpr const char* UNDO_CAPTION = "元に戻す(&U)";
+constexpr const char* UNDO_SEPARATOR = " － "; // full-width hyphen-minus between spaces
+constexpr const char* UNDO_SHORTCUT = "\tCtrl+Z";
+
+void EraseGroup(std::vector<CGroup*>& groups, const CGroup* group) {
+    const auto it = std::find(groups.begin(), groups.end(), group);
+    if (it != groups.end())
+        groups.erase(it);
+}
+} // namespace
+
+CAddressDoc::CAddressDoc() = default;
+
+CAddressDoc::~CAddressDoc() {
+    // Commands go before the records they refer to.
+    ReleaseCommands();
+}
+
+CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
+    const auto position = m_allPersons.insert(m_allPersons.end(), person);
+    person->m_posList = position;
+    for (CGroup* group : person->m_groupList)
+        group->m_memberList.AddTail(person);
+    SetModifiedFlag();
+    return position;
+}
+
+void CAddressDoc::RemovePerson(CPersonalData::CPosition position) {
+    CPersonalData* person = *position;
+    for (CGroup* group : person->m_groupList)
+        group->m_memberList.Remove(person);
+    m_allPersons.erase(position);
+    person->m_posList.reset();
+    SetModifiedFlag();
+}
+
+CGroup::CPosition CAddressDoc::AddGroup(CGroup* group) {
+    const auto position = m_allGroups.insert(m_allGroups.end(), group);
+    group->m_posList = position;
+    SetModifiedFlag();
+    return position;
+}
+
+void CAddressDoc::RemoveGroup(CGroup::CPosition position) {
+    CGroup* group = *position;
+    for (CPersonalData* person : group->m_memberList)
+        EraseGroup(person->m_groupList, group);
+    m_allGroups.erase(position);
+    group->m_posList.reset();
+    SetModifiedFlag();
+}
+
+bool CAddressDoc::RemovePersonFromGroup(CPersonalData::CPosition person,
+                                        CGroup::CPosition group) {
+    (*group)->m_memberList.Remove(*person);
+    EraseGroup((*person)->m_groupList, *group);
+    SetModifiedFlag();
+    return true;
+}
+
+void CAddressDoc::LinkPersonToGroup(CPersonalData* person, CGroup* group) {
+    person->m_groupList.push_back(group);
+    group->m_memberList.AddTail(person);
+    SetModifiedFlag();
+}
+
+void CAddressDoc::AddDeletedPerson(CPersonalData* person) {
+    person->m_posList = m_deletedPersons.insert(m_deletedPersons.end(), person);
+}
+
+void CAddressDoc::RemoveDeletedPerson(CPersonalData* person) {
+    if (person->m_posList) {
+        m_deletedPersons.erase(*person->m_posList);
+        person->m_posList.reset();
+    }
+}
+
+int CAddressDoc::CountSavedGroups(const CGroupList& groups) {
+    return static_cast<int>(std::count_if(groups.begin(), groups.end(), [](const CGroup* group) {
+        return group->m_nSerial != CGroup::GROUP_TRANSIENT;
+    }));
+}
+
+void CAddressDoc::AddCommand(std::unique_ptr<CCommand> command) {
+    m_undoList.push_back(std::move(command));
+}
+
+void CAddressDoc::ExecuteCommand(std::unique_ptr<CCommand> command) {
+    CCommand* done = command.get();
+    done->Do(*this);
+    AddCommand(std::move(command));
+    UpdateAllViews(nullptr, EHint::CommandDone, {done, nullptr});
+}
+
+void CAddressDoc::OnEditUndo() {
+    if (m_undoList.empty())
+        return; // the menu is disabled then; a stray request does nothing
+    CCommand* command = m_undoList.back().get();
+    command->Undo(*this);
+    UpdateAllViews(nullptr, EHint::CommandUndone, {command, nullptr});
+    m_undoneList.push_back(std::move(m_undoList.back()));
+    m_undoList.pop_back();
+}
+
+std::string CAddressDoc::GetUndoMenuText() const {
+    std::string text = UNDO_CAPTION;
+    if (!m_undoList.empty())
+        text += UNDO_SEPARATOR + m_undoList.back()->GetName();
+    return text + UNDO_SHORTCUT;
+}
+
+const CCommand* CAddressDoc::GetLastCommand() const {
+    return m_undoList.empty() ? nullptr : m_undoList.back().get();
+}
+
+void CAddressDoc::AddView(CDocView* view) { m_views.push_back(view); }
+
+void CAddressDoc::RemoveView(CDocView* view) {
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CAddressDoc::UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object) {
+    for (CDocView* view : m_views) {
+        if (view != sender)
+            view->OnUpdate(sender, hint, object);
+    }
+}
+
+void CAddressDoc::ReleaseCommands() {
+    m_undoList.clear();
+    m_undoneList.clear();
+}
+
+void CAddressDoc::DeleteContents() {
+    ReleaseCommands();
+    m_allPersons.clear();
+    m_deletedPersons.clear();
+    m_allGroups.clear();
+    m_pShownInfo = nullptr;
+    m_store.Clear();
+    UpdateAllViews(nullptr, EHint::Emptied);
+}
+
+void CAddressDoc::OnNewDocument() {
+    DeleteContents();
+    SetModifiedFlag(false);
+}
+
+void CAddressDoc::SetModifiedFlag(bool modified) {
+    if (modified && m_strStatusText != STATUS_READY)
+        SetStatusText(STATUS_READY);
+    m_bModified = modified;
+}
+
+void CAddressDoc::SetStatusText(std::string text) {
+    m_strStatusText = std::move(text);
+    if (m_statusListener)
+        m_statusListener(m_strStatusText);
+}
+
+void CAddressDoc::SetStatusTextListener(std::function<void(const std::string&)> listener) {
+    m_statusListener = std::move(listener);
+}

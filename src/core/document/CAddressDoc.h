@@ -1,0 +1,98 @@
+#pragma once
+
+#include "document/CDocView.h"
+#include "document/CRecordStore.h"
+#include "model/CGroup.h"
+#include "model/CGroupInfo.h"
+#include "model/CPersonalData.h"
+
+#include <functional>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CCommand;
+
+using CPersonList = std::list<CPersonalData*>;
+using CGroupList = std::list<CGroup*>;
+
+// The open address book: live, deleted and grouped persons, the membership operations the
+// commands use, the undo history, the modified flag and the update of all views.
+class CAddressDoc {
+public:
+    CAddressDoc();
+    CAddressDoc(const CAddressDoc&) = delete;
+    CAddressDoc& operator=(const CAddressDoc&) = delete;
+    ~CAddressDoc();
+
+    // Records are made here so that they live exactly as long as the contents.
+    template <typename... Args> CPersonalData* NewPerson(Args&&... args) {
+        return m_store.NewPerson(std::forward<Args>(args)...);
+    }
+    template <typename... Args> CGroup* NewGroup(Args&&... args) {
+        return m_store.NewGroup(std::forward<Args>(args)...);
+    }
+
+    // Membership operations; each marks the document modified.
+    CPersonalData::CPosition AddPerson(CPersonalData* person);
+    void RemovePerson(CPersonalData::CPosition position);
+    CGroup::CPosition AddGroup(CGroup* group);
+    void RemoveGroup(CGroup::CPosition position);
+    bool RemovePersonFromGroup(CPersonalData::CPosition person, CGroup::CPosition group);
+    // Appends each to the other's list; the inverse of RemovePersonFromGroup.
+    void LinkPersonToGroup(CPersonalData* person, CGroup* group);
+    // The deleted persons' list, kept with each record's position up to date.
+    void AddDeletedPerson(CPersonalData* person);
+    void RemoveDeletedPerson(CPersonalData* person);
+
+    static CPersonalData* GetPerson(CPersonalData::CPosition position) { return *position; }
+    static CGroup* GetGroup(CGroup::CPosition position) { return *position; }
+    const CPersonList& GetPersonList() const { return m_allPersons; }
+    const CGroupList& GetGroupList() const { return m_allGroups; }
+    const CPersonList& GetDeletedList() const { return m_deletedPersons; }
+    bool ContainsGroup(const CGroup* group) const { return group->m_posList.has_value(); }
+    static int CountSavedGroups(const CGroupList& groups);
+
+    // The undo history.
+    void AddCommand(std::unique_ptr<CCommand> command);
+    // Does a command, records it and tells the views: every user edit goes through here.
+    void ExecuteCommand(std::unique_ptr<CCommand> command);
+    bool CanUndo() const { return !m_undoList.empty(); }
+    void OnEditUndo();
+    std::string GetUndoMenuText() const;
+    const CCommand* GetLastCommand() const;
+
+    // Views are updated in the order they were added: the group tree first, the person list
+    // second.
+    void AddView(CDocView* view);
+    void RemoveView(CDocView* view);
+    void UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object = {});
+
+    void DeleteContents();
+    void OnNewDocument();
+    void SetModifiedFlag(bool modified = true);
+    bool IsModified() const { return m_bModified; }
+
+    // The status-bar message the document last set ("ﾚﾃﾞｨ" or "保存しました"), UTF-8.
+    const std::string& GetStatusText() const { return m_strStatusText; }
+    void SetStatusText(std::string text);
+    void SetStatusTextListener(std::function<void(const std::string&)> listener);
+
+    // What the person list shows; set by the list whenever it refills.
+    const CGroupInfo* m_pShownInfo = nullptr;
+
+private:
+    void ReleaseCommands();
+
+    std::vector<std::unique_ptr<CCommand>> m_undoList;
+    std::vector<std::unique_ptr<CCommand>> m_undoneList;
+    CPersonList m_allPersons;
+    CGroupList m_allGroups;
+    CPersonList m_deletedPersons;
+    CRecordStore m_store;
+    std::vector<CDocView*> m_views;
+    bool m_bModified = false;
+    std::string m_strStatusText;
+    std::function<void(const std::string&)> m_statusListener;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/CDWordList.h"
+
+#include <array>
+#include <cstdint>
+#include <list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CGroup;
+class CGroupInfo;
+
+// The thirteen texts of a person, in the order the data file stores them.
+enum class EPersonText : std::uint8_t {
+    Name,        // m_strName
+    Address,     // m_strAddress
+    Tel1,        // m_strTel1
+    Zip,         // m_strZip
+    Email1,      // m_strEmail1
+    HomeAddress, // m_strHomeAddress
+    Tel2,        // m_strTel2
+    HomeZip,     // m_strHomeZip
+    Email2,      // m_strEmail2
+    HomeTel,     // m_strHomeTel
+    Memo,        // m_strMemo
+    Initial,     // m_strInitial
+    HomePage,    // m_strHomePage
+};
+
+// One entry of the address book. Persons have no identifier: the document, groups, views and
+// commands all hold the same record by pointer, and the file knows them only by their order.
+// The texts are CP932 bytes kept in one buffer, so that 100,000 persons cost little memory.
+class CPersonalData {
+public:
+    static constexpr int SEX_MALE = 0;
+    static constexpr int SEX_FEMALE = 1;
+    static constexpr int SEX_NONE = 2;
+    static constexpr int TEXT_COUNT = 13;
+
+    using CPosition = std::list<CPersonalData*>::iterator;
+
+    CPersonalData();
+    // All texts in file order, as the loader reads them.
+    CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex);
+    // A copy shares the group pointers and tree items but sits in no list.
+    CPersonalData(const CPersonalData& other);
+    CPersonalData& operator=(const CPersonalData&) = delete;
+    ~CPersonalData() = default;
+
+    std::string_view GetText(EPersonText text) const;
+    void SetText(EPersonText text, std::string_view value);
+
+    // Field numbers 0-10 of the field table; the memo shows only its first line.
+    std::string GetFieldText(int field) const;
+    std::string GetFieldFullText(int field) const;
+    std::string ReplaceField(int field, std::string_view text);
+
+    // The person list orders by reading: the kana initial, or the name when it has none.
+    std::string_view GetSortKey() const;
+
+    bool IsMemberOf(const CGroup* group) const;
+    bool IsShownIn(const CGroupInfo& info) const;
+
+    int m_nSex = SEX_NONE;
+    std::optional<CPosition> m_posList;
+    std::vector<CGroup*> m_groupList;
+    CDWordList m_treeItems;
+
+private:
+    std::size_t Begin(EPersonText text) const;
+
+    std::string m_texts;
+    std::array<std::uint32_t, TEXT_COUNT> m_ends{};
+};

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "document/CDocView.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+class CAddressDoc;
+class CCommand;
+class CGroup;
+class CGroupInfo;
+class CPersonalData;
+class CProfile;
+class CUserInterface;
+
+// Told when rows change, so that a Qt item model can present them. Row edits during one
+// notification are bracketed by a reset: the rows are re-sorted at its end anyway.
+class CListControlObserver {
+public:
+    virtual ~CListControlObserver() = default;
+    virtual void OnAboutToReset() = 0;
+    virtual void OnReset() = 0;
+    virtual void OnRowChanged(int row) = 0;
+};
+
+// The person list without pixels: one row per shown person, kept sorted by reading, the
+// selection, the column layout and the person-level commands with their enabling rules.
+class CFriendListView : public CDocView {
+public:
+    static constexpr int COLUMN_COUNT = 11;
+
+    CFriendListView(CAddressDoc& doc, CUserInterface& ui);
+    ~CFriendListView() override;
+    CFriendListView(const CFriendListView&) = delete;
+    CFriendListView& operator=(const CFriendListView&) = delete;
+
+    void SetObserver(CListControlObserver* observer) { m_observer = observer; }
+    void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+
+    // Operations the commands use.
+    int InsertPersonalRow(CPersonalData* person);
+    bool DeletePersonalRow(CPersonalData* person);
+    void UpdatePersonalRow(CPersonalData* person);
+    CGroup* GetShownGroup() const;
+    const CGroupInfo* GetGroupInfo() const { return m_pGroupInfo; }
+    bool ShowsDeleted() const;
+
+    int GetRowCount() const { return static_cast<int>(m_rows.size()); }
+    CPersonalData* GetRowPerson(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
+    int FindRow(const CPersonalData* person) const;
+
+    // The selection, which the window reports as the user changes it.
+    void SetSelectedRows(const std::vector<int>& rows);
+    void SelectAll();
+    bool IsSelected(const CPersonalData* person) const { return m_selected.count(person) != 0; }
+    int GetSelectedCount() const { return static_cast<int>(m_selected.size()); }
+    std::vector<CPersonalData*> GetSelectedPersons() const;
+
+    // The view's commands and their enabling rules.
+    bool CanDelete() const;
+    bool CanRemoveFromGroup() const;
+    bool CanModify() const;
+    bool CanRestore() const;
+    bool CanWriteMail() const { return GetSelectedCount() > 0; }
+    void OnDelete();
+    void OnRemoveFromGroup();
+    void OnRestore();
+
+    // The column last clicked, as a field number; -1 for none.
+    int m_nClickedColumn = -1;
+    int m_nEditRow = 0;
+    int m_nEditColumn = 0;
+    bool m_bEditByDblClk = true;
+
+    // Column layout: the field shown at each display position, and each field's width.
+    const std::array<int, COLUMN_COUNT>& GetColumnOrder() const { return m_columnOrder; }
+    const std::array<int, COLUMN_COUNT>& GetColumnWidths() const { return m_columnWidths; }
+    void SetColumnOrder(const std::array<int, COLUMN_COUNT>& order);
+    void SetColumnWidth(int field, int width);
+    void ResetColumns();
+    std::uint32_t GetTextColor() const { return m_textColor; }
+    std::uint32_t GetBackgroundColor() const { return m_backgroundColor; }
+    void SetColors(std::uint32_t text, std::uint32_t background);
+    bool UsesFlatScrollBars() const { return m_bFlatScrollBars; }
+    void LoadSettings(const CProfile& profile);
+    void SaveSettings(CProfile& profile) const;
+
+private:
+    void Refill(const CSelectionHint& selection);
+    void ApplyCommand(CCommand& command, bool undo);
+    void BeginUpdate();
+    void EndUpdate();
+    void Sort();
+    void Execute(std::unique_ptr<CCommand> command);
+    static bool IsValidOrder(const std::array<int, COLUMN_COUNT>& order);
+
+    CAddressDoc& m_doc;
+    CUserInterface& m_ui;
+    CListControlObserver* m_observer = nullptr;
+    const CGroupInfo* m_pGroupInfo = nullptr;
+    std::vector<CPersonalData*> m_rows;
+    // Where each person's row is; rebuilt by every sort, kept right by every row edit.
+    std::unordered_map<const CPersonalData*, std::size_t> m_rowOf;
+    std::unordered_set<const CPersonalData*> m_selected;
+    bool m_bSorted = true;
+    std::array<int, COLUMN_COUNT> m_columnOrder{};
+    std::array<int, COLUMN_COUNT> m_columnWidths{};
+    std::uint32_t m_textColor = 0;
+    std::uint32_t m_backgroundColor = 0xFFFFFF;
+    bool m_bFlatScrollBars = false;
+};

@@ -1,0 +1,362 @@
+#include "views/CFriendTreeView.h"
+
+#include "commands/CCommand.h"
+#include "commands/CDeleteGroupAndMembersCommand.h"
+#include "commands/CDeleteGroupCommand.h"
+#include "commands/CDeletePersonalCommand.h"
+#include "commands/CRemoveCommand.h"
+#include "commands/CRestoreCommand.h"
+#include "document/CAddressDoc.h"
+#include "settings/CProfile.h"
+#include "ui/CUserInterface.h"
+
+namespace {
+// Item texts are record texts and so CP932: "全体" and "削除済み".
+constexpr const char* ROOT_TEXT = "\x91\x53\x91\xcc";
+constexpr const char* DELETED_TEXT = "\x8d\xed\x8f\x9c\x8d\xcf\x82\xdd";
+
+constexpr int IMAGE_GROUP = 0;
+constexpr int IMAGE_GROUP_OPEN = 1;
+constexpr int IMAGE_PERSON = 2;
+constexpr int IMAGE_DELETED = 4;
+constexpr int IMAGE_DELETED_OPEN = 5;
+
+constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
+constexpr const char* NOT_IN_GROUP = "選択されたデータはどのグループにも属していません";
+constexpr const char* DELETE_WITH_MEMBERS_QUESTION =
+    "グループとその所属員が削除されますが、よろしいですか？";
+} // namespace
+
+CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
+    m_tree.SetSelectionHandler([this] { OnSelectionChanged(); });
+    m_doc.AddView(this);
+}
+
+CFriendTreeView::~CFriendTreeView() { m_doc.RemoveView(this); }
+
+void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) {
+    if (sender == this)
+        return;
+    switch (hint) {
+    case EHint::Emptied:
+        Reset();
+        break;
+    case EHint::CommandDone:
+    case EHint::CommandUndone:
+        if (object.command)
+            ApplyCommand(*object.command, hint == EHint::CommandUndone);
+        break;
+    case EHint::BulkAdded:
+        if (object.command)
+            object.command->DoTree(*this);
+        break;
+    case EHint::BulkComplete:
+        CollapseAll();
+        break;
+    default:
+        break;
+    }
+}
+
+void CFriendTreeView::Reset() {
+    m_tree.DeleteAllItems();
+    m_hRootItem = InsertTreeItem(TVI_NONE, ETreeItemKind::Group, ROOT_TEXT, {}, false,
+                                 ETreeInsert::Sort);
+    m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder, DELETED_TEXT, {},
+                                    false, ETreeInsert::Last);
+    m_hCurrentItem = NO_CURRENT_ITEM;
+    m_tree.SelectItem(m_hRootItem);
+}
+
+void CFriendTreeView::ApplyCommand(CCommand& command, bool undo) {
+    const HTREEITEM shown = GetShownItem();
+    command.SetSelection(shown != TVI_NONE ? shown : m_hRootItem);
+    if (undo)
+        command.UndoTree(*this);
+    else
+        command.DoTree(*this);
+    // The command's own tree step may have deleted the item that was current.
+    const HTREEITEM selection = command.GetSelection();
+    m_tree.SelectItem(m_tree.Exists(selection) ? selection : m_hRootItem);
+}
+
+HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
+                                          CTreeItemData data, bool select, ETreeInsert where) {
+    if (kind == ETreeItemKind::Person && !m_bShowPersonal)
+        return TVI_NONE;
+    const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
+    const int image = 2 * static_cast<int>(kind);
+    const HTREEITEM item = m_tree.InsertItem(parent, std::move(text), image, image + 1, data, where);
+    // A parent that receives its first child is left collapsed, with its expand button.
+    if (firstChild) {
+        m_tree.SetExpanded(parent, false);
+        m_tree.SetExpandedOnce(parent, true);
+    }
+    if (select)
+        m_tree.SelectItem(item);
+    return item;
+}
+
+void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
+    if (!m_bShowPersonal)
+        return;
+    const std::string name(person->GetText(EPersonText::Name));
+    const auto insertUnder = [&](HTREEITEM parent) {
+        const HTREEITEM item = InsertTreeItem(parent, ETreeItemKind::Person, name,
+                                              {nullptr, person}, false, ETreeInsert::Sort);
+        if (item != TVI_NONE)
+            person->m_treeItems.AddTail(item);
+    };
+    if (person->m_groupList.empty()) {
+        insertUnder(m_hRootItem);
+        return;
+    }
+    for (const CGroup* group : person->m_groupList)
+        insertUnder(group->m_hTreeItem);
+}
+
+void CFriendTreeView::InsertPersonUnderDeleted(CPersonalData* person) {
+    const HTREEITEM item =
+        InsertTreeItem(m_hDeletedItem, ETreeItemKind::Person,
+                       std::string(person->GetText(EPersonText::Name)), {nullptr, person}, false,
+                       ETreeInsert::Sort);
+    if (item != TVI_NONE)
+        person->m_treeItems.AddTail(item);
+}
+
+void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
+    for (const HTREEITEM item : person->m_treeItems) {
+        if (item != TVI_NONE)
+            m_tree.DeleteItem(item);
+    }
+    person->m_treeItems.RemoveAll();
+}
+
+void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
+    group->m_hTreeItem = InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName,
+                                        {group, nullptr}, select, ETreeInsert::Sort);
+}
+
+bool CFriendTreeView::IsPersonItem(HTREEITEM item) const {
+    return m_tree.Exists(item) && m_tree.Get(item).image == IMAGE_PERSON;
+}
+
+bool CFriendTreeView::IsGroupItem(HTREEITEM item) const {
+    return m_tree.Exists(item) && m_tree.Get(item).image == IMAGE_GROUP && item != m_hRootItem &&
+           item != m_hDeletedItem;
+}
+
+HTREEITEM CFriendTreeView::GetShownItem() const {
+    const HTREEITEM caret = m_tree.GetCaret();
+    return IsPersonItem(caret) ? m_tree.GetParent(caret) : caret;
+}
+
+void CFriendTreeView::SelectShownItem() {
+    const HTREEITEM shown = GetShownItem();
+    if (shown != TVI_NONE)
+        m_tree.SelectItem(shown);
+}
+
+void CFriendTreeView::RestorePlainImages(HTREEITEM item) {
+    if (item == NO_CURRENT_ITEM || !m_tree.Exists(item))
+        return;
+    if (item == m_hDeletedItem)
+        m_tree.SetItemImage(item, IMAGE_DELETED, IMAGE_DELETED_OPEN);
+    else
+        m_tree.SetItemImage(item, IMAGE_GROUP, IMAGE_GROUP_OPEN);
+}
+
+void CFriendTreeView::OnSelectionChanged() {
+    const HTREEITEM shown = GetShownItem();
+    if (shown != m_hCurrentItem)
+        NotifySelection();
+    RestorePlainImages(m_hCurrentItem);
+    // The group looks open while one of its persons is selected.
+    if (IsPersonItem(m_tree.GetCaret()) && m_tree.Exists(shown)) {
+        if (shown == m_hDeletedItem)
+            m_tree.SetItemImage(shown, IMAGE_DELETED_OPEN, IMAGE_DELETED);
+        else
+            m_tree.SetItemImage(shown, IMAGE_GROUP_OPEN, IMAGE_GROUP);
+    }
+    m_hCurrentItem = shown;
+}
+
+void CFriendTreeView::NotifySelection() {
+    const HTREEITEM shown = GetShownItem();
+    CSelectionHint selection;
+    selection.info = &m_groupInfo;
+    if (shown == m_hRootItem) {
+        m_groupInfo.SetAll();
+        selection.persons.assign(m_doc.GetPersonList().begin(), m_doc.GetPersonList().end());
+    } else if (shown == m_hDeletedItem) {
+        m_groupInfo.SetDeleted();
+        selection.persons.assign(m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end());
+    } else if (m_tree.Exists(shown) && m_tree.Get(shown).data.group) {
+        CGroup* group = m_tree.Get(shown).data.group;
+        m_groupInfo.SetGroup(group);
+        selection.persons.assign(group->m_memberList.begin(), group->m_memberList.end());
+    }
+    m_doc.UpdateAllViews(this, EHint::SelectionChanged, {nullptr, &selection});
+}
+
+void CFriendTreeView::ShowPersons() {
+    for (CPersonalData* person : m_doc.GetPersonList())
+        InsertPersonalItems(person);
+    for (CPersonalData* person : m_doc.GetDeletedList())
+        InsertPersonUnderDeleted(person);
+}
+
+void CFriendTreeView::HidePersons() {
+    const std::vector<HTREEITEM> children = m_tree.GetChildren(m_hRootItem);
+    for (const HTREEITEM child : children) {
+        if (IsGroupItem(child) || (m_tree.Exists(child) && m_tree.Get(child).data.group))
+            m_tree.DeleteChildren(child);
+        else
+            m_tree.DeleteItem(child);
+    }
+    m_tree.DeleteChildren(m_hDeletedItem);
+    for (CPersonalData* person : m_doc.GetPersonList())
+        person->m_treeItems.RemoveAll();
+    for (CPersonalData* person : m_doc.GetDeletedList())
+        person->m_treeItems.RemoveAll();
+}
+
+void CFriendTreeView::ToggleShowPersonal() {
+    m_bShowPersonal = !m_bShowPersonal;
+    if (m_bShowPersonal)
+        ShowPersons();
+    else
+        HidePersons();
+}
+
+void CFriendTreeView::CollapseAll() {
+    for (const HTREEITEM child : m_tree.GetChildren(m_hRootItem)) {
+        m_tree.SetExpanded(child, false);
+        m_tree.SetExpandedOnce(child, true);
+    }
+    m_tree.SetExpanded(m_hRootItem, true);
+    if (m_tree.GetCaret() == m_hRootItem)
+        NotifySelection();
+    else
+        m_tree.SelectItem(m_hRootItem);
+}
+
+bool CFriendTreeView::CanDelete() const {
+    const HTREEITEM caret = m_tree.GetCaret();
+    return m_tree.Exists(caret) && caret != m_hRootItem && caret != m_hDeletedItem &&
+           m_tree.GetParent(caret) != m_hDeletedItem;
+}
+
+bool CFriendTreeView::CanRemoveFromGroup() const {
+    const HTREEITEM caret = m_tree.GetCaret();
+    const HTREEITEM parent = m_tree.GetParent(caret);
+    return m_tree.Exists(caret) && !IsGroupItem(caret) && caret != m_hRootItem &&
+           caret != m_hDeletedItem && parent != m_hRootItem && parent != m_hDeletedItem &&
+           parent != TVI_NONE;
+}
+
+bool CFriendTreeView::CanRestore() const {
+    const HTREEITEM caret = m_tree.GetCaret();
+    return m_tree.Exists(caret) && m_tree.GetParent(caret) == m_hDeletedItem;
+}
+
+bool CFriendTreeView::CanDeleteGroupAndMembers() const { return IsGroupItem(m_tree.GetCaret()); }
+
+void CFriendTreeView::Execute(std::unique_ptr<CCommand> command) {
+    m_doc.ExecuteCommand(std::move(command));
+}
+
+void CFriendTreeView::OnDelete() {
+    const HTREEITEM caret = m_tree.GetCaret();
+    if (!CanDelete())
+        return;
+    if (m_ui.MessageBox(DELETE_QUESTION, EMessageButtons::YesNo, EMessageIcon::Question) !=
+        EMessageResult::Yes)
+        return;
+    const CTreeItemData data = m_tree.Get(caret).data;
+    if (IsGroupItem(caret) && data.group)
+        Execute(std::make_unique<CDeleteGroupCommand>(data.group));
+    else if (data.person)
+        Execute(std::make_unique<CDeletePersonalCommand>(data.person));
+}
+
+void CFriendTreeView::OnRemoveFromGroup() {
+    const HTREEITEM caret = m_tree.GetCaret();
+    if (!m_tree.Exists(caret) || caret == m_hRootItem || IsGroupItem(caret))
+        return;
+    if (m_tree.GetParent(caret) == m_hRootItem) {
+        m_ui.MessageBox(NOT_IN_GROUP, EMessageButtons::Ok, EMessageIcon::Warning);
+        return;
+    }
+    if (!CanRemoveFromGroup())
+        return;
+    CPersonalData* person = m_tree.Get(caret).data.person;
+    CGroup* group = m_tree.Get(m_tree.GetParent(caret)).data.group;
+    if (person && group)
+        Execute(std::make_unique<CRemoveCommand>(person, group));
+}
+
+void CFriendTreeView::OnRestore() {
+    if (!CanRestore())
+        return;
+    CPersonalData* person = m_tree.Get(m_tree.GetCaret()).data.person;
+    if (person)
+        Execute(std::make_unique<CRestoreCommand>(m_doc, person));
+}
+
+void CFriendTreeView::OnDeleteGroupAndMembers() {
+    if (!CanDeleteGroupAndMembers())
+        return;
+    CGroup* group = m_tree.Get(m_tree.GetCaret()).data.group;
+    if (m_ui.MessageBox(DELETE_WITH_MEMBERS_QUESTION, EMessageButtons::YesNo,
+                        EMessageIcon::Question) != EMessageResult::Yes)
+        return;
+    Execute(std::make_unique<CDeleteGroupAndMembersCommand>(group));
+}
+
+std::vector<CPersonalData*> CFriendTreeView::GetCaretPersons() const {
+    const HTREEITEM caret = m_tree.GetCaret();
+    if (!m_tree.Exists(caret))
+        return {};
+    if (caret == m_hRootItem)
+        return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
+    if (caret == m_hDeletedItem)
+        return {m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end()};
+    const CTreeItemData& data = m_tree.Get(caret).data;
+    if (data.person)
+        return {data.person};
+    if (data.group)
+        return {data.group->m_memberList.begin(), data.group->m_memberList.end()};
+    return {};
+}
+
+CFriendTreeView::CContextState CFriendTreeView::GetContextState(HTREEITEM hit) const {
+    CContextState state;
+    if (!m_tree.Exists(hit))
+        return state;
+    const HTREEITEM parent = m_tree.GetParent(hit);
+    state.remove = IsPersonItem(hit) && parent != m_hRootItem && parent != m_hDeletedItem;
+    state.deleteItem = hit != m_hRootItem && hit != m_hDeletedItem && parent != m_hDeletedItem;
+    state.modify = state.deleteItem;
+    state.restore = parent == m_hDeletedItem;
+    return state;
+}
+
+void CFriendTreeView::LoadSettings(const CProfile& profile) {
+    m_bIndent = profile.GetProfileInt("Tree", "noindent", 0) == 0;
+    m_bShowPersonal = profile.GetProfileInt("Tree", "expand", 1) == 1;
+    m_textColor = static_cast<std::uint32_t>(profile.GetProfileInt("TreeColor", "text", 0));
+    m_backgroundColor =
+        static_cast<std::uint32_t>(profile.GetProfileInt("TreeColor", "background", 0xFFFFFF));
+}
+
+void CFriendTreeView::SaveSettings(CProfile& profile) const {
+    profile.WriteProfileInt("Tree", "expand", m_bShowPersonal ? 1 : 0);
+    profile.WriteProfileInt("TreeColor", "text", static_cast<int>(m_textColor));
+    profile.WriteProfileInt("TreeColor", "background", static_cast<int>(m_backgroundColor));
+}
+
+void CFriendTreeView::SetColors(std::uint32_t text, std::uint32_t background) {
+    m_textColor = text;
+    m_backgroundColor = background;
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "document/CDocView.h"
+#include "model/CGroupInfo.h"
+#include "views/CTreeControl.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CAddressDoc;
+class CCommand;
+class CProfile;
+class CUserInterface;
+
+// The kind an item is inserted as; its images are 2k and 2k + 1.
+enum class ETreeItemKind : int { Group = 0, Person = 1, DeletedFolder = 2 };
+
+// The group tree without pixels: "全体" with the groups under it, optionally their persons,
+// and "削除済み". Commands patch its items; selecting an item tells the person list what to show.
+class CFriendTreeView : public CDocView {
+public:
+    static constexpr HTREEITEM NO_CURRENT_ITEM = 0xFFFFFFFFu;
+
+    CFriendTreeView(CAddressDoc& doc, CUserInterface& ui);
+    ~CFriendTreeView() override;
+    CFriendTreeView(const CFriendTreeView&) = delete;
+    CFriendTreeView& operator=(const CFriendTreeView&) = delete;
+
+    void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+
+    // Operations the commands use.
+    HTREEITEM InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
+                             CTreeItemData data, bool select, ETreeInsert where);
+    void InsertPersonalItems(CPersonalData* person);
+    void InsertPersonUnderDeleted(CPersonalData* person);
+    void DeletePersonalItems(CPersonalData* person);
+    void InsertGroupItem(CGroup* group, bool select);
+    CTreeControl& GetTreeCtrl() { return m_tree; }
+    const CTreeControl& GetTreeCtrl() const { return m_tree; }
+
+    // Item kinds, read from an item's current normal image.
+    bool IsPersonItem(HTREEITEM item) const;
+    bool IsGroupItem(HTREEITEM item) const;
+    HTREEITEM GetShownItem() const;
+
+    void SelectShownItem();
+    void ToggleShowPersonal();
+    void NotifySelection();
+
+    // The view's commands and their enabling rules.
+    bool CanDelete() const;
+    bool CanRemoveFromGroup() const;
+    bool CanModify() const { return CanDelete(); }
+    bool CanRestore() const;
+    bool CanDeleteGroupAndMembers() const;
+    void OnDelete();
+    void OnRemoveFromGroup();
+    void OnRestore();
+    void OnDeleteGroupAndMembers();
+    // The persons a command on the caret works on: one person, all, the deleted or a group's.
+    std::vector<CPersonalData*> GetCaretPersons() const;
+
+    // Which entries of the context menu stay enabled for the item under the pointer.
+    struct CContextState {
+        bool remove = false;
+        bool deleteItem = false;
+        bool modify = false;
+        bool restore = false;
+    };
+    CContextState GetContextState(HTREEITEM hit) const;
+
+    void LoadSettings(const CProfile& profile);
+    void SaveSettings(CProfile& profile) const;
+    bool HasIndent() const { return m_bIndent; }
+    std::uint32_t GetTextColor() const { return m_textColor; }
+    std::uint32_t GetBackgroundColor() const { return m_backgroundColor; }
+    void SetColors(std::uint32_t text, std::uint32_t background);
+
+    CGroupInfo m_groupInfo;
+    bool m_bShowPersonal = false;
+    HTREEITEM m_hRootItem = TVI_NONE;
+    HTREEITEM m_hDeletedItem = TVI_NONE;
+    HTREEITEM m_hCurrentItem = TVI_NONE;
+
+private:
+    void Reset();
+    void ApplyCommand(CCommand& command, bool undo);
+    void OnSelectionChanged();
+    void CollapseAll();
+    void HidePersons();
+    void ShowPersons();
+    void RestorePlainImages(HTREEITEM item);
+    void Execute(std::unique_ptr<CCommand> command);
+
+    CAddressDoc& m_doc;
+    CUserInterface& m_ui;
+    CTreeControl m_tree;
+    bool m_bIndent = true;
+    std::uint32_t m_textColor = 0;
+    std::uint32_t m_backgroundColor = 0xFFFFFF;
+};

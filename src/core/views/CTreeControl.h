@@ -1,0 +1,94 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CGroup;
+class CPersonalData;
+
+using HTREEITEM = std::uint32_t; // 0 is no item
+constexpr HTREEITEM TVI_NONE = 0;
+
+enum class ETreeInsert { Sort, Last };
+
+// What an item stands for; the root and the deleted folder carry neither.
+struct CTreeItemData {
+    CGroup* group = nullptr;
+    CPersonalData* person = nullptr;
+};
+
+// Told of every change, so that a Qt item model can present the items.
+class CTreeControlObserver {
+public:
+    virtual ~CTreeControlObserver() = default;
+    virtual void OnAboutToInsert(HTREEITEM parent, int row) = 0;
+    virtual void OnInserted(HTREEITEM item) = 0;
+    virtual void OnAboutToRemove(HTREEITEM item, int row) = 0;
+    virtual void OnRemoved(HTREEITEM item) = 0;
+    virtual void OnChanged(HTREEITEM item) = 0;
+    virtual void OnAboutToReset() = 0;
+    virtual void OnReset() = 0;
+    virtual void OnCaretChanged(HTREEITEM item) = 0;
+    virtual void OnExpandChanged(HTREEITEM item, bool expanded) = 0;
+};
+
+// The group tree's items as plain data: handles, parents, ordered children, texts, images,
+// expansion and the caret. Handles are never reused, so a stale handle is simply not an item.
+class CTreeControl {
+public:
+    struct CItem {
+        HTREEITEM parent = TVI_NONE;
+        std::vector<HTREEITEM> children;
+        std::string text; // CP932
+        int image = 0;
+        int selectedImage = 0;
+        bool expanded = false;
+        bool expandedOnce = false;
+        CTreeItemData data;
+    };
+
+    void SetObserver(CTreeControlObserver* observer) { m_observer = observer; }
+    // Called whenever the caret moved, the way the control reports a selection change.
+    void SetSelectionHandler(std::function<void()> handler);
+
+    HTREEITEM InsertItem(HTREEITEM parent, std::string text, int image, int selectedImage,
+                         CTreeItemData data, ETreeInsert where);
+    // Deletes the item with everything under it; a deleted caret moves to a neighbour.
+    bool DeleteItem(HTREEITEM item);
+    void DeleteChildren(HTREEITEM item);
+    void DeleteAllItems();
+
+    bool Exists(HTREEITEM item) const { return item != TVI_NONE && m_items.count(item) != 0; }
+    const CItem& Get(HTREEITEM item) const { return m_items.at(item); }
+    HTREEITEM GetParent(HTREEITEM item) const;
+    const std::vector<HTREEITEM>& GetChildren(HTREEITEM item) const;
+    const std::vector<HTREEITEM>& GetTopItems() const { return m_topItems; }
+    int GetRow(HTREEITEM item) const;
+    std::size_t GetCount() const { return m_items.size(); }
+
+    void SetItemText(HTREEITEM item, std::string text);
+    void SetItemImage(HTREEITEM item, int image, int selectedImage);
+    void SetExpanded(HTREEITEM item, bool expanded);
+    void SetExpandedOnce(HTREEITEM item, bool once);
+
+    HTREEITEM GetCaret() const { return m_caret; }
+    // Moves the caret and reports the change; selecting the caret again reports nothing.
+    void SelectItem(HTREEITEM item);
+
+private:
+    std::vector<HTREEITEM>& ChildrenOf(HTREEITEM parent);
+    std::size_t SortedPosition(const std::vector<HTREEITEM>& siblings,
+                               const std::string& text) const;
+    void Forget(HTREEITEM item);
+    HTREEITEM CaretAfterDeleting(HTREEITEM item) const;
+
+    std::unordered_map<HTREEITEM, CItem> m_items;
+    std::vector<HTREEITEM> m_topItems;
+    HTREEITEM m_nextHandle = 1;
+    HTREEITEM m_caret = TVI_NONE;
+    CTreeControlObserver* m_observer = nullptr;
+    std::function<void()> m_selectionHandler;
+};
