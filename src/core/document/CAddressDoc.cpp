@@ -1,6 +1,8 @@
 #include "document/CAddressDoc.h"
 
 #include "commands/CCommand.h"
+#include "ui/CCmdUI.h"
+#include "ui/CommandIds.h"
 
 #include <algorithm>
 
@@ -168,4 +170,18 @@ void CAddressDoc::SetStatusText(std::string text) {
 
 void CAddressDoc::SetStatusTextListener(std::function<void(const std::string&)> listener) {
     m_statusListener = std::move(listener);
+}
+
+bool CAddressDoc::HasCommand(int id) const { return id == ID_EDIT_UNDO; }
+
+void CAddressDoc::OnUpdateCommand(int id, CCmdUI& ui) {
+    if (id == ID_EDIT_UNDO) {
+        ui.Enable(CanUndo());
+        ui.SetText(GetUndoMenuText());
+    }
+}
+
+void CAddressDoc::OnCommand(int id) {
+    if (id == ID_EDIT_UNDO)
+        OnEditUndo();
 }

@@ -5,6 +5,7 @@
 #include "model/CGroup.h"
 #include "model/CGroupInfo.h"
 #include "model/CPersonalData.h"
+#include "ui/CCommandTarget.h"
 
 #include <functional>
 #include <list>
@@ -19,12 +20,16 @@ using CGroupList = std::list<CGroup*>;
 
 // The open address book: live, deleted and grouped persons, the membership operations the
 // commands use, the undo history, the modified flag and the update of all views.
-class CAddressDoc {
+class CAddressDoc : public CCommandTarget {
 public:
     CAddressDoc();
     CAddressDoc(const CAddressDoc&) = delete;
     CAddressDoc& operator=(const CAddressDoc&) = delete;
-    ~CAddressDoc();
+    ~CAddressDoc() override;
+
+    bool HasCommand(int id) const override;
+    void OnUpdateCommand(int id, CCmdUI& ui) override;
+    void OnCommand(int id) override;
 
     // Records are made here so that they live exactly as long as the contents.
     template <typename... Args> CPersonalData* NewPerson(Args&&... args) {

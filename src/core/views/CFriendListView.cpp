@@ -8,7 +8,9 @@
 #include "model/CFieldTable.h"
 #include "settings/CProfile.h"
 #include "text/CCp932.h"
+#include "ui/CCmdUI.h"
 #include "ui/CUserInterface.h"
+#include "ui/CommandIds.h"
 
 #include <algorithm>
 #include <string>
@@ -143,7 +145,11 @@ void CFriendListView::SetSelectedRows(const std::vector<int>& rows) {
     }
 }
 
-void CFriendListView::SelectAll() { m_selected.insert(m_rows.begin(), m_rows.end()); }
+void CFriendListView::SelectAll() {
+    m_selected.insert(m_rows.begin(), m_rows.end());
+    if (m_observer)
+        m_observer->OnSelectionChanged();
+}
 
 std::vector<CPersonalData*> CFriendListView::GetSelectedPersons() const {
     std::vector<CPersonalData*> persons;
@@ -225,6 +231,8 @@ void CFriendListView::ResetColumns() {
         m_columnOrder[static_cast<std::size_t>(i)] = i;
         m_columnWidths[static_cast<std::size_t>(i)] = CFieldTable::GetDefaultWidth(i);
     }
+    if (m_observer)
+        m_observer->OnColumnsChanged();
 }
 
 void CFriendListView::SetColors(std::uint32_t text, std::uint32_t background) {
@@ -258,4 +266,61 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     profile.WriteProfileInt("ListColor", "text", static_cast<int>(m_textColor));
     profile.WriteProfileInt("ListColor", "background", static_cast<int>(m_backgroundColor));
     profile.WriteProfileInt("CellEdit", "byDblclk", m_bEditByDblClk ? 1 : 0);
+}
+
+bool CFriendListView::HasCommand(int id) const {
+    switch (id) {
+    case ID_DELETE:
+    case ID_REMOVE_FROM_GROUP:
+    case ID_RESTORE:
+    case ID_SELECT_ALL:
+    case ID_RESET_COLUMNS:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CFriendListView::OnUpdateCommand(int id, CCmdUI& ui) {
+    switch (id) {
+    case ID_DELETE:
+        ui.Enable(CanDelete());
+        break;
+    case ID_REMOVE_FROM_GROUP:
+        ui.Enable(CanRemoveFromGroup());
+        break;
+    case ID_RESTORE:
+        ui.Enable(CanRestore());
+        break;
+    case ID_MODIFY:
+        // A modify started from the toolbar focuses no particular field.
+        if (ui.IsFromToolbar())
+            m_nClickedColumn = -1;
+        ui.Enable(CanModify());
+        break;
+    default:
+        break;
+    }
+}
+
+void CFriendListView::OnCommand(int id) {
+    switch (id) {
+    case ID_DELETE:
+        OnDelete();
+        break;
+    case ID_REMOVE_FROM_GROUP:
+        OnRemoveFromGroup();
+        break;
+    case ID_RESTORE:
+        OnRestore();
+        break;
+    case ID_SELECT_ALL:
+        SelectAll();
+        break;
+    case ID_RESET_COLUMNS:
+        ResetColumns();
+        break;
+    default:
+        break;
+    }
 }

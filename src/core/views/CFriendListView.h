@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CDocView.h"
+#include "ui/CCommandTarget.h"
 
 #include <array>
 #include <cstdint>
@@ -25,11 +26,15 @@ public:
     virtual void OnAboutToReset() = 0;
     virtual void OnReset() = 0;
     virtual void OnRowChanged(int row) = 0;
+    // The selection changed from core (select all), not from the window.
+    virtual void OnSelectionChanged() = 0;
+    // The column layout changed from core (reset the columns).
+    virtual void OnColumnsChanged() = 0;
 };
 
 // The person list without pixels: one row per shown person, kept sorted by reading, the
 // selection, the column layout and the person-level commands with their enabling rules.
-class CFriendListView : public CDocView {
+class CFriendListView : public CDocView, public CCommandTarget {
 public:
     static constexpr int COLUMN_COUNT = 11;
 
@@ -40,6 +45,10 @@ public:
 
     void SetObserver(CListControlObserver* observer) { m_observer = observer; }
     void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+
+    bool HasCommand(int id) const override;
+    void OnUpdateCommand(int id, CCmdUI& ui) override;
+    void OnCommand(int id) override;
 
     // Operations the commands use.
     int InsertPersonalRow(CPersonalData* person);

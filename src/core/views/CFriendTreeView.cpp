@@ -8,7 +8,9 @@
 #include "commands/CRestoreCommand.h"
 #include "document/CAddressDoc.h"
 #include "settings/CProfile.h"
+#include "ui/CCmdUI.h"
 #include "ui/CUserInterface.h"
+#include "ui/CommandIds.h"
 
 namespace {
 // Item texts are record texts and so CP932: "全体" and "削除済み".
@@ -359,4 +361,60 @@ void CFriendTreeView::SaveSettings(CProfile& profile) const {
 void CFriendTreeView::SetColors(std::uint32_t text, std::uint32_t background) {
     m_textColor = text;
     m_backgroundColor = background;
+}
+
+bool CFriendTreeView::HasCommand(int id) const {
+    switch (id) {
+    case ID_DELETE:
+    case ID_REMOVE_FROM_GROUP:
+    case ID_RESTORE:
+    case ID_DELETE_GROUP_AND_MEMBERS:
+        return true;
+    case ID_SELECT_ALL:
+        return static_cast<bool>(m_selectAll);
+    default:
+        return false;
+    }
+}
+
+void CFriendTreeView::OnUpdateCommand(int id, CCmdUI& ui) {
+    switch (id) {
+    case ID_DELETE:
+        ui.Enable(CanDelete());
+        break;
+    case ID_REMOVE_FROM_GROUP:
+        ui.Enable(CanRemoveFromGroup());
+        break;
+    case ID_RESTORE:
+        ui.Enable(CanRestore());
+        break;
+    case ID_DELETE_GROUP_AND_MEMBERS:
+        ui.Enable(CanDeleteGroupAndMembers());
+        break;
+    default:
+        break;
+    }
+}
+
+void CFriendTreeView::OnCommand(int id) {
+    switch (id) {
+    case ID_DELETE:
+        OnDelete();
+        break;
+    case ID_REMOVE_FROM_GROUP:
+        OnRemoveFromGroup();
+        break;
+    case ID_RESTORE:
+        OnRestore();
+        break;
+    case ID_DELETE_GROUP_AND_MEMBERS:
+        OnDeleteGroupAndMembers();
+        break;
+    case ID_SELECT_ALL:
+        if (m_selectAll)
+            m_selectAll();
+        break;
+    default:
+        break;
+    }
 }

@@ -2,9 +2,11 @@
 
 #include "document/CDocView.h"
 #include "model/CGroupInfo.h"
+#include "ui/CCommandTarget.h"
 #include "views/CTreeControl.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,7 +21,7 @@ enum class ETreeItemKind : int { Group = 0, Person = 1, DeletedFolder = 2 };
 
 // The group tree without pixels: "全体" with the groups under it, optionally their persons,
 // and "削除済み". Commands patch its items; selecting an item tells the person list what to show.
-class CFriendTreeView : public CDocView {
+class CFriendTreeView : public CDocView, public CCommandTarget {
 public:
     static constexpr HTREEITEM NO_CURRENT_ITEM = 0xFFFFFFFFu;
 
@@ -29,6 +31,12 @@ public:
     CFriendTreeView& operator=(const CFriendTreeView&) = delete;
 
     void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+
+    bool HasCommand(int id) const override;
+    void OnUpdateCommand(int id, CCmdUI& ui) override;
+    void OnCommand(int id) override;
+    // Select all belongs to the frame, which makes the person list active first.
+    void SetSelectAllHandler(std::function<void()> handler) { m_selectAll = std::move(handler); }
 
     // Operations the commands use.
     HTREEITEM InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
@@ -97,6 +105,7 @@ private:
     CAddressDoc& m_doc;
     CUserInterface& m_ui;
     CTreeControl m_tree;
+    std::function<void()> m_selectAll;
     bool m_bIndent = true;
     std::uint32_t m_textColor = 0;
     std::uint32_t m_backgroundColor = 0xFFFFFF;
