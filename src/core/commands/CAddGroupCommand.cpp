@@ -4,7 +4,9 @@
 #include "document/CAddressDoc.h"
 #include "views/CFriendTreeView.h"
 
-std::string CAddGroupCommand::GetName() const { return "グループの新規作成"; }
+std::string CAddGroupCommand::GetName() const {
+    return "グループの新規作成";
+}
 
 std::uint32_t CAddGroupCommand::GetSelection() const {
     return m_bSelect ? m_pGroup->m_hTreeItem : m_hSelectItem;

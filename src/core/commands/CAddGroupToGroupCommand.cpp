@@ -3,7 +3,9 @@
 #include "commands/CAddPersonalToGroupCommand.h"
 #include "document/CAddressDoc.h"
 
-std::string CAddGroupToGroupCommand::GetName() const { return "グループに追加"; }
+std::string CAddGroupToGroupCommand::GetName() const {
+    return "グループに追加";
+}
 
 void CAddGroupToGroupCommand::Do(CAddressDoc& doc) {
     m_commands = std::make_unique<CCommandGroup>();
@@ -14,8 +16,18 @@ void CAddGroupToGroupCommand::Do(CAddressDoc& doc) {
     m_commands->Do(doc);
 }
 
-void CAddGroupToGroupCommand::DoTree(CFriendTreeView& tree) { m_commands->DoTree(tree); }
-void CAddGroupToGroupCommand::DoList(CFriendListView& list) { m_commands->DoList(list); }
-void CAddGroupToGroupCommand::Undo(CAddressDoc& doc) { m_commands->Undo(doc); }
-void CAddGroupToGroupCommand::UndoTree(CFriendTreeView& tree) { m_commands->UndoTree(tree); }
-void CAddGroupToGroupCommand::UndoList(CFriendListView& list) { m_commands->UndoList(list); }
+void CAddGroupToGroupCommand::DoTree(CFriendTreeView& tree) {
+    m_commands->DoTree(tree);
+}
+void CAddGroupToGroupCommand::DoList(CFriendListView& list) {
+    m_commands->DoList(list);
+}
+void CAddGroupToGroupCommand::Undo(CAddressDoc& doc) {
+    m_commands->Undo(doc);
+}
+void CAddGroupToGroupCommand::UndoTree(CFriendTreeView& tree) {
+    m_commands->UndoTree(tree);
+}
+void CAddGroupToGroupCommand::UndoList(CFriendListView& list) {
+    m_commands->UndoList(list);
+}

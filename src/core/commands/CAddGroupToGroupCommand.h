@@ -10,7 +10,8 @@ class CGroup;
 // Copies the members of one group into another; groups never nest.
 class CAddGroupToGroupCommand : public CCommand {
 public:
-    CAddGroupToGroupCommand(CGroup* source, CGroup* target) : m_pSource(source), m_pTarget(target) {}
+    CAddGroupToGroupCommand(CGroup* source, CGroup* target)
+        : m_pSource(source), m_pTarget(target) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
     void DoTree(CFriendTreeView& tree) override;

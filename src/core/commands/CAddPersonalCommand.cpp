@@ -4,20 +4,30 @@
 #include "views/CFriendListView.h"
 #include "views/CFriendTreeView.h"
 
-std::string CAddPersonalCommand::GetName() const { return "個人データの新規作成"; }
+std::string CAddPersonalCommand::GetName() const {
+    return "個人データの新規作成";
+}
 
-void CAddPersonalCommand::Do(CAddressDoc& doc) { doc.AddPerson(m_pPerson); }
+void CAddPersonalCommand::Do(CAddressDoc& doc) {
+    doc.AddPerson(m_pPerson);
+}
 
-void CAddPersonalCommand::DoTree(CFriendTreeView& tree) { tree.InsertPersonalItems(m_pPerson); }
+void CAddPersonalCommand::DoTree(CFriendTreeView& tree) {
+    tree.InsertPersonalItems(m_pPerson);
+}
 
 void CAddPersonalCommand::DoList(CFriendListView& list) {
     if (list.GetGroupInfo() && m_pPerson->IsShownIn(*list.GetGroupInfo()))
         list.InsertPersonalRow(m_pPerson);
 }
 
-void CAddPersonalCommand::Undo(CAddressDoc& doc) { doc.RemovePerson(*m_pPerson->m_posList); }
+void CAddPersonalCommand::Undo(CAddressDoc& doc) {
+    doc.RemovePerson(*m_pPerson->m_posList);
+}
 
-void CAddPersonalCommand::UndoTree(CFriendTreeView& tree) { tree.DeletePersonalItems(m_pPerson); }
+void CAddPersonalCommand::UndoTree(CFriendTreeView& tree) {
+    tree.DeletePersonalItems(m_pPerson);
+}
 
 void CAddPersonalCommand::UndoList(CFriendListView& list) {
     if (m_pPerson->IsMemberOf(list.GetShownGroup()))

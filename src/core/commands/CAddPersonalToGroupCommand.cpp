@@ -1,9 +1,23 @@
 #include "commands/CAddPersonalToGroupCommand.h"
 
-std::string CAddPersonalToGroupCommand::GetName() const { return "グループに追加"; }
-void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) { m_remove.Undo(doc); }
-void CAddPersonalToGroupCommand::DoTree(CFriendTreeView& tree) { m_remove.UndoTree(tree); }
-void CAddPersonalToGroupCommand::DoList(CFriendListView& list) { m_remove.UndoList(list); }
-void CAddPersonalToGroupCommand::Undo(CAddressDoc& doc) { m_remove.Do(doc); }
-void CAddPersonalToGroupCommand::UndoTree(CFriendTreeView& tree) { m_remove.DoTree(tree); }
-void CAddPersonalToGroupCommand::UndoList(CFriendListView& list) { m_remove.DoList(list); }
+std::string CAddPersonalToGroupCommand::GetName() const {
+    return "グループに追加";
+}
+void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) {
+    m_remove.Undo(doc);
+}
+void CAddPersonalToGroupCommand::DoTree(CFriendTreeView& tree) {
+    m_remove.UndoTree(tree);
+}
+void CAddPersonalToGroupCommand::DoList(CFriendListView& list) {
+    m_remove.UndoList(list);
+}
+void CAddPersonalToGroupCommand::Undo(CAddressDoc& doc) {
+    m_remove.Do(doc);
+}
+void CAddPersonalToGroupCommand::UndoTree(CFriendTreeView& tree) {
+    m_remove.DoTree(tree);
+}
+void CAddPersonalToGroupCommand::UndoList(CFriendListView& list) {
+    m_remove.DoList(list);
+}

@@ -8,8 +8,7 @@ class CGroup;
 // Puts one person into one group: the exact inverse of a removal.
 class CAddPersonalToGroupCommand : public CCommand {
 public:
-    CAddPersonalToGroupCommand(CPersonalData* person, CGroup* group)
-        : m_remove(person, group) {}
+    CAddPersonalToGroupCommand(CPersonalData* person, CGroup* group) : m_remove(person, group) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
     void DoTree(CFriendTreeView& tree) override;

@@ -9,7 +9,9 @@ CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
         m_commands.AddCommand(std::make_unique<CRemoveCommand>(person, group));
 }
 
-std::string CDeleteGroupCommand::GetName() const { return "グループの削除"; }
+std::string CDeleteGroupCommand::GetName() const {
+    return "グループの削除";
+}
 
 void CDeleteGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);

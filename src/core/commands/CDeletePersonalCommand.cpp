@@ -4,7 +4,9 @@
 #include "views/CFriendListView.h"
 #include "views/CFriendTreeView.h"
 
-std::string CDeletePersonalCommand::GetName() const { return "個人データの削除"; }
+std::string CDeletePersonalCommand::GetName() const {
+    return "個人データの削除";
+}
 
 void CDeletePersonalCommand::Do(CAddressDoc& doc) {
     doc.RemovePerson(*m_pPerson->m_posList);

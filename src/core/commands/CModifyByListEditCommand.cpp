@@ -5,7 +5,9 @@
 #include "views/CFriendListView.h"
 #include "views/CFriendTreeView.h"
 
-std::string CModifyByListEditCommand::GetName() const { return "修正（セル編集）"; }
+std::string CModifyByListEditCommand::GetName() const {
+    return "修正（セル編集）";
+}
 
 void CModifyByListEditCommand::Exchange(CAddressDoc& doc) {
     m_strText = m_pPerson->ReplaceField(m_nField, m_strText);
@@ -26,9 +28,21 @@ void CModifyByListEditCommand::ShowField(CFriendListView& list) const {
         list.UpdatePersonalRow(m_pPerson);
 }
 
-void CModifyByListEditCommand::Do(CAddressDoc& doc) { Exchange(doc); }
-void CModifyByListEditCommand::DoTree(CFriendTreeView& tree) { ShowField(tree); }
-void CModifyByListEditCommand::DoList(CFriendListView& list) { ShowField(list); }
-void CModifyByListEditCommand::Undo(CAddressDoc& doc) { Exchange(doc); }
-void CModifyByListEditCommand::UndoTree(CFriendTreeView& tree) { ShowField(tree); }
-void CModifyByListEditCommand::UndoList(CFriendListView& list) { ShowField(list); }
+void CModifyByListEditCommand::Do(CAddressDoc& doc) {
+    Exchange(doc);
+}
+void CModifyByListEditCommand::DoTree(CFriendTreeView& tree) {
+    ShowField(tree);
+}
+void CModifyByListEditCommand::DoList(CFriendListView& list) {
+    ShowField(list);
+}
+void CModifyByListEditCommand::Undo(CAddressDoc& doc) {
+    Exchange(doc);
+}
+void CModifyByListEditCommand::UndoTree(CFriendTreeView& tree) {
+    ShowField(tree);
+}
+void CModifyByListEditCommand::UndoList(CFriendListView& list) {
+    ShowField(list);
+}

@@ -8,10 +8,24 @@ CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
     m_commands.AddCommand(std::make_unique<CDeleteGroupCommand>(oldGroup));
 }
 
-std::string CModifyGroupCommand::GetName() const { return "グループの修正"; }
-void CModifyGroupCommand::Do(CAddressDoc& doc) { m_commands.Do(doc); }
-void CModifyGroupCommand::DoTree(CFriendTreeView& tree) { m_commands.DoTree(tree); }
-void CModifyGroupCommand::DoList(CFriendListView& list) { m_commands.DoList(list); }
-void CModifyGroupCommand::Undo(CAddressDoc& doc) { m_commands.Undo(doc); }
-void CModifyGroupCommand::UndoTree(CFriendTreeView& tree) { m_commands.UndoTree(tree); }
-void CModifyGroupCommand::UndoList(CFriendListView& list) { m_commands.UndoList(list); }
+std::string CModifyGroupCommand::GetName() const {
+    return "グループの修正";
+}
+void CModifyGroupCommand::Do(CAddressDoc& doc) {
+    m_commands.Do(doc);
+}
+void CModifyGroupCommand::DoTree(CFriendTreeView& tree) {
+    m_commands.DoTree(tree);
+}
+void CModifyGroupCommand::DoList(CFriendListView& list) {
+    m_commands.DoList(list);
+}
+void CModifyGroupCommand::Undo(CAddressDoc& doc) {
+    m_commands.Undo(doc);
+}
+void CModifyGroupCommand::UndoTree(CFriendTreeView& tree) {
+    m_commands.UndoTree(tree);
+}
+void CModifyGroupCommand::UndoList(CFriendListView& list) {
+    m_commands.UndoList(list);
+}

@@ -6,7 +6,9 @@
 
 #include <utility>
 
-std::string CModifyPersonalCommand::GetName() const { return "個人データの修正"; }
+std::string CModifyPersonalCommand::GetName() const {
+    return "個人データの修正";
+}
 
 void CModifyPersonalCommand::Do(CAddressDoc& doc) {
     doc.RemovePerson(*m_pOld->m_posList);
@@ -33,6 +35,10 @@ void CModifyPersonalCommand::Undo(CAddressDoc& doc) {
     std::swap(m_pOld, m_pNew);
 }
 
-void CModifyPersonalCommand::UndoTree(CFriendTreeView& tree) { DoTree(tree); }
+void CModifyPersonalCommand::UndoTree(CFriendTreeView& tree) {
+    DoTree(tree);
+}
 
-void CModifyPersonalCommand::UndoList(CFriendListView& list) { DoList(list); }
+void CModifyPersonalCommand::UndoList(CFriendListView& list) {
+    DoList(list);
+}

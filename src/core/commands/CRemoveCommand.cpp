@@ -4,7 +4,9 @@
 #include "views/CFriendListView.h"
 #include "views/CFriendTreeView.h"
 
-std::string CRemoveCommand::GetName() const { return "グループから外す"; }
+std::string CRemoveCommand::GetName() const {
+    return "グループから外す";
+}
 
 void CRemoveCommand::Do(CAddressDoc& doc) {
     doc.RemovePersonFromGroup(*m_pPerson->m_posList, *m_pGroup->m_posList);
@@ -37,7 +39,9 @@ void CRemoveCommand::DoList(CFriendListView& list) {
         list.DeletePersonalRow(m_pPerson);
 }
 
-void CRemoveCommand::Undo(CAddressDoc& doc) { doc.LinkPersonToGroup(m_pPerson, m_pGroup); }
+void CRemoveCommand::Undo(CAddressDoc& doc) {
+    doc.LinkPersonToGroup(m_pPerson, m_pGroup);
+}
 
 void CRemoveCommand::UndoTree(CFriendTreeView& tree) {
     if (!tree.m_bShowPersonal)
@@ -48,10 +52,9 @@ void CRemoveCommand::UndoTree(CFriendTreeView& tree) {
         control.DeleteItem(m_pPerson->m_treeItems.GetHead());
         m_pPerson->m_treeItems.RemoveAll();
     }
-    const HTREEITEM item = tree.InsertTreeItem(
-        m_pGroup->m_hTreeItem, ETreeItemKind::Person,
-        std::string(m_pPerson->GetText(EPersonText::Name)), {nullptr, m_pPerson}, false,
-        ETreeInsert::Sort);
+    const HTREEITEM item = tree.InsertTreeItem(m_pGroup->m_hTreeItem, ETreeItemKind::Person,
+                                               std::string(m_pPerson->GetText(EPersonText::Name)),
+                                               {nullptr, m_pPerson}, false, ETreeInsert::Sort);
     if (item != TVI_NONE)
         m_pPerson->m_treeItems.AddTail(item);
 }

@@ -14,7 +14,9 @@ CRestoreCommand::CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted)
     m_pCopy->m_treeItems.RemoveAll();
 }
 
-std::string CRestoreCommand::GetName() const { return "削除データの復活"; }
+std::string CRestoreCommand::GetName() const {
+    return "削除データの復活";
+}
 
 void CRestoreCommand::Do(CAddressDoc& doc) {
     doc.AddPerson(m_pCopy);

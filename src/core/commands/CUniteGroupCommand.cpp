@@ -15,10 +15,24 @@ CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGrou
     }
 }
 
-std::string CUniteGroupCommand::GetName() const { return "グループの統合"; }
-void CUniteGroupCommand::Do(CAddressDoc& doc) { m_commands.Do(doc); }
-void CUniteGroupCommand::DoTree(CFriendTreeView& tree) { m_commands.DoTree(tree); }
-void CUniteGroupCommand::DoList(CFriendListView& list) { m_commands.DoList(list); }
-void CUniteGroupCommand::Undo(CAddressDoc& doc) { m_commands.Undo(doc); }
-void CUniteGroupCommand::UndoTree(CFriendTreeView& tree) { m_commands.UndoTree(tree); }
-void CUniteGroupCommand::UndoList(CFriendListView& list) { m_commands.UndoList(list); }
+std::string CUniteGroupCommand::GetName() const {
+    return "グループの統合";
+}
+void CUniteGroupCommand::Do(CAddressDoc& doc) {
+    m_commands.Do(doc);
+}
+void CUniteGroupCommand::DoTree(CFriendTreeView& tree) {
+    m_commands.DoTree(tree);
+}
+void CUniteGroupCommand::DoList(CFriendListView& list) {
+    m_commands.DoList(list);
+}
+void CUniteGroupCommand::Undo(CAddressDoc& doc) {
+    m_commands.Undo(doc);
+}
+void CUniteGroupCommand::UndoTree(CFriendTreeView& tree) {
+    m_commands.UndoTree(tree);
+}
+void CUniteGroupCommand::UndoList(CFriendListView& list) {
+    m_commands.UndoList(list);
+}

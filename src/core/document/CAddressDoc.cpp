@@ -60,8 +60,7 @@ void CAddressDoc::RemoveGroup(CGroup::CPosition position) {
     SetModifiedFlag();
 }
 
-bool CAddressDoc::RemovePersonFromGroup(CPersonalData::CPosition person,
-                                        CGroup::CPosition group) {
+bool CAddressDoc::RemovePersonFromGroup(CPersonalData::CPosition person, CGroup::CPosition group) {
     (*group)->m_memberList.Remove(*person);
     EraseGroup((*person)->m_groupList, *group);
     SetModifiedFlag();
@@ -123,7 +122,9 @@ const CCommand* CAddressDoc::GetLastCommand() const {
     return m_undoList.empty() ? nullptr : m_undoList.back().get();
 }
 
-void CAddressDoc::AddView(CDocView* view) { m_views.push_back(view); }
+void CAddressDoc::AddView(CDocView* view) {
+    m_views.push_back(view);
+}
 
 void CAddressDoc::RemoveView(CDocView* view) {
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
@@ -172,7 +173,9 @@ void CAddressDoc::SetStatusTextListener(std::function<void(const std::string&)> 
     m_statusListener = std::move(listener);
 }
 
-bool CAddressDoc::HasCommand(int id) const { return id == ID_EDIT_UNDO; }
+bool CAddressDoc::HasCommand(int id) const {
+    return id == ID_EDIT_UNDO;
+}
 
 void CAddressDoc::OnUpdateCommand(int id, CCmdUI& ui) {
     if (id == ID_EDIT_UNDO) {

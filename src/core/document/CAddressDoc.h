@@ -14,6 +14,7 @@
 #include <vector>
 
 class CCommand;
+class CRecordEditor;
 
 using CPersonList = std::list<CPersonalData*>;
 using CGroupList = std::list<CGroup*>;
@@ -84,6 +85,9 @@ public:
     void SetStatusText(std::string text);
     void SetStatusTextListener(std::function<void(const std::string&)> listener);
 
+    void SetRecordEditor(CRecordEditor* editor) { m_pEditor = editor; }
+    CRecordEditor* GetRecordEditor() const { return m_pEditor; }
+
     // What the person list shows; set by the list whenever it refills.
     const CGroupInfo* m_pShownInfo = nullptr;
 
@@ -100,4 +104,5 @@ private:
     bool m_bModified = false;
     std::string m_strStatusText;
     std::function<void(const std::string&)> m_statusListener;
+    CRecordEditor* m_pEditor = nullptr;
 };

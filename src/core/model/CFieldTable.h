@@ -7,7 +7,7 @@
 // addresses them by number and takes labels and default column widths from here.
 class CFieldTable {
 public:
-    static constexpr int FIELD_COUNT = 12;   // entries of the table, home page included
+    static constexpr int FIELD_COUNT = 12;    // entries of the table, home page included
     static constexpr int WORKING_FIELDS = 11; // numbers 0-10 are shown, mapped and searched
     static constexpr int FIELD_NAME = 0;
     static constexpr int FIELD_ZIP = 1;

@@ -10,10 +10,10 @@
 namespace {
 EPersonText TextOfField(int field) {
     static constexpr std::array<EPersonText, CFieldTable::FIELD_COUNT> texts = {
-        EPersonText::Name,   EPersonText::Zip,         EPersonText::Address,
-        EPersonText::Tel1,   EPersonText::Tel2,        EPersonText::Email1,
-        EPersonText::Email2, EPersonText::HomeZip,     EPersonText::HomeAddress,
-        EPersonText::HomeTel, EPersonText::Memo,       EPersonText::HomePage};
+        EPersonText::Name,    EPersonText::Zip,     EPersonText::Address,
+        EPersonText::Tel1,    EPersonText::Tel2,    EPersonText::Email1,
+        EPersonText::Email2,  EPersonText::HomeZip, EPersonText::HomeAddress,
+        EPersonText::HomeTel, EPersonText::Memo,    EPersonText::HomePage};
     if (field < 0 || field >= CFieldTable::FIELD_COUNT)
         throw std::out_of_range("field number");
     return texts[static_cast<std::size_t>(field)];
@@ -53,8 +53,7 @@ std::size_t CPersonalData::Begin(EPersonText text) const {
 
 std::string_view CPersonalData::GetText(EPersonText text) const {
     const std::size_t begin = Begin(text);
-    return std::string_view(m_texts).substr(begin,
-                                            m_ends[static_cast<std::size_t>(text)] - begin);
+    return std::string_view(m_texts).substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
 }
 
 void CPersonalData::SetText(EPersonText text, std::string_view value) {
@@ -98,6 +97,5 @@ bool CPersonalData::IsShownIn(const CGroupInfo& info) const {
         return true;
     if (info.IsDeleted())
         return false;
-    return std::find(m_groupList.begin(), m_groupList.end(), info.GetGroup()) !=
-           m_groupList.end();
+    return std::find(m_groupList.begin(), m_groupList.end(), info.GetGroup()) != m_groupList.end();
 }

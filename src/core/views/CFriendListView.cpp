@@ -9,6 +9,7 @@
 #include "settings/CProfile.h"
 #include "text/CCp932.h"
 #include "ui/CCmdUI.h"
+#include "ui/CRecordEditor.h"
 #include "ui/CUserInterface.h"
 #include "ui/CommandIds.h"
 
@@ -18,7 +19,9 @@
 namespace {
 constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
 
-std::string ColumnSection(int index) { return "Column" + std::to_string(index); }
+std::string ColumnSection(int index) {
+    return "Column" + std::to_string(index);
+}
 } // namespace
 
 CFriendListView::CFriendListView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
@@ -26,7 +29,9 @@ CFriendListView::CFriendListView(CAddressDoc& doc, CUserInterface& ui) : m_doc(d
     m_doc.AddView(this);
 }
 
-CFriendListView::~CFriendListView() { m_doc.RemoveView(this); }
+CFriendListView::~CFriendListView() {
+    m_doc.RemoveView(this);
+}
 
 void CFriendListView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) {
     if (sender == this)
@@ -135,7 +140,9 @@ CGroup* CFriendListView::GetShownGroup() const {
     return m_pGroupInfo ? (m_pGroupInfo->IsGroup() ? m_pGroupInfo->GetGroup() : nullptr) : nullptr;
 }
 
-bool CFriendListView::ShowsDeleted() const { return m_pGroupInfo && m_pGroupInfo->IsDeleted(); }
+bool CFriendListView::ShowsDeleted() const {
+    return m_pGroupInfo && m_pGroupInfo->IsDeleted();
+}
 
 void CFriendListView::SetSelectedRows(const std::vector<int>& rows) {
     m_selected.clear();
@@ -161,15 +168,21 @@ std::vector<CPersonalData*> CFriendListView::GetSelectedPersons() const {
     return persons;
 }
 
-bool CFriendListView::CanDelete() const { return GetSelectedCount() > 0 && !ShowsDeleted(); }
+bool CFriendListView::CanDelete() const {
+    return GetSelectedCount() > 0 && !ShowsDeleted();
+}
 
 bool CFriendListView::CanRemoveFromGroup() const {
     return GetSelectedCount() > 0 && GetShownGroup() != nullptr;
 }
 
-bool CFriendListView::CanModify() const { return GetSelectedCount() == 1 && !ShowsDeleted(); }
+bool CFriendListView::CanModify() const {
+    return GetSelectedCount() == 1 && !ShowsDeleted();
+}
 
-bool CFriendListView::CanRestore() const { return GetSelectedCount() > 0 && ShowsDeleted(); }
+bool CFriendListView::CanRestore() const {
+    return GetSelectedCount() > 0 && ShowsDeleted();
+}
 
 void CFriendListView::Execute(std::unique_ptr<CCommand> command) {
     m_doc.ExecuteCommand(std::move(command));
@@ -195,6 +208,13 @@ void CFriendListView::OnRemoveFromGroup() {
     for (CPersonalData* person : GetSelectedPersons())
         commands->AddCommand(std::make_unique<CRemoveCommand>(person, group));
     Execute(std::move(commands));
+}
+
+void CFriendListView::OnModify() {
+    CRecordEditor* editor = m_doc.GetRecordEditor();
+    const std::vector<CPersonalData*> selected = GetSelectedPersons();
+    if (editor && CanModify() && !selected.empty())
+        editor->EditPerson(selected.front(), m_nClickedColumn);
 }
 
 void CFriendListView::OnRestore() {
@@ -246,8 +266,7 @@ void CFriendListView::LoadSettings(const CProfile& profile) {
     for (int i = 0; i < COLUMN_COUNT; ++i) {
         const std::string section = ColumnSection(i);
         order[static_cast<std::size_t>(i)] = profile.GetProfileInt(section, "dataNo", i);
-        SetColumnWidth(i,
-                       profile.GetProfileInt(section, "width", CFieldTable::GetDefaultWidth(i)));
+        SetColumnWidth(i, profile.GetProfileInt(section, "width", CFieldTable::GetDefaultWidth(i)));
     }
     // A damaged order would lose columns; the field order serves instead.
     SetColumnOrder(order);
@@ -276,6 +295,8 @@ bool CFriendListView::HasCommand(int id) const {
     case ID_SELECT_ALL:
     case ID_RESET_COLUMNS:
         return true;
+    case ID_MODIFY:
+        return m_doc.GetRecordEditor() != nullptr;
     default:
         return false;
     }
@@ -319,6 +340,9 @@ void CFriendListView::OnCommand(int id) {
         break;
     case ID_RESET_COLUMNS:
         ResetColumns();
+        break;
+    case ID_MODIFY:
+        OnModify();
         break;
     default:
         break;

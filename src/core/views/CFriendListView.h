@@ -78,6 +78,7 @@ public:
     void OnDelete();
     void OnRemoveFromGroup();
     void OnRestore();
+    void OnModify();
 
     // The column last clicked, as a field number; -1 for none.
     int m_nClickedColumn = -1;

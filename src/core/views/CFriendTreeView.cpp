@@ -9,6 +9,7 @@
 #include "document/CAddressDoc.h"
 #include "settings/CProfile.h"
 #include "ui/CCmdUI.h"
+#include "ui/CRecordEditor.h"
 #include "ui/CUserInterface.h"
 #include "ui/CommandIds.h"
 
@@ -34,7 +35,9 @@ CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(d
     m_doc.AddView(this);
 }
 
-CFriendTreeView::~CFriendTreeView() { m_doc.RemoveView(this); }
+CFriendTreeView::~CFriendTreeView() {
+    m_doc.RemoveView(this);
+}
 
 void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) {
     if (sender == this)
@@ -62,10 +65,10 @@ void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
 
 void CFriendTreeView::Reset() {
     m_tree.DeleteAllItems();
-    m_hRootItem = InsertTreeItem(TVI_NONE, ETreeItemKind::Group, ROOT_TEXT, {}, false,
-                                 ETreeInsert::Sort);
-    m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder, DELETED_TEXT, {},
-                                    false, ETreeInsert::Last);
+    m_hRootItem =
+        InsertTreeItem(TVI_NONE, ETreeItemKind::Group, ROOT_TEXT, {}, false, ETreeInsert::Sort);
+    m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder, DELETED_TEXT, {}, false,
+                                    ETreeInsert::Last);
     m_hCurrentItem = NO_CURRENT_ITEM;
     m_tree.SelectItem(m_hRootItem);
 }
@@ -88,7 +91,8 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, 
         return TVI_NONE;
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
     const int image = 2 * static_cast<int>(kind);
-    const HTREEITEM item = m_tree.InsertItem(parent, std::move(text), image, image + 1, data, where);
+    const HTREEITEM item =
+        m_tree.InsertItem(parent, std::move(text), image, image + 1, data, where);
     // A parent that receives its first child is left collapsed, with its expand button.
     if (firstChild) {
         m_tree.SetExpanded(parent, false);
@@ -118,10 +122,9 @@ void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
 }
 
 void CFriendTreeView::InsertPersonUnderDeleted(CPersonalData* person) {
-    const HTREEITEM item =
-        InsertTreeItem(m_hDeletedItem, ETreeItemKind::Person,
-                       std::string(person->GetText(EPersonText::Name)), {nullptr, person}, false,
-                       ETreeInsert::Sort);
+    const HTREEITEM item = InsertTreeItem(m_hDeletedItem, ETreeItemKind::Person,
+                                          std::string(person->GetText(EPersonText::Name)),
+                                          {nullptr, person}, false, ETreeInsert::Sort);
     if (item != TVI_NONE)
         person->m_treeItems.AddTail(item);
 }
@@ -262,7 +265,9 @@ bool CFriendTreeView::CanRestore() const {
     return m_tree.Exists(caret) && m_tree.GetParent(caret) == m_hDeletedItem;
 }
 
-bool CFriendTreeView::CanDeleteGroupAndMembers() const { return IsGroupItem(m_tree.GetCaret()); }
+bool CFriendTreeView::CanDeleteGroupAndMembers() const {
+    return IsGroupItem(m_tree.GetCaret());
+}
 
 void CFriendTreeView::Execute(std::unique_ptr<CCommand> command) {
     m_doc.ExecuteCommand(std::move(command));
@@ -296,6 +301,18 @@ void CFriendTreeView::OnRemoveFromGroup() {
     CGroup* group = m_tree.Get(m_tree.GetParent(caret)).data.group;
     if (person && group)
         Execute(std::make_unique<CRemoveCommand>(person, group));
+}
+
+void CFriendTreeView::OnModify() {
+    const HTREEITEM caret = m_tree.GetCaret();
+    CRecordEditor* editor = m_doc.GetRecordEditor();
+    if (!editor || !m_tree.Exists(caret) || caret == m_hRootItem)
+        return;
+    const CTreeItemData data = m_tree.Get(caret).data;
+    if (data.group)
+        editor->EditGroup(data.group);
+    else if (data.person && m_tree.GetParent(caret) != m_hDeletedItem)
+        editor->EditPerson(data.person, -1);
 }
 
 void CFriendTreeView::OnRestore() {
@@ -372,6 +389,8 @@ bool CFriendTreeView::HasCommand(int id) const {
         return true;
     case ID_SELECT_ALL:
         return static_cast<bool>(m_selectAll);
+    case ID_MODIFY:
+        return m_doc.GetRecordEditor() != nullptr;
     default:
         return false;
     }
@@ -390,6 +409,9 @@ void CFriendTreeView::OnUpdateCommand(int id, CCmdUI& ui) {
         break;
     case ID_DELETE_GROUP_AND_MEMBERS:
         ui.Enable(CanDeleteGroupAndMembers());
+        break;
+    case ID_MODIFY:
+        ui.Enable(CanModify());
         break;
     default:
         break;
@@ -413,6 +435,9 @@ void CFriendTreeView::OnCommand(int id) {
     case ID_SELECT_ALL:
         if (m_selectAll)
             m_selectAll();
+        break;
+    case ID_MODIFY:
+        OnModify();
         break;
     default:
         break;

@@ -66,6 +66,7 @@ public:
     void OnDelete();
     void OnRemoveFromGroup();
     void OnRestore();
+    void OnModify();
     void OnDeleteGroupAndMembers();
     // The persons a command on the caret works on: one person, all, the deleted or a group's.
     std::vector<CPersonalData*> GetCaretPersons() const;

@@ -23,10 +23,11 @@ HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
 
 std::size_t CTreeControl::SortedPosition(const std::vector<HTREEITEM>& siblings,
                                          const std::string& text) const {
-    const auto it = std::upper_bound(siblings.begin(), siblings.end(), text,
-                                     [this](const std::string& value, HTREEITEM sibling) {
-                                         return CCp932::Compare(value, m_items.at(sibling).text) < 0;
-                                     });
+    const auto it =
+        std::upper_bound(siblings.begin(), siblings.end(), text,
+                         [this](const std::string& value, HTREEITEM sibling) {
+                             return CCp932::Compare(value, m_items.at(sibling).text) < 0;
+                         });
     return static_cast<std::size_t>(it - siblings.begin());
 }
 
@@ -50,8 +51,8 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     return static_cast<int>(plain - siblings.begin());
 }
 
-HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image,
-                                   int selectedImage, CTreeItemData data, ETreeInsert where) {
+HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image, int selectedImage,
+                                   CTreeItemData data, ETreeInsert where) {
     std::vector<HTREEITEM>& siblings = ChildrenOf(parent);
     const std::size_t row =
         where == ETreeInsert::Sort ? SortedPosition(siblings, text) : siblings.size();
