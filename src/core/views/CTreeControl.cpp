@@ -53,6 +53,10 @@ int CTreeControl::GetRow(HTREEITEM item) const {
 
 HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image, int selectedImage,
                                    CTreeItemData data, ETreeInsert where) {
+    // Undoing a whole-group deletion re-inserts members before their group's item is back;
+    // those items come with the group, so an insertion under a missing parent is skipped.
+    if (parent != TVI_NONE && !Exists(parent))
+        return TVI_NONE;
     std::vector<HTREEITEM>& siblings = ChildrenOf(parent);
     const std::size_t row =
         where == ETreeInsert::Sort ? SortedPosition(siblings, text) : siblings.size();
