@@ -1,0 +1,22 @@
+#pragma once
+
+#include "storage/CFileResult.h"
+
+#include <filesystem>
+
+class CAddressDoc;
+
+// Opening and saving an address book: the document's side of the data file.
+class CDataFile {
+public:
+    CDataFile() = delete;
+
+    // Replaces the document's contents with the file's, as unrecorded add commands, so the
+    // views fill themselves and no undo history is left. A file that cannot be read leaves the
+    // document as it was; a damaged one leaves it empty.
+    static CFileResult Load(CAddressDoc& doc, const std::filesystem::path& path);
+
+    // Keeps the old file as path + ".bak" and replaces it in one step: after a failure the
+    // previous file is intact and the document stays modified.
+    static CFileResult Save(CAddressDoc& doc, const std::filesystem::path& path);
+};
