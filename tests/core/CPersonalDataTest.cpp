@@ -1,0 +1,98 @@
+#include "model/CPersonalData.h"
+#include "model/CFieldTable.h"
+#include "model/CGroup.h"
+#include "model/CGroupInfo.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+TEST(CPersonalDataTest, TheMemoShowsOnlyItsFirstLineButSearchSeesItWhole) {
+    CPersonalData person;
+    person.SetText(EPersonText::Memo, "abc\r\ndef");
+    EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "abc");
+    EXPECT_EQ(person.GetFieldFullText(CFieldTable::FIELD_MEMO), "abc\r\ndef");
+    person.SetText(EPersonText::Memo, "whole");
+    EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "whole");
+    person.SetText(EPersonText::Memo, "\nrest");
+    EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "");
+}
+
+TEST(CPersonalDataTest, FieldNumbersMapToTheirTextsAndReplaceReturnsThePrevious) {
+    CPersonalData person;
+    const std::array<EPersonText, 11> texts = {
+        EPersonText::Name,        EPersonText::Zip,     EPersonText::Address, EPersonText::Tel1,
+        EPersonText::Tel2,        EPersonText::Email1,  EPersonText::Email2,  EPersonText::HomeZip,
+        EPersonText::HomeAddress, EPersonText::HomeTel, EPersonText::Memo};
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        EXPECT_EQ(person.ReplaceField(field, "v" + std::to_string(field)), "");
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        EXPECT_EQ(person.GetText(texts[static_cast<std::size_t>(field)]),
+                  "v" + std::to_string(field));
+    EXPECT_EQ(person.ReplaceField(CFieldTable::FIELD_ADDRESS, "new"), "v2");
+    EXPECT_EQ(person.GetText(EPersonText::Tel1), "v3"); // neighbours keep their texts
+    EXPECT_EQ(person.GetText(EPersonText::Zip), "v1");
+}
+
+TEST(CPersonalDataTest, ACopySharesGroupsButKeepsItsOwnList) {
+    CGroup a("A");
+    CGroup b("B");
+    CPersonalData person;
+    person.SetText(EPersonText::HomePage, std::string(300, 'x'));
+    person.m_groupList = {&a};
+    person.m_nSex = CPersonalData::SEX_FEMALE;
+    CPersonalData copy(person);
+    copy.m_groupList.push_back(&b);
+    EXPECT_THAT(person.m_groupList, ElementsAre(&a));
+    EXPECT_THAT(copy.m_groupList, ElementsAre(&a, &b));
+    EXPECT_EQ(copy.GetText(EPersonText::HomePage), std::string(300, 'x'));
+    EXPECT_EQ(copy.m_nSex, CPersonalData::SEX_FEMALE);
+    EXPECT_FALSE(copy.m_posList.has_value());
+}
+
+TEST(CPersonalDataTest, SortKeyIsTheInitialWhenThereIsOne) {
+    CPersonalData person;
+    person.SetText(EPersonText::Name, "name");
+    EXPECT_EQ(person.GetSortKey(), "name");
+    person.SetText(EPersonText::Initial, "kana");
+    EXPECT_EQ(person.GetSortKey(), "kana");
+}
+
+TEST(CPersonalDataTest, MembershipAndShownIn) {
+    CGroup a("A");
+    CGroup b("B");
+    CPersonalData person;
+    person.m_groupList = {&a};
+    EXPECT_TRUE(person.IsMemberOf(nullptr));
+    EXPECT_TRUE(person.IsMemberOf(&a));
+    EXPECT_FALSE(person.IsMemberOf(&b));
+    CGroupInfo info;
+    EXPECT_TRUE(person.IsShownIn(info));
+    info.SetDeleted();
+    EXPECT_FALSE(person.IsShownIn(info));
+    info.SetGroup(&b);
+    EXPECT_FALSE(person.IsShownIn(info));
+    info.SetGroup(&a);
+    EXPECT_TRUE(person.IsShownIn(info));
+}
+
+TEST(CFieldTableTest, LabelsFitTheirNineteenByteSlotsInCp932) {
+    // Each label was a 20-byte zero-padded CP932 array; UTF-8 is longer, so a CP932 length
+    // of at most 19 bytes is what matters: two bytes per non-ASCII character here.
+    for (int field = 0; field < CFieldTable::FIELD_COUNT; ++field) {
+        const std::string_view label = CFieldTable::GetLabel(field);
+        std::size_t cp932 = 0;
+        for (std::size_t i = 0; i < label.size();) {
+            const auto c = static_cast<unsigned char>(label[i]);
+            const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+            cp932 += length == 1 ? 1 : 2;
+            i += length;
+        }
+        EXPECT_LE(cp932, 19u) << label;
+    }
+    EXPECT_EQ(CFieldTable::GetDefaultWidth(CFieldTable::FIELD_HOME_PAGE), 200);
+    EXPECT_EQ(CFieldTable::GetLabel(CFieldTable::FIELD_HOME_ZIP), "帰省先〒");
+}
+} // namespace
