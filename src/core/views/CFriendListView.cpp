@@ -226,6 +226,12 @@ void CFriendListView::OnRestore() {
     Execute(std::move(commands));
 }
 
+void CFriendListView::SetClickedCell(int field, int row, int position) {
+    m_nClickedColumn = field;
+    m_nEditRow = row >= 0 ? row : GetRowCount() - 1;
+    m_nEditColumn = position;
+}
+
 bool CFriendListView::IsValidOrder(const std::array<int, COLUMN_COUNT>& order) {
     std::array<bool, COLUMN_COUNT> seen{};
     for (const int field : order) {

@@ -85,6 +85,9 @@ public:
     int m_nEditRow = 0;
     int m_nEditColumn = 0;
     bool m_bEditByDblClk = true;
+    // Records the cell a click hit: the column's field and display position, and the row; a
+    // click below the rows (row -1) counts as one on the last row.
+    void SetClickedCell(int field, int row, int position);
 
     // Column layout: the field shown at each display position, and each field's width.
     const std::array<int, COLUMN_COUNT>& GetColumnOrder() const { return m_columnOrder; }

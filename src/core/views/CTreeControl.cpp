@@ -162,6 +162,16 @@ void CTreeControl::SetExpanded(HTREEITEM item, bool expanded) {
     entry.expanded = expanded;
     if (m_observer)
         m_observer->OnExpandChanged(item, expanded);
+    if (!expanded && IsAncestor(item, m_caret))
+        SelectItem(item);
+}
+
+bool CTreeControl::IsAncestor(HTREEITEM ancestor, HTREEITEM item) const {
+    for (HTREEITEM up = GetParent(item); up != TVI_NONE; up = GetParent(up)) {
+        if (up == ancestor)
+            return true;
+    }
+    return false;
 }
 
 void CTreeControl::SetExpandedOnce(HTREEITEM item, bool once) {

@@ -71,6 +71,8 @@ public:
 
     void SetItemText(HTREEITEM item, std::string text);
     void SetItemImage(HTREEITEM item, int image, int selectedImage);
+    // Collapsing an item whose subtree holds the caret moves the caret up to it, as the control
+    // does, so that the caret is never hidden.
     void SetExpanded(HTREEITEM item, bool expanded);
     void SetExpandedOnce(HTREEITEM item, bool once);
 
@@ -84,6 +86,7 @@ private:
                                const std::string& text) const;
     void Forget(HTREEITEM item);
     HTREEITEM CaretAfterDeleting(HTREEITEM item) const;
+    bool IsAncestor(HTREEITEM ancestor, HTREEITEM item) const;
 
     std::unordered_map<HTREEITEM, CItem> m_items;
     std::vector<HTREEITEM> m_topItems;
