@@ -1,0 +1,109 @@
+#include "storage/CJsonDump.h"
+#include "document/CAddressDoc.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+using ::testing::HasSubstr;
+
+namespace {
+const std::string EMPTY_TEXTS = "\"zip\": \"\", \"address\": \"\", \"tel1\": \"\", \"tel2\": \"\", "
+                                "\"email1\": \"\", \"email2\": \"\", \"homeZip\": \"\", "
+                                "\"homeAddress\": \"\", \"homeTel\": \"\", \"memo\": \"\", "
+                                "\"initial\": \"\", \"homePage\": \"\"";
+
+class CJsonDumpTest : public ::testing::Test {
+protected:
+    CGroup* AddGroup(const std::string& name) {
+        CGroup* group = m_doc.NewGroup(name);
+        m_doc.AddGroup(group);
+        return group;
+    }
+
+    CPersonalData* AddPerson(const std::string& name, std::vector<CGroup*> groups = {}) {
+        CPersonalData* person = m_doc.NewPerson();
+        person->SetText(EPersonText::Name, name);
+        person->m_groupList = std::move(groups);
+        m_doc.AddPerson(person);
+        return person;
+    }
+
+    // The JSON string the dump makes of a person's name.
+    std::string DumpedName(const std::string& cp932) {
+        AddPerson(cp932);
+        const std::string json = CJsonDump::Dump(m_doc);
+        const std::string key = "{\"name\": \"";
+        const std::size_t begin = json.find(key) + key.size();
+        return json.substr(begin, json.find("\", \"zip\"") - begin);
+    }
+
+    CAddressDoc m_doc;
+};
+
+TEST_F(CJsonDumpTest, EmptyBookHasTwoEmptyArrays) {
+    EXPECT_EQ(CJsonDump::Dump(m_doc), "{\n  \"groups\": [],\n  \"persons\": []\n}\n");
+}
+
+TEST_F(CJsonDumpTest, OneGroupAndOnePerson) {
+    CGroup* a = AddGroup("A");
+    AddPerson("B", {a});
+    EXPECT_EQ(CJsonDump::Dump(m_doc), "{\n"
+                                      "  \"groups\": [\n"
+                                      "    {\"name\": \"A\"}\n"
+                                      "  ],\n"
+                                      "  \"persons\": [\n"
+                                      "    {\"name\": \"B\", " +
+                                          EMPTY_TEXTS +
+                                          ", \"sex\": 2, \"groups\": [0]}\n"
+                                          "  ]\n"
+                                          "}\n");
+}
+
+TEST_F(CJsonDumpTest, EveryTextGoesUnderItsOwnKey) {
+    std::array<std::string_view, CPersonalData::TEXT_COUNT> texts = {
+        "Name",    "Address", "Tel1",    "Zip",  "Email1",  "HomeAddress", "Tel2",
+        "HomeZip", "Email2",  "HomeTel", "Memo", "Initial", "HomePage"};
+    m_doc.AddPerson(m_doc.NewPerson(texts, CPersonalData::SEX_FEMALE));
+    EXPECT_THAT(CJsonDump::Dump(m_doc),
+                HasSubstr("{\"name\": \"Name\", \"zip\": \"Zip\", \"address\": \"Address\", "
+                          "\"tel1\": \"Tel1\", \"tel2\": \"Tel2\", \"email1\": \"Email1\", "
+                          "\"email2\": \"Email2\", \"homeZip\": \"HomeZip\", "
+                          "\"homeAddress\": \"HomeAddress\", \"homeTel\": \"HomeTel\", "
+                          "\"memo\": \"Memo\", \"initial\": \"Initial\", "
+                          "\"homePage\": \"HomePage\", \"sex\": 1, \"groups\": []}"));
+}
+
+TEST_F(CJsonDumpTest, GroupsAreIndexesInTheOrderThePersonJoined) {
+    CGroup* a = AddGroup("a");
+    AddGroup("b");
+    CGroup* c = AddGroup("c");
+    AddPerson("first", {c, a});
+    AddPerson("second", {a});
+    const std::string json = CJsonDump::Dump(m_doc);
+    EXPECT_THAT(json,
+                HasSubstr("{\"name\": \"a\"},\n    {\"name\": \"b\"},\n    {\"name\": \"c\"}"));
+    EXPECT_THAT(json, HasSubstr("\"groups\": [2, 0]},\n    {\"name\": \"second\""));
+    EXPECT_THAT(json, HasSubstr("\"groups\": [0]}\n  ]"));
+}
+
+TEST_F(CJsonDumpTest, JapaneseTextsAreConvertedToUtf8) {
+    EXPECT_EQ(DumpedName("\x8e\x52\x93\x63 \xda\xc3\xde\xa8"), "山田 ﾚﾃﾞｨ");
+}
+
+TEST_F(CJsonDumpTest, BytesThatAreNotCp932BecomeReplacementCharacters) {
+    EXPECT_EQ(DumpedName("a\x80"
+                         "b\x82"),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD");
+}
+
+TEST_F(CJsonDumpTest, QuotesBackslashesAndControlCharactersAreEscaped) {
+    EXPECT_EQ(DumpedName("say \"hi\"\\\r\n\t\x1f\x7f"),
+              "say \\\"hi\\\"\\\\\\u000D\\u000A\\u0009\\u001F\x7f");
+    // The same rules hold after conversion.
+    m_doc.DeleteContents();
+    EXPECT_EQ(DumpedName("\x8e\x52\"\r\n"), "山\\\"\\u000D\\u000A");
+}
+} // namespace
