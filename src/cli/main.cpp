@@ -1,1 +1,63 @@
-int main() { return 0; }
+#include "CCommandLine.h"
+#include "document/CAddressDoc.h"
+#include "storage/CDataFile.h"
+#include "storage/CJsonDump.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+constexpr int EXIT_OK = 0;
+constexpr int EXIT_FAILED = 1;
+constexpr int EXIT_USAGE = 2;
+
+int Report(const std::string& message) {
+    std::fprintf(stderr, "tarnvale-cli: %s\n", message.c_str());
+    return EXIT_FAILED;
+}
+
+bool WriteToStdout(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
+int Dump(const std::string& file) {
+    CAddressDoc doc;
+    const CFileResult loaded = CDataFile::Load(doc, file);
+    if (!loaded.ok)
+        return Report(loaded.message);
+    if (!WriteToStdout(CJsonDump::Dump(doc)))
+        return Report("標準出力に書き出せません");
+    return EXIT_OK;
+}
+
+int Copy(const std::string& in, const std::string& out) {
+    CAddressDoc doc;
+    const CFileResult loaded = CDataFile::Load(doc, in);
+    if (!loaded.ok)
+        return Report(loaded.message);
+    const CFileResult saved = CDataFile::Save(doc, out);
+    if (!saved.ok)
+        return Report(saved.message);
+    return EXIT_OK;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    const auto commandLine = CCommandLine::Parse(args);
+    if (!commandLine) {
+        std::fputs(CCommandLine::Usage().c_str(), stderr);
+        return EXIT_USAGE;
+    }
+    const auto& files = commandLine->GetFiles();
+    switch (commandLine->GetCommand()) {
+    case ECliCommand::Help:
+        return WriteToStdout(CCommandLine::Usage()) ? EXIT_OK : EXIT_FAILED;
+    case ECliCommand::Dump:
+        return Dump(files[0]);
+    case ECliCommand::Copy:
+        return Copy(files[0], files[1]);
+    }
+    return EXIT_USAGE;
+}
