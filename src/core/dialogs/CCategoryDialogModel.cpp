@@ -1,0 +1,70 @@
+#include "dialogs/CCategoryDialogModel.h"
+
+#include "dialogs/CPickOrder.h"
+#include "document/CAddressDoc.h"
+#include "model/CGroup.h"
+#include "model/CPersonalData.h"
+#include "ui/CUserInterface.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* TITLE_NEW = "グループの新規作成";
+constexpr const char* TITLE_EDIT = "グループ情報";
+constexpr const char* NAME_TAKEN = "は既に存在します。別の名前にしてください。";
+} // namespace
+
+CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPersonalData*> persons,
+                                           std::vector<CGroup*> groups, const CGroup* group)
+    : m_ui(ui), m_pGroup(group), m_persons(std::move(persons)), m_groups(std::move(groups)),
+      m_strName(group ? group->m_strGroupName : std::string()),
+      m_lists(&CPickOrder::ByInitial, EPickButtonRule::OneOfTwo) {
+    for (CPersonalData* person : m_persons)
+        m_lists.Insert(EPickSide::Others, person);
+    if (!group)
+        return;
+    for (CPersonalData* member : group->m_memberList) {
+        m_lists.Insert(EPickSide::Members, member);
+        m_lists.GetList(EPickSide::Others).Remove(member);
+    }
+}
+
+CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPersonalData*> persons,
+                                           std::vector<CGroup*> groups)
+    : CCategoryDialogModel(ui, std::move(persons), std::move(groups), nullptr) {}
+
+CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPersonalData*> persons,
+                                           std::vector<CGroup*> groups, const CGroup& group)
+    : CCategoryDialogModel(ui, std::move(persons), std::move(groups), &group) {}
+
+std::string CCategoryDialogModel::GetTitle() const {
+    return IsNew() ? TITLE_NEW : TITLE_EDIT;
+}
+
+std::string CCategoryDialogModel::GetCountText() const {
+    return std::to_string(m_lists.GetList(EPickSide::Members).GetCount()) + "人";
+}
+
+bool CCategoryDialogModel::IsNameTaken() const {
+    if (!IsNew() && m_strName == m_pGroup->m_strGroupName)
+        return false;
+    return std::any_of(m_groups.begin(), m_groups.end(),
+                       [this](const CGroup* group) { return group->m_strGroupName == m_strName; });
+}
+
+EOkOutcome CCategoryDialogModel::OnOk() {
+    if (IsNameTaken()) {
+        m_ui.MessageBox(m_codec.ToUtf8(m_strName) + NAME_TAKEN, EMessageButtons::Ok,
+                        EMessageIcon::Warning);
+        return EOkOutcome::RefocusName;
+    }
+    m_persons = m_lists.GetList(EPickSide::Members).GetRecords();
+    return EOkOutcome::Close;
+}
+
+CGroup* CCategoryDialogModel::MakeGroup(CAddressDoc& doc) const {
+    CGroup* group = doc.NewGroup(m_strName);
+    for (CPersonalData* person : m_persons)
+        group->m_memberList.AddTail(person);
+    return group;
+}

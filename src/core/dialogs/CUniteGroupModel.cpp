@@ -1,0 +1,43 @@
+#include "dialogs/CUniteGroupModel.h"
+
+#include "commands/CUniteGroupCommand.h"
+#include "dialogs/CPickOrder.h"
+#include "model/CGroup.h"
+#include "ui/CUserInterface.h"
+
+namespace {
+constexpr const char* TITLE = "グループの統合";
+constexpr const char* NAME_EXISTS = "は既に存在しますが、よろしいですか？";
+} // namespace
+
+CUniteGroupModel::CUniteGroupModel(CUserInterface& ui, const std::vector<CGroup*>& groups)
+    : m_ui(ui), m_lists(&CPickOrder::ByGroupName, EPickButtonRule::EachOwn) {
+    for (CGroup* group : groups)
+        m_lists.Insert(EPickSide::Others, group);
+}
+
+std::string CUniteGroupModel::GetTitle() const {
+    return TITLE;
+}
+
+bool CUniteGroupModel::IsNameOfRemainingGroup() const {
+    const CPickList<CGroup>& remaining = m_lists.GetList(EPickSide::Others);
+    for (int index = 0; index < remaining.GetCount(); ++index) {
+        if (remaining.GetAt(index)->m_strGroupName == m_strName)
+            return true;
+    }
+    return false;
+}
+
+EOkOutcome CUniteGroupModel::OnOk() {
+    if (IsNameOfRemainingGroup() &&
+        m_ui.MessageBox(m_codec.ToUtf8(m_strName) + NAME_EXISTS, EMessageButtons::YesNo,
+                        EMessageIcon::Question) != EMessageResult::Yes)
+        return EOkOutcome::RefocusName;
+    m_chosen = m_lists.GetList(EPickSide::Members).GetRecords();
+    return EOkOutcome::Close;
+}
+
+std::unique_ptr<CCommand> CUniteGroupModel::MakeCommand(CAddressDoc& doc) const {
+    return std::make_unique<CUniteGroupCommand>(doc, m_chosen, m_strName);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+class CCategoryDialogModel;
+class CPersonalDialogModel;
+class CUniteGroupModel;
+
+// Runs the editing dialogs modally. Each dialog works on its model, which holds every decision;
+// the window presents it, tests fill it in and confirm or cancel. True when the user confirmed.
+class CEditDialogs {
+public:
+    virtual ~CEditDialogs() = default;
+    virtual bool RunPersonalDialog(CPersonalDialogModel& model) = 0;
+    virtual bool RunCategoryDialog(CCategoryDialogModel& model) = 0;
+    virtual bool RunUniteGroupDialog(CUniteGroupModel& model) = 0;
+    // Opens a home page in the desktop's browser; false when that failed.
+    virtual bool OpenUrl(const std::string& url) = 0;
+};

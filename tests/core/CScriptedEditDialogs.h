@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui/CEditDialogs.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Plays the user of the editing dialogs: each script fills the model in and says whether the
+// user confirms. A dialog without a script is cancelled. Opened URLs are remembered.
+class CScriptedEditDialogs : public CEditDialogs {
+public:
+    bool RunPersonalDialog(CPersonalDialogModel& model) override {
+        ++m_nPersonalRuns;
+        return m_personal && m_personal(model);
+    }
+    bool RunCategoryDialog(CCategoryDialogModel& model) override {
+        ++m_nCategoryRuns;
+        return m_category && m_category(model);
+    }
+    bool RunUniteGroupDialog(CUniteGroupModel& model) override {
+        ++m_nUniteRuns;
+        return m_unite && m_unite(model);
+    }
+    bool OpenUrl(const std::string& url) override {
+        m_openedUrls.push_back(url);
+        return m_bOpenSucceeds;
+    }
+
+    std::function<bool(CPersonalDialogModel&)> m_personal;
+    std::function<bool(CCategoryDialogModel&)> m_category;
+    std::function<bool(CUniteGroupModel&)> m_unite;
+    int m_nPersonalRuns = 0;
+    int m_nCategoryRuns = 0;
+    int m_nUniteRuns = 0;
+    bool m_bOpenSucceeds = true;
+    std::vector<std::string> m_openedUrls;
+};
