@@ -1,0 +1,189 @@
+#include "document/CFileController.h"
+
+#include "document/CAddressDoc.h"
+#include "settings/CRecentFileList.h"
+#include "storage/CDataFile.h"
+#include "ui/CCmdUI.h"
+#include "ui/CUserInterface.h"
+#include "ui/CommandIds.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char* UNTITLED = "無題";
+constexpr const char* APP_TITLE = "Tarnvale";
+constexpr const char* NO_RECENT_FILE = "最新のﾌｧｲﾙ";
+
+bool IsRecentFileId(int id) {
+    return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
+}
+
+// The list keeps absolute names so that a file opened from a relative command-line argument is
+// the same entry as the one chosen in the dialog.
+std::string Absolute(const std::string& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+} // namespace
+
+CFileController::CFileController(CAddressDoc& doc, CUserInterface& ui, CRecentFileList& recent)
+    : m_doc(doc), m_ui(ui), m_recent(recent) {}
+
+bool CFileController::HasCommand(int id) const {
+    switch (id) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        return true;
+    default:
+        return IsRecentFileId(id);
+    }
+}
+
+void CFileController::OnUpdateCommand(int id, CCmdUI& ui) {
+    if (!IsRecentFileId(id))
+        return;
+    // Unused entries have no caption, which hides them; an empty list shows one greyed entry.
+    const int index = id - ID_FILE_MRU_FILE1;
+    if (index < m_recent.GetCount()) {
+        ui.SetText(m_recent.GetMenuText(index, m_strHome));
+        return;
+    }
+    ui.Enable(false);
+    ui.SetText(index == 0 ? NO_RECENT_FILE : "");
+}
+
+void CFileController::OnCommand(int id) {
+    switch (id) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        OnFileSaveAs();
+        break;
+    default:
+        if (IsRecentFileId(id))
+            OnOpenRecentFile(id - ID_FILE_MRU_FILE1);
+        break;
+    }
+}
+
+bool CFileController::SaveModified() {
+    if (!m_doc.IsModified())
+        return true;
+    const std::string question = "「" + GetTitle() + "」への変更を保存しますか？";
+    switch (m_ui.MessageBox(question, EMessageButtons::YesNoCancel, EMessageIcon::Question)) {
+    case EMessageResult::Yes:
+        return OnFileSave();
+    case EMessageResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CFileController::OnFileNew() {
+    if (!SaveModified())
+        return false;
+    m_doc.OnNewDocument();
+    SetPathName({});
+    return true;
+}
+
+bool CFileController::OnFileOpen() {
+    if (!SaveModified())
+        return false;
+    const std::optional<std::string> path = m_ui.GetOpenFileName();
+    return path && Load(*path);
+}
+
+bool CFileController::OpenDocumentFile(const std::string& path) {
+    return SaveModified() && Load(path);
+}
+
+bool CFileController::OnFileSave() {
+    return m_strPathName.empty() ? OnFileSaveAs() : SaveTo(m_strPathName);
+}
+
+bool CFileController::OnFileSaveAs() {
+    const std::optional<std::string> path =
+        m_ui.GetSaveFileName(m_strPathName.empty() ? UNTITLED : m_strPathName);
+    return path && SaveTo(*path);
+}
+
+bool CFileController::OnOpenRecentFile(int index) {
+    const std::string path = m_recent.Get(index);
+    if (path.empty() || !SaveModified())
+        return false;
+    if (Load(path))
+        return true;
+    // A file that is gone leaves the list, as it would after every later attempt anyway.
+    m_recent.Remove(index);
+    NotifyChange();
+    return false;
+}
+
+void CFileController::OpenAtStartup(const std::optional<std::string>& commandLineFile) {
+    if (commandLineFile && !commandLineFile->empty()) {
+        Load(*commandLineFile);
+        return;
+    }
+    const std::string newest = m_recent.Get(0);
+    if (!newest.empty())
+        Load(newest);
+}
+
+std::string CFileController::GetTitle() const {
+    return m_strPathName.empty() ? UNTITLED : fs::path(m_strPathName).filename().string();
+}
+
+std::string CFileController::GetWindowTitle() const {
+    return GetTitle() + " - " + APP_TITLE;
+}
+
+bool CFileController::Load(const std::string& path) {
+    const std::string absolute = Absolute(path);
+    const CFileResult result = CDataFile::Load(m_doc, absolute);
+    if (!result.ok) {
+        m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
+        // Whatever was open has been given up already; what stays is an empty book.
+        m_doc.OnNewDocument();
+        SetPathName({});
+        return false;
+    }
+    m_recent.Add(absolute);
+    SetPathName(absolute);
+    return true;
+}
+
+bool CFileController::SaveTo(const std::string& path) {
+    const std::string absolute = Absolute(path);
+    const CFileResult result = CDataFile::Save(m_doc, absolute);
+    if (!result.ok) {
+        m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
+        return false;
+    }
+    m_recent.Add(absolute);
+    SetPathName(absolute);
+    return true;
+}
+
+void CFileController::SetPathName(std::string path) {
+    m_strPathName = std::move(path);
+    NotifyChange();
+}
+
+void CFileController::NotifyChange() const {
+    if (m_changeListener)
+        m_changeListener();
+}

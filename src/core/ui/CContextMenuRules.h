@@ -1,0 +1,14 @@
+#pragma once
+
+#include "views/CFriendTreeView.h"
+#include "views/CListContextState.h"
+
+#include <vector>
+
+// Turns what a pane says about the entries of its context menu into the command ids to grey;
+// the others keep what the command's own update rule says.
+class CContextMenuRules {
+public:
+    static std::vector<int> GetGreyedIds(const CFriendTreeView::CContextState& state);
+    static std::vector<int> GetGreyedIds(const CListContextState& state);
+};

@@ -1,0 +1,147 @@
+#include "settings/CSettingsLocation.h"
+#include "settings/CProfile.h"
+#include "settings/CRecentFileList.h"
+#include "settings/CWindowPlacement.h"
+
+#include "CTempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+CSettingsLocation::CWritableTest Writable(bool writable) {
+    return [writable](const fs::path&) {
+        return writable;
+    };
+}
+
+TEST(CSettingsLocationTest, LiesBesideAWritableProgramNamedAfterIt) {
+    const CSettingsLocation::CEnvironment env{"/home/u/.cfg", "/home/u"};
+    EXPECT_EQ(CSettingsLocation::Resolve("/opt/tv/bin/tarnvale", env, Writable(true)),
+              fs::path("/opt/tv/bin/tarnvale.ini"));
+    EXPECT_EQ(CSettingsLocation::Resolve("/d/ADDR", env, Writable(true)), fs::path("/d/ADDR.ini"));
+}
+
+TEST(CSettingsLocationTest, MovesToTheConfigFolderWhenTheProgramFolderIsReadOnly) {
+    fs::path asked;
+    const auto readOnly = [&asked](const fs::path& folder) {
+        asked = folder;
+        return false;
+    };
+    EXPECT_EQ(CSettingsLocation::Resolve("/usr/bin/tarnvale", {"/x/cfg", "/home/u"}, readOnly),
+              fs::path("/x/cfg/tarnvale/tarnvale.ini"));
+    EXPECT_EQ(asked, fs::path("/usr/bin"));
+    EXPECT_EQ(CSettingsLocation::Resolve("/usr/bin/tarnvale", {"", "/home/u"}, Writable(false)),
+              fs::path("/home/u/.config/tarnvale/tarnvale.ini"));
+}
+
+TEST(CSettingsLocationTest, IgnoresARelativeXdgConfigHome) {
+    EXPECT_EQ(
+        CSettingsLocation::Resolve("/usr/bin/tarnvale", {"rel/cfg", "/home/u"}, Writable(false)),
+        fs::path("/home/u/.config/tarnvale/tarnvale.ini"));
+}
+
+TEST(CSettingsLocationTest, StaysBesideTheProgramWithoutAnyHome) {
+    EXPECT_EQ(CSettingsLocation::Resolve("/usr/bin/tarnvale", {"", ""}, Writable(false)),
+              fs::path("/usr/bin/tarnvale.ini"));
+}
+
+TEST(CSettingsLocationTest, FolderWritabilityIsReadFromTheFileSystem) {
+    const CTempFolder folder;
+    EXPECT_TRUE(CSettingsLocation::IsFolderWritable(folder.Path()));
+    EXPECT_FALSE(CSettingsLocation::IsFolderWritable(folder / "missing"));
+}
+
+class CRecentFileListTest : public ::testing::Test {
+protected:
+    CTempFolder m_folder;
+    CProfile m_profile{m_folder / "tarnvale.ini"};
+    CRecentFileList m_list;
+
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> entries;
+        for (int i = 0; i < m_list.GetCount(); ++i)
+            entries.push_back(m_list.Get(i));
+        return entries;
+    }
+};
+
+TEST_F(CRecentFileListTest, NewestFirstAndAReopenedFileMovesToTheHead) {
+    m_list.Add("/a");
+    m_list.Add("/b");
+    m_list.Add("/c");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"/c", "/b", "/a"}));
+    m_list.Add("/a");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"/a", "/c", "/b"}));
+}
+
+TEST_F(CRecentFileListTest, KeepsFourAndDropsTheOldest) {
+    for (const char* path : {"/1", "/2", "/3", "/4", "/5"})
+        m_list.Add(path);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"/5", "/4", "/3", "/2"}));
+    EXPECT_EQ(m_list.Get(4), "");
+}
+
+TEST_F(CRecentFileListTest, SurvivesTheSettingsFileAndForgetsRemovedEntries) {
+    m_list.Add("/home/u/old.dat");
+    m_list.Add("/home/u/new.dat");
+    ASSERT_TRUE(m_list.Save(m_profile));
+    EXPECT_EQ(m_profile.GetProfileString("Recent File List", "File1", ""), "/home/u/new.dat");
+    EXPECT_EQ(m_profile.GetProfileString("Recent File List", "File2", ""), "/home/u/old.dat");
+
+    m_list.Remove(0);
+    ASSERT_TRUE(m_list.Save(m_profile));
+    EXPECT_EQ(m_profile.GetProfileString("Recent File List", "File1", ""), "/home/u/old.dat");
+    EXPECT_EQ(m_profile.GetProfileString("Recent File List", "File2", "none"), "none");
+
+    CRecentFileList reread;
+    reread.Load(m_profile);
+    EXPECT_EQ(reread.GetCount(), 1);
+    EXPECT_EQ(reread.Get(0), "/home/u/old.dat");
+}
+
+TEST_F(CRecentFileListTest, LoadSkipsEmptyKeysAndKeepsNonAsciiNamesByteForByte) {
+    const std::string name = "/home/u/\x83\x41\x83\x68\x83\x8c\x83\x58.dat"; // not UTF-8
+    m_profile.WriteProfileString("Recent File List", "File1", "");
+    m_profile.WriteProfileString("Recent File List", "file3", name);
+    m_list.Load(m_profile);
+    EXPECT_EQ(Entries(), std::vector<std::string>{name});
+}
+
+TEST_F(CRecentFileListTest, MenuTextNumbersShortensAndEscapesAmpersands) {
+    m_list.Add("/home/u/a&b.dat");
+    m_list.Add("/srv/very/long/folder/names/that/go/on/and/on/book/friends.dat");
+    EXPECT_EQ(m_list.GetMenuText(0, "/home/u"), "&1 …/book/friends.dat");
+    EXPECT_EQ(m_list.GetMenuText(1, "/home/u"), "&2 ~/a&&b.dat");
+    EXPECT_EQ(m_list.GetMenuText(1, "/home/us"), "&2 /home/u/a&&b.dat");
+}
+
+TEST(CWindowPlacementTest, DefaultsMeanNoRectangleAndAHundredPixelTree) {
+    const CTempFolder folder;
+    const CWindowPlacement placement = CWindowPlacement::Load(CProfile(folder / "t.ini"));
+    EXPECT_FALSE(placement.HasRectangle());
+    EXPECT_EQ(placement.m_nSplitter, 100);
+}
+
+TEST(CWindowPlacementTest, RoundTripsThroughTheWindowSection) {
+    const CTempFolder folder;
+    CProfile profile(folder / "t.ini");
+    CWindowPlacement placement;
+    placement.m_nLeft = 10;
+    placement.m_nTop = 0;
+    placement.m_nRight = 810;
+    placement.m_nBottom = 600;
+    placement.m_nSplitter = 250;
+    ASSERT_TRUE(placement.Save(profile));
+    EXPECT_EQ(profile.GetProfileInt("window", "RIGHT", -1), 810);
+
+    const CWindowPlacement reread = CWindowPlacement::Load(profile);
+    EXPECT_TRUE(reread.HasRectangle());
+    EXPECT_EQ(reread.GetWidth(), 800);
+    EXPECT_EQ(reread.GetHeight(), 600);
+    EXPECT_EQ(reread.m_nSplitter, 250);
+}
+
+} // namespace
