@@ -1,0 +1,130 @@
+#include "CCategoryDialog.h"
+
+#include "CDialogIcons.h"
+#include "CPersonalListBox.h"
+
+#include "dialogs/CCategoryDialogModel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString NAME_LABEL = QStringLiteral("グループ名");
+} // namespace
+
+CCategoryDialog::CCategoryDialog(CCategoryDialogModel& model, QWidget* parent)
+    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    setWindowTitle(QString::fromStdString(m_model.GetTitle()));
+    setWindowIcon(CDialogIcons::Group());
+
+    auto* layout = new QVBoxLayout(this);
+    auto* nameRow = new QHBoxLayout;
+    m_pName = new QLineEdit(this);
+    m_pName->setObjectName(QStringLiteral("name"));
+    auto* nameLabel = new QLabel(NAME_LABEL, this);
+    nameLabel->setBuddy(m_pName);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(m_pName, 1);
+    layout->addLayout(nameRow);
+    layout->addWidget(MakeMemberArea(), 1);
+    layout->addWidget(MakeButtons());
+
+    m_fields.Show(*m_pName, m_model.GetName(), NAME_LABEL);
+    connect(m_pName, &QLineEdit::textChanged, this, &CCategoryDialog::OnNameChanged);
+    OnNameChanged();
+    UpdateCount();
+    m_pName->setFocus(Qt::OtherFocusReason);
+}
+
+CCategoryDialog::~CCategoryDialog() = default;
+
+QWidget* CCategoryDialog::MakeMemberArea() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_pMembers = new CPersonalListBox(area);
+    m_pMembers->setObjectName(QStringLiteral("members"));
+    auto* buttons = new QVBoxLayout;
+    auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
+    add->setObjectName(QStringLiteral("add"));
+    auto* remove = new QPushButton(QStringLiteral("削除 >>"), area);
+    remove->setObjectName(QStringLiteral("remove"));
+    m_pOthers = new CPersonalListBox(area);
+    m_pOthers->setObjectName(QStringLiteral("others"));
+    m_pCount = new QLabel(area);
+    m_pCount->setObjectName(QStringLiteral("count"));
+    m_pCount->setAlignment(Qt::AlignCenter);
+
+    auto& lists = m_model.GetPersonLists();
+    m_pMembers->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
+    m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
+
+    auto* members = new QVBoxLayout;
+    auto* membersLabel = new QLabel(QStringLiteral("所属メンバー"), area);
+    membersLabel->setBuddy(m_pMembers);
+    members->addWidget(membersLabel);
+    members->addWidget(m_pMembers);
+
+    for (QPushButton* button : {add, remove})
+        button->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(m_pCount);
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+
+    // The others have no label of their own; the members' label leaves room above them.
+    auto* others = new QVBoxLayout;
+    others->addSpacing(membersLabel->sizeHint().height() + members->spacing());
+    others->addWidget(m_pOthers);
+
+    row->addLayout(members, 1);
+    row->addLayout(buttons);
+    row->addLayout(others, 1);
+    m_binding = std::make_unique<CPickListBinding<CPersonalData>>(
+        lists, *m_pMembers, *m_pOthers, *add, *remove, [this] { UpdateCount(); });
+    return area;
+}
+
+QWidget* CCategoryDialog::MakeButtons() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_pOk = new QPushButton(QStringLiteral("OK"), area);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(m_pOk);
+    row->addWidget(cancel);
+    connect(m_pOk, &QPushButton::clicked, this, &CCategoryDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CCategoryDialog::reject);
+    return area;
+}
+
+void CCategoryDialog::accept() {
+    std::optional<std::string> name = m_fields.Read(*m_pName);
+    if (!name)
+        return;
+    m_model.SetName(std::move(*name));
+    if (m_model.OnOk() == EOkOutcome::RefocusName) {
+        m_pName->setFocus(Qt::OtherFocusReason);
+        m_pName->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+void CCategoryDialog::OnNameChanged() {
+    m_pOk->setEnabled(CCategoryDialogModel::IsOkEnabled(m_pName->text().toStdString()));
+}
+
+void CCategoryDialog::UpdateCount() {
+    m_pCount->setText(QString::fromStdString(m_model.GetCountText()));
+}

@@ -1,0 +1,352 @@
+#include "CPersonalDialog.h"
+
+#include "CDialogIcons.h"
+#include "CGroupListBox.h"
+
+#include "dialogs/CPersonalDialogModel.h"
+#include "ui/CommandIds.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+std::size_t Slot(EPersonText text) {
+    return static_cast<std::size_t>(text);
+}
+
+struct CBoxSpec {
+    EPersonText text;
+    const char* label;
+    const char* objectName;
+};
+
+// The text boxes in the order of the dialog's controls, which is also the order in which OK
+// reads them: the first box that cannot be saved is the one the user is sent to.
+constexpr std::array<CBoxSpec, CPersonalData::TEXT_COUNT> BOXES = {{
+    {EPersonText::Name, "氏名", "name"},
+    {EPersonText::Initial, "頭文字（かな）", "initial"},
+    {EPersonText::Zip, "郵便番号", "zip"},
+    {EPersonText::Address, "住所", "address"},
+    {EPersonText::Tel1, "電話 (1)", "tel1"},
+    {EPersonText::Tel2, "電話 (2)", "tel2"},
+    {EPersonText::Email1, "e-mail (1)", "email1"},
+    {EPersonText::Email2, "e-mail (2)", "email2"},
+    {EPersonText::HomePage, "ホームページ", "homePage"},
+    {EPersonText::HomeZip, "帰省先郵便番号", "homeZip"},
+    {EPersonText::HomeAddress, "帰省先住所", "homeAddress"},
+    {EPersonText::HomeTel, "帰省先電話番号", "homeTel"},
+    {EPersonText::Memo, "メモ", "memo"},
+}};
+
+const CBoxSpec& SpecOf(EPersonText text) {
+    for (const CBoxSpec& spec : BOXES) {
+        if (spec.text == text)
+            return spec;
+    }
+    return BOXES.front();
+}
+
+QString LabelOf(EPersonText text) {
+    return QString::fromUtf8(SpecOf(text).label);
+}
+
+// Tab goes through the controls in the order of the dialog's control table.
+constexpr const char* TAB_ORDER[] = {
+    "name",     "initial",     "male",    "female",       "zip",      "address",     "tel1",
+    "tel2",     "email1",      "mail1",   "email2",       "mail2",    "homePage",    "openHomePage",
+    "homeZip",  "homeAddress", "homeTel", "memberGroups", "addGroup", "removeGroup", "otherGroups",
+    "newGroup", "memo",        "ok",      "cancel"};
+
+QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+} // namespace
+
+CPersonalDialog::CPersonalDialog(CPersonalDialogModel& model, QWidget* parent)
+    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    setWindowTitle(QString::fromStdString(m_model.GetTitle()));
+    setWindowIcon(CDialogIcons::Person());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeTextArea());
+    layout->addWidget(MakeHomeTownBox());
+    layout->addWidget(MakeGroupArea(), 1);
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QLatin1String(SpecOf(EPersonText::Memo).objectName));
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setTabChangesFocus(true);
+    m_boxes[Slot(EPersonText::Memo)] = memo;
+    layout->addWidget(MakeLabel(LabelOf(EPersonText::Memo), memo, this));
+    layout->addWidget(memo, 1);
+    layout->addWidget(MakeButtons());
+
+    ShowValues();
+    auto* name = static_cast<QLineEdit*>(GetBox(EPersonText::Name));
+    connect(name, &QLineEdit::textChanged, this, &CPersonalDialog::OnNameChanged);
+    OnNameChanged();
+    UpdateCount();
+    SetTabOrder();
+    SetOpeningFocus();
+}
+
+CPersonalDialog::~CPersonalDialog() = default;
+
+QWidget* CPersonalDialog::GetBox(EPersonText text) const {
+    return m_boxes[Slot(text)];
+}
+
+QLineEdit* CPersonalDialog::AddLine(QGridLayout& grid, int row, EPersonText text) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QLatin1String(SpecOf(text).objectName));
+    m_boxes[Slot(text)] = edit;
+    grid.addWidget(MakeLabel(LabelOf(text), edit, this), row, 0);
+    grid.addWidget(edit, row, 1);
+    return edit;
+}
+
+QWidget* CPersonalDialog::MakeTextArea() {
+    auto* area = new QWidget(this);
+    auto* grid = new QGridLayout(area);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(1, 1);
+
+    AddLine(*grid, 0, EPersonText::Name);
+    auto* initial = new QLineEdit(this);
+    initial->setObjectName(QLatin1String(SpecOf(EPersonText::Initial).objectName));
+    initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 8);
+    m_boxes[Slot(EPersonText::Initial)] = initial;
+    auto* initialRow = new QHBoxLayout;
+    initialRow->addWidget(MakeLabel(LabelOf(EPersonText::Initial), initial, this));
+    initialRow->addWidget(initial);
+    grid->addLayout(initialRow, 0, 2);
+
+    grid->addWidget(MakeSexBox(), 1, 1, 1, 2, Qt::AlignLeft);
+    AddLine(*grid, 2, EPersonText::Zip);
+    AddLine(*grid, 3, EPersonText::Address);
+    AddLine(*grid, 4, EPersonText::Tel1);
+    AddLine(*grid, 5, EPersonText::Tel2);
+
+    const struct {
+        EPersonText text;
+        const char* buttonName;
+        int command;
+    } mails[] = {{EPersonText::Email1, "mail1", ID_MAIL_EMAIL1},
+                 {EPersonText::Email2, "mail2", ID_MAIL_EMAIL2}};
+    int row = 6;
+    for (const auto& mail : mails) {
+        KeepInputMethodOff(*AddLine(*grid, row, mail.text));
+        auto* button = new QPushButton(QStringLiteral("←ﾒｰﾙを書く"), this);
+        button->setObjectName(QLatin1String(mail.buttonName));
+        button->setAutoDefault(false);
+        const int command = mail.command;
+        connect(button, &QPushButton::clicked, this,
+                [this, command] { emit commandRequested(command); });
+        grid->addWidget(button, row++, 2, Qt::AlignLeft);
+    }
+
+    AddLine(*grid, row, EPersonText::HomePage);
+    auto* open = new QPushButton(QStringLiteral("←開く"), this);
+    open->setObjectName(QStringLiteral("openHomePage"));
+    open->setAutoDefault(false);
+    connect(open, &QPushButton::clicked, this, &CPersonalDialog::OnOpenHomePage);
+    grid->addWidget(open, row, 2, Qt::AlignLeft);
+    return area;
+}
+
+QWidget* CPersonalDialog::MakeSexBox() {
+    auto* box = new QGroupBox(QStringLiteral("性別"), this);
+    auto* row = new QHBoxLayout(box);
+    m_pMale = new QRadioButton(QStringLiteral("男性"), box);
+    m_pMale->setObjectName(QStringLiteral("male"));
+    m_pFemale = new QRadioButton(QStringLiteral("女性"), box);
+    m_pFemale->setObjectName(QStringLiteral("female"));
+    m_pSex = new QButtonGroup(box);
+    m_pSex->addButton(m_pMale, CPersonalData::SEX_MALE);
+    m_pSex->addButton(m_pFemale, CPersonalData::SEX_FEMALE);
+    row->addWidget(m_pMale);
+    row->addWidget(m_pFemale);
+    return box;
+}
+
+QWidget* CPersonalDialog::MakeHomeTownBox() {
+    auto* box = new QGroupBox(QStringLiteral("帰省先"), this);
+    auto* grid = new QGridLayout(box);
+    grid->setColumnStretch(1, 1);
+    int row = 0;
+    for (const EPersonText text :
+         {EPersonText::HomeZip, EPersonText::HomeAddress, EPersonText::HomeTel}) {
+        auto* edit = new QLineEdit(box);
+        edit->setObjectName(QLatin1String(SpecOf(text).objectName));
+        m_boxes[Slot(text)] = edit;
+        grid->addWidget(MakeLabel(LabelOf(text), edit, box), row, 0);
+        grid->addWidget(edit, row++, 1);
+    }
+    return box;
+}
+
+QWidget* CPersonalDialog::MakeGroupArea() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_pMembers = new CGroupListBox(area);
+    m_pMembers->setObjectName(QStringLiteral("memberGroups"));
+    m_pOthers = new CGroupListBox(area);
+    m_pOthers->setObjectName(QStringLiteral("otherGroups"));
+    auto& lists = m_model.GetGroupLists();
+    m_pMembers->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
+    m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
+
+    auto* members = new QVBoxLayout;
+    members->addWidget(MakeLabel(QStringLiteral("所属グループ"), m_pMembers, area));
+    members->addWidget(m_pMembers);
+
+    auto* buttons = new QVBoxLayout;
+    m_pAdd = new QPushButton(QStringLiteral("<< 追加"), area);
+    m_pAdd->setObjectName(QStringLiteral("addGroup"));
+    m_pRemove = new QPushButton(QStringLiteral("削除 >>"), area);
+    m_pRemove->setObjectName(QStringLiteral("removeGroup"));
+    auto* newGroup = new QPushButton(QStringLiteral("新規ｸﾞﾙｰﾌﾟ"), area);
+    newGroup->setObjectName(QStringLiteral("newGroup"));
+    m_pCount = new QLabel(area);
+    m_pCount->setObjectName(QStringLiteral("groupCount"));
+    m_pCount->setAlignment(Qt::AlignCenter);
+    for (QPushButton* button : {m_pAdd, m_pRemove, newGroup})
+        button->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(m_pAdd);
+    buttons->addWidget(m_pRemove);
+    buttons->addSpacing(8);
+    buttons->addWidget(newGroup);
+    buttons->addWidget(m_pCount);
+    buttons->addStretch();
+
+    auto* others = new QVBoxLayout;
+    others->addWidget(MakeLabel(QStringLiteral("非所属グループ"), m_pOthers, area));
+    others->addWidget(m_pOthers);
+
+    row->addLayout(members, 1);
+    row->addLayout(buttons);
+    row->addLayout(others, 1);
+
+    m_binding = std::make_unique<CPickListBinding<CGroup>>(lists, *m_pMembers, *m_pOthers, *m_pAdd,
+                                                           *m_pRemove, [this] { UpdateCount(); });
+    connect(newGroup, &QPushButton::clicked, this, &CPersonalDialog::OnNewGroup);
+    return area;
+}
+
+QWidget* CPersonalDialog::MakeButtons() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_pOk = new QPushButton(QStringLiteral("OK"), area);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(m_pOk);
+    row->addWidget(cancel);
+    connect(m_pOk, &QPushButton::clicked, this, &CPersonalDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &CPersonalDialog::reject);
+    return area;
+}
+
+void CPersonalDialog::KeepInputMethodOff(QLineEdit& edit) {
+    // Addresses are typed in plain letters: no input method while the box has the focus.
+    edit.setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhEmailCharactersOnly |
+                             Qt::ImhNoPredictiveText);
+    edit.setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void CPersonalDialog::ShowValues() {
+    for (const CBoxSpec& spec : BOXES) {
+        QWidget* box = GetBox(spec.text);
+        const std::string_view value = m_model.GetText(spec.text);
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(box))
+            m_fields.Show(*memo, value, LabelOf(spec.text));
+        else
+            m_fields.Show(*static_cast<QLineEdit*>(box), value, LabelOf(spec.text));
+    }
+    if (QAbstractButton* sex = m_pSex->button(m_model.GetSex()))
+        sex->setChecked(true);
+}
+
+void CPersonalDialog::SetTabOrder() {
+    QWidget* previous = nullptr;
+    for (const char* name : TAB_ORDER) {
+        auto* next = findChild<QWidget*>(QLatin1String(name));
+        if (previous && next)
+            setTabOrder(previous, next);
+        previous = next ? next : previous;
+    }
+}
+
+void CPersonalDialog::SetOpeningFocus() {
+    const CFieldFocus focus = m_model.GetOpeningFocus();
+    QWidget* box = GetBox(focus.text);
+    box->setFocus(Qt::OtherFocusReason);
+    if (!focus.selectAll)
+        return;
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(box))
+        memo->selectAll();
+    else
+        static_cast<QLineEdit*>(box)->selectAll();
+}
+
+bool CPersonalDialog::ReadValues() {
+    for (const CBoxSpec& spec : BOXES) {
+        std::optional<std::string> value = m_fields.Read(*GetBox(spec.text));
+        if (!value)
+            return false;
+        m_model.SetText(spec.text, std::move(*value));
+    }
+    const int sex = m_pSex->checkedId();
+    m_model.SetSex(sex < 0 ? CPersonalData::SEX_NONE : sex);
+    return true;
+}
+
+void CPersonalDialog::accept() {
+    if (!ReadValues())
+        return;
+    if (m_model.OnOk() == EOkOutcome::RefocusName) {
+        auto* name = static_cast<QLineEdit*>(GetBox(EPersonText::Name));
+        name->setFocus(Qt::OtherFocusReason);
+        name->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+void CPersonalDialog::OnNameChanged() {
+    const QString name = static_cast<QLineEdit*>(GetBox(EPersonText::Name))->text();
+    m_pOk->setEnabled(CPersonalDialogModel::IsOkEnabled(name.toStdString()));
+}
+
+void CPersonalDialog::OnNewGroup() {
+    if (m_model.OnNewGroup())
+        m_binding->Refresh();
+}
+
+void CPersonalDialog::OnOpenHomePage() {
+    std::optional<std::string> homePage = m_fields.Read(*GetBox(EPersonText::HomePage));
+    if (!homePage)
+        return;
+    m_model.SetText(EPersonText::HomePage, std::move(*homePage));
+    m_model.OpenHomePage();
+}
+
+void CPersonalDialog::UpdateCount() {
+    m_pCount->setText(QString::fromStdString(m_model.GetCountText()));
+}

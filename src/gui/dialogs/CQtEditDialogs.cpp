@@ -1,0 +1,39 @@
+#include "CQtEditDialogs.h"
+
+#include "CCategoryDialog.h"
+#include "CPersonalDialog.h"
+#include "CUniteGroupDlg.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
+QWidget* CQtEditDialogs::Parent() const {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return m_pWindow;
+}
+
+bool CQtEditDialogs::RunPersonalDialog(CPersonalDialogModel& model) {
+    CPersonalDialog dialog(model, Parent());
+    QObject::connect(&dialog, &CPersonalDialog::commandRequested, &dialog, [this](int id) {
+        if (m_sendCommand)
+            m_sendCommand(id);
+    });
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CQtEditDialogs::RunCategoryDialog(CCategoryDialogModel& model) {
+    CCategoryDialog dialog(model, Parent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CQtEditDialogs::RunUniteGroupDialog(CUniteGroupModel& model) {
+    CUniteGroupDlg dialog(model, Parent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CQtEditDialogs::OpenUrl(const std::string& url) {
+    // A home page is often typed without its scheme, as the shell used to accept.
+    return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
+}

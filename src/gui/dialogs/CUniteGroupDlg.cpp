@@ -1,0 +1,123 @@
+#include "CUniteGroupDlg.h"
+
+#include "CDialogIcons.h"
+#include "CGroupListBox.h"
+
+#include "dialogs/CUniteGroupModel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QString NAME_LABEL = QStringLiteral("統合後のグループ名");
+} // namespace
+
+CUniteGroupDlg::CUniteGroupDlg(CUniteGroupModel& model, QWidget* parent)
+    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    setWindowTitle(QString::fromStdString(m_model.GetTitle()));
+    setWindowIcon(CDialogIcons::Group());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeGroupArea(), 1);
+    auto* nameRow = new QHBoxLayout;
+    m_pName = new QLineEdit(this);
+    m_pName->setObjectName(QStringLiteral("name"));
+    auto* nameLabel = new QLabel(NAME_LABEL, this);
+    nameLabel->setBuddy(m_pName);
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(m_pName, 1);
+    layout->addLayout(nameRow);
+    layout->addWidget(MakeButtons());
+
+    m_fields.Show(*m_pName, m_model.GetName(), NAME_LABEL);
+    connect(m_pName, &QLineEdit::textChanged, this, &CUniteGroupDlg::OnNameChanged);
+    OnNameChanged();
+    // The user starts by picking the groups.
+    m_pOthers->setFocus(Qt::OtherFocusReason);
+}
+
+CUniteGroupDlg::~CUniteGroupDlg() = default;
+
+QWidget* CUniteGroupDlg::MakeGroupArea() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+
+    m_pChosen = new CGroupListBox(area);
+    m_pChosen->setObjectName(QStringLiteral("chosen"));
+    auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
+    add->setObjectName(QStringLiteral("add"));
+    auto* remove = new QPushButton(QStringLiteral("削除 >>"), area);
+    remove->setObjectName(QStringLiteral("remove"));
+    m_pOthers = new CGroupListBox(area);
+    m_pOthers->setObjectName(QStringLiteral("others"));
+
+    auto& lists = m_model.GetGroupLists();
+    m_pChosen->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
+    m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
+
+    auto* chosen = new QVBoxLayout;
+    auto* chosenLabel = new QLabel(QStringLiteral("統合されるグループ"), area);
+    chosenLabel->setBuddy(m_pChosen);
+    chosen->addWidget(chosenLabel);
+    chosen->addWidget(m_pChosen);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {add, remove})
+        button->setAutoDefault(false);
+    buttons->addStretch();
+    buttons->addWidget(add);
+    buttons->addWidget(remove);
+    buttons->addStretch();
+
+    auto* others = new QVBoxLayout;
+    others->addSpacing(chosenLabel->sizeHint().height() + chosen->spacing());
+    others->addWidget(m_pOthers);
+
+    row->addLayout(chosen, 1);
+    row->addLayout(buttons);
+    row->addLayout(others, 1);
+    m_binding =
+        std::make_unique<CPickListBinding<CGroup>>(lists, *m_pChosen, *m_pOthers, *add, *remove);
+    return area;
+}
+
+QWidget* CUniteGroupDlg::MakeButtons() {
+    auto* area = new QWidget(this);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_pOk = new QPushButton(QStringLiteral("OK"), area);
+    m_pOk->setObjectName(QStringLiteral("ok"));
+    m_pOk->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    cancel->setAutoDefault(false);
+    row->addStretch();
+    row->addWidget(m_pOk);
+    row->addWidget(cancel);
+    connect(m_pOk, &QPushButton::clicked, this, &CUniteGroupDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CUniteGroupDlg::reject);
+    return area;
+}
+
+void CUniteGroupDlg::accept() {
+    std::optional<std::string> name = m_fields.Read(*m_pName);
+    if (!name)
+        return;
+    m_model.SetName(std::move(*name));
+    if (m_model.OnOk() == EOkOutcome::RefocusName) {
+        m_pName->setFocus(Qt::OtherFocusReason);
+        m_pName->selectAll();
+        return;
+    }
+    QDialog::accept();
+}
+
+void CUniteGroupDlg::OnNameChanged() {
+    // Whatever changed the name, the focus goes to it.
+    m_pName->setFocus(Qt::OtherFocusReason);
+    m_pOk->setEnabled(CUniteGroupModel::IsOkEnabled(m_pName->text().toStdString()));
+}
