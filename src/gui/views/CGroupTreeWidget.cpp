@@ -1,0 +1,175 @@
+#include "views/CGroupTreeWidget.h"
+
+#include "ui/CommandIds.h"
+#include "views/CColorRef.h"
+#include "views/CFriendTreeView.h"
+#include "views/CGroupTreeModel.h"
+#include "views/CViewKeys.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
+namespace {
+// Without indent the tree has neither lines nor expand buttons, only the indentation.
+constexpr const char* NO_BRANCHES_STYLE = "QTreeView::branch { image: none; border-image: none; }";
+} // namespace
+
+CGroupTreeWidget::CGroupTreeWidget(CFriendTreeView& tree, QWidget* parent)
+    : QTreeView(parent), m_tree(tree), m_model(new CGroupTreeModel(tree.GetTreeCtrl(), this)) {
+    setModel(m_model);
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setSelectionMode(SingleSelection);
+    setEditTriggers(NoEditTriggers);
+    setExpandsOnDoubleClick(false);
+    setIconSize(QSize(16, 16));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    ApplyIndent();
+    ApplyColors();
+    connect(m_model, &CGroupTreeModel::caretChanged, this, &CGroupTreeWidget::FollowCaret);
+    connect(m_model, &CGroupTreeModel::expansionChanged, this, &CGroupTreeWidget::FollowExpansion);
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+            &CGroupTreeWidget::FollowCoreAfterReset);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { OnCurrentChanged(current); });
+    connect(this, &QTreeView::expanded, this,
+            [this](const QModelIndex& index) { OnUserExpanded(index, true); });
+    connect(this, &QTreeView::collapsed, this,
+            [this](const QModelIndex& index) { OnUserExpanded(index, false); });
+    FollowCoreAfterReset();
+}
+
+void CGroupTreeWidget::ApplyIndent() {
+    const bool indent = m_tree.HasIndent();
+    setRootIsDecorated(indent);
+    setStyleSheet(indent ? QString() : QString::fromLatin1(NO_BRANCHES_STYLE));
+}
+
+void CGroupTreeWidget::ApplyColors() {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, CColorRef::ToQColor(m_tree.GetBackgroundColor()));
+    colors.setColor(QPalette::Text, CColorRef::ToQColor(m_tree.GetTextColor()));
+    setPalette(colors);
+}
+
+void CGroupTreeWidget::FollowCaret(const QModelIndex& caret) {
+    const QScopedValueRollback following(m_bFollowingCore, true);
+    if (!caret.isValid()) {
+        selectionModel()->clear();
+        return;
+    }
+    selectionModel()->setCurrentIndex(caret, QItemSelectionModel::ClearAndSelect);
+    // Like the control, selecting an item opens its parents and scrolls it into view.
+    scrollTo(caret);
+}
+
+void CGroupTreeWidget::FollowExpansion(const QModelIndex& item, bool expanded) {
+    if (item.isValid())
+        setExpanded(item, expanded);
+}
+
+void CGroupTreeWidget::FollowCoreAfterReset() {
+    ApplyExpansionBelow(TVI_NONE);
+    FollowCaret(m_model->IndexOf(m_tree.GetTreeCtrl().GetCaret()));
+}
+
+void CGroupTreeWidget::ApplyExpansionBelow(HTREEITEM item) {
+    const CTreeControl& tree = m_tree.GetTreeCtrl();
+    for (const HTREEITEM child : tree.GetChildren(item)) {
+        const CTreeControl::CItem& entry = tree.Get(child);
+        if (entry.children.empty())
+            continue;
+        setExpanded(m_model->IndexOf(child), entry.expanded);
+        ApplyExpansionBelow(child);
+    }
+}
+
+void CGroupTreeWidget::OnCurrentChanged(const QModelIndex& current) {
+    // Qt moves its current index by itself while rows go; core decides where the caret goes.
+    if (m_bFollowingCore || m_model->IsChanging())
+        return;
+    const HTREEITEM item = m_model->ItemOf(current);
+    if (item != TVI_NONE)
+        m_tree.GetTreeCtrl().SelectItem(item);
+}
+
+void CGroupTreeWidget::OnUserExpanded(const QModelIndex& index, bool expanded) {
+    const HTREEITEM item = m_model->ItemOf(index);
+    if (m_tree.GetTreeCtrl().Exists(item))
+        m_tree.GetTreeCtrl().SetExpanded(item, expanded);
+}
+
+HTREEITEM CGroupTreeWidget::ItemOnLabel(const QPoint& pos) const {
+    const QModelIndex index = indexAt(pos);
+    if (!index.isValid())
+        return TVI_NONE;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(index);
+    const int width = itemDelegateForIndex(index)->sizeHint(option, index).width();
+    if (pos.x() < option.rect.left() || pos.x() >= option.rect.left() + width)
+        return TVI_NONE;
+    return m_model->ItemOf(index);
+}
+
+bool CGroupTreeWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (CViewKeys::IsOwnKey(*key)) {
+            event->accept();
+            return true;
+        }
+    }
+    // Tab switches panes instead of moving the focus along the window.
+    if (event->type() == QEvent::KeyPress &&
+        CViewKeys::IsPaneSwitch(*static_cast<QKeyEvent*>(event))) {
+        emit switchPaneRequested();
+        return true;
+    }
+    return QTreeView::event(event);
+}
+
+void CGroupTreeWidget::keyPressEvent(QKeyEvent* event) {
+    if (const int command = CViewKeys::CommandOf(*event)) {
+        emit commandRequested(command);
+        return;
+    }
+    if (CViewKeys::IsSwallowedCharacter(*event)) {
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+void CGroupTreeWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        QTreeView::mousePressEvent(event);
+        return;
+    }
+    // The item under the pointer is selected before the menu; the control's own handling of
+    // the right button does not run.
+    const QPoint pos = event->position().toPoint();
+    const HTREEITEM hit = m_model->ItemOf(indexAt(pos));
+    if (hit != TVI_NONE)
+        m_tree.GetTreeCtrl().SelectItem(hit);
+    event->accept();
+    emit contextMenuRequested(viewport()->mapToGlobal(pos), hit);
+}
+
+void CGroupTreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QTreeView::mouseDoubleClickEvent(event);
+        return;
+    }
+    // Opens the item's dialog rather than expanding or collapsing it.
+    const HTREEITEM hit = ItemOnLabel(event->position().toPoint());
+    event->accept();
+    emit commandRequested(hit != TVI_NONE ? ID_MODIFY : ID_NEW_GROUP);
+}
+
+void CGroupTreeWidget::focusInEvent(QFocusEvent* event) {
+    QTreeView::focusInEvent(event);
+    emit activated();
+}

@@ -1,0 +1,231 @@
+#include "views/CPersonListWidget.h"
+
+#include "ui/CommandIds.h"
+#include "views/CColorRef.h"
+#include "views/CFriendListView.h"
+#include "views/CPersonListModel.h"
+#include "views/CViewKeys.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+namespace {
+// Qt has no flat scroll bar of the control's kind; a plain style sheet gives the same look.
+constexpr const char* FLAT_SCROLL_BAR_STYLE =
+    "QScrollBar { background: #f0f0f0; border: none; margin: 0px; }"
+    "QScrollBar:vertical { width: 16px; }"
+    "QScrollBar:horizontal { height: 16px; }"
+    "QScrollBar::handle { background: #c8c8c8; border: none; }"
+    "QScrollBar::handle:hover { background: #a8a8a8; }"
+    "QScrollBar::handle:vertical { min-height: 20px; }"
+    "QScrollBar::handle:horizontal { min-width: 20px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { width: 0px; height: 0px; border: none; }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }";
+
+constexpr int ICON_SIZE = 16;
+constexpr int ROW_PADDING = 4;
+} // namespace
+
+CPersonListWidget::CPersonListWidget(CFriendListView& list, QWidget* parent)
+    : QTableView(parent), m_list(list), m_model(new CPersonListModel(list, this)) {
+    setModel(m_model);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(ExtendedSelection);
+    setEditTriggers(NoEditTriggers);
+    setShowGrid(true);
+    setWordWrap(false);
+    setSortingEnabled(false);
+    setTabKeyNavigation(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setIconSize(QSize(ICON_SIZE, ICON_SIZE));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    SetUpHeaders();
+    ApplyScrollBars();
+    ApplyColors();
+    ApplyColumns();
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CPersonListWidget::ShowCoreSelection);
+    connect(m_model, &CPersonListModel::selectionChangedByCore, this,
+            &CPersonListWidget::ShowCoreSelection);
+    connect(m_model, &CPersonListModel::columnsChangedByCore, this,
+            &CPersonListWidget::ApplyColumns);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CPersonListWidget::PushSelection);
+    connect(horizontalHeader(), &QHeaderView::sectionMoved, this,
+            &CPersonListWidget::OnSectionMoved);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int field, int, int width) { OnSectionResized(field, width); });
+    ShowCoreSelection();
+}
+
+void CPersonListWidget::SetUpHeaders() {
+    // Every row has the same height, so 100,000 rows need no measuring.
+    QHeaderView* rows = verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(1);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(qMax(fontMetrics().height(), ICON_SIZE) + ROW_PADDING);
+    QHeaderView* columns = horizontalHeader();
+    columns->setSectionsMovable(true);
+    columns->setSectionsClickable(false);
+    columns->setHighlightSections(false);
+    columns->setStretchLastSection(false);
+    columns->setMinimumSectionSize(0);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+}
+
+void CPersonListWidget::ApplyScrollBars() {
+    const QString style =
+        m_list.UsesFlatScrollBars() ? QString::fromLatin1(FLAT_SCROLL_BAR_STYLE) : QString();
+    horizontalScrollBar()->setStyleSheet(style);
+    verticalScrollBar()->setStyleSheet(style);
+}
+
+void CPersonListWidget::ApplyColors() {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, CColorRef::ToQColor(m_list.GetBackgroundColor()));
+    colors.setColor(QPalette::Text, CColorRef::ToQColor(m_list.GetTextColor()));
+    setPalette(colors);
+    viewport()->update();
+}
+
+void CPersonListWidget::ApplyColumns() {
+    const QScopedValueRollback following(m_bFollowingCore, true);
+    QHeaderView* header = horizontalHeader();
+    const auto& order = m_list.GetColumnOrder();
+    for (int position = 0; position < CFriendListView::COLUMN_COUNT; ++position)
+        header->moveSection(header->visualIndex(order[static_cast<std::size_t>(position)]),
+                            position);
+    const auto& widths = m_list.GetColumnWidths();
+    for (int field = 0; field < CFriendListView::COLUMN_COUNT; ++field)
+        header->resizeSection(field, widths[static_cast<std::size_t>(field)]);
+}
+
+void CPersonListWidget::OnSectionMoved() {
+    if (m_bFollowingCore)
+        return;
+    std::array<int, CFriendListView::COLUMN_COUNT> order{};
+    for (int position = 0; position < CFriendListView::COLUMN_COUNT; ++position)
+        order[static_cast<std::size_t>(position)] = horizontalHeader()->logicalIndex(position);
+    m_list.SetColumnOrder(order);
+    viewport()->update();
+}
+
+void CPersonListWidget::OnSectionResized(int field, int width) {
+    if (!m_bFollowingCore)
+        m_list.SetColumnWidth(field, width);
+}
+
+void CPersonListWidget::ShowCoreSelection() {
+    const QScopedValueRollback following(m_bFollowingCore, true);
+    QItemSelection selection;
+    const int rowCount = m_list.GetRowCount();
+    const int lastColumn = CFriendListView::COLUMN_COUNT - 1;
+    // Consecutive selected rows become one range, so select all is a single range.
+    int first = -1;
+    for (int row = 0; row <= rowCount && m_list.GetSelectedCount() > 0; ++row) {
+        const bool selected = row < rowCount && m_list.IsSelected(m_list.GetRowPerson(row));
+        if (selected && first < 0)
+            first = row;
+        if (!selected && first >= 0) {
+            selection.append(
+                QItemSelectionRange(m_model->index(first, 0), m_model->index(row - 1, lastColumn)));
+            first = -1;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!selection.isEmpty() && !selectionModel()->isSelected(currentIndex()))
+        selectionModel()->setCurrentIndex(selection.first().topLeft(),
+                                          QItemSelectionModel::NoUpdate);
+}
+
+void CPersonListWidget::PushSelection() {
+    if (m_bFollowingCore || m_model->IsResetting())
+        return;
+    std::vector<int> rows;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows.push_back(row);
+    }
+    m_list.SetSelectedRows(rows);
+}
+
+void CPersonListWidget::RecordClickedCell(const QPoint& pos) {
+    const int field = columnAt(pos.x());
+    const int position = field >= 0 ? horizontalHeader()->visualIndex(field) : -1;
+    m_list.SetClickedCell(field, rowAt(pos.y()), position);
+}
+
+void CPersonListWidget::SelectForContextMenu(int row) {
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex index =
+        m_model->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+    // A selected row keeps the whole selection, so the menu works on all of it.
+    const QItemSelectionModel::SelectionFlags flags =
+        selectionModel()->isRowSelected(row)
+            ? QItemSelectionModel::NoUpdate
+            : QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    selectionModel()->setCurrentIndex(index, flags);
+}
+
+bool CPersonListWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        CViewKeys::IsOwnKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    // Tab switches panes instead of moving the focus along the window.
+    if (event->type() == QEvent::KeyPress &&
+        CViewKeys::IsPaneSwitch(*static_cast<QKeyEvent*>(event))) {
+        emit switchPaneRequested();
+        return true;
+    }
+    return QTableView::event(event);
+}
+
+void CPersonListWidget::keyPressEvent(QKeyEvent* event) {
+    if (const int command = CViewKeys::CommandOf(*event)) {
+        emit commandRequested(command);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void CPersonListWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (event->button() != Qt::RightButton) {
+        if (event->button() == Qt::LeftButton)
+            RecordClickedCell(pos);
+        QTableView::mousePressEvent(event);
+        return;
+    }
+    SelectForContextMenu(rowAt(pos.y()));
+    RecordClickedCell(pos);
+    event->accept();
+    emit contextMenuRequested(viewport()->mapToGlobal(pos));
+}
+
+void CPersonListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint pos = event->position().toPoint();
+        if (indexAt(pos).isValid()) {
+            RecordClickedCell(pos);
+            emit commandRequested(ID_MODIFY);
+        } else {
+            emit commandRequested(ID_NEW_PERSON);
+        }
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void CPersonListWidget::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    emit activated();
+}

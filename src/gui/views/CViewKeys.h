@@ -1,0 +1,14 @@
+#pragma once
+
+class QKeyEvent;
+
+// The keys both panes handle themselves rather than leave to Qt or to the window's shortcuts.
+class CViewKeys {
+public:
+    static bool IsPaneSwitch(const QKeyEvent& key);
+    // The command a key sends (Enter modifies, Delete deletes); 0 for any other key.
+    static int CommandOf(const QKeyEvent& key);
+    // Tab, line feed and carriage return typed as characters would only beep.
+    static bool IsSwallowedCharacter(const QKeyEvent& key);
+    static bool IsOwnKey(const QKeyEvent& key) { return IsPaneSwitch(key) || CommandOf(key) != 0; }
+};
