@@ -21,12 +21,15 @@ bool WriteToStdout(const std::string& text) {
            std::fflush(stdout) == 0;
 }
 
+// A dump only looks at the records, so it reads them without building a document.
 int Dump(const std::string& file) {
-    CAddressDoc doc;
-    const CFileResult loaded = CDataFile::Load(doc, file);
-    if (!loaded.ok)
-        return Report(loaded.message);
-    if (!WriteToStdout(CJsonDump::Dump(doc)))
+    bool written = true;
+    const CFileResult dumped = CJsonDump::DumpFile(file, [&written](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!dumped.ok)
+        return Report(dumped.message);
+    if (!written || std::fflush(stdout) != 0)
         return Report("標準出力に書き出せません");
     return EXIT_OK;
 }

@@ -1,5 +1,8 @@
 #include "storage/CJsonDump.h"
+#include "CHexBytes.h"
+#include "CTempFolder.h"
 #include "document/CAddressDoc.h"
+#include "storage/CDataFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -105,5 +108,71 @@ TEST_F(CJsonDumpTest, QuotesBackslashesAndControlCharactersAreEscaped) {
     // The same rules hold after conversion.
     m_doc.DeleteContents();
     EXPECT_EQ(DumpedName("\x8e\x52\"\r\n"), "山\\\"\\u000D\\u000A");
+}
+
+class CJsonDumpFileTest : public CJsonDumpTest {
+protected:
+    CFileResult DumpFile(const std::string& bytes, std::string& json) {
+        CTempFolder::WriteFile(m_folder / "book.dat", bytes);
+        return CJsonDump::DumpFile(m_folder / "book.dat",
+                                   [&json](std::string_view piece) { json.append(piece); });
+    }
+
+    CTempFolder m_folder;
+};
+
+TEST_F(CJsonDumpFileTest, DumpingAFileGivesWhatLoadingAndDumpingGives) {
+    CGroup* a = AddGroup("\x97\x46\x90\x6c");
+    CGroup* b = AddGroup("b");
+    AddPerson("\x8e\x52\x93\x63\r\n\"x\"", {b, a});
+    AddPerson("none");
+    CPersonalData* full = AddPerson("full", {a});
+    full->SetText(EPersonText::Memo, std::string(70000, 'm') + "\x83\x5c");
+    full->SetText(EPersonText::HomePage, "http://example.jp/");
+    full->m_nSex = CPersonalData::SEX_MALE;
+    ASSERT_TRUE(CDataFile::Save(m_doc, m_folder / "saved.dat").ok);
+
+    std::string json;
+    ASSERT_TRUE(DumpFile(CTempFolder::ReadFile(m_folder / "saved.dat"), json).ok);
+    CAddressDoc loaded;
+    ASSERT_TRUE(CDataFile::Load(loaded, m_folder / "saved.dat").ok);
+    EXPECT_EQ(json, CJsonDump::Dump(loaded));
+    EXPECT_EQ(json, CJsonDump::Dump(m_doc));
+}
+
+TEST_F(CJsonDumpFileTest, ADamagedFileGivesTheSinkNothing) {
+    // One group named A, then a person count with no room for the person.
+    const std::string bytes = CHexBytes::From("01 00 00 00 | FF FF 00 00 06 00") + "CGroup" +
+                              CHexBytes::From("01 41 | 01 00 00 00");
+    std::string json;
+    const CFileResult result = DumpFile(bytes, json);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.offset, 18u);
+    EXPECT_THAT(result.message, HasSubstr("オフセット 18"));
+    EXPECT_EQ(json, "");
+}
+
+TEST_F(CJsonDumpFileTest, AMissingFileIsReported) {
+    std::string json;
+    const CFileResult result = CJsonDump::DumpFile(
+        m_folder / "missing.dat", [&json](std::string_view piece) { json.append(piece); });
+    EXPECT_FALSE(result.ok);
+    EXPECT_THAT(result.message, HasSubstr("missing.dat"));
+    EXPECT_EQ(json, "");
+}
+
+TEST_F(CJsonDumpTest, LargeBooksArriveInPiecesThatJoinUp) {
+    for (int i = 0; i < 20000; ++i)
+        AddPerson("person " + std::to_string(i));
+    std::vector<std::size_t> pieces;
+    std::string joined;
+    CJsonDump::Dump(m_doc, [&](std::string_view piece) {
+        pieces.push_back(piece.size());
+        joined.append(piece);
+    });
+    EXPECT_GT(pieces.size(), 1u);
+    EXPECT_EQ(joined, CJsonDump::Dump(m_doc));
+    EXPECT_TRUE(joined.ends_with("\"person 19999\", " + EMPTY_TEXTS +
+                                 ", \"sex\": 2, \"groups\": []}\n  ]\n}\n"));
 }
 } // namespace

@@ -109,6 +109,10 @@ int ReadWholeFile(const fs::path& path, std::string& bytes) {
     }
 }
 
+CFileResult OutOfMemory(const fs::path& path) {
+    return Failure(Quoted(path) + "を読み込めません: メモリが足りません");
+}
+
 void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
     for (CGroup* group : records.groups) {
         CAddGroupCommand command(group, false);
@@ -207,27 +211,37 @@ void MakeBackup(const fs::path& path) {
 } // namespace
 
 CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path) {
-    std::string bytes;
     try {
-        if (const int error = ReadWholeFile(path, bytes); error != 0)
-            return Failure(Quoted(path) + "を読み込めません: " + Reason(error));
+        std::string bytes;
+        if (CFileResult read = ReadBytes(path, bytes); !read.ok)
+            return read;
         doc.DeleteContents();
         const CReadResult records = CDataFileReader::Read(bytes, doc);
         if (!records.ok) {
             doc.DeleteContents();
             doc.SetModifiedFlag(false);
-            return Failure(Quoted(path) + "はアドレス帳ファイルとして読めません（オフセット " +
-                               std::to_string(records.offset) + "）: " + records.message,
-                           records.offset);
+            return Damaged(path, {records.message, records.offset});
         }
         InsertRecords(doc, records);
     } catch (const std::bad_alloc&) {
         doc.DeleteContents();
         doc.SetModifiedFlag(false);
-        return Failure(Quoted(path) + "を読み込めません: メモリが足りません");
+        return OutOfMemory(path);
     }
     doc.SetModifiedFlag(false);
     return {true, {}, 0};
+}
+
+CFileResult CDataFile::ReadBytes(const fs::path& path, std::string& bytes) {
+    if (const int error = ReadWholeFile(path, bytes); error != 0)
+        return Failure(Quoted(path) + "を読み込めません: " + Reason(error));
+    return {true, {}, 0};
+}
+
+CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
+    return Failure(Quoted(path) + "はアドレス帳ファイルとして読めません（オフセット " +
+                       std::to_string(error.offset) + "）: " + error.message,
+                   error.offset);
 }
 
 CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "storage/CFileResult.h"
+#include "storage/CReadError.h"
 
 #include <filesystem>
+#include <string>
 
 class CAddressDoc;
 
@@ -15,6 +17,11 @@ public:
     // views fill themselves and no undo history is left. A file that cannot be read leaves the
     // document as it was; a damaged one leaves it empty.
     static CFileResult Load(CAddressDoc& doc, const std::filesystem::path& path);
+
+    // For tools that look at a file without a document: its whole bytes, or why not.
+    static CFileResult ReadBytes(const std::filesystem::path& path, std::string& bytes);
+    // What the user is told about a file whose bytes are no address book.
+    static CFileResult Damaged(const std::filesystem::path& path, const CReadError& error);
 
     // Keeps the old file as path + ".bak" and replaces it in one step: after a failure the
     // previous file is intact and the document stays modified.

@@ -4,7 +4,7 @@
 #include "storage/CArchiveException.h"
 #include "storage/CArchiveReader.h"
 #include "storage/CDataFileFormat.h"
-#include "storage/CRecordFactory.h"
+#include "storage/CRecordVisitor.h"
 
 #include <cstdint>
 
@@ -30,28 +30,38 @@ std::size_t TextCountOf(std::uint16_t schema) {
 
 constexpr std::size_t TEXTS_BEFORE_SEX = 4;
 
-class CDocRecordFactory : public CRecordFactory {
+// Makes the records in the document's store as the file names them.
+class CDocRecordMaker : public CRecordVisitor {
 public:
-    explicit CDocRecordFactory(CAddressDoc& doc) : m_doc(doc) {}
-    CGroup* NewGroup(std::string_view name) override { return m_doc.NewGroup(std::string(name)); }
-    CPersonalData* NewPerson(const CTexts& texts, int sex) override {
-        return m_doc.NewPerson(texts, sex);
+    CDocRecordMaker(CAddressDoc& doc, CReadResult& result) : m_doc(doc), m_result(result) {}
+
+    void OnGroup(std::string_view name) override {
+        m_result.groups.push_back(m_doc.NewGroup(std::string(name)));
+    }
+
+    void OnPerson(const CTexts& texts, int sex, std::span<const std::int32_t> groups) override {
+        CPersonalData* person = m_doc.NewPerson(texts, sex);
+        person->m_groupList.reserve(groups.size());
+        for (const std::int32_t serial : groups)
+            person->m_groupList.push_back(m_result.groups[static_cast<std::size_t>(serial)]);
+        m_result.persons.push_back(person);
     }
 
 private:
     CAddressDoc& m_doc;
+    CReadResult& m_result;
 };
 
 // One pass over the file, front to back, in the order the file stores things.
 class CFileParser {
 public:
-    CFileParser(std::string_view bytes, CRecordFactory& factory)
+    CFileParser(std::string_view bytes, CRecordVisitor& visitor)
         : m_reader(bytes, {CDataFileFormat::GROUP_CLASS, CDataFileFormat::PERSON_CLASS}),
-          m_factory(factory) {}
+          m_visitor(visitor) {}
 
-    void Parse(CReadResult& result) {
-        ReadGroups(result.groups);
-        ReadPersons(result.groups, result.persons);
+    void Parse() {
+        ReadGroups();
+        ReadPersons();
         if (!m_reader.IsAtEnd())
             CArchiveReader::Fail("最後の個人データの後に余分な " +
                                      std::to_string(m_reader.GetRemaining()) + " バイトがあります",
@@ -59,53 +69,46 @@ public:
     }
 
 private:
-    void ReadGroups(std::vector<CGroup*>& groups) {
+    void ReadGroups() {
         const std::uint32_t count =
             m_reader.ReadCount(CDataFileFormat::MIN_GROUP_BYTES, "グループ");
-        groups.reserve(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             m_reader.ReadObjectStart(CDataFileFormat::GROUP_CLASS.name);
-            groups.push_back(m_factory.NewGroup(m_reader.ReadText()));
+            m_visitor.OnGroup(m_reader.ReadText());
         }
         // Stamped with the number of the person who last named the group.
-        m_lastNamedBy.assign(groups.size(), 0);
+        m_lastNamedBy.assign(count, 0);
     }
 
-    void ReadPersons(const std::vector<CGroup*>& groups, std::vector<CPersonalData*>& persons) {
+    void ReadPersons() {
         const std::uint32_t count =
             m_reader.ReadCount(CDataFileFormat::MIN_PERSON_BYTES, "個人データ");
-        persons.reserve(count);
         for (std::uint32_t i = 0; i < count; ++i) {
-            CPersonalData* person = ReadPerson();
-            ReadMemberships(groups, *person, i + 1);
-            persons.push_back(person);
+            const std::uint16_t schema =
+                m_reader.ReadObjectStart(CDataFileFormat::PERSON_CLASS.name);
+            const std::size_t textCount = TextCountOf(schema);
+            CRecordVisitor::CTexts texts{};
+            for (std::size_t t = 0; t < TEXTS_BEFORE_SEX; ++t)
+                texts[t] = m_reader.ReadText();
+            const std::int32_t sex = m_reader.ReadI32();
+            for (std::size_t t = TEXTS_BEFORE_SEX; t < textCount; ++t)
+                texts[t] = m_reader.ReadText();
+            ReadMemberships(i + 1);
+            m_visitor.OnPerson(texts, sex, m_serials);
         }
     }
 
-    CPersonalData* ReadPerson() {
-        const std::uint16_t schema = m_reader.ReadObjectStart(CDataFileFormat::PERSON_CLASS.name);
-        const std::size_t textCount = TextCountOf(schema);
-        CRecordFactory::CTexts texts{};
-        for (std::size_t i = 0; i < TEXTS_BEFORE_SEX; ++i)
-            texts[i] = m_reader.ReadText();
-        const std::int32_t sex = m_reader.ReadI32();
-        for (std::size_t i = TEXTS_BEFORE_SEX; i < textCount; ++i)
-            texts[i] = m_reader.ReadText();
-        return m_factory.NewPerson(texts, sex);
-    }
-
-    void ReadMemberships(const std::vector<CGroup*>& groups, CPersonalData& person,
-                         std::uint32_t stamp) {
+    void ReadMemberships(std::uint32_t stamp) {
         const std::uint32_t count =
             m_reader.ReadCount(CDataFileFormat::SERIAL_BYTES, "所属グループ");
-        person.m_groupList.reserve(count);
+        m_serials.clear();
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t offset = m_reader.GetOffset();
             const std::int32_t serial = m_reader.ReadI32();
-            if (serial < 0 || static_cast<std::size_t>(serial) >= groups.size())
+            if (serial < 0 || static_cast<std::size_t>(serial) >= m_lastNamedBy.size())
                 CArchiveReader::Fail("所属グループの番号 " + std::to_string(serial) +
                                          " に当たるグループがありません（グループは " +
-                                         std::to_string(groups.size()) + " 個）",
+                                         std::to_string(m_lastNamedBy.size()) + " 個）",
                                      offset);
             // A person twice in one group would break the document's one-membership rule.
             const auto index = static_cast<std::size_t>(serial);
@@ -114,31 +117,36 @@ private:
                                          " が同じ個人データに二度あります",
                                      offset);
             m_lastNamedBy[index] = stamp;
-            person.m_groupList.push_back(groups[index]);
+            m_serials.push_back(serial);
         }
     }
 
     CArchiveReader m_reader;
-    CRecordFactory& m_factory;
+    CRecordVisitor& m_visitor;
     std::vector<std::uint32_t> m_lastNamedBy;
+    std::vector<std::int32_t> m_serials;
 };
 } // namespace
 
-CReadResult CDataFileReader::Read(std::string_view bytes, CRecordFactory& factory) {
-    CReadResult result;
+std::optional<CReadError> CDataFileReader::Visit(std::string_view bytes, CRecordVisitor& visitor) {
     try {
-        CFileParser(bytes, factory).Parse(result);
-        result.ok = true;
+        CFileParser(bytes, visitor).Parse();
     } catch (const CArchiveException& e) {
-        result.groups.clear();
-        result.persons.clear();
-        result.message = e.what();
-        result.offset = e.GetOffset();
+        return CReadError{e.what(), e.GetOffset()};
     }
-    return result;
+    return std::nullopt;
 }
 
 CReadResult CDataFileReader::Read(std::string_view bytes, CAddressDoc& doc) {
-    CDocRecordFactory factory(doc);
-    return Read(bytes, factory);
+    CReadResult result;
+    CDocRecordMaker maker(doc, result);
+    if (const auto error = Visit(bytes, maker)) {
+        result.groups.clear();
+        result.persons.clear();
+        result.message = error->message;
+        result.offset = error->offset;
+    } else {
+        result.ok = true;
+    }
+    return result;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "storage/CReadError.h"
 #include "storage/CReadResult.h"
 
+#include <optional>
 #include <string_view>
 
 class CAddressDoc;
-class CRecordFactory;
+class CRecordVisitor;
 
 // Reads the records of an address-book file from its bytes. Pure: it touches no document
 // list and sends no hint; the caller puts the records in (see CDataFile).
@@ -13,8 +15,10 @@ class CDataFileReader {
 public:
     CDataFileReader() = delete;
 
-    // Persons come back with their m_groupList filled; no group's member list is touched.
-    static CReadResult Read(std::string_view bytes, CRecordFactory& factory);
-    // Makes the records in the document's store, which frees them with its contents.
+    // Walks the whole file, telling the visitor of each record; nothing when it is sound.
+    static std::optional<CReadError> Visit(std::string_view bytes, CRecordVisitor& visitor);
+
+    // Makes the records in the document's store, which frees them with its contents. Persons
+    // come back with their m_groupList filled; no group's member list is touched.
     static CReadResult Read(std::string_view bytes, CAddressDoc& doc);
 };
