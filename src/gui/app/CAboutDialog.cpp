@@ -1,0 +1,52 @@
+#include "app/CAboutDialog.h"
+
+#include "app/CAppIcons.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ICON_SIZE = 32;
+
+QLabel* MakeText(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    // The hatch shows through behind the words.
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    return label;
+}
+} // namespace
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    icon->setPixmap(CAppIcons::Application().pixmap(ICON_SIZE, ICON_SIZE));
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(MakeText(QStringLiteral("Tarnvale  ﾊﾞｰｼﾞｮﾝ 2.39"), this));
+    texts->addWidget(MakeText(QStringLiteral("グループで整理する住所録 ― Linux 版"), this));
+
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout(this);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addSpacing(8);
+    row->addLayout(texts, 1);
+    row->addSpacing(16);
+    row->addWidget(close, 0, Qt::AlignTop);
+    row->setContentsMargins(16, 16, 16, 16);
+    setSizeGripEnabled(false);
+    setFixedSize(sizeHint());
+}
+
+void CAboutDialog::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), QBrush(QColor(HATCH_COLOR), Qt::DiagCrossPattern));
+}

@@ -1,0 +1,298 @@
+#include "app/CMainFrame.h"
+
+#include "app/CActionRouter.h"
+#include "app/CAppIcons.h"
+#include "app/CLockIndicators.h"
+#include "app/CMySplitter.h"
+#include "document/CAddressDoc.h"
+#include "document/CFileController.h"
+#include "settings/CProfile.h"
+#include "settings/CWindowPlacement.h"
+#include "ui/CContextMenuRules.h"
+#include "ui/CMenuLayout.h"
+#include "views/CGroupTreeWidget.h"
+#include "views/CListContextState.h"
+#include "views/CPersonListWidget.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace {
+constexpr int DEFAULT_WIDTH = 800;
+constexpr int DEFAULT_HEIGHT = 560;
+constexpr int TOOL_ICON_SIZE = 16;
+constexpr const char* IDLE_PROMPT = "ﾚﾃﾞｨ";
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool IsMenuPicture(int id) {
+    const std::vector<int>& ids = CMenuLayout::GetMenuPictureIds();
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// Input of any kind may change what the commands can do; these are the events after which the
+// toolbar is brought up to date, once the program is idle again.
+bool MayChangeCommandStates(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+    case QEvent::FocusIn:
+    case QEvent::WindowActivate:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
+                       CFileController& files, CCommandTarget& application, QWidget* parent)
+    : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
+      m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
+      m_frameCommands(m_treeView, m_listView, *this), m_router([this] { return GetChain(); }),
+      m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
+    setWindowIcon(CAppIcons::Application());
+    m_treeView.LoadSettings(m_profile);
+    m_listView.LoadSettings(m_profile);
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateClient();
+    ConnectPanes();
+    ApplyPlacement();
+    m_actions->InstallAccelerators(*this);
+
+    m_idleTimer->setSingleShot(true);
+    m_idleTimer->setInterval(0);
+    connect(m_idleTimer, &QTimer::timeout, this, &CMainFrame::UpdateToolBar);
+    connect(m_actions, &CActionRouter::dispatched, this, &CMainFrame::ScheduleIdleUpdate);
+    qApp->installEventFilter(this);
+
+    m_doc.SetStatusTextListener([this](const std::string& text) {
+        m_messagePane->setText(FromUtf8(text));
+        ScheduleIdleUpdate();
+    });
+    m_files.SetChangeListener([this] {
+        UpdateTitle();
+        emit documentFileChanged();
+    });
+    UpdateTitle();
+    UpdateToolBar();
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+    m_files.SetChangeListener({});
+    m_doc.SetStatusTextListener({});
+    // The pane widgets observe the core views, which are members and go first otherwise.
+    delete m_splitter;
+}
+
+std::vector<CCommandTarget*> CMainFrame::GetChain() {
+    return {&m_frameCommands.GetActiveView(), &m_doc, &m_files, &m_frameCommands, &m_application};
+}
+
+void CMainFrame::CreateMenus() {
+    for (const CMenuEntry& popup : CMenuLayout::GetMainMenu())
+        menuBar()->addMenu(BuildMenu(popup, menuBar()));
+}
+
+QMenu* CMainFrame::BuildMenu(const CMenuEntry& popup, QWidget* parent) {
+    auto* menu = new QMenu(FromUtf8(popup.m_caption), parent);
+    for (const CMenuEntry& entry : popup.m_children) {
+        switch (entry.m_kind) {
+        case EMenuEntry::Separator:
+            menu->addSeparator();
+            break;
+        case EMenuEntry::Popup:
+            menu->addMenu(BuildMenu(entry, menu));
+            break;
+        case EMenuEntry::Command: {
+            QAction* action = m_actions->GetAction(entry.m_nId);
+            action->setIconVisibleInMenu(IsMenuPicture(entry.m_nId));
+            menu->addAction(action);
+            break;
+        }
+        }
+    }
+    // The update rules run just before the person sees the entries.
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, menu] { m_actions->UpdateActions(menu->actions(), false); });
+    return menu;
+}
+
+void CMainFrame::CreateToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setIconSize(QSize(TOOL_ICON_SIZE, TOOL_ICON_SIZE));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    for (const int id : CMenuLayout::GetToolbar()) {
+        if (id == CMenuLayout::TOOLBAR_SEPARATOR)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(m_actions->GetAction(id));
+    }
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_messagePane = new QLabel(this);
+    const std::string& status = m_doc.GetStatusText();
+    m_messagePane->setText(status.empty() ? QString::fromUtf8(IDLE_PROMPT) : FromUtf8(status));
+    statusBar()->addWidget(m_messagePane, 1);
+    m_indicators = new CLockIndicators(CKeyboardLocks(), this);
+    statusBar()->addPermanentWidget(m_indicators);
+}
+
+void CMainFrame::CreateClient() {
+    m_splitter = new CMySplitter(this);
+    m_treeWidget = new CGroupTreeWidget(m_treeView, m_splitter);
+    m_listWidget = new CPersonListWidget(m_listView, m_splitter);
+    m_treeWidget->setMinimumWidth(1);
+    m_splitter->addWidget(m_treeWidget);
+    m_splitter->addWidget(m_listWidget);
+    // Widening the window widens the list; the tree keeps its width.
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    setCentralWidget(m_splitter);
+    m_listWidget->setFocus(Qt::OtherFocusReason);
+}
+
+void CMainFrame::ConnectPanes() {
+    connect(m_treeWidget, &CGroupTreeWidget::activated, this,
+            [this] { m_frameCommands.OnPaneActivated(EPane::Tree); });
+    connect(m_listWidget, &CPersonListWidget::activated, this,
+            [this] { m_frameCommands.OnPaneActivated(EPane::List); });
+    connect(m_treeWidget, &CGroupTreeWidget::switchPaneRequested, this,
+            [this] { m_frameCommands.SwitchPane(); });
+    connect(m_listWidget, &CPersonListWidget::switchPaneRequested, this,
+            [this] { m_frameCommands.SwitchPane(); });
+    connect(m_treeWidget, &CGroupTreeWidget::commandRequested, this,
+            [this](int id) { RunPaneCommand(EPane::Tree, id); });
+    connect(m_listWidget, &CPersonListWidget::commandRequested, this,
+            [this](int id) { RunPaneCommand(EPane::List, id); });
+    connect(m_treeWidget, &CGroupTreeWidget::contextMenuRequested, this,
+            [this](const QPoint& pos, HTREEITEM hit) {
+                ShowContextMenu(EPane::Tree, pos,
+                                CContextMenuRules::GetGreyedIds(m_treeView.GetContextState(hit)));
+            });
+    connect(m_listWidget, &CPersonListWidget::contextMenuRequested, this,
+            [this](const QPoint& pos) {
+                ShowContextMenu(EPane::List, pos,
+                                CContextMenuRules::GetGreyedIds(CListContextState::Of(m_listView)));
+            });
+}
+
+void CMainFrame::ApplyPlacement() {
+    const CWindowPlacement placement = CWindowPlacement::Load(m_profile);
+    if (placement.HasRectangle())
+        setGeometry(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
+                    placement.GetHeight());
+    else
+        resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
+    const int tree = std::max(1, placement.m_nSplitter);
+    m_splitter->setSizes({tree, std::max(1, width() - tree - m_splitter->handleWidth())});
+}
+
+void CMainFrame::SaveWindowSettings() {
+    const bool restored = !(isMaximized() || isFullScreen());
+    QRect normal = restored ? geometry() : normalGeometry();
+    if (!normal.isValid())
+        normal = geometry();
+    CWindowPlacement placement;
+    placement.m_nLeft = normal.x();
+    placement.m_nTop = normal.y();
+    placement.m_nRight = normal.x() + normal.width();
+    placement.m_nBottom = normal.y() + normal.height();
+    placement.m_nSplitter = m_splitter->sizes().value(0, CWindowPlacement::DEFAULT_SPLITTER);
+    placement.Save(m_profile);
+    m_treeView.SaveSettings(m_profile);
+    m_listView.SaveSettings(m_profile);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_files.SaveModified()) {
+        event->ignore();
+        return;
+    }
+    SaveWindowSettings();
+    event->accept();
+}
+
+std::unique_ptr<QMenu> CMainFrame::BuildContextMenu(EPane pane, const std::vector<int>& greyed) {
+    m_frameCommands.OnPaneActivated(pane);
+    auto menu = std::make_unique<QMenu>(this);
+    for (const CMenuEntry& entry : CMenuLayout::GetContextMenu().m_children) {
+        if (entry.m_kind != EMenuEntry::Command) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = m_actions->MakeCopy(entry.m_nId, menu.get());
+        const bool greyedOut = std::find(greyed.begin(), greyed.end(), entry.m_nId) != greyed.end();
+        action->setEnabled(!greyedOut && m_router.Update(entry.m_nId).IsEnabled());
+        menu->addAction(action);
+    }
+    return menu;
+}
+
+void CMainFrame::ShowContextMenu(EPane pane, const QPoint& globalPos,
+                                 const std::vector<int>& greyed) {
+    const std::unique_ptr<QMenu> menu = BuildContextMenu(pane, greyed);
+    menu->exec(globalPos);
+}
+
+void CMainFrame::RunPaneCommand(EPane pane, int id) {
+    m_frameCommands.OnPaneActivated(pane);
+    m_actions->Dispatch(id);
+}
+
+void CMainFrame::FocusPane(EPane pane) {
+    QWidget* widget = pane == EPane::Tree ? static_cast<QWidget*>(m_treeWidget) : m_listWidget;
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool CMainFrame::IsBarVisible(EFrameBar bar) const {
+    return bar == EFrameBar::ToolBar ? !m_toolBar->isHidden() : !statusBar()->isHidden();
+}
+
+void CMainFrame::ShowBar(EFrameBar bar, bool show) {
+    if (bar == EFrameBar::ToolBar)
+        m_toolBar->setVisible(show);
+    else
+        statusBar()->setVisible(show);
+}
+
+void CMainFrame::UpdateToolBar() {
+    m_actions->UpdateActions(m_toolBar->actions(), true);
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(FromUtf8(m_files.GetWindowTitle()));
+}
+
+void CMainFrame::ScheduleIdleUpdate() {
+    if (!m_idleTimer->isActive())
+        m_idleTimer->start();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (MayChangeCommandStates(event->type()))
+        ScheduleIdleUpdate();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    // The bars are shown and hidden through the Settings menu, whose rules know their state.
+    return nullptr;
+}

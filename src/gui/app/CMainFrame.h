@@ -1,0 +1,103 @@
+#pragma once
+
+#include "ui/CCommandRouter.h"
+#include "ui/CFrameCommands.h"
+#include "ui/CFrameWindow.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <vector>
+
+class CActionRouter;
+class CAddressDoc;
+class CFileController;
+class CGroupTreeWidget;
+class CLockIndicators;
+class CMySplitter;
+class CPersonListWidget;
+class CProfile;
+class CUserInterface;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolBar;
+struct CMenuEntry;
+
+// The one top-level window: menus, toolbar and status bar around the group tree and the person
+// list. It keeps the command chain (active pane, document, file commands, frame, application),
+// remembers its placement, and asks before closing over unsaved changes.
+class CMainFrame : public QMainWindow, public CFrameWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui, CFileController& files,
+               CCommandTarget& application, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    void FocusPane(EPane pane) override;
+    bool IsBarVisible(EFrameBar bar) const override;
+    void ShowBar(EFrameBar bar, bool show) override;
+
+    CActionRouter& GetActions() const { return *m_actions; }
+    CFrameCommands& GetFrameCommands() { return m_frameCommands; }
+    CFriendTreeView& GetTreeView() { return m_treeView; }
+    CFriendListView& GetListView() { return m_listView; }
+    CGroupTreeWidget* GetTreeWidget() const { return m_treeWidget; }
+    CPersonListWidget* GetListWidget() const { return m_listWidget; }
+    CMySplitter* GetSplitter() const { return m_splitter; }
+    QToolBar* GetToolBar() const { return m_toolBar; }
+    QLabel* GetMessagePane() const { return m_messagePane; }
+
+    // A pane's context menu, with the entries its rules grey out; the chosen entry runs with
+    // that pane active.
+    std::unique_ptr<QMenu> BuildContextMenu(EPane pane, const std::vector<int>& greyed);
+    // What the update rules say now, for the toolbar; run when the program falls idle.
+    void UpdateToolBar();
+    void UpdateTitle();
+    // Placement, splitter and the panes' settings, as at closing.
+    void SaveWindowSettings();
+
+signals:
+    // The open file's name changed (new, open, save as); the recent-file list with it.
+    void documentFileChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    void CreateMenus();
+    QMenu* BuildMenu(const CMenuEntry& popup, QWidget* parent);
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateClient();
+    void ConnectPanes();
+    void ApplyPlacement();
+    void ShowContextMenu(EPane pane, const QPoint& globalPos, const std::vector<int>& greyed);
+    void RunPaneCommand(EPane pane, int id);
+    void ScheduleIdleUpdate();
+    std::vector<CCommandTarget*> GetChain();
+
+    CAddressDoc& m_doc;
+    CProfile& m_profile;
+    CFileController& m_files;
+    CCommandTarget& m_application;
+    CFriendTreeView m_treeView;
+    CFriendListView m_listView;
+    CFrameCommands m_frameCommands;
+    CCommandRouter m_router;
+    CActionRouter* m_actions;
+    CMySplitter* m_splitter = nullptr;
+    CGroupTreeWidget* m_treeWidget = nullptr;
+    CPersonListWidget* m_listWidget = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_messagePane = nullptr;
+    CLockIndicators* m_indicators = nullptr;
+    QTimer* m_idleTimer;
+};

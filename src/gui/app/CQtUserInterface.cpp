@@ -1,0 +1,120 @@
+#include "app/CQtUserInterface.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+constexpr const char* CAPTION = "Tarnvale";
+
+QMessageBox::Icon ToQtIcon(EMessageIcon icon) {
+    switch (icon) {
+    case EMessageIcon::Question:
+        return QMessageBox::Question;
+    case EMessageIcon::Warning:
+        return QMessageBox::Warning;
+    case EMessageIcon::Error:
+        return QMessageBox::Critical;
+    case EMessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct CButton {
+    EMessageResult m_result;
+    const char* m_text;
+    QMessageBox::ButtonRole m_role;
+};
+
+std::vector<CButton> ButtonsOf(EMessageButtons buttons) {
+    const CButton ok{EMessageResult::Ok, "OK", QMessageBox::AcceptRole};
+    const CButton cancel{EMessageResult::Cancel, "キャンセル", QMessageBox::RejectRole};
+    const CButton yes{EMessageResult::Yes, "はい(&Y)", QMessageBox::YesRole};
+    const CButton no{EMessageResult::No, "いいえ(&N)", QMessageBox::NoRole};
+    switch (buttons) {
+    case EMessageButtons::OkCancel:
+        return {ok, cancel};
+    case EMessageButtons::YesNo:
+        return {yes, no};
+    case EMessageButtons::YesNoCancel:
+        return {yes, no, cancel};
+    case EMessageButtons::Ok:
+        break;
+    }
+    return {ok};
+}
+
+// Closing the box without a button counts as its most cautious answer.
+EMessageResult EscapeResult(EMessageButtons buttons) {
+    switch (buttons) {
+    case EMessageButtons::Ok:
+        return EMessageResult::Ok;
+    case EMessageButtons::YesNo:
+        return EMessageResult::No;
+    default:
+        return EMessageResult::Cancel;
+    }
+}
+
+// "*.*" means every file where the filter comes from; on Linux many files have no dot, so
+// the dialog is told to show everything while the filter keeps its familiar name.
+void ShowAllFiles(QFileDialog& dialog) {
+    dialog.setNameFilter(QString::fromUtf8(CQtUserInterface::ALL_FILES_FILTER));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::AllDirs);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
+        if (auto* model = dialog.findChild<QFileSystemModel*>())
+            model->setNameFilters({});
+    });
+    if (auto* model = dialog.findChild<QFileSystemModel*>())
+        model->setNameFilters({});
+}
+
+std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
+    ShowAllFiles(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+} // namespace
+
+EMessageResult CQtUserInterface::MessageBox(std::string_view text, EMessageButtons buttons,
+                                            EMessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), QString::fromUtf8(CAPTION),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::NoButton, m_parent);
+    std::vector<std::pair<QAbstractButton*, EMessageResult>> results;
+    for (const CButton& button : ButtonsOf(buttons))
+        results.emplace_back(box.addButton(QString::fromUtf8(button.m_text), button.m_role),
+                             button.m_result);
+    box.exec();
+    for (const auto& [button, result] : results) {
+        if (box.clickedButton() == button)
+            return result;
+    }
+    return EscapeResult(buttons);
+}
+
+std::optional<std::string> CQtUserInterface::GetOpenFileName() {
+    QFileDialog dialog(m_parent, QStringLiteral("開く"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog);
+}
+
+std::optional<std::string> CQtUserInterface::GetSaveFileName(const std::string& suggested) {
+    QFileDialog dialog(m_parent, QStringLiteral("名前を付けて保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(QFile::decodeName(suggested.c_str()));
+    return RunFileDialog(dialog);
+}
+
+bool CQtUserInterface::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), QUrl::StrictMode));
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/CUserInterface.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Core's questions as Qt message boxes, its file choosers as file dialogs and its addresses
+// handed to the desktop. Buttons speak Japanese whatever the desktop's language is.
+class CQtUserInterface : public CUserInterface {
+public:
+    static constexpr const char* ALL_FILES_FILTER = "すべてのファイル (*.*)";
+
+    // Boxes and dialogs are centred on this window once it exists.
+    void SetParentWidget(QWidget* parent) { m_parent = parent; }
+
+    EMessageResult MessageBox(std::string_view text, EMessageButtons buttons,
+                              EMessageIcon icon) override;
+    std::optional<std::string> GetOpenFileName() override;
+    std::optional<std::string> GetSaveFileName(const std::string& suggested) override;
+    bool OpenUrl(const std::string& url) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};
