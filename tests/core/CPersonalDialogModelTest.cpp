@@ -229,14 +229,16 @@ TEST_F(CPersonalDialogModelTest, MakeCommandBuildsTheRecordFromTheDialogsValues)
 TEST_F(CPersonalDialogModelTest, HomePageOpensOnlyWhenThereIsOneAndFailureIsReported) {
     CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, nullptr);
     dialog.OpenHomePage();
-    EXPECT_THAT(m_dialogs.m_openedUrls, IsEmpty());
+    EXPECT_THAT(m_ui.m_openedUrls, IsEmpty());
 
     dialog.SetText(EPersonText::HomePage, "http://example.org/\x83\x7B"); // ボ
     dialog.OpenHomePage();
-    EXPECT_THAT(m_dialogs.m_openedUrls, ElementsAre("http://example.org/ボ"));
+    dialog.SetText(EPersonText::HomePage, "www.example.org");
+    dialog.OpenHomePage();
+    EXPECT_THAT(m_ui.m_openedUrls, ElementsAre("http://example.org/ボ", "http://www.example.org"));
     EXPECT_THAT(m_ui.m_asked, IsEmpty());
 
-    m_dialogs.m_bOpenSucceeds = false;
+    m_ui.m_bOpenUrlSucceeds = false;
     dialog.OpenHomePage();
     EXPECT_THAT(m_ui.m_asked, ElementsAre("ブラウザの起動に失敗しました。"));
 }

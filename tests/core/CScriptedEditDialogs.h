@@ -3,11 +3,9 @@
 #include "ui/CEditDialogs.h"
 
 #include <functional>
-#include <string>
-#include <vector>
 
 // Plays the user of the editing dialogs: each script fills the model in and says whether the
-// user confirms. A dialog without a script is cancelled. Opened URLs are remembered.
+// user confirms. A dialog without a script is cancelled.
 class CScriptedEditDialogs : public CEditDialogs {
 public:
     bool RunPersonalDialog(CPersonalDialogModel& model) override {
@@ -22,10 +20,6 @@ public:
         ++m_nUniteRuns;
         return m_unite && m_unite(model);
     }
-    bool OpenUrl(const std::string& url) override {
-        m_openedUrls.push_back(url);
-        return m_bOpenSucceeds;
-    }
 
     std::function<bool(CPersonalDialogModel&)> m_personal;
     std::function<bool(CCategoryDialogModel&)> m_category;
@@ -33,6 +27,4 @@ public:
     int m_nPersonalRuns = 0;
     int m_nCategoryRuns = 0;
     int m_nUniteRuns = 0;
-    bool m_bOpenSucceeds = true;
-    std::vector<std::string> m_openedUrls;
 };

@@ -108,7 +108,11 @@ void CPersonalDialogModel::OpenHomePage() {
     const std::string_view homePage = GetText(EPersonText::HomePage);
     if (homePage.empty())
         return;
-    if (!m_dialogs.OpenUrl(m_codec.ToUtf8(homePage)))
+    std::string url = m_codec.ToUtf8(homePage);
+    // The shell opened "www.example.jp" as a web page; the desktop needs to be told.
+    if (url.find(':') == std::string::npos)
+        url.insert(0, "http://");
+    if (!m_ui.OpenUrl(url))
         m_ui.MessageBox(BROWSER_FAILED, EMessageButtons::Ok, EMessageIcon::Warning);
 }
 

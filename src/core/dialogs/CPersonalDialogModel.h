@@ -63,7 +63,8 @@ public:
     // "新規ｸﾞﾙｰﾌﾟ": a group made in the group dialog joins the lists; true when one was made.
     bool OnNewGroup();
     const std::vector<CGroup*>& GetNewGroups() const { return m_newGroups; }
-    // "←開く": the home page set with SetText, in the desktop's browser.
+    // "←開く": the home page set with SetText, in the desktop's browser; one without a scheme
+    // is taken as a web address.
     void OpenHomePage();
 
     // Asks the duplicate-name question; on Close the member groups become the person's groups.

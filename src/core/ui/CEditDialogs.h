@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 class CCategoryDialogModel;
 class CPersonalDialogModel;
 class CUniteGroupModel;
@@ -14,6 +12,4 @@ public:
     virtual bool RunPersonalDialog(CPersonalDialogModel& model) = 0;
     virtual bool RunCategoryDialog(CCategoryDialogModel& model) = 0;
     virtual bool RunUniteGroupDialog(CUniteGroupModel& model) = 0;
-    // Opens a home page in the desktop's browser; false when that failed.
-    virtual bool OpenUrl(const std::string& url) = 0;
 };

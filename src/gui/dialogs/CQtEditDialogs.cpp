@@ -5,8 +5,6 @@
 #include "CUniteGroupDlg.h"
 
 #include <QApplication>
-#include <QDesktopServices>
-#include <QUrl>
 
 QWidget* CQtEditDialogs::Parent() const {
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -31,9 +29,4 @@ bool CQtEditDialogs::RunCategoryDialog(CCategoryDialogModel& model) {
 bool CQtEditDialogs::RunUniteGroupDialog(CUniteGroupModel& model) {
     CUniteGroupDlg dialog(model, Parent());
     return dialog.exec() == QDialog::Accepted;
-}
-
-bool CQtEditDialogs::OpenUrl(const std::string& url) {
-    // A home page is often typed without its scheme, as the shell used to accept.
-    return QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(url)));
 }

@@ -19,7 +19,6 @@ public:
     bool RunPersonalDialog(CPersonalDialogModel& model) override;
     bool RunCategoryDialog(CCategoryDialogModel& model) override;
     bool RunUniteGroupDialog(CUniteGroupModel& model) override;
-    bool OpenUrl(const std::string& url) override;
 
 private:
     QWidget* Parent() const;
