@@ -87,25 +87,26 @@ int ReadWholeFile(const fs::path& path, std::string& bytes) {
         return errno;
     if (S_ISDIR(info.st_mode))
         return EISDIR;
-    bytes.clear();
-    bytes.reserve(static_cast<std::size_t>(info.st_size));
-    constexpr std::size_t CHUNK = 1 << 20;
+    // One byte more than the size, so that the end shows without another buffer; a file that
+    // grows meanwhile is still read whole.
+    bytes.assign(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t used = 0;
     for (;;) {
-        const std::size_t used = bytes.size();
-        bytes.resize(used + CHUNK);
-        const ssize_t got = ::read(file.Get(), bytes.data() + used, CHUNK);
-        if (got < 0 && errno == EINTR) {
-            bytes.resize(used);
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(file.Get(), bytes.data() + used, bytes.size() - used);
+        if (got < 0 && errno == EINTR)
             continue;
-        }
         if (got < 0) {
             const int error = errno;
             bytes.clear();
             return error;
         }
-        bytes.resize(used + static_cast<std::size_t>(got));
-        if (got == 0)
+        if (got == 0) {
+            bytes.resize(used);
             return 0;
+        }
+        used += static_cast<std::size_t>(got);
     }
 }
 

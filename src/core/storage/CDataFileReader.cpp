@@ -10,7 +10,7 @@
 
 namespace {
 // How many texts a person record of a schema holds: older programs wrote a prefix of today's
-// items, and any schema we do not know wrote the first six (five texts and the sex).
+// items, and any other schema is read as its first six items (five texts and the sex).
 std::size_t TextCountOf(std::uint16_t schema) {
     switch (schema) {
     case 170:
