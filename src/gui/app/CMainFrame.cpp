@@ -59,7 +59,8 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
                        CFileController& files, CCommandTarget& application, QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
-      m_frameCommands(m_treeView, m_listView, *this), m_router([this] { return GetChain(); }),
+      m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
+      m_editor(doc, ui, m_editDialogs), m_router([this] { return GetChain(); }),
       m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
     m_treeView.LoadSettings(m_profile);
@@ -78,6 +79,11 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     connect(m_actions, &CActionRouter::dispatched, this, &CMainFrame::ScheduleIdleUpdate);
     qApp->installEventFilter(this);
 
+    // New, modify and unite open the editing dialogs; the person dialog's mail buttons run the
+    // window's mail commands as the menu does.
+    m_doc.SetRecordEditor(&m_editor);
+    m_editDialogs.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
+
     m_doc.SetStatusTextListener([this](const std::string& text) {
         m_messagePane->setText(FromUtf8(text));
         ScheduleIdleUpdate();
@@ -94,12 +100,18 @@ CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
     m_files.SetChangeListener({});
     m_doc.SetStatusTextListener({});
+    m_doc.SetRecordEditor(nullptr);
     // The pane widgets observe the core views, which are members and go first otherwise.
     delete m_splitter;
 }
 
 std::vector<CCommandTarget*> CMainFrame::GetChain() {
-    return {&m_frameCommands.GetActiveView(), &m_doc, &m_files, &m_frameCommands, &m_application};
+    return {&m_frameCommands.GetActiveView(),
+            &m_doc,
+            &m_editor,
+            &m_files,
+            &m_frameCommands,
+            &m_application};
 }
 
 void CMainFrame::CreateMenus() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogs/CQtEditDialogs.h"
+#include "document/CDocumentEditor.h"
 #include "ui/CCommandRouter.h"
 #include "ui/CFrameCommands.h"
 #include "ui/CFrameWindow.h"
@@ -91,6 +93,8 @@ private:
     CFriendTreeView m_treeView;
     CFriendListView m_listView;
     CFrameCommands m_frameCommands;
+    CQtEditDialogs m_editDialogs;
+    CDocumentEditor m_editor;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;
