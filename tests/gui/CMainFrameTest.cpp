@@ -1,0 +1,290 @@
+#include "CAppFixture.h"
+
+#include "app/CMySplitter.h"
+#include "app/CMySplitterHandle.h"
+#include "settings/CProfile.h"
+#include "ui/CContextMenuRules.h"
+#include "ui/CMenuLayout.h"
+#include "ui/CommandIds.h"
+#include "views/CGroupTreeWidget.h"
+#include "views/CListContextState.h"
+#include "views/CPersonListWidget.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+constexpr int EDIT_MENU = 1;
+constexpr int FILE_MENU = 0;
+constexpr int SETTINGS_MENU = 3;
+
+class CMainFrameTest : public CAppFixture {
+protected:
+    // Shortcuts reach only the active window.
+    void Activate() {
+        Frame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+    }
+
+    int Profile(const char* key) const {
+        return CProfile(m_folder / "tarnvale.ini").GetProfileInt("Window", key, -1);
+    }
+};
+
+TEST_F(CMainFrameTest, MenusCarryTheirCaptions) {
+    Start();
+    QStringList titles;
+    for (const QAction* menu : Frame()->menuBar()->actions())
+        titles << menu->text();
+    EXPECT_EQ(titles,
+              QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "普通の操作（&I）", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(Action(ID_FILE_OPEN)->text(), "開く(&O)...\tCtrl+O");
+    EXPECT_EQ(Action(ID_FILE_SAVE)->statusTip(), "作業中のﾌｧｲﾙを保存");
+    EXPECT_EQ(Action(ID_FILE_SAVE)->toolTip(), "保存（上書き）");
+    EXPECT_EQ(Action(ID_MAIL_EMAIL2)->text(), "ﾒｰﾙｱﾄﾞﾚｽ(2)にﾒｰﾙを書く(&2)");
+}
+
+TEST_F(CMainFrameTest, ToolbarButtonsComeInOrderWithPicturesThatDraw) {
+    Start();
+    std::vector<int> ids;
+    for (QAction* action : Frame()->GetToolBar()->actions()) {
+        const int id =
+            action->isSeparator() ? CMenuLayout::TOOLBAR_SEPARATOR : CActionRouter::GetId(action);
+        ids.push_back(id);
+        if (action->isSeparator())
+            continue;
+        const QImage image = action->icon().pixmap(16, 16).toImage();
+        ASSERT_FALSE(image.isNull()) << id;
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y)
+            for (int x = 0; x < image.width() && !drawn; ++x)
+                drawn = qAlpha(image.pixel(x, y)) > 0;
+        EXPECT_TRUE(drawn) << "empty picture for " << id;
+    }
+    EXPECT_EQ(ids, CMenuLayout::GetToolbar());
+    // Pictures appear in menus only for the commands that always had one.
+    EXPECT_TRUE(Action(ID_FILE_SAVE)->isIconVisibleInMenu());
+    EXPECT_FALSE(Action(ID_FILE_PRINT)->isIconVisibleInMenu());
+}
+
+TEST_F(CMainFrameTest, UndoEntryNamesTheLastCommandAndGoesBackAfterUndo) {
+    Start();
+    OpenMenu(EDIT_MENU);
+    EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U)\tCtrl+Z");
+
+    AddPerson("A");
+    OpenMenu(EDIT_MENU);
+    EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U) － 個人データの新規作成\tCtrl+Z");
+
+    Action(ID_EDIT_UNDO)->trigger();
+    EXPECT_TRUE(m_app->GetDocument().GetPersonList().empty());
+    OpenMenu(EDIT_MENU);
+    EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U)\tCtrl+Z");
+}
+
+TEST_F(CMainFrameTest, CommandsWithoutHandlersAreGreyEverywhere) {
+    Start();
+    OpenMenu(FILE_MENU);
+    Frame()->UpdateToolBar();
+    for (const int id :
+         {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PAGE_SETUP, ID_CSV_IMPORT, ID_CSV_EXPORT})
+        EXPECT_FALSE(Action(id)->isEnabled()) << id;
+    EXPECT_TRUE(Action(ID_FILE_SAVE)->isEnabled());
+    EXPECT_TRUE(Action(ID_FILE_SAVE_AS)->isEnabled());
+}
+
+TEST_F(CMainFrameTest, ADisabledCommandIsNotDispatchedHoweverItIsTriggered) {
+    Start();
+    Activate();
+    QSignalSpy dispatched(&Actions(), &CActionRouter::dispatched);
+
+    QTest::keyClick(Frame(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(Frame(), Qt::Key_Z, Qt::ControlModifier);
+    // A button left enabled by a stale update still cannot run it.
+    Action(ID_EDIT_UNDO)->setEnabled(true);
+    Action(ID_EDIT_UNDO)->trigger();
+    EXPECT_EQ(dispatched.count(), 0);
+
+    AddPerson("A");
+    QTest::keyClick(Frame(), Qt::Key_Backspace, Qt::AltModifier);
+    ASSERT_EQ(dispatched.count(), 1);
+    EXPECT_EQ(dispatched.at(0).at(0).toInt(), ID_EDIT_UNDO);
+    EXPECT_TRUE(m_app->GetDocument().GetPersonList().empty());
+}
+
+TEST_F(CMainFrameTest, F6AndTabSwitchPanes) {
+    Start();
+    Activate();
+    CFrameCommands& frame = Frame()->GetFrameCommands();
+    EXPECT_EQ(frame.GetActivePane(), EPane::List);
+    QTest::keyClick(Frame(), Qt::Key_F6);
+    EXPECT_EQ(frame.GetActivePane(), EPane::Tree);
+    EXPECT_TRUE(Frame()->GetTreeWidget()->hasFocus());
+    QTest::keyClick(Frame()->GetTreeWidget(), Qt::Key_Tab);
+    EXPECT_EQ(frame.GetActivePane(), EPane::List);
+    EXPECT_TRUE(Frame()->GetListWidget()->hasFocus());
+    QTest::keyClick(Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(frame.GetActivePane(), EPane::Tree);
+}
+
+TEST_F(CMainFrameTest, SelectAllFromTheTreeSelectsEveryRowOfTheList) {
+    Start();
+    AddPerson("A");
+    AddPerson("B");
+    Frame()->GetFrameCommands().SwitchPane();
+    ASSERT_EQ(Frame()->GetFrameCommands().GetActivePane(), EPane::Tree);
+    Action(ID_SELECT_ALL)->trigger();
+    EXPECT_EQ(Frame()->GetFrameCommands().GetActivePane(), EPane::List);
+    EXPECT_EQ(Frame()->GetListView().GetSelectedCount(), 2);
+    EXPECT_EQ(Frame()->GetListWidget()->selectionModel()->selectedRows().size(), 2);
+}
+
+TEST_F(CMainFrameTest, ShowPersonsEntryIsCheckedLikeTheTree) {
+    Start();
+    const bool before = Frame()->GetTreeView().m_bShowPersonal;
+    OpenMenu(SETTINGS_MENU);
+    EXPECT_EQ(Action(ID_SHOW_PERSONAL)->isChecked(), before);
+    Action(ID_SHOW_PERSONAL)->trigger();
+    OpenMenu(SETTINGS_MENU);
+    EXPECT_EQ(Frame()->GetTreeView().m_bShowPersonal, !before);
+    EXPECT_EQ(Action(ID_SHOW_PERSONAL)->isChecked(), !before);
+}
+
+TEST_F(CMainFrameTest, ContextMenusGreyWhatThePaneRulesForbid) {
+    Start();
+    AddPerson("A");
+    const auto enabled = [](const QMenu& menu, int id) {
+        for (const QAction* action : menu.actions()) {
+            if (CActionRouter::GetId(action) == id)
+                return action->isEnabled();
+        }
+        ADD_FAILURE() << "no entry " << id;
+        return false;
+    };
+    CFriendListView& list = Frame()->GetListView();
+    list.SetSelectedRows({0});
+    const auto listMenu = Frame()->BuildContextMenu(
+        EPane::List, CContextMenuRules::GetGreyedIds(CListContextState::Of(list)));
+    for (const int id : {ID_REMOVE_FROM_GROUP, ID_RESTORE, ID_MAIL_EMAIL1, ID_MAIL_EMAIL2})
+        EXPECT_FALSE(enabled(*listMenu, id)) << id;
+    EXPECT_TRUE(enabled(*listMenu, ID_DELETE));
+    EXPECT_TRUE(enabled(*listMenu, ID_SELECT_ALL));
+
+    CFriendTreeView& tree = Frame()->GetTreeView();
+    const auto treeMenu = Frame()->BuildContextMenu(
+        EPane::Tree, CContextMenuRules::GetGreyedIds(tree.GetContextState(tree.m_hRootItem)));
+    EXPECT_EQ(Frame()->GetFrameCommands().GetActivePane(), EPane::Tree);
+    for (const int id : {ID_REMOVE_FROM_GROUP, ID_DELETE, ID_MODIFY, ID_RESTORE})
+        EXPECT_FALSE(enabled(*treeMenu, id)) << id;
+    EXPECT_TRUE(enabled(*treeMenu, ID_SELECT_ALL));
+    // The copies leave the shared actions of menu and toolbar alone.
+    EXPECT_NE(treeMenu->actions().front(), Action(ID_NEW_PERSON));
+}
+
+TEST_F(CMainFrameTest, ChosenContextEntryRunsForThePaneThatShowedTheMenu) {
+    Start();
+    AddPerson("A");
+    CFriendListView& list = Frame()->GetListView();
+    const auto menu = Frame()->BuildContextMenu(EPane::List, {});
+    for (QAction* action : menu->actions()) {
+        if (CActionRouter::GetId(action) == ID_SELECT_ALL)
+            action->trigger();
+    }
+    EXPECT_EQ(list.GetSelectedCount(), 1);
+}
+
+TEST_F(CMainFrameTest, StatusBarShowsTheDocumentsMessage) {
+    Start();
+    QLabel* pane = Frame()->GetMessagePane();
+    AddPerson("A");
+    EXPECT_EQ(pane->text(), "ﾚﾃﾞｨ");
+    m_ui.m_saveFileNames.push_back(File("book.dat"));
+    Action(ID_FILE_SAVE)->trigger();
+    EXPECT_EQ(pane->text(), "保存しました");
+    QStringList indicators;
+    for (const QLabel* label : Frame()->statusBar()->findChildren<QLabel*>()) {
+        if (label != pane)
+            indicators << label->text();
+    }
+    EXPECT_EQ(indicators, QStringList({"ｶﾅ", "CAP", "NUM", "SCRL"}));
+}
+
+TEST_F(CMainFrameTest, TitleNamesTheOpenFile) {
+    Start();
+    EXPECT_EQ(Frame()->windowTitle(), "無題 - Tarnvale");
+    AddPerson("A");
+    m_ui.m_saveFileNames.push_back(File("friends.dat"));
+    Action(ID_FILE_SAVE_AS)->trigger();
+    EXPECT_EQ(Frame()->windowTitle(), "friends.dat - Tarnvale");
+    Action(ID_FILE_NEW)->trigger();
+    EXPECT_EQ(Frame()->windowTitle(), "無題 - Tarnvale");
+}
+
+TEST_F(CMainFrameTest, PlacementAndSplitterSurviveARestart) {
+    Start();
+    Frame()->setGeometry(100, 120, 700, 500);
+    Frame()->GetSplitter()->setSizes({250, 444});
+    Stop();
+    EXPECT_EQ(Profile("left"), 100);
+    EXPECT_EQ(Profile("right"), 800);
+    EXPECT_EQ(Profile("splitter"), 250);
+
+    Start();
+    EXPECT_EQ(Frame()->geometry(), QRect(100, 120, 700, 500));
+    EXPECT_EQ(Frame()->GetSplitter()->sizes().value(0), 250);
+}
+
+TEST_F(CMainFrameTest, FirstStartHasTheDefaultTreeWidth) {
+    Start();
+    EXPECT_EQ(Frame()->GetSplitter()->sizes().value(0), 100);
+    Stop();
+    EXPECT_EQ(Profile("splitter"), 100);
+}
+
+TEST_F(CMainFrameTest, ClosingMaximisedKeepsTheNormalRectangle) {
+    Start();
+    Frame()->setGeometry(50, 60, 640, 480);
+    Frame()->showMaximized();
+    QTest::qWait(50);
+    ASSERT_TRUE(Frame()->isMaximized());
+    ASSERT_NE(Frame()->geometry().size(), QSize(640, 480));
+    Stop();
+    EXPECT_EQ(Profile("left"), 50);
+    EXPECT_EQ(Profile("top"), 60);
+    EXPECT_EQ(Profile("right"), 690);
+    EXPECT_EQ(Profile("bottom"), 540);
+}
+
+TEST_F(CMainFrameTest, SplitterBarIsWhiteWithALightGreyOutline) {
+    Start();
+    QSplitterHandle* handle = Frame()->GetSplitter()->handle(1);
+    ASSERT_NE(handle, nullptr);
+    const QImage image = handle->grab().toImage();
+    ASSERT_GT(image.width(), 2);
+    const int middle = image.height() / 2;
+    EXPECT_EQ(QColor(image.pixel(0, middle)), QColor(CMySplitterHandle::OUTLINE));
+    EXPECT_EQ(QColor(image.pixel(image.width() - 1, middle)), QColor(CMySplitterHandle::OUTLINE));
+    EXPECT_EQ(QColor(image.pixel(image.width() / 2, middle)), QColor(Qt::white));
+}
+
+TEST_F(CMainFrameTest, BarsHideAndShowFromTheSettingsMenu) {
+    Start();
+    OpenMenu(SETTINGS_MENU);
+    EXPECT_TRUE(Action(ID_VIEW_TOOLBAR)->isChecked());
+    Action(ID_VIEW_TOOLBAR)->trigger();
+    EXPECT_TRUE(Frame()->GetToolBar()->isHidden());
+    OpenMenu(SETTINGS_MENU);
+    EXPECT_FALSE(Action(ID_VIEW_TOOLBAR)->isChecked());
+}
+
+} // namespace
