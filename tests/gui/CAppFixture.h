@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CQtPrinters.h"
 #include "CScriptedUserInterface.h"
 #include "CTempFolder.h"
 #include "app/CActionRouter.h"

@@ -61,27 +61,26 @@ EMessageResult EscapeResult(EMessageButtons buttons) {
     }
 }
 
-// "*.*" means every file where the filter comes from; on Linux many files have no dot, so
-// the dialog is told to show everything while the filter keeps its familiar name.
-void ShowAllFiles(QFileDialog& dialog) {
-    dialog.setNameFilter(QString::fromUtf8(CQtUserInterface::ALL_FILES_FILTER));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::AllDirs);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
-        if (auto* model = dialog.findChild<QFileSystemModel*>())
-            model->setNameFilters({});
-    });
-    if (auto* model = dialog.findChild<QFileSystemModel*>())
-        model->setNameFilters({});
-}
-
 std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
-    ShowAllFiles(dialog);
+    CQtUserInterface::ShowAllFiles(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 } // namespace
+
+// "*.*" means every file where the filter comes from; many files here have no dot, so the
+// dialog's model is told to list everything whatever the filter's patterns say.
+void CQtUserInterface::ShowAllFiles(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(QString::fromUtf8(ALL_FILES_FILTER));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!model)
+        return;
+    model->setNameFilters({});
+    QObject::connect(&dialog, &QFileDialog::filterSelected, model,
+                     [model] { model->setNameFilters({}); });
+}
 
 EMessageResult CQtUserInterface::MessageBox(std::string_view text, EMessageButtons buttons,
                                             EMessageIcon icon) {

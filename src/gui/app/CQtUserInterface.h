@@ -2,6 +2,7 @@
 
 #include "ui/CUserInterface.h"
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -19,6 +20,9 @@ public:
     std::optional<std::string> GetOpenFileName() override;
     std::optional<std::string> GetSaveFileName(const std::string& suggested) override;
     bool OpenUrl(const std::string& url) override;
+
+    // Names the filter as the program always did while listing every file, dot or not.
+    static void ShowAllFiles(QFileDialog& dialog);
 
 private:
     QPointer<QWidget> m_parent;
