@@ -2,6 +2,7 @@
 
 #include "CDialogIcons.h"
 #include "CPersonalListBox.h"
+#include "CPickListLayout.h"
 
 #include "dialogs/CCategoryDialogModel.h"
 
@@ -43,32 +44,23 @@ CCategoryDialog::~CCategoryDialog() = default;
 
 QWidget* CCategoryDialog::MakeMemberArea() {
     auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-
     m_pMembers = new CPersonalListBox(area);
     m_pMembers->setObjectName(QStringLiteral("members"));
-    auto* buttons = new QVBoxLayout;
+    m_pCount = new QLabel(area);
+    m_pCount->setObjectName(QStringLiteral("count"));
+    m_pCount->setAlignment(Qt::AlignCenter);
     auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
     add->setObjectName(QStringLiteral("add"));
     auto* remove = new QPushButton(QStringLiteral("削除 >>"), area);
     remove->setObjectName(QStringLiteral("remove"));
     m_pOthers = new CPersonalListBox(area);
     m_pOthers->setObjectName(QStringLiteral("others"));
-    m_pCount = new QLabel(area);
-    m_pCount->setObjectName(QStringLiteral("count"));
-    m_pCount->setAlignment(Qt::AlignCenter);
 
     auto& lists = m_model.GetPersonLists();
     m_pMembers->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
     m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
 
-    auto* members = new QVBoxLayout;
-    auto* membersLabel = new QLabel(QStringLiteral("所属メンバー"), area);
-    membersLabel->setBuddy(m_pMembers);
-    members->addWidget(membersLabel);
-    members->addWidget(m_pMembers);
-
+    auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {add, remove})
         button->setAutoDefault(false);
     buttons->addStretch();
@@ -76,15 +68,9 @@ QWidget* CCategoryDialog::MakeMemberArea() {
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
+    CPickListLayout::Make(*area, QStringLiteral("所属メンバー"), *m_pMembers, *buttons, {},
+                          *m_pOthers);
 
-    // The others have no label of their own; the members' label leaves room above them.
-    auto* others = new QVBoxLayout;
-    others->addSpacing(membersLabel->sizeHint().height() + members->spacing());
-    others->addWidget(m_pOthers);
-
-    row->addLayout(members, 1);
-    row->addLayout(buttons);
-    row->addLayout(others, 1);
     m_binding = std::make_unique<CPickListBinding<CPersonalData>>(
         lists, *m_pMembers, *m_pOthers, *add, *remove, [this] { UpdateCount(); });
     return area;

@@ -2,6 +2,7 @@
 
 #include "CDialogIcons.h"
 #include "CGroupListBox.h"
+#include "CPickListLayout.h"
 
 #include "dialogs/CPersonalDialogModel.h"
 #include "ui/CommandIds.h"
@@ -130,11 +131,11 @@ QWidget* CPersonalDialog::MakeTextArea() {
     initialRow->addWidget(initial);
     grid->addLayout(initialRow, 0, 2);
 
-    grid->addWidget(MakeSexBox(), 1, 1, 1, 2, Qt::AlignLeft);
-    AddLine(*grid, 2, EPersonText::Zip);
-    AddLine(*grid, 3, EPersonText::Address);
-    AddLine(*grid, 4, EPersonText::Tel1);
-    AddLine(*grid, 5, EPersonText::Tel2);
+    AddLine(*grid, 1, EPersonText::Zip);
+    grid->addWidget(MakeSexBox(), 1, 2, 3, 1, Qt::AlignTop);
+    AddLine(*grid, 2, EPersonText::Address);
+    AddLine(*grid, 3, EPersonText::Tel1);
+    AddLine(*grid, 4, EPersonText::Tel2);
 
     const struct {
         EPersonText text;
@@ -142,7 +143,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
         int command;
     } mails[] = {{EPersonText::Email1, "mail1", ID_MAIL_EMAIL1},
                  {EPersonText::Email2, "mail2", ID_MAIL_EMAIL2}};
-    int row = 6;
+    int row = 5;
     for (const auto& mail : mails) {
         KeepInputMethodOff(*AddLine(*grid, row, mail.text));
         auto* button = new QPushButton(QStringLiteral("←ﾒｰﾙを書く"), this);
@@ -196,31 +197,25 @@ QWidget* CPersonalDialog::MakeHomeTownBox() {
 
 QWidget* CPersonalDialog::MakeGroupArea() {
     auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-
     m_pMembers = new CGroupListBox(area);
     m_pMembers->setObjectName(QStringLiteral("memberGroups"));
-    m_pOthers = new CGroupListBox(area);
-    m_pOthers->setObjectName(QStringLiteral("otherGroups"));
-    auto& lists = m_model.GetGroupLists();
-    m_pMembers->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
-    m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
-
-    auto* members = new QVBoxLayout;
-    members->addWidget(MakeLabel(QStringLiteral("所属グループ"), m_pMembers, area));
-    members->addWidget(m_pMembers);
-
-    auto* buttons = new QVBoxLayout;
     m_pAdd = new QPushButton(QStringLiteral("<< 追加"), area);
     m_pAdd->setObjectName(QStringLiteral("addGroup"));
     m_pRemove = new QPushButton(QStringLiteral("削除 >>"), area);
     m_pRemove->setObjectName(QStringLiteral("removeGroup"));
+    m_pOthers = new CGroupListBox(area);
+    m_pOthers->setObjectName(QStringLiteral("otherGroups"));
     auto* newGroup = new QPushButton(QStringLiteral("新規ｸﾞﾙｰﾌﾟ"), area);
     newGroup->setObjectName(QStringLiteral("newGroup"));
     m_pCount = new QLabel(area);
     m_pCount->setObjectName(QStringLiteral("groupCount"));
     m_pCount->setAlignment(Qt::AlignCenter);
+
+    auto& lists = m_model.GetGroupLists();
+    m_pMembers->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
+    m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
+
+    auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {m_pAdd, m_pRemove, newGroup})
         button->setAutoDefault(false);
     buttons->addStretch();
@@ -230,14 +225,8 @@ QWidget* CPersonalDialog::MakeGroupArea() {
     buttons->addWidget(newGroup);
     buttons->addWidget(m_pCount);
     buttons->addStretch();
-
-    auto* others = new QVBoxLayout;
-    others->addWidget(MakeLabel(QStringLiteral("非所属グループ"), m_pOthers, area));
-    others->addWidget(m_pOthers);
-
-    row->addLayout(members, 1);
-    row->addLayout(buttons);
-    row->addLayout(others, 1);
+    CPickListLayout::Make(*area, QStringLiteral("所属グループ"), *m_pMembers, *buttons,
+                          QStringLiteral("非所属グループ"), *m_pOthers);
 
     m_binding = std::make_unique<CPickListBinding<CGroup>>(lists, *m_pMembers, *m_pOthers, *m_pAdd,
                                                            *m_pRemove, [this] { UpdateCount(); });

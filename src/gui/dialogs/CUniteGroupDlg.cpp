@@ -2,6 +2,7 @@
 
 #include "CDialogIcons.h"
 #include "CGroupListBox.h"
+#include "CPickListLayout.h"
 
 #include "dialogs/CUniteGroupModel.h"
 
@@ -43,9 +44,6 @@ CUniteGroupDlg::~CUniteGroupDlg() = default;
 
 QWidget* CUniteGroupDlg::MakeGroupArea() {
     auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-
     m_pChosen = new CGroupListBox(area);
     m_pChosen->setObjectName(QStringLiteral("chosen"));
     auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
@@ -59,12 +57,6 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
     m_pChosen->SetList(lists.GetList(EPickSide::Members), m_fields.GetCodec());
     m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
 
-    auto* chosen = new QVBoxLayout;
-    auto* chosenLabel = new QLabel(QStringLiteral("統合されるグループ"), area);
-    chosenLabel->setBuddy(m_pChosen);
-    chosen->addWidget(chosenLabel);
-    chosen->addWidget(m_pChosen);
-
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {add, remove})
         button->setAutoDefault(false);
@@ -72,14 +64,9 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
+    CPickListLayout::Make(*area, QStringLiteral("統合されるグループ"), *m_pChosen, *buttons, {},
+                          *m_pOthers);
 
-    auto* others = new QVBoxLayout;
-    others->addSpacing(chosenLabel->sizeHint().height() + chosen->spacing());
-    others->addWidget(m_pOthers);
-
-    row->addLayout(chosen, 1);
-    row->addLayout(buttons);
-    row->addLayout(others, 1);
     m_binding =
         std::make_unique<CPickListBinding<CGroup>>(lists, *m_pChosen, *m_pOthers, *add, *remove);
     return area;
