@@ -272,3 +272,34 @@ TEST_F(CEditDialogsGuiTest, UnitingThroughTheRouterLeavesOneGroupWithEveryMember
     EXPECT_EQ(m_doc.GetUndoMenuText(), "元に戻す(&U) － グループの統合\tCtrl+Z");
 }
 } // namespace
+
+namespace {
+TEST_F(CEditDialogsGuiTest, FocusInOneListClearsTheOtherAndAnUnsavableGroupNameIsRefused) {
+    AddPerson("p");
+    AddPerson("q");
+    m_dialogs.m_category = [this](CCategoryDialog& dialog) {
+        auto* members = Find<CPersonalListBox>(dialog, "members");
+        auto* others = Find<CPersonalListBox>(dialog, "others");
+        CDrivenEditDialogs::ClickRows(*others, {0});
+        CDrivenEditDialogs::Click(dialog, "add");
+        EXPECT_EQ(others->GetSelectedRows(), std::vector<int>{0}); // where the moved one stood
+        CDrivenEditDialogs::ClickRows(*members, {0});
+        EXPECT_TRUE(others->GetSelectedRows().empty());
+        EXPECT_TRUE(IsEnabled(dialog, "remove"));
+        EXPECT_FALSE(IsEnabled(dialog, "add"));
+
+        Edit(dialog, "name")->setText("友😀");
+        CDrivenEditDialogs::Click(dialog, "ok");
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        ASSERT_EQ(m_ui.m_asked.size(), 1u);
+        EXPECT_THAT(m_ui.m_asked.front(), HasSubstr("「グループ名」"));
+        EXPECT_EQ(dialog.focusWidget(), Edit(dialog, "name"));
+        Edit(dialog, "name")->setText("友");
+        CDrivenEditDialogs::Click(dialog, "ok");
+    };
+    m_editor.OnNewGroup();
+    ASSERT_EQ(m_doc.GetGroupList().size(), 1u);
+    EXPECT_EQ(m_doc.GetGroupList().front()->m_strGroupName, Cp932("友"));
+    EXPECT_EQ(m_doc.GetGroupList().front()->m_memberList.GetCount(), 1u);
+}
+} // namespace
