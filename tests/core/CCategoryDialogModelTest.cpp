@@ -112,8 +112,4 @@ TEST_F(CCategoryDialogModelTest, MovingEveryMemberOutDisablesRemove) {
     EXPECT_THAT(dialog.GetPersons(), IsEmpty());
 }
 
-TEST_F(CCategoryDialogModelTest, OkNeedsAName) {
-    EXPECT_FALSE(CCategoryDialogModel::IsOkEnabled(""));
-    EXPECT_TRUE(CCategoryDialogModel::IsOkEnabled(" "));
-}
 } // namespace

@@ -198,15 +198,6 @@ TEST_F(CPersonalDialogModelTest, ASecondNewGroupCannotTakeTheNameOfTheFirst) {
     EXPECT_EQ(dialog.GetNewGroups().size(), 1u);
 }
 
-TEST_F(CPersonalDialogModelTest, CancelledNewGroupChangesNothing) {
-    AddGroup("A");
-    CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, nullptr);
-    EXPECT_FALSE(dialog.OnNewGroup());
-    EXPECT_EQ(m_dialogs.m_nCategoryRuns, 1);
-    EXPECT_THAT(Others(dialog), ElementsAre("A"));
-    EXPECT_THAT(dialog.GetNewGroups(), IsEmpty());
-}
-
 TEST_F(CPersonalDialogModelTest, MakeCommandBuildsTheRecordFromTheDialogsValues) {
     CGroup* a = AddGroup("A");
     CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, a);
