@@ -111,5 +111,4 @@ TEST_F(CCategoryDialogModelTest, MovingEveryMemberOutDisablesRemove) {
     ASSERT_EQ(dialog.OnOk(), EOkOutcome::Close);
     EXPECT_THAT(dialog.GetPersons(), IsEmpty());
 }
-
 } // namespace
