@@ -7,14 +7,16 @@
 #include "document/CAddressDoc.h"
 #include "model/CFieldTable.h"
 #include "settings/CProfile.h"
-#include "text/CCp932.h"
 #include "ui/CCmdUI.h"
 #include "ui/CRecordEditor.h"
 #include "ui/CUserInterface.h"
 #include "ui/CommandIds.h"
+#include "views/CTreeControl.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace {
 constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
@@ -86,10 +88,24 @@ void CFriendListView::EndUpdate() {
 
 void CFriendListView::Sort() {
     if (!m_bSorted) {
-        std::stable_sort(m_rows.begin(), m_rows.end(),
-                         [](const CPersonalData* a, const CPersonalData* b) {
-                             return CCp932::Compare(a->GetSortKey(), b->GetSortKey()) < 0;
-                         });
+        // Each key is read and prefixed once rather than at every comparison; most comparisons
+        // of 100,000 rows are then decided by the prefixes alone.
+        struct CKeyedRow {
+            std::uint64_t prefix;
+            std::string_view key;
+            CPersonalData* person;
+        };
+        std::vector<CKeyedRow> keyed;
+        keyed.reserve(m_rows.size());
+        for (CPersonalData* person : m_rows) {
+            const std::string_view key = person->GetSortKey();
+            keyed.push_back({CTreeControl::TextPrefix(key), key, person});
+        }
+        std::stable_sort(keyed.begin(), keyed.end(), [](const CKeyedRow& a, const CKeyedRow& b) {
+            return CTreeControl::ComparePrefixed(a.prefix, a.key, b.prefix, b.key) < 0;
+        });
+        for (std::size_t row = 0; row < keyed.size(); ++row)
+            m_rows[row] = keyed[row].person;
         m_bSorted = true;
     }
     m_rowOf.clear();

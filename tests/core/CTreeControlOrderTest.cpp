@@ -1,0 +1,92 @@
+#include "text/CCp932.h"
+#include "views/CTreeControl.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+// Texts where CP932 order differs from byte order, texts that end early and texts that share
+// their first four characters.
+const std::vector<std::string> TRICKY_TEXTS = {
+    "",
+    "a",
+    "ab",
+    "abcd",
+    "abcde",
+    "abcdf",
+    "abc\0z",
+    std::string("abc\0d", 5),
+    "\xb1",             // half-width katakana, before every double-byte character
+    "\x82\xa0",         // あ
+    "\x82\xa0\x82\xa2", // あい
+    "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8", // あいうえお
+    "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa9", // あいうえか
+    "\x82",                                     // a lead byte without its trail byte
+    std::string("\x82\x00x", 3),
+    "\x81\x40", // full-width space
+    "z\x82\xa0",
+    "\xff",
+};
+
+TEST(CTreeControlOrderTest, PrefixedComparisonAgreesWithCp932Comparison) {
+    for (const std::string& a : TRICKY_TEXTS) {
+        for (const std::string& b : TRICKY_TEXTS) {
+            const int prefixed = CTreeControl::ComparePrefixed(CTreeControl::TextPrefix(a), a,
+                                                               CTreeControl::TextPrefix(b), b);
+            EXPECT_EQ(Sign(prefixed), Sign(CCp932::Compare(a, b)))
+                << "'" << a << "' against '" << b << "'";
+        }
+    }
+}
+
+TEST(CTreeControlOrderTest, SortedInsertionOrdersByCp932AndKeepsArrivalOrderOfEqualTexts) {
+    CTreeControl tree;
+    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", 0, 1, {}, ETreeInsert::Sort);
+    std::vector<std::string> texts;
+    for (int copy = 0; copy < 3; ++copy)
+        texts.insert(texts.end(), TRICKY_TEXTS.begin(), TRICKY_TEXTS.end());
+    std::shuffle(texts.begin(), texts.end(), std::mt19937(7));
+    std::vector<HTREEITEM> inserted;
+    for (const std::string& text : texts)
+        inserted.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+
+    const std::vector<HTREEITEM>& children = tree.GetChildren(group);
+    ASSERT_EQ(children.size(), texts.size());
+    for (std::size_t row = 1; row < children.size(); ++row) {
+        const int order =
+            CCp932::Compare(tree.Get(children[row - 1]).text, tree.Get(children[row]).text);
+        EXPECT_LE(order, 0) << "at row " << row;
+        // Equal texts stay in the order they came.
+        if (order == 0) {
+            EXPECT_LT(children[row - 1], children[row]);
+        }
+    }
+    for (std::size_t row = 0; row < children.size(); ++row)
+        EXPECT_EQ(tree.GetRow(children[row]), static_cast<int>(row));
+}
+
+TEST(CTreeControlOrderTest, RowsStayRightAfterDeletionsAndRenames) {
+    CTreeControl tree;
+    std::vector<HTREEITEM> items;
+    for (const char* text : {"d", "b", "e", "a", "c"})
+        items.push_back(tree.InsertItem(TVI_NONE, text, 0, 1, {}, ETreeInsert::Sort));
+    tree.DeleteItem(items[1]); // b
+    // A renamed item keeps its place, out of order, and is still found there.
+    tree.SetItemText(items[3], "zz"); // a
+    const HTREEITEM after = tree.InsertItem(TVI_NONE, "ca", 0, 1, {}, ETreeInsert::Sort);
+
+    ASSERT_EQ(tree.GetTopItems().size(), 5u);
+    EXPECT_EQ(tree.GetTopItems().front(), items[3]);
+    for (const HTREEITEM item : {items[0], items[2], items[3], items[4], after})
+        EXPECT_EQ(tree.GetTopItems()[static_cast<std::size_t>(tree.GetRow(item))], item);
+    EXPECT_EQ(tree.GetRow(items[1]), -1);
+}
+} // namespace
