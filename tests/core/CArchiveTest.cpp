@@ -74,14 +74,16 @@ INSTANTIATE_TEST_SUITE_P(
                       CTextCase{70000, CHexBytes::From("FF FF FF 70 11 01 00")}));
 
 TEST(CArchiveTest, ReaderAcceptsLongerPrefixFormsThanNeeded) {
-    CArchiveReader reader(CHexBytes::From("FF 02 00 41 42 | FF FF FF 01 00 00 00 43"), {});
+    const std::string bytes = CHexBytes::From("FF 02 00 41 42 | FF FF FF 01 00 00 00 43");
+    CArchiveReader reader(bytes, {});
     EXPECT_EQ(reader.ReadText(), "AB");
     EXPECT_EQ(reader.ReadText(), "C");
 }
 
 TEST(CArchiveTest, TextFaultsAreReportedAtTheLengthPrefix) {
     const auto tooLong = Failure([] {
-        CArchiveReader reader(CHexBytes::From("00 | 05 41 42"), {});
+        const std::string bytes = CHexBytes::From("00 | 05 41 42");
+        CArchiveReader reader(bytes, {});
         reader.ReadText();
         reader.ReadText();
     });
@@ -89,14 +91,16 @@ TEST(CArchiveTest, TextFaultsAreReportedAtTheLengthPrefix) {
     EXPECT_THAT(tooLong.what(), HasSubstr("5 バイト"));
 
     const auto hugeLength = Failure([] {
-        CArchiveReader reader(CHexBytes::From("FF FF FF FF FF FF FF 41"), {});
+        const std::string bytes = CHexBytes::From("FF FF FF FF FF FF FF 41");
+        CArchiveReader reader(bytes, {});
         reader.ReadText();
     });
     EXPECT_EQ(hugeLength.GetOffset(), 0u);
     EXPECT_THAT(hugeLength.what(), HasSubstr("4294967295"));
 
     const auto truncatedPrefix = Failure([] {
-        CArchiveReader reader(CHexBytes::From("FF FF FF 01"), {});
+        const std::string bytes = CHexBytes::From("FF FF FF 01");
+        CArchiveReader reader(bytes, {});
         reader.ReadText();
     });
     EXPECT_EQ(truncatedPrefix.GetOffset(), 3u);
@@ -105,7 +109,8 @@ TEST(CArchiveTest, TextFaultsAreReportedAtTheLengthPrefix) {
 
 TEST(CArchiveTest, WideCharacterTextsAreRejected) {
     const auto wide = Failure([] {
-        CArchiveReader reader(CHexBytes::From("41 | FF FE FF 02 41 00 42 00"), {});
+        const std::string bytes = CHexBytes::From("41 | FF FE FF 02 41 00 42 00");
+        CArchiveReader reader(bytes, {});
         reader.ReadU8();
         reader.ReadText();
     });

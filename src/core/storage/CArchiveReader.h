@@ -15,6 +15,8 @@ class CArchiveReader {
 public:
     // `classes` are the only classes this file may hold; their objects are read by name.
     CArchiveReader(std::string_view bytes, std::vector<CArchiveClass> classes);
+    // The reader only views the bytes; a temporary would be gone before the first read.
+    CArchiveReader(std::string&& bytes, std::vector<CArchiveClass> classes) = delete;
 
     std::uint8_t ReadU8();
     std::uint16_t ReadU16();
