@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CQtPrinters.h"
 #include "CScriptedUserInterface.h"
 #include "CTempFolder.h"
 #include "app/CActionRouter.h"

@@ -2,8 +2,6 @@
 
 #include "ui/CommandIds.h"
 
-#include <algorithm>
-
 namespace {
 constexpr int CONTEXT_MENU_INDEX = 2;
 
@@ -90,10 +88,4 @@ const std::vector<int>& CMenuLayout::GetMenuPictureIds() {
         ID_REMOVE_FROM_GROUP, ID_DELETE,    ID_RESTORE, ID_RECENT_ADDRESSES, ID_EDIT_UNDO,
         ID_FILE_SAVE,         ID_README,    ID_FIND};
     return ids;
-}
-
-bool CMenuLayout::IsCheckable(int id) {
-    static constexpr int CHECKABLE[] = {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_SHOW_PERSONAL,
-                                        ID_CELL_EDIT_MODE, ID_COLUMN_SELECT_MODE};
-    return std::find(std::begin(CHECKABLE), std::end(CHECKABLE), id) != std::end(CHECKABLE);
 }

@@ -33,6 +33,4 @@ public:
     static const std::vector<int>& GetToolbar();
     static const std::vector<CAccelerator>& GetAccelerators();
     static const std::vector<int>& GetMenuPictureIds();
-    // Commands whose update rule may put a check mark on them.
-    static bool IsCheckable(int id);
 };

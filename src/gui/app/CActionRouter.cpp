@@ -36,7 +36,6 @@ QAction* CActionRouter::MakeAction(int id, QObject* parent) {
                                                    : FromUtf8(text->m_tooltip));
     }
     action->setIcon(CAppIcons::ForCommand(id));
-    action->setCheckable(CMenuLayout::IsCheckable(id));
     connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
     return action;
 }
@@ -75,8 +74,10 @@ void CActionRouter::UpdateActions(const QList<QAction*>& actions, bool fromToolb
             continue;
         const CCmdUI ui = m_router.Update(id, fromToolbar);
         action->setEnabled(ui.IsEnabled());
-        if (action->isCheckable())
-            action->setChecked(ui.IsChecked());
+        // Like the menus this program comes from, an entry shows a mark only while it is on;
+        // an unchecked one shows no empty box.
+        action->setCheckable(ui.IsChecked());
+        action->setChecked(ui.IsChecked());
         if (ui.GetText()) {
             const QString text = FromUtf8(*ui.GetText());
             action->setText(text);
