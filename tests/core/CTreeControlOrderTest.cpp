@@ -1,3 +1,4 @@
+#include "CBookFixture.h"
 #include "text/CCp932.h"
 #include "views/CTreeControl.h"
 
@@ -88,5 +89,52 @@ TEST(CTreeControlOrderTest, RowsStayRightAfterDeletionsAndRenames) {
     for (const HTREEITEM item : {items[0], items[2], items[3], items[4], after})
         EXPECT_EQ(tree.GetTopItems()[static_cast<std::size_t>(tree.GetRow(item))], item);
     EXPECT_EQ(tree.GetRow(items[1]), -1);
+}
+
+class CShowPersonsOrderTest : public CBookFixture {
+protected:
+    // Each person under each item, by identity, in the tree's order.
+    std::vector<std::vector<const CPersonalData*>> PersonsUnderEachItem() const {
+        std::vector<std::vector<const CPersonalData*>> shown;
+        const CTreeControl& tree = m_tree.GetTreeCtrl();
+        std::vector<HTREEITEM> parents = tree.GetChildren(m_tree.m_hRootItem);
+        parents.push_back(m_tree.m_hRootItem);
+        parents.push_back(m_tree.m_hDeletedItem);
+        for (const HTREEITEM parent : parents) {
+            shown.emplace_back();
+            for (const HTREEITEM child : tree.GetChildren(parent))
+                shown.back().push_back(tree.Get(child).data.person);
+        }
+        return shown;
+    }
+};
+
+TEST_F(CShowPersonsOrderTest, ShowingPersonsGivesTheTreeThatAddingThemOneByOneGave) {
+    ShowPersons(true);
+    CGroup* friends = AddGroup("friends");
+    CGroup* work = AddGroup("work");
+    const char* names[] = {"\x82\xa0", "b", "a", "\xb1", "b", "a", "\x82\xa0\x82\xa2", "b"};
+    std::vector<CPersonalData*> persons;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        std::vector<CGroup*> groups;
+        if (i % 2 == 0)
+            groups.push_back(friends);
+        if (i % 3 == 0)
+            groups.push_back(work);
+        persons.push_back(AddPerson(names[i], groups));
+    }
+    m_ui.m_answers = {EMessageResult::Yes};
+    m_list.SetSelectedRows({0, 1});
+    m_list.OnDelete();
+    const auto addedOneByOne = PersonsUnderEachItem();
+
+    ShowPersons(false);
+    ShowPersons(true);
+
+    EXPECT_EQ(PersonsUnderEachItem(), addedOneByOne);
+    for (const CPersonalData* person : persons) {
+        for (const HTREEITEM item : person->m_treeItems)
+            EXPECT_EQ(m_tree.GetTreeCtrl().Get(item).data.person, person);
+    }
 }
 } // namespace

@@ -13,6 +13,10 @@
 #include "ui/CUserInterface.h"
 #include "ui/CommandIds.h"
 
+#include <algorithm>
+#include <list>
+#include <string_view>
+
 namespace {
 // Item texts are record texts and so CP932: "全体" and "削除済み".
 constexpr const char* ROOT_TEXT = "\x91\x53\x91\xcc";
@@ -206,10 +210,34 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
-    for (CPersonalData* person : m_doc.GetPersonList())
+    // In name order each item lands after its siblings, so no insertion moves the others; equal
+    // names keep the list's order, as one-by-one sorted insertion would have it.
+    for (CPersonalData* person : ByName(m_doc.GetPersonList()))
         InsertPersonalItems(person);
-    for (CPersonalData* person : m_doc.GetDeletedList())
+    for (CPersonalData* person : ByName(m_doc.GetDeletedList()))
         InsertPersonUnderDeleted(person);
+}
+
+std::vector<CPersonalData*> CFriendTreeView::ByName(const std::list<CPersonalData*>& persons) {
+    struct CNamed {
+        std::uint64_t prefix;
+        std::string_view name;
+        CPersonalData* person;
+    };
+    std::vector<CNamed> named;
+    named.reserve(persons.size());
+    for (CPersonalData* person : persons) {
+        const std::string_view name = person->GetText(EPersonText::Name);
+        named.push_back({CTreeControl::TextPrefix(name), name, person});
+    }
+    std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
+        return CTreeControl::ComparePrefixed(a.prefix, a.name, b.prefix, b.name) < 0;
+    });
+    std::vector<CPersonalData*> ordered;
+    ordered.reserve(named.size());
+    for (const CNamed& entry : named)
+        ordered.push_back(entry.person);
+    return ordered;
 }
 
 void CFriendTreeView::HidePersons() {

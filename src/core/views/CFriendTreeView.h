@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +101,7 @@ private:
     void CollapseAll();
     void HidePersons();
     void ShowPersons();
+    static std::vector<CPersonalData*> ByName(const std::list<CPersonalData*>& persons);
     void RestorePlainImages(HTREEITEM item);
     void Execute(std::unique_ptr<CCommand> command);
 

@@ -74,8 +74,11 @@ std::size_t CTreeControl::SortedPosition(HTREEITEM parent, std::uint64_t prefix,
                                          const std::string& text) const {
     // After the last sibling that is not greater, so equal texts keep their order of arrival.
     const CSiblings siblings{GetChildren(parent), PrefixesOf(parent)};
-    std::size_t low = 0;
     std::size_t high = siblings.items.size();
+    // Items that come in order, as when persons are shown, go straight to the end.
+    if (high == 0 || CompareWithChild(siblings, high - 1, prefix, text) >= 0)
+        return high;
+    std::size_t low = 0;
     while (low < high) {
         const std::size_t mid = low + (high - low) / 2;
         if (CompareWithChild(siblings, mid, prefix, text) < 0)

@@ -1,0 +1,174 @@
+#include "CBookGenerator.h"
+#include "CScriptedUserInterface.h"
+#include "settings/CProfile.h"
+#include "storage/CDataFile.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+#include "views/CGroupTreeWidget.h"
+#include "views/CPersonListWidget.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+// 100,000 persons in 1,000 groups; the first group has 50,000 of them.
+const CBookShape BOOK{100000, 1000, 50000};
+
+// A folder of its own for the book and an empty settings file.
+class CBenchFolder {
+public:
+    CBenchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "tarnvale-views-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("cannot create a temporary folder");
+        m_path = pattern;
+        const std::string bytes = CBookGenerator().MakeFile(BOOK);
+        std::ofstream(GetBook(), std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    CBenchFolder(const CBenchFolder&) = delete;
+    CBenchFolder& operator=(const CBenchFolder&) = delete;
+    ~CBenchFolder() {
+        std::error_code ignored;
+        fs::remove_all(m_path, ignored);
+    }
+    fs::path GetBook() const { return m_path / "book.dat"; }
+    fs::path GetSettings() const { return m_path / "tarnvale.ini"; }
+
+private:
+    fs::path m_path;
+};
+
+// The window as the program has it: the document, both views and both panes, shown; the
+// settings are the defaults, so the tree shows the persons ("Tree" / "expand" = 1).
+class CViewsWindow {
+public:
+    CViewsWindow(const CBenchFolder& folder, bool withWidgets)
+        : m_tree(m_doc, m_ui), m_list(m_doc, m_ui) {
+        const CProfile profile(folder.GetSettings());
+        m_tree.LoadSettings(profile);
+        m_list.LoadSettings(profile);
+        m_doc.OnNewDocument();
+        if (!withWidgets)
+            return;
+        auto* layout = new QHBoxLayout(&m_window);
+        m_treeWidget = new CGroupTreeWidget(m_tree, &m_window);
+        m_listWidget = new CPersonListWidget(m_list, &m_window);
+        layout->addWidget(m_treeWidget, 1);
+        layout->addWidget(m_listWidget, 3);
+        m_window.resize(1200, 800);
+        m_window.show();
+        Show();
+    }
+
+    void Load(const CBenchFolder& folder) {
+        if (!CDataFile::Load(m_doc, folder.GetBook()).ok)
+            throw std::runtime_error("the generated book does not load");
+    }
+
+    // Lays out and paints both panes now, as the user would see them.
+    void Show() {
+        if (!m_treeWidget)
+            return;
+        QCoreApplication::processEvents();
+        m_treeWidget->viewport()->repaint();
+        m_listWidget->viewport()->repaint();
+    }
+
+    CScriptedUserInterface m_ui;
+    CAddressDoc m_doc;
+    CFriendTreeView m_tree;
+    CFriendListView m_list;
+    QWidget m_window;
+    CGroupTreeWidget* m_treeWidget = nullptr;
+    CPersonListWidget* m_listWidget = nullptr;
+};
+
+// Without widgets it measures what core alone costs of the same work, for comparison.
+void OpenBook(benchmark::State& state, bool withWidgets) {
+    const CBenchFolder folder;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<CViewsWindow>(folder, withWidgets);
+        state.ResumeTiming();
+        window->Load(folder);
+        window->Show();
+        state.PauseTiming();
+        if (window->m_list.GetRowCount() != static_cast<int>(BOOK.persons))
+            state.SkipWithError("the list does not show every person");
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(OpenBook, Widgets, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(OpenBook, CoreOnly, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+void SelectBigGroup(benchmark::State& state) {
+    const CBenchFolder folder;
+    CViewsWindow window(folder, true);
+    window.Load(folder);
+    window.Show();
+    const CGroup* big =
+        *std::max_element(window.m_doc.GetGroupList().begin(), window.m_doc.GetGroupList().end(),
+                          [](const CGroup* a, const CGroup* b) {
+                              return a->m_memberList.GetCount() < b->m_memberList.GetCount();
+                          });
+    CTreeControl& tree = window.m_tree.GetTreeCtrl();
+    for (auto _ : state) {
+        state.PauseTiming();
+        tree.SelectItem(window.m_tree.m_hDeletedItem);
+        window.Show();
+        state.ResumeTiming();
+        tree.SelectItem(big->m_hTreeItem);
+        window.Show();
+    }
+    state.counters["members"] = static_cast<double>(window.m_list.GetRowCount());
+}
+BENCHMARK(SelectBigGroup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+// One iteration hides the persons and shows them again: two toggles.
+void TogglePersonsInTree(benchmark::State& state) {
+    const CBenchFolder folder;
+    CViewsWindow window(folder, true);
+    window.Load(folder);
+    window.Show();
+    for (auto _ : state) {
+        window.m_tree.ToggleShowPersonal();
+        window.Show();
+        window.m_tree.ToggleShowPersonal();
+        window.Show();
+    }
+    state.counters["treeItems"] = static_cast<double>(window.m_tree.GetTreeCtrl().GetCount());
+}
+BENCHMARK(TogglePersonsInTree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
