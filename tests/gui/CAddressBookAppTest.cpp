@@ -90,7 +90,7 @@ TEST_F(CAddressBookAppTest, StartUpOpensTheCommandLineFileRatherThanTheLastOne) 
     WriteRecentFile(last);
     Start(named);
     EXPECT_THAT(Persons(), ElementsAre("Named"));
-    EXPECT_EQ(Frame()->windowTitle(), "named.dat - Tarnvale");
+    EXPECT_EQ(Frame()->windowTitle().toStdString(), "named.dat - Tarnvale");
 }
 
 TEST_F(CAddressBookAppTest, StartUpWithoutAFileReopensTheLastOne) {
@@ -106,7 +106,7 @@ TEST_F(CAddressBookAppTest, AMissingFileAtStartUpIsReportedAndLeavesAnEmptyBook)
     ASSERT_EQ(m_ui.m_asked.size(), 1U);
     EXPECT_THAT(m_ui.m_asked[0], HasSubstr("gone.dat"));
     EXPECT_THAT(Persons(), IsEmpty());
-    EXPECT_EQ(Frame()->windowTitle(), "無題 - Tarnvale");
+    EXPECT_EQ(Frame()->windowTitle().toStdString(), "無題 - Tarnvale");
 }
 
 TEST_F(CAddressBookAppTest, RecentFilesAreListedInTheMenuAndKeptInTheSettingsFile) {
@@ -136,7 +136,7 @@ TEST_F(CAddressBookAppTest, WithoutRecentFilesTheMenuShowsOneGreyEntry) {
     Start();
     OpenMenu(0);
     EXPECT_FALSE(Action(ID_FILE_MRU_FILE1)->isEnabled());
-    EXPECT_EQ(Action(ID_FILE_MRU_FILE1)->text(), "最新のﾌｧｲﾙ");
+    EXPECT_EQ(Action(ID_FILE_MRU_FILE1)->text().toStdString(), "最新のﾌｧｲﾙ");
     EXPECT_FALSE(Action(ID_FILE_MRU_FILE4)->isVisible());
 }
 
@@ -189,16 +189,16 @@ TEST_F(CAddressBookAppTest, ReadmeAndSupportPageOpenBesideTheProgram) {
 
 TEST_F(CAddressBookAppTest, AboutBoxShowsVersionAndCloseOnAHatch) {
     CAboutDialog about;
-    QStringList texts;
+    std::vector<std::string> texts;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
-            texts << label->text();
+            texts.push_back(label->text().toStdString());
     }
     ASSERT_EQ(texts.size(), 2);
     EXPECT_EQ(texts.at(0), "Tarnvale  ﾊﾞｰｼﾞｮﾝ 2.39");
     const auto buttons = about.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 1);
-    EXPECT_EQ(buttons.at(0)->text(), "閉じる");
+    EXPECT_EQ(buttons.at(0)->text().toStdString(), "閉じる");
     EXPECT_FALSE(about.findChild<QLabel*>("icon")->pixmap().isNull());
 
     const QImage image = about.grab().toImage();

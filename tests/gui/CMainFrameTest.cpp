@@ -40,15 +40,15 @@ protected:
 
 TEST_F(CMainFrameTest, MenusCarryTheirCaptions) {
     Start();
-    QStringList titles;
+    std::vector<std::string> titles;
     for (const QAction* menu : Frame()->menuBar()->actions())
-        titles << menu->text();
-    EXPECT_EQ(titles,
-              QStringList({"ﾌｧｲﾙ(&F)", "編集(&E)", "普通の操作（&I）", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(Action(ID_FILE_OPEN)->text(), "開く(&O)...\tCtrl+O");
-    EXPECT_EQ(Action(ID_FILE_SAVE)->statusTip(), "作業中のﾌｧｲﾙを保存");
-    EXPECT_EQ(Action(ID_FILE_SAVE)->toolTip(), "保存（上書き）");
-    EXPECT_EQ(Action(ID_MAIL_EMAIL2)->text(), "ﾒｰﾙｱﾄﾞﾚｽ(2)にﾒｰﾙを書く(&2)");
+        titles.push_back(menu->text().toStdString());
+    EXPECT_THAT(titles,
+                ElementsAre("ﾌｧｲﾙ(&F)", "編集(&E)", "普通の操作（&I）", "設定(&S)", "ﾍﾙﾌﾟ(&H)"));
+    EXPECT_EQ(Action(ID_FILE_OPEN)->text().toStdString(), "開く(&O)...\tCtrl+O");
+    EXPECT_EQ(Action(ID_FILE_SAVE)->statusTip().toStdString(), "作業中のﾌｧｲﾙを保存");
+    EXPECT_EQ(Action(ID_FILE_SAVE)->toolTip().toStdString(), "保存（上書き）");
+    EXPECT_EQ(Action(ID_MAIL_EMAIL2)->text().toStdString(), "ﾒｰﾙｱﾄﾞﾚｽ(2)にﾒｰﾙを書く(&2)");
 }
 
 TEST_F(CMainFrameTest, ToolbarButtonsComeInOrderWithPicturesThatDraw) {
@@ -78,18 +78,19 @@ TEST_F(CMainFrameTest, UndoEntryNamesTheLastCommandAndGoesBackAfterUndo) {
     Start();
     OpenMenu(EDIT_MENU);
     EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
-    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U)\tCtrl+Z");
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text().toStdString(), "元に戻す(&U)\tCtrl+Z");
 
     AddPerson("A");
     OpenMenu(EDIT_MENU);
     EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
-    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U) － 個人データの新規作成\tCtrl+Z");
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text().toStdString(),
+              "元に戻す(&U) － 個人データの新規作成\tCtrl+Z");
 
     Action(ID_EDIT_UNDO)->trigger();
     EXPECT_TRUE(m_app->GetDocument().GetPersonList().empty());
     OpenMenu(EDIT_MENU);
     EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
-    EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "元に戻す(&U)\tCtrl+Z");
+    EXPECT_EQ(Action(ID_EDIT_UNDO)->text().toStdString(), "元に戻す(&U)\tCtrl+Z");
 }
 
 TEST_F(CMainFrameTest, CommandsWithoutHandlersAreGreyEverywhere) {
@@ -207,27 +208,27 @@ TEST_F(CMainFrameTest, StatusBarShowsTheDocumentsMessage) {
     Start();
     QLabel* pane = Frame()->GetMessagePane();
     AddPerson("A");
-    EXPECT_EQ(pane->text(), "ﾚﾃﾞｨ");
+    EXPECT_EQ(pane->text().toStdString(), "ﾚﾃﾞｨ");
     m_ui.m_saveFileNames.push_back(File("book.dat"));
     Action(ID_FILE_SAVE)->trigger();
-    EXPECT_EQ(pane->text(), "保存しました");
-    QStringList indicators;
+    EXPECT_EQ(pane->text().toStdString(), "保存しました");
+    std::vector<std::string> indicators;
     for (const QLabel* label : Frame()->statusBar()->findChildren<QLabel*>()) {
         if (label != pane)
-            indicators << label->text();
+            indicators.push_back(label->text().toStdString());
     }
-    EXPECT_EQ(indicators, QStringList({"ｶﾅ", "CAP", "NUM", "SCRL"}));
+    EXPECT_THAT(indicators, ElementsAre("ｶﾅ", "CAP", "NUM", "SCRL"));
 }
 
 TEST_F(CMainFrameTest, TitleNamesTheOpenFile) {
     Start();
-    EXPECT_EQ(Frame()->windowTitle(), "無題 - Tarnvale");
+    EXPECT_EQ(Frame()->windowTitle().toStdString(), "無題 - Tarnvale");
     AddPerson("A");
     m_ui.m_saveFileNames.push_back(File("friends.dat"));
     Action(ID_FILE_SAVE_AS)->trigger();
-    EXPECT_EQ(Frame()->windowTitle(), "friends.dat - Tarnvale");
+    EXPECT_EQ(Frame()->windowTitle().toStdString(), "friends.dat - Tarnvale");
     Action(ID_FILE_NEW)->trigger();
-    EXPECT_EQ(Frame()->windowTitle(), "無題 - Tarnvale");
+    EXPECT_EQ(Frame()->windowTitle().toStdString(), "無題 - Tarnvale");
 }
 
 TEST_F(CMainFrameTest, PlacementAndSplitterSurviveARestart) {
