@@ -203,18 +203,6 @@ INSTANTIATE_TEST_SUITE_P(Schemas, CDataFileSchemaTest,
                                            CSchemaCase{130, 9}, CSchemaCase{100, 5},
                                            CSchemaCase{0, 5}, CSchemaCase{169, 5}));
 
-TEST_F(CDataFileTest, SchemaOfOneHundredFiftyLeavesInitialAndHomePageEmpty) {
-    ASSERT_TRUE(LoadBytes(BookWithSchema(150, 11)).ok);
-    for (const CPersonalData* person : m_doc.GetPersonList()) {
-        EXPECT_EQ(person->GetText(EPersonText::Memo), "t10");
-        EXPECT_EQ(person->GetText(EPersonText::Initial), "");
-        EXPECT_EQ(person->GetText(EPersonText::HomePage), "");
-    }
-    // Saved again, the persons are today's records.
-    ASSERT_TRUE(Save().ok);
-    EXPECT_NE(Bytes().find(PERSON_TAG), std::string::npos);
-}
-
 TEST_F(CDataFileTest, PersonClassIndexFrom0x7FFFIsWrittenInTheLongForm) {
     // With G groups the person class has index G + 2: G = 0x7FFC is the last short reference.
     for (const std::size_t groupCount : {std::size_t{0x7FFC}, std::size_t{0x7FFD}}) {

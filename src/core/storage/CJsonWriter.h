@@ -1,0 +1,42 @@
+#pragma once
+
+#include "storage/CCp932Utf8Table.h"
+#include "storage/CRecordVisitor.h"
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// Writes JSON into a buffer that goes to a sink piece by piece, so a whole address book never
+// sits in memory as JSON. Texts come in as CP932 and leave as escaped UTF-8.
+class CJsonWriter {
+public:
+    using CSink = std::function<void(std::string_view)>;
+
+    explicit CJsonWriter(const CSink& sink);
+    CJsonWriter(const CJsonWriter&) = delete;
+    CJsonWriter& operator=(const CJsonWriter&) = delete;
+    ~CJsonWriter() = default;
+
+    void Raw(std::string_view text);
+    void Number(long long value);
+    // A JSON string of a CP932 text.
+    void String(std::string_view cp932);
+    // One person object: texts in file order, the sex and the indexes of its groups.
+    void Person(const CRecordVisitor::CTexts& texts, int sex, std::span<const std::int32_t> groups);
+    // Hands what is buffered to the sink.
+    void Flush();
+
+private:
+    char* Room(std::size_t count);
+    std::string_view Converted(std::string_view cp932);
+    void Escaped(std::string_view utf8);
+
+    const CSink& m_sink;
+    std::string m_buffer;
+    std::size_t m_size = 0;
+    CCp932Utf8Table m_table;
+    std::string m_converted;
+};
