@@ -27,14 +27,17 @@ unsigned int NextUnit(std::string_view text, std::size_t& pos) {
         return 0;
     }
     const auto trail = static_cast<unsigned char>(text[pos++]);
+    if (trail == 0) {
+        return 0;
+    }
     return (static_cast<unsigned int>(first) << 8) | trail;
 }
 
 } // namespace
 
 int CCp932::Compare(std::string_view a, std::string_view b) {
-    a = UpToNul(a);
-    b = UpToNul(b);
+    // Sorting 100,000 rows calls this millions of times: a NUL ends the walk as it comes, and
+    // nothing scans the texts ahead.
     std::size_t posA = 0;
     std::size_t posB = 0;
     for (;;) {
