@@ -2,7 +2,6 @@
 
 #include "document/CAddressDoc.h"
 
-#include <ranges>
 
 CCommandGroup::~CCommandGroup() {
     // Parts are destroyed first to last.
@@ -39,17 +38,17 @@ void CCommandGroup::DoList(CFriendListView& list) {
 }
 
 void CCommandGroup::Undo(CAddressDoc& doc) {
-    for (auto& command : std::views::reverse(m_subCommands))
-        command->Undo(doc);
+    for (auto it = m_subCommands.rbegin(); it != m_subCommands.rend(); ++it)
+        (*it)->Undo(doc);
     doc.SetModifiedFlag();
 }
 
 void CCommandGroup::UndoTree(CFriendTreeView& tree) {
-    for (auto& command : std::views::reverse(m_subCommands))
-        command->UndoTree(tree);
+    for (auto it = m_subCommands.rbegin(); it != m_subCommands.rend(); ++it)
+        (*it)->UndoTree(tree);
 }
 
 void CCommandGroup::UndoList(CFriendListView& list) {
-    for (auto& command : std::views::reverse(m_subCommands))
-        command->UndoList(list);
+    for (auto it = m_subCommands.rbegin(); it != m_subCommands.rend(); ++it)
+        (*it)->UndoList(list);
 }
