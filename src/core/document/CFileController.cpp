@@ -81,7 +81,8 @@ void CFileController::OnCommand(int id) {
 bool CFileController::SaveModified() {
     if (!m_doc.IsModified())
         return true;
-    const std::string question = "「" + GetTitle() + "」への変更を保存しますか？";
+    const std::string question =
+        std::string("「").append(GetTitle()).append("」への変更を保存しますか？");
     switch (m_ui.MessageBox(question, EMessageButtons::YesNoCancel, EMessageIcon::Question)) {
     case EMessageResult::Yes:
         return OnFileSave();

@@ -11,15 +11,16 @@ constexpr const char* SECTION = "Recent File List";
 constexpr std::size_t MAX_MENU_NAME = 40;
 constexpr const char* ELLIPSIS = "…";
 
+// Strings are built by appending: GCC 12 warns falsely about "literal" + temporary at -O3.
 std::string KeyOf(int index) {
-    return "File" + std::to_string(index + 1);
+    return std::string("File").append(std::to_string(index + 1));
 }
 
 std::string ShortName(const std::string& path, const std::string& home) {
     std::string name = path;
     if (!home.empty() && name.size() > home.size() && name.compare(0, home.size(), home) == 0 &&
         name[home.size()] == '/')
-        name = "~" + name.substr(home.size());
+        name = std::string("~").append(name, home.size());
     if (name.size() <= MAX_MENU_NAME)
         return name;
     const std::filesystem::path full(path);
@@ -79,5 +80,8 @@ std::string CRecentFileList::Get(int index) const {
 }
 
 std::string CRecentFileList::GetMenuText(int index, const std::string& home) const {
-    return "&" + std::to_string(index + 1) + " " + EscapeMnemonics(ShortName(Get(index), home));
+    return std::string("&")
+        .append(std::to_string(index + 1))
+        .append(" ")
+        .append(EscapeMnemonics(ShortName(Get(index), home)));
 }
