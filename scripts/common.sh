@@ -3,7 +3,8 @@
 
 TARNVALE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TARNVALE_JOBS=${JOBS:-2}
-# BUILD and ASAN_BUILD move the build folders elsewhere.
+# BUILD and ASAN_BUILD move the build folders elsewhere; BUILD_TYPE changes Release.
+TARNVALE_BUILD_TYPE=${BUILD_TYPE:-Release}
 TARNVALE_BUILD=${BUILD:-$TARNVALE_ROOT/build}
 TARNVALE_ASAN_BUILD=${ASAN_BUILD:-$TARNVALE_ROOT/build-asan}
 
