@@ -147,8 +147,9 @@ fs::path FolderOf(const fs::path& path) {
 int CreateTempFile(const fs::path& target, fs::path& tempPath) {
     std::random_device random;
     for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        tempPath = FolderOf(target) /
-                   ("." + target.filename().string() + ".tmp" + std::to_string(random()));
+        std::string name = ".";
+        name.append(target.filename().string()).append(".tmp").append(std::to_string(random()));
+        tempPath = FolderOf(target) / name;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
