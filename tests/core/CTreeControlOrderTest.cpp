@@ -59,7 +59,7 @@ TEST(CTreeControlOrderTest, SortedInsertionOrdersByCp932AndKeepsArrivalOrderOfEq
     for (const std::string& text : texts)
         inserted.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
 
-    const std::vector<HTREEITEM>& children = tree.GetChildren(group);
+    const CChildList& children = tree.GetChildren(group);
     ASSERT_EQ(children.size(), texts.size());
     for (std::size_t row = 1; row < children.size(); ++row) {
         const int order =
@@ -91,13 +91,50 @@ TEST(CTreeControlOrderTest, RowsStayRightAfterDeletionsAndRenames) {
     EXPECT_EQ(tree.GetRow(items[1]), -1);
 }
 
+TEST(CTreeControlOrderTest, ManyEqualTextsStayInArrivalOrderThroughDeletionsAndARename) {
+    // Thousands of siblings span many blocks and share few texts, as persons share names.
+    CTreeControl tree;
+    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", 0, 1, {}, ETreeInsert::Sort);
+    std::mt19937 random(3);
+    std::vector<HTREEITEM> alive;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string& text = TRICKY_TEXTS[random() % TRICKY_TEXTS.size()];
+        alive.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+    }
+    std::shuffle(alive.begin(), alive.end(), random);
+    for (int i = 0; i < 1800; ++i) {
+        ASSERT_TRUE(tree.DeleteItem(alive.back()));
+        alive.pop_back();
+    }
+    const HTREEITEM renamed = alive.front();
+    tree.SetItemText(renamed, "renamed");
+    for (int i = 0; i < 300; ++i) {
+        const std::string& text = TRICKY_TEXTS[random() % TRICKY_TEXTS.size()];
+        alive.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+    }
+
+    const CChildList& children = tree.GetChildren(group);
+    ASSERT_EQ(children.size(), alive.size());
+    for (std::size_t row = 1; row < children.size(); ++row) {
+        if (children[row - 1] == renamed || children[row] == renamed)
+            continue;
+        const int order =
+            CCp932::Compare(tree.Get(children[row - 1]).text, tree.Get(children[row]).text);
+        EXPECT_TRUE(order < 0 || (order == 0 && children[row - 1] < children[row]))
+            << "at row " << row;
+    }
+    for (const HTREEITEM item : alive)
+        EXPECT_EQ(children[static_cast<std::size_t>(tree.GetRow(item))], item);
+}
+
 class CShowPersonsOrderTest : public CBookFixture {
 protected:
     // Each person under each item, by identity, in the tree's order.
     std::vector<std::vector<const CPersonalData*>> PersonsUnderEachItem() const {
         std::vector<std::vector<const CPersonalData*>> shown;
         const CTreeControl& tree = m_tree.GetTreeCtrl();
-        std::vector<HTREEITEM> parents = tree.GetChildren(m_tree.m_hRootItem);
+        const CChildList& groups = tree.GetChildren(m_tree.m_hRootItem);
+        std::vector<HTREEITEM> parents(groups.begin(), groups.end());
         parents.push_back(m_tree.m_hRootItem);
         parents.push_back(m_tree.m_hDeletedItem);
         for (const HTREEITEM parent : parents) {

@@ -46,7 +46,7 @@ protected:
     void ExpectModelMirrorsCore(HTREEITEM item = TVI_NONE) {
         const CTreeControl& tree = m_tree.GetTreeCtrl();
         const QModelIndex parent = IndexOf(item);
-        const std::vector<HTREEITEM>& children = tree.GetChildren(item);
+        const CChildList& children = tree.GetChildren(item);
         const QAbstractItemModel& model = m_widget.GetModel();
         ASSERT_EQ(model.rowCount(parent), static_cast<int>(children.size()));
         for (int row = 0; row < static_cast<int>(children.size()); ++row) {

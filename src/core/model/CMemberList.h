@@ -1,36 +1,59 @@
 #pragma once
 
+#include "model/CPointerIndex.h"
+
 #include <cstddef>
-#include <list>
-#include <unordered_map>
+#include <iterator>
+#include <vector>
 
 class CPersonalData;
 
 // A group's members in the order they joined. Groups of 100,000 members are common enough
-// that removing one member must not search the list, so each member's node is indexed.
+// that removing one member must not search the list, so each member's place is indexed. The
+// members sit in one array where a member that left leaves a hole until holes outnumber them,
+// so that joining allocates nothing per member; any change may move the members.
 class CMemberList {
+    using CSlots = std::vector<CPersonalData*>;
+
 public:
-    using const_iterator = std::list<CPersonalData*>::const_iterator;
+    // Steps over the holes.
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = CPersonalData*;
+        using difference_type = std::ptrdiff_t;
+        using pointer = CPersonalData* const*;
+        using reference = CPersonalData* const&;
 
-    CMemberList() = default;
-    CMemberList(const CMemberList& other);
-    CMemberList& operator=(const CMemberList& other);
-    CMemberList(CMemberList&&) noexcept = default;
-    CMemberList& operator=(CMemberList&&) noexcept = default;
-    ~CMemberList() = default;
+        const_iterator() = default;
+        reference operator*() const { return *m_at; }
+        pointer operator->() const { return &*m_at; }
+        const_iterator& operator++();
+        const_iterator operator++(int);
+        bool operator==(const const_iterator& other) const { return m_at == other.m_at; }
 
-    // A person is at most once in the list; appending a member again is ignored.
+    private:
+        friend class CMemberList;
+        const_iterator(CSlots::const_iterator at, CSlots::const_iterator end);
+
+        CSlots::const_iterator m_at;
+        CSlots::const_iterator m_end;
+    };
+
+    // A person is at most once in the list; appending a member again, or nullptr, is ignored.
     void AddTail(CPersonalData* person);
     // True when the person was a member.
     bool Remove(const CPersonalData* person);
-    bool Contains(const CPersonalData* person) const { return m_index.count(person) != 0; }
+    bool Contains(const CPersonalData* person) const { return m_slotOf.Contains(person); }
     void RemoveAll();
-    std::size_t GetCount() const { return m_members.size(); }
-    bool IsEmpty() const { return m_members.empty(); }
-    const_iterator begin() const { return m_members.begin(); }
-    const_iterator end() const { return m_members.end(); }
+    std::size_t GetCount() const { return m_slotOf.Size(); }
+    bool IsEmpty() const { return GetCount() == 0; }
+    const_iterator begin() const { return {m_slots.begin(), m_slots.end()}; }
+    const_iterator end() const { return {m_slots.end(), m_slots.end()}; }
 
 private:
-    std::list<CPersonalData*> m_members;
-    std::unordered_map<const CPersonalData*, std::list<CPersonalData*>::iterator> m_index;
+    void CloseHoles();
+
+    CSlots m_slots; // nullptr where a member left
+    CPointerIndex m_slotOf;
 };

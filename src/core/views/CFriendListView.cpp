@@ -24,6 +24,41 @@ constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
 std::string ColumnSection(int index) {
     return "Column" + std::to_string(index);
 }
+
+// A row with its sort key read and prefixed once, so that comparisons rarely touch the person.
+struct CKeyedRow {
+    std::uint64_t prefix;
+    std::string_view key;
+    CPersonalData* person;
+};
+
+CKeyedRow KeyOf(CPersonalData* person) {
+    const std::string_view key = person->GetSortKey();
+    return {CTreeControl::TextPrefix(key), key, person};
+}
+
+bool Before(const CKeyedRow& a, const CKeyedRow& b) {
+    return CTreeControl::ComparePrefixed(a.prefix, a.key, b.prefix, b.key) < 0;
+}
+
+using CRowIterator = std::vector<CPersonalData*>::iterator;
+
+// The first ordered row after `from` that is greater than `row`. The search gallops from
+// `from` before it bisects, so that inserted rows close together cost a few key reads each
+// rather than a search of all the rows left: keys lie scattered in memory.
+CRowIterator GallopPast(CRowIterator from, CRowIterator end, const CKeyedRow& row) {
+    const auto greater = [&row](CPersonalData* person) {
+        return Before(row, KeyOf(person));
+    };
+    std::ptrdiff_t step = 1;
+    CRowIterator low = from;
+    while (end - low > step && !greater(low[step - 1])) {
+        low += step;
+        step *= 2;
+    }
+    const CRowIterator high = end - low > step ? low + step : end;
+    return std::partition_point(low, high, [&](CPersonalData* person) { return !greater(person); });
+}
 } // namespace
 
 CFriendListView::CFriendListView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
@@ -56,6 +91,8 @@ void CFriendListView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
 void CFriendListView::Refill(const CSelectionHint& selection) {
     BeginUpdate();
     m_rows.assign(selection.persons.begin(), selection.persons.end());
+    m_nOrderedRows = 0;
+    m_nHoles = 0;
     m_selected.clear();
     m_pGroupInfo = selection.info;
     m_bSorted = false;
@@ -87,53 +124,87 @@ void CFriendListView::EndUpdate() {
 }
 
 void CFriendListView::Sort() {
-    if (!m_bSorted) {
-        // Each key is read and prefixed once rather than at every comparison; most comparisons
-        // of 100,000 rows are then decided by the prefixes alone.
-        struct CKeyedRow {
-            std::uint64_t prefix;
-            std::string_view key;
-            CPersonalData* person;
-        };
-        std::vector<CKeyedRow> keyed;
-        keyed.reserve(m_rows.size());
-        for (CPersonalData* person : m_rows) {
-            const std::string_view key = person->GetSortKey();
-            keyed.push_back({CTreeControl::TextPrefix(key), key, person});
-        }
-        std::stable_sort(keyed.begin(), keyed.end(), [](const CKeyedRow& a, const CKeyedRow& b) {
-            return CTreeControl::ComparePrefixed(a.prefix, a.key, b.prefix, b.key) < 0;
-        });
-        for (std::size_t row = 0; row < keyed.size(); ++row)
-            m_rows[row] = keyed[row].person;
+    if (m_bSorted) {
+        const std::size_t firstClosed = CompactRows();
+        const std::size_t firstMoved = std::min(firstClosed, MergeInsertedRows());
+        m_nIndexedRows = std::min(m_nIndexedRows, firstMoved);
+    } else {
+        CompactRows();
+        SortAllRows();
+        m_rowOf.Clear();
+        m_nIndexedRows = 0;
         m_bSorted = true;
     }
-    m_rowOf.clear();
-    m_rowOf.reserve(m_rows.size());
-    for (std::size_t row = 0; row < m_rows.size(); ++row)
-        m_rowOf.emplace(m_rows[row], row);
+    m_nOrderedRows = m_rows.size();
+}
+
+std::size_t CFriendListView::CompactRows() {
+    if (m_nHoles == 0)
+        return m_rows.size();
+    const auto firstHole = std::find(m_rows.begin(), m_rows.end(), nullptr);
+    const auto orderedEnd = m_rows.begin() + static_cast<std::ptrdiff_t>(m_nOrderedRows);
+    m_nOrderedRows -= static_cast<std::size_t>(std::count(firstHole, orderedEnd, nullptr));
+    m_rows.erase(std::remove(firstHole, m_rows.end(), nullptr), m_rows.end());
+    m_nHoles = 0;
+    return static_cast<std::size_t>(firstHole - m_rows.begin());
+}
+
+std::size_t CFriendListView::MergeInsertedRows() {
+    if (m_nOrderedRows == m_rows.size())
+        return m_rows.size();
+    std::vector<CKeyedRow> inserted;
+    inserted.reserve(m_rows.size() - m_nOrderedRows);
+    for (std::size_t row = m_nOrderedRows; row < m_rows.size(); ++row)
+        inserted.push_back(KeyOf(m_rows[row]));
+    std::stable_sort(inserted.begin(), inserted.end(), Before);
+    // Each inserted row goes after the ordered rows that are not greater, so equal keys keep
+    // the rows that were there first in front.
+    std::vector<CPersonalData*> merged;
+    merged.reserve(m_rows.size());
+    std::size_t firstMoved = m_rows.size();
+    auto from = m_rows.begin();
+    const auto orderedEnd = m_rows.begin() + static_cast<std::ptrdiff_t>(m_nOrderedRows);
+    for (const CKeyedRow& row : inserted) {
+        const auto to = GallopPast(from, orderedEnd, row);
+        merged.insert(merged.end(), from, to);
+        firstMoved = std::min(firstMoved, merged.size());
+        merged.push_back(row.person);
+        from = to;
+    }
+    merged.insert(merged.end(), from, orderedEnd);
+    m_rows = std::move(merged);
+    return firstMoved;
+}
+
+void CFriendListView::SortAllRows() {
+    // Most comparisons of 100,000 keyed rows are decided by the prefixes alone.
+    std::vector<CKeyedRow> keyed;
+    keyed.reserve(m_rows.size());
+    for (CPersonalData* person : m_rows)
+        keyed.push_back(KeyOf(person));
+    std::stable_sort(keyed.begin(), keyed.end(), Before);
+    for (std::size_t row = 0; row < keyed.size(); ++row)
+        m_rows[row] = keyed[row].person;
 }
 
 int CFriendListView::InsertPersonalRow(CPersonalData* person) {
-    m_rowOf[person] = m_rows.size();
+    // Appended after the ordered rows; the end of the notification merges it in.
+    if (m_nIndexedRows == m_rows.size()) {
+        m_rowOf.Set(person, m_rows.size());
+        ++m_nIndexedRows;
+    }
     m_rows.push_back(person);
-    m_bSorted = false;
     return static_cast<int>(m_rows.size() - 1);
 }
 
 bool CFriendListView::DeletePersonalRow(CPersonalData* person) {
-    const auto found = m_rowOf.find(person);
-    if (found == m_rowOf.end())
+    const int row = FindRow(person);
+    if (row < 0)
         return false;
-    // The last row takes the hole; the sort that ends every notification restores the order.
-    const std::size_t row = found->second;
-    m_rowOf.erase(found);
-    if (row + 1 != m_rows.size()) {
-        m_rows[row] = m_rows.back();
-        m_rowOf[m_rows[row]] = row;
-        m_bSorted = false;
-    }
-    m_rows.pop_back();
+    // A hole keeps the other rows where they are until the end of the notification closes it.
+    m_rows[static_cast<std::size_t>(row)] = nullptr;
+    ++m_nHoles;
+    m_rowOf.Erase(person);
     m_selected.erase(person);
     return true;
 }
@@ -147,9 +218,19 @@ void CFriendListView::UpdatePersonalRow(CPersonalData* person) {
     }
 }
 
+void CFriendListView::IndexRows() const {
+    if (m_nIndexedRows == m_rows.size())
+        return;
+    m_rowOf.Reserve(m_rows.size());
+    for (std::size_t row = m_nIndexedRows; row < m_rows.size(); ++row)
+        m_rowOf.Set(m_rows[row], row);
+    m_nIndexedRows = m_rows.size();
+}
+
 int CFriendListView::FindRow(const CPersonalData* person) const {
-    const auto found = m_rowOf.find(person);
-    return found == m_rowOf.end() ? -1 : static_cast<int>(found->second);
+    IndexRows();
+    const std::size_t row = m_rowOf.Find(person);
+    return row == CPointerIndex::NOT_FOUND ? -1 : static_cast<int>(row);
 }
 
 CGroup* CFriendListView::GetShownGroup() const {

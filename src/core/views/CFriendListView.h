@@ -1,12 +1,12 @@
 #pragma once
 
 #include "document/CDocView.h"
+#include "model/CPointerIndex.h"
 #include "ui/CCommandTarget.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -107,7 +107,15 @@ private:
     void ApplyCommand(CCommand& command, bool undo);
     void BeginUpdate();
     void EndUpdate();
+    // Brings the rows back in order at the end of a notification: closes the holes deletions
+    // left, merges the appended rows in, or sorts everything after an edit or a refill.
     void Sort();
+    void SortAllRows();
+    // Each returns the first row that moved, or the row count.
+    std::size_t CompactRows();
+    std::size_t MergeInsertedRows();
+    // Brings m_rowOf up to date for every row.
+    void IndexRows() const;
     void Execute(std::unique_ptr<CCommand> command);
     static bool IsValidOrder(const std::array<int, COLUMN_COUNT>& order);
 
@@ -115,10 +123,17 @@ private:
     CUserInterface& m_ui;
     CListControlObserver* m_observer = nullptr;
     const CGroupInfo* m_pGroupInfo = nullptr;
+    // During a notification a deleted row is a null hole and inserted rows are appended after
+    // the first m_nOrderedRows, which stay in order.
     std::vector<CPersonalData*> m_rows;
-    // Where each person's row is; rebuilt by every sort, kept right by every row edit.
-    std::unordered_map<const CPersonalData*, std::size_t> m_rowOf;
+    std::size_t m_nOrderedRows = 0;
+    std::size_t m_nHoles = 0;
+    // Where each person's row is, right for the first m_nIndexedRows rows: rows that moved are
+    // looked at again only when a row is searched, as most notifications search none.
+    mutable CPointerIndex m_rowOf;
+    mutable std::size_t m_nIndexedRows = 0;
     std::unordered_set<const CPersonalData*> m_selected;
+    // False when an edit or a refill left rows out of order: only a full sort helps then.
     bool m_bSorted = true;
     std::array<int, COLUMN_COUNT> m_columnOrder{};
     std::array<int, COLUMN_COUNT> m_columnWidths{};

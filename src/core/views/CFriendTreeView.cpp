@@ -241,7 +241,8 @@ std::vector<CPersonalData*> CFriendTreeView::ByName(const std::list<CPersonalDat
 }
 
 void CFriendTreeView::HidePersons() {
-    const std::vector<HTREEITEM> children = m_tree.GetChildren(m_hRootItem);
+    const CChildList& shown = m_tree.GetChildren(m_hRootItem);
+    const std::vector<HTREEITEM> children(shown.begin(), shown.end());
     for (const HTREEITEM child : children) {
         if (IsGroupItem(child) || (m_tree.Exists(child) && m_tree.Get(child).data.group))
             m_tree.DeleteChildren(child);

@@ -2,26 +2,18 @@
 
 #include "text/CCp932.h"
 
-#include <algorithm>
+#include <utility>
 
 void CTreeControl::SetSelectionHandler(std::function<void()> handler) {
     m_selectionHandler = std::move(handler);
 }
 
-std::vector<HTREEITEM>& CTreeControl::ChildrenOf(HTREEITEM parent) {
+CChildList& CTreeControl::ChildrenOf(HTREEITEM parent) {
     return parent == TVI_NONE ? m_topItems : m_items.at(parent).children;
 }
 
-const std::vector<HTREEITEM>& CTreeControl::GetChildren(HTREEITEM item) const {
+const CChildList& CTreeControl::GetChildren(HTREEITEM item) const {
     return item == TVI_NONE ? m_topItems : m_items.at(item).children;
-}
-
-std::vector<std::uint64_t>& CTreeControl::PrefixesOf(HTREEITEM parent) {
-    return parent == TVI_NONE ? m_topPrefixes : m_items.at(parent).childPrefixes;
-}
-
-const std::vector<std::uint64_t>& CTreeControl::PrefixesOf(HTREEITEM parent) const {
-    return parent == TVI_NONE ? m_topPrefixes : m_items.at(parent).childPrefixes;
 }
 
 std::uint64_t CTreeControl::TextPrefix(std::string_view text) {
@@ -52,17 +44,22 @@ int CTreeControl::ComparePrefixed(std::uint64_t prefixA, std::string_view a, std
         return prefixA < prefixB ? -1 : 1;
     if ((prefixA & 0xFFFFu) == 0)
         return 0;
-    return CCp932::Compare(a, b);
+    return CompareRest(a, b);
 }
 
-int CTreeControl::CompareWithChild(const CSiblings& siblings, std::size_t row, std::uint64_t prefix,
-                                   const std::string& text) const {
-    const std::uint64_t childPrefix = siblings.prefixes[row];
-    if (childPrefix != prefix)
-        return prefix < childPrefix ? -1 : 1;
+int CTreeControl::CompareRest(std::string_view a, std::string_view b) {
+    // Texts whose prefixes agree are mostly the same name again.
+    return a == b ? 0 : CCp932::Compare(a, b);
+}
+
+int CTreeControl::CompareWithChild(std::uint64_t prefix, const std::string& text,
+                                   const CChildList::CKey& child) {
+    // The child's text is read only where the prefixes leave the order open.
+    if (child.prefix != prefix)
+        return prefix < child.prefix ? -1 : 1;
     if ((prefix & 0xFFFFu) == 0)
         return 0;
-    return CCp932::Compare(text, m_items.at(siblings.items[row]).text);
+    return CompareRest(text, *child.text);
 }
 
 HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
@@ -72,21 +69,14 @@ HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
 
 std::size_t CTreeControl::SortedPosition(HTREEITEM parent, std::uint64_t prefix,
                                          const std::string& text) const {
-    // After the last sibling that is not greater, so equal texts keep their order of arrival.
-    const CSiblings siblings{GetChildren(parent), PrefixesOf(parent)};
-    std::size_t high = siblings.items.size();
+    const CChildList& siblings = GetChildren(parent);
     // Items that come in order, as when persons are shown, go straight to the end.
-    if (high == 0 || CompareWithChild(siblings, high - 1, prefix, text) >= 0)
-        return high;
-    std::size_t low = 0;
-    while (low < high) {
-        const std::size_t mid = low + (high - low) / 2;
-        if (CompareWithChild(siblings, mid, prefix, text) < 0)
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    return low;
+    if (siblings.empty() || CompareWithChild(prefix, text, siblings.BackKey()) >= 0)
+        return siblings.size();
+    // After the last sibling that is not greater, so equal texts keep their order of arrival.
+    return siblings.PartitionPoint([&](HTREEITEM, const CChildList::CKey& child) {
+        return CompareWithChild(prefix, text, child) >= 0;
+    });
 }
 
 int CTreeControl::GetRow(HTREEITEM item) const {
@@ -94,29 +84,22 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     if (found == m_items.end())
         return -1;
     const CItem& entry = found->second;
-    const CSiblings siblings{GetChildren(entry.parent), PrefixesOf(entry.parent)};
-    const std::vector<HTREEITEM>& items = siblings.items;
+    const CChildList& siblings = GetChildren(entry.parent);
     const auto hint = static_cast<std::size_t>(entry.rowHint);
-    if (entry.rowHint >= 0 && hint < items.size() && items[hint] == item)
+    if (entry.rowHint >= 0 && hint < siblings.size() && siblings[hint] == item)
         return entry.rowHint;
-    // Siblings are usually sorted by text, so look there first; a renamed person item may sit
-    // out of order, which the plain search still finds.
+    // Siblings are usually sorted by text, and equal texts by arrival, which handles follow, so
+    // look there first; a renamed person item may sit out of order, which the plain search
+    // still finds.
     const std::uint64_t prefix = TextPrefix(entry.text);
-    std::size_t low = 0;
-    std::size_t high = items.size();
-    while (low < high) {
-        const std::size_t mid = low + (high - low) / 2;
-        if (CompareWithChild(siblings, mid, prefix, entry.text) > 0)
-            low = mid + 1;
-        else
-            high = mid;
-    }
-    while (low < items.size() && items[low] != item &&
-           CompareWithChild(siblings, low, prefix, entry.text) == 0)
-        ++low;
-    if (low >= items.size() || items[low] != item)
-        low = static_cast<std::size_t>(std::find(items.begin(), items.end(), item) - items.begin());
-    entry.rowHint = static_cast<int>(low);
+    std::size_t row =
+        siblings.PartitionPoint([&](HTREEITEM child, const CChildList::CKey& childKey) {
+            const int order = CompareWithChild(prefix, entry.text, childKey);
+            return order > 0 || (order == 0 && child < item);
+        });
+    if (row >= siblings.size() || siblings[row] != item)
+        row = siblings.IndexOf(item);
+    entry.rowHint = static_cast<int>(row);
     return entry.rowHint;
 }
 
@@ -139,9 +122,7 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image
     item.selectedImage = selectedImage;
     item.data = data;
     item.rowHint = static_cast<int>(row);
-    const auto at = static_cast<std::ptrdiff_t>(row);
-    ChildrenOf(parent).insert(ChildrenOf(parent).begin() + at, handle);
-    PrefixesOf(parent).insert(PrefixesOf(parent).begin() + at, prefix);
+    ChildrenOf(parent).Insert(row, handle, {prefix, &item.text});
     if (m_observer)
         m_observer->OnInserted(handle);
     return handle;
@@ -158,12 +139,12 @@ void CTreeControl::Forget(HTREEITEM item) {
 
 HTREEITEM CTreeControl::CaretAfterDeleting(HTREEITEM item) const {
     const HTREEITEM parent = GetParent(item);
-    const std::vector<HTREEITEM>& siblings = GetChildren(parent);
-    const auto it = std::find(siblings.begin(), siblings.end(), item);
-    if (it != siblings.end() && it + 1 != siblings.end())
-        return *(it + 1);
-    if (it != siblings.begin() && it != siblings.end())
-        return *(it - 1);
+    const CChildList& siblings = GetChildren(parent);
+    const auto row = static_cast<std::size_t>(GetRow(item));
+    if (row + 1 < siblings.size())
+        return siblings[row + 1];
+    if (row > 0)
+        return siblings[row - 1];
     return parent;
 }
 
@@ -184,8 +165,7 @@ bool CTreeControl::DeleteItem(HTREEITEM item) {
     if (m_observer)
         m_observer->OnAboutToRemove(item, row);
     const HTREEITEM parent = GetParent(item);
-    ChildrenOf(parent).erase(ChildrenOf(parent).begin() + row);
-    PrefixesOf(parent).erase(PrefixesOf(parent).begin() + row);
+    ChildrenOf(parent).Erase(static_cast<std::size_t>(row));
     Forget(item);
     if (m_observer)
         m_observer->OnRemoved(item);
@@ -205,8 +185,7 @@ void CTreeControl::DeleteAllItems() {
     if (m_observer)
         m_observer->OnAboutToReset();
     m_items.clear();
-    m_topItems.clear();
-    m_topPrefixes.clear();
+    m_topItems.Clear();
     m_caret = TVI_NONE;
     if (m_observer)
         m_observer->OnReset();
@@ -215,8 +194,8 @@ void CTreeControl::DeleteAllItems() {
 void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
     const auto row = static_cast<std::size_t>(GetRow(item));
     CItem& entry = m_items.at(item);
-    PrefixesOf(entry.parent)[row] = TextPrefix(text);
     entry.text = std::move(text);
+    ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text), &entry.text});
     if (m_observer)
         m_observer->OnChanged(item);
 }

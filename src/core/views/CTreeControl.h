@@ -1,16 +1,16 @@
 #pragma once
 
+#include "views/CChildList.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 class CGroup;
 class CPersonalData;
 
-using HTREEITEM = std::uint32_t; // 0 is no item
 constexpr HTREEITEM TVI_NONE = 0;
 
 enum class ETreeInsert { Sort, Last };
@@ -42,16 +42,15 @@ class CTreeControl {
 public:
     struct CItem {
         HTREEITEM parent = TVI_NONE;
-        std::vector<HTREEITEM> children;
+        // Each child beside its key, which points at the child's own text: entries of m_items
+        // never move.
+        CChildList children;
         std::string text; // CP932
         int image = 0;
         int selectedImage = 0;
         bool expanded = false;
         bool expandedOnce = false;
         CTreeItemData data;
-        // TextPrefix of each child, beside `children`: a sorted insertion among 100,000 persons
-        // then compares numbers and looks at texts only where the first characters agree.
-        std::vector<std::uint64_t> childPrefixes;
         // Where the item was last found among its siblings; checked before searching.
         mutable int rowHint = -1;
     };
@@ -78,8 +77,8 @@ public:
     bool Exists(HTREEITEM item) const { return item != TVI_NONE && m_items.count(item) != 0; }
     const CItem& Get(HTREEITEM item) const { return m_items.at(item); }
     HTREEITEM GetParent(HTREEITEM item) const;
-    const std::vector<HTREEITEM>& GetChildren(HTREEITEM item) const;
-    const std::vector<HTREEITEM>& GetTopItems() const { return m_topItems; }
+    const CChildList& GetChildren(HTREEITEM item) const;
+    const CChildList& GetTopItems() const { return m_topItems; }
     int GetRow(HTREEITEM item) const;
     std::size_t GetCount() const { return m_items.size(); }
 
@@ -95,16 +94,12 @@ public:
     void SelectItem(HTREEITEM item);
 
 private:
-    std::vector<HTREEITEM>& ChildrenOf(HTREEITEM parent);
-    std::vector<std::uint64_t>& PrefixesOf(HTREEITEM parent);
-    const std::vector<std::uint64_t>& PrefixesOf(HTREEITEM parent) const;
-    struct CSiblings {
-        const std::vector<HTREEITEM>& items;
-        const std::vector<std::uint64_t>& prefixes;
-    };
-    // How the text compares with the sibling at `row`.
-    int CompareWithChild(const CSiblings& siblings, std::size_t row, std::uint64_t prefix,
-                         const std::string& text) const;
+    // CCp932::Compare for texts whose prefixes agree.
+    static int CompareRest(std::string_view a, std::string_view b);
+    CChildList& ChildrenOf(HTREEITEM parent);
+    // How the text compares with the child's.
+    static int CompareWithChild(std::uint64_t prefix, const std::string& text,
+                                const CChildList::CKey& child);
     std::size_t SortedPosition(HTREEITEM parent, std::uint64_t prefix,
                                const std::string& text) const;
     void Forget(HTREEITEM item);
@@ -112,8 +107,7 @@ private:
     bool IsAncestor(HTREEITEM ancestor, HTREEITEM item) const;
 
     std::unordered_map<HTREEITEM, CItem> m_items;
-    std::vector<HTREEITEM> m_topItems;
-    std::vector<std::uint64_t> m_topPrefixes;
+    CChildList m_topItems;
     HTREEITEM m_nextHandle = 1;
     HTREEITEM m_caret = TVI_NONE;
     CTreeControlObserver* m_observer = nullptr;

@@ -25,7 +25,7 @@ QModelIndex CGroupTreeModel::index(int row, int column, const QModelIndex& paren
     const HTREEITEM parentItem = ItemOf(parent);
     if (column != 0 || row < 0 || (parentItem != TVI_NONE && !m_tree.Exists(parentItem)))
         return {};
-    const std::vector<HTREEITEM>& children = m_tree.GetChildren(parentItem);
+    const CChildList& children = m_tree.GetChildren(parentItem);
     if (static_cast<std::size_t>(row) >= children.size())
         return {};
     return createIndex(row, 0, static_cast<quintptr>(children[static_cast<std::size_t>(row)]));

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <vector>
+
+using HTREEITEM = std::uint32_t; // 0 is no item
+
+// One tree item's children in their order, each with its key. Children are kept in blocks of a
+// few hundred, so that an insertion or erasure in the middle of 100,000 children moves one
+// block's worth of entries rather than everything behind it, and a position is found by a
+// binary search over the blocks' first positions.
+class CChildList {
+public:
+    // What a child is ordered by, kept beside its handle: a sorted search among 100,000
+    // children then compares numbers and reads texts only where the first characters agree,
+    // without looking the children up.
+    struct CKey {
+        std::uint64_t prefix = 0; // CTreeControl::TextPrefix of the text
+        const std::string* text = nullptr;
+    };
+
+private:
+    struct CBlock {
+        std::vector<HTREEITEM> items;
+        std::vector<CKey> keys;
+    };
+
+public:
+    // A full block splits; neighbours that fit together in half a block merge, so that splits
+    // and merges cannot alternate on every edit.
+    static constexpr std::size_t MAX_BLOCK = 256;
+
+    class const_iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = HTREEITEM;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const HTREEITEM*;
+        using reference = const HTREEITEM&;
+
+        const_iterator() = default;
+        reference operator*() const { return (*m_blocks)[m_block].items[m_offset]; }
+        pointer operator->() const { return &**this; }
+        const CKey& Key() const { return (*m_blocks)[m_block].keys[m_offset]; }
+        const_iterator& operator++();
+        const_iterator operator++(int);
+        bool operator==(const const_iterator& other) const {
+            return m_block == other.m_block && m_offset == other.m_offset;
+        }
+
+    private:
+        friend class CChildList;
+        const_iterator(const std::vector<CBlock>* blocks, std::size_t block, std::size_t offset)
+            : m_blocks(blocks), m_block(block), m_offset(offset) {}
+
+        const std::vector<CBlock>* m_blocks = nullptr;
+        std::size_t m_block = 0;
+        std::size_t m_offset = 0;
+    };
+    using value_type = HTREEITEM;
+    using size_type = std::size_t;
+    using difference_type = std::ptrdiff_t;
+    using reference = const HTREEITEM&;
+    using const_reference = const HTREEITEM&;
+    using iterator = const_iterator;
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
+    const HTREEITEM& operator[](std::size_t pos) const;
+    const HTREEITEM& at(std::size_t pos) const;
+    const HTREEITEM& front() const { return m_blocks.front().items.front(); }
+    const HTREEITEM& back() const { return m_blocks.back().items.back(); }
+    const_iterator begin() const { return {&m_blocks, 0, 0}; }
+    const_iterator end() const { return {&m_blocks, m_blocks.size(), 0}; }
+    // The iterator at a position; end() for size().
+    const_iterator IteratorAt(std::size_t pos) const;
+
+    const CKey& KeyAt(std::size_t pos) const;
+    const CKey& BackKey() const { return m_blocks.back().keys.back(); }
+    void SetKey(std::size_t pos, const CKey& key);
+
+    void Insert(std::size_t pos, HTREEITEM item, const CKey& key);
+    void Erase(std::size_t pos);
+    void Clear();
+
+    // The position of the item by a plain walk; size() when it is not a child.
+    std::size_t IndexOf(HTREEITEM item) const;
+    // The first position whose child fails `holds(item, key)`, for a condition that holds
+    // for a leading run of the children and for none after it.
+    template <class Condition> std::size_t PartitionPoint(Condition holds) const;
+
+private:
+    struct CPlace {
+        std::size_t block;
+        std::size_t offset;
+    };
+    CPlace Locate(std::size_t pos) const;
+    CPlace PlaceForInsert(std::size_t pos);
+    void Split(std::size_t block);
+    void ShiftStarts(std::size_t fromBlock, std::ptrdiff_t by);
+    void MergeAround(std::size_t block);
+    void MergeWithNext(std::size_t block);
+
+    std::vector<CBlock> m_blocks; // never an empty block
+    // The position of each block's first child, apart from the blocks so that the search and
+    // the shift after an edit run over one short array.
+    std::vector<std::size_t> m_starts;
+    std::size_t m_size = 0;
+};
+
+template <class Condition> std::size_t CChildList::PartitionPoint(Condition holds) const {
+    // A block whose last child holds holds all through; the point is in the first one that
+    // does not.
+    std::size_t low = 0;
+    std::size_t high = m_blocks.size();
+    while (low < high) {
+        const std::size_t mid = low + (high - low) / 2;
+        const CBlock& block = m_blocks[mid];
+        if (holds(block.items.back(), block.keys.back()))
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    if (low == m_blocks.size())
+        return m_size;
+    const CBlock& block = m_blocks[low];
+    std::size_t first = 0;
+    std::size_t last = block.items.size() - 1; // known to fail
+    while (first < last) {
+        const std::size_t mid = first + (last - first) / 2;
+        if (holds(block.items[mid], block.keys[mid]))
+            first = mid + 1;
+        else
+            last = mid;
+    }
+    return m_starts[low] + first;
+}

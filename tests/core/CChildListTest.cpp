@@ -1,0 +1,151 @@
+#include "views/CChildList.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+// The same operations on a plain vector say what the list must hold.
+class CChildListTest : public ::testing::Test {
+protected:
+    struct CEntry {
+        HTREEITEM item;
+        std::uint64_t prefix;
+    };
+
+    void Insert(std::size_t pos, std::uint64_t prefix) {
+        const HTREEITEM item = m_nextItem++;
+        m_texts.push_back(std::to_string(item));
+        m_list.Insert(pos, item, {prefix, &m_texts.back()});
+        m_model.insert(m_model.begin() + static_cast<std::ptrdiff_t>(pos), {item, prefix});
+    }
+
+    void Erase(std::size_t pos) {
+        m_list.Erase(pos);
+        m_model.erase(m_model.begin() + static_cast<std::ptrdiff_t>(pos));
+    }
+
+    std::size_t RandomPosition(std::size_t end) {
+        return std::uniform_int_distribution<std::size_t>(0, end)(m_random);
+    }
+
+    // Every way of reading the list agrees with the model.
+    void ExpectMatchesModel() {
+        ASSERT_EQ(m_list.size(), m_model.size());
+        EXPECT_EQ(m_list.empty(), m_model.empty());
+        std::vector<HTREEITEM> walked;
+        for (auto it = m_list.begin(); it != m_list.end(); ++it) {
+            ASSERT_LT(walked.size(), m_model.size());
+            EXPECT_EQ(it.Key().prefix, m_model[walked.size()].prefix);
+            EXPECT_EQ(*it.Key().text, std::to_string(*it));
+            walked.push_back(*it);
+        }
+        ASSERT_EQ(walked.size(), m_model.size());
+        for (std::size_t pos = 0; pos < m_model.size(); ++pos) {
+            EXPECT_EQ(walked[pos], m_model[pos].item) << "at " << pos;
+            EXPECT_EQ(m_list[pos], m_model[pos].item) << "at " << pos;
+            EXPECT_EQ(m_list.KeyAt(pos).prefix, m_model[pos].prefix) << "at " << pos;
+            EXPECT_EQ(*m_list.IteratorAt(pos), m_model[pos].item) << "at " << pos;
+            if (pos % 13 == 0) {
+                EXPECT_EQ(m_list.IndexOf(m_model[pos].item), pos);
+            }
+        }
+        EXPECT_EQ(m_list.IndexOf(m_nextItem), m_model.size());
+        if (!m_model.empty()) {
+            EXPECT_EQ(m_list.front(), m_model.front().item);
+            EXPECT_EQ(m_list.back(), m_model.back().item);
+            EXPECT_EQ(m_list.BackKey().prefix, m_model.back().prefix);
+        }
+        EXPECT_TRUE(m_list.IteratorAt(m_model.size()) == m_list.end());
+    }
+
+    CChildList m_list;
+    std::vector<CEntry> m_model;
+    std::deque<std::string> m_texts; // the keys point here, so nothing may move
+    HTREEITEM m_nextItem = 1;
+    std::mt19937 m_random{20240611};
+};
+
+TEST_F(CChildListTest, RandomInsertionsAndErasuresMatchAVector) {
+    // Growing well past one block splits blocks, shrinking to nothing merges and drops them,
+    // and growing again reuses the emptied list.
+    const std::size_t phases[] = {3000, 40, 1500, 0, 700};
+    for (const std::size_t target : phases) {
+        while (m_model.size() != target) {
+            if (m_model.size() < target)
+                Insert(RandomPosition(m_model.size()), m_nextItem % 7);
+            else
+                Erase(RandomPosition(m_model.size() - 1));
+            if (m_model.size() % 97 == 0)
+                ExpectMatchesModel();
+        }
+        ExpectMatchesModel();
+    }
+}
+
+TEST_F(CChildListTest, EditsAtBothEndsAndAtBlockBoundariesKeepPositions) {
+    for (int i = 0; i < 2 * static_cast<int>(CChildList::MAX_BLOCK) + 3; ++i)
+        Insert(m_model.size(), 0); // appends fill whole blocks
+    for (int i = 0; i < 50; ++i)
+        Insert(0, 1);
+    const std::size_t boundaries[] = {CChildList::MAX_BLOCK - 1, CChildList::MAX_BLOCK,
+                                      CChildList::MAX_BLOCK + 1, 2 * CChildList::MAX_BLOCK};
+    for (const std::size_t pos : boundaries) {
+        Insert(pos, 2);
+        Erase(pos + 1);
+    }
+    // A new key stays with its child alone.
+    const std::size_t renamedAt = CChildList::MAX_BLOCK;
+    const CChildList::CKey original = m_list.KeyAt(renamedAt);
+    const std::string renamed = "renamed";
+    m_list.SetKey(renamedAt, {99, &renamed});
+    EXPECT_EQ(m_list.KeyAt(renamedAt).text, &renamed);
+    EXPECT_EQ(m_list.KeyAt(renamedAt + 1).prefix, m_model[renamedAt + 1].prefix);
+    m_list.SetKey(renamedAt, original);
+    ExpectMatchesModel();
+    while (!m_model.empty()) {
+        Erase(m_model.size() - 1);
+        if (!m_model.empty())
+            Erase(0);
+    }
+    ExpectMatchesModel();
+}
+
+TEST_F(CChildListTest, PartitionPointAgreesWithUpperBoundOverSortedKeys) {
+    // Insertion after equal prefixes, as the tree sorts, found by the list itself.
+    std::uniform_int_distribution<std::uint64_t> prefixes(0, 60);
+    for (int i = 0; i < 2000; ++i) {
+        const std::uint64_t prefix = prefixes(m_random);
+        const std::size_t pos = m_list.PartitionPoint(
+            [prefix](HTREEITEM, const CChildList::CKey& key) { return key.prefix <= prefix; });
+        const auto expected = std::upper_bound(
+            m_model.begin(), m_model.end(), prefix,
+            [](std::uint64_t value, const CEntry& entry) { return value < entry.prefix; });
+        ASSERT_EQ(pos, static_cast<std::size_t>(expected - m_model.begin()));
+        Insert(pos, prefix);
+    }
+    ExpectMatchesModel();
+    EXPECT_EQ(m_list.PartitionPoint([](HTREEITEM, const CChildList::CKey&) { return true; }),
+              m_list.size());
+    EXPECT_EQ(m_list.PartitionPoint([](HTREEITEM, const CChildList::CKey&) { return false; }), 0u);
+}
+
+TEST_F(CChildListTest, PositionsOutsideTheListThrowAndClearEmpties) {
+    EXPECT_THROW(m_list.at(0), std::out_of_range);
+    EXPECT_THROW(m_list.Erase(0), std::out_of_range);
+    EXPECT_THROW(m_list.Insert(1, 1, {}), std::out_of_range);
+    Insert(0, 0);
+    Insert(1, 0);
+    EXPECT_EQ(m_list.at(1), m_model[1].item);
+    EXPECT_THROW(m_list.at(2), std::out_of_range);
+    m_list.Clear();
+    m_model.clear();
+    ExpectMatchesModel();
+    EXPECT_TRUE(m_list.begin() == m_list.end());
+}
+} // namespace
