@@ -2,6 +2,7 @@
 
 #include "CDialogIcons.h"
 #include "CPersonalListBox.h"
+#include "COkCancelRow.h"
 #include "CPickListLayout.h"
 
 #include "dialogs/CCategoryDialogModel.h"
@@ -77,21 +78,9 @@ QWidget* CCategoryDialog::MakeMemberArea() {
 }
 
 QWidget* CCategoryDialog::MakeButtons() {
-    auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-    m_pOk = new QPushButton(QStringLiteral("OK"), area);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(m_pOk);
-    row->addWidget(cancel);
-    connect(m_pOk, &QPushButton::clicked, this, &CCategoryDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &CCategoryDialog::reject);
-    return area;
+    auto* row = new COkCancelRow(*this);
+    m_pOk = &row->GetOk();
+    return row;
 }
 
 void CCategoryDialog::accept() {

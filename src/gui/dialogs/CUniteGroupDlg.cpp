@@ -2,6 +2,7 @@
 
 #include "CDialogIcons.h"
 #include "CGroupListBox.h"
+#include "COkCancelRow.h"
 #include "CPickListLayout.h"
 
 #include "dialogs/CUniteGroupModel.h"
@@ -73,21 +74,9 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
 }
 
 QWidget* CUniteGroupDlg::MakeButtons() {
-    auto* area = new QWidget(this);
-    auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 0, 0);
-    m_pOk = new QPushButton(QStringLiteral("OK"), area);
-    m_pOk->setObjectName(QStringLiteral("ok"));
-    m_pOk->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), area);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
-    row->addStretch();
-    row->addWidget(m_pOk);
-    row->addWidget(cancel);
-    connect(m_pOk, &QPushButton::clicked, this, &CUniteGroupDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &CUniteGroupDlg::reject);
-    return area;
+    auto* row = new COkCancelRow(*this);
+    m_pOk = &row->GetOk();
+    return row;
 }
 
 void CUniteGroupDlg::accept() {
