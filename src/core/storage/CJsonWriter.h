@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CCp932Utf8Table.h"
+#include "text/CCp932Utf8Table.h"
 #include "storage/CRecordVisitor.h"
 
 #include <cstdint>

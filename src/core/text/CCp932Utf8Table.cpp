@@ -1,4 +1,4 @@
-#include "storage/CCp932Utf8Table.h"
+#include "text/CCp932Utf8Table.h"
 
 #include "text/CCp932.h"
 #include "text/CTextCodec.h"
