@@ -1,13 +1,13 @@
 #include "CCommandLine.h"
 
 namespace {
-struct CCommandSpec {
+struct CCommandForm {
     std::string_view name;
     ECliCommand command;
     std::size_t fileCount;
 };
 
-constexpr CCommandSpec COMMANDS[] = {
+constexpr CCommandForm COMMANDS[] = {
     {"dump", ECliCommand::Dump, 1},
     {"copy", ECliCommand::Copy, 2},
 };
@@ -18,10 +18,10 @@ std::optional<CCommandLine> CCommandLine::Parse(const std::vector<std::string_vi
         return CCommandLine(ECliCommand::Help, {});
     if (args.empty())
         return std::nullopt;
-    for (const CCommandSpec& spec : COMMANDS) {
-        if (args[0] != spec.name || args.size() != spec.fileCount + 1)
+    for (const CCommandForm& form : COMMANDS) {
+        if (args[0] != form.name || args.size() != form.fileCount + 1)
             continue;
-        return CCommandLine(spec.command, std::vector<std::string>(args.begin() + 1, args.end()));
+        return CCommandLine(form.command, std::vector<std::string>(args.begin() + 1, args.end()));
     }
     return std::nullopt;
 }

@@ -1,8 +1,8 @@
 #include "CCategoryDialog.h"
 
 #include "CDialogIcons.h"
-#include "CPersonalListBox.h"
 #include "COkCancelRow.h"
+#include "CPersonalListBox.h"
 #include "CPickListLayout.h"
 
 #include "dialogs/CCategoryDialogModel.h"
@@ -84,16 +84,8 @@ QWidget* CCategoryDialog::MakeButtons() {
 }
 
 void CCategoryDialog::accept() {
-    std::optional<std::string> name = m_fields.Read(*m_pName);
-    if (!name)
-        return;
-    m_model.SetName(std::move(*name));
-    if (m_model.OnOk() == EOkOutcome::RefocusName) {
-        m_pName->setFocus(Qt::OtherFocusReason);
-        m_pName->selectAll();
-        return;
-    }
-    QDialog::accept();
+    if (m_fields.AcceptName(m_model, *m_pName))
+        QDialog::accept();
 }
 
 void CCategoryDialog::OnNameChanged() {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "dialogs/EOkOutcome.h"
 #include "text/CTextCodec.h"
 
+#include <QLineEdit>
 #include <QString>
 
 #include <optional>
@@ -10,7 +12,6 @@
 #include <vector>
 
 class CUserInterface;
-class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
@@ -30,6 +31,21 @@ public:
     // The box's text as CP932, or nothing after telling the user which characters cannot be
     // saved; the box then has the focus.
     std::optional<std::string> Read(QWidget& box) const;
+
+    // The OK step of a dialog whose one text is a name: true when the dialog may close. A name
+    // the model refuses leaves the box focused and selected for another try.
+    template <typename Model> bool AcceptName(Model& model, QLineEdit& name) const {
+        std::optional<std::string> text = Read(name);
+        if (!text)
+            return false;
+        model.SetName(std::move(*text));
+        if (model.OnOk() == EOkOutcome::RefocusName) {
+            name.setFocus(Qt::OtherFocusReason);
+            name.selectAll();
+            return false;
+        }
+        return true;
+    }
     const CTextCodec& GetCodec() const { return m_codec; }
 
 private:

@@ -24,7 +24,7 @@ std::size_t Slot(EPersonText text) {
     return static_cast<std::size_t>(text);
 }
 
-struct CBoxSpec {
+struct CBoxRole {
     EPersonText text;
     const char* label;
     const char* objectName;
@@ -32,7 +32,7 @@ struct CBoxSpec {
 
 // The text boxes in the order of the dialog's controls, which is also the order in which OK
 // reads them: the first box that cannot be saved is the one the user is sent to.
-constexpr std::array<CBoxSpec, CPersonalData::TEXT_COUNT> BOXES = {{
+constexpr std::array<CBoxRole, CPersonalData::TEXT_COUNT> BOXES = {{
     {EPersonText::Name, "氏名", "name"},
     {EPersonText::Initial, "頭文字（かな）", "initial"},
     {EPersonText::Zip, "郵便番号", "zip"},
@@ -48,16 +48,16 @@ constexpr std::array<CBoxSpec, CPersonalData::TEXT_COUNT> BOXES = {{
     {EPersonText::Memo, "メモ", "memo"},
 }};
 
-const CBoxSpec& SpecOf(EPersonText text) {
-    for (const CBoxSpec& spec : BOXES) {
-        if (spec.text == text)
-            return spec;
+const CBoxRole& RoleOf(EPersonText text) {
+    for (const CBoxRole& role : BOXES) {
+        if (role.text == text)
+            return role;
     }
     return BOXES.front();
 }
 
 QString LabelOf(EPersonText text) {
-    return QString::fromUtf8(SpecOf(text).label);
+    return QString::fromUtf8(RoleOf(text).label);
 }
 
 // Tab goes through the controls in the order of the dialog's control table.
@@ -84,7 +84,7 @@ CPersonalDialog::CPersonalDialog(CPersonalDialogModel& model, QWidget* parent)
     layout->addWidget(MakeHomeTownBox());
     layout->addWidget(MakeGroupArea(), 1);
     auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QLatin1String(SpecOf(EPersonText::Memo).objectName));
+    memo->setObjectName(QLatin1String(RoleOf(EPersonText::Memo).objectName));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setTabChangesFocus(true);
     m_boxes[Slot(EPersonText::Memo)] = memo;
@@ -109,7 +109,7 @@ QWidget* CPersonalDialog::GetBox(EPersonText text) const {
 
 QLineEdit* CPersonalDialog::AddLine(QGridLayout& grid, int row, EPersonText text) {
     auto* edit = new QLineEdit(this);
-    edit->setObjectName(QLatin1String(SpecOf(text).objectName));
+    edit->setObjectName(QLatin1String(RoleOf(text).objectName));
     m_boxes[Slot(text)] = edit;
     grid.addWidget(MakeLabel(LabelOf(text), edit, this), row, 0);
     grid.addWidget(edit, row, 1);
@@ -124,7 +124,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
 
     AddLine(*grid, 0, EPersonText::Name);
     auto* initial = new QLineEdit(this);
-    initial->setObjectName(QLatin1String(SpecOf(EPersonText::Initial).objectName));
+    initial->setObjectName(QLatin1String(RoleOf(EPersonText::Initial).objectName));
     initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 8);
     m_boxes[Slot(EPersonText::Initial)] = initial;
     auto* initialRow = new QHBoxLayout;
@@ -188,7 +188,7 @@ QWidget* CPersonalDialog::MakeHomeTownBox() {
     for (const EPersonText text :
          {EPersonText::HomeZip, EPersonText::HomeAddress, EPersonText::HomeTel}) {
         auto* edit = new QLineEdit(box);
-        edit->setObjectName(QLatin1String(SpecOf(text).objectName));
+        edit->setObjectName(QLatin1String(RoleOf(text).objectName));
         m_boxes[Slot(text)] = edit;
         grid->addWidget(MakeLabel(LabelOf(text), edit, box), row, 0);
         grid->addWidget(edit, row++, 1);
@@ -249,13 +249,13 @@ void CPersonalDialog::KeepInputMethodOff(QLineEdit& edit) {
 }
 
 void CPersonalDialog::ShowValues() {
-    for (const CBoxSpec& spec : BOXES) {
-        QWidget* box = GetBox(spec.text);
-        const std::string_view value = m_model.GetText(spec.text);
+    for (const CBoxRole& role : BOXES) {
+        QWidget* box = GetBox(role.text);
+        const std::string_view value = m_model.GetText(role.text);
         if (auto* memo = qobject_cast<QPlainTextEdit*>(box))
-            m_fields.Show(*memo, value, LabelOf(spec.text));
+            m_fields.Show(*memo, value, LabelOf(role.text));
         else
-            m_fields.Show(*static_cast<QLineEdit*>(box), value, LabelOf(spec.text));
+            m_fields.Show(*static_cast<QLineEdit*>(box), value, LabelOf(role.text));
     }
     if (QAbstractButton* sex = m_pSex->button(m_model.GetSex()))
         sex->setChecked(true);
@@ -284,11 +284,11 @@ void CPersonalDialog::SetOpeningFocus() {
 }
 
 bool CPersonalDialog::ReadValues() {
-    for (const CBoxSpec& spec : BOXES) {
-        std::optional<std::string> value = m_fields.Read(*GetBox(spec.text));
+    for (const CBoxRole& role : BOXES) {
+        std::optional<std::string> value = m_fields.Read(*GetBox(role.text));
         if (!value)
             return false;
-        m_model.SetText(spec.text, std::move(*value));
+        m_model.SetText(role.text, std::move(*value));
     }
     const int sex = m_pSex->checkedId();
     m_model.SetSex(sex < 0 ? CPersonalData::SEX_NONE : sex);

@@ -80,16 +80,8 @@ QWidget* CUniteGroupDlg::MakeButtons() {
 }
 
 void CUniteGroupDlg::accept() {
-    std::optional<std::string> name = m_fields.Read(*m_pName);
-    if (!name)
-        return;
-    m_model.SetName(std::move(*name));
-    if (m_model.OnOk() == EOkOutcome::RefocusName) {
-        m_pName->setFocus(Qt::OtherFocusReason);
-        m_pName->selectAll();
-        return;
-    }
-    QDialog::accept();
+    if (m_fields.AcceptName(m_model, *m_pName))
+        QDialog::accept();
 }
 
 void CUniteGroupDlg::OnNameChanged() {
