@@ -50,10 +50,8 @@ QWidget* CCategoryDialog::MakeMemberArea() {
     m_pCount = new QLabel(area);
     m_pCount->setObjectName(QStringLiteral("count"));
     m_pCount->setAlignment(Qt::AlignCenter);
-    auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
-    add->setObjectName(QStringLiteral("add"));
-    auto* remove = new QPushButton(QStringLiteral("削除 >>"), area);
-    remove->setObjectName(QStringLiteral("remove"));
+    const auto [add, remove] =
+        CPickListLayout::MakeMoveButtons(*area, QStringLiteral("add"), QStringLiteral("remove"));
     m_pOthers = new CPersonalListBox(area);
     m_pOthers->setObjectName(QStringLiteral("others"));
 
@@ -62,8 +60,6 @@ QWidget* CCategoryDialog::MakeMemberArea() {
     m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {add, remove})
-        button->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(m_pCount);
     buttons->addWidget(add);

@@ -200,10 +200,10 @@ QWidget* CPersonalDialog::MakeGroupArea() {
     auto* area = new QWidget(this);
     m_pMembers = new CGroupListBox(area);
     m_pMembers->setObjectName(QStringLiteral("memberGroups"));
-    m_pAdd = new QPushButton(QStringLiteral("<< 追加"), area);
-    m_pAdd->setObjectName(QStringLiteral("addGroup"));
-    m_pRemove = new QPushButton(QStringLiteral("削除 >>"), area);
-    m_pRemove->setObjectName(QStringLiteral("removeGroup"));
+    const auto move = CPickListLayout::MakeMoveButtons(*area, QStringLiteral("addGroup"),
+                                                       QStringLiteral("removeGroup"));
+    m_pAdd = move.add;
+    m_pRemove = move.remove;
     m_pOthers = new CGroupListBox(area);
     m_pOthers->setObjectName(QStringLiteral("otherGroups"));
     auto* newGroup = new QPushButton(QStringLiteral("新規ｸﾞﾙｰﾌﾟ"), area);
@@ -217,8 +217,7 @@ QWidget* CPersonalDialog::MakeGroupArea() {
     m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {m_pAdd, m_pRemove, newGroup})
-        button->setAutoDefault(false);
+    newGroup->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(m_pAdd);
     buttons->addWidget(m_pRemove);

@@ -4,6 +4,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 
 QGridLayout* CPickListLayout::Make(QWidget& parent, const QString& leftLabel, CPickListBox& left,
                                    QLayout& buttons, const QString& rightLabel,
@@ -25,4 +26,16 @@ QGridLayout* CPickListLayout::Make(QWidget& parent, const QString& leftLabel, CP
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(1, 1);
     return grid;
+}
+
+CPickListLayout::CMoveButtons CPickListLayout::MakeMoveButtons(QWidget& parent,
+                                                               const QString& addName,
+                                                               const QString& removeName) {
+    CMoveButtons buttons{new QPushButton(QStringLiteral("<< 追加"), &parent),
+                         new QPushButton(QStringLiteral("削除 >>"), &parent)};
+    buttons.add->setObjectName(addName);
+    buttons.remove->setObjectName(removeName);
+    buttons.add->setAutoDefault(false);
+    buttons.remove->setAutoDefault(false);
+    return buttons;
 }

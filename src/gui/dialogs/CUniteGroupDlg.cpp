@@ -47,10 +47,8 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
     auto* area = new QWidget(this);
     m_pChosen = new CGroupListBox(area);
     m_pChosen->setObjectName(QStringLiteral("chosen"));
-    auto* add = new QPushButton(QStringLiteral("<< 追加"), area);
-    add->setObjectName(QStringLiteral("add"));
-    auto* remove = new QPushButton(QStringLiteral("削除 >>"), area);
-    remove->setObjectName(QStringLiteral("remove"));
+    const auto [add, remove] =
+        CPickListLayout::MakeMoveButtons(*area, QStringLiteral("add"), QStringLiteral("remove"));
     m_pOthers = new CGroupListBox(area);
     m_pOthers->setObjectName(QStringLiteral("others"));
 
@@ -59,8 +57,6 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
     m_pOthers->SetList(lists.GetList(EPickSide::Others), m_fields.GetCodec());
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {add, remove})
-        button->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(add);
     buttons->addWidget(remove);
