@@ -115,18 +115,14 @@ HTREEITEM CGroupTreeWidget::ItemOnLabel(const QPoint& pos) const {
 }
 
 bool CGroupTreeWidget::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (CViewKeys::IsOwnKey(*key)) {
-            event->accept();
-            return true;
-        }
-    }
-    // Tab switches panes instead of moving the focus along the window.
-    if (event->type() == QEvent::KeyPress &&
-        CViewKeys::IsPaneSwitch(*static_cast<QKeyEvent*>(event))) {
+    switch (CViewKeys::Filter(*event)) {
+    case EViewKeyEvent::Consumed:
+        return true;
+    case EViewKeyEvent::SwitchPane:
         emit switchPaneRequested();
         return true;
+    case EViewKeyEvent::PassOn:
+        break;
     }
     return QTreeView::event(event);
 }

@@ -176,16 +176,14 @@ void CPersonListWidget::SelectForContextMenu(int row) {
 }
 
 bool CPersonListWidget::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        CViewKeys::IsOwnKey(*static_cast<QKeyEvent*>(event))) {
-        event->accept();
+    switch (CViewKeys::Filter(*event)) {
+    case EViewKeyEvent::Consumed:
         return true;
-    }
-    // Tab switches panes instead of moving the focus along the window.
-    if (event->type() == QEvent::KeyPress &&
-        CViewKeys::IsPaneSwitch(*static_cast<QKeyEvent*>(event))) {
+    case EViewKeyEvent::SwitchPane:
         emit switchPaneRequested();
         return true;
+    case EViewKeyEvent::PassOn:
+        break;
     }
     return QTableView::event(event);
 }

@@ -28,3 +28,13 @@ bool CViewKeys::IsSwallowedCharacter(const QKeyEvent& key) {
     return text == QLatin1String("\t") || text == QLatin1String("\n") ||
            text == QLatin1String("\r");
 }
+
+EViewKeyEvent CViewKeys::Filter(QEvent& event) {
+    if (event.type() == QEvent::ShortcutOverride && IsOwnKey(static_cast<QKeyEvent&>(event))) {
+        event.accept();
+        return EViewKeyEvent::Consumed;
+    }
+    if (event.type() == QEvent::KeyPress && IsPaneSwitch(static_cast<QKeyEvent&>(event)))
+        return EViewKeyEvent::SwitchPane;
+    return EViewKeyEvent::PassOn;
+}
