@@ -1,22 +1,17 @@
 #include "CProfile.h"
 
+#include "storage/CSafeFileWriter.h"
 #include "text/CCp932.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
 
 constexpr std::string_view LINE_END = "\r\n";
-constexpr mode_t NEW_FILE_MODE = 0644;
 
 // Where a key lives in the file, or where it would go. Offsets index the file's bytes.
 struct CKeyLocation {
@@ -177,39 +172,6 @@ std::string InsertLine(std::string contents, std::size_t at, std::string_view li
     return contents;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The replacement keeps the old file's permissions.
-mode_t ModeFor(const std::filesystem::path& file) {
-    struct stat status {};
-    if (::stat(file.c_str(), &status) == 0) {
-        return status.st_mode & 07777;
-    }
-    return NEW_FILE_MODE;
-}
-
-// Makes the rename itself durable; a failure here no longer puts the data at risk.
-void SyncFolder(const std::filesystem::path& folder) {
-    const std::filesystem::path path = folder.empty() ? std::filesystem::path(".") : folder;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 CProfile::CProfile(std::filesystem::path file) : m_file(std::move(file)) {}
@@ -301,21 +263,6 @@ bool CProfile::DeleteProfileKey(std::string_view section, std::string_view key) 
     return ReplaceContents(changed);
 }
 
-// Written beside the target and renamed over it, so the file is always either the old one or
-// the new one, never a torn mixture.
 bool CProfile::ReplaceContents(const std::string& contents) const {
-    std::string temporary = m_file.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = WriteAll(fd, contents) && ::fchmod(fd, ModeFor(m_file)) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), m_file.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(m_file.parent_path());
-    return true;
+    return CSafeFileWriter::Write(m_file, contents).ok;
 }

@@ -5,11 +5,11 @@
 #include "document/CAddressDoc.h"
 #include "storage/CDataFileReader.h"
 #include "storage/CDataFileWriter.h"
+#include "storage/CSafeFileWriter.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
-#include <random>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* STATUS_SAVED = "保存しました";
-constexpr int TEMP_NAME_ATTEMPTS = 100;
 
 std::string Quoted(const fs::path& path) {
     return "「" + path.string() + "」";
@@ -30,11 +29,6 @@ std::string Reason(int error) {
 
 CFileResult Failure(std::string message, std::size_t offset = 0) {
     return {false, std::move(message), offset};
-}
-
-// `error` is taken before anything else can overwrite errno.
-CFileResult SaveFailure(const std::string& prefix, const char* step, int error) {
-    return Failure(prefix + step + "（" + Reason(error) + "）");
 }
 
 // Closes the descriptor it holds when it goes.
@@ -58,23 +52,6 @@ public:
 
 private:
     int m_fd;
-};
-
-// Removes the temporary file unless the rename has made it the real one.
-class CTempFileGuard {
-public:
-    explicit CTempFileGuard(fs::path path) : m_path(std::move(path)) {}
-    CTempFileGuard(const CTempFileGuard&) = delete;
-    CTempFileGuard& operator=(const CTempFileGuard&) = delete;
-    ~CTempFileGuard() {
-        if (!m_bKept)
-            ::unlink(m_path.c_str());
-    }
-    void Keep() { m_bKept = true; }
-
-private:
-    fs::path m_path;
-    bool m_bKept = false;
 };
 
 // Returns errno on failure, 0 on success.
@@ -126,79 +103,6 @@ void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
         doc.UpdateAllViews(nullptr, EHint::BulkAdded, {&command, nullptr});
     }
     doc.UpdateAllViews(nullptr, EHint::BulkComplete);
-}
-
-// The file the new bytes replace: a symbolic link stays a link to the file it named.
-fs::path ResolveTarget(const fs::path& path) {
-    std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        fs::path target = fs::canonical(path, error);
-        if (!error)
-            return target;
-    }
-    return path;
-}
-
-fs::path FolderOf(const fs::path& path) {
-    return path.has_parent_path() ? path.parent_path() : fs::path(".");
-}
-
-// A new, empty file beside the target, created with the usual permissions.
-int CreateTempFile(const fs::path& target, fs::path& tempPath) {
-    std::random_device random;
-    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        std::string name = ".";
-        name.append(target.filename().string()).append(".tmp").append(std::to_string(random()));
-        tempPath = FolderOf(target) / name;
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-void SyncFolder(const fs::path& folder) {
-    // The new file is already in place; a folder that cannot be synced (some file systems
-    // refuse) costs only durability across a crash, so it is no reason to report failure.
-    const CFileHandle dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.IsOpen())
-        ::fsync(dir.Get());
-}
-
-CFileResult ReplaceFile(const fs::path& path, std::string_view bytes) {
-    const fs::path target = ResolveTarget(path);
-    const std::string prefix = Quoted(path) + "に保存できません: ";
-    fs::path tempPath;
-    CFileHandle file(CreateTempFile(target, tempPath));
-    if (!file.IsOpen())
-        return SaveFailure(prefix, "一時ファイルを作れません", errno);
-    CTempFileGuard guard(tempPath);
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(file.Get(), old.st_mode & 07777);
-    if (!WriteAll(file.Get(), bytes))
-        return SaveFailure(prefix, "書き込めません", errno);
-    if (::fsync(file.Get()) != 0)
-        return SaveFailure(prefix, "ディスクに書き出せません", errno);
-    if (file.Close() != 0)
-        return SaveFailure(prefix, "書き込めません", errno);
-    if (::rename(tempPath.c_str(), target.c_str()) != 0)
-        return SaveFailure(prefix, "ファイルを置き換えられません", errno);
-    guard.Keep();
-    SyncFolder(FolderOf(target));
-    return {true, {}, 0};
 }
 
 // The backup is a courtesy: failing to make it does not stop the save.
@@ -254,7 +158,7 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path) {
         return Failure(Quoted(path) + "に保存できません: メモリが足りません");
     }
     MakeBackup(path);
-    CFileResult result = ReplaceFile(path, bytes);
+    CFileResult result = CSafeFileWriter::Write(path, bytes);
     if (result.ok) {
         doc.SetModifiedFlag(false);
         doc.SetStatusText(STATUS_SAVED);
