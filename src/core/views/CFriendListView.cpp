@@ -395,7 +395,7 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     }
     profile.WriteProfileInt("ListColor", "text", static_cast<int>(m_textColor));
     profile.WriteProfileInt("ListColor", "background", static_cast<int>(m_backgroundColor));
-    profile.WriteProfileInt("CellEdit", "byDblclk", m_bEditByDblClk ? 1 : 0);
+    profile.WriteProfileInt("CellEdit", "byDblClk", m_bEditByDblClk ? 1 : 0);
 }
 
 bool CFriendListView::HasCommand(int id) const {
