@@ -36,7 +36,7 @@ std::string Describe(const CPersonalData& person) {
         text.append(person.GetText(static_cast<EPersonText>(index))).append("|");
     std::vector<std::string> groups;
     for (const CGroup* group : person.m_groupList)
-        groups.push_back(group->m_strGroupName);
+        groups.push_back(group->m_strGroupName.Str());
     std::sort(groups.begin(), groups.end());
     for (const std::string& group : groups)
         text.append(group).append(",");
@@ -58,7 +58,7 @@ CBookState StateOf(const CAddressDoc& doc) {
         for (const CPersonalData* member : group->m_memberList)
             members.emplace_back(member->GetText(EPersonText::Name));
         std::sort(members.begin(), members.end());
-        std::string text = group->m_strGroupName + ":";
+        std::string text = group->m_strGroupName.Str() + ":";
         for (const std::string& member : members)
             text.append(member).append(",");
         state.groups.push_back(text);

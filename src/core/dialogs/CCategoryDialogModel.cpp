@@ -17,7 +17,7 @@ constexpr const char* NAME_TAKEN = "は既に存在します。別の名前に�
 CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPersonalData*> persons,
                                            std::vector<CGroup*> groups, const CGroup* group)
     : m_ui(ui), m_pGroup(group), m_persons(std::move(persons)), m_groups(std::move(groups)),
-      m_strName(group ? group->m_strGroupName : std::string()),
+      m_strName(group ? group->m_strGroupName.Str() : std::string()),
       m_lists(&CPickOrder::ByInitial, EPickButtonRule::OneOfTwo) {
     for (CPersonalData* person : m_persons)
         m_lists.Insert(EPickSide::Others, person);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CMemberList.h"
+#include "text/CCompactText.h"
 
 #include <cstdint>
 #include <list>
@@ -16,14 +17,15 @@ public:
     using CPosition = std::list<CGroup*>::iterator;
 
     CGroup() = default;
-    explicit CGroup(std::string name) : m_strGroupName(std::move(name)) {}
+    explicit CGroup(std::string_view name) : m_strGroupName(name) {}
     CGroup(const CGroup&) = delete;
     CGroup& operator=(const CGroup&) = delete;
     ~CGroup() = default;
 
+    // The two numbers side by side, so that a group wastes no padding.
     int m_nSerial = 0;
-    std::optional<CPosition> m_posList;
     std::uint32_t m_hTreeItem = 0;
-    std::string m_strGroupName;
+    std::optional<CPosition> m_posList;
+    CCompactText m_strGroupName;
     CMemberList m_memberList;
 };

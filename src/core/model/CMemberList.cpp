@@ -26,34 +26,44 @@ CMemberList::const_iterator CMemberList::const_iterator::operator++(int) {
     return before;
 }
 
+const CMemberList::CSlots& CMemberList::Slots() const {
+    static const CSlots none;
+    return m_pData ? m_pData->slots : none;
+}
+
 void CMemberList::AddTail(CPersonalData* person) {
     if (person == nullptr || Contains(person))
         return;
-    m_slotOf.Set(person, m_slots.size());
-    m_slots.push_back(person);
+    if (!m_pData)
+        m_pData = std::make_unique<CData>();
+    m_pData->slotOf.Set(person, m_pData->slots.size());
+    m_pData->slots.push_back(person);
 }
 
 bool CMemberList::Remove(const CPersonalData* person) {
-    const std::size_t slot = m_slotOf.Find(person);
+    if (!m_pData)
+        return false;
+    CSlots& slots = m_pData->slots;
+    const std::size_t slot = m_pData->slotOf.Find(person);
     if (slot == CPointerIndex::NOT_FOUND)
         return false;
-    m_slotOf.Erase(person);
-    m_slots[slot] = nullptr;
-    while (!m_slots.empty() && m_slots.back() == nullptr)
-        m_slots.pop_back();
+    m_pData->slotOf.Erase(person);
+    slots[slot] = nullptr;
+    while (!slots.empty() && slots.back() == nullptr)
+        slots.pop_back();
+    if (slots.empty()) {
+        m_pData.reset();
+        return true;
+    }
     // Closing the holes costs a pass over the members, paid for by as many removals.
-    if (m_slots.size() - GetCount() > std::max(GetCount(), MIN_HOLES))
+    if (slots.size() - GetCount() > std::max(GetCount(), MIN_HOLES))
         CloseHoles();
     return true;
 }
 
 void CMemberList::CloseHoles() {
-    std::erase(m_slots, nullptr);
-    for (std::size_t slot = 0; slot < m_slots.size(); ++slot)
-        m_slotOf.Set(m_slots[slot], slot);
-}
-
-void CMemberList::RemoveAll() {
-    m_slots = {};
-    m_slotOf.Clear();
+    CSlots& slots = m_pData->slots;
+    std::erase(slots, nullptr);
+    for (std::size_t slot = 0; slot < slots.size(); ++slot)
+        m_pData->slotOf.Set(slots[slot], slot);
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 class CPersonalData;
@@ -11,7 +12,8 @@ class CPersonalData;
 // A group's members in the order they joined. Groups of 100,000 members are common enough
 // that removing one member must not search the list, so each member's place is indexed. The
 // members sit in one array where a member that left leaves a hole until holes outnumber them,
-// so that joining allocates nothing per member; any change may move the members.
+// so that joining allocates nothing per member; any change may move the members. An empty list
+// holds nothing at all: a file can name millions of groups that nobody joins.
 class CMemberList {
     using CSlots = std::vector<CPersonalData*>;
 
@@ -40,20 +42,39 @@ public:
         CSlots::const_iterator m_end;
     };
 
+    CMemberList() = default;
+    CMemberList(const CMemberList& other)
+        : m_pData(other.m_pData ? std::make_unique<CData>(*other.m_pData) : nullptr) {}
+    CMemberList& operator=(const CMemberList& other) {
+        CMemberList copy(other);
+        m_pData = std::move(copy.m_pData);
+        return *this;
+    }
+    CMemberList(CMemberList&&) noexcept = default;
+    CMemberList& operator=(CMemberList&&) noexcept = default;
+    ~CMemberList() = default;
+
     // A person is at most once in the list; appending a member again, or nullptr, is ignored.
     void AddTail(CPersonalData* person);
     // True when the person was a member.
     bool Remove(const CPersonalData* person);
-    bool Contains(const CPersonalData* person) const { return m_slotOf.Contains(person); }
-    void RemoveAll();
-    std::size_t GetCount() const { return m_slotOf.Size(); }
+    bool Contains(const CPersonalData* person) const {
+        return m_pData && m_pData->slotOf.Contains(person);
+    }
+    void RemoveAll() { m_pData.reset(); }
+    std::size_t GetCount() const { return m_pData ? m_pData->slotOf.Size() : 0; }
     bool IsEmpty() const { return GetCount() == 0; }
-    const_iterator begin() const { return {m_slots.begin(), m_slots.end()}; }
-    const_iterator end() const { return {m_slots.end(), m_slots.end()}; }
+    const_iterator begin() const { return {Slots().begin(), Slots().end()}; }
+    const_iterator end() const { return {Slots().end(), Slots().end()}; }
 
 private:
+    struct CData {
+        CSlots slots; // nullptr where a member left
+        CPointerIndex slotOf;
+    };
+
+    const CSlots& Slots() const;
     void CloseHoles();
 
-    CSlots m_slots; // nullptr where a member left
-    CPointerIndex m_slotOf;
+    std::unique_ptr<CData> m_pData;
 };

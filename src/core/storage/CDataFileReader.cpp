@@ -35,6 +35,9 @@ class CDocRecordMaker : public CRecordVisitor {
 public:
     CDocRecordMaker(CAddressDoc& doc, CReadResult& result) : m_doc(doc), m_result(result) {}
 
+    void OnGroupCount(std::uint32_t count) override { m_result.groups.reserve(count); }
+    void OnPersonCount(std::uint32_t count) override { m_result.persons.reserve(count); }
+
     void OnGroup(std::string_view name) override {
         m_result.groups.push_back(m_doc.NewGroup(std::string(name)));
     }
@@ -70,6 +73,7 @@ private:
     void ReadGroups() {
         const std::uint32_t count =
             m_reader.ReadCount(CDataFileFormat::MIN_GROUP_BYTES, "グループ");
+        m_visitor.OnGroupCount(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             m_reader.ReadObjectStart(CDataFileFormat::GROUP_CLASS.name);
             m_visitor.OnGroup(m_reader.ReadText());
@@ -81,6 +85,7 @@ private:
     void ReadPersons() {
         const std::uint32_t count =
             m_reader.ReadCount(CDataFileFormat::MIN_PERSON_BYTES, "個人データ");
+        m_visitor.OnPersonCount(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint16_t schema =
                 m_reader.ReadObjectStart(CDataFileFormat::PERSON_CLASS.name);

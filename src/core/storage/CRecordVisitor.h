@@ -19,6 +19,9 @@ public:
     CRecordVisitor& operator=(const CRecordVisitor&) = delete;
     virtual ~CRecordVisitor() = default;
 
+    // How many groups and persons follow, each checked against the bytes left.
+    virtual void OnGroupCount(std::uint32_t /*count*/) {}
+    virtual void OnPersonCount(std::uint32_t /*count*/) {}
     virtual void OnGroup(std::string_view /*name*/) {}
     // `texts` in file order; `groups` are the serials of the person's groups, each naming a
     // group already visited, none twice.

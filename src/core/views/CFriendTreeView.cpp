@@ -143,7 +143,7 @@ void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
 }
 
 void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
-    group->m_hTreeItem = InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName,
+    group->m_hTreeItem = InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.Str(),
                                         {group, nullptr}, select, ETreeInsert::Sort);
 }
 
