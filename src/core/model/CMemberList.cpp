@@ -28,22 +28,22 @@ CMemberList::const_iterator CMemberList::const_iterator::operator++(int) {
 
 const CMemberList::CSlots& CMemberList::Slots() const {
     static const CSlots none;
-    return m_pData ? m_pData->slots : none;
+    return m_pData ? m_pData->members : none;
 }
 
 void CMemberList::AddTail(CPersonalData* person) {
     if (person == nullptr || Contains(person))
         return;
     if (!m_pData)
-        m_pData = std::make_unique<CData>();
-    m_pData->slotOf.Set(person, m_pData->slots.size());
-    m_pData->slots.push_back(person);
+        m_pData = std::make_unique<CSlotTable>();
+    m_pData->slotOf.Set(person, m_pData->members.size());
+    m_pData->members.push_back(person);
 }
 
 bool CMemberList::Remove(const CPersonalData* person) {
     if (!m_pData)
         return false;
-    CSlots& slots = m_pData->slots;
+    CSlots& slots = m_pData->members;
     const std::size_t slot = m_pData->slotOf.Find(person);
     if (slot == CPointerIndex::NOT_FOUND)
         return false;
@@ -62,7 +62,7 @@ bool CMemberList::Remove(const CPersonalData* person) {
 }
 
 void CMemberList::CloseHoles() {
-    CSlots& slots = m_pData->slots;
+    CSlots& slots = m_pData->members;
     std::erase(slots, nullptr);
     for (std::size_t slot = 0; slot < slots.size(); ++slot)
         m_pData->slotOf.Set(slots[slot], slot);

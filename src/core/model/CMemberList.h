@@ -44,7 +44,7 @@ public:
 
     CMemberList() = default;
     CMemberList(const CMemberList& other)
-        : m_pData(other.m_pData ? std::make_unique<CData>(*other.m_pData) : nullptr) {}
+        : m_pData(other.m_pData ? std::make_unique<CSlotTable>(*other.m_pData) : nullptr) {}
     CMemberList& operator=(const CMemberList& other) {
         CMemberList copy(other);
         m_pData = std::move(copy.m_pData);
@@ -68,13 +68,13 @@ public:
     const_iterator end() const { return {Slots().end(), Slots().end()}; }
 
 private:
-    struct CData {
-        CSlots slots; // nullptr where a member left
+    struct CSlotTable {
+        CSlots members; // nullptr where a member left
         CPointerIndex slotOf;
     };
 
     const CSlots& Slots() const;
     void CloseHoles();
 
-    std::unique_ptr<CData> m_pData;
+    std::unique_ptr<CSlotTable> m_pData;
 };

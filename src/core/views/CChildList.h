@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ using HTREEITEM = std::uint32_t; // 0 is no item
 // One tree item's children in their order, each with its key. Children are kept in blocks of a
 // few hundred, so that an insertion or erasure in the middle of 100,000 children moves one
 // block's worth of entries rather than everything behind it, and a position is found by a
-// binary search over the blocks' first positions.
+// binary search over the blocks' first positions. A list without children holds nothing: most
+// items are leaves.
 class CChildList {
 public:
     // What a child is ordered by, kept beside its handle: a sorted search among 100,000
@@ -67,19 +69,26 @@ public:
     using const_reference = const HTREEITEM&;
     using iterator = const_iterator;
 
+    CChildList() = default;
+    CChildList(const CChildList& other);
+    CChildList& operator=(const CChildList& other);
+    CChildList(CChildList&&) noexcept = default;
+    CChildList& operator=(CChildList&&) noexcept = default;
+    ~CChildList() = default;
+
     std::size_t size() const { return m_size; }
     bool empty() const { return m_size == 0; }
     const HTREEITEM& operator[](std::size_t pos) const;
     const HTREEITEM& at(std::size_t pos) const;
-    const HTREEITEM& front() const { return m_blocks.front().items.front(); }
-    const HTREEITEM& back() const { return m_blocks.back().items.back(); }
-    const_iterator begin() const { return {&m_blocks, 0, 0}; }
-    const_iterator end() const { return {&m_blocks, m_blocks.size(), 0}; }
+    const HTREEITEM& front() const { return Blocks().front().items.front(); }
+    const HTREEITEM& back() const { return Blocks().back().items.back(); }
+    const_iterator begin() const { return {&Blocks(), 0, 0}; }
+    const_iterator end() const { return {&Blocks(), Blocks().size(), 0}; }
     // The iterator at a position; end() for size().
     const_iterator IteratorAt(std::size_t pos) const;
 
     const CKey& KeyAt(std::size_t pos) const;
-    const CKey& BackKey() const { return m_blocks.back().keys.back(); }
+    const CKey& BackKey() const { return Blocks().back().keys.back(); }
     void SetKey(std::size_t pos, const CKey& key);
 
     void Insert(std::size_t pos, HTREEITEM item, const CKey& key);
@@ -104,29 +113,39 @@ private:
     void MergeAround(std::size_t block);
     void MergeWithNext(std::size_t block);
 
-    std::vector<CBlock> m_blocks; // never an empty block
-    // The position of each block's first child, apart from the blocks so that the search and
-    // the shift after an edit run over one short array.
-    std::vector<std::size_t> m_starts;
+    struct CBlockTable {
+        std::vector<CBlock> blocks; // never an empty block
+        // The position of each block's first child, apart from the blocks so that the search
+        // and the shift after an edit run over one short array.
+        std::vector<std::size_t> starts;
+    };
+
+    const std::vector<CBlock>& Blocks() const;
+    std::vector<CBlock>& Blocks();
+    const std::vector<std::size_t>& Starts() const;
+    std::vector<std::size_t>& Starts();
+
+    std::unique_ptr<CBlockTable> m_pData;
     std::size_t m_size = 0;
 };
 
 template <class Condition> std::size_t CChildList::PartitionPoint(Condition holds) const {
     // A block whose last child holds holds all through; the point is in the first one that
     // does not.
+    const std::vector<CBlock>& blocks = Blocks();
     std::size_t low = 0;
-    std::size_t high = m_blocks.size();
+    std::size_t high = blocks.size();
     while (low < high) {
         const std::size_t mid = low + (high - low) / 2;
-        const CBlock& block = m_blocks[mid];
+        const CBlock& block = blocks[mid];
         if (holds(block.items.back(), block.keys.back()))
             low = mid + 1;
         else
             high = mid;
     }
-    if (low == m_blocks.size())
+    if (low == blocks.size())
         return m_size;
-    const CBlock& block = m_blocks[low];
+    const CBlock& block = blocks[low];
     std::size_t first = 0;
     std::size_t last = block.items.size() - 1; // known to fail
     while (first < last) {
@@ -136,5 +155,5 @@ template <class Condition> std::size_t CChildList::PartitionPoint(Condition hold
         else
             last = mid;
     }
-    return m_starts[low] + first;
+    return Starts()[low] + first;
 }
