@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CRecordVisitor.h"
 #include "text/CCp932Utf8Table.h"
+#include "storage/CRecordVisitor.h"
 
 #include <cstdint>
 #include <functional>
