@@ -301,7 +301,13 @@ CProfile::CBatch::CBatch(CProfile& profile) : m_profile(profile) {
 }
 
 CProfile::CBatch::~CBatch() {
-    if (--m_profile.m_nBatchDepth == 0) {
-        m_profile.Flush();
+    End();
+}
+
+bool CProfile::CBatch::End() {
+    if (m_bEnded) {
+        return true;
     }
+    m_bEnded = true;
+    return --m_profile.m_nBatchDepth > 0 || m_profile.Flush();
 }

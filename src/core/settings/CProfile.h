@@ -60,8 +60,13 @@ public:
         CBatch(const CBatch&) = delete;
         CBatch& operator=(const CBatch&) = delete;
 
+        // Ends the batch now: false when it was the outermost one and the file could not be
+        // written; an inner batch leaves the writing to the outer one.
+        bool End();
+
     private:
         CProfile& m_profile;
+        bool m_bEnded = false;
     };
 
 private:

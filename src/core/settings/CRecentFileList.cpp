@@ -51,7 +51,7 @@ void CRecentFileList::Load(const CProfile& profile) {
 }
 
 bool CRecentFileList::Save(CProfile& profile) const {
-    const CProfile::CBatch batch(profile);
+    CProfile::CBatch batch(profile);
     bool ok = true;
     for (int index = 0; index < SIZE; ++index) {
         if (index < GetCount())
@@ -61,7 +61,7 @@ bool CRecentFileList::Save(CProfile& profile) const {
         else
             ok = profile.DeleteProfileKey(SECTION, KeyOf(index)) && ok;
     }
-    return ok;
+    return batch.End() && ok;
 }
 
 void CRecentFileList::Add(const std::string& path) {

@@ -41,12 +41,13 @@ CWindowPlacement CWindowPlacement::Load(const CProfile& profile) {
 }
 
 bool CWindowPlacement::Save(CProfile& profile) const {
-    const CProfile::CBatch batch(profile);
+    CProfile::CBatch batch(profile);
     bool ok = profile.WriteProfileInt(SECTION, "left", m_nLeft);
     ok = profile.WriteProfileInt(SECTION, "top", m_nTop) && ok;
     ok = profile.WriteProfileInt(SECTION, "right", m_nRight) && ok;
     ok = profile.WriteProfileInt(SECTION, "bottom", m_nBottom) && ok;
-    return profile.WriteProfileInt(SECTION, "splitter", m_nSplitter) && ok;
+    ok = profile.WriteProfileInt(SECTION, "splitter", m_nSplitter) && ok;
+    return batch.End() && ok;
 }
 
 void CWindowPlacement::FitToScreens(const std::vector<CScreen>& screens) {
