@@ -103,6 +103,17 @@ TEST_F(CSafeSaveTest, ABackupThatIsALinkIsReplacedNotWrittenThrough) {
     EXPECT_EQ(CTempFolder::ReadFile(File("book.dat.bak")), "old");
 }
 
+TEST_F(CSafeSaveTest, TheBackupIsAsPrivateAsTheBook) {
+    CTempFolder::WriteFile(File("book.dat"), "old");
+    ::chmod(File("book.dat").c_str(), 0600);
+    CTempFolder::WriteFile(File("book.dat.bak"), "older");
+    ::chmod(File("book.dat.bak").c_str(), 0644);
+    ASSERT_TRUE(CDataFile::Save(m_doc, File("book.dat")).ok);
+    struct stat info {};
+    ASSERT_EQ(::stat(File("book.dat.bak").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+}
+
 TEST_F(CSafeSaveTest, OwnerAndGroupAreKept) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only the superuser may give a file to someone else";

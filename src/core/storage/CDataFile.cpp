@@ -53,7 +53,7 @@ void MakeBackup(const fs::path& path) {
         return;
     fs::path backup = path;
     backup += ".bak";
-    CSafeFileWriter::Write(backup, old, ELinkRule::Replace);
+    CSafeFileWriter::Write(backup, old, ELinkRule::Replace, nullptr, path);
 }
 } // namespace
 

@@ -103,11 +103,13 @@ int CreateTempFile(const fs::path& target, fs::path& tempPath) {
     return -1;
 }
 
-// The new file takes over what the old one had; owner and group only where the system lets
-// this user give them, which is why failures are no reason to stop.
-void CopyOwnerAndMode(int fd, const fs::path& target) {
+// The new file takes over what the model had; owner and group only where the system lets
+// this user give them, which is why failures are no reason to stop. A link being replaced
+// passes on nothing of what it points at.
+void CopyOwnerAndMode(int fd, const fs::path& model, bool followLinks) {
     struct stat old {};
-    if (::lstat(target.c_str(), &old) != 0 || S_ISLNK(old.st_mode))
+    const int found = followLinks ? ::stat(model.c_str(), &old) : ::lstat(model.c_str(), &old);
+    if (found != 0 || S_ISLNK(old.st_mode))
         return;
     const bool owned = ::fchown(fd, old.st_uid, old.st_gid) == 0;
     const bool grouped = owned || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
@@ -143,7 +145,7 @@ CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
 }
 
 CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links,
-                                   CFileStamp* written) {
+                                   CFileStamp* written, const fs::path& like) {
     const fs::path target = ResolveTarget(path, links);
     if (std::optional<CFileResult> refused = RefuseTarget(path, target))
         return *refused;
@@ -152,7 +154,10 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
     if (!file.IsOpen())
         return Failure(path, "一時ファイルを作れません", errno);
     CTempFileGuard guard(tempPath);
-    CopyOwnerAndMode(file.Get(), target);
+    if (like.empty())
+        CopyOwnerAndMode(file.Get(), target, false);
+    else
+        CopyOwnerAndMode(file.Get(), like, true);
     if (!WriteAll(file.Get(), bytes))
         return Failure(path, "書き込めません", errno);
     if (::fsync(file.Get()) != 0)

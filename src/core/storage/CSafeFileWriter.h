@@ -22,10 +22,12 @@ class CSafeFileWriter {
 public:
     CSafeFileWriter() = delete;
 
-    // `written`, when given, receives the version of the file that the write left.
+    // `written`, when given, receives the version of the file that the write left. The new file
+    // takes permissions, owner and group from `like` when it is given (a copy is as private as
+    // its original), else from the file it replaces.
     static CFileResult Write(const std::filesystem::path& path, std::string_view bytes,
                              ELinkRule links = ELinkRule::WriteThrough,
-                             CFileStamp* written = nullptr);
+                             CFileStamp* written = nullptr, const std::filesystem::path& like = {});
     // Whether a write to the path would be refused before anything is written: ok, or the
     // refusal that Write would give.
     static CFileResult Check(const std::filesystem::path& path,
