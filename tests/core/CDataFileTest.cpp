@@ -465,18 +465,6 @@ TEST_F(CDataFileTest, SaveOverAFolderFailsAndLeavesItAlone) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 1);
 }
 
-TEST_F(CDataFileTest, SaveThatFailsAfterTheBackupLeavesTheOldFileIntact) {
-    // A name so long that no temporary name beside it is allowed, while the file itself is.
-    const std::string name(248, 'n');
-    CTempFolder::WriteFile(File(name), "old book");
-    AddGroup("A");
-    const CFileResult result = Save(name);
-    EXPECT_FALSE(result.ok);
-    EXPECT_THAT(result.message, HasSubstr(name));
-    EXPECT_EQ(Bytes(name), "old book");
-    EXPECT_TRUE(m_doc.IsModified());
-}
-
 TEST_F(CDataFileTest, SavingThroughASymbolicLinkReplacesTheFileItNames) {
     CTempFolder::WriteFile(File("real.dat"), "old");
     std::filesystem::create_symlink(File("real.dat"), File("link.dat"));

@@ -141,6 +141,28 @@ TEST_F(CFileControllerTest, SaveWritesToTheOpenFileWithoutAskingForAName) {
     EXPECT_TRUE(std::filesystem::exists(path + ".bak"));
 }
 
+TEST_F(CFileControllerTest, SavingOverAFileChangedSinceItWasReadAsksFirst) {
+    const std::string path = MakeBookFile("friends.dat", "A");
+    ASSERT_TRUE(m_files.OpenDocumentFile(path));
+    AddPerson("B");
+    CTempFolder::WriteFile(path, "saved by a copy on another machine");
+    m_ui.m_answers.push_back(EMessageResult::No);
+    EXPECT_FALSE(m_files.OnFileSave());
+    EXPECT_THAT(m_ui.m_asked,
+                ElementsAre("ファイルが他のプログラムによって変更されています。上書きしますか？"));
+    EXPECT_EQ(CTempFolder::ReadFile(path), "saved by a copy on another machine");
+    EXPECT_THAT(Persons(), ElementsAre("A", "B"));
+    EXPECT_TRUE(m_doc.IsModified());
+
+    m_ui.m_answers.push_back(EMessageResult::Yes);
+    EXPECT_TRUE(m_files.OnFileSave());
+    EXPECT_FALSE(m_doc.IsModified());
+    // The program's own save is no change by another.
+    AddPerson("C");
+    EXPECT_TRUE(m_files.OnFileSave());
+    EXPECT_EQ(m_ui.m_asked.size(), 2U);
+}
+
 TEST_F(CFileControllerTest, FailedSaveNamesTheFileAndKeepsTheDocumentModified) {
     AddPerson("A");
     const std::string path = File("no-such-folder/book.dat");

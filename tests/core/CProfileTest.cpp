@@ -226,11 +226,37 @@ TEST_F(CProfileTest, ValueWrittenIsReadBackByteForByte) {
     EXPECT_EQ(profile.GetProfileString("recent file list", "file1", ""), value);
 }
 
-TEST_F(CProfileTest, ChangesMadeByOthersAreSeen) {
+TEST_F(CProfileTest, TheFileIsReadOnceWhenTheStoreIsMade) {
+    WriteFile("[A]\r\nx=1\r\n");
     CProfile profile(m_file);
-    EXPECT_TRUE(profile.WriteProfileInt("A", "x", 1));
     WriteFile("[A]\r\nx=2\r\n");
-    EXPECT_EQ(profile.GetProfileInt("A", "x", 0), 2);
+    EXPECT_EQ(profile.GetProfileInt("A", "x", 0), 1);
+}
+
+TEST_F(CProfileTest, ABatchWritesTheFileOnceAtItsEnd) {
+    CProfile profile(m_file);
+    {
+        const CProfile::CBatch batch(profile);
+        EXPECT_TRUE(profile.WriteProfileInt("A", "x", 1));
+        {
+            const CProfile::CBatch inner(profile);
+            EXPECT_TRUE(profile.WriteProfileInt("B", "y", 2));
+        }
+        EXPECT_FALSE(fs::exists(m_file));
+        EXPECT_TRUE(profile.HasUnwrittenChanges());
+        EXPECT_EQ(profile.GetProfileInt("B", "y", 0), 2);
+    }
+    EXPECT_FALSE(profile.HasUnwrittenChanges());
+    EXPECT_EQ(ReadFile(), "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST_F(CProfileTest, WhatABatchLeftIsWrittenWhenTheStoreGoes) {
+    {
+        CProfile profile(m_file);
+        CProfile::CBatch batch(profile);
+        profile.WriteProfileInt("A", "x", 1);
+    }
+    EXPECT_EQ(ReadFile(), "[A]\r\nx=1\r\n");
 }
 
 TEST_F(CProfileTest, DeletingAKeyRemovesOnlyItsLine) {

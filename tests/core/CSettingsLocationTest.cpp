@@ -1,4 +1,5 @@
 #include "settings/CSettingsLocation.h"
+#include "settings/CColumnWidth.h"
 #include "settings/CProfile.h"
 #include "settings/CRecentFileList.h"
 #include "settings/CWindowPlacement.h"
@@ -142,6 +143,56 @@ TEST(CWindowPlacementTest, RoundTripsThroughTheWindowSection) {
     EXPECT_EQ(reread.GetWidth(), 800);
     EXPECT_EQ(reread.GetHeight(), 600);
     EXPECT_EQ(reread.m_nSplitter, 250);
+}
+
+struct CFitCase {
+    const char* name;
+    CWindowPlacement read;
+    CWindowPlacement expected;
+};
+
+// A primary screen of 1920 x 1040 and a second one to its right.
+const std::vector<CWindowPlacement::CScreen> SCREENS = {{0, 0, 1920, 1040}, {1920, 0, 3200, 1024}};
+
+const CFitCase FIT_CASES[] = {
+    {"OnAScreenStaysPut", {100, 50, 900, 650, 200}, {100, 50, 900, 650, 200}},
+    {"OnTheSecondScreenStaysPut", {2000, 10, 2800, 610, 200}, {2000, 10, 2800, 610, 200}},
+    {"PartlyOffScreenStaysPut", {-100, -20, 700, 580, 100}, {-100, -20, 700, 580, 100}},
+    {"OnNoScreenMovesToThePrimary", {5000, 5000, 5800, 5600, 100}, {0, 0, 800, 600, 100}},
+    {"LargerThanItsScreenShrinksToIt", {0, 0, 100000, 100000, 100}, {0, 0, 1920, 1040, 100}},
+    {"TallerThanTheSecondScreenShrinksOntoIt",
+     {2000, 0, 2400, 5000, 100},
+     {2000, 0, 2400, 1024, 100}},
+    {"EdgesFarApartDoNotOverflow",
+     {-2147483647 - 1, 0, 2147483647, 500, 100},
+     {0, 0, 1920, 500, 100}},
+    {"AnInvertedRectangleIsForgotten", {900, 600, 100, 50, 100}, {0, 0, 0, 0, 100}},
+    {"ATreeWiderThanTheWindowGetsTheDefault", {0, 0, 800, 600, 5000}, {0, 0, 800, 600, 100}},
+    {"ATreeOfNoWidthGetsTheDefault", {0, 0, 0, 0, -3}, {0, 0, 0, 0, 100}},
+};
+
+class CWindowPlacementFitTest : public ::testing::TestWithParam<CFitCase> {};
+
+TEST_P(CWindowPlacementFitTest, FitsTheScreens) {
+    CWindowPlacement placement = GetParam().read;
+    placement.FitToScreens(SCREENS);
+    const CWindowPlacement& expected = GetParam().expected;
+    EXPECT_EQ(placement.m_nLeft, expected.m_nLeft);
+    EXPECT_EQ(placement.m_nTop, expected.m_nTop);
+    EXPECT_EQ(placement.m_nRight, expected.m_nRight);
+    EXPECT_EQ(placement.m_nBottom, expected.m_nBottom);
+    EXPECT_EQ(placement.m_nSplitter, expected.m_nSplitter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Placements, CWindowPlacementFitTest, ::testing::ValuesIn(FIT_CASES),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CColumnWidthTest, WidthsOfNoneOrBeyondAnyScreenFallBackToTheDefault) {
+    EXPECT_EQ(CColumnWidth::FromSettings(120, 80), 120);
+    EXPECT_EQ(CColumnWidth::FromSettings(CColumnWidth::MAX, 80), CColumnWidth::MAX);
+    EXPECT_EQ(CColumnWidth::FromSettings(0, 80), 80);
+    EXPECT_EQ(CColumnWidth::FromSettings(-5, 80), 80);
+    EXPECT_EQ(CColumnWidth::FromSettings(CColumnWidth::MAX + 1, 80), 80);
 }
 
 } // namespace

@@ -10,7 +10,9 @@
 #include "views/CListContextState.h"
 #include "views/CPersonListWidget.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -243,6 +245,19 @@ TEST_F(CMainFrameTest, PlacementAndSplitterSurviveARestart) {
     Start();
     EXPECT_EQ(Frame()->geometry(), QRect(100, 120, 700, 500));
     EXPECT_EQ(Frame()->GetSplitter()->sizes().value(0), 250);
+}
+
+TEST_F(CMainFrameTest, AStoredWindowBeyondTheScreenComesBackOntoIt) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    CTempFolder::WriteFile(m_folder / "tarnvale.ini",
+                           "[Window]\r\nleft=50000\r\ntop=50000\r\nright=150000\r\n"
+                           "bottom=150000\r\nsplitter=99999\r\n");
+    Start();
+    // The window system may still push the frame aside by its border.
+    EXPECT_TRUE(screen.intersects(Frame()->geometry()));
+    EXPECT_LE(Frame()->width(), screen.width());
+    EXPECT_LE(Frame()->height(), screen.height());
+    EXPECT_LT(Frame()->GetSplitter()->sizes().value(0), Frame()->width());
 }
 
 TEST_F(CMainFrameTest, FirstStartHasTheDefaultTreeWidth) {

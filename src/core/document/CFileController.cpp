@@ -15,6 +15,8 @@ namespace {
 constexpr const char* UNTITLED = "無題";
 constexpr const char* APP_TITLE = "Tarnvale";
 constexpr const char* NO_RECENT_FILE = "最新のﾌｧｲﾙ";
+constexpr const char* CHANGED_ON_DISK =
+    "ファイルが他のプログラムによって変更されています。上書きしますか？";
 
 bool IsRecentFileId(int id) {
     return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
@@ -154,7 +156,8 @@ std::string CFileController::GetWindowTitle() const {
 
 bool CFileController::Load(const std::string& path) {
     const std::string absolute = Absolute(path);
-    const CFileResult result = CDataFile::Load(m_doc, absolute);
+    CFileStamp stamp;
+    const CFileResult result = CDataFile::Load(m_doc, absolute, &stamp);
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
         // Whatever was open has been given up already; what stays is an empty book.
@@ -164,22 +167,38 @@ bool CFileController::Load(const std::string& path) {
     }
     m_recent.Add(absolute);
     SetPathName(absolute);
+    m_fileStamp = stamp;
     return true;
+}
+
+bool CFileController::MayOverwrite(const std::string& absolute) {
+    if (absolute != m_strPathName || !m_fileStamp)
+        return true;
+    const std::optional<CFileStamp> current = CFileStamp::Of(absolute);
+    if (!current || *current == *m_fileStamp)
+        return true;
+    return m_ui.MessageBox(CHANGED_ON_DISK, EMessageButtons::YesNo, EMessageIcon::Warning) ==
+           EMessageResult::Yes;
 }
 
 bool CFileController::SaveTo(const std::string& path) {
     const std::string absolute = Absolute(path);
-    const CFileResult result = CDataFile::Save(m_doc, absolute);
+    if (!MayOverwrite(absolute))
+        return false;
+    CFileStamp stamp;
+    const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp);
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
         return false;
     }
     m_recent.Add(absolute);
     SetPathName(absolute);
+    m_fileStamp = stamp;
     return true;
 }
 
 void CFileController::SetPathName(std::string path) {
+    m_fileStamp.reset();
     m_strPathName = std::move(path);
     NotifyChange();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/CFileStamp.h"
 #include "ui/CCommandTarget.h"
 
 #include <functional>
@@ -48,6 +49,9 @@ public:
 private:
     bool Load(const std::string& path);
     bool SaveTo(const std::string& path);
+    // Another copy of the program, or another program, may have written the open file since
+    // it was read or saved here; then the person decides whether that version is replaced.
+    bool MayOverwrite(const std::string& absolute);
     void SetPathName(std::string path);
     void NotifyChange() const;
 
@@ -55,6 +59,8 @@ private:
     CUserInterface& m_ui;
     CRecentFileList& m_recent;
     std::string m_strPathName;
+    // The version of the file last read or written here; nothing for an untitled document.
+    std::optional<CFileStamp> m_fileStamp;
     std::string m_strHome;
     std::function<void()> m_changeListener;
 };

@@ -1,12 +1,12 @@
 #include "CProfile.h"
 
+#include "storage/CFileReader.h"
 #include "storage/CSafeFileWriter.h"
 #include "text/CCp932.h"
 
 #include <cstdint>
-#include <fstream>
+#include <iostream>
 #include <optional>
-#include <sstream>
 #include <utility>
 
 namespace {
@@ -116,24 +116,16 @@ CKeyLocation Locate(std::string_view contents, std::string_view section, std::st
     return location;
 }
 
-// An absent file reads as empty; nullopt means the file is there but cannot be read, which a
-// write must not mistake for an empty file.
-std::optional<std::string> ReadContents(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error)) {
-        return error && error != std::errc::not_a_directory ? std::nullopt
-                                                            : std::optional(std::string());
+std::string_view Unquoted(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return std::move(buffer).str();
+    return value;
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
 bool EndsWithNewline(std::string_view text) {
@@ -174,26 +166,38 @@ std::string InsertLine(std::string contents, std::size_t at, std::string_view li
 
 } // namespace
 
-CProfile::CProfile(std::filesystem::path file) : m_file(std::move(file)) {}
+CProfile::CProfile(std::filesystem::path file) : m_file(std::move(file)) {
+    Load();
+}
+
+CProfile::CProfile(std::filesystem::path file, std::string contents)
+    : m_file(std::move(file)), m_contents(std::move(contents)) {}
+
+CProfile::~CProfile() {
+    Flush();
+}
+
+void CProfile::Load() {
+    const CFileResult read = CFileReader::Read(m_file, m_contents, MAX_FILE_SIZE);
+    if (read.ok || read.failure == EFileFailure::Missing)
+        return;
+    // What could not be read must not be replaced by a file of defaults.
+    m_bWritable = false;
+    std::cerr << "tarnvale: " << read.message << "。既定の設定を使います。\n";
+}
 
 std::string CProfile::GetProfileString(std::string_view section, std::string_view key,
                                        std::string_view def) const {
     section = Trim(section);
     key = Trim(key);
-    const std::optional<std::string> contents = ReadContents(m_file);
-    if (!contents || section.empty() || key.empty()) {
+    if (section.empty() || key.empty()) {
         return std::string(def);
     }
-    const CKeyLocation location = Locate(*contents, section, key);
+    const CKeyLocation location = Locate(m_contents, section, key);
     if (!location.keyFound || !location.hasValue) {
         return std::string(def);
     }
-    std::string_view value = location.value;
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front()) {
-        value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value);
+    return std::string(Unquoted(location.value));
 }
 
 int CProfile::GetProfileInt(std::string_view section, std::string_view key, int def) const {
@@ -224,25 +228,32 @@ bool CProfile::WriteProfileString(std::string_view section, std::string_view key
                                   std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    const std::optional<std::string> contents = ReadContents(m_file);
-    if (!contents || section.empty() || key.empty()) {
+    if (section.empty() || key.empty() || HasLineBreak(section) || HasLineBreak(key) ||
+        HasLineBreak(value)) {
         return false;
     }
-    const CKeyLocation location = Locate(*contents, section, key);
+    const CKeyLocation location = Locate(m_contents, section, key);
     if (location.keyFound && location.hasValue && location.value == value) {
         return true;
     }
     const std::string_view name = location.keyFound ? location.keyName : key;
     const std::string line = std::string(name).append("=").append(value);
     if (location.keyFound) {
-        std::string changed = *contents;
+        std::string changed = std::move(m_contents);
         changed.replace(location.lineStart, location.contentEnd - location.lineStart, line);
-        return ReplaceContents(changed);
+        return ReplaceContents(std::move(changed));
     }
     if (location.sectionFound) {
-        return ReplaceContents(InsertLine(*contents, location.insertAt, line));
+        return ReplaceContents(InsertLine(std::move(m_contents), location.insertAt, line));
     }
-    return ReplaceContents(AppendSection(*contents, section, line));
+    return ReplaceContents(AppendSection(std::move(m_contents), section, line));
+}
+
+std::string CProfile::ReadBackForm(std::string_view value) {
+    if (Trim(value) == value && Unquoted(value) == value) {
+        return std::string(value);
+    }
+    return std::string("\"").append(value).append("\"");
 }
 
 bool CProfile::WriteProfileInt(std::string_view section, std::string_view key, int value) {
@@ -250,19 +261,53 @@ bool CProfile::WriteProfileInt(std::string_view section, std::string_view key, i
 }
 
 bool CProfile::DeleteProfileKey(std::string_view section, std::string_view key) {
-    const std::optional<std::string> contents = ReadContents(m_file);
-    if (!contents) {
-        return false;
-    }
-    const CKeyLocation location = Locate(*contents, Trim(section), Trim(key));
+    const CKeyLocation location = Locate(m_contents, Trim(section), Trim(key));
     if (!location.keyFound) {
         return true;
     }
-    std::string changed = *contents;
+    std::string changed = std::move(m_contents);
     changed.erase(location.lineStart, location.lineEnd - location.lineStart);
-    return ReplaceContents(changed);
+    return ReplaceContents(std::move(changed));
 }
 
-bool CProfile::ReplaceContents(const std::string& contents) const {
-    return CSafeFileWriter::Write(m_file, contents).ok;
+// The store keeps the change even when the file cannot take it, so the running program sees
+// what it wrote.
+bool CProfile::ReplaceContents(std::string contents) {
+    m_contents = std::move(contents);
+    m_bDirty = true;
+    if (m_nBatchDepth > 0) {
+        return m_bWritable;
+    }
+    return Flush();
+}
+
+bool CProfile::Flush() {
+    if (!m_bDirty) {
+        return true;
+    }
+    if (!m_bWritable || m_file.empty()) {
+        return false;
+    }
+    // A link is written through, so that a settings file kept elsewhere stays where it is.
+    if (!CSafeFileWriter::Write(m_file, m_contents, ELinkRule::WriteThrough).ok) {
+        return false;
+    }
+    m_bDirty = false;
+    return true;
+}
+
+CProfile::CBatch::CBatch(CProfile& profile) : m_profile(profile) {
+    ++m_profile.m_nBatchDepth;
+}
+
+CProfile::CBatch::~CBatch() {
+    End();
+}
+
+bool CProfile::CBatch::End() {
+    if (m_bEnded) {
+        return true;
+    }
+    m_bEnded = true;
+    return --m_profile.m_nBatchDepth > 0 || m_profile.Flush();
 }

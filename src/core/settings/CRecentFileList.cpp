@@ -51,18 +51,22 @@ void CRecentFileList::Load(const CProfile& profile) {
 }
 
 bool CRecentFileList::Save(CProfile& profile) const {
+    CProfile::CBatch batch(profile);
     bool ok = true;
     for (int index = 0; index < SIZE; ++index) {
         if (index < GetCount())
-            ok = profile.WriteProfileString(SECTION, KeyOf(index), Get(index)) && ok;
+            ok = profile.WriteProfileString(SECTION, KeyOf(index),
+                                            CProfile::ReadBackForm(Get(index))) &&
+                 ok;
         else
             ok = profile.DeleteProfileKey(SECTION, KeyOf(index)) && ok;
     }
-    return ok;
+    return batch.End() && ok;
 }
 
 void CRecentFileList::Add(const std::string& path) {
-    if (path.empty())
+    // A line break would split the entry in the settings file, so such a name is not kept.
+    if (path.empty() || path.find_first_of("\r\n") != std::string::npos)
         return;
     m_files.erase(std::remove(m_files.begin(), m_files.end(), path), m_files.end());
     m_files.insert(m_files.begin(), path);

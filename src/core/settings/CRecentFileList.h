@@ -7,13 +7,15 @@ class CProfile;
 
 // The files opened or saved last, newest first, as the File menu lists them. The settings file
 // keeps them under "Recent File List", "File1" being the newest. Names are the file system's
-// own bytes, stored raw so that every name comes back exactly.
+// own bytes, stored raw (quoted where reading would trim them) so that every name comes back
+// exactly; a name with a line break is not remembered.
 class CRecentFileList {
 public:
     static constexpr int SIZE = 4;
 
     void Load(const CProfile& profile);
-    // Keys of empty entries are removed, so a shorter list leaves no stale names behind.
+    // Keys of empty entries are removed, so a shorter list leaves no stale names behind. The
+    // settings file is written once for the whole list.
     bool Save(CProfile& profile) const;
 
     // Puts the file at the head; a file already listed moves there, the oldest drops out.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/CFileResult.h"
+#include "storage/CFileStamp.h"
 #include "storage/CReadError.h"
 
 #include <filesystem>
@@ -15,15 +16,20 @@ public:
 
     // Replaces the document's contents with the file's, as unrecorded add commands, so the
     // views fill themselves and no undo history is left. A file that cannot be read leaves the
-    // document as it was; a damaged one leaves it empty.
-    static CFileResult Load(CAddressDoc& doc, const std::filesystem::path& path);
+    // document as it was; a damaged one leaves it empty. `stamp`, when given, receives the
+    // version of the file that was read.
+    static CFileResult Load(CAddressDoc& doc, const std::filesystem::path& path,
+                            CFileStamp* stamp = nullptr);
 
-    // For tools that look at a file without a document: its whole bytes, or why not.
+    // For tools that look at a file without a document: its whole bytes, or why not. Only a
+    // regular file is read.
     static CFileResult ReadBytes(const std::filesystem::path& path, std::string& bytes);
     // What the user is told about a file whose bytes are no address book.
     static CFileResult Damaged(const std::filesystem::path& path, const CReadError& error);
 
     // Keeps the old file as path + ".bak" and replaces it in one step: after a failure the
-    // previous file is intact and the document stays modified.
-    static CFileResult Save(CAddressDoc& doc, const std::filesystem::path& path);
+    // previous file is intact and the document stays modified. `stamp`, when given, receives
+    // the version of the file that was written.
+    static CFileResult Save(CAddressDoc& doc, const std::filesystem::path& path,
+                            CFileStamp* stamp = nullptr);
 };

@@ -1,7 +1,10 @@
 #include "storage/CSafeFileWriter.h"
 
+#include "storage/CFileHandle.h"
+
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <system_error>
@@ -11,29 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr int TEMP_NAME_ATTEMPTS = 100;
-
-// Closes the descriptor it holds when it goes.
-class CFileHandle {
-public:
-    explicit CFileHandle(int fd) : m_fd(fd) {}
-    CFileHandle(const CFileHandle&) = delete;
-    CFileHandle& operator=(const CFileHandle&) = delete;
-    ~CFileHandle() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int Get() const { return m_fd; }
-    bool IsOpen() const { return m_fd >= 0; }
-    // Closing can report a late write error, so the writer closes explicitly.
-    int Close() {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-
-private:
-    int m_fd;
-};
+// As many links as the system itself follows before it gives up.
+constexpr int MAX_LINKS = 40;
 
 // Removes the temporary file unless the rename has made it the real one.
 class CTempFileGuard {
@@ -52,40 +34,87 @@ private:
     bool m_bKept = false;
 };
 
+std::string Quoted(const fs::path& path) {
+    return "「" + path.string() + "」";
+}
+
 // `error` is taken before anything else can overwrite errno.
 CFileResult Failure(const fs::path& path, const char* step, int error) {
     return {false,
-            "「" + path.string() + "」に保存できません: " + step + "（" +
+            Quoted(path) + "に保存できません: " + step + "（" +
                 std::generic_category().message(error) + "）",
-            0};
-}
-
-fs::path ResolveTarget(const fs::path& path, ELinkRule links) {
-    std::error_code error;
-    if (links == ELinkRule::WriteThrough && fs::is_symlink(path, error)) {
-        fs::path target = fs::canonical(path, error);
-        if (!error)
-            return target;
-    }
-    return path;
+            0, EFileFailure::Other};
 }
 
 fs::path FolderOf(const fs::path& path) {
     return path.has_parent_path() ? path.parent_path() : fs::path(".");
 }
 
-// A new, empty file beside the target, created with the usual permissions.
+// Follows the chain of links by hand, so that a link whose file does not exist yet still gets
+// its file rather than being replaced.
+fs::path ResolveTarget(const fs::path& path, ELinkRule links) {
+    if (links == ELinkRule::Replace)
+        return path;
+    fs::path target = path;
+    for (int hop = 0; hop < MAX_LINKS; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(target, error))
+            return target;
+        const fs::path next = fs::read_symlink(target, error);
+        if (error)
+            return target;
+        target = next.is_absolute() ? next : FolderOf(target) / next;
+    }
+    return target;
+}
+
+// Editors refuse a file without write permission rather than replacing it behind the
+// permission's back; the permission bits count even for the superuser.
+std::optional<CFileResult> RefuseTarget(const fs::path& path, const fs::path& target) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        return CFileResult{false, Quoted(path) + "は通常のファイルではないため保存できません。", 0,
+                           EFileFailure::NotRegularFile};
+    if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+        return CFileResult{false, Quoted(path) + "は書き込みが禁止されているため保存できません。",
+                           0, EFileFailure::ReadOnly};
+    return std::nullopt;
+}
+
+// A short name of its own, so that a target whose name is as long as names may be still gets
+// a temporary file beside it.
 int CreateTempFile(const fs::path& target, fs::path& tempPath) {
+    static constexpr const char* HEX = "0123456789abcdef";
     std::random_device random;
     for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        std::string name = ".";
-        name.append(target.filename().string()).append(".tmp").append(std::to_string(random()));
-        tempPath = FolderOf(target) / name;
+        std::string name = ".tarnvale-";
+        for (int part = 0; part < 2; ++part) {
+            std::uint32_t bits = random();
+            for (int digit = 0; digit < 8; ++digit, bits >>= 4)
+                name += HEX[bits & 0xF];
+        }
+        tempPath = FolderOf(target) / name.append(".tmp");
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     return -1;
+}
+
+// The new file takes over what the model had; owner and group only where the system lets
+// this user give them, which is why failures are no reason to stop. A link being replaced
+// passes on nothing of what it points at.
+void CopyOwnerAndMode(int fd, const fs::path& model, bool followLinks) {
+    struct stat old {};
+    const int found = followLinks ? ::stat(model.c_str(), &old) : ::lstat(model.c_str(), &old);
+    if (found != 0 || S_ISLNK(old.st_mode))
+        return;
+    const bool owned = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    const bool grouped = owned || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
+    static_cast<void>(grouped);
+    ::fchmod(fd, old.st_mode & 07777);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -109,25 +138,39 @@ void SyncFolder(const fs::path& folder) {
 }
 } // namespace
 
-CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links) {
+CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
+    if (std::optional<CFileResult> refused = RefuseTarget(path, ResolveTarget(path, links)))
+        return *refused;
+    return {true, {}, 0};
+}
+
+CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links,
+                                   CFileStamp* written, const fs::path& like) {
     const fs::path target = ResolveTarget(path, links);
+    if (std::optional<CFileResult> refused = RefuseTarget(path, target))
+        return *refused;
     fs::path tempPath;
     CFileHandle file(CreateTempFile(target, tempPath));
     if (!file.IsOpen())
         return Failure(path, "一時ファイルを作れません", errno);
     CTempFileGuard guard(tempPath);
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(file.Get(), old.st_mode & 07777);
+    if (like.empty())
+        CopyOwnerAndMode(file.Get(), target, false);
+    else
+        CopyOwnerAndMode(file.Get(), like, true);
     if (!WriteAll(file.Get(), bytes))
         return Failure(path, "書き込めません", errno);
     if (::fsync(file.Get()) != 0)
         return Failure(path, "ディスクに書き出せません", errno);
+    struct stat info {};
+    const bool stamped = ::fstat(file.Get(), &info) == 0;
     if (file.Close() != 0)
         return Failure(path, "書き込めません", errno);
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
         return Failure(path, "ファイルを置き換えられません", errno);
     guard.Keep();
     SyncFolder(FolderOf(target));
+    if (written && stamped)
+        *written = CFileStamp::From(info);
     return {true, {}, 0};
 }

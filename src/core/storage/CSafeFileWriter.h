@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/CFileResult.h"
+#include "storage/CFileStamp.h"
 
 #include <filesystem>
 #include <string_view>
@@ -13,11 +14,22 @@ enum class ELinkRule {
 
 // The one way the program writes a file: the bytes go to a temporary file beside the target,
 // are flushed to disk and renamed over it, so the file is always either the old one or the new
-// one. A failure names the file and the reason and leaves the old file as it was.
+// one. The new file keeps the old one's permissions and, where the system allows, its owner and
+// group; hard links to the old file keep the old bytes. A target the user may not write, or one
+// that is no regular file, is refused. A failure names the file and the reason and leaves the
+// old file as it was.
 class CSafeFileWriter {
 public:
     CSafeFileWriter() = delete;
 
+    // `written`, when given, receives the version of the file that the write left. The new file
+    // takes permissions, owner and group from `like` when it is given (a copy is as private as
+    // its original), else from the file it replaces.
     static CFileResult Write(const std::filesystem::path& path, std::string_view bytes,
+                             ELinkRule links = ELinkRule::WriteThrough,
+                             CFileStamp* written = nullptr, const std::filesystem::path& like = {});
+    // Whether a write to the path would be refused before anything is written: ok, or the
+    // refusal that Write would give.
+    static CFileResult Check(const std::filesystem::path& path,
                              ELinkRule links = ELinkRule::WriteThrough);
 };

@@ -1,6 +1,8 @@
 #include "ui/CKeyboardLocks.h"
 
-#include <fstream>
+#include "storage/CFileReader.h"
+
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -15,10 +17,14 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
+// The kernel gives each of its attribute files the size of a memory page.
+constexpr std::size_t MAX_ATTRIBUTE_SIZE = 4096;
+
 bool IsLit(const fs::path& brightness) {
-    std::ifstream in(brightness);
-    int value = 0;
-    return (in >> value) && value > 0;
+    std::string text;
+    if (!CFileReader::Read(brightness, text, MAX_ATTRIBUTE_SIZE).ok)
+        return false;
+    return std::strtol(text.c_str(), nullptr, 10) > 0;
 }
 } // namespace
 

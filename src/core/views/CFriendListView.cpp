@@ -6,6 +6,7 @@
 #include "commands/CRestoreCommand.h"
 #include "document/CAddressDoc.h"
 #include "model/CFieldTable.h"
+#include "settings/CColumnWidth.h"
 #include "settings/CProfile.h"
 #include "ui/CCmdUI.h"
 #include "ui/CRecordEditor.h"
@@ -377,7 +378,9 @@ void CFriendListView::LoadSettings(const CProfile& profile) {
     for (int i = 0; i < COLUMN_COUNT; ++i) {
         const std::string section = ColumnSection(i);
         order[static_cast<std::size_t>(i)] = profile.GetProfileInt(section, "dataNo", i);
-        SetColumnWidth(i, profile.GetProfileInt(section, "width", CFieldTable::GetDefaultWidth(i)));
+        const int def = CFieldTable::GetDefaultWidth(i);
+        SetColumnWidth(
+            i, CColumnWidth::FromSettings(profile.GetProfileInt(section, "width", def), def));
     }
     // A damaged order would lose columns; the field order serves instead.
     SetColumnOrder(order);

@@ -51,6 +51,8 @@ bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLine
 
 void CAddressBookApp::ExitInstance() {
     m_recent.Save(m_profile);
+    // Whatever a batch left unwritten goes now, before the program's mark is given up.
+    m_profile.Flush();
     m_commands.SetAboutHandler({});
     m_commands.SetExitHandler({});
     m_frame.reset();

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -206,8 +207,22 @@ void CMainFrame::ConnectPanes() {
             });
 }
 
+std::vector<CWindowPlacement::CScreen> CMainFrame::GetScreens() {
+    std::vector<CWindowPlacement::CScreen> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    QList<QScreen*> all = QGuiApplication::screens();
+    std::stable_partition(all.begin(), all.end(),
+                          [primary](const QScreen* s) { return s == primary; });
+    for (const QScreen* screen : all) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.x() + area.width(), area.y() + area.height()});
+    }
+    return screens;
+}
+
 void CMainFrame::ApplyPlacement() {
-    const CWindowPlacement placement = CWindowPlacement::Load(m_profile);
+    CWindowPlacement placement = CWindowPlacement::Load(m_profile);
+    placement.FitToScreens(GetScreens());
     if (placement.HasRectangle())
         setGeometry(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
                     placement.GetHeight());
@@ -228,6 +243,8 @@ void CMainFrame::SaveWindowSettings() {
     placement.m_nRight = normal.x() + normal.width();
     placement.m_nBottom = normal.y() + normal.height();
     placement.m_nSplitter = m_splitter->sizes().value(0, CWindowPlacement::DEFAULT_SPLITTER);
+    // One write of the settings file for the window and both panes.
+    const CProfile::CBatch batch(m_profile);
     placement.Save(m_profile);
     m_treeView.SaveSettings(m_profile);
     m_listView.SaveSettings(m_profile);

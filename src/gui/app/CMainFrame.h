@@ -2,6 +2,7 @@
 
 #include "dialogs/CQtEditDialogs.h"
 #include "document/CDocumentEditor.h"
+#include "settings/CWindowPlacement.h"
 #include "ui/CCommandRouter.h"
 #include "ui/CFrameCommands.h"
 #include "ui/CFrameWindow.h"
@@ -81,6 +82,8 @@ private:
     void CreateClient();
     void ConnectPanes();
     void ApplyPlacement();
+    // The usable areas of the screens, the primary one first.
+    static std::vector<CWindowPlacement::CScreen> GetScreens();
     void ShowContextMenu(EPane pane, const QPoint& globalPos, const std::vector<int>& greyed);
     void RunPaneCommand(EPane pane, int id);
     void ScheduleIdleUpdate();
