@@ -25,6 +25,7 @@ public:
     COptionSheetModel(const COptionValues& values, CUserInterface& ui,
                       std::function<void(int)> sendCommand);
 
+    CUserInterface& GetUserInterface() const { return m_ui; }
     // Everything back as the pages hold it, the separator by its choice.
     COptionValues GetValues() const;
 
