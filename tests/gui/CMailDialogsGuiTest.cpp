@@ -1,3 +1,4 @@
+#include "CAppFixture.h"
 #include "CBookFixture.h"
 
 #include "app/CQtUserInterface.h"
@@ -168,6 +169,27 @@ TEST_F(CMailDialogsGuiTest, ColumnResetStaysWhenTheSheetIsCancelled) {
     EXPECT_EQ(m_list.GetColumnOrder()[0], 0);
     EXPECT_EQ(m_tree.GetTextColor(), 0U);
     EXPECT_EQ(m_list.GetTextColor(), 0x11U);
+}
+
+class CMailAppTest : public CAppFixture {};
+
+TEST_F(CMailAppTest, TheNextRunShowsWhatThisRunRemembered) {
+    Start();
+    OpenMenu(1);
+    OpenMenu(3);
+    EXPECT_FALSE(Action(ID_RECENT_ADDRESSES)->isEnabled());
+    EXPECT_TRUE(Action(ID_OPTIONS)->isEnabled());
+    m_app->GetMailer().RememberAddresses("b", "2");
+    m_app->GetMailer().RememberAddresses("a", "1");
+    m_app->GetMailer().GetSettings().m_strMailSeparator = "\r\n";
+    OpenMenu(1);
+    EXPECT_TRUE(Action(ID_RECENT_ADDRESSES)->isEnabled());
+    Stop();
+    Start();
+    EXPECT_THAT(m_app->GetMailer().GetRecentAddresses().GetStrings(),
+                ElementsAre("a", "1", "b", "2"));
+    EXPECT_EQ(m_app->GetMailer().GetSettings().m_strMailSeparator, "\r\n");
+    EXPECT_TRUE(std::filesystem::exists(m_folder / "tarnvale.cal"));
 }
 
 } // namespace
