@@ -1,5 +1,6 @@
 #include "mail/CMailer.h"
 #include "CBookFixture.h"
+#include "CTempFolder.h"
 #include "mail/CMailAddressText.h"
 #include "mail/CMailtoLink.h"
 #include "model/CFieldTable.h"
@@ -227,6 +228,24 @@ TEST_F(CMailerTest, ClosingTheRecentAddressDialogWritesNothing) {
     m_mailer.OnRecentAddresses();
     EXPECT_EQ(m_dialogs.m_shown.size(), 1U);
     EXPECT_THAT(m_ui.m_openedUrls, IsEmpty());
+}
+
+TEST(CMailerFileTest, EmptyingTheDocumentKeepsTheListOnlyWhenItChanged) {
+    const CTempFolder folder;
+    const auto path = folder / "t.cal";
+    CScriptedUserInterface ui;
+    CAddressDoc doc;
+    CMailer mailer(ui, path);
+    doc.SetMailer(&mailer);
+    mailer.LoadRecentAddresses();
+    doc.DeleteContents();
+    EXPECT_FALSE(std::filesystem::exists(path));
+    mailer.RememberAddresses("a", "1");
+    doc.DeleteContents();
+    CMailer nextRun(ui, path);
+    nextRun.LoadRecentAddresses();
+    EXPECT_THAT(nextRun.GetRecentAddresses().GetStrings(), ElementsAre("a", "1"));
+    doc.SetMailer(nullptr);
 }
 
 } // namespace

@@ -39,12 +39,15 @@ void CMailer::LoadRecentAddresses() {
     if (m_recentFile.empty())
         return;
     m_recent.SetStrings(CRecentAddressFile::Load(m_recentFile));
+    m_fileStrings = m_recent.GetStrings();
     TrimRecentAddresses();
 }
 
-void CMailer::SaveRecentAddresses() const {
-    if (!m_recentFile.empty())
-        CRecentAddressFile::Save(m_recentFile, m_recent.GetStrings());
+void CMailer::SaveRecentAddresses() {
+    if (m_recentFile.empty() || m_fileStrings == m_recent.GetStrings())
+        return;
+    if (CRecentAddressFile::Save(m_recentFile, m_recent.GetStrings()).ok)
+        m_fileStrings = m_recent.GetStrings();
 }
 
 int CMailer::FieldOfCommand(int id) {

@@ -6,6 +6,7 @@
 #include "ui/CCommandTarget.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,8 +44,9 @@ public:
     void Load(const CProfile& profile);
     void SaveSettings(CProfile& profile) const;
     void LoadRecentAddresses();
-    // Silent: a list that cannot be written is simply not kept.
-    void SaveRecentAddresses() const;
+    // Silent: a list that cannot be written is simply not kept. A list the file already holds
+    // is not written again, so opening address books costs no writes.
+    void SaveRecentAddresses();
 
     // Field e-mail (2) for command 32810, e-mail (1) for 32809.
     static int FieldOfCommand(int id);
@@ -67,5 +69,7 @@ private:
     CMailDialogs* m_pDialogs = nullptr;
     CMailSettings m_settings;
     CRecentAddresses m_recent;
+    // What the file holds as far as this run knows; nothing before the first load or save.
+    std::optional<std::vector<std::string>> m_fileStrings;
     CTextCodec m_codec;
 };
