@@ -23,7 +23,7 @@ TEST_F(CAddressDocTest, RemovingAPersonKeepsItsOwnGroupsAndAddingBackRestoresThe
     CPersonalData* other = AddPerson("other", {a, b, c});
     CPersonalData* p = AddPerson("p", {a, b, c});
 
-    m_doc.RemovePerson(*p->m_posList);
+    m_doc.RemovePerson(p);
     for (const CGroup* group : {a, b, c})
         EXPECT_FALSE(group->m_memberList.Contains(p));
     EXPECT_THAT(p->m_groupList, ElementsAre(a, b, c));

@@ -18,6 +18,8 @@ TEST(CPersonalDataTest, TheMemoShowsOnlyItsFirstLineButSearchSeesItWhole) {
     EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "whole");
     person.SetText(EPersonText::Memo, "\nrest");
     EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "");
+    person.SetText(EPersonText::Memo, "ab\ncd"); // LF alone, as other programs write
+    EXPECT_EQ(person.GetFieldText(CFieldTable::FIELD_MEMO), "ab");
 }
 
 TEST(CPersonalDataTest, FieldNumbersMapToTheirTextsAndReplaceReturnsThePrevious) {

@@ -130,7 +130,7 @@ TEST_F(CPersonalDialogModelTest, AnsweringNoStaysOnTheNameAndAsksAgainNextTime) 
 TEST_F(CPersonalDialogModelTest, NamesAreComparedByteForByteAndDeletedPersonsNotAtAll) {
     AddPerson("hanako");
     CPersonalData* deleted = AddPerson("Jiro");
-    m_doc.RemovePerson(*deleted->m_posList);
+    m_doc.RemovePerson(deleted);
     m_doc.AddDeletedPerson(deleted);
     CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, nullptr);
     for (const char* name : {"Hanako", "Jiro", "hanak"}) {

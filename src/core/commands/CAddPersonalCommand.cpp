@@ -22,7 +22,7 @@ void CAddPersonalCommand::DoList(CFriendListView& list) {
 }
 
 void CAddPersonalCommand::Undo(CAddressDoc& doc) {
-    doc.RemovePerson(*m_pPerson->m_posList);
+    doc.RemovePerson(m_pPerson);
 }
 
 void CAddPersonalCommand::UndoTree(CFriendTreeView& tree) {

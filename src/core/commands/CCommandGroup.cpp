@@ -2,7 +2,6 @@
 
 #include "document/CAddressDoc.h"
 
-
 CCommandGroup::~CCommandGroup() {
     // Parts are destroyed first to last.
     for (auto& command : m_subCommands)

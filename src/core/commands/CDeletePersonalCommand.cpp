@@ -9,8 +9,8 @@ std::string CDeletePersonalCommand::GetName() const {
 }
 
 void CDeletePersonalCommand::Do(CAddressDoc& doc) {
-    doc.RemovePerson(*m_pPerson->m_posList);
-    doc.AddDeletedPerson(m_pPerson);
+    if (doc.RemovePerson(m_pPerson))
+        doc.AddDeletedPerson(m_pPerson);
 }
 
 void CDeletePersonalCommand::DoTree(CFriendTreeView& tree) {
@@ -24,8 +24,8 @@ void CDeletePersonalCommand::DoList(CFriendListView& list) {
 }
 
 void CDeletePersonalCommand::Undo(CAddressDoc& doc) {
-    doc.RemoveDeletedPerson(m_pPerson);
-    doc.AddPerson(m_pPerson);
+    if (doc.RemoveDeletedPerson(m_pPerson))
+        doc.AddPerson(m_pPerson);
 }
 
 void CDeletePersonalCommand::UndoTree(CFriendTreeView& tree) {

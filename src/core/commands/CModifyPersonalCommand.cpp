@@ -11,7 +11,7 @@ std::string CModifyPersonalCommand::GetName() const {
 }
 
 void CModifyPersonalCommand::Do(CAddressDoc& doc) {
-    doc.RemovePerson(*m_pOld->m_posList);
+    doc.RemovePerson(m_pOld);
     doc.AddPerson(m_pNew);
 }
 
@@ -30,7 +30,7 @@ void CModifyPersonalCommand::DoList(CFriendListView& list) {
 }
 
 void CModifyPersonalCommand::Undo(CAddressDoc& doc) {
-    doc.RemovePerson(*m_pNew->m_posList);
+    doc.RemovePerson(m_pNew);
     doc.AddPerson(m_pOld);
     std::swap(m_pOld, m_pNew);
 }

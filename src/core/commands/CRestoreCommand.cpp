@@ -36,7 +36,7 @@ void CRestoreCommand::DoList(CFriendListView& list) {
 }
 
 void CRestoreCommand::Undo(CAddressDoc& doc) {
-    doc.RemovePerson(*m_pCopy->m_posList);
+    doc.RemovePerson(m_pCopy);
     doc.AddDeletedPerson(m_pDeleted);
 }
 

@@ -6,12 +6,19 @@
 #include "ui/CommandIds.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 constexpr const char* STATUS_READY = "ﾚﾃﾞｨ";
 constexpr const char* UNDO_CAPTION = "元に戻す(&U)";
 constexpr const char* UNDO_SEPARATOR = " － "; // full-width hyphen-minus between spaces
 constexpr const char* UNDO_SHORTCUT = "\tCtrl+Z";
+
+// A request the lists cannot honour: a fault in the caller.
+bool Refuse() {
+    assert(!"a person is put into or taken out of a list it is not in");
+    return false;
+}
 
 void EraseGroup(std::vector<CGroup*>& groups, const CGroup* group) {
     const auto it = std::find(groups.begin(), groups.end(), group);
@@ -28,6 +35,11 @@ CAddressDoc::~CAddressDoc() {
 }
 
 CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
+    if (person->m_place != EPersonPlace::None) {
+        Refuse();
+        return *person->m_posList;
+    }
+    person->m_place = EPersonPlace::Live;
     const auto position = m_allPersons.insert(m_allPersons.end(), person);
     person->m_posList = position;
     for (CGroup* group : person->m_groupList)
@@ -36,13 +48,23 @@ CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
     return position;
 }
 
-void CAddressDoc::RemovePerson(CPersonalData::CPosition position) {
+bool CAddressDoc::RemovePerson(CPersonalData::CPosition position) {
     CPersonalData* person = *position;
+    if (person->m_place != EPersonPlace::Live || *person->m_posList != position)
+        return Refuse();
+    return RemovePerson(person);
+}
+
+bool CAddressDoc::RemovePerson(CPersonalData* person) {
+    if (person->m_place != EPersonPlace::Live)
+        return Refuse();
     for (CGroup* group : person->m_groupList)
         group->m_memberList.Remove(person);
-    m_allPersons.erase(position);
+    m_allPersons.erase(*person->m_posList);
     person->m_posList.reset();
+    person->m_place = EPersonPlace::None;
     SetModifiedFlag();
+    return true;
 }
 
 CGroup::CPosition CAddressDoc::AddGroup(CGroup* group) {
@@ -74,15 +96,21 @@ void CAddressDoc::LinkPersonToGroup(CPersonalData* person, CGroup* group) {
     SetModifiedFlag();
 }
 
-void CAddressDoc::AddDeletedPerson(CPersonalData* person) {
+bool CAddressDoc::AddDeletedPerson(CPersonalData* person) {
+    if (person->m_place != EPersonPlace::None)
+        return Refuse();
+    person->m_place = EPersonPlace::Deleted;
     person->m_posList = m_deletedPersons.insert(m_deletedPersons.end(), person);
+    return true;
 }
 
-void CAddressDoc::RemoveDeletedPerson(CPersonalData* person) {
-    if (person->m_posList) {
-        m_deletedPersons.erase(*person->m_posList);
-        person->m_posList.reset();
-    }
+bool CAddressDoc::RemoveDeletedPerson(CPersonalData* person) {
+    if (person->m_place != EPersonPlace::Deleted)
+        return Refuse();
+    m_deletedPersons.erase(*person->m_posList);
+    person->m_posList.reset();
+    person->m_place = EPersonPlace::None;
+    return true;
 }
 
 int CAddressDoc::CountSavedGroups(const CGroupList& groups) {
@@ -132,10 +160,16 @@ void CAddressDoc::RemoveView(CDocView* view) {
 }
 
 void CAddressDoc::UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object) {
+    const bool opensDispatch =
+        m_nCommandDispatch == 0 && (hint == EHint::CommandDone || hint == EHint::CommandUndone);
+    if (opensDispatch)
+        m_nCommandDispatch = ++m_nLastDispatch;
     for (CDocView* view : m_views) {
         if (view != sender)
             view->OnUpdate(sender, hint, object);
     }
+    if (opensDispatch)
+        m_nCommandDispatch = 0;
 }
 
 void CAddressDoc::ReleaseCommands() {

@@ -7,6 +7,7 @@
 #include "model/CPersonalData.h"
 #include "ui/CCommandTarget.h"
 
+#include <cstdint>
 #include <functional>
 #include <list>
 #include <memory>
@@ -41,17 +42,20 @@ public:
         return m_store.NewGroup(std::forward<Args>(args)...);
     }
 
-    // Membership operations; each marks the document modified.
+    // Membership operations; each marks the document modified. A person is in at most one of
+    // the live and deleted lists, once: a request that would break this is a fault in the
+    // caller, which stops a debug build and is ignored otherwise, so the lists stay sound.
     CPersonalData::CPosition AddPerson(CPersonalData* person);
-    void RemovePerson(CPersonalData::CPosition position);
+    bool RemovePerson(CPersonalData::CPosition position);
+    bool RemovePerson(CPersonalData* person);
     CGroup::CPosition AddGroup(CGroup* group);
     void RemoveGroup(CGroup::CPosition position);
     bool RemovePersonFromGroup(CPersonalData::CPosition person, CGroup::CPosition group);
     // Appends each to the other's list; the inverse of RemovePersonFromGroup.
     void LinkPersonToGroup(CPersonalData* person, CGroup* group);
     // The deleted persons' list, kept with each record's position up to date.
-    void AddDeletedPerson(CPersonalData* person);
-    void RemoveDeletedPerson(CPersonalData* person);
+    bool AddDeletedPerson(CPersonalData* person);
+    bool RemoveDeletedPerson(CPersonalData* person);
 
     static CPersonalData* GetPerson(CPersonalData::CPosition position) { return *position; }
     static CGroup* GetGroup(CGroup::CPosition position) { return *position; }
@@ -60,6 +64,10 @@ public:
     const CPersonList& GetDeletedList() const { return m_deletedPersons; }
     bool ContainsGroup(const CGroup* group) const { return group->m_posList.has_value(); }
     static int CountSavedGroups(const CGroupList& groups);
+
+    // A number for the command whose hints the views are being given, 0 between commands: a
+    // view that refilled itself during that time already shows the command's outcome.
+    std::uint64_t GetCommandDispatch() const { return m_nCommandDispatch; }
 
     // The undo history.
     void AddCommand(std::unique_ptr<CCommand> command);
@@ -106,6 +114,8 @@ private:
     CRecordStore m_store;
     std::vector<CDocView*> m_views;
     bool m_bModified = false;
+    std::uint64_t m_nCommandDispatch = 0;
+    std::uint64_t m_nLastDispatch = 0;
     std::string m_strStatusText;
     std::function<void(const std::string&)> m_statusListener;
     CRecordEditor* m_pEditor = nullptr;

@@ -19,12 +19,14 @@ EPersonText TextOfField(int field) {
     return texts[static_cast<std::size_t>(field)];
 }
 
-// The display form of a memo ends before the CR of its first CR LF.
+// The display form of a memo is its first line, without the line break; files written by other
+// programs may break lines with LF alone.
 std::string_view FirstLine(std::string_view memo) {
     const std::size_t lf = memo.find('\n');
     if (lf == std::string_view::npos)
         return memo;
-    return memo.substr(0, lf == 0 ? 0 : lf - 1);
+    const bool crlf = lf > 0 && memo[lf - 1] == '\r';
+    return memo.substr(0, crlf ? lf - 1 : lf);
 }
 } // namespace
 

@@ -13,6 +13,9 @@
 class CGroup;
 class CGroupInfo;
 
+// Which of the document's two person lists holds a person, if either.
+enum class EPersonPlace : std::uint8_t { None, Live, Deleted };
+
 // The thirteen texts of a person, in the order the data file stores them.
 enum class EPersonText : std::uint8_t {
     Name,        // m_strName
@@ -65,6 +68,8 @@ public:
     bool IsShownIn(const CGroupInfo& info) const;
 
     int m_nSex = SEX_NONE;
+    // m_posList points into the live list or the deleted list, as m_place says.
+    EPersonPlace m_place = EPersonPlace::None;
     std::optional<CPosition> m_posList;
     std::vector<CGroup*> m_groupList;
     CDWordList m_treeItems;

@@ -61,11 +61,9 @@ public:
 
     void Parse() {
         ReadGroups();
+        // The format ends with the last person; whatever other programs left after it is
+        // ignored, as the format's own reader does.
         ReadPersons();
-        if (!m_reader.IsAtEnd())
-            CArchiveReader::Fail("最後の個人データの後に余分な " +
-                                     std::to_string(m_reader.GetRemaining()) + " バイトがあります",
-                                 m_reader.GetOffset());
     }
 
 private:

@@ -58,6 +58,9 @@ CJsonWriter::CJsonWriter(const CSink& sink)
     : m_sink(sink), m_buffer(CHUNK_BYTES, '\0'), m_table(CTextCodec()) {}
 
 void CJsonWriter::Raw(std::string_view text) {
+    // A text an older file does not hold has no bytes at all, not even an address.
+    if (text.empty())
+        return;
     char* p = Room(text.size());
     std::memcpy(p, text.data(), text.size());
     m_size += text.size();

@@ -90,6 +90,7 @@ void CFriendListView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
 }
 
 void CFriendListView::Refill(const CSelectionHint& selection) {
+    m_nRefillDispatch = m_doc.GetCommandDispatch();
     BeginUpdate();
     m_rows.assign(selection.persons.begin(), selection.persons.end());
     m_nOrderedRows = 0;
@@ -105,6 +106,10 @@ void CFriendListView::Refill(const CSelectionHint& selection) {
 }
 
 void CFriendListView::ApplyCommand(CCommand& command, bool undo) {
+    // The tree's step of this command moved its selection, and the rows were refilled from the
+    // document as the command left it: applying the command again would show persons twice.
+    if (m_nRefillDispatch != 0 && m_nRefillDispatch == m_doc.GetCommandDispatch())
+        return;
     BeginUpdate();
     if (undo)
         command.UndoList(*this);
@@ -189,6 +194,9 @@ void CFriendListView::SortAllRows() {
 }
 
 int CFriendListView::InsertPersonalRow(CPersonalData* person) {
+    // A person has one row at most, whatever a command asks.
+    if (const int row = FindRow(person); row >= 0)
+        return row;
     // Appended after the ordered rows; the end of the notification merges it in.
     if (m_nIndexedRows == m_rows.size()) {
         m_rowOf.Set(person, m_rows.size());
@@ -388,7 +396,7 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     }
     profile.WriteProfileInt("ListColor", "text", static_cast<int>(m_textColor));
     profile.WriteProfileInt("ListColor", "background", static_cast<int>(m_backgroundColor));
-    profile.WriteProfileInt("CellEdit", "byDblclk", m_bEditByDblClk ? 1 : 0);
+    profile.WriteProfileInt("CellEdit", "byDblClk", m_bEditByDblClk ? 1 : 0);
 }
 
 bool CFriendListView::HasCommand(int id) const {

@@ -133,6 +133,8 @@ private:
     mutable CPointerIndex m_rowOf;
     mutable std::size_t m_nIndexedRows = 0;
     std::unordered_set<const CPersonalData*> m_selected;
+    // The command during whose hints the rows were last refilled, 0 for none.
+    std::uint64_t m_nRefillDispatch = 0;
     // False when an edit or a refill left rows out of order: only a full sort helps then.
     bool m_bSorted = true;
     std::array<int, COLUMN_COUNT> m_columnOrder{};

@@ -1,0 +1,113 @@
+#include "../core/CTempFolder.h"
+
+#include "storage/CArchiveClass.h"
+#include "storage/CArchiveWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+namespace fs = std::filesystem;
+
+struct CRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Two persons as a program that knew only the first five texts wrote them.
+std::string OldBook() {
+    CArchiveWriter writer;
+    writer.WriteU32(0);
+    writer.WriteU32(2);
+    for (int n = 0; n < 2; ++n) {
+        writer.WriteObjectStart({"CPersonalData", 100, true});
+        for (int i = 0; i < 5; ++i) {
+            writer.WriteText(i == 0 ? "name" : "");
+            if (i == 3)
+                writer.WriteI32(n);
+        }
+        writer.WriteU32(0);
+    }
+    return writer.TakeBytes();
+}
+
+class CCommandLineToolTest : public ::testing::Test {
+protected:
+    CRun Run(const std::string& arguments) const {
+        const fs::path out = m_folder.Path() / "stdout";
+        const fs::path err = m_folder.Path() / "stderr";
+        const std::string command = std::string("'") + TARNVALE_CLI + "' " + arguments + " >'" +
+                                    out.string() + "' 2>'" + err.string() + "' </dev/null";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    }
+
+    std::string Path(const std::string& name) const { return (m_folder.Path() / name).string(); }
+
+    CTempFolder m_folder;
+};
+
+// A failure is one line on standard error (wrong usage: the usage text) and nothing on
+// standard output.
+void ExpectFailure(const CRun& run, int status) {
+    EXPECT_EQ(run.status, status);
+    EXPECT_EQ(run.out, "");
+    if (status == 1)
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    else
+        EXPECT_NE(run.err.find("tarnvale-cli"), std::string::npos) << run.err;
+}
+
+TEST_F(CCommandLineToolTest, FailuresExitWithOneLineOnStandardErrorAndNothingOnStandardOutput) {
+    WriteFile(Path("damaged.dat"), "\x01");
+    fs::create_directory(Path("folder"));
+    const struct {
+        std::string arguments;
+        int status;
+    } cases[] = {
+        {"", 2},
+        {"unknown", 2},
+        {"dump", 2},
+        {"dump '" + Path("missing.dat") + "'", 1},
+        {"dump '" + Path("damaged.dat") + "'", 1},
+        {"dump '" + Path("folder") + "'", 1},
+        {"copy '" + Path("missing.dat") + "' '" + Path("out.dat") + "'", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        ExpectFailure(Run(c.arguments), c.status);
+    }
+    EXPECT_FALSE(fs::exists(Path("out.dat")));
+}
+
+TEST_F(CCommandLineToolTest, DumpsAFileOfAnOlderSchemaAndCopiesItByteForByte) {
+    WriteFile(Path("old.dat"), OldBook());
+    const CRun dump = Run("dump '" + Path("old.dat") + "'");
+    EXPECT_EQ(dump.status, 0) << dump.err;
+    EXPECT_EQ(dump.err, "");
+    EXPECT_NE(dump.out.find("\"name\""), std::string::npos) << dump.out;
+
+    ASSERT_EQ(Run("copy '" + Path("old.dat") + "' '" + Path("new.dat") + "'").status, 0);
+    const CRun again = Run("copy '" + Path("new.dat") + "' '" + Path("again.dat") + "'");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(ReadFile(Path("again.dat")), ReadFile(Path("new.dat")));
+}
+} // namespace

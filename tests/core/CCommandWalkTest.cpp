@@ -1,0 +1,407 @@
+#include "CBookFixture.h"
+#include "CScriptedEditDialogs.h"
+#include "CTempFolder.h"
+
+#include "commands/CAddGroupToGroupCommand.h"
+#include "commands/CAddPersonalToGroupCommand.h"
+#include "commands/CModifyByListEditCommand.h"
+#include "commands/CUniteGroupCommand.h"
+#include "dialogs/CCategoryDialogModel.h"
+#include "dialogs/CPersonalDialogModel.h"
+#include "document/CDocumentEditor.h"
+#include "storage/CDataFile.h"
+#include "ui/CommandIds.h"
+
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
+
+using ::testing::ElementsAre;
+
+namespace {
+// The document as a user would describe it: persons by their texts and groups, groups by
+// their names and members, each as a sorted list so that order inside a list does not count.
+struct CBookState {
+    std::vector<std::string> live;
+    std::vector<std::string> deleted;
+    std::vector<std::string> groups;
+    bool operator==(const CBookState&) const = default;
+};
+
+std::string Describe(const CPersonalData& person) {
+    std::string text;
+    for (int index = 0; index < CPersonalData::TEXT_COUNT; ++index)
+        text.append(person.GetText(static_cast<EPersonText>(index))).append("|");
+    std::vector<std::string> groups;
+    for (const CGroup* group : person.m_groupList)
+        groups.push_back(group->m_strGroupName);
+    std::sort(groups.begin(), groups.end());
+    for (const std::string& group : groups)
+        text.append(group).append(",");
+    return text + std::to_string(person.m_nSex);
+}
+
+template <typename List> std::vector<std::string> Sorted(const List& list) {
+    std::vector<std::string> texts;
+    for (const auto* person : list)
+        texts.push_back(Describe(*person));
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+CBookState StateOf(const CAddressDoc& doc) {
+    CBookState state{Sorted(doc.GetPersonList()), Sorted(doc.GetDeletedList()), {}};
+    for (const CGroup* group : doc.GetGroupList()) {
+        std::vector<std::string> members;
+        for (const CPersonalData* member : group->m_memberList)
+            members.emplace_back(member->GetText(EPersonText::Name));
+        std::sort(members.begin(), members.end());
+        std::string text = group->m_strGroupName + ":";
+        for (const std::string& member : members)
+            text.append(member).append(",");
+        state.groups.push_back(text);
+    }
+    std::sort(state.groups.begin(), state.groups.end());
+    return state;
+}
+
+class CCommandWalkTest : public CBookFixture {
+protected:
+    CCommandWalkTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+
+    // Every person dialog renames the person it edits and confirms.
+    void RenameInDialogs(const std::string& name) {
+        m_dialogs.m_personal = [name](CPersonalDialogModel& dialog) {
+            dialog.SetText(EPersonText::Name, name);
+            return dialog.OnOk() == EOkOutcome::Close;
+        };
+    }
+
+    // The document, the tree items and the list rows tell the same story.
+    void ExpectAgreement() const {
+        ExpectSoundLists();
+        ExpectTreeItems();
+        ExpectListRows();
+    }
+
+    void ExpectSoundLists() const {
+        std::set<const CPersonalData*> seen;
+        for (auto it = m_doc.GetPersonList().begin(); it != m_doc.GetPersonList().end(); ++it) {
+            const CPersonalData* person = *it;
+            ASSERT_TRUE(seen.insert(person).second) << "a person is listed twice";
+            ASSERT_EQ(person->m_place, EPersonPlace::Live);
+            ASSERT_TRUE(person->m_posList && *person->m_posList == it);
+            for (const CGroup* group : person->m_groupList) {
+                ASSERT_TRUE(m_doc.ContainsGroup(group));
+                ASSERT_TRUE(group->m_memberList.Contains(person));
+            }
+        }
+        for (const CPersonalData* person : m_doc.GetDeletedList()) {
+            ASSERT_TRUE(seen.insert(person).second) << "a person is live and deleted";
+            ASSERT_EQ(person->m_place, EPersonPlace::Deleted);
+        }
+        for (const CGroup* group : m_doc.GetGroupList()) {
+            for (const CPersonalData* member : group->m_memberList) {
+                ASSERT_EQ(member->m_place, EPersonPlace::Live);
+                ASSERT_EQ(std::count(member->m_groupList.begin(), member->m_groupList.end(), group),
+                          1);
+            }
+        }
+    }
+
+    void ExpectTreeItems() const {
+        const CTreeControl& tree = m_tree.GetTreeCtrl();
+        std::map<const CPersonalData*, std::multiset<HTREEITEM>> parentsInTree;
+        std::size_t groupItems = 0;
+        for (const HTREEITEM top : tree.GetTopItems()) {
+            for (const HTREEITEM child : tree.GetChildren(top)) {
+                const CTreeItemData& data = tree.Get(child).data;
+                if (data.group) {
+                    ++groupItems;
+                    ASSERT_EQ(data.group->m_hTreeItem, child);
+                    for (const HTREEITEM grandchild : tree.GetChildren(child))
+                        parentsInTree[tree.Get(grandchild).data.person].insert(child);
+                } else {
+                    parentsInTree[data.person].insert(top);
+                }
+            }
+        }
+        ASSERT_EQ(groupItems, m_doc.GetGroupList().size());
+        std::size_t personsWithItems = 0;
+        const auto expectItems = [&](const CPersonalData* person,
+                                     const std::multiset<HTREEITEM>& parents) {
+            ASSERT_EQ(person->m_treeItems.GetCount(),
+                      m_tree.m_bShowPersonal ? static_cast<int>(parents.size()) : 0);
+            if (!m_tree.m_bShowPersonal)
+                return;
+            ++personsWithItems;
+            std::multiset<HTREEITEM> found;
+            for (const HTREEITEM item : person->m_treeItems) {
+                ASSERT_TRUE(tree.Exists(item));
+                ASSERT_EQ(tree.Get(item).data.person, person);
+                found.insert(tree.GetParent(item));
+            }
+            ASSERT_EQ(found, parents);
+            ASSERT_EQ(parentsInTree.count(person), 1u);
+            ASSERT_EQ(parentsInTree.at(person), parents);
+        };
+        for (const CPersonalData* person : m_doc.GetPersonList()) {
+            std::multiset<HTREEITEM> parents;
+            for (const CGroup* group : person->m_groupList)
+                parents.insert(group->m_hTreeItem);
+            if (parents.empty())
+                parents.insert(m_tree.m_hRootItem);
+            expectItems(person, parents);
+        }
+        for (const CPersonalData* person : m_doc.GetDeletedList())
+            expectItems(person, {m_tree.m_hDeletedItem});
+        ASSERT_EQ(parentsInTree.size(), personsWithItems) << "an item shows no listed person";
+    }
+
+    void ExpectListRows() const {
+        std::multiset<const CPersonalData*> rows;
+        for (int row = 0; row < m_list.GetRowCount(); ++row)
+            rows.insert(m_list.GetRowPerson(row));
+        std::multiset<const CPersonalData*> expected;
+        const CGroupInfo* info = m_list.GetGroupInfo();
+        ASSERT_NE(info, nullptr);
+        if (info->IsAll())
+            expected.insert(m_doc.GetPersonList().begin(), m_doc.GetPersonList().end());
+        else if (info->IsDeleted())
+            expected.insert(m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end());
+        else
+            expected.insert(info->GetGroup()->m_memberList.begin(),
+                            info->GetGroup()->m_memberList.end());
+        ASSERT_EQ(rows, expected);
+    }
+
+    CScriptedEditDialogs m_dialogs;
+    CDocumentEditor m_editor;
+};
+
+TEST_F(CCommandWalkTest, EditingThePersonAtTheCaretShowsItOnceAndDeletesCleanly) {
+    ShowPersons(true);
+    CGroup* friends = AddGroup("Friends");
+    AddPerson("Ann", {friends});
+    CPersonalData* bob = AddPerson("Bob");
+    Select(bob->m_treeItems.GetHead());
+    RenameInDialogs("Bob2");
+    m_tree.OnCommand(ID_MODIFY);
+    EXPECT_THAT(ListNames(), ElementsAre("Ann", "Bob2"));
+    ExpectAgreement();
+
+    m_doc.OnEditUndo();
+    EXPECT_THAT(ListNames(), ElementsAre("Ann", "Bob"));
+    ExpectAgreement();
+
+    m_list.SelectAll();
+    m_ui.m_answers = {EMessageResult::Yes};
+    m_list.OnCommand(ID_DELETE);
+    EXPECT_TRUE(m_doc.GetPersonList().empty());
+    EXPECT_EQ(m_doc.GetDeletedList().size(), 2u);
+    ExpectAgreement();
+}
+
+TEST_F(CCommandWalkTest, TheDocumentRefusesToTakeOutAPersonItDoesNotHoldLive) {
+    CPersonalData* ann = AddPerson("Ann");
+    m_doc.RemovePerson(ann);
+    m_doc.AddDeletedPerson(ann);
+#ifdef NDEBUG
+    EXPECT_FALSE(m_doc.RemovePerson(ann));
+    EXPECT_EQ(m_doc.AddPerson(ann), *ann->m_posList);
+    EXPECT_TRUE(m_doc.GetPersonList().empty());
+    EXPECT_EQ(m_doc.GetDeletedList().size(), 1u);
+#else
+    EXPECT_DEATH(m_doc.RemovePerson(ann), "not in");
+#endif
+}
+
+int EnvironmentNumber(const char* name, int def) {
+    const char* value = std::getenv(name);
+    return value ? std::atoi(value) : def;
+}
+// Long random sequences of what a user does, checking after every step that nothing
+// disagrees. TARNVALE_WALK_STEPS runs more steps; TARNVALE_WALK_SEED another sequence.
+class CCommandWalk : public CCommandWalkTest {
+protected:
+    void Step();
+    void ChooseInTree();
+    void ChooseRows();
+    void RunViewCommand();
+    void RunDocumentCommand();
+    void SaveAndReload();
+
+    std::vector<CPersonalData*> Live() const {
+        return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
+    }
+    std::vector<CGroup*> Groups() const {
+        return {m_doc.GetGroupList().begin(), m_doc.GetGroupList().end()};
+    }
+    template <typename T> T* Any(const std::vector<T*>& items) {
+        return items.empty() ? nullptr : items[static_cast<std::size_t>(Pick(items.size()))];
+    }
+    int Pick(std::size_t count) {
+        return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(m_random);
+    }
+    std::string NewName() { return "P" + std::to_string(Pick(40)); }
+
+    std::mt19937 m_random;
+    CTempFolder m_folder;
+    // The state before each command still on the undo list, newest last.
+    std::vector<std::pair<const CCommand*, CBookState>> m_before;
+    std::string m_trace;
+};
+
+void CCommandWalk::ChooseInTree() {
+    // Person items are chosen as often as the others: their commands move the caret most.
+    std::vector<HTREEITEM> items;
+    std::vector<HTREEITEM> personItems;
+    const CTreeControl& tree = m_tree.GetTreeCtrl();
+    for (const HTREEITEM top : tree.GetTopItems()) {
+        items.push_back(top);
+        for (const HTREEITEM child : tree.GetChildren(top)) {
+            (m_tree.IsPersonItem(child) ? personItems : items).push_back(child);
+            for (const HTREEITEM grandchild : tree.GetChildren(child))
+                personItems.push_back(grandchild);
+        }
+    }
+    if (!personItems.empty() && Pick(2) == 0)
+        items = std::move(personItems);
+    Select(items[static_cast<std::size_t>(Pick(items.size()))]);
+}
+
+void CCommandWalk::ChooseRows() {
+    std::vector<int> rows;
+    for (int row = 0; row < m_list.GetRowCount(); ++row) {
+        if (Pick(3) == 0)
+            rows.push_back(row);
+    }
+    m_list.SetSelectedRows(rows);
+}
+
+void CCommandWalk::RunViewCommand() {
+    static constexpr int COMMANDS[] = {ID_DELETE, ID_REMOVE_FROM_GROUP, ID_RESTORE, ID_MODIFY,
+                                       ID_DELETE_GROUP_AND_MEMBERS};
+    const int id = COMMANDS[Pick(std::size(COMMANDS))];
+    m_ui.m_answers = {Pick(4) == 0 ? EMessageResult::No : EMessageResult::Yes};
+    RenameInDialogs(NewName());
+    m_dialogs.m_category = [this](CCategoryDialogModel& dialog) {
+        dialog.SetName("G" + std::to_string(Pick(8)));
+        return dialog.OnOk() == EOkOutcome::Close;
+    };
+    if (Pick(2) == 0) {
+        if (Pick(2) == 0)
+            ChooseInTree();
+        m_trace += " tree" + std::to_string(id);
+        m_tree.OnCommand(id);
+    } else if (id != ID_DELETE_GROUP_AND_MEMBERS) {
+        if (Pick(2) == 0)
+            ChooseRows();
+        m_trace += " list" + std::to_string(id);
+        m_list.OnCommand(id);
+    }
+    m_ui.m_answers.clear();
+}
+
+void CCommandWalk::RunDocumentCommand() {
+    CPersonalData* person = Any(Live());
+    CGroup* group = Any(Groups());
+    switch (Pick(8)) {
+    case 0:
+    case 6:
+    case 7:
+        m_trace += " addPerson";
+        AddPerson(NewName(), group ? std::vector<CGroup*>{group} : std::vector<CGroup*>{});
+        break;
+    case 1:
+        m_trace += " addGroup";
+        AddGroup("G" + std::to_string(Pick(8)));
+        break;
+    case 2:
+        if (person && group && !person->IsMemberOf(group)) {
+            m_trace += " join";
+            m_doc.ExecuteCommand(std::make_unique<CAddPersonalToGroupCommand>(person, group));
+        }
+        break;
+    case 3:
+        if (CGroup* target = Any(Groups()); group && target && target != group) {
+            m_trace += " groupToGroup";
+            m_doc.ExecuteCommand(std::make_unique<CAddGroupToGroupCommand>(group, target));
+        }
+        break;
+    case 4:
+        if (CGroup* other = Any(Groups()); group && other && other != group) {
+            m_trace += " unite";
+            m_doc.ExecuteCommand(std::make_unique<CUniteGroupCommand>(
+                m_doc, std::vector<CGroup*>{group, other}, "U" + std::to_string(Pick(3))));
+        }
+        break;
+    default:
+        if (person) {
+            m_trace += " cellEdit";
+            m_doc.ExecuteCommand(
+                std::make_unique<CModifyByListEditCommand>(person, Pick(11), NewName()));
+        }
+        break;
+    }
+}
+
+void CCommandWalk::SaveAndReload() {
+    m_trace += " reload";
+    const auto path = m_folder.Path() / "walk.dat";
+    CBookState saved = StateOf(m_doc);
+    ASSERT_TRUE(CDataFile::Save(m_doc, path).ok);
+    ASSERT_TRUE(CDataFile::Load(m_doc, path).ok);
+    saved.deleted.clear(); // deleted persons are not kept in the file
+    EXPECT_EQ(StateOf(m_doc), saved) << m_trace;
+    m_before.clear();
+}
+
+void CCommandWalk::Step() {
+    const CCommand* last = m_doc.GetLastCommand();
+    const CBookState before = StateOf(m_doc);
+    const int kind = Pick(100);
+    if (kind < 20) {
+        ChooseInTree();
+    } else if (kind < 30) {
+        ChooseRows();
+    } else if (kind < 55) {
+        RunViewCommand();
+    } else if (kind < 75) {
+        RunDocumentCommand();
+    } else if (kind < 90) {
+        if (m_doc.CanUndo()) {
+            m_trace += " undo";
+            m_doc.OnEditUndo();
+            if (!m_before.empty()) {
+                EXPECT_EQ(StateOf(m_doc), m_before.back().second) << m_trace;
+                m_before.pop_back();
+            }
+        }
+    } else if (kind < 97) {
+        m_trace += " toggle";
+        m_tree.ToggleShowPersonal();
+    } else {
+        SaveAndReload();
+    }
+    if (m_doc.GetLastCommand() != last && m_doc.GetLastCommand() != nullptr && kind < 75)
+        m_before.emplace_back(m_doc.GetLastCommand(), before);
+    ExpectAgreement();
+}
+
+TEST_F(CCommandWalk, RandomStepsKeepTheDocumentTreeAndListInAgreement) {
+    const int steps = EnvironmentNumber("TARNVALE_WALK_STEPS", 3000);
+    const int seed = EnvironmentNumber("TARNVALE_WALK_SEED", 20261207);
+    m_random.seed(static_cast<unsigned>(seed));
+    for (int step = 0; step < steps && !HasFatalFailure(); ++step) {
+        SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
+        Step();
+        if (HasFailure()) {
+            ADD_FAILURE() << "steps:" << m_trace;
+            break;
+        }
+    }
+}
+} // namespace
