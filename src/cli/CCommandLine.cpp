@@ -18,6 +18,10 @@ std::optional<CCommandLine> CCommandLine::Parse(const std::vector<std::string_vi
         return CCommandLine(ECliCommand::Help, {});
     if (args.empty())
         return std::nullopt;
+    // Takes options of its own, which it reads itself.
+    if (args[0] == "mail-addresses" && args.size() > 1)
+        return CCommandLine(ECliCommand::MailAddresses,
+                            std::vector<std::string>(args.begin() + 1, args.end()));
     for (const CCommandForm& form : COMMANDS) {
         if (args[0] != form.name || args.size() != form.fileCount + 1)
             continue;
@@ -35,6 +39,13 @@ std::string CCommandLine::Usage() {
            "                      \"sex\", \"groups\": [グループの番号...]}...]}\n"
            "  copy 入力 出力      入力のアドレス帳を読み込んで出力に保存します。\n"
            "                      出力が既にあれば「出力.bak」に残してから置き換えます。\n"
+           "  mail-addresses ファイル [--group 名前] [--field 1|2] [--separator 文字列] [--label]\n"
+           "                      メールを書くときと同じ規則でメールアドレスをつないで UTF-8 で\n"
+           "                      1 行に書き出します（--label では宛名つきの一覧）。既定は全員\n"
+           "                      （保存順）、e-mail (1)、区切り「;」。--group "
+           "ではその名前の最初の\n"
+           "                      グループの所属員を所属順に。アドレスを持つ人がいなければ何も\n"
+           "                      書き出さずに 0 で終わります。\n"
            "  --help, -h          この説明を表示します。\n"
            "\n"
            "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"

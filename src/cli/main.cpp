@@ -1,4 +1,5 @@
 #include "CCommandLine.h"
+#include "CMailAddressesCommand.h"
 #include "document/CAddressDoc.h"
 #include "storage/CDataFile.h"
 #include "storage/CJsonDump.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[]) {
         return Dump(files[0]);
     case ECliCommand::Copy:
         return Copy(files[0], files[1]);
+    case ECliCommand::MailAddresses:
+        return CMailAddressesCommand::Run(files);
     }
     return EXIT_USAGE;
 }

@@ -78,7 +78,7 @@ TEST_F(CFrameCommandsTest, ShowPersonsTogglesTheTreeAndCarriesItsCheckMark) {
     EXPECT_TRUE(Router().Update(ID_SHOW_PERSONAL).IsChecked());
 }
 
-TEST_F(CFrameCommandsTest, MailCommandsFollowTheListWhichDoesNotWriteMailYet) {
+TEST_F(CFrameCommandsTest, MailCommandsAreOffWithoutAMailer) {
     AddPerson("a");
     m_list.SelectAll();
     m_frame.OnPaneActivated(EPane::Tree);

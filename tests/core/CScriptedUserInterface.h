@@ -31,6 +31,11 @@ public:
         return m_bOpenUrlSucceeds;
     }
 
+    bool SetClipboardText(std::string_view text) override {
+        m_clipboardTexts.emplace_back(text);
+        return true;
+    }
+
     std::deque<EMessageResult> m_answers;
     std::vector<std::string> m_asked;
     std::deque<std::optional<std::string>> m_openFileNames;
@@ -39,6 +44,7 @@ public:
     std::vector<std::string> m_suggestedNames;
     std::vector<std::string> m_openedUrls;
     bool m_bOpenUrlSucceeds = true;
+    std::vector<std::string> m_clipboardTexts;
 
 private:
     template <typename T> static T Next(std::deque<T>& script, T whenEmpty) {

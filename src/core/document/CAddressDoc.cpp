@@ -1,6 +1,7 @@
 #include "document/CAddressDoc.h"
 
 #include "commands/CCommand.h"
+#include "mail/CMailer.h"
 #include "ui/CCmdUI.h"
 #include "ui/CommandIds.h"
 
@@ -177,6 +178,9 @@ void CAddressDoc::ReleaseCommands() {
 }
 
 void CAddressDoc::DeleteContents() {
+    // The recent addresses outlive every address book; they are kept whenever one goes.
+    if (m_pMailer)
+        m_pMailer->SaveRecentAddresses();
     ReleaseCommands();
     m_allPersons.clear();
     m_deletedPersons.clear();

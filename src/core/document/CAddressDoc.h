@@ -15,6 +15,7 @@
 #include <vector>
 
 class CCommand;
+class CMailer;
 class CRecordEditor;
 
 using CPersonList = std::list<CPersonalData*>;
@@ -95,6 +96,9 @@ public:
 
     void SetRecordEditor(CRecordEditor* editor) { m_pEditor = editor; }
     CRecordEditor* GetRecordEditor() const { return m_pEditor; }
+    // Writes mail and keeps the recent addresses; without it the mail commands are off.
+    void SetMailer(CMailer* mailer) { m_pMailer = mailer; }
+    CMailer* GetMailer() const { return m_pMailer; }
 
     // What the person list shows; set by the list whenever it refills.
     const CGroupInfo* m_pShownInfo = nullptr;
@@ -115,4 +119,5 @@ private:
     std::string m_strStatusText;
     std::function<void(const std::string&)> m_statusListener;
     CRecordEditor* m_pEditor = nullptr;
+    CMailer* m_pMailer = nullptr;
 };

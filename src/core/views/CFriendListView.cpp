@@ -5,6 +5,7 @@
 #include "commands/CRemoveCommand.h"
 #include "commands/CRestoreCommand.h"
 #include "document/CAddressDoc.h"
+#include "mail/CMailer.h"
 #include "model/CFieldTable.h"
 #include "settings/CColumnWidth.h"
 #include "settings/CProfile.h"
@@ -411,6 +412,9 @@ bool CFriendListView::HasCommand(int id) const {
         return true;
     case ID_MODIFY:
         return m_doc.GetRecordEditor() != nullptr;
+    case ID_MAIL_EMAIL1:
+    case ID_MAIL_EMAIL2:
+        return m_doc.GetMailer() != nullptr;
     default:
         return false;
     }
@@ -432,6 +436,10 @@ void CFriendListView::OnUpdateCommand(int id, CCmdUI& ui) {
         if (ui.IsFromToolbar())
             m_nClickedColumn = -1;
         ui.Enable(CanModify());
+        break;
+    case ID_MAIL_EMAIL1:
+    case ID_MAIL_EMAIL2:
+        ui.Enable(CanWriteMail());
         break;
     default:
         break;
@@ -457,6 +465,11 @@ void CFriendListView::OnCommand(int id) {
         break;
     case ID_MODIFY:
         OnModify();
+        break;
+    case ID_MAIL_EMAIL1:
+    case ID_MAIL_EMAIL2:
+        if (CMailer* mailer = m_doc.GetMailer(); mailer && CanWriteMail())
+            mailer->WriteMail(GetSelectedPersons(), CMailer::FieldOfCommand(id));
         break;
     default:
         break;

@@ -7,6 +7,7 @@
 #include "commands/CRemoveCommand.h"
 #include "commands/CRestoreCommand.h"
 #include "document/CAddressDoc.h"
+#include "mail/CMailer.h"
 #include "settings/CProfile.h"
 #include "ui/CCmdUI.h"
 #include "ui/CRecordEditor.h"
@@ -421,6 +422,9 @@ bool CFriendTreeView::HasCommand(int id) const {
         return static_cast<bool>(m_selectAll);
     case ID_MODIFY:
         return m_doc.GetRecordEditor() != nullptr;
+    case ID_MAIL_EMAIL1:
+    case ID_MAIL_EMAIL2:
+        return m_doc.GetMailer() != nullptr;
     default:
         return false;
     }
@@ -468,6 +472,12 @@ void CFriendTreeView::OnCommand(int id) {
         break;
     case ID_MODIFY:
         OnModify();
+        break;
+    case ID_MAIL_EMAIL1:
+    case ID_MAIL_EMAIL2:
+        // Always on here: the root writes to everyone, a group to its members.
+        if (CMailer* mailer = m_doc.GetMailer())
+            mailer->WriteMail(GetCaretPersons(), CMailer::FieldOfCommand(id));
         break;
     default:
         break;

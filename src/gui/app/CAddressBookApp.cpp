@@ -3,6 +3,7 @@
 #include "app/CAboutDialog.h"
 #include "app/CInstanceLock.h"
 #include "app/CMainFrame.h"
+#include "mail/CRecentAddressFile.h"
 #include "settings/CSettingsLocation.h"
 #include "ui/CUserInterface.h"
 
@@ -19,14 +20,16 @@ std::filesystem::path ToPath(const QString& path) {
 CAddressBookApp::CAddressBookApp(CUserInterface& ui, CAppPaths paths)
     : m_ui(ui), m_paths(std::move(paths)),
       m_lock(std::make_unique<CInstanceLock>(m_paths.m_lockFile)),
-      m_profile(m_paths.m_settingsFile), m_files(m_doc, m_ui, m_recent),
-      m_commands(m_ui, CProgramFiles(m_paths.m_programFolder)) {
+      m_profile(m_paths.m_settingsFile),
+      m_mailer(m_ui, CRecentAddressFile::PathFor(m_paths.m_settingsFile)),
+      m_files(m_doc, m_ui, m_recent), m_commands(m_ui, CProgramFiles(m_paths.m_programFolder)) {
     m_files.SetHomeFolder(ToPath(QDir::homePath()).string());
 }
 
 CAddressBookApp::~CAddressBookApp() {
     // The window and its views go before the document they show.
     m_frame.reset();
+    m_doc.SetMailer(nullptr);
 }
 
 bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLineFile) {
@@ -37,6 +40,8 @@ bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLine
     std::error_code ignored;
     std::filesystem::create_directories(m_paths.m_settingsFile.parent_path(), ignored);
     m_recent.Load(m_profile);
+    m_mailer.Load(m_profile);
+    m_doc.SetMailer(&m_mailer);
 
     m_frame = std::make_unique<CMainFrame>(m_doc, m_profile, m_ui, m_files, m_commands);
     QObject::connect(m_frame.get(), &CMainFrame::documentFileChanged, m_frame.get(),
@@ -56,6 +61,12 @@ void CAddressBookApp::ExitInstance() {
     m_commands.SetAboutHandler({});
     m_commands.SetExitHandler({});
     m_frame.reset();
+    // The mail settings and the recent addresses outlive every address book; only what was
+    // read at start is written back.
+    if (m_doc.GetMailer()) {
+        m_mailer.SaveRecentAddresses();
+        m_mailer.SaveSettings(m_profile);
+    }
     m_lock.reset();
 }
 

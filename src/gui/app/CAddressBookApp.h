@@ -2,6 +2,7 @@
 
 #include "document/CAddressDoc.h"
 #include "document/CFileController.h"
+#include "mail/CMailer.h"
 #include "settings/CProfile.h"
 #include "settings/CRecentFileList.h"
 #include "ui/CApplicationCommands.h"
@@ -50,6 +51,7 @@ public:
     CRecentFileList& GetRecentFiles() { return m_recent; }
     CApplicationCommands& GetCommands() { return m_commands; }
     CProfile& GetProfile() { return m_profile; }
+    CMailer& GetMailer() { return m_mailer; }
 
 private:
     void ShowAboutBox();
@@ -60,6 +62,7 @@ private:
     CProfile m_profile;
     CRecentFileList m_recent;
     CAddressDoc m_doc;
+    CMailer m_mailer;
     CFileController m_files;
     CApplicationCommands m_commands;
     std::unique_ptr<CMainFrame> m_frame;

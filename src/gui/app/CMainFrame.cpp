@@ -6,6 +6,7 @@
 #include "app/CMySplitter.h"
 #include "document/CAddressDoc.h"
 #include "document/CFileController.h"
+#include "mail/CMailer.h"
 #include "settings/CProfile.h"
 #include "settings/CWindowPlacement.h"
 #include "ui/CContextMenuRules.h"
@@ -61,8 +62,10 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
-      m_editor(doc, ui, m_editDialogs), m_router([this] { return GetChain(); }),
-      m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
+      m_editor(doc, ui, m_editDialogs), m_mailDialogs(this),
+      m_options(doc, m_treeView, m_listView, ui, m_mailDialogs),
+      m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
+      m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
     m_treeView.LoadSettings(m_profile);
     m_listView.LoadSettings(m_profile);
@@ -84,6 +87,15 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     // window's mail commands as the menu does.
     m_doc.SetRecordEditor(&m_editor);
     m_editDialogs.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
+    // The recent-address dialog and the options open over this window; the options' column
+    // reset is sent here like any command.
+    if (CMailer* mailer = m_doc.GetMailer())
+        mailer->SetDialogs(&m_mailDialogs);
+    m_options.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
+    m_options.SetRepaintHandler([this] {
+        m_treeWidget->ApplyColors();
+        m_listWidget->ApplyColors();
+    });
 
     m_doc.SetStatusTextListener([this](const std::string& text) {
         m_messagePane->setText(FromUtf8(text));
@@ -102,6 +114,8 @@ CMainFrame::~CMainFrame() {
     m_files.SetChangeListener({});
     m_doc.SetStatusTextListener({});
     m_doc.SetRecordEditor(nullptr);
+    if (CMailer* mailer = m_doc.GetMailer())
+        mailer->SetDialogs(nullptr);
     // The pane widgets observe the core views, which are members and go first otherwise.
     delete m_splitter;
 }
@@ -111,6 +125,8 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
             &m_doc,
             &m_editor,
             &m_files,
+            m_doc.GetMailer(),
+            &m_options,
             &m_frameCommands,
             &m_application};
 }

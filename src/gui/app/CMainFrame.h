@@ -1,11 +1,13 @@
 #pragma once
 
 #include "dialogs/CQtEditDialogs.h"
+#include "dialogs/CQtMailDialogs.h"
 #include "document/CDocumentEditor.h"
 #include "settings/CWindowPlacement.h"
 #include "ui/CCommandRouter.h"
 #include "ui/CFrameCommands.h"
 #include "ui/CFrameWindow.h"
+#include "ui/COptionsCommand.h"
 #include "views/CFriendListView.h"
 #include "views/CFriendTreeView.h"
 
@@ -98,6 +100,8 @@ private:
     CFrameCommands m_frameCommands;
     CQtEditDialogs m_editDialogs;
     CDocumentEditor m_editor;
+    CQtMailDialogs m_mailDialogs;
+    COptionsCommand m_options;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

@@ -1,9 +1,11 @@
 #include "app/CQtUserInterface.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -115,5 +117,17 @@ std::optional<std::string> CQtUserInterface::GetSaveFileName(const std::string& 
 }
 
 bool CQtUserInterface::OpenUrl(const std::string& url) {
-    return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), QUrl::StrictMode));
+    // A mailto: link keeps quotes and angle brackets of its addresses literal, which only the
+    // tolerant parser accepts; every other address must be strictly valid.
+    const QUrl::ParsingMode mode =
+        url.starts_with("mailto:") ? QUrl::TolerantMode : QUrl::StrictMode;
+    return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), mode));
+}
+
+bool CQtUserInterface::SetClipboardText(std::string_view text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
 }

@@ -1,0 +1,36 @@
+#include "CBookGenerator.h"
+#include "app/CQtUserInterface.h"
+#include "mail/CMailer.h"
+#include "model/CFieldTable.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+constexpr std::size_t PERSONS = 100000;
+
+// Writing mail to everyone of a big address book with the clipboard choice, up to the text
+// on the desktop's clipboard: join, remember, convert and copy.
+void BM_WriteMailToEveryoneOnTheClipboard(benchmark::State& state) {
+    CAddressDoc doc;
+    CBookGenerator().Fill(doc, {PERSONS, 0, 0});
+    std::vector<CPersonalData*> persons(doc.GetPersonList().begin(), doc.GetPersonList().end());
+    // Four persons in ten go without an address.
+    for (std::size_t i = 0; i < persons.size(); ++i)
+        persons[i]->SetText(EPersonText::Email1,
+                            i % 10 < 4 ? "" : "user" + std::to_string(i) + "@example.co.jp");
+    CQtUserInterface ui;
+    CMailer mailer(ui, {});
+    mailer.GetSettings().m_bMailToClipboard = true;
+    for (auto _ : state) {
+        mailer.WriteMail(persons, CFieldTable::FIELD_EMAIL1);
+        benchmark::DoNotOptimize(QGuiApplication::clipboard()->text().size());
+    }
+    state.counters["addresses"] = static_cast<double>(PERSONS * 6 / 10);
+}
+BENCHMARK(BM_WriteMailToEveryoneOnTheClipboard)->Unit(benchmark::kMillisecond);
+} // namespace

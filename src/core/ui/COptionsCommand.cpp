@@ -1,0 +1,60 @@
+#include "ui/COptionsCommand.h"
+
+#include "dialogs/COptionSheetModel.h"
+#include "document/CAddressDoc.h"
+#include "mail/CMailer.h"
+#include "ui/CMailDialogs.h"
+#include "ui/CommandIds.h"
+#include "views/CFriendListView.h"
+#include "views/CFriendTreeView.h"
+
+COptionsCommand::COptionsCommand(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list,
+                                 CUserInterface& ui, CMailDialogs& dialogs)
+    : m_doc(doc), m_tree(tree), m_list(list), m_ui(ui), m_dialogs(dialogs) {}
+
+bool COptionsCommand::HasCommand(int id) const {
+    return id == ID_OPTIONS && m_doc.GetMailer() != nullptr;
+}
+
+void COptionsCommand::OnCommand(int id) {
+    if (id == ID_OPTIONS)
+        OnOptions();
+}
+
+COptionValues COptionsCommand::LoadValues() const {
+    const CMailSettings& mail = m_doc.GetMailer()->GetSettings();
+    COptionValues values;
+    values.m_listBackground = m_list.GetBackgroundColor();
+    values.m_treeBackground = m_tree.GetBackgroundColor();
+    values.m_listText = m_list.GetTextColor();
+    values.m_treeText = m_tree.GetTextColor();
+    values.m_strMailSeparator = mail.m_strMailSeparator;
+    values.m_bEditByDblClk = m_list.m_bEditByDblClk;
+    values.m_nRecentCapacity = mail.m_nRecentCapacity;
+    values.m_nDelivery = mail.m_bMailToClipboard ? 1 : 0;
+    return values;
+}
+
+bool COptionsCommand::OnOptions() {
+    if (!m_doc.GetMailer())
+        return false;
+    COptionSheetModel sheet(LoadValues(), m_ui, m_sendCommand);
+    if (!m_dialogs.RunOptionSheet(sheet))
+        return false;
+    ApplyValues(sheet.GetValues());
+    return true;
+}
+
+void COptionsCommand::ApplyValues(const COptionValues& values) {
+    CMailer& mailer = *m_doc.GetMailer();
+    CMailSettings& mail = mailer.GetSettings();
+    mail.m_strMailSeparator = values.m_strMailSeparator;
+    m_list.m_bEditByDblClk = values.m_bEditByDblClk;
+    m_list.SetColors(values.m_listText, values.m_listBackground);
+    m_tree.SetColors(values.m_treeText, values.m_treeBackground);
+    if (m_repaint)
+        m_repaint();
+    mail.m_nRecentCapacity = values.m_nRecentCapacity;
+    mailer.TrimRecentAddresses();
+    mail.m_bMailToClipboard = values.m_nDelivery == 1;
+}

@@ -1,0 +1,65 @@
+#include "CCopiedAddressDialog.h"
+
+#include "app/CAppIcons.h"
+#include "text/CTextCodec.h"
+#include "ui/CommandIds.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int EXTRA_LINE_HEIGHT = 4;
+constexpr int POSITION_ROLE = Qt::UserRole;
+} // namespace
+
+CCopiedAddressDialog::CCopiedAddressDialog(const std::vector<std::string>& recent, QWidget* parent)
+    : QDialog(parent), m_pList(new QListWidget(this)),
+      m_pWrite(new QPushButton(QStringLiteral("メールを書く"), this)) {
+    setWindowTitle(QStringLiteral("最近使ったメールアドレス"));
+    setWindowIcon(CAppIcons::ForCommand(ID_RECENT_ADDRESSES));
+    m_pList->setObjectName(QStringLiteral("list"));
+    m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int lineHeight = m_pList->fontMetrics().height() + EXTRA_LINE_HEIGHT;
+    const CTextCodec codec;
+    for (std::size_t position = 0; position + 1 < recent.size(); position += 2) {
+        auto* line = new QListWidgetItem(QString::fromStdString(codec.ToUtf8(recent[position + 1])),
+                                         m_pList);
+        line->setData(POSITION_ROLE, static_cast<qulonglong>(position));
+        line->setSizeHint(QSize(0, lineHeight));
+    }
+
+    m_pWrite->setObjectName(QStringLiteral("write"));
+    m_pWrite->setDefault(true);
+    m_pWrite->setEnabled(false);
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pWrite);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pList, 1);
+    layout->addLayout(buttons);
+    resize(440, 260);
+
+    connect(m_pList, &QListWidget::itemSelectionChanged, this,
+            &CCopiedAddressDialog::OnSelectionChanged);
+    connect(m_pList, &QListWidget::itemDoubleClicked, this, [this] {
+        OnSelectionChanged();
+        if (m_chosen)
+            accept();
+    });
+    connect(m_pWrite, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CCopiedAddressDialog::OnSelectionChanged() {
+    const QListWidgetItem* line = m_pList->currentItem();
+    if (!line || !line->isSelected())
+        return;
+    m_chosen = static_cast<std::size_t>(line->data(POSITION_ROLE).toULongLong());
+    m_pWrite->setEnabled(true);
+}

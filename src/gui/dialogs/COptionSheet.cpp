@@ -1,0 +1,42 @@
+#include "COptionSheet.h"
+
+#include "CColorPage.h"
+#include "CMailPage.h"
+#include "COkCancelRow.h"
+#include "CViewPage.h"
+#include "app/CAppIcons.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+COptionSheet::COptionSheet(COptionSheetModel& model, QWidget* parent)
+    : QDialog(parent), m_pTabs(new QTabWidget(this)), m_pMailPage(new CMailPage(model, m_pTabs)),
+      m_pColorPage(new CColorPage(model, m_pTabs)), m_pViewPage(new CViewPage(model, m_pTabs)) {
+    setWindowTitle(QStringLiteral("オプション"));
+    setWindowIcon(CAppIcons::Application());
+    m_pTabs->setObjectName(QStringLiteral("pages"));
+    m_pTabs->addTab(m_pMailPage, QStringLiteral("メール関係"));
+    m_pTabs->addTab(m_pColorPage, QStringLiteral("配色"));
+    m_pTabs->addTab(m_pViewPage, QStringLiteral("その他"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pTabs, 1);
+    layout->addWidget(new COkCancelRow(*this));
+    connect(m_pTabs, &QTabWidget::currentChanged, this, &COptionSheet::OnPageChanged);
+}
+
+void COptionSheet::accept() {
+    if (m_pTabs->currentWidget() == m_pMailPage && !m_pMailPage->Leave())
+        return;
+    QDialog::accept();
+}
+
+// The mail page checks its entries when the person turns to another page.
+void COptionSheet::OnPageChanged(int index) {
+    const int left = m_nCurrentPage;
+    m_nCurrentPage = index;
+    if (m_pTabs->widget(left) != m_pMailPage || m_pMailPage->Leave())
+        return;
+    const QSignalBlocker quiet(m_pTabs);
+    m_pTabs->setCurrentIndex(left);
+    m_nCurrentPage = left;
+}
