@@ -4,6 +4,7 @@
 #include "app/CAppIcons.h"
 #include "app/CLockIndicators.h"
 #include "app/CMySplitter.h"
+#include "dialogs/CFindDlg.h"
 #include "document/CAddressDoc.h"
 #include "document/CFileController.h"
 #include "settings/CProfile.h"
@@ -60,8 +61,9 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
-      m_editor(doc, ui, m_editDialogs), m_router([this] { return GetChain(); }),
-      m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
+      m_editor(doc, ui, m_editDialogs), m_find(doc, ui, profile),
+      m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
+      m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
     m_treeView.LoadSettings(m_profile);
     m_listView.LoadSettings(m_profile);
@@ -83,6 +85,15 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     // window's mail commands as the menu does.
     m_doc.SetRecordEditor(&m_editor);
     m_editDialogs.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
+    // The find dialog sends its button's command to this window; a search lets the window's
+    // pending events run between its steps.
+    m_find.SetWindowOpener([this, &ui](CFindController& find) {
+        auto* dialog = new CFindDlg(
+            find, ui, [this](int id) { m_actions->Dispatch(id); }, this);
+        dialog->show();
+        return dialog;
+    });
+    m_find.SetEventPump([] { QCoreApplication::processEvents(); });
 
     m_doc.SetStatusTextListener([this](const std::string& text) {
         m_messagePane->setText(FromUtf8(text));
@@ -109,6 +120,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
     return {&m_frameCommands.GetActiveView(),
             &m_doc,
             &m_editor,
+            &m_find,
             &m_files,
             &m_frameCommands,
             &m_application};
@@ -239,6 +251,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveWindowSettings();
+    m_find.OnClosing();
     event->accept();
 }
 

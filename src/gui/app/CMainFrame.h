@@ -2,6 +2,7 @@
 
 #include "dialogs/CQtEditDialogs.h"
 #include "document/CDocumentEditor.h"
+#include "find/CFindController.h"
 #include "ui/CCommandRouter.h"
 #include "ui/CFrameCommands.h"
 #include "ui/CFrameWindow.h"
@@ -47,6 +48,7 @@ public:
 
     CActionRouter& GetActions() const { return *m_actions; }
     CFrameCommands& GetFrameCommands() { return m_frameCommands; }
+    CFindController& GetFindController() { return m_find; }
     CFriendTreeView& GetTreeView() { return m_treeView; }
     CFriendListView& GetListView() { return m_listView; }
     CGroupTreeWidget* GetTreeWidget() const { return m_treeWidget; }
@@ -95,6 +97,7 @@ private:
     CFrameCommands m_frameCommands;
     CQtEditDialogs m_editDialogs;
     CDocumentEditor m_editor;
+    CFindController m_find;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;
