@@ -1,4 +1,5 @@
 #include "CCommandLine.h"
+#include "CFindCommand.h"
 #include "document/CAddressDoc.h"
 #include "storage/CDataFile.h"
 #include "storage/CJsonDump.h"
@@ -34,6 +35,24 @@ int Dump(const std::string& file) {
     return EXIT_OK;
 }
 
+int Find(const CCommandLine& commandLine) {
+    const auto& files = commandLine.GetFiles();
+    const auto find = CFindCommand::Parse(files[0], files[1], commandLine.GetOptions());
+    if (!find) {
+        std::fputs(CCommandLine::Usage().c_str(), stderr);
+        return EXIT_USAGE;
+    }
+    bool written = true;
+    const CFileResult found = find->Run([&written](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!found.ok)
+        return Report(found.message);
+    if (!written || std::fflush(stdout) != 0)
+        return Report("標準出力に書き出せません");
+    return EXIT_OK;
+}
+
 int Copy(const std::string& in, const std::string& out) {
     CAddressDoc doc;
     const CFileResult loaded = CDataFile::Load(doc, in);
@@ -61,6 +80,8 @@ int main(int argc, char* argv[]) {
         return Dump(files[0]);
     case ECliCommand::Copy:
         return Copy(files[0], files[1]);
+    case ECliCommand::Find:
+        return Find(*commandLine);
     }
     return EXIT_USAGE;
 }

@@ -17,8 +17,6 @@ constexpr const char* STATUS_SEARCHING = "項目で検索中．．．";
 constexpr const char* STATUS_DONE = "検索完了。";
 constexpr const char* STATUS_STOPPED = "検索中止。";
 constexpr const char* HITS = "件ヒットしました。";
-constexpr const char* NO_TEXT = "「検索する文字列」が入力されていません。";
-constexpr const char* NO_FIELD = "「検索項目」が選択されていません。";
 
 // Clears a pointer when the scope ends, however it ends.
 class CResetOnExit {
@@ -118,13 +116,13 @@ void CFindController::OnStart() {
 
 bool CFindController::CheckInput(const CFindInput& input) {
     if (input.m_strText.empty()) {
-        m_ui.MessageBox(NO_TEXT, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(NO_TEXT_MESSAGE, EMessageButtons::Ok, EMessageIcon::Warning);
         if (m_pWindow)
             m_pWindow->FocusText();
         return false;
     }
     if (TickedFields(input).empty()) {
-        m_ui.MessageBox(NO_FIELD, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(NO_FIELD_MESSAGE, EMessageButtons::Ok, EMessageIcon::Warning);
         if (m_pWindow)
             m_pWindow->FocusField(0);
         return false;

@@ -26,6 +26,9 @@ public:
     // Lets the pending events of the window run.
     using CEventPump = std::function<void()>;
 
+    // The two input checks.
+    static constexpr const char* NO_TEXT_MESSAGE = "「検索する文字列」が入力されていません。";
+    static constexpr const char* NO_FIELD_MESSAGE = "「検索項目」が選択されていません。";
     static constexpr const char* SETTINGS_SECTION = "Find";
     static constexpr const char* IGNORE_CASE_WIDTH_KEY = "IgnoreCaseWidth";
     // Events run at least this often while a search runs, however far apart its steps are.
