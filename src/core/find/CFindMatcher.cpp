@@ -1,23 +1,22 @@
 #include "find/CFindMatcher.h"
 
 #include "model/CPersonalData.h"
-#include "text/CCp932.h"
+
+namespace {
+std::optional<CWidthFolding> MakeFolding(bool ignoreCaseWidth) {
+    return ignoreCaseWidth ? std::optional<CWidthFolding>(std::in_place) : std::nullopt;
+}
+} // namespace
 
 CFindMatcher::CFindMatcher(std::string_view text, std::vector<int> fields, bool ignoreCaseWidth)
-    : m_fields(std::move(fields)) {
-    if (ignoreCaseWidth) {
-        m_folding.emplace();
-        m_strNeedle = m_folding->Fold(text);
-    } else {
-        m_strNeedle = text;
-    }
-}
+    : m_folding(MakeFolding(ignoreCaseWidth)),
+      m_pattern(m_folding ? std::string_view(m_folding->Fold(text)) : text),
+      m_fields(std::move(fields)) {}
 
 bool CFindMatcher::Contains(std::string_view text) const {
     if (!m_folding)
-        return CCp932::Find(text, m_strNeedle) != std::string_view::npos;
-    m_folding->Fold(text, m_folded);
-    return CCp932::Find(m_folded, m_strNeedle) != std::string_view::npos;
+        return m_pattern.FindIn(text) != std::string_view::npos;
+    return m_pattern.FindIn(m_folding->Fold(text, m_folded)) != std::string_view::npos;
 }
 
 bool CFindMatcher::Matches(const CPersonalData& person) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "find/CWidthFolding.h"
+#include "text/CCp932Pattern.h"
 
 #include <optional>
 #include <string>
@@ -22,8 +23,8 @@ public:
     const std::vector<int>& GetFields() const { return m_fields; }
 
 private:
-    std::string m_strNeedle;
-    std::vector<int> m_fields;
     std::optional<CWidthFolding> m_folding;
+    CCp932Pattern m_pattern;
+    std::vector<int> m_fields;
     mutable std::string m_folded; // reused, so that a search allocates once
 };

@@ -15,8 +15,8 @@ constexpr std::size_t CLOCK_INTERVAL = 64;
 
 CFindWalk::CFindWalk(CAddressDoc& doc, std::string_view text, CFindMatcher matcher)
     : m_doc(doc), m_matcher(std::move(matcher)), m_pGroup(doc.NewGroup(MakeGroupName(text))),
-      m_progress(doc.GetPersonList().size()),
-      m_order(doc.GetPersonList().begin(), doc.GetPersonList().end()) {
+      m_progress(doc.GetPersonList().size()), m_itNext(doc.GetPersonList().begin()) {
+    m_followed.reserve(doc.GetPersonList().size());
     m_pGroup->m_nSerial = CGroup::GROUP_TRANSIENT;
     CAddGroupCommand add(m_pGroup, true);
     Execute(add);
@@ -40,15 +40,15 @@ EFindStep CFindWalk::Step(CClock::time_point deadline) {
         return Finish(true);
     std::vector<CPersonalData*> hits;
     std::size_t sinceClock = 0;
-    while (m_nNext < m_order.size()) {
-        CPersonalData* person = m_order[m_nNext++];
-        if (!m_pGroup->m_memberList.Contains(person) && m_matcher.Matches(*person))
+    while (HasNext()) {
+        CPersonalData* person = Next();
+        if (m_matcher.Matches(*person) && !m_pGroup->m_memberList.Contains(person))
             hits.push_back(person);
         ++m_nWalked;
         const bool progressed = m_progress.IsStepAfter(m_nWalked);
         const bool due = hits.size() >= MAX_BATCH ||
                          (++sinceClock % CLOCK_INTERVAL == 0 && CClock::now() >= deadline);
-        if ((progressed || due) && m_nNext < m_order.size()) {
+        if ((progressed || due) && HasNext()) {
             AddHits(hits);
             return progressed ? EFindStep::Progressed : EFindStep::Paused;
         }
@@ -68,7 +68,25 @@ bool CFindWalk::CanGoOn() {
     return true;
 }
 
+bool CFindWalk::HasNext() const {
+    if (m_bFollowingList)
+        return m_itNext != m_doc.GetPersonList().end();
+    return m_nNext < m_order.size();
+}
+
+CPersonalData* CFindWalk::Next() {
+    if (!m_bFollowingList)
+        return m_order[m_nNext++];
+    CPersonalData* person = *m_itNext++;
+    m_followed.push_back(person);
+    return person;
+}
+
 void CFindWalk::CatchUp() {
+    // The list may have lost the very person the walk was to go on with, so it is left alone.
+    m_looked.insert(m_followed.begin(), m_followed.end());
+    m_followed = {};
+    m_bFollowingList = false;
     for (std::size_t i = 0; i < m_nNext; ++i)
         m_looked.insert(m_order[i]);
     std::vector<CPersonalData*> rest;

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <list>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -66,6 +67,8 @@ private:
     bool CanGoOn();
     // After a change it did not make, the walk looks again at which persons remain.
     void CatchUp();
+    bool HasNext() const;
+    CPersonalData* Next();
     void AddHits(std::vector<CPersonalData*>& hits);
     void Execute(CCommand& command);
     EFindStep Finish(bool stopped);
@@ -74,10 +77,15 @@ private:
     CFindMatcher m_matcher;
     CGroup* m_pGroup;
     CFindProgress m_progress;
+    // Until the document changes under it, the walk follows the document's own list and notes
+    // whom it looked at; after a change, it walks what a catch-up left in m_order.
+    bool m_bFollowingList = true;
+    std::list<CPersonalData*>::const_iterator m_itNext;
+    std::vector<const CPersonalData*> m_followed;
     // The persons to look at from m_nNext on; those before it were looked at.
     std::vector<CPersonalData*> m_order;
     std::size_t m_nNext = 0;
-    // Every person looked at before the last catch-up; kept only once the document changed.
+    // Every person looked at before the last catch-up.
     std::unordered_set<const CPersonalData*> m_looked;
     std::size_t m_nWalked = 0;
     std::size_t m_nAdded = 0;

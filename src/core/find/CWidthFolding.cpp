@@ -74,47 +74,58 @@ CWidthFolding::CWidthFolding() {
     }
 }
 
-void CWidthFolding::Append(const CUnit& unit, std::string& out) const {
-    out.append(unit.bytes.data(), unit.size);
+char* CWidthFolding::Append(const CUnit& unit, char* out) {
+    out[0] = unit.bytes[0];
+    out[1] = unit.bytes[1];
+    return out + unit.size;
 }
 
-void CWidthFolding::Fold(std::string_view text, std::string& out) const {
-    out.clear();
+std::string_view CWidthFolding::Fold(std::string_view text, std::string& buffer) const {
+    // No character grows by more than one byte.
+    if (buffer.size() < 2 * text.size() + 1)
+        buffer.resize(2 * text.size() + 1);
+    char* out = buffer.data();
     const std::size_t size = text.size();
     std::size_t i = 0;
     while (i < size) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (CCp932::IsLeadByte(byte)) {
+        if (byte < 0x80) {
+            *out++ = m_single[byte].bytes[0];
+            ++i;
+        } else if (CCp932::IsLeadByte(byte)) {
             if (i + 1 >= size) {
-                out.push_back(text[i++]); // a lead byte that ends the text stays as it is
+                *out++ = text[i++]; // a lead byte that ends the text stays as it is
                 continue;
             }
             const auto trail = static_cast<unsigned char>(text[i + 1]);
             const unsigned lead = byte - FIRST_WIDE_LEAD;
             const char ascii = lead < WIDE_LEADS ? m_wide[lead * 256u + trail] : '\0';
-            if (ascii != '\0')
-                out.push_back(ascii);
-            else
-                out.append(text.data() + i, 2);
-            i += 2;
-            continue;
-        }
-        const auto next = i + 1 < size ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (next == VOICED_MARK && m_voiced[byte].size != 0) {
-            Append(m_voiced[byte], out);
-            i += 2;
-        } else if (next == SEMI_VOICED_MARK && m_semiVoiced[byte].size != 0) {
-            Append(m_semiVoiced[byte], out);
+            if (ascii != '\0') {
+                *out++ = ascii;
+            } else {
+                out[0] = text[i];
+                out[1] = text[i + 1];
+                out += 2;
+            }
             i += 2;
         } else {
-            Append(m_single[byte], out);
-            ++i;
+            const auto next = i + 1 < size ? static_cast<unsigned char>(text[i + 1]) : 0;
+            if (next == VOICED_MARK && m_voiced[byte].size != 0) {
+                out = Append(m_voiced[byte], out);
+                i += 2;
+            } else if (next == SEMI_VOICED_MARK && m_semiVoiced[byte].size != 0) {
+                out = Append(m_semiVoiced[byte], out);
+                i += 2;
+            } else {
+                out = Append(m_single[byte], out);
+                ++i;
+            }
         }
     }
+    return std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data()));
 }
 
 std::string CWidthFolding::Fold(std::string_view text) const {
-    std::string out;
-    Fold(text, out);
-    return out;
+    std::string buffer;
+    return std::string(Fold(text, buffer));
 }

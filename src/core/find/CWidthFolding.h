@@ -14,8 +14,9 @@ public:
     // Builds the tables through the CP932 converter; throws as CTextCodec does without one.
     CWidthFolding();
 
-    // Replaces `out` with the folded text; `out` keeps its buffer between calls.
-    void Fold(std::string_view text, std::string& out) const;
+    // The folded text, written into `buffer`, which only grows, so that folding many texts
+    // allocates hardly ever.
+    std::string_view Fold(std::string_view text, std::string& buffer) const;
     std::string Fold(std::string_view text) const;
 
 private:
@@ -27,7 +28,7 @@ private:
 
     static constexpr int WIDE_LEADS = 2; // full-width ASCII lies under lead bytes 0x81 and 0x82
 
-    void Append(const CUnit& unit, std::string& out) const;
+    static char* Append(const CUnit& unit, char* out);
 
     std::array<CUnit, 256> m_single{};
     std::array<CUnit, 256> m_voiced{};           // a half-width kana followed by ﾞ
