@@ -32,7 +32,7 @@ public:
     static constexpr const char* SETTINGS_SECTION = "Find";
     static constexpr const char* IGNORE_CASE_WIDTH_KEY = "IgnoreCaseWidth";
     // Events run at least this often while a search runs, however far apart its steps are.
-    static constexpr std::chrono::milliseconds TIME_SLICE{30};
+    static constexpr std::chrono::milliseconds TIME_SLICE{40};
 
     CFindController(CAddressDoc& doc, CUserInterface& ui, CProfile& profile);
     ~CFindController() override;

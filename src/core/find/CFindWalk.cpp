@@ -6,6 +6,8 @@
 #include "document/CAddressDoc.h"
 #include "model/CGroup.h"
 
+#include <algorithm>
+
 namespace {
 // "!" and 検索結果 - in CP932.
 constexpr std::string_view GROUP_PREFIX = "!\x8c\x9f\x8d\xf5\x8c\x8b\x89\xca - ";
@@ -38,6 +40,7 @@ EFindStep CFindWalk::Step(CClock::time_point deadline) {
         return EFindStep::Finished;
     if (!CanGoOn())
         return Finish(true);
+    const std::size_t batchLimit = BatchLimit(CClock::now(), deadline);
     std::vector<CPersonalData*> hits;
     std::size_t sinceClock = 0;
     while (HasNext()) {
@@ -46,7 +49,7 @@ EFindStep CFindWalk::Step(CClock::time_point deadline) {
             hits.push_back(person);
         ++m_nWalked;
         const bool progressed = m_progress.IsStepAfter(m_nWalked);
-        const bool due = hits.size() >= MAX_BATCH ||
+        const bool due = hits.size() >= batchLimit ||
                          (++sinceClock % CLOCK_INTERVAL == 0 && CClock::now() >= deadline);
         if ((progressed || due) && HasNext()) {
             AddHits(hits);
@@ -99,14 +102,26 @@ void CFindWalk::CatchUp() {
     m_bChanged = false;
 }
 
+std::size_t CFindWalk::BatchLimit(CClock::time_point start, CClock::time_point deadline) const {
+    if (deadline == CClock::time_point::max())
+        return MAX_BATCH;
+    const auto left = deadline > start ? deadline - start : CClock::duration::zero();
+    const auto fits = static_cast<std::size_t>(left / std::max(m_hitCost, CClock::duration(1)));
+    return std::clamp(fits, MIN_BATCH, MAX_BATCH);
+}
+
 void CFindWalk::AddHits(std::vector<CPersonalData*>& hits) {
     if (hits.empty())
         return;
+    const auto start = CClock::now();
     // One notification for the batch: the views then sort their rows once, not once per hit.
     CCommandGroup batch;
     for (CPersonalData* person : hits)
         batch.AddCommand(std::make_unique<CAddPersonalToGroupCommand>(person, m_pGroup));
     Execute(batch);
+    // Small batches say more about the fixed cost of a notification than about a hit.
+    if (hits.size() >= MIN_BATCH)
+        m_hitCost = (CClock::now() - start) / static_cast<int>(hits.size());
     m_nAdded += hits.size();
     hits.clear();
 }

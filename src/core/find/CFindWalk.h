@@ -31,8 +31,11 @@ enum class EFindStep {
 class CFindWalk : public CDocView {
 public:
     using CClock = std::chrono::steady_clock;
-    // Hits are shown in batches of at most this many, so that the views never hold up a step.
-    static constexpr std::size_t MAX_BATCH = 512;
+    // Hits are shown in batches: one notification per batch lets the views sort their rows
+    // once. With a deadline a batch is cut to what the views can show in the time left: finding
+    // costs little beside showing.
+    static constexpr std::size_t MAX_BATCH = 8192;
+    static constexpr std::size_t MIN_BATCH = 64;
 
     // Creates the result group and shows it, selected. Neither the group nor the memberships
     // the walk adds are recorded for undo: undo never takes a search result away.
@@ -69,6 +72,7 @@ private:
     void CatchUp();
     bool HasNext() const;
     CPersonalData* Next();
+    std::size_t BatchLimit(CClock::time_point start, CClock::time_point deadline) const;
     void AddHits(std::vector<CPersonalData*>& hits);
     void Execute(CCommand& command);
     EFindStep Finish(bool stopped);
@@ -89,6 +93,8 @@ private:
     std::unordered_set<const CPersonalData*> m_looked;
     std::size_t m_nWalked = 0;
     std::size_t m_nAdded = 0;
+    // What showing one hit in the views has cost so far.
+    CClock::duration m_hitCost = std::chrono::microseconds(5);
     bool m_bApplying = false;
     bool m_bChanged = false;
     bool m_bEmptied = false;
