@@ -185,7 +185,9 @@ TEST_F(CJsonDumpTest, ChosenPersonsCarryTheirIndex) {
     AddPerson("y", {a});
     AddPerson("z");
     std::string json;
-    const auto sink = [&json](std::string_view piece) { json.append(piece); };
+    const auto sink = [&json](std::string_view piece) {
+        json.append(piece);
+    };
     CJsonDump::DumpPersons(m_doc, {1}, sink);
     EXPECT_EQ(json, "{\n  \"persons\": [\n    {\"name\": \"y\", " + EMPTY_TEXTS +
                         ", \"sex\": 2, \"groups\": [0], \"index\": 1}\n  ]\n}\n");

@@ -3,9 +3,7 @@
 #include "find/CFindController.h"
 #include "find/CFindWindow.h"
 
-#include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 // A find window that gives back what the test typed and remembers what it was shown.
