@@ -31,7 +31,7 @@ public:
     static constexpr const char* NO_FIELD_MESSAGE = "「検索項目」が選択されていません。";
     static constexpr const char* SETTINGS_SECTION = "Find";
     static constexpr const char* IGNORE_CASE_WIDTH_KEY = "IgnoreCaseWidth";
-    // Events run at least this often while a search runs, however far apart its steps are.
+    // A search lets events run about this often, however far apart its progress steps are.
     static constexpr std::chrono::milliseconds TIME_SLICE{40};
 
     CFindController(CAddressDoc& doc, CUserInterface& ui, CProfile& profile);

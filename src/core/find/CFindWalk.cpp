@@ -86,7 +86,8 @@ CPersonalData* CFindWalk::Next() {
 }
 
 void CFindWalk::CatchUp() {
-    // The list may have lost the very person the walk was to go on with, so it is left alone.
+    // The person the walk was to go on with may have left the list, so the walk gives up its
+    // place there and goes on with every person of the list it has not looked at yet.
     m_looked.insert(m_followed.begin(), m_followed.end());
     m_followed = {};
     m_bFollowingList = false;
