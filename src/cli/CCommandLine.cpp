@@ -4,12 +4,14 @@ namespace {
 struct CCommandForm {
     std::string_view name;
     ECliCommand command;
-    std::size_t fileCount;
+    std::size_t fileCount; // positional arguments, the search text included
+    bool takesOptions = false;
 };
 
 constexpr CCommandForm COMMANDS[] = {
     {"dump", ECliCommand::Dump, 1},
     {"copy", ECliCommand::Copy, 2},
+    {"find", ECliCommand::Find, 2, true},
 };
 } // namespace
 
@@ -23,9 +25,13 @@ std::optional<CCommandLine> CCommandLine::Parse(const std::vector<std::string_vi
         return CCommandLine(ECliCommand::MailAddresses,
                             std::vector<std::string>(args.begin() + 1, args.end()));
     for (const CCommandForm& form : COMMANDS) {
-        if (args[0] != form.name || args.size() != form.fileCount + 1)
+        const std::size_t positional = form.fileCount + 1;
+        if (args[0] != form.name || args.size() < positional ||
+            (args.size() > positional && !form.takesOptions))
             continue;
-        return CCommandLine(form.command, std::vector<std::string>(args.begin() + 1, args.end()));
+        const auto options = args.begin() + static_cast<std::ptrdiff_t>(positional);
+        return CCommandLine(form.command, std::vector<std::string>(args.begin() + 1, options),
+                            std::vector<std::string>(options, args.end()));
     }
     return std::nullopt;
 }
@@ -46,6 +52,11 @@ std::string CCommandLine::Usage() {
            "ではその名前の最初の\n"
            "                      グループの所属員を所属順に。アドレスを持つ人がいなければ何も\n"
            "                      書き出さずに 0 で終わります。\n"
+           "  find ファイル 文字列 [--fields 番号,...] [--ignore-case-width]\n"
+           "                      選んだ項目（番号 0-10、既定はすべて）に文字列を含む人を\n"
+           "                      {\"persons\": [{dump と同じ項目..., \"index\": 位置}...]} "
+           "で書き出します。\n"
+           "                      --ignore-case-width で大文字/小文字、全角/半角を区別しません。\n"
            "  --help, -h          この説明を表示します。\n"
            "\n"
            "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"

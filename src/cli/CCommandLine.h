@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-enum class ECliCommand { Help, Dump, Copy, MailAddresses };
+enum class ECliCommand { Help, Dump, Copy, MailAddresses, Find };
 
 // What tarnvale-cli was asked to do, read from its arguments.
 class CCommandLine {
@@ -16,11 +16,15 @@ public:
 
     ECliCommand GetCommand() const { return m_command; }
     const std::vector<std::string>& GetFiles() const { return m_files; }
+    // What follows the files, for commands that take options; they check it themselves.
+    const std::vector<std::string>& GetOptions() const { return m_options; }
 
 private:
-    CCommandLine(ECliCommand command, std::vector<std::string> files)
-        : m_command(command), m_files(std::move(files)) {}
+    CCommandLine(ECliCommand command, std::vector<std::string> files,
+                 std::vector<std::string> options = {})
+        : m_command(command), m_files(std::move(files)), m_options(std::move(options)) {}
 
     ECliCommand m_command;
     std::vector<std::string> m_files;
+    std::vector<std::string> m_options;
 };

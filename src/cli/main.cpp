@@ -1,4 +1,5 @@
 #include "CCommandLine.h"
+#include "CFindCommand.h"
 #include "CMailAddressesCommand.h"
 #include "document/CAddressDoc.h"
 #include "storage/CDataFile.h"
@@ -35,6 +36,24 @@ int Dump(const std::string& file) {
     return EXIT_OK;
 }
 
+int Find(const CCommandLine& commandLine) {
+    const auto& files = commandLine.GetFiles();
+    const auto find = CFindCommand::Parse(files[0], files[1], commandLine.GetOptions());
+    if (!find) {
+        std::fputs(CCommandLine::Usage().c_str(), stderr);
+        return EXIT_USAGE;
+    }
+    bool written = true;
+    const CFileResult found = find->Run([&written](std::string_view piece) {
+        written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+    });
+    if (!found.ok)
+        return Report(found.message);
+    if (!written || std::fflush(stdout) != 0)
+        return Report("標準出力に書き出せません");
+    return EXIT_OK;
+}
+
 int Copy(const std::string& in, const std::string& out) {
     CAddressDoc doc;
     const CFileResult loaded = CDataFile::Load(doc, in);
@@ -64,6 +83,8 @@ int main(int argc, char* argv[]) {
         return Copy(files[0], files[1]);
     case ECliCommand::MailAddresses:
         return CMailAddressesCommand::Run(files);
+    case ECliCommand::Find:
+        return Find(*commandLine);
     }
     return EXIT_USAGE;
 }

@@ -176,3 +176,23 @@ TEST_F(CJsonDumpTest, LargeBooksArriveInPiecesThatJoinUp) {
                                  ", \"sex\": 2, \"groups\": []}\n  ]\n}\n"));
 }
 } // namespace
+
+namespace {
+TEST_F(CJsonDumpTest, ChosenPersonsCarryTheirIndex) {
+    CGroup* a = AddGroup("A");
+    AddGroup("B");
+    AddPerson("x");
+    AddPerson("y", {a});
+    AddPerson("z");
+    std::string json;
+    const auto sink = [&json](std::string_view piece) {
+        json.append(piece);
+    };
+    CJsonDump::DumpPersons(m_doc, {1}, sink);
+    EXPECT_EQ(json, "{\n  \"persons\": [\n    {\"name\": \"y\", " + EMPTY_TEXTS +
+                        ", \"sex\": 2, \"groups\": [0], \"index\": 1}\n  ]\n}\n");
+    json.clear();
+    CJsonDump::DumpPersons(m_doc, {}, sink);
+    EXPECT_EQ(json, "{\n  \"persons\": []\n}\n");
+}
+} // namespace

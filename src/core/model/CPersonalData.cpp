@@ -74,7 +74,11 @@ std::string CPersonalData::GetFieldText(int field) const {
 }
 
 std::string CPersonalData::GetFieldFullText(int field) const {
-    return std::string(GetText(TextOfField(field)));
+    return std::string(GetFieldView(field));
+}
+
+std::string_view CPersonalData::GetFieldView(int field) const {
+    return GetText(TextOfField(field));
 }
 
 std::string CPersonalData::ReplaceField(int field, std::string_view text) {

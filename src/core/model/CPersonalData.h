@@ -59,6 +59,8 @@ public:
     // Field numbers 0-10 of the field table; the memo shows only its first line.
     std::string GetFieldText(int field) const;
     std::string GetFieldFullText(int field) const;
+    // The same without a copy: a search reads every field of every person.
+    std::string_view GetFieldView(int field) const;
     std::string ReplaceField(int field, std::string_view text);
 
     // The person list orders by reading: the kana initial, or the name when it has none.

@@ -78,25 +78,59 @@ CTexts TextsOf(const CPersonalData& person) {
         texts[i] = person.GetText(static_cast<EPersonText>(i));
     return texts;
 }
+
+using CSerials = std::unordered_map<const CGroup*, std::int32_t>;
+
+// Each group's index in the document's group list, as a dump numbers them.
+CSerials SerialsOf(const CAddressDoc& doc) {
+    CSerials serials;
+    for (const CGroup* group : doc.GetGroupList())
+        serials.emplace(group, static_cast<std::int32_t>(serials.size()));
+    return serials;
+}
+
+void GroupsOf(const CPersonalData& person, const CSerials& serials,
+              std::vector<std::int32_t>& groups) {
+    groups.clear();
+    for (const CGroup* group : person.m_groupList) {
+        if (const auto found = serials.find(group); found != serials.end())
+            groups.push_back(found->second);
+    }
+}
 } // namespace
 
 void CJsonDump::Dump(const CAddressDoc& doc, const CSink& sink) {
     CJsonRecordWriter writer(sink);
-    std::unordered_map<const CGroup*, std::int32_t> serials;
-    for (const CGroup* group : doc.GetGroupList()) {
-        serials.emplace(group, static_cast<std::int32_t>(serials.size()));
+    const CSerials serials = SerialsOf(doc);
+    for (const CGroup* group : doc.GetGroupList())
         writer.OnGroup(group->m_strGroupName);
-    }
     std::vector<std::int32_t> groups;
     for (const CPersonalData* person : doc.GetPersonList()) {
-        groups.clear();
-        for (const CGroup* group : person->m_groupList) {
-            if (const auto found = serials.find(group); found != serials.end())
-                groups.push_back(found->second);
-        }
+        GroupsOf(*person, serials, groups);
         writer.OnPerson(TextsOf(*person), person->m_nSex, groups);
     }
     writer.Finish();
+}
+
+void CJsonDump::DumpPersons(const CAddressDoc& doc, const std::vector<std::size_t>& indexes,
+                            const CSink& sink) {
+    CJsonWriter json(sink);
+    json.Raw("{\n  \"persons\": [");
+    const CSerials serials = SerialsOf(doc);
+    std::vector<std::int32_t> groups;
+    auto wanted = indexes.begin();
+    std::size_t index = 0;
+    for (const CPersonalData* person : doc.GetPersonList()) {
+        if (wanted == indexes.end())
+            break;
+        if (*wanted == index++) {
+            json.Raw(wanted == indexes.begin() ? "\n    " : ",\n    ");
+            GroupsOf(*person, serials, groups);
+            json.Person(TextsOf(*person), person->m_nSex, groups, *wanted++);
+        }
+    }
+    json.Raw(indexes.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    json.Flush();
 }
 
 std::string CJsonDump::Dump(const CAddressDoc& doc) {

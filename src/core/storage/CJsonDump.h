@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CAddressDoc;
 
@@ -21,6 +22,10 @@ public:
 
     static std::string Dump(const CAddressDoc& doc);
     static void Dump(const CAddressDoc& doc, const CSink& sink);
+    // {"persons": [...]} with the persons at the given positions of the document's person list
+    // (ascending), each as in a dump plus its "index".
+    static void DumpPersons(const CAddressDoc& doc, const std::vector<std::size_t>& indexes,
+                            const CSink& sink);
 
     // Straight from a data file, without building a document. The file is checked whole
     // first, so a damaged one gives the sink nothing.

@@ -86,7 +86,7 @@ void CJsonWriter::String(std::string_view cp932) {
 }
 
 void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
-                         std::span<const std::int32_t> groups) {
+                         std::span<const std::int32_t> groups, std::optional<std::size_t> index) {
     for (const auto& [key, text] : PERSON_KEYS) {
         Raw(key);
         String(texts[static_cast<std::size_t>(text)]);
@@ -99,7 +99,12 @@ void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
             Raw(", ");
         Number(groups[i]);
     }
-    Raw("]}");
+    Raw("]");
+    if (index) {
+        Raw(", \"index\": ");
+        Number(static_cast<long long>(*index));
+    }
+    Raw("}");
 }
 
 void CJsonWriter::Flush() {

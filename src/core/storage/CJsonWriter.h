@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +25,10 @@ public:
     void Number(long long value);
     // A JSON string of a CP932 text.
     void String(std::string_view cp932);
-    // One person object: texts in file order, the sex and the indexes of its groups.
-    void Person(const CRecordVisitor::CTexts& texts, int sex, std::span<const std::int32_t> groups);
+    // One person object: texts in file order, the sex and the indexes of its groups; then the
+    // person's own index when one is given.
+    void Person(const CRecordVisitor::CTexts& texts, int sex, std::span<const std::int32_t> groups,
+                std::optional<std::size_t> index = std::nullopt);
     // Hands what is buffered to the sink.
     void Flush();
 

@@ -1,17 +1,10 @@
 #include "CCp932.h"
 
+#include "CCp932Pattern.h"
+
 #include <cstring>
 
 namespace {
-
-// The runtime sees C strings, so everything from the first NUL on is invisible to it.
-std::string_view UpToNul(std::string_view text) {
-    const void* nul = text.empty() ? nullptr : std::memchr(text.data(), '\0', text.size());
-    if (nul == nullptr) {
-        return text;
-    }
-    return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-}
 
 // Reads one character as the runtime does: a lead byte and its trail byte form one unit; a
 // lead byte with nothing after it ends the string (unit 0), as a NUL would.
@@ -53,26 +46,5 @@ int CCp932::Compare(std::string_view a, std::string_view b) {
 }
 
 std::size_t CCp932::Find(std::string_view haystack, std::string_view needle, std::size_t from) {
-    haystack = UpToNul(haystack);
-    needle = UpToNul(needle);
-    if (from > haystack.size()) {
-        return std::string_view::npos;
-    }
-    if (needle.empty()) {
-        return from;
-    }
-    // `boundary` only moves forward, so the whole search stays linear in the haystack.
-    std::size_t boundary = from;
-    std::size_t candidate = haystack.find(needle, from);
-    while (candidate != std::string_view::npos) {
-        while (boundary < candidate) {
-            boundary += IsLeadByte(static_cast<unsigned char>(haystack[boundary])) ? 2 : 1;
-        }
-        if (boundary == candidate) {
-            return candidate;
-        }
-        // The candidate began on a trail byte; the next character starts at `boundary`.
-        candidate = haystack.find(needle, boundary);
-    }
-    return std::string_view::npos;
+    return CCp932Pattern(needle).FindIn(haystack, from);
 }

@@ -25,6 +25,8 @@ enum ECommandId : int {
     ID_CELL_EDIT_MODE = 32820,
     ID_COLUMN_SELECT_MODE = 32822,
     ID_FIND = 32825,
+    ID_START_FIND = 32832,  // sent by the find dialog's button, never shown
+    ID_CANCEL_FIND = 32833, // likewise
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

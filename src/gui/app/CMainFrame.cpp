@@ -4,6 +4,7 @@
 #include "app/CAppIcons.h"
 #include "app/CLockIndicators.h"
 #include "app/CMySplitter.h"
+#include "dialogs/CFindDlg.h"
 #include "document/CAddressDoc.h"
 #include "document/CFileController.h"
 #include "mail/CMailer.h"
@@ -63,7 +64,7 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
       m_editor(doc, ui, m_editDialogs), m_mailDialogs(this),
-      m_options(doc, m_treeView, m_listView, ui, m_mailDialogs),
+      m_options(doc, m_treeView, m_listView, ui, m_mailDialogs), m_find(doc, ui, profile),
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
       m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
@@ -96,6 +97,15 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
         m_treeWidget->ApplyColors();
         m_listWidget->ApplyColors();
     });
+    // The find dialog sends its button's command to this window; a search lets the window's
+    // pending events run between its steps.
+    m_find.SetWindowOpener([this, &ui](CFindController& find) {
+        auto* dialog = new CFindDlg(
+            find, ui, [this](int id) { m_actions->Dispatch(id); }, this);
+        dialog->show();
+        return dialog;
+    });
+    m_find.SetEventPump([] { QCoreApplication::processEvents(); });
 
     m_doc.SetStatusTextListener([this](const std::string& text) {
         m_messagePane->setText(FromUtf8(text));
@@ -124,6 +134,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
     return {&m_frameCommands.GetActiveView(),
             &m_doc,
             &m_editor,
+            &m_find,
             &m_files,
             m_doc.GetMailer(),
             &m_options,
@@ -272,6 +283,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     SaveWindowSettings();
+    m_find.OnClosing();
     event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/CQtEditDialogs.h"
 #include "dialogs/CQtMailDialogs.h"
 #include "document/CDocumentEditor.h"
+#include "find/CFindController.h"
 #include "settings/CWindowPlacement.h"
 #include "ui/CCommandRouter.h"
 #include "ui/CFrameCommands.h"
@@ -50,6 +51,7 @@ public:
 
     CActionRouter& GetActions() const { return *m_actions; }
     CFrameCommands& GetFrameCommands() { return m_frameCommands; }
+    CFindController& GetFindController() { return m_find; }
     CFriendTreeView& GetTreeView() { return m_treeView; }
     CFriendListView& GetListView() { return m_listView; }
     CGroupTreeWidget* GetTreeWidget() const { return m_treeWidget; }
@@ -102,6 +104,7 @@ private:
     CDocumentEditor m_editor;
     CQtMailDialogs m_mailDialogs;
     COptionsCommand m_options;
+    CFindController m_find;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

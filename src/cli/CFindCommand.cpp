@@ -1,0 +1,85 @@
+#include "CFindCommand.h"
+
+#include "dialogs/CUnsavableText.h"
+#include "document/CAddressDoc.h"
+#include "find/CFindController.h"
+#include "find/CFindMatcher.h"
+#include "model/CFieldTable.h"
+#include "storage/CDataFile.h"
+#include "text/CTextCodec.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace {
+constexpr std::string_view FIELDS_OPTION = "--fields";
+constexpr std::string_view IGNORE_OPTION = "--ignore-case-width";
+constexpr std::string_view TEXT_LABEL = "検索する文字列";
+
+CFileResult Failure(std::string message) {
+    return {false, std::move(message), 0};
+}
+} // namespace
+
+std::optional<CFindCommand> CFindCommand::Parse(std::string file, std::string text,
+                                                const std::vector<std::string>& options) {
+    CFindCommand command(std::move(file), std::move(text));
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        if (options[i] == IGNORE_OPTION) {
+            command.m_bIgnoreCaseWidth = true;
+        } else if (options[i] == FIELDS_OPTION && i + 1 < options.size()) {
+            std::optional<std::vector<int>> fields = ParseFields(options[++i]);
+            if (!fields)
+                return std::nullopt;
+            command.m_fields = std::move(*fields);
+        } else {
+            return std::nullopt;
+        }
+    }
+    return command;
+}
+
+// Comma-separated field numbers 0-10; an empty list chooses no field.
+std::optional<std::vector<int>> CFindCommand::ParseFields(const std::string& list) {
+    std::vector<int> fields;
+    std::string_view rest = list;
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view item = rest.substr(0, comma);
+        int field = -1;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), field);
+        if (error != std::errc() || end != item.data() + item.size() ||
+            !CFieldTable::IsWorkingField(field))
+            return std::nullopt;
+        fields.push_back(field);
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+        if (comma != std::string_view::npos && rest.empty())
+            return std::nullopt; // a trailing comma
+    }
+    std::sort(fields.begin(), fields.end());
+    fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
+    return fields;
+}
+
+CFileResult CFindCommand::Run(const CJsonDump::CSink& sink) const {
+    const CEncodeResult text = CTextCodec().FromUtf8(m_strText);
+    if (!text.ok())
+        return Failure(CUnsavableText::MakeMessage(TEXT_LABEL, text.unmappable));
+    if (text.text.empty())
+        return Failure(CFindController::NO_TEXT_MESSAGE);
+    if (m_fields.empty())
+        return Failure(CFindController::NO_FIELD_MESSAGE);
+    CAddressDoc doc;
+    if (CFileResult loaded = CDataFile::Load(doc, m_strFile); !loaded.ok)
+        return loaded;
+    const CFindMatcher matcher(text.text, m_fields, m_bIgnoreCaseWidth);
+    std::vector<std::size_t> hits;
+    std::size_t index = 0;
+    for (const CPersonalData* person : doc.GetPersonList()) {
+        if (matcher.Matches(*person))
+            hits.push_back(index);
+        ++index;
+    }
+    CJsonDump::DumpPersons(doc, hits, sink);
+    return {true, {}, 0};
+}

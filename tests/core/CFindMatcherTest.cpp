@@ -1,0 +1,101 @@
+#include "find/CFindMatcher.h"
+#include "find/CFindProgress.h"
+#include "find/CWidthFolding.h"
+#include "model/CFieldTable.h"
+#include "model/CPersonalData.h"
+#include "text/CTextCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+std::string Cp932(std::string_view utf8) {
+    return CTextCodec().FromUtf8(utf8).text;
+}
+
+struct CMatchCase {
+    const char* name;
+    std::string needle; // UTF-8 unless raw
+    std::string text;
+    bool ignoreCaseWidth;
+    bool matches;
+    bool raw = false; // needle and text are CP932 bytes already
+};
+
+class CFindMatcherTest : public ::testing::TestWithParam<CMatchCase> {};
+
+TEST_P(CFindMatcherTest, FindsTheStringOnlyAsWholeCharacters) {
+    const CMatchCase& c = GetParam();
+    const std::string needle = c.raw ? c.needle : Cp932(c.needle);
+    const std::string text = c.raw ? c.text : Cp932(c.text);
+    const CFindMatcher matcher(needle, {CFieldTable::FIELD_ADDRESS}, c.ignoreCaseWidth);
+    EXPECT_EQ(matcher.Contains(text), c.matches);
+}
+
+// 検 is 8C 9F; レ is 83 8C and 檮 is 9F 40, so レ檮 holds the bytes of 検 across a boundary.
+const CMatchCase MATCH_CASES[] = {
+    {"Substring", "abc", "xxabcxx", false, true},
+    {"CaseDiffers", "abc", "ABC", false, false},
+    {"WidthDiffers", "abc", "ａｂｃ", false, false},
+    {"HalfKanaDiffers", "ｶﾀｶﾅ", "カタカナ", false, false},
+    {"DoubleByteAcrossBoundary", "\x8c\x9f", "\x83\x8c\x9f\x40", false, false, true},
+    {"DoubleByteOnBoundary", "\x8c\x9f", "\x83\x8c\x8c\x9f", false, true, true},
+    {"BlanksAreLiteral", "  ", "a b", false, false},
+    {"FoldedCase", "abc", "xABCx", true, true},
+    {"FoldedWidth", "abc", "ａｂｃ", true, true},
+    {"FoldedWideNeedle", "ＡＢＣ", "abc", true, true},
+    {"FoldedHalfKana", "ｶﾀｶﾅ", "カタカナ", true, true},
+    {"FoldedVoicedKana", "ｶﾞｯｺｳ", "ガッコウ", true, true},
+    {"FoldedSemiVoicedKana", "ﾊﾟﾝ", "パン", true, true},
+    {"FoldedWideDigitsAndSpace", "1 2", "１　２", true, true},
+    {"FoldedKeepsOtherCharacters", "が", "ガ", true, false},
+    {"FoldedStillOnBoundary", "\x8c\x9f", "\x83\x8c\x9f\x40", true, false, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CFindMatcherTest, ::testing::ValuesIn(MATCH_CASES),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CFindMatcherFieldsTest, LooksOnlyInTheChosenFieldsAndInTheWholeMemo) {
+    CPersonalData person;
+    person.ReplaceField(CFieldTable::FIELD_TEL1, "03-1234");
+    person.ReplaceField(CFieldTable::FIELD_MEMO, "first\r\nsecond 1234");
+    person.ReplaceField(CFieldTable::FIELD_HOME_PAGE, "http://x/1234");
+    EXPECT_TRUE(CFindMatcher("1234", {CFieldTable::FIELD_TEL1}, false).Matches(person));
+    EXPECT_FALSE(CFindMatcher("1234", {CFieldTable::FIELD_NAME}, false).Matches(person));
+    EXPECT_TRUE(CFindMatcher("second", {CFieldTable::FIELD_MEMO}, false).Matches(person));
+    EXPECT_FALSE(CFindMatcher("http", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, false).Matches(person));
+}
+
+TEST(CWidthFoldingTest, KeepsCharactersItDoesNotFoldAndALoneLeadByte) {
+    const CWidthFolding folding;
+    const std::string kanji = Cp932("漢字");
+    EXPECT_EQ(folding.Fold(kanji + "\x83"), kanji + "\x83");
+    // The trail byte of ア (83 41) is an ASCII capital but not a character of its own.
+    EXPECT_EQ(folding.Fold(Cp932("アA")), Cp932("アa"));
+}
+
+struct CProgressCase {
+    std::size_t persons;
+    int rangeMax;
+    std::size_t interval;
+    int increment;
+};
+
+TEST(CFindProgressTest, RangeAndStepsFollowTheNumberOfPersons) {
+    const CProgressCase cases[] = {
+        {0, 0, 1, 1}, {80, 80, 1, 1}, {100, 100, 1, 1}, {101, 100, 10, 10}, {250, 100, 25, 10}};
+    for (const CProgressCase& c : cases) {
+        const CFindProgress progress(c.persons);
+        EXPECT_EQ(progress.GetRangeMax(), c.rangeMax) << c.persons;
+        EXPECT_EQ(progress.GetStepInterval(), c.interval) << c.persons;
+        EXPECT_EQ(progress.GetStepIncrement(), c.increment) << c.persons;
+        EXPECT_EQ(progress.GetPositionAfter(c.persons), c.rangeMax) << c.persons;
+    }
+    const CFindProgress big(250);
+    EXPECT_EQ(big.GetPositionAfter(24), 0);
+    EXPECT_EQ(big.GetPositionAfter(25), 10);
+    EXPECT_EQ(big.GetPositionAfter(400), 100);
+}
+} // namespace
