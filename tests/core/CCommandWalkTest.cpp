@@ -9,6 +9,7 @@
 #include "dialogs/CCategoryDialogModel.h"
 #include "dialogs/CPersonalDialogModel.h"
 #include "document/CDocumentEditor.h"
+#include "find/CFindWalk.h"
 #include "storage/CDataFile.h"
 #include "ui/CommandIds.h"
 
@@ -23,6 +24,7 @@ using ::testing::ElementsAre;
 namespace {
 // The document as a user would describe it: persons by their texts and groups, groups by
 // their names and members, each as a sorted list so that order inside a list does not count.
+// Search results are left out: they are never saved, and undo leaves them alone.
 struct CBookState {
     std::vector<std::string> live;
     std::vector<std::string> deleted;
@@ -35,8 +37,10 @@ std::string Describe(const CPersonalData& person) {
     for (int index = 0; index < CPersonalData::TEXT_COUNT; ++index)
         text.append(person.GetText(static_cast<EPersonText>(index))).append("|");
     std::vector<std::string> groups;
-    for (const CGroup* group : person.m_groupList)
-        groups.push_back(group->m_strGroupName.Str());
+    for (const CGroup* group : person.m_groupList) {
+        if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
+            groups.push_back(group->m_strGroupName.Str());
+    }
     std::sort(groups.begin(), groups.end());
     for (const std::string& group : groups)
         text.append(group).append(",");
@@ -54,6 +58,8 @@ template <typename List> std::vector<std::string> Sorted(const List& list) {
 CBookState StateOf(const CAddressDoc& doc) {
     CBookState state{Sorted(doc.GetPersonList()), Sorted(doc.GetDeletedList()), {}};
     for (const CGroup* group : doc.GetGroupList()) {
+        if (group->m_nSerial == CGroup::GROUP_TRANSIENT)
+            continue;
         std::vector<std::string> members;
         for (const CPersonalData* member : group->m_memberList)
             members.emplace_back(member->GetText(EPersonText::Name));
@@ -232,6 +238,8 @@ protected:
     void RunViewCommand();
     void RunDocumentCommand();
     void SaveAndReload();
+    // A search runs a step at a time between the user's other steps, as the window lets it.
+    void Search();
 
     std::vector<CPersonalData*> Live() const {
         return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
@@ -249,6 +257,7 @@ protected:
 
     std::mt19937 m_random;
     CTempFolder m_folder;
+    std::unique_ptr<CFindWalk> m_pSearch;
     // The state before each command still on the undo list, newest last.
     std::vector<std::pair<const CCommand*, CBookState>> m_before;
     std::string m_trace;
@@ -359,6 +368,18 @@ void CCommandWalk::SaveAndReload() {
     m_before.clear();
 }
 
+void CCommandWalk::Search() {
+    if (!m_pSearch) {
+        m_trace += " find";
+        m_pSearch = std::make_unique<CFindWalk>(m_doc, "P1", CFindMatcher("P1", {0}, false));
+        return;
+    }
+    m_trace += " findStep";
+    m_pSearch->Step();
+    if (m_pSearch->IsFinished())
+        m_pSearch.reset();
+}
+
 void CCommandWalk::Step() {
     const CCommand* last = m_doc.GetLastCommand();
     const CBookState before = StateOf(m_doc);
@@ -380,9 +401,11 @@ void CCommandWalk::Step() {
                 m_before.pop_back();
             }
         }
-    } else if (kind < 97) {
+    } else if (kind < 93) {
         m_trace += " toggle";
         m_tree.ToggleShowPersonal();
+    } else if (kind < 97) {
+        Search();
     } else {
         SaveAndReload();
     }
