@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/CCompactText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -21,7 +23,7 @@ public:
     // without looking the children up.
     struct CKey {
         std::uint64_t prefix = 0; // CTreeControl::TextPrefix of the text
-        const std::string* text = nullptr;
+        const CCompactText* text = nullptr;
     };
 
 private:
