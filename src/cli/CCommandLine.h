@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-enum class ECliCommand { Help, Dump, Copy };
+enum class ECliCommand { Help, Dump, Copy, ExportCsv, ImportCsv };
 
 // What tarnvale-cli was asked to do, read from its arguments.
 class CCommandLine {
@@ -15,6 +15,7 @@ public:
     static std::string Usage();
 
     ECliCommand GetCommand() const { return m_command; }
+    // The words after the command's name: its files and, for commands with options, those.
     const std::vector<std::string>& GetFiles() const { return m_files; }
 
 private:

@@ -1,4 +1,6 @@
 #include "CCommandLine.h"
+#include "CExportCsvCommand.h"
+#include "CImportCsvCommand.h"
 #include "document/CAddressDoc.h"
 #include "storage/CDataFile.h"
 #include "storage/CJsonDump.h"
@@ -61,6 +63,10 @@ int main(int argc, char* argv[]) {
         return Dump(files[0]);
     case ECliCommand::Copy:
         return Copy(files[0], files[1]);
+    case ECliCommand::ExportCsv:
+        return CExportCsvCommand::Run(files);
+    case ECliCommand::ImportCsv:
+        return CImportCsvCommand::Run(files);
     }
     return EXIT_USAGE;
 }

@@ -2,7 +2,6 @@
 
 #include "dialogs/CCSVExportModel.h"
 #include "model/CFieldTable.h"
-#include "model/CPersonalData.h"
 #include "storage/CSafeFileWriter.h"
 #include "ui/CCsvDialogs.h"
 
@@ -36,24 +35,32 @@ void CCSVWriter::EndLine() {
     m_text += "\r\n";
 }
 
-void CCSVWriter::WriteRecord(const std::vector<std::string>& fields) {
+std::string_view CCSVWriter::FirstLine(std::string_view memo) {
+    const std::size_t lf = memo.find('\n');
+    if (lf == std::string_view::npos)
+        return memo;
+    const std::string_view line = memo.substr(0, lf);
+    return line.ends_with('\r') ? line.substr(0, lf - 1) : line;
+}
+
+void CCSVWriter::WriteTexts(const CTexts& texts) {
     for (const int field : m_columnOrder) {
-        const auto index = static_cast<std::size_t>(field);
-        AppendValue(index < fields.size() ? std::string_view(fields[index]) : std::string_view());
+        if (!CFieldTable::IsWorkingField(field)) {
+            AppendValue({});
+            continue;
+        }
+        const std::string_view text =
+            texts[static_cast<std::size_t>(CPersonalData::TextOfField(field))];
+        AppendValue(field == CFieldTable::FIELD_MEMO ? FirstLine(text) : text);
     }
     EndLine();
 }
 
 void CCSVWriter::WritePerson(const CPersonalData& person) {
-    for (const int field : m_columnOrder) {
-        if (field == CFieldTable::FIELD_MEMO)
-            AppendValue(person.GetFieldText(field));
-        else if (CFieldTable::IsWorkingField(field))
-            AppendValue(person.GetFieldFullText(field));
-        else
-            AppendValue({});
-    }
-    EndLine();
+    CTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = person.GetText(static_cast<EPersonText>(i));
+    WriteTexts(texts);
 }
 
 CFileResult CCSVWriter::Close() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/CPersonalData.h"
 #include "storage/CFileResult.h"
+
+#include <array>
 
 #include <filesystem>
 #include <string>
@@ -8,7 +11,6 @@
 #include <vector>
 
 class CCsvDialogs;
-class CPersonalData;
 class CUserInterface;
 
 // Writes persons as CSV: one line per person, the chosen fields in the chosen order, each value
@@ -30,10 +32,13 @@ public:
     const std::vector<int>& GetColumnOrder() const { return m_columnOrder; }
     void SetColumnOrder(std::vector<int> order) { m_columnOrder = std::move(order); }
 
-    // `fields` are the person's texts in field-number order.
-    void WriteRecord(const std::vector<std::string>& fields);
-    // The same from the person's display texts (the memo up to its first line break).
+    using CTexts = std::array<std::string_view, CPersonalData::TEXT_COUNT>;
+
+    // One line of the chosen fields of a person's texts (in the data file's order); the memo
+    // is written up to its first line break, as the list shows it, so no value holds one.
+    void WriteTexts(const CTexts& texts);
     void WritePerson(const CPersonalData& person);
+    static std::string_view FirstLine(std::string_view memo);
     // Writes the file chosen in Open; the failure names the file and the reason.
     CFileResult Close();
     CFileResult CloseTo(const std::filesystem::path& path);

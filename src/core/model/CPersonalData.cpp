@@ -8,7 +8,16 @@
 #include <stdexcept>
 
 namespace {
-EPersonText TextOfField(int field) {
+// The display form of a memo ends before the CR of its first CR LF.
+std::string_view FirstLine(std::string_view memo) {
+    const std::size_t lf = memo.find('\n');
+    if (lf == std::string_view::npos)
+        return memo;
+    return memo.substr(0, lf == 0 ? 0 : lf - 1);
+}
+} // namespace
+
+EPersonText CPersonalData::TextOfField(int field) {
     static constexpr std::array<EPersonText, CFieldTable::FIELD_COUNT> texts = {
         EPersonText::Name,    EPersonText::Zip,     EPersonText::Address,
         EPersonText::Tel1,    EPersonText::Tel2,    EPersonText::Email1,
@@ -18,15 +27,6 @@ EPersonText TextOfField(int field) {
         throw std::out_of_range("field number");
     return texts[static_cast<std::size_t>(field)];
 }
-
-// The display form of a memo ends before the CR of its first CR LF.
-std::string_view FirstLine(std::string_view memo) {
-    const std::size_t lf = memo.find('\n');
-    if (lf == std::string_view::npos)
-        return memo;
-    return memo.substr(0, lf == 0 ? 0 : lf - 1);
-}
-} // namespace
 
 CPersonalData::CPersonalData() = default;
 
