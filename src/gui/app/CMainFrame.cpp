@@ -60,8 +60,10 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
-      m_editor(doc, ui, m_editDialogs), m_router([this] { return GetChain(); }),
-      m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
+      m_editor(doc, ui, m_editDialogs), m_csvDialogs(this),
+      m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
+      m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
+      m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
     m_treeView.LoadSettings(m_profile);
     m_listView.LoadSettings(m_profile);
@@ -109,6 +111,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
     return {&m_frameCommands.GetActiveView(),
             &m_doc,
             &m_editor,
+            &m_csv,
             &m_files,
             &m_frameCommands,
             &m_application};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv/CCsvCommands.h"
+#include "dialogs/CQtCsvDialogs.h"
 #include "dialogs/CQtEditDialogs.h"
 #include "document/CDocumentEditor.h"
 #include "ui/CCommandRouter.h"
@@ -95,6 +97,8 @@ private:
     CFrameCommands m_frameCommands;
     CQtEditDialogs m_editDialogs;
     CDocumentEditor m_editor;
+    CQtCsvDialogs m_csvDialogs;
+    CCsvCommands m_csv;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;
