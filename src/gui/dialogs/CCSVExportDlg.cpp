@@ -25,6 +25,7 @@ CCSVExportDlg::CCSVExportDlg(CCSVExportModel& model, QWidget* parent)
     layout->addWidget(buttons);
     resize(560, 440);
     Refresh();
+    m_pFields->FitRows(m_pFields->topLevelItemCount());
 }
 
 QPushButton* CCSVExportDlg::MakeButton(const QString& text, const QString& name,

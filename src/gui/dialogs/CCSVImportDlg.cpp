@@ -34,6 +34,7 @@ CCSVImportDlg::CCSVImportDlg(CCSVImportModel& model, QWidget* parent)
     layout->addWidget(buttons);
     resize(640, 460);
     Refresh();
+    m_pFields->FitRows(m_pFields->topLevelItemCount());
 }
 
 QWidget* CCSVImportDlg::MakeLists() {

@@ -68,3 +68,8 @@ void CCsvList::resizeEvent(QResizeEvent* event) {
     for (std::size_t column = 0; column < m_widthParts.size(); ++column)
         setColumnWidth(static_cast<int>(column), width * m_widthParts[column] / total);
 }
+
+void CCsvList::FitRows(int rows) {
+    const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
+    setMinimumHeight(header()->sizeHint().height() + rows * row + 2 * frameWidth());
+}

@@ -25,6 +25,8 @@ public:
     // -1 clears the selection.
     void SelectRow(int row);
     int GetSelectedRow() const;
+    // Tall enough to show this many rows without scrolling.
+    void FitRows(int rows);
 
 signals:
     // The user chose a row (-1 for none).
