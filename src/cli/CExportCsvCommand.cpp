@@ -6,7 +6,6 @@
 #include "storage/CDataFile.h"
 #include "storage/CDataFileReader.h"
 #include "storage/CRecordVisitor.h"
-#include "storage/CSafeFileWriter.h"
 #include "text/CTextCodec.h"
 
 #include <algorithm>
@@ -107,7 +106,7 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     const std::string text =
         encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();
     if (const auto output = arguments->Get("--output")) {
-        if (const CFileResult written = CSafeFileWriter::Write(*output, text); !written.ok)
+        if (const CFileResult written = CCSVWriter::WriteFile(*output, text); !written.ok)
             return CCliArguments::Report(written.message);
         return CCliArguments::EXIT_OK;
     }

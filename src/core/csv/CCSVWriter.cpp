@@ -68,5 +68,14 @@ CFileResult CCSVWriter::Close() {
 }
 
 CFileResult CCSVWriter::CloseTo(const std::filesystem::path& path) {
-    return CSafeFileWriter::Write(path, m_text);
+    return WriteFile(path, m_text);
+}
+
+CFileResult CCSVWriter::WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    // A device or a pipe would be replaced by a new file rather than written to.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return {false, "「" + path.string() + "」は普通のファイルではないので書き出せません", 0};
+    return CSafeFileWriter::Write(path, bytes);
 }

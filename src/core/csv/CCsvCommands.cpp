@@ -15,6 +15,7 @@
 #include "views/CFriendListView.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr const char* IMPORT_NAME = "CSVファイルの読み込み";
@@ -68,11 +69,11 @@ void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool reco
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(IMPORT_NAME);
     while (const std::vector<std::string_view>* texts = reader.ReadRecord()) {
-        CPersonalData* person = doc.NewPerson();
-        for (std::size_t field = 0; field < texts->size(); ++field) {
-            if (!(*texts)[field].empty())
-                person->ReplaceField(static_cast<int>(field), (*texts)[field]);
-        }
+        std::array<std::string_view, CPersonalData::TEXT_COUNT> fileTexts{};
+        for (std::size_t field = 0; field < texts->size(); ++field)
+            fileTexts[static_cast<std::size_t>(
+                CPersonalData::TextOfField(static_cast<int>(field)))] = (*texts)[field];
+        CPersonalData* person = doc.NewPerson(fileTexts, CPersonalData::SEX_NONE);
         composite->AddCommand(std::make_unique<CAddPersonalCommand>(person));
     }
     if (composite->GetCount() == 0)
