@@ -34,19 +34,23 @@ CCSVReader::CCSVReader(std::vector<std::string> targetNames)
     : m_targetNames(std::move(targetNames)) {}
 
 CFileResult CCSVReader::Load(const std::filesystem::path& path) {
-    m_path = path;
-    CFileResult read = CDataFile::ReadBytes(path, m_bytes);
-    if (!read.ok)
+    std::string bytes;
+    if (CFileResult read = CDataFile::ReadBytes(path, bytes); !read.ok)
         return read;
+    return LoadBytes(std::move(bytes), path.string());
+}
+
+CFileResult CCSVReader::LoadBytes(std::string bytes, const std::string& name) {
+    m_bytes = std::move(bytes);
     if (const auto line = CCsvDecoder::FindNul(m_bytes)) {
         m_bytes.clear();
-        return Failure("「" + path.string() + "」は文字のファイルではありません（" +
-                       std::to_string(*line) + " 行目に NUL バイトがあります）");
+        return Failure("「" + name + "」は文字のファイルではありません（" + std::to_string(*line) +
+                       " 行目に NUL バイトがあります）");
     }
     // A byte-order mark alone is an empty file too.
     if (CCsvDecoder::StripBom(m_bytes).empty())
         m_bytes.clear();
-    return read;
+    return {true, {}, 0};
 }
 
 std::vector<std::string> CCSVReader::GetExamples(const CCsvOptions& options) const {
@@ -105,6 +109,12 @@ const std::vector<std::string_view>* CCSVReader::ReadRecord() {
                                    : std::string_view());
     }
     return &m_record;
+}
+
+int CCSVReader::GetProgress() const {
+    if (!m_cursor || m_decoded.text.empty())
+        return 100;
+    return static_cast<int>(m_cursor->GetPosition() * 100 / m_decoded.text.size());
 }
 
 bool CCSVReader::Open(const std::filesystem::path& path, CUserInterface& ui, CCsvDialogs& dialogs,

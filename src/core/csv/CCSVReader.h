@@ -34,6 +34,8 @@ public:
 
     // The steps of Open for a caller that asks nobody.
     CFileResult Load(const std::filesystem::path& path);
+    // The same for bytes already read; `name` stands for the file in messages.
+    CFileResult LoadBytes(std::string bytes, const std::string& name);
     bool IsEmpty() const { return m_bytes.empty(); }
     // The first line's columns as the dialog shows them (UTF-8).
     std::vector<std::string> GetExamples(const CCsvOptions& options) const;
@@ -45,6 +47,8 @@ public:
     // The next record, or nothing at the end; valid until the next call.
     const std::vector<std::string_view>* ReadRecord();
     bool IsNewFile() const { return m_bNewFile; }
+    // How far ReadRecord has come, 0 to 100.
+    int GetProgress() const;
 
     // The question asked before unencodable characters are replaced (UTF-8).
     static std::string UnencodableQuestion(const CCsvDecoded& decoded);
@@ -55,7 +59,6 @@ private:
     std::vector<std::string> m_targetNames;
     std::vector<int> m_columnMap;
     std::size_t m_nReadFields = 0;
-    std::filesystem::path m_path;
     std::string m_bytes;
     CCsvDecoded m_decoded;
     CCsvOptions m_options;

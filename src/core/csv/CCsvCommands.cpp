@@ -65,10 +65,14 @@ void CCsvCommands::SaveOptions(CProfile& profile, const CCsvOptions& options) {
     profile.WriteProfileInt(SECTION, KEY_QUOTING, static_cast<int>(options.quoting));
 }
 
-void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record) {
+void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record,
+                                 const std::function<void(int)>& progress) {
+    constexpr int PROGRESS_STEP = 4096; // records between two reports
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(IMPORT_NAME);
     while (const std::vector<std::string_view>* texts = reader.ReadRecord()) {
+        if (progress && composite->GetCount() % PROGRESS_STEP == PROGRESS_STEP - 1)
+            progress(reader.GetProgress());
         std::array<std::string_view, CPersonalData::TEXT_COUNT> fileTexts{};
         for (std::size_t field = 0; field < texts->size(); ++field)
             fileTexts[static_cast<std::size_t>(
@@ -76,6 +80,8 @@ void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool reco
         CPersonalData* person = doc.NewPerson(fileTexts, CPersonalData::SEX_NONE);
         composite->AddCommand(std::make_unique<CAddPersonalCommand>(person));
     }
+    if (progress)
+        progress(100);
     if (composite->GetCount() == 0)
         return;
     composite->Do(doc);
@@ -101,7 +107,8 @@ void CCsvCommands::OnImport() {
     // book, whose first save asks for a name.
     if (reader.IsNewFile() && !m_files.OnFileNew())
         return;
-    ImportRecords(m_doc, reader, !reader.IsNewFile());
+    ImportRecords(m_doc, reader, !reader.IsNewFile(),
+                  [this](int percent) { m_dialogs.ShowProgress(percent); });
 }
 
 int CCsvCommands::GetScopePreset() const {

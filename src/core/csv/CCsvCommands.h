@@ -3,6 +3,7 @@
 #include "csv/CCsvOptions.h"
 #include "ui/CCommandTarget.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,7 +32,9 @@ public:
 
     // The persons the import adds, done as one composite and, for the open file, recorded so
     // that one undo takes them all back.
-    static void ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record);
+    // `progress` hears how far the reading has come (0 to 100) now and then.
+    static void ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record,
+                              const std::function<void(int)>& progress = {});
     // The scope the export dialog opens with: the selected rows, else the shown group, else all.
     int GetScopePreset() const;
     // The persons a scope writes, in the order they are written.

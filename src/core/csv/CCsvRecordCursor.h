@@ -2,6 +2,7 @@
 
 #include "csv/CCsvOptions.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -25,6 +26,8 @@ public:
     // The 1-based line on which the record last returned (or the unclosed quote's) began.
     std::size_t GetLine() const { return m_nRecordLine; }
     bool HasUnclosedQuote() const { return m_bUnclosed; }
+    // How much of the text has been walked, in bytes.
+    std::size_t GetPosition() const { return std::min(m_nPos, m_text.size()); }
 
     // The program's own rule: a field of two characters or more between quotes loses them.
     static std::string_view Unquote(std::string_view field);

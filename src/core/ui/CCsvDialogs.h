@@ -17,4 +17,7 @@ public:
     virtual std::optional<std::string> GetSaveCsvFileName() = 0;
     virtual bool RunImportDialog(CCSVImportModel& model) = 0;
     virtual bool RunExportDialog(CCSVExportModel& model) = 0;
+    // How far a long import has come, 0 to 100; 100 ends the display. The window shows a
+    // progress bar once the import takes a while.
+    virtual void ShowProgress(int /*percent*/) {}
 };

@@ -44,6 +44,23 @@ std::optional<std::string> CQtCsvDialogs::GetSaveCsvFileName() {
     return RunChooser(dialog);
 }
 
+void CQtCsvDialogs::ShowProgress(int percent) {
+    if (percent >= 100) {
+        m_progress.reset();
+        return;
+    }
+    if (!m_progress) {
+        // Shown only once the import has taken half a second; there is nothing to cancel, as
+        // the document changes only after the whole file is read.
+        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("CSVファイルの読み込み"),
+                                                       QString(), 0, 100, m_pWindow);
+        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setMinimumDuration(500);
+        m_progress->setCancelButton(nullptr);
+    }
+    m_progress->setValue(percent);
+}
+
 bool CQtCsvDialogs::RunImportDialog(CCSVImportModel& model) {
     CCSVImportDlg dialog(model, m_pWindow);
     return dialog.exec() == QDialog::Accepted;

@@ -3,7 +3,10 @@
 #include "ui/CCsvDialogs.h"
 
 #include <QPointer>
+#include <QProgressDialog>
 #include <QWidget>
+
+#include <memory>
 
 // Runs the CSV dialogs modally over the main window, and the file choosers that offer CSV
 // files or every file.
@@ -15,7 +18,9 @@ public:
     std::optional<std::string> GetSaveCsvFileName() override;
     bool RunImportDialog(CCSVImportModel& model) override;
     bool RunExportDialog(CCSVExportModel& model) override;
+    void ShowProgress(int percent) override;
 
 private:
     QPointer<QWidget> m_pWindow;
+    std::unique_ptr<QProgressDialog> m_progress;
 };
