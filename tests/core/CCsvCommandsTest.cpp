@@ -73,7 +73,9 @@ TEST_F(CCsvCommandsTest, ImportIntoANewFileAsksAboutChangesAndLeavesNoUndo) {
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"a", ""}));
     EXPECT_FALSE(m_doc.CanUndo());
     EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_files.GetPathName(), "");
+    // The first save asks for a name rather than writing "無題" wherever the program runs.
+    m_files.OnFileSave();
+    EXPECT_EQ(m_ui.m_suggestedNames, (std::vector<std::string>{"無題"}));
 }
 
 TEST_F(CCsvCommandsTest, CancelledQuestionsAndDialogsChangeNothing) {
@@ -134,6 +136,17 @@ TEST_F(CCsvCommandsTest, GroupScopeOnAllExportsEveryoneAndOnDeletedNothing) {
     EXPECT_EQ(Export(CCSVExportModel::SCOPE_GROUP), "\"m\",\"line1\"\r\n");
     Select(m_tree.m_hDeletedItem);
     EXPECT_EQ(Export(CCSVExportModel::SCOPE_GROUP), "");
+}
+
+TEST_F(CCsvCommandsTest, AFileThatCannotBeWrittenIsReported) {
+    m_dialogs.m_saveName = (m_folder / "missing" / "out.csv").string();
+    m_dialogs.m_export = [](CCSVExportModel& model) {
+        model.Add();
+        return true;
+    };
+    m_csv.OnExport();
+    ASSERT_EQ(m_ui.m_asked.size(), 1U);
+    EXPECT_THAT(m_ui.m_asked[0], ::testing::StartsWith("ファイルを開くのに失敗しました。"));
 }
 
 TEST_F(CCsvCommandsTest, ExportedFileImportsBackEveryLine) {

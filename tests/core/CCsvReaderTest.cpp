@@ -122,6 +122,12 @@ TEST_F(CCsvReaderTest, UnencodableCharactersAreCountedThenReplacedOnRequest) {
               (CRecords{{"ok", "\x81\xAC", ""}, {"\x81\xACx", "", ""}}));
 }
 
+TEST_F(CCsvReaderTest, InvalidUtf8CountsAsUnencodable) {
+    const CCsvOptions utf8{ECsvEncoding::Utf8, false, PLAIN};
+    EXPECT_EQ(Import("a\xE3,b", {0, 1}, utf8, true), (CRecords{{"a\x81\xAC", "b", ""}}));
+    EXPECT_EQ(m_decoded.unencodableValues, 1U);
+}
+
 TEST_F(CCsvReaderTest, Cp932BytesPassUnchangedEvenWhenInvalid) {
     EXPECT_EQ(Import("\x82\xA0,\xFF\x81", {0, 1}), (CRecords{{"\x82\xA0", "\xFF\x81", ""}}));
     EXPECT_EQ(m_decoded.encoding, ECsvEncoding::Cp932);
