@@ -46,6 +46,8 @@ check "empty leaves OUT" 4 "$("$cli" export-csv "$work/book.dat" --fields 0 | wc
 check "missing group" 1 $?
 "$cli" export-csv "$work/book.dat" --fields 11 >/dev/null 2>&1
 check "bad field list" 2 $?
+"$cli" import-csv "$work/in.csv" "$work/far.dat" --map 2147483647
+check "column far past the line" 0 $?
 "$cli" import-csv "$work" "$work/x.dat" 2>/dev/null
 check "directory" 1 $?
 

@@ -50,6 +50,7 @@ CFileResult CCSVReader::LoadBytes(std::string bytes, const std::string& name) {
     // A byte-order mark alone is an empty file too.
     if (CCsvDecoder::StripBom(m_bytes).empty())
         m_bytes.clear();
+    m_bEmpty = m_bytes.empty();
     return {true, {}, 0};
 }
 
@@ -74,8 +75,10 @@ CFileResult CCSVReader::Prepare(const CCsvOptions& options, std::vector<int> col
     m_columnMap = std::move(columnMap);
     m_columnMap.resize(m_targetNames.size(), -1);
     m_nReadFields = 0;
-    for (const int column : m_columnMap)
-        m_nReadFields = std::max(m_nReadFields, static_cast<std::size_t>(column + 1));
+    for (const int column : m_columnMap) {
+        if (column >= 0)
+            m_nReadFields = std::max(m_nReadFields, static_cast<std::size_t>(column) + 1);
+    }
 
     m_decoded = CCsvDecoder::Decode(std::move(m_bytes), options, replace, m_codec);
     if (m_decoded.unencodableValues > 0 && !replace)

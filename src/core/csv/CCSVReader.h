@@ -36,7 +36,7 @@ public:
     CFileResult Load(const std::filesystem::path& path);
     // The same for bytes already read; `name` stands for the file in messages.
     CFileResult LoadBytes(std::string bytes, const std::string& name);
-    bool IsEmpty() const { return m_bytes.empty(); }
+    bool IsEmpty() const { return m_bEmpty; }
     // The first line's columns as the dialog shows them (UTF-8).
     std::vector<std::string> GetExamples(const CCsvOptions& options) const;
     // Converts the text; without `replace`, values that code page 932 cannot hold are only
@@ -56,6 +56,7 @@ public:
 
 private:
     bool m_bNewFile = false;
+    bool m_bEmpty = true;
     std::vector<std::string> m_targetNames;
     std::vector<int> m_columnMap;
     std::size_t m_nReadFields = 0;
