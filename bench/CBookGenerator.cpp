@@ -1,5 +1,7 @@
 #include "CBookGenerator.h"
 
+#include "csv/CCSVWriter.h"
+#include "model/CFieldTable.h"
 #include "storage/CDataFileWriter.h"
 
 #include <algorithm>
@@ -198,4 +200,19 @@ std::string CBookGenerator::MakeFile(const CBookShape& shape) {
     CAddressDoc doc;
     Fill(doc, shape);
     return CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
+}
+
+std::string CBookGenerator::MakeCsv(std::size_t persons) {
+    CCSVWriter writer({});
+    std::vector<int> order;
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        order.push_back(field);
+    writer.SetColumnOrder(order);
+    for (std::size_t i = 0; i < persons; ++i) {
+        const CTexts texts = MakePersonTexts();
+        CCSVWriter::CTexts views;
+        std::copy(texts.begin(), texts.end(), views.begin());
+        writer.WriteTexts(views);
+    }
+    return writer.GetText();
 }

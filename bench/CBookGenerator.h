@@ -32,6 +32,10 @@ public:
     // The bytes of the data file of such a book.
     std::string MakeFile(const CBookShape& shape);
 
+    // A CSV file of that many persons, every field in field-number order, as the program
+    // exports it.
+    std::string MakeCsv(std::size_t persons);
+
     // One person's texts in file order.
     CTexts MakePersonTexts();
     std::string MakeGroupName(std::size_t index);

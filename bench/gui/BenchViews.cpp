@@ -1,5 +1,7 @@
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
+#include "csv/CCSVReader.h"
+#include "csv/CCsvCommands.h"
 #include "settings/CProfile.h"
 #include "storage/CDataFile.h"
 #include "views/CFriendListView.h"
@@ -159,6 +161,37 @@ void TogglePersonsInTree(benchmark::State& state) {
     state.counters["treeItems"] = static_cast<double>(window.m_tree.GetTreeCtrl().GetCount());
 }
 BENCHMARK(TogglePersonsInTree)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A CSV file of 100,000 persons read into the open book of 100,000, both panes shown: the
+// import with its one undoable command, the views patched and painted.
+void ImportCsvIntoOpenBook(benchmark::State& state) {
+    const CBenchFolder folder;
+    const fs::path csv = folder.GetBook().parent_path() / "import.csv";
+    const std::string bytes = CBookGenerator(2).MakeCsv(BOOK.persons);
+    std::ofstream(csv, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::vector<int> map;
+    for (int field = 0; field < 11; ++field)
+        map.push_back(field);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<CViewsWindow>(folder, true);
+        window->Load(folder);
+        window->Show();
+        state.ResumeTiming();
+        CCSVReader reader(CCsvCommands::FieldNames());
+        if (!reader.Load(csv).ok || !reader.Prepare({}, map, false).ok)
+            state.SkipWithError("the generated CSV does not import");
+        CCsvCommands::ImportRecords(window->m_doc, reader, true);
+        window->Show();
+        state.PauseTiming();
+        if (window->m_list.GetRowCount() != static_cast<int>(2 * BOOK.persons))
+            state.SkipWithError("the list does not show every person");
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ImportCsvIntoOpenBook)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 } // namespace
 
 int main(int argc, char** argv) {

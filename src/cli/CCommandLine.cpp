@@ -12,6 +12,9 @@ constexpr CCommandForm COMMANDS[] = {
     {"dump", ECliCommand::Dump, 1},
     {"copy", ECliCommand::Copy, 2},
     {"find", ECliCommand::Find, 2, true},
+    {"mail-addresses", ECliCommand::MailAddresses, 1, true},
+    {"export-csv", ECliCommand::ExportCsv, 1, true},
+    {"import-csv", ECliCommand::ImportCsv, 2, true},
 };
 } // namespace
 
@@ -20,10 +23,6 @@ std::optional<CCommandLine> CCommandLine::Parse(const std::vector<std::string_vi
         return CCommandLine(ECliCommand::Help, {});
     if (args.empty())
         return std::nullopt;
-    // Takes options of its own, which it reads itself.
-    if (args[0] == "mail-addresses" && args.size() > 1)
-        return CCommandLine(ECliCommand::MailAddresses,
-                            std::vector<std::string>(args.begin() + 1, args.end()));
     for (const CCommandForm& form : COMMANDS) {
         const std::size_t positional = form.fileCount + 1;
         if (args[0] != form.name || args.size() < positional ||
@@ -34,6 +33,12 @@ std::optional<CCommandLine> CCommandLine::Parse(const std::vector<std::string_vi
                             std::vector<std::string>(options, args.end()));
     }
     return std::nullopt;
+}
+
+std::vector<std::string> CCommandLine::GetWords() const {
+    std::vector<std::string> words = m_files;
+    words.insert(words.end(), m_options.begin(), m_options.end());
+    return words;
 }
 
 std::string CCommandLine::Usage() {
@@ -57,6 +62,15 @@ std::string CCommandLine::Usage() {
            "                      {\"persons\": [{dump と同じ項目..., \"index\": 位置}...]} "
            "で書き出します。\n"
            "                      --ignore-case-width で大文字/小文字、全角/半角を区別しません。\n"
+           "  export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8]\n"
+           "             [--output 出力]\n"
+           "                      人物を CSV で標準出力（または出力）に書き出します。一覧は\n"
+           "                      項目番号 0-10 をコンマで区切った書き出し順（既定 0,1,...,10）。\n"
+           "  import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8]\n"
+           "             [--header] [--rfc4180] [--replace-unencodable]\n"
+           "                      CSV の各行を人物として出力に保存します。一覧は項目 0-10 の\n"
+           "                      順に、元になる CSV の列番号（0 から）か「-」。--add で出力に\n"
+           "                      追加します。\n"
            "  --help, -h          この説明を表示します。\n"
            "\n"
            "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-enum class ECliCommand { Help, Dump, Copy, MailAddresses, Find };
+enum class ECliCommand { Help, Dump, Copy, MailAddresses, Find, ExportCsv, ImportCsv };
 
 // What tarnvale-cli was asked to do, read from its arguments.
 class CCommandLine {
@@ -18,6 +18,8 @@ public:
     const std::vector<std::string>& GetFiles() const { return m_files; }
     // What follows the files, for commands that take options; they check it themselves.
     const std::vector<std::string>& GetOptions() const { return m_options; }
+    // Every word after the command's name: its files, then its options.
+    std::vector<std::string> GetWords() const;
 
 private:
     CCommandLine(ECliCommand command, std::vector<std::string> files,

@@ -1,5 +1,7 @@
 #include "CCommandLine.h"
+#include "CExportCsvCommand.h"
 #include "CFindCommand.h"
+#include "CImportCsvCommand.h"
 #include "CMailAddressesCommand.h"
 #include "document/CAddressDoc.h"
 #include "storage/CDataFile.h"
@@ -82,9 +84,13 @@ int main(int argc, char* argv[]) {
     case ECliCommand::Copy:
         return Copy(files[0], files[1]);
     case ECliCommand::MailAddresses:
-        return CMailAddressesCommand::Run(files);
+        return CMailAddressesCommand::Run(commandLine->GetWords());
     case ECliCommand::Find:
         return Find(*commandLine);
+    case ECliCommand::ExportCsv:
+        return CExportCsvCommand::Run(commandLine->GetWords());
+    case ECliCommand::ImportCsv:
+        return CImportCsvCommand::Run(commandLine->GetWords());
     }
     return EXIT_USAGE;
 }

@@ -8,17 +8,6 @@
 #include <stdexcept>
 
 namespace {
-EPersonText TextOfField(int field) {
-    static constexpr std::array<EPersonText, CFieldTable::FIELD_COUNT> texts = {
-        EPersonText::Name,    EPersonText::Zip,     EPersonText::Address,
-        EPersonText::Tel1,    EPersonText::Tel2,    EPersonText::Email1,
-        EPersonText::Email2,  EPersonText::HomeZip, EPersonText::HomeAddress,
-        EPersonText::HomeTel, EPersonText::Memo,    EPersonText::HomePage};
-    if (field < 0 || field >= CFieldTable::FIELD_COUNT)
-        throw std::out_of_range("field number");
-    return texts[static_cast<std::size_t>(field)];
-}
-
 // The display form of a memo is its first line, without the line break; files written by other
 // programs may break lines with LF alone.
 std::string_view FirstLine(std::string_view memo) {
@@ -29,6 +18,17 @@ std::string_view FirstLine(std::string_view memo) {
     return memo.substr(0, crlf ? lf - 1 : lf);
 }
 } // namespace
+
+EPersonText CPersonalData::TextOfField(int field) {
+    static constexpr std::array<EPersonText, CFieldTable::FIELD_COUNT> texts = {
+        EPersonText::Name,    EPersonText::Zip,     EPersonText::Address,
+        EPersonText::Tel1,    EPersonText::Tel2,    EPersonText::Email1,
+        EPersonText::Email2,  EPersonText::HomeZip, EPersonText::HomeAddress,
+        EPersonText::HomeTel, EPersonText::Memo,    EPersonText::HomePage};
+    if (field < 0 || field >= CFieldTable::FIELD_COUNT)
+        throw std::out_of_range("field number");
+    return texts[static_cast<std::size_t>(field)];
+}
 
 CPersonalData::CPersonalData() = default;
 

@@ -56,6 +56,10 @@ public:
     std::string_view GetText(EPersonText text) const;
     void SetText(EPersonText text, std::string_view value);
 
+    // The text that holds field `field` of the field table; throws std::out_of_range for
+    // a number outside it.
+    static EPersonText TextOfField(int field);
+
     // Field numbers 0-10 of the field table; the memo shows only its first line.
     std::string GetFieldText(int field) const;
     std::string GetFieldFullText(int field) const;

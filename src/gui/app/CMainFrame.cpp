@@ -65,6 +65,7 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
       m_editor(doc, ui, m_editDialogs), m_mailDialogs(this),
       m_options(doc, m_treeView, m_listView, ui, m_mailDialogs), m_find(doc, ui, profile),
+      m_csvDialogs(this), m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
       m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
@@ -135,6 +136,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
             &m_doc,
             &m_editor,
             &m_find,
+            &m_csv,
             &m_files,
             m_doc.GetMailer(),
             &m_options,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "csv/CCsvCommands.h"
+#include "dialogs/CQtCsvDialogs.h"
 #include "dialogs/CQtEditDialogs.h"
 #include "dialogs/CQtMailDialogs.h"
 #include "document/CDocumentEditor.h"
@@ -105,6 +107,8 @@ private:
     CQtMailDialogs m_mailDialogs;
     COptionsCommand m_options;
     CFindController m_find;
+    CQtCsvDialogs m_csvDialogs;
+    CCsvCommands m_csv;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

@@ -19,3 +19,11 @@ QIcon CDialogIcons::Person() {
 QIcon CDialogIcons::Group() {
     return Load(QStringLiteral(":/dialogs/group.svg"));
 }
+
+QIcon CDialogIcons::CsvAssigned() {
+    return Load(QStringLiteral(":/dialogs/csv-assigned.svg"));
+}
+
+QIcon CDialogIcons::CsvFree() {
+    return Load(QStringLiteral(":/dialogs/csv-free.svg"));
+}

@@ -9,6 +9,9 @@ public:
 
     static QIcon Person();
     static QIcon Group();
+    // The CSV dialogs' marks of a column or field in use and of one still free.
+    static QIcon CsvAssigned();
+    static QIcon CsvFree();
 
 private:
     static QIcon Load(const QString& path);

@@ -1,0 +1,116 @@
+#include "CExportCsvCommand.h"
+
+#include "CCliArguments.h"
+#include "csv/CCSVWriter.h"
+#include "model/CFieldTable.h"
+#include "storage/CDataFile.h"
+#include "storage/CDataFileReader.h"
+#include "storage/CRecordVisitor.h"
+#include "text/CTextCodec.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace {
+// Writes each person the file holds, or only the members of one group, in file order, which
+// is the order of the persons and of every group's members once the file is open.
+class CCsvExportVisitor : public CRecordVisitor {
+public:
+    CCsvExportVisitor(CCSVWriter& writer, std::optional<std::string> group)
+        : m_writer(writer), m_group(std::move(group)) {}
+
+    void OnGroup(std::string_view name) override {
+        if (m_group && m_nGroup < 0 && name == *m_group)
+            m_nGroup = m_nGroups;
+        ++m_nGroups;
+    }
+
+    void OnPerson(const CTexts& texts, int /*sex*/, std::span<const std::int32_t> groups) override {
+        if (!m_group || std::find(groups.begin(), groups.end(), m_nGroup) != groups.end())
+            m_writer.WriteTexts(texts);
+    }
+
+    bool FoundGroup() const { return !m_group || m_nGroup >= 0; }
+
+private:
+    CCSVWriter& m_writer;
+    std::optional<std::string> m_group;
+    std::int32_t m_nGroup = -1;
+    std::int32_t m_nGroups = 0;
+};
+
+std::optional<std::vector<int>> ParseFields(std::string_view list) {
+    std::vector<int> fields;
+    for (const std::string& item : CCliArguments::SplitList(list)) {
+        int field = -1;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), field);
+        if (error != std::errc() || end != item.data() + item.size() ||
+            !CFieldTable::IsWorkingField(field))
+            return std::nullopt;
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+std::vector<int> AllFields() {
+    std::vector<int> fields(CFieldTable::WORKING_FIELDS);
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        fields[static_cast<std::size_t>(field)] = field;
+    return fields;
+}
+
+bool WriteToStdout(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+} // namespace
+
+int CExportCsvCommand::Run(const std::vector<std::string>& words) {
+    const auto arguments =
+        CCliArguments::Parse(words, 1, {}, {"--fields", "--group", "--encoding", "--output"});
+    if (!arguments)
+        return CCliArguments::UsageError("export-csv ファイル [--fields 一覧] [--group 名前] "
+                                         "[--encoding cp932|utf-8] [--output 出力]");
+    const std::string encoding = arguments->Get("--encoding").value_or("cp932");
+    if (encoding != "cp932" && encoding != "utf-8")
+        return CCliArguments::UsageError("--encoding は cp932 か utf-8 です: " + encoding);
+    const auto fields = arguments->Get("--fields") ? ParseFields(*arguments->Get("--fields"))
+                                                   : std::optional(AllFields());
+    if (!fields)
+        return CCliArguments::UsageError(
+            "--fields は 0 から 10 までの項目番号をコンマで区切って並べます");
+
+    const CTextCodec codec;
+    std::optional<std::string> group;
+    if (const auto name = arguments->Get("--group")) {
+        const CEncodeResult encoded = codec.FromUtf8(*name);
+        // A name code page 932 cannot hold names no group; it matches nothing.
+        group = encoded.ok() ? encoded.text : std::string(1, '\0');
+    }
+
+    const std::string& file = arguments->GetFile(0);
+    std::string bytes;
+    if (const CFileResult read = CDataFile::ReadBytes(file, bytes); !read.ok)
+        return CCliArguments::Report(read.message);
+    CCSVWriter writer({});
+    writer.SetColumnOrder(*fields);
+    CCsvExportVisitor visitor(writer, group);
+    if (const auto error = CDataFileReader::Visit(bytes, visitor))
+        return CCliArguments::Report(CDataFile::Damaged(file, *error).message);
+    std::string().swap(bytes);
+    if (!visitor.FoundGroup())
+        return CCliArguments::Report("「" + file + "」にグループ「" +
+                                     arguments->Get("--group").value_or("") + "」はありません");
+
+    const std::string text =
+        encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();
+    if (const auto output = arguments->Get("--output")) {
+        if (const CFileResult written = CCSVWriter::WriteFile(*output, text); !written.ok)
+            return CCliArguments::Report(written.message);
+        return CCliArguments::EXIT_OK;
+    }
+    if (!WriteToStdout(text))
+        return CCliArguments::Report("標準出力に書き出せません");
+    return CCliArguments::EXIT_OK;
+}

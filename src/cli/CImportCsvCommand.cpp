@@ -1,0 +1,110 @@
+#include "CImportCsvCommand.h"
+
+#include "CCliArguments.h"
+#include "csv/CCSVReader.h"
+#include "csv/CCsvCommands.h"
+#include "document/CAddressDoc.h"
+#include "model/CFieldTable.h"
+#include "storage/CDataFile.h"
+
+#include <charconv>
+
+namespace {
+constexpr const char* USAGE =
+    "import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8] [--header] "
+    "[--rfc4180] [--replace-unencodable]";
+
+// For fields 0 to 10 in order, the column that feeds each ("-" for none); fields past the list
+// get none.
+std::optional<std::vector<int>> ParseMap(std::string_view list) {
+    const std::vector<std::string> items = CCliArguments::SplitList(list);
+    if (items.size() > static_cast<std::size_t>(CFieldTable::WORKING_FIELDS))
+        return std::nullopt;
+    std::vector<int> map(CFieldTable::WORKING_FIELDS, -1);
+    for (std::size_t field = 0; field < items.size(); ++field) {
+        const std::string& item = items[field];
+        if (item == "-")
+            continue;
+        int column = -1;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), column);
+        if (error != std::errc() || end != item.data() + item.size() || column < 0)
+            return std::nullopt;
+        map[field] = column;
+    }
+    return map;
+}
+
+std::vector<int> IdentityMap() {
+    std::vector<int> map(CFieldTable::WORKING_FIELDS);
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        map[static_cast<std::size_t>(field)] = field;
+    return map;
+}
+
+std::optional<ECsvEncoding> ParseEncoding(std::string_view name) {
+    if (name == "auto")
+        return ECsvEncoding::Auto;
+    if (name == "cp932")
+        return ECsvEncoding::Cp932;
+    if (name == "utf-8")
+        return ECsvEncoding::Utf8;
+    return std::nullopt;
+}
+
+std::string UnencodableLine(const CCsvDecoded& decoded) {
+    std::string line = std::to_string(decoded.unencodableValues) +
+                       " 個の値にシフトJIS（CP932）で表せない文字があります（";
+    for (std::size_t i = 0; i < decoded.examples.size(); ++i) {
+        line += (i > 0 ? "、" : "") + std::to_string(decoded.examples[i].line) +
+                " 行目: " + decoded.examples[i].characters;
+    }
+    if (decoded.unencodableValues > decoded.examples.size())
+        line += "、…";
+    return line + "）。--replace-unencodable で「〓」に置き換えられます";
+}
+} // namespace
+
+int CImportCsvCommand::Run(const std::vector<std::string>& words) {
+    const auto arguments =
+        CCliArguments::Parse(words, 2, {"--add", "--header", "--rfc4180", "--replace-unencodable"},
+                             {"--map", "--encoding"});
+    if (!arguments)
+        return CCliArguments::UsageError(USAGE);
+    const auto encoding = ParseEncoding(arguments->Get("--encoding").value_or("auto"));
+    if (!encoding)
+        return CCliArguments::UsageError("--encoding は auto、cp932、utf-8 のどれかです");
+    const auto map =
+        arguments->Get("--map") ? ParseMap(*arguments->Get("--map")) : std::optional(IdentityMap());
+    if (!map)
+        return CCliArguments::UsageError(
+            "--map は項目 0-10 の順に CSV の列番号（0 から）か「-」をコンマで区切って並べます");
+    const CCsvOptions options{*encoding, arguments->Has("--header"),
+                              arguments->Has("--rfc4180") ? ECsvQuoting::Rfc4180
+                                                          : ECsvQuoting::Plain};
+
+    const std::string& csv = arguments->GetFile(0);
+    const std::string& out = arguments->GetFile(1);
+    CCSVReader reader(CCsvCommands::FieldNames());
+    if (const CFileResult read = reader.Load(csv); !read.ok)
+        return CCliArguments::Report(read.message);
+    if (reader.IsEmpty())
+        return CCliArguments::Report("「" + csv + "」は空です。何も読み込みませんでした",
+                                     CCliArguments::EXIT_OK);
+    const CFileResult prepared =
+        reader.Prepare(options, *map, arguments->Has("--replace-unencodable"));
+    if (!prepared.ok) {
+        const CCsvDecoded& decoded = reader.GetDecoded();
+        return CCliArguments::Report(decoded.unencodableValues > 0 ? UnencodableLine(decoded)
+                                                                   : prepared.message);
+    }
+
+    CAddressDoc doc;
+    if (arguments->Has("--add")) {
+        if (const CFileResult loaded = CDataFile::Load(doc, out); !loaded.ok)
+            return CCliArguments::Report(loaded.message);
+    }
+    CCsvCommands::ImportRecords(doc, reader, false);
+    if (const CFileResult saved = CDataFile::Save(doc, out); !saved.ok)
+        return CCliArguments::Report(saved.message);
+    return CCliArguments::EXIT_OK;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// tarnvale-cli import-csv: every record of a CSV file becomes a person of a new address book,
+// or joins an existing one, saved through the program's own save.
+class CImportCsvCommand {
+public:
+    CImportCsvCommand() = delete;
+
+    // `words` follow the command's name; returns the exit code.
+    static int Run(const std::vector<std::string>& words);
+};

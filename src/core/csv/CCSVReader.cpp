@@ -1,0 +1,166 @@
+#include "csv/CCSVReader.h"
+
+#include "dialogs/CCSVImportModel.h"
+#include "storage/CDataFile.h"
+#include "ui/CCsvDialogs.h"
+#include "ui/CUserInterface.h"
+
+#include <algorithm>
+
+namespace {
+constexpr const char* OPEN_FAILED = "ファイルを開くのに失敗しました。";
+// A first line of a million columns would make a list nobody can use; the columns past these
+// are read but cannot be assigned.
+constexpr std::size_t MAX_COLUMNS = 1000;
+// An example shows the start of a long value.
+constexpr std::size_t MAX_EXAMPLE_BYTES = 256;
+
+std::string Shortened(std::string text) {
+    if (text.size() <= MAX_EXAMPLE_BYTES)
+        return text;
+    std::size_t cut = MAX_EXAMPLE_BYTES;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0U) == 0x80)
+        --cut;
+    text.resize(cut);
+    return text + "…";
+}
+
+CFileResult Failure(std::string message) {
+    return {false, std::move(message), 0};
+}
+} // namespace
+
+CCSVReader::CCSVReader(std::vector<std::string> targetNames)
+    : m_targetNames(std::move(targetNames)) {}
+
+CFileResult CCSVReader::Load(const std::filesystem::path& path) {
+    std::string bytes;
+    if (CFileResult read = CDataFile::ReadBytes(path, bytes); !read.ok)
+        return read;
+    return LoadBytes(std::move(bytes), path.string());
+}
+
+CFileResult CCSVReader::LoadBytes(std::string bytes, const std::string& name) {
+    m_bytes = std::move(bytes);
+    if (const auto line = CCsvDecoder::FindNul(m_bytes)) {
+        m_bytes.clear();
+        return Failure("「" + name + "」は文字のファイルではありません（" + std::to_string(*line) +
+                       " 行目に NUL バイトがあります）");
+    }
+    // A byte-order mark alone is an empty file too.
+    if (CCsvDecoder::StripBom(m_bytes).empty())
+        m_bytes.clear();
+    m_bEmpty = m_bytes.empty();
+    return {true, {}, 0};
+}
+
+std::vector<std::string> CCSVReader::GetExamples(const CCsvOptions& options) const {
+    const ECsvEncoding encoding = CCsvDecoder::Resolve(m_bytes, options.encoding);
+    const std::string_view text =
+        encoding == ECsvEncoding::Utf8 ? CCsvDecoder::StripBom(m_bytes) : m_bytes;
+    CCsvRecordCursor cursor(text, options.quoting);
+    std::vector<std::string_view> fields;
+    std::vector<std::string> examples;
+    if (!cursor.Next(fields, MAX_COLUMNS))
+        return examples;
+    examples.reserve(fields.size());
+    for (const std::string_view field : fields)
+        examples.push_back(Shortened(CCsvDecoder::Preview(field, encoding, m_codec)));
+    return examples;
+}
+
+CFileResult CCSVReader::Prepare(const CCsvOptions& options, std::vector<int> columnMap,
+                                bool replace) {
+    m_options = options;
+    m_columnMap = std::move(columnMap);
+    m_columnMap.resize(m_targetNames.size(), -1);
+    m_nReadFields = 0;
+    for (const int column : m_columnMap) {
+        if (column >= 0)
+            m_nReadFields = std::max(m_nReadFields, static_cast<std::size_t>(column) + 1);
+    }
+
+    m_decoded = CCsvDecoder::Decode(std::move(m_bytes), options, replace, m_codec);
+    if (m_decoded.unencodableValues > 0 && !replace)
+        return Failure(UnencodableQuestion(m_decoded));
+    // The file's bytes are not needed once the text stands.
+    std::string().swap(m_bytes);
+
+    if (options.quoting == ECsvQuoting::Rfc4180) {
+        CCsvRecordCursor check(m_decoded.text, options.quoting);
+        std::vector<std::string_view> fields;
+        while (check.Next(fields, 0)) {
+        }
+        if (check.HasUnclosedQuote())
+            return Failure(UnclosedQuoteMessage(check.GetLine()));
+    }
+    m_cursor = std::make_unique<CCsvRecordCursor>(m_decoded.text, options.quoting);
+    if (options.header)
+        m_cursor->Next(m_fields, 0);
+    return {true, {}, 0};
+}
+
+const std::vector<std::string_view>* CCSVReader::ReadRecord() {
+    if (!m_cursor || !m_cursor->Next(m_fields, m_nReadFields)) {
+        m_cursor.reset();
+        return nullptr;
+    }
+    m_record.clear();
+    for (const int column : m_columnMap) {
+        const bool present = column >= 0 && static_cast<std::size_t>(column) < m_fields.size();
+        m_record.push_back(present ? m_fields[static_cast<std::size_t>(column)]
+                                   : std::string_view());
+    }
+    return &m_record;
+}
+
+int CCSVReader::GetProgress() const {
+    if (!m_cursor || m_decoded.text.empty())
+        return 100;
+    return static_cast<int>(m_cursor->GetPosition() * 100 / m_decoded.text.size());
+}
+
+bool CCSVReader::Open(const std::filesystem::path& path, CUserInterface& ui, CCsvDialogs& dialogs,
+                      CCsvOptions& options) {
+    if (const CFileResult read = Load(path); !read.ok) {
+        ui.MessageBox(std::string(OPEN_FAILED) + "\n" + read.message, EMessageButtons::Ok,
+                      EMessageIcon::Warning);
+        return false;
+    }
+    if (IsEmpty())
+        return false;
+    CCSVImportModel dialog(
+        m_targetNames, [this](const CCsvOptions& chosen) { return GetExamples(chosen); }, options);
+    if (!dialogs.RunImportDialog(dialog))
+        return false;
+    options = dialog.GetOptions();
+    m_bNewFile = dialog.IsNewFile();
+
+    CFileResult prepared = Prepare(options, dialog.GetResultMap(), false);
+    if (!prepared.ok && m_decoded.unencodableValues > 0) {
+        if (ui.MessageBox(prepared.message, EMessageButtons::OkCancel, EMessageIcon::Question) !=
+            EMessageResult::Ok)
+            return false;
+        prepared = Prepare(options, dialog.GetResultMap(), true);
+    }
+    if (!prepared.ok) {
+        ui.MessageBox(prepared.message, EMessageButtons::Ok, EMessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+std::string CCSVReader::UnencodableQuestion(const CCsvDecoded& decoded) {
+    std::string text = std::to_string(decoded.unencodableValues) +
+                       " 個の値に、シフトJIS（CP932）で表せない文字があります。\n";
+    for (const CCsvUnencodable& example : decoded.examples)
+        text += "  " + std::to_string(example.line) + " 行目: " + example.characters + "\n";
+    if (decoded.unencodableValues > decoded.examples.size())
+        text += "  …\n";
+    return text + "OK を押すと、これらの文字を「〓」に置き換えて読み込みます。";
+}
+
+std::string CCSVReader::UnclosedQuoteMessage(std::size_t line) {
+    return std::to_string(line) +
+           " 行目で始まる引用符（\"）が閉じていません。何も読み込みませんでした。";
+}

@@ -1,0 +1,81 @@
+#include "csv/CCSVWriter.h"
+
+#include "dialogs/CCSVExportModel.h"
+#include "model/CFieldTable.h"
+#include "storage/CSafeFileWriter.h"
+#include "ui/CCsvDialogs.h"
+
+CCSVWriter::CCSVWriter(std::vector<std::string> fieldNames) : m_fieldNames(std::move(fieldNames)) {}
+
+bool CCSVWriter::Open(CCsvDialogs& dialogs) {
+    CCSVExportModel dialog(m_fieldNames);
+    dialog.SetScope(m_nScope);
+    if (!dialogs.RunExportDialog(dialog))
+        return false;
+    m_nScope = dialog.GetScope();
+    m_columnOrder = dialog.GetOrder();
+    const auto path = dialogs.GetSaveCsvFileName();
+    if (!path)
+        return false;
+    m_path = *path;
+    return true;
+}
+
+void CCSVWriter::AppendValue(std::string_view value) {
+    // Values are written as they are: a quote, comma or line break inside is neither escaped
+    // nor doubled, so that the file reads back the same way.
+    m_text += '"';
+    m_text += value;
+    m_text += "\",";
+}
+
+void CCSVWriter::EndLine() {
+    if (!m_columnOrder.empty())
+        m_text.pop_back(); // no comma after the last value
+    m_text += "\r\n";
+}
+
+std::string_view CCSVWriter::FirstLine(std::string_view memo) {
+    const std::size_t lf = memo.find('\n');
+    if (lf == std::string_view::npos)
+        return memo;
+    const std::string_view line = memo.substr(0, lf);
+    return line.ends_with('\r') ? line.substr(0, lf - 1) : line;
+}
+
+void CCSVWriter::WriteTexts(const CTexts& texts) {
+    for (const int field : m_columnOrder) {
+        if (!CFieldTable::IsWorkingField(field)) {
+            AppendValue({});
+            continue;
+        }
+        const std::string_view text =
+            texts[static_cast<std::size_t>(CPersonalData::TextOfField(field))];
+        AppendValue(field == CFieldTable::FIELD_MEMO ? FirstLine(text) : text);
+    }
+    EndLine();
+}
+
+void CCSVWriter::WritePerson(const CPersonalData& person) {
+    CTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = person.GetText(static_cast<EPersonText>(i));
+    WriteTexts(texts);
+}
+
+CFileResult CCSVWriter::Close() {
+    return CloseTo(m_path);
+}
+
+CFileResult CCSVWriter::CloseTo(const std::filesystem::path& path) {
+    return WriteFile(path, m_text);
+}
+
+CFileResult CCSVWriter::WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    // A device or a pipe would be replaced by a new file rather than written to.
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return {false, "「" + path.string() + "」は普通のファイルではないので書き出せません", 0};
+    return CSafeFileWriter::Write(path, bytes);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/CPersonalData.h"
+#include "storage/CFileResult.h"
+
+#include <array>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CCsvDialogs;
+class CUserInterface;
+
+// Writes persons as CSV: one line per person, the chosen fields in the chosen order, each value
+// verbatim between quotes, lines ending in CR LF. The lines gather in memory and reach the file
+// in one safe write when the writer closes.
+class CCSVWriter {
+public:
+    explicit CCSVWriter(std::vector<std::string> fieldNames);
+    CCSVWriter(const CCSVWriter&) = delete;
+    CCSVWriter& operator=(const CCSVWriter&) = delete;
+    virtual ~CCSVWriter() = default;
+
+    // Runs the column dialog, preset with the scope, and then the save chooser; false when the
+    // user cancelled either.
+    bool Open(CCsvDialogs& dialogs);
+
+    // The scope: 0 all persons, 1 the selected ones, 2 the shown group's members.
+    int m_nScope = 0;
+    const std::vector<int>& GetColumnOrder() const { return m_columnOrder; }
+    void SetColumnOrder(std::vector<int> order) { m_columnOrder = std::move(order); }
+
+    using CTexts = std::array<std::string_view, CPersonalData::TEXT_COUNT>;
+
+    // One line of the chosen fields of a person's texts (in the data file's order); the memo
+    // is written up to its first line break, as the list shows it, so no value holds one.
+    void WriteTexts(const CTexts& texts);
+    void WritePerson(const CPersonalData& person);
+    static std::string_view FirstLine(std::string_view memo);
+    // Writes the file chosen in Open; the failure names the file and the reason.
+    CFileResult Close();
+    CFileResult CloseTo(const std::filesystem::path& path);
+    // Writes a CSV file safely; an existing target that is no regular file is refused.
+    static CFileResult WriteFile(const std::filesystem::path& path, std::string_view bytes);
+    const std::string& GetText() const { return m_text; }
+
+private:
+    void AppendValue(std::string_view value);
+    void EndLine();
+
+    std::vector<std::string> m_fieldNames;
+    std::vector<int> m_columnOrder;
+    std::filesystem::path m_path;
+    std::string m_text;
+};

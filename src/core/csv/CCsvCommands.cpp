@@ -1,0 +1,154 @@
+#include "csv/CCsvCommands.h"
+
+#include "commands/CAddPersonalCommand.h"
+#include "commands/CCommandGroup.h"
+#include "csv/CCSVReader.h"
+#include "csv/CCSVWriter.h"
+#include "dialogs/CCSVExportModel.h"
+#include "document/CAddressDoc.h"
+#include "document/CFileController.h"
+#include "model/CFieldTable.h"
+#include "settings/CProfile.h"
+#include "ui/CCsvDialogs.h"
+#include "ui/CUserInterface.h"
+#include "ui/CommandIds.h"
+#include "views/CFriendListView.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+constexpr const char* IMPORT_NAME = "CSVファイルの読み込み";
+constexpr const char* OPEN_FAILED = "ファイルを開くのに失敗しました。";
+constexpr const char* SECTION = "CSV";
+constexpr const char* KEY_ENCODING = "Encoding";
+constexpr const char* KEY_HEADER = "Header";
+constexpr const char* KEY_QUOTING = "Quoting";
+} // namespace
+
+CCsvCommands::CCsvCommands(CAddressDoc& doc, CUserInterface& ui, CCsvDialogs& dialogs,
+                           CFileController& files, const CFriendListView& list, CProfile* profile)
+    : m_doc(doc), m_ui(ui), m_dialogs(dialogs), m_files(files), m_list(list), m_pProfile(profile) {}
+
+bool CCsvCommands::HasCommand(int id) const {
+    return id == ID_CSV_IMPORT || id == ID_CSV_EXPORT;
+}
+
+void CCsvCommands::OnCommand(int id) {
+    if (id == ID_CSV_IMPORT)
+        OnImport();
+    else if (id == ID_CSV_EXPORT)
+        OnExport();
+}
+
+std::vector<std::string> CCsvCommands::FieldNames() {
+    std::vector<std::string> names;
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        names.emplace_back(CFieldTable::GetLabel(field));
+    return names;
+}
+
+CCsvOptions CCsvCommands::LoadOptions(const CProfile& profile) {
+    CCsvOptions options;
+    const int encoding = profile.GetProfileInt(SECTION, KEY_ENCODING, 0);
+    options.encoding =
+        encoding >= 0 && encoding <= 2 ? static_cast<ECsvEncoding>(encoding) : ECsvEncoding::Auto;
+    options.header = profile.GetProfileInt(SECTION, KEY_HEADER, 0) != 0;
+    options.quoting = profile.GetProfileInt(SECTION, KEY_QUOTING, 0) == 1 ? ECsvQuoting::Rfc4180
+                                                                          : ECsvQuoting::Plain;
+    return options;
+}
+
+void CCsvCommands::SaveOptions(CProfile& profile, const CCsvOptions& options) {
+    profile.WriteProfileInt(SECTION, KEY_ENCODING, static_cast<int>(options.encoding));
+    profile.WriteProfileInt(SECTION, KEY_HEADER, options.header ? 1 : 0);
+    profile.WriteProfileInt(SECTION, KEY_QUOTING, static_cast<int>(options.quoting));
+}
+
+void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record,
+                                 const std::function<void(int)>& progress) {
+    constexpr int PROGRESS_STEP = 4096; // records between two reports
+    auto composite = std::make_unique<CCommandGroup>();
+    composite->SetName(IMPORT_NAME);
+    while (const std::vector<std::string_view>* texts = reader.ReadRecord()) {
+        if (progress && composite->GetCount() % PROGRESS_STEP == PROGRESS_STEP - 1)
+            progress(reader.GetProgress());
+        std::array<std::string_view, CPersonalData::TEXT_COUNT> fileTexts{};
+        for (std::size_t field = 0; field < texts->size(); ++field)
+            fileTexts[static_cast<std::size_t>(
+                CPersonalData::TextOfField(static_cast<int>(field)))] = (*texts)[field];
+        CPersonalData* person = doc.NewPerson(fileTexts, CPersonalData::SEX_NONE);
+        composite->AddCommand(std::make_unique<CAddPersonalCommand>(person));
+    }
+    if (progress)
+        progress(100);
+    if (composite->GetCount() == 0)
+        return;
+    composite->Do(doc);
+    doc.UpdateAllViews(nullptr, EHint::BulkAdded, {composite.get(), nullptr});
+    doc.UpdateAllViews(nullptr, EHint::BulkComplete);
+    if (record)
+        doc.AddCommand(std::move(composite));
+}
+
+void CCsvCommands::OnImport() {
+    const auto path = m_dialogs.GetOpenCsvFileName();
+    if (!path)
+        return;
+    const CCsvOptions remembered = m_pProfile ? LoadOptions(*m_pProfile) : CCsvOptions();
+    CCsvOptions options = remembered;
+    CCSVReader reader(FieldNames());
+    const bool opened = reader.Open(*path, m_ui, m_dialogs, options);
+    if (m_pProfile && options != remembered)
+        SaveOptions(*m_pProfile, options);
+    if (!opened)
+        return;
+    // A new file starts as "new" does: the question about unsaved changes, then an untitled
+    // book, whose first save asks for a name.
+    if (reader.IsNewFile() && !m_files.OnFileNew())
+        return;
+    ImportRecords(m_doc, reader, !reader.IsNewFile(),
+                  [this](int percent) { m_dialogs.ShowProgress(percent); });
+}
+
+int CCsvCommands::GetScopePreset() const {
+    if (m_list.GetSelectedCount() > 0)
+        return CCSVExportModel::SCOPE_SELECTED;
+    const CGroupInfo* shown = m_doc.m_pShownInfo;
+    return shown && shown->IsGroup() ? CCSVExportModel::SCOPE_GROUP : CCSVExportModel::SCOPE_ALL;
+}
+
+std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(int scope) const {
+    const CGroupInfo* shown = m_doc.m_pShownInfo;
+    if (scope == CCSVExportModel::SCOPE_GROUP && (!shown || shown->IsAll()))
+        scope = CCSVExportModel::SCOPE_ALL;
+    std::vector<const CPersonalData*> persons;
+    switch (scope) {
+    case CCSVExportModel::SCOPE_SELECTED:
+        for (const CPersonalData* person : m_list.GetSelectedPersons())
+            persons.push_back(person);
+        break;
+    case CCSVExportModel::SCOPE_GROUP:
+        if (shown->IsGroup() && shown->GetGroup()) {
+            for (const CPersonalData* person : shown->GetGroup()->m_memberList)
+                persons.push_back(person);
+        }
+        break;
+    default:
+        persons.assign(m_doc.GetPersonList().begin(), m_doc.GetPersonList().end());
+        break;
+    }
+    return persons;
+}
+
+void CCsvCommands::OnExport() {
+    CCSVWriter writer(FieldNames());
+    writer.m_nScope = GetScopePreset();
+    if (!writer.Open(m_dialogs))
+        return;
+    for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
+        writer.WritePerson(*person);
+    if (const CFileResult written = writer.Close(); !written.ok)
+        m_ui.MessageBox(std::string(OPEN_FAILED) + "\n" + written.message, EMessageButtons::Ok,
+                        EMessageIcon::Warning);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// How the bytes of a CSV file are text: as they are (code page 932), UTF-8, or whichever of the
+// two the bytes look like.
+enum class ECsvEncoding : int { Auto = 0, Cp932 = 1, Utf8 = 2 };
+
+// How quotes are read: the program's own rule (only the outer pair of a field goes, a comma
+// always separates) or RFC 4180 (quoted fields hold commas, line breaks and doubled quotes).
+enum class ECsvQuoting : int { Plain = 0, Rfc4180 = 1 };
+
+// The choices an import makes about a file from elsewhere; the defaults read the program's own
+// files exactly as before.
+struct CCsvOptions {
+    ECsvEncoding encoding = ECsvEncoding::Auto;
+    bool header = false; // the first line only names the columns
+    ECsvQuoting quoting = ECsvQuoting::Plain;
+
+    bool operator==(const CCsvOptions&) const = default;
+};

@@ -1,0 +1,123 @@
+#include "csv/CCsvRecordCursor.h"
+
+#include <algorithm>
+
+namespace {
+constexpr char QUOTE = '"';
+constexpr char COMMA = ',';
+constexpr char LF = '\n';
+constexpr char CR = '\r';
+} // namespace
+
+CCsvRecordCursor::CCsvRecordCursor(std::string_view text, ECsvQuoting quoting)
+    : m_text(text), m_quoting(quoting) {}
+
+std::string_view CCsvRecordCursor::Unquote(std::string_view field) {
+    if (field.size() >= 2 && field.front() == QUOTE && field.back() == QUOTE)
+        return field.substr(1, field.size() - 2);
+    return field;
+}
+
+bool CCsvRecordCursor::Next(std::vector<std::string_view>& fields, std::size_t maxFields) {
+    fields.clear();
+    if (m_bUnclosed || m_nPos >= m_text.size())
+        return false;
+    m_nRecordLine = m_nLine;
+    return m_quoting == ECsvQuoting::Plain ? NextPlain(fields, maxFields)
+                                           : NextRfc(fields, maxFields);
+}
+
+bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::size_t maxFields) {
+    const std::size_t lf = m_text.find(LF, m_nPos);
+    const std::size_t end = lf == std::string_view::npos ? m_text.size() : lf;
+    std::string_view line = m_text.substr(m_nPos, end - m_nPos);
+    if (!line.empty() && line.back() == CR)
+        line.remove_suffix(1);
+    m_nPos = end + 1;
+    ++m_nLine;
+    // Code page 932 never uses the comma as a trail byte, so cutting at the byte is cutting at
+    // the character.
+    while (fields.size() < maxFields) {
+        const std::size_t comma = line.find(COMMA);
+        fields.push_back(Unquote(line.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            break;
+        line.remove_prefix(comma + 1);
+    }
+    return true;
+}
+
+void CCsvRecordCursor::AppendLineBreak() {
+    m_scratch += "\r\n";
+    ++m_nLine;
+}
+
+bool CCsvRecordCursor::ReadRfcField(bool& unclosed) {
+    const std::size_t size = m_text.size();
+    bool quoted = m_nPos < size && m_text[m_nPos] == QUOTE;
+    if (quoted)
+        ++m_nPos;
+    while (m_nPos < size) {
+        const char c = m_text[m_nPos];
+        if (quoted) {
+            ++m_nPos;
+            if (c == QUOTE) {
+                if (m_nPos < size && m_text[m_nPos] == QUOTE) {
+                    m_scratch += QUOTE;
+                    ++m_nPos;
+                } else {
+                    quoted = false; // text after the closing quote is kept as it stands
+                }
+            } else if (c == CR && m_nPos < size && m_text[m_nPos] == LF) {
+                ++m_nPos;
+                AppendLineBreak();
+            } else if (c == LF) {
+                AppendLineBreak();
+            } else {
+                m_scratch += c;
+            }
+            continue;
+        }
+        if (c == COMMA) {
+            ++m_nPos;
+            return false;
+        }
+        if (c == LF || (c == CR && m_nPos + 1 < size && m_text[m_nPos + 1] == LF)) {
+            m_nPos += c == CR ? 2 : 1;
+            ++m_nLine;
+            return true;
+        }
+        // Plain text runs up to the next comma, quote or line end in one step.
+        const std::size_t stop = std::min(m_text.find_first_of(",\r\n", m_nPos + 1), size);
+        m_scratch.append(m_text.substr(m_nPos, stop - m_nPos));
+        m_nPos = stop;
+    }
+    unclosed = quoted;
+    return true;
+}
+
+bool CCsvRecordCursor::NextRfc(std::vector<std::string_view>& fields, std::size_t maxFields) {
+    m_scratch.clear();
+    m_ends.clear();
+    bool unclosed = false;
+    for (;;) {
+        const std::size_t start = m_scratch.size();
+        const bool last = ReadRfcField(unclosed);
+        if (m_ends.size() < maxFields)
+            m_ends.push_back(m_scratch.size());
+        else
+            m_scratch.resize(start);
+        if (last)
+            break;
+    }
+    if (unclosed) {
+        m_bUnclosed = true;
+        return false;
+    }
+    std::size_t begin = 0;
+    for (const std::size_t end : m_ends) {
+        fields.emplace_back(m_scratch.data() + begin, end - begin);
+        begin = end;
+    }
+    return true;
+}

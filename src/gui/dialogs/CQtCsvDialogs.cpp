@@ -1,0 +1,72 @@
+#include "CQtCsvDialogs.h"
+
+#include "CCSVExportDlg.h"
+#include "CCSVImportDlg.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+
+namespace {
+const QString CSV_FILTER = QStringLiteral("CSVファイル (*.csv)");
+const QString ALL_FILTER = QStringLiteral("すべてのファイル (*.*)");
+
+// "*.*" means every file where the filter comes from; many files here have no dot, so the
+// chooser lists everything while that filter is chosen.
+std::optional<std::string> RunChooser(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({CSV_FILTER, ALL_FILTER});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (auto* model = dialog.findChild<QFileSystemModel*>()) {
+        QObject::connect(&dialog, &QFileDialog::filterSelected, model,
+                         [model](const QString& filter) {
+                             if (filter == ALL_FILTER)
+                                 model->setNameFilters({});
+                         });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+}
+} // namespace
+
+std::optional<std::string> CQtCsvDialogs::GetOpenCsvFileName() {
+    QFileDialog dialog(m_pWindow, QStringLiteral("CSVファイルの読み込み"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunChooser(dialog);
+}
+
+std::optional<std::string> CQtCsvDialogs::GetSaveCsvFileName() {
+    QFileDialog dialog(m_pWindow, QStringLiteral("CSVファイルの書き出し"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return RunChooser(dialog);
+}
+
+void CQtCsvDialogs::ShowProgress(int percent) {
+    if (percent >= 100) {
+        m_progress.reset();
+        return;
+    }
+    if (!m_progress) {
+        // Shown only once the import has taken half a second; there is nothing to cancel, as
+        // the document changes only after the whole file is read.
+        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("CSVファイルの読み込み"),
+                                                       QString(), 0, 100, m_pWindow);
+        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setMinimumDuration(500);
+        m_progress->setCancelButton(nullptr);
+    }
+    m_progress->setValue(percent);
+}
+
+bool CQtCsvDialogs::RunImportDialog(CCSVImportModel& model) {
+    CCSVImportDlg dialog(model, m_pWindow);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CQtCsvDialogs::RunExportDialog(CCSVExportModel& model) {
+    CCSVExportDlg dialog(model, m_pWindow);
+    return dialog.exec() == QDialog::Accepted;
+}
