@@ -6,6 +6,8 @@
 #include "commands/CAddPersonalToGroupCommand.h"
 #include "commands/CModifyByListEditCommand.h"
 #include "commands/CUniteGroupCommand.h"
+#include "csv/CCSVReader.h"
+#include "csv/CCsvCommands.h"
 #include "dialogs/CCategoryDialogModel.h"
 #include "dialogs/CPersonalDialogModel.h"
 #include "document/CDocumentEditor.h"
@@ -317,7 +319,7 @@ void CCommandWalk::RunViewCommand() {
 void CCommandWalk::RunDocumentCommand() {
     CPersonalData* person = Any(Live());
     CGroup* group = Any(Groups());
-    switch (Pick(8)) {
+    switch (Pick(9)) {
     case 0:
     case 6:
     case 7:
@@ -347,6 +349,14 @@ void CCommandWalk::RunDocumentCommand() {
                 m_doc, std::vector<CGroup*>{group, other}, "U" + std::to_string(Pick(3))));
         }
         break;
+    case 8: {
+        m_trace += " importCsv";
+        CCSVReader reader(CCsvCommands::FieldNames());
+        ASSERT_TRUE(reader.LoadBytes(NewName() + ",1\r\n" + NewName() + ",2\r\n", "walk.csv").ok);
+        ASSERT_TRUE(reader.Prepare({}, {0, 1}, false).ok);
+        CCsvCommands::ImportRecords(m_doc, reader, true);
+        break;
+    }
     default:
         if (person) {
             m_trace += " cellEdit";
@@ -422,7 +432,9 @@ TEST_F(CCommandWalk, RandomStepsKeepTheDocumentTreeAndListInAgreement) {
         SCOPED_TRACE("seed " + std::to_string(seed) + ", step " + std::to_string(step));
         Step();
         if (HasFailure()) {
-            ADD_FAILURE() << "steps:" << m_trace;
+            ADD_FAILURE() << "last steps:"
+                          << m_trace.substr(m_trace.size() -
+                                            std::min<std::size_t>(m_trace.size(), 400));
             break;
         }
     }

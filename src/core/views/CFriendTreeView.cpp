@@ -272,10 +272,12 @@ void CFriendTreeView::CollapseAll() {
         m_tree.SetExpandedOnce(child, true);
     }
     m_tree.SetExpanded(m_hRootItem, true);
-    if (m_tree.GetCaret() == m_hRootItem)
+    // The list shows everyone afterwards, the new records included, also when the caret was
+    // on a person under the root, whose selection moving up changes nothing the list shows.
+    const bool showsRoot = GetShownItem() == m_hRootItem;
+    m_tree.SelectItem(m_hRootItem);
+    if (showsRoot)
         NotifySelection();
-    else
-        m_tree.SelectItem(m_hRootItem);
 }
 
 bool CFriendTreeView::CanDelete() const {
