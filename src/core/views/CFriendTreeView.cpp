@@ -144,8 +144,9 @@ void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
 }
 
 void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
-    group->m_hTreeItem = InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.Str(),
-                                        {group, nullptr}, select, ETreeInsert::Sort);
+    group->m_hTreeItem =
+        InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.Str(),
+                       {group, nullptr}, select, ETreeInsert::Sort);
 }
 
 bool CFriendTreeView::IsPersonItem(HTREEITEM item) const {
