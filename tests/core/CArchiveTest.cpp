@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CTextCase{300, CHexBytes::From("FF 2C 01")},
                       CTextCase{65533, CHexBytes::From("FF FD FF")},
                       CTextCase{65534, CHexBytes::From("FF FF FF FE FF 00 00")},
-                      CTextCase{70000, CHexBytes::From("FF FF FF 70 11 01 00")}));
+                      CTextCase{70000, CHexBytes::From("FF FF FF 70 11 01 00")}),
+    [](const auto& info) { return std::to_string(info.param.length) + "Bytes"; });
 
 TEST(CArchiveTest, ReaderAcceptsLongerPrefixFormsThanNeeded) {
     const std::string bytes = CHexBytes::From("FF 02 00 41 42 | FF FF FF 01 00 00 00 43");

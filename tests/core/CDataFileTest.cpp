@@ -206,7 +206,11 @@ INSTANTIATE_TEST_SUITE_P(Schemas, CDataFileSchemaTest,
                          ::testing::Values(CSchemaCase{170, 13}, CSchemaCase{160, 12},
                                            CSchemaCase{150, 11}, CSchemaCase{140, 10},
                                            CSchemaCase{130, 9}, CSchemaCase{100, 5},
-                                           CSchemaCase{0, 5}, CSchemaCase{169, 5}));
+                                           CSchemaCase{0, 5}, CSchemaCase{169, 5}),
+                         [](const auto& info) {
+                             return "Schema" + std::to_string(info.param.schema) + "Reads" +
+                                    std::to_string(info.param.textCount) + "Texts";
+                         });
 
 TEST_F(CDataFileTest, PersonClassIndexFrom0x7FFFIsWrittenInTheLongForm) {
     // With G groups the person class has index G + 2: G = 0x7FFC is the last short reference.
@@ -252,7 +256,8 @@ TEST_P(CDataFileTextLengthTest, MemoKeepsItsLengthAcrossThePrefixForms) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, CDataFileTextLengthTest,
-                         ::testing::Values(254, 255, 65533, 65534));
+                         ::testing::Values(254, 255, 65533, 65534),
+                         [](const auto& info) { return std::to_string(info.param) + "Bytes"; });
 
 TEST_F(CDataFileTest, MemoOfThreeHundredBytesHasTheThreeBytePrefix) {
     CTexts texts;
@@ -325,8 +330,10 @@ TEST_F(CDataFileTest, AFileThatCannotBeReadLeavesTheDocumentAsItWas) {
     const CFileResult result = Load("missing.dat");
     EXPECT_FALSE(result.ok);
     EXPECT_THAT(result.message, HasSubstr("missing.dat"));
-    EXPECT_THAT(result.message, HasSubstr("No such file"));
+    EXPECT_THAT(result.message, HasSubstr("ファイルまたはフォルダが見つかりません"));
     EXPECT_EQ(m_doc.GetGroupList().size(), 1u);
+    EXPECT_THAT(CDataFile::Save(m_doc, File("gone") / "book.dat").message,
+                HasSubstr("ファイルまたはフォルダが見つかりません"));
 
     std::filesystem::create_directory(File("folder.dat"));
     EXPECT_FALSE(Load("folder.dat").ok);
@@ -445,7 +452,7 @@ TEST_F(CDataFileTest, SaveIntoAFolderThatIsAFileFailsAndKeepsTheDocumentModified
     const CFileResult result = Save("plain/book.dat");
     EXPECT_FALSE(result.ok);
     EXPECT_THAT(result.message, HasSubstr("plain/book.dat"));
-    EXPECT_THAT(result.message, HasSubstr("Not a directory"));
+    EXPECT_THAT(result.message, HasSubstr("パスの途中にフォルダでないものがあります"));
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_NE(m_doc.GetStatusText(), "保存しました");
     EXPECT_EQ(Bytes("plain"), "not a folder");

@@ -127,7 +127,8 @@ TEST_F(CTextCodecTest, AcceptedCharactersComeBackUnchanged) {
         const std::string utf8 = CTextCodec::EncodeUtf8(c);
         const CEncodeResult result = m_codec.FromUtf8(utf8);
         if (!result.ok()) {
-            EXPECT_EQ(result.unmappable, std::vector<char32_t>{c}) << std::hex << static_cast<unsigned>(c);
+            EXPECT_EQ(result.unmappable, std::vector<char32_t>{c})
+                << std::hex << static_cast<unsigned>(c);
             EXPECT_EQ(result.text, "") << std::hex << static_cast<unsigned>(c);
             continue;
         }

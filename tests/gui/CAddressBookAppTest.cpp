@@ -187,8 +187,9 @@ TEST_F(CAddressBookAppTest, ReadmeAndSupportPageOpenBesideTheProgram) {
     EXPECT_THAT(m_ui.m_asked, IsEmpty());
 }
 
-TEST_F(CAddressBookAppTest, AboutBoxShowsVersionAndCloseOnAHatch) {
+TEST_F(CAddressBookAppTest, AboutBoxShowsVersionAndCloseOnAHatchWithoutACaption) {
     CAboutDialog about;
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowTitleHint));
     std::vector<std::string> texts;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         if (!label->text().isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CDialogCheck.h"
+
 #include "dialogs/CCategoryDialog.h"
 #include "dialogs/CPersonalDialog.h"
 #include "dialogs/CPickListBox.h"
@@ -60,6 +62,7 @@ public:
 private:
     template <typename Dialog>
     static bool Drive(Dialog& dialog, const std::function<void(Dialog&)>& script) {
+        CDialogCheck::Expect(dialog);
         if (script)
             script(dialog);
         return dialog.result() == QDialog::Accepted;

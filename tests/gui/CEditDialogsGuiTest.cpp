@@ -132,6 +132,20 @@ TEST_F(CEditDialogsGuiTest, EditingFromAPhoneCellFocusesThatBoxAndKeepsUntouched
     EXPECT_THAT(NamesOf(m_doc.GetPersonList()), ElementsAre("Jiro", "Taro"));
 }
 
+TEST_F(CEditDialogsGuiTest, ModifyingWithoutAFieldOpensOnTheNameWithItsTextUnselected) {
+    CPersonalData* person = AddPerson("Taro");
+    m_dialogs.m_personal = [](CPersonalDialog& dialog) {
+        dialog.show();
+        auto* name = Edit(dialog, "name");
+        EXPECT_EQ(dialog.focusWidget(), name);
+        EXPECT_FALSE(name->hasSelectedText());
+        EXPECT_EQ(name->cursorPosition(), 4);
+        dialog.reject();
+    };
+    m_list.SetSelectedRows({m_list.FindRow(person)});
+    m_list.OnCommand(ID_MODIFY);
+}
+
 TEST_F(CEditDialogsGuiTest, ACharacterCp932CannotHoldKeepsTheDialogOpenOnItsBox) {
     m_dialogs.m_personal = [this](CPersonalDialog& dialog) {
         Edit(dialog, "name")->setText("Taro");

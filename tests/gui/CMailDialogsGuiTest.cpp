@@ -1,5 +1,6 @@
 #include "CAppFixture.h"
 #include "CBookFixture.h"
+#include "CDialogCheck.h"
 
 #include "app/CQtUserInterface.h"
 #include "dialogs/CCopiedAddressDialog.h"
@@ -47,6 +48,7 @@ public:
     std::optional<std::size_t>
     RunCopiedAddressDialog(const std::vector<std::string>& recent) override {
         CCopiedAddressDialog dialog(recent);
+        CDialogCheck::Expect(dialog);
         if (m_recent)
             m_recent(dialog);
         if (dialog.result() != QDialog::Accepted)
@@ -55,6 +57,7 @@ public:
     }
     bool RunOptionSheet(COptionSheetModel& model) override {
         COptionSheet sheet(model);
+        CDialogCheck::Expect(sheet);
         if (m_sheet)
             m_sheet(sheet);
         return sheet.result() == QDialog::Accepted;

@@ -12,6 +12,7 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -219,6 +220,43 @@ TEST_F(CMainFrameTest, StatusBarShowsTheDocumentsMessage) {
             indicators.push_back(label->text().toStdString());
     }
     EXPECT_THAT(indicators, ElementsAre("ｶﾅ", "CAP", "NUM", "SCRL"));
+}
+
+// The lock panes shown, and those of them whole and clear of the message and of each other.
+struct CPanes {
+    std::vector<std::string> shown;
+    std::vector<std::string> readable;
+};
+
+CPanes PanesOf(const QStatusBar& bar, const QLabel& message) {
+    CPanes panes;
+    int left = message.isVisible() ? message.geometry().right() : -1;
+    for (const QLabel* label : bar.findChildren<QLabel*>()) {
+        if (label == &message || !label->isVisible())
+            continue;
+        panes.shown.push_back(label->text().toStdString());
+        const QRect pane(label->mapTo(&bar, QPoint()), label->size());
+        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+        if (pane.left() > left && pane.width() > textWidth && pane.right() < bar.width())
+            panes.readable.push_back(label->text().toStdString());
+        left = pane.right();
+    }
+    return panes;
+}
+
+TEST_F(CMainFrameTest, LockPanesStayReadableOrGiveWayWhenTheWindowNarrows) {
+    Start();
+    QLabel& message = *Frame()->GetMessagePane();
+    message.setText(QString(60, QChar(u'長')));
+    QStatusBar& bar = *Frame()->statusBar();
+    Frame()->resize(900, 400);
+    bar.layout()->activate();
+    EXPECT_THAT(PanesOf(bar, message).readable, ElementsAre("ｶﾅ", "CAP", "NUM", "SCRL"));
+    Frame()->resize(120, 400);
+    bar.layout()->activate();
+    const CPanes narrow = PanesOf(bar, message);
+    EXPECT_LT(narrow.shown.size(), 4U);
+    EXPECT_EQ(narrow.shown, narrow.readable);
 }
 
 TEST_F(CMainFrameTest, TitleNamesTheOpenFile) {

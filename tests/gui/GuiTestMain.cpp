@@ -1,3 +1,5 @@
+#include "app/CInterfaceLanguage.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    CInterfaceLanguage::Install(app); // as the program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,12 +1,12 @@
 #include "storage/CFileReader.h"
 
 #include "storage/CFileHandle.h"
+#include "storage/CSystemMessage.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <new>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -21,7 +21,7 @@ CFileResult Failure(const fs::path& path, const std::string& reason, EFileFailur
 
 CFileResult SystemFailure(const fs::path& path, int error) {
     const bool missing = error == ENOENT || error == ENOTDIR;
-    return Failure(path, std::generic_category().message(error),
+    return Failure(path, CSystemMessage::Describe(error),
                    missing ? EFileFailure::Missing : EFileFailure::Other);
 }
 

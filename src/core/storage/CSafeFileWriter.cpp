@@ -1,6 +1,7 @@
 #include "storage/CSafeFileWriter.h"
 
 #include "storage/CFileHandle.h"
+#include "storage/CSystemMessage.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -41,8 +42,8 @@ std::string Quoted(const fs::path& path) {
 // `error` is taken before anything else can overwrite errno.
 CFileResult Failure(const fs::path& path, const char* step, int error) {
     return {false,
-            Quoted(path) + "に保存できません: " + step + "（" +
-                std::generic_category().message(error) + "）",
+            Quoted(path) + "に保存できません: " + step + "（" + CSystemMessage::Describe(error) +
+                "）",
             0, EFileFailure::Other};
 }
 

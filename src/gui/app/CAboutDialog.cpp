@@ -1,6 +1,7 @@
 #include "app/CAboutDialog.h"
 
 #include "app/CAppIcons.h"
+#include "dialogs/CDialogFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +21,7 @@ QLabel* MakeText(const QString& text, QWidget* parent) {
 }
 } // namespace
 
-CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent, CDialogFrame::CAPTIONLESS_FLAGS) {
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
@@ -49,4 +50,7 @@ void CAboutDialog::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.fillRect(rect(), QBrush(QColor(HATCH_COLOR), Qt::DiagCrossPattern));
+    // Without a caption the window manager draws no frame; the box draws its own edge.
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -1,6 +1,5 @@
 #include "app/CLockIndicators.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QTimer>
 
@@ -9,15 +8,13 @@
 namespace {
 constexpr int REFRESH_MS = 500;
 constexpr int PADDING = 12;
+constexpr int SPACING = 2;
 // In ELockKey order.
 constexpr std::array<const char*, 4> TEXTS = {"ｶﾅ", "CAP", "NUM", "SCRL"};
 } // namespace
 
 CLockIndicators::CLockIndicators(CKeyboardLocks locks, QWidget* parent)
     : QWidget(parent), m_locks(std::move(locks)), m_timer(new QTimer(this)) {
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(2);
     for (std::size_t key = 0; key < KEY_COUNT; ++key) {
         auto* label = new QLabel(QString::fromUtf8(TEXTS[key]), this);
         label->setFrameShape(QFrame::Panel);
@@ -27,7 +24,6 @@ CLockIndicators::CLockIndicators(CKeyboardLocks locks, QWidget* parent)
         label->setMinimumWidth(std::max(metrics.horizontalAdvance(label->text()),
                                         metrics.horizontalAdvance(QStringLiteral("SCRL"))) +
                                PADDING);
-        row->addWidget(label);
         m_labels[key] = label;
     }
     Refresh();
@@ -45,4 +41,37 @@ void CLockIndicators::Refresh() {
 
 bool CLockIndicators::IsLit(ELockKey key) const {
     return m_labels[static_cast<std::size_t>(key)]->isEnabled();
+}
+
+QSize CLockIndicators::sizeHint() const {
+    int width = 0;
+    int height = 0;
+    for (const QLabel* label : m_labels) {
+        width += label->minimumWidth() + (width > 0 ? SPACING : 0);
+        height = std::max(height, label->sizeHint().height());
+    }
+    return {width, height};
+}
+
+QSize CLockIndicators::minimumSizeHint() const {
+    return {0, sizeHint().height()};
+}
+
+void CLockIndicators::resizeEvent(QResizeEvent* /*event*/) {
+    PlacePanes();
+}
+
+// Right to left from the bar's edge; a pane that does not fit whole is hidden with all left of it.
+void CLockIndicators::PlacePanes() {
+    int right = width();
+    bool fits = true;
+    for (auto label = m_labels.rbegin(); label != m_labels.rend(); ++label) {
+        const int paneWidth = (*label)->minimumWidth();
+        fits = fits && paneWidth <= right;
+        (*label)->setVisible(fits);
+        if (!fits)
+            continue;
+        (*label)->setGeometry(right - paneWidth, 0, paneWidth, height());
+        right -= paneWidth + SPACING;
+    }
 }

@@ -7,10 +7,12 @@
 #include <array>
 
 class QLabel;
+class QResizeEvent;
 class QTimer;
 
 // The status bar's "ｶﾅ", "CAP", "NUM" and "SCRL" panes: lit while the lock is on, greyed while it
-// is off or while the system does not tell.
+// is off or while the system does not tell. When the bar is too narrow the leftmost panes give
+// way whole, so that those shown stay readable.
 class CLockIndicators : public QWidget {
     Q_OBJECT
 
@@ -22,7 +24,15 @@ public:
     void Refresh();
     bool IsLit(ELockKey key) const;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void PlacePanes();
+
     static constexpr std::size_t KEY_COUNT = 4;
     CKeyboardLocks m_locks;
     std::array<QLabel*, KEY_COUNT> m_labels{};

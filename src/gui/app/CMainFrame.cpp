@@ -192,6 +192,8 @@ void CMainFrame::CreateStatusBar() {
     m_messagePane = new QLabel(this);
     const std::string& status = m_doc.GetStatusText();
     m_messagePane->setText(status.empty() ? QString::fromUtf8(IDLE_PROMPT) : FromUtf8(status));
+    // A long message is cut rather than pushing the lock panes over each other.
+    m_messagePane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(m_messagePane, 1);
     m_indicators = new CLockIndicators(CKeyboardLocks(), this);
     statusBar()->addPermanentWidget(m_indicators);

@@ -1,10 +1,12 @@
 #include "app/CQtUserInterface.h"
 
+#include "dialogs/CDialogFrame.h"
+
 #include <QClipboard>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -64,31 +66,36 @@ EMessageResult EscapeResult(EMessageButtons buttons) {
 }
 
 std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
-    CQtUserInterface::ShowAllFiles(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
 }
 } // namespace
 
-// "*.*" means every file where the filter comes from; many files here have no dot, so the
-// dialog's model is told to list everything whatever the filter's patterns say.
+// "*.*" means every file where the filter's name comes from; many files here have no dot. The
+// dialog filters and renames by the pattern "*", which has no extension, so a saved name keeps
+// its own, while the box shows the name people know.
 void CQtUserInterface::ShowAllFiles(QFileDialog& dialog) {
+    dialog.setWindowFlags(CDialogFrame::FLAGS);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QString::fromUtf8(ALL_FILES_FILTER));
-    auto* model = dialog.findChild<QFileSystemModel*>();
-    if (!model)
-        return;
-    model->setNameFilters({});
-    QObject::connect(&dialog, &QFileDialog::filterSelected, model,
-                     [model] { model->setNameFilters({}); });
+    dialog.setNameFilter(QStringLiteral("すべてのファイル (*)"));
+    if (auto* box = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+        box->setItemText(0, QString::fromUtf8(ALL_FILES_FILTER));
+}
+
+void CQtUserInterface::PrepareSaveDialog(QFileDialog& dialog, const std::string& suggested) {
+    dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    ShowAllFiles(dialog);
+    dialog.selectFile(QFile::decodeName(suggested.c_str()));
 }
 
 EMessageResult CQtUserInterface::MessageBox(std::string_view text, EMessageButtons buttons,
                                             EMessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), QString::fromUtf8(CAPTION),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                    QMessageBox::NoButton, m_parent);
+                    QMessageBox::NoButton, m_parent, CDialogFrame::FLAGS);
     std::vector<std::pair<QAbstractButton*, EMessageResult>> results;
     for (const CButton& button : ButtonsOf(buttons))
         results.emplace_back(box.addButton(QString::fromUtf8(button.m_text), button.m_role),
@@ -105,14 +112,13 @@ std::optional<std::string> CQtUserInterface::GetOpenFileName() {
     QFileDialog dialog(m_parent, QStringLiteral("開く"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    ShowAllFiles(dialog);
     return RunFileDialog(dialog);
 }
 
 std::optional<std::string> CQtUserInterface::GetSaveFileName(const std::string& suggested) {
-    QFileDialog dialog(m_parent, QStringLiteral("名前を付けて保存"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.selectFile(QFile::decodeName(suggested.c_str()));
+    QFileDialog dialog(m_parent);
+    PrepareSaveDialog(dialog, suggested);
     return RunFileDialog(dialog);
 }
 

@@ -24,6 +24,8 @@ public:
 
     // Names the filter as the program always did while listing every file, dot or not.
     static void ShowAllFiles(QFileDialog& dialog);
+    // The save chooser, in the folder of `suggested` with its file name typed in.
+    static void PrepareSaveDialog(QFileDialog& dialog, const std::string& suggested);
 
 private:
     QPointer<QWidget> m_parent;

@@ -1,4 +1,5 @@
 #include "app/CAddressBookApp.h"
+#include "app/CInterfaceLanguage.h"
 #include "app/CMainFrame.h"
 #include "app/CQtUserInterface.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tarnvale"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnvale"));
     QApplication::setDesktopFileName(QStringLiteral("tarnvale"));
+    CInterfaceLanguage::Install(app);
 
     std::optional<std::string> commandLineFile;
     const QStringList arguments = QApplication::arguments();

@@ -1,5 +1,6 @@
 #include "CCategoryDialog.h"
 
+#include "CDialogFrame.h"
 #include "CDialogIcons.h"
 #include "COkCancelRow.h"
 #include "CPersonalListBox.h"
@@ -18,7 +19,7 @@ const QString NAME_LABEL = QStringLiteral("グループ名");
 } // namespace
 
 CCategoryDialog::CCategoryDialog(CCategoryDialogModel& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    : QDialog(parent, CDialogFrame::FLAGS), m_model(model), m_fields(model.GetUserInterface()) {
     setWindowTitle(QString::fromStdString(m_model.GetTitle()));
     setWindowIcon(CDialogIcons::Group());
 

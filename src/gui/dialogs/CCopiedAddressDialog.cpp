@@ -1,5 +1,6 @@
 #include "CCopiedAddressDialog.h"
 
+#include "CDialogFrame.h"
 #include "app/CAppIcons.h"
 #include "text/CTextCodec.h"
 #include "ui/CommandIds.h"
@@ -15,7 +16,7 @@ constexpr int POSITION_ROLE = Qt::UserRole;
 } // namespace
 
 CCopiedAddressDialog::CCopiedAddressDialog(const std::vector<std::string>& recent, QWidget* parent)
-    : QDialog(parent), m_pList(new QListWidget(this)),
+    : QDialog(parent, CDialogFrame::FLAGS), m_pList(new QListWidget(this)),
       m_pWrite(new QPushButton(QStringLiteral("メールを書く"), this)) {
     setWindowTitle(QStringLiteral("最近使ったメールアドレス"));
     setWindowIcon(CAppIcons::ForCommand(ID_RECENT_ADDRESSES));

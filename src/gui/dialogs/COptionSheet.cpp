@@ -1,6 +1,7 @@
 #include "COptionSheet.h"
 
 #include "CColorPage.h"
+#include "CDialogFrame.h"
 #include "CMailPage.h"
 #include "COkCancelRow.h"
 #include "CViewPage.h"
@@ -10,8 +11,9 @@
 #include <QVBoxLayout>
 
 COptionSheet::COptionSheet(COptionSheetModel& model, QWidget* parent)
-    : QDialog(parent), m_pTabs(new QTabWidget(this)), m_pMailPage(new CMailPage(model, m_pTabs)),
-      m_pColorPage(new CColorPage(model, m_pTabs)), m_pViewPage(new CViewPage(model, m_pTabs)) {
+    : QDialog(parent, CDialogFrame::FLAGS), m_pTabs(new QTabWidget(this)),
+      m_pMailPage(new CMailPage(model, m_pTabs)), m_pColorPage(new CColorPage(model, m_pTabs)),
+      m_pViewPage(new CViewPage(model, m_pTabs)) {
     setWindowTitle(QStringLiteral("オプション"));
     setWindowIcon(CAppIcons::Application());
     m_pTabs->setObjectName(QStringLiteral("pages"));

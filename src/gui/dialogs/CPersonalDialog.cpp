@@ -1,5 +1,6 @@
 #include "CPersonalDialog.h"
 
+#include "CDialogFrame.h"
 #include "CDialogIcons.h"
 #include "CGroupListBox.h"
 #include "COkCancelRow.h"
@@ -67,6 +68,9 @@ constexpr const char* TAB_ORDER[] = {
     "homeZip",  "homeAddress", "homeTel", "memberGroups", "addGroup", "removeGroup", "otherGroups",
     "newGroup", "memo",        "ok",      "cancel"};
 
+constexpr int SPACING = 4;
+constexpr int MEMO_MIN_LINES = 2;
+
 QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setBuddy(buddy);
@@ -75,21 +79,28 @@ QLabel* MakeLabel(const QString& text, QWidget* buddy, QWidget* parent) {
 } // namespace
 
 CPersonalDialog::CPersonalDialog(CPersonalDialogModel& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    : QDialog(parent, CDialogFrame::FLAGS), m_model(model), m_fields(model.GetUserInterface()) {
     setWindowTitle(QString::fromStdString(m_model.GetTitle()));
     setWindowIcon(CDialogIcons::Person());
 
+    // Laid out to fit a 1024 x 600 screen: the home town beside the groups, the memo taking
+    // whatever height is left and giving it back first.
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(SPACING);
     layout->addWidget(MakeTextArea());
-    layout->addWidget(MakeHomeTownBox());
-    layout->addWidget(MakeGroupArea(), 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(MakeGroupArea(), 1);
+    middle->addWidget(MakeHomeTownBox());
+    layout->addLayout(middle);
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName(QLatin1String(RoleOf(EPersonText::Memo).objectName));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setTabChangesFocus(true);
+    memo->setMinimumHeight(memo->fontMetrics().lineSpacing() * MEMO_MIN_LINES +
+                           2 * memo->frameWidth() + 8);
     m_boxes[Slot(EPersonText::Memo)] = memo;
     layout->addWidget(MakeLabel(LabelOf(EPersonText::Memo), memo, this));
-    layout->addWidget(memo, 1);
+    layout->addWidget(memo, 2);
     layout->addWidget(MakeButtons());
 
     ShowValues();
@@ -120,6 +131,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(SPACING);
     grid->setColumnStretch(1, 1);
 
     AddLine(*grid, 0, EPersonText::Name);
@@ -183,6 +195,7 @@ QWidget* CPersonalDialog::MakeSexBox() {
 QWidget* CPersonalDialog::MakeHomeTownBox() {
     auto* box = new QGroupBox(QStringLiteral("帰省先"), this);
     auto* grid = new QGridLayout(box);
+    grid->setVerticalSpacing(SPACING);
     grid->setColumnStretch(1, 1);
     int row = 0;
     for (const EPersonText text :
@@ -280,6 +293,18 @@ void CPersonalDialog::SetOpeningFocus() {
         memo->selectAll();
     else
         static_cast<QLineEdit*>(box)->selectAll();
+}
+
+void CPersonalDialog::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    QDialog::setVisible(visible);
+    // Showing a dialog hands its focus box a Tab focus, which selects a line's whole text; a
+    // name opened without a field asked for keeps its text, so the first key does not replace it.
+    const CFieldFocus focus = m_model.GetOpeningFocus();
+    if (opening && !focus.selectAll) {
+        if (auto* line = qobject_cast<QLineEdit*>(GetBox(focus.text)))
+            line->deselect();
+    }
 }
 
 bool CPersonalDialog::ReadValues() {

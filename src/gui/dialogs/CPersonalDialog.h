@@ -32,6 +32,8 @@ public:
     // The edit box of a text, the memo included.
     QWidget* GetBox(EPersonText text) const;
 
+    void setVisible(bool visible) override;
+
 public slots:
     void accept() override;
 

@@ -1,5 +1,6 @@
 #include "CUniteGroupDlg.h"
 
+#include "CDialogFrame.h"
 #include "CDialogIcons.h"
 #include "CGroupListBox.h"
 #include "COkCancelRow.h"
@@ -18,7 +19,7 @@ const QString NAME_LABEL = QStringLiteral("統合後のグループ名");
 } // namespace
 
 CUniteGroupDlg::CUniteGroupDlg(CUniteGroupModel& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_fields(model.GetUserInterface()) {
+    : QDialog(parent, CDialogFrame::FLAGS), m_model(model), m_fields(model.GetUserInterface()) {
     setWindowTitle(QString::fromStdString(m_model.GetTitle()));
     setWindowIcon(CDialogIcons::Group());
 
