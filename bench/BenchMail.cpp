@@ -14,12 +14,7 @@ constexpr std::size_t PERSONS = 100000;
 // addresses, remembering the use and converting the text for the clipboard.
 void BM_WriteMailToEveryone(benchmark::State& state) {
     CAddressDoc doc;
-    CBookGenerator().Fill(doc, {PERSONS, 0, 0});
-    std::vector<CPersonalData*> persons(doc.GetPersonList().begin(), doc.GetPersonList().end());
-    // Four persons in ten go without an address.
-    for (std::size_t i = 0; i < persons.size(); ++i)
-        persons[i]->SetText(EPersonText::Email1,
-                            i % 10 < 4 ? "" : "user" + std::to_string(i) + "@example.co.jp");
+    const std::vector<CPersonalData*> persons = CBookGenerator().FillForMail(doc, PERSONS);
     CScriptedUserInterface ui;
     CMailer mailer(ui, {});
     mailer.GetSettings().m_bMailToClipboard = true;

@@ -216,3 +216,12 @@ std::string CBookGenerator::MakeCsv(std::size_t persons) {
     }
     return writer.GetText();
 }
+
+std::vector<CPersonalData*> CBookGenerator::FillForMail(CAddressDoc& doc, std::size_t persons) {
+    Fill(doc, {persons, 0, 0});
+    std::vector<CPersonalData*> list(doc.GetPersonList().begin(), doc.GetPersonList().end());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        list[i]->SetText(EPersonText::Email1,
+                         i % 10 < 4 ? "" : "user" + std::to_string(i) + "@example.co.jp");
+    return list;
+}

@@ -36,6 +36,10 @@ public:
     // exports it.
     std::string MakeCsv(std::size_t persons);
 
+    // A book of that many persons for writing mail: six in ten have an e-mail (1) address, four
+    // have none. The persons in stored order.
+    std::vector<CPersonalData*> FillForMail(CAddressDoc& doc, std::size_t persons);
+
     // One person's texts in file order.
     CTexts MakePersonTexts();
     std::string MakeGroupName(std::size_t index);

@@ -1,3 +1,4 @@
+#include "CBenchFolder.h"
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
 #include "app/CActionRouter.h"
@@ -32,33 +33,11 @@ const CBookShape BOOK{100000, 1000, 0};
 // Found in about half of the persons of a generated book (phone numbers and addresses).
 const QString HALF = QStringLiteral("-5");
 
-// A folder of its own for the book, the settings and the lock file.
-class CBenchFolder {
-public:
-    CBenchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tarnvale-find-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
-        const std::string bytes = CBookGenerator().MakeFile(BOOK);
-        std::ofstream(GetBook(), std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    CBenchFolder(const CBenchFolder&) = delete;
-    CBenchFolder& operator=(const CBenchFolder&) = delete;
-    ~CBenchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    fs::path GetBook() const { return m_path / "book.dat"; }
-    CAppPaths GetPaths() const {
-        return {m_path / "tarnvale.ini", QString::fromStdString((m_path / "lock").string()),
-                m_path};
-    }
-
-private:
-    fs::path m_path;
-};
+// The settings and the lock file beside the book.
+CAppPaths PathsIn(const CBenchFolder& folder) {
+    return {folder.GetSettings(), QString::fromStdString((folder.GetPath() / "lock").string()),
+            folder.GetPath()};
+}
 
 // Measures the longest stretch in which the window's events could not run: from the press to
 // the first time the search lets them run, between two such times, and from the last one to
@@ -91,7 +70,7 @@ private:
 
 // From the press of the button to the last hit shown in both panes.
 void SearchHalfTheBook(benchmark::State& state) {
-    const CBenchFolder folder;
+    const CBenchFolder folder("find", BOOK);
     CScriptedUserInterface ui;
     double longestBlock = 0;
     double hits = 0;
@@ -99,7 +78,7 @@ void SearchHalfTheBook(benchmark::State& state) {
     double pumps = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto app = std::make_unique<CAddressBookApp>(ui, folder.GetPaths());
+        auto app = std::make_unique<CAddressBookApp>(ui, PathsIn(folder));
         if (!app->InitInstance(folder.GetBook().string()))
             throw std::runtime_error("the program did not start");
         CMainFrame& frame = *app->GetMainFrame();

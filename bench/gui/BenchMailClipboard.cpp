@@ -17,12 +17,7 @@ constexpr std::size_t PERSONS = 100000;
 // on the desktop's clipboard: join, remember, convert and copy.
 void BM_WriteMailToEveryoneOnTheClipboard(benchmark::State& state) {
     CAddressDoc doc;
-    CBookGenerator().Fill(doc, {PERSONS, 0, 0});
-    std::vector<CPersonalData*> persons(doc.GetPersonList().begin(), doc.GetPersonList().end());
-    // Four persons in ten go without an address.
-    for (std::size_t i = 0; i < persons.size(); ++i)
-        persons[i]->SetText(EPersonText::Email1,
-                            i % 10 < 4 ? "" : "user" + std::to_string(i) + "@example.co.jp");
+    const std::vector<CPersonalData*> persons = CBookGenerator().FillForMail(doc, PERSONS);
     CQtUserInterface ui;
     CMailer mailer(ui, {});
     mailer.GetSettings().m_bMailToClipboard = true;

@@ -1,3 +1,4 @@
+#include "CBenchFolder.h"
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
 #include "csv/CCSVReader.h"
@@ -27,31 +28,6 @@ namespace fs = std::filesystem;
 namespace {
 // 100,000 persons in 1,000 groups; the first group has 50,000 of them.
 const CBookShape BOOK{100000, 1000, 50000};
-
-// A folder of its own for the book and an empty settings file.
-class CBenchFolder {
-public:
-    CBenchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "tarnvale-views-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        m_path = pattern;
-        const std::string bytes = CBookGenerator().MakeFile(BOOK);
-        std::ofstream(GetBook(), std::ios::binary)
-            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    CBenchFolder(const CBenchFolder&) = delete;
-    CBenchFolder& operator=(const CBenchFolder&) = delete;
-    ~CBenchFolder() {
-        std::error_code ignored;
-        fs::remove_all(m_path, ignored);
-    }
-    fs::path GetBook() const { return m_path / "book.dat"; }
-    fs::path GetSettings() const { return m_path / "tarnvale.ini"; }
-
-private:
-    fs::path m_path;
-};
 
 // The window as the program has it: the document, both views and both panes, shown; the
 // settings are the defaults, so the tree shows the persons ("Tree" / "expand" = 1).
@@ -100,7 +76,7 @@ public:
 
 // Without widgets it measures what core alone costs of the same work, for comparison.
 void OpenBook(benchmark::State& state, bool withWidgets) {
-    const CBenchFolder folder;
+    const CBenchFolder folder("views", BOOK);
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<CViewsWindow>(folder, withWidgets);
@@ -124,7 +100,7 @@ BENCHMARK_CAPTURE(OpenBook, CoreOnly, false)
     ->Iterations(3);
 
 void SelectBigGroup(benchmark::State& state) {
-    const CBenchFolder folder;
+    const CBenchFolder folder("views", BOOK);
     CViewsWindow window(folder, true);
     window.Load(folder);
     window.Show();
@@ -148,7 +124,7 @@ BENCHMARK(SelectBigGroup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterati
 
 // One iteration hides the persons and shows them again: two toggles.
 void TogglePersonsInTree(benchmark::State& state) {
-    const CBenchFolder folder;
+    const CBenchFolder folder("views", BOOK);
     CViewsWindow window(folder, true);
     window.Load(folder);
     window.Show();
@@ -165,7 +141,7 @@ BENCHMARK(TogglePersonsInTree)->Unit(benchmark::kMillisecond)->UseRealTime()->It
 // A CSV file of 100,000 persons read into the open book of 100,000, both panes shown: the
 // import with its one undoable command, the views patched and painted.
 void ImportCsvIntoOpenBook(benchmark::State& state) {
-    const CBenchFolder folder;
+    const CBenchFolder folder("views", BOOK);
     const fs::path csv = folder.GetBook().parent_path() / "import.csv";
     const std::string bytes = CBookGenerator(2).MakeCsv(BOOK.persons);
     std::ofstream(csv, std::ios::binary)
