@@ -20,7 +20,7 @@ protected:
 
     void Insert(std::size_t pos, std::uint64_t prefix) {
         const HTREEITEM item = m_nextItem++;
-        m_texts.emplace_back(std::to_string(item));
+        m_texts.push_back(std::to_string(item));
         m_list.Insert(pos, item, {prefix, &m_texts.back()});
         m_model.insert(m_model.begin() + static_cast<std::ptrdiff_t>(pos), {item, prefix});
     }
@@ -66,7 +66,7 @@ protected:
 
     CChildList m_list;
     std::vector<CEntry> m_model;
-    std::deque<CCompactText> m_texts; // the keys point here, so nothing may move
+    std::deque<std::string> m_texts; // the keys point here, so nothing may move
     HTREEITEM m_nextItem = 1;
     std::mt19937 m_random{20240611};
 };
@@ -102,7 +102,7 @@ TEST_F(CChildListTest, EditsAtBothEndsAndAtBlockBoundariesKeepPositions) {
     // A new key stays with its child alone.
     const std::size_t renamedAt = CChildList::MAX_BLOCK;
     const CChildList::CKey original = m_list.KeyAt(renamedAt);
-    const CCompactText renamed("renamed");
+    const std::string renamed = "renamed";
     m_list.SetKey(renamedAt, {99, &renamed});
     EXPECT_EQ(m_list.KeyAt(renamedAt).text, &renamed);
     EXPECT_EQ(m_list.KeyAt(renamedAt + 1).prefix, m_model[renamedAt + 1].prefix);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "text/CCompactText.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -23,7 +21,7 @@ public:
     // without looking the children up.
     struct CKey {
         std::uint64_t prefix = 0; // CTreeControl::TextPrefix of the text
-        const CCompactText* text = nullptr;
+        const std::string* text = nullptr;
     };
 
 private:

@@ -94,7 +94,7 @@ void CFriendListView::Refill(const CSelectionHint& selection) {
     m_nRefillDispatch = m_doc.GetCommandDispatch();
     BeginUpdate();
     m_rows.assign(selection.persons.begin(), selection.persons.end());
-    m_nOrderedRows = 0;
+    m_nOrderedRows = m_rows.size(); // the lists are sound, so no row repeats another
     m_nHoles = 0;
     m_selected.clear();
     m_pGroupInfo = selection.info;
@@ -131,6 +131,7 @@ void CFriendListView::EndUpdate() {
 }
 
 void CFriendListView::Sort() {
+    DropRepeatedRows();
     if (m_bSorted) {
         const std::size_t firstClosed = CompactRows();
         const std::size_t firstMoved = std::min(firstClosed, MergeInsertedRows());
@@ -143,6 +144,40 @@ void CFriendListView::Sort() {
         m_bSorted = true;
     }
     m_nOrderedRows = m_rows.size();
+}
+
+void CFriendListView::DropRepeatedRows() {
+    if (m_nOrderedRows == m_rows.size())
+        return;
+    CPointerIndex appended;
+    appended.Reserve(m_rows.size() - m_nOrderedRows);
+    bool dropped = false;
+    const auto drop = [&](std::size_t row) {
+        m_rows[row] = nullptr;
+        ++m_nHoles;
+        dropped = true;
+    };
+    for (std::size_t row = m_nOrderedRows; row < m_rows.size(); ++row) {
+        if (m_rows[row] == nullptr)
+            continue;
+        if (appended.Contains(m_rows[row]))
+            drop(row);
+        else
+            appended.Set(m_rows[row], row);
+    }
+    for (std::size_t row = 0; row < m_nOrderedRows; ++row) {
+        const std::size_t copy =
+            m_rows[row] ? appended.Find(m_rows[row]) : CPointerIndex::NOT_FOUND;
+        if (copy != CPointerIndex::NOT_FOUND) {
+            appended.Erase(m_rows[row]);
+            drop(copy);
+        }
+    }
+    // A dropped copy may have taken its person's place in the row index.
+    if (dropped) {
+        m_rowOf.Clear();
+        m_nIndexedRows = 0;
+    }
 }
 
 std::size_t CFriendListView::CompactRows() {
@@ -195,9 +230,6 @@ void CFriendListView::SortAllRows() {
 }
 
 int CFriendListView::InsertPersonalRow(CPersonalData* person) {
-    // A person has one row at most, whatever a command asks.
-    if (const int row = FindRow(person); row >= 0)
-        return row;
     // Appended after the ordered rows; the end of the notification merges it in.
     if (m_nIndexedRows == m_rows.size()) {
         m_rowOf.Set(person, m_rows.size());

@@ -110,6 +110,9 @@ private:
     // Brings the rows back in order at the end of a notification: closes the holes deletions
     // left, merges the appended rows in, or sorts everything after an edit or a refill.
     void Sort();
+    // A person has one row at most, whatever the commands of a notification asked: a row
+    // appended for a person who has one already goes before the rows are merged.
+    void DropRepeatedRows();
     void SortAllRows();
     // Each returns the first row that moved, or the row count.
     std::size_t CompactRows();

@@ -52,7 +52,7 @@ int CTreeControl::CompareRest(std::string_view a, std::string_view b) {
     return a == b ? 0 : CCp932::Compare(a, b);
 }
 
-int CTreeControl::CompareWithChild(std::uint64_t prefix, std::string_view text,
+int CTreeControl::CompareWithChild(std::uint64_t prefix, const std::string& text,
                                    const CChildList::CKey& child) {
     // The child's text is read only where the prefixes leave the order open.
     if (child.prefix != prefix)
@@ -68,7 +68,7 @@ HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
 }
 
 std::size_t CTreeControl::SortedPosition(HTREEITEM parent, std::uint64_t prefix,
-                                         std::string_view text) const {
+                                         const std::string& text) const {
     const CChildList& siblings = GetChildren(parent);
     // Items that come in order, as when persons are shown, go straight to the end.
     if (siblings.empty() || CompareWithChild(prefix, text, siblings.BackKey()) >= 0)
@@ -117,7 +117,7 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image
     const HTREEITEM handle = m_nextHandle++;
     CItem& item = m_items[handle];
     item.parent = parent;
-    item.text = text;
+    item.text = std::move(text);
     item.image = image;
     item.selectedImage = selectedImage;
     item.data = data;
@@ -194,7 +194,7 @@ void CTreeControl::DeleteAllItems() {
 void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
     const auto row = static_cast<std::size_t>(GetRow(item));
     CItem& entry = m_items.at(item);
-    entry.text = text;
+    entry.text = std::move(text);
     ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text), &entry.text});
     if (m_observer)
         m_observer->OnChanged(item);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "text/CCompactText.h"
 #include "views/CChildList.h"
 
 #include <cstdint>
@@ -42,19 +41,18 @@ public:
 class CTreeControl {
 public:
     struct CItem {
-        // Members in an order that leaves no padding: a file can make millions of items.
         HTREEITEM parent = TVI_NONE;
-        // Where the item was last found among its siblings; checked before searching.
-        mutable int rowHint = -1;
         // Each child beside its key, which points at the child's own text: entries of m_items
         // never move.
         CChildList children;
-        CCompactText text; // CP932
-        CTreeItemData data;
+        std::string text; // CP932
         int image = 0;
         int selectedImage = 0;
         bool expanded = false;
         bool expandedOnce = false;
+        CTreeItemData data;
+        // Where the item was last found among its siblings; checked before searching.
+        mutable int rowHint = -1;
     };
 
     // The first four characters of a text as CCp932::Compare sees them, packed so that
@@ -100,9 +98,10 @@ private:
     static int CompareRest(std::string_view a, std::string_view b);
     CChildList& ChildrenOf(HTREEITEM parent);
     // How the text compares with the child's.
-    static int CompareWithChild(std::uint64_t prefix, std::string_view text,
+    static int CompareWithChild(std::uint64_t prefix, const std::string& text,
                                 const CChildList::CKey& child);
-    std::size_t SortedPosition(HTREEITEM parent, std::uint64_t prefix, std::string_view text) const;
+    std::size_t SortedPosition(HTREEITEM parent, std::uint64_t prefix,
+                               const std::string& text) const;
     void Forget(HTREEITEM item);
     HTREEITEM CaretAfterDeleting(HTREEITEM item) const;
     bool IsAncestor(HTREEITEM ancestor, HTREEITEM item) const;
