@@ -1,8 +1,8 @@
 #include "CBookGenerator.h"
-#include "csv/CCSVReader.h"
-#include "csv/CCSVWriter.h"
-#include "csv/CCsvCommands.h"
-#include "document/CAddressDoc.h"
+#include "core/csv/CCSVReader.h"
+#include "core/csv/CCSVWriter.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/document/CAddressDoc.h"
 
 #include <benchmark/benchmark.h>
 

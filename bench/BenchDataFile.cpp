@@ -1,13 +1,13 @@
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
-#include "commands/CCommandGroup.h"
-#include "commands/CDeleteGroupAndMembersCommand.h"
-#include "commands/CDeletePersonalCommand.h"
-#include "storage/CDataFile.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CDataFileWriter.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CDeleteGroupAndMembersCommand.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CDataFileWriter.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 #include <benchmark/benchmark.h>
 

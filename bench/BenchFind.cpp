@@ -1,6 +1,6 @@
 #include "CBookGenerator.h"
-#include "find/CFindWalk.h"
-#include "text/CTextCodec.h"
+#include "core/find/CFindWalk.h"
+#include "core/text/CTextCodec.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
-#include "mail/CMailer.h"
-#include "model/CFieldTable.h"
+#include "core/mail/CMailer.h"
+#include "core/model/CFieldTable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 #include "CScriptedUserInterface.h"
-#include "document/CAddressDoc.h"
-#include "settings/CProfile.h"
-#include "settings/CRecentFileList.h"
-#include "settings/CWindowPlacement.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/settings/CProfile.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/settings/CWindowPlacement.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 #include <benchmark/benchmark.h>
 

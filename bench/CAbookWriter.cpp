@@ -1,7 +1,7 @@
 #include "CAbookWriter.h"
 
-#include "document/CAddressDoc.h"
-#include "text/CTextCodec.h"
+#include "core/document/CAddressDoc.h"
+#include "core/text/CTextCodec.h"
 
 #include <array>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "CBookGenerator.h"
 
-#include "csv/CCSVWriter.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFileWriter.h"
+#include "core/csv/CCSVWriter.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFileWriter.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/CAddressDoc.h"
-#include "text/CTextCodec.h"
+#include "core/document/CAddressDoc.h"
+#include "core/text/CTextCodec.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the CSV reader with every way of reading them. Whatever it makes of
 // them must import into a document: one person per record, eleven fields each, and for the
 // program's own rule one record per line.
-#include "csv/CCSVReader.h"
-#include "csv/CCsvCommands.h"
-#include "document/CAddressDoc.h"
+#include "core/csv/CCSVReader.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/document/CAddressDoc.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the data-file reader. Whatever it accepts must load into a document
 // and survive being written and read again unchanged.
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CDataFileWriter.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CDataFileWriter.h"
 
 #include <cstdint>
 #include <cstdlib>

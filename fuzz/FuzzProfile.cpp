@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the settings store as the contents of its file. Reading must never
 // fail, and a value written must read back exactly while every other value stays as it was.
-#include "settings/CProfile.h"
+#include "core/settings/CProfile.h"
 
 #include <array>
 #include <cstdint>

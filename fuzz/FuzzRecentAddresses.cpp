@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the recent-address file's reader. It must give whole pairs, and what
 // it gives must be written and read again unchanged.
-#include "mail/CRecentAddressFile.h"
+#include "core/mail/CRecentAddressFile.h"
 
 #include <cstdint>
 #include <cstdlib>

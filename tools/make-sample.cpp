@@ -1,11 +1,11 @@
 // Builds the sample address book: fictional persons in overlapping groups, written through the
 // same document and data-file code the program uses, so the sample is always a file it reads.
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFile.h"
-#include "text/CTextCodec.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFile.h"
+#include "core/text/CTextCodec.h"
 
 #include <array>
 #include <cstdio>

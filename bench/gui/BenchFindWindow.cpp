@@ -1,14 +1,14 @@
 #include "CBenchFolder.h"
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
-#include "app/CActionRouter.h"
-#include "app/CAddressBookApp.h"
-#include "app/CMainFrame.h"
-#include "dialogs/CFindDlg.h"
-#include "find/CFindController.h"
-#include "ui/CommandIds.h"
-#include "views/CGroupTreeWidget.h"
-#include "views/CPersonListWidget.h"
+#include "core/find/CFindController.h"
+#include "core/ui/CommandIds.h"
+#include "gui/app/CActionRouter.h"
+#include "gui/app/CAddressBookApp.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/dialogs/CFindDlg.h"
+#include "gui/views/CGroupTreeWidget.h"
+#include "gui/views/CPersonListWidget.h"
 
 #include <QApplication>
 #include <QLineEdit>

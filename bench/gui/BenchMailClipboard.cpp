@@ -1,7 +1,7 @@
 #include "CBookGenerator.h"
-#include "app/CQtUserInterface.h"
-#include "mail/CMailer.h"
-#include "model/CFieldTable.h"
+#include "core/mail/CMailer.h"
+#include "core/model/CFieldTable.h"
+#include "gui/app/CQtUserInterface.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 #include "CBenchFolder.h"
 #include "CBookGenerator.h"
 #include "CScriptedUserInterface.h"
-#include "csv/CCSVReader.h"
-#include "csv/CCsvCommands.h"
-#include "settings/CProfile.h"
-#include "storage/CDataFile.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
-#include "views/CGroupTreeWidget.h"
-#include "views/CPersonListWidget.h"
+#include "core/csv/CCSVReader.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/settings/CProfile.h"
+#include "core/storage/CDataFile.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
+#include "gui/views/CGroupTreeWidget.h"
+#include "gui/views/CPersonListWidget.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "CCliArguments.h"
+#include "cli/CCliArguments.h"
 
 #include <algorithm>
 

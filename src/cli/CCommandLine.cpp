@@ -1,4 +1,4 @@
-#include "CCommandLine.h"
+#include "cli/CCommandLine.h"
 
 namespace {
 struct CCommandForm {

@@ -1,12 +1,12 @@
-#include "CExportCsvCommand.h"
+#include "cli/CExportCsvCommand.h"
 
-#include "CCliArguments.h"
-#include "csv/CCSVWriter.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFile.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CRecordVisitor.h"
-#include "text/CTextCodec.h"
+#include "cli/CCliArguments.h"
+#include "core/csv/CCSVWriter.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CRecordVisitor.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,12 +1,12 @@
-#include "CFindCommand.h"
+#include "cli/CFindCommand.h"
 
-#include "dialogs/CUnsavableText.h"
-#include "document/CAddressDoc.h"
-#include "find/CFindController.h"
-#include "find/CFindMatcher.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFile.h"
-#include "text/CTextCodec.h"
+#include "core/dialogs/CUnsavableText.h"
+#include "core/document/CAddressDoc.h"
+#include "core/find/CFindController.h"
+#include "core/find/CFindMatcher.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFile.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 #include <charconv>

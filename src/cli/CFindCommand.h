@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CFileResult.h"
-#include "storage/CJsonDump.h"
+#include "core/storage/CFileResult.h"
+#include "core/storage/CJsonDump.h"
 
 #include <optional>
 #include <string>

@@ -1,11 +1,11 @@
-#include "CImportCsvCommand.h"
+#include "cli/CImportCsvCommand.h"
 
-#include "CCliArguments.h"
-#include "csv/CCSVReader.h"
-#include "csv/CCsvCommands.h"
-#include "document/CAddressDoc.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFile.h"
+#include "cli/CCliArguments.h"
+#include "core/csv/CCSVReader.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFile.h"
 
 #include <charconv>
 

@@ -1,12 +1,12 @@
-#include "CMailAddressesCommand.h"
+#include "cli/CMailAddressesCommand.h"
 
-#include "CCommandLine.h"
+#include "cli/CCommandLine.h"
 
-#include "document/CAddressDoc.h"
-#include "mail/CMailAddressText.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFile.h"
-#include "text/CTextCodec.h"
+#include "core/document/CAddressDoc.h"
+#include "core/mail/CMailAddressText.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFile.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 #include <cstdio>

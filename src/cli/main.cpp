@@ -1,11 +1,11 @@
-#include "CCommandLine.h"
-#include "CExportCsvCommand.h"
-#include "CFindCommand.h"
-#include "CImportCsvCommand.h"
-#include "CMailAddressesCommand.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFile.h"
-#include "storage/CJsonDump.h"
+#include "cli/CCommandLine.h"
+#include "cli/CExportCsvCommand.h"
+#include "cli/CFindCommand.h"
+#include "cli/CImportCsvCommand.h"
+#include "cli/CMailAddressesCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CJsonDump.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 #include "../core/CTempFolder.h"
 
-#include "storage/CArchiveClass.h"
-#include "storage/CArchiveWriter.h"
+#include "core/storage/CArchiveClass.h"
+#include "core/storage/CArchiveWriter.h"
 
 #include <gtest/gtest.h>
 

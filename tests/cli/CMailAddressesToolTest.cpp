@@ -1,10 +1,10 @@
 #include "../core/CTempFolder.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFile.h"
-#include "text/CTextCodec.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFile.h"
+#include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "CBookFixture.h"
 
-#include "commands/CDeletePersonalCommand.h"
+#include "core/commands/CDeletePersonalCommand.h"
 
 using ::testing::ElementsAre;
 

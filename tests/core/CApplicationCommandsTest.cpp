@@ -1,10 +1,10 @@
-#include "ui/CApplicationCommands.h"
+#include "core/ui/CApplicationCommands.h"
 
 #include "CScriptedUserInterface.h"
 #include "CTempFolder.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CKeyboardLocks.h"
-#include "ui/CommandIds.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CKeyboardLocks.h"
+#include "core/ui/CommandIds.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "CHexBytes.h"
-#include "storage/CArchiveException.h"
-#include "storage/CArchiveReader.h"
-#include "storage/CArchiveWriter.h"
+#include "core/storage/CArchiveException.h"
+#include "core/storage/CArchiveReader.h"
+#include "core/storage/CArchiveWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "CScriptedUserInterface.h"
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "document/CAddressDoc.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

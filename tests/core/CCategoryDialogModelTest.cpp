@@ -1,6 +1,6 @@
 #include "CBookFixture.h"
 
-#include "dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CCategoryDialogModel.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -1,4 +1,4 @@
-#include "text/CCp932.h"
+#include "core/text/CCp932.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

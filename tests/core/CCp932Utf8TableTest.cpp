@@ -1,5 +1,5 @@
-#include "text/CCp932Utf8Table.h"
-#include "text/CTextCodec.h"
+#include "core/text/CCp932Utf8Table.h"
+#include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "csv/CCsvCommands.h"
+#include "core/csv/CCsvCommands.h"
 #include "CBookFixture.h"
 #include "CScriptedCsvDialogs.h"
 #include "CTempFolder.h"
-#include "document/CFileController.h"
-#include "settings/CProfile.h"
-#include "settings/CRecentFileList.h"
-#include "ui/CommandIds.h"
+#include "core/document/CFileController.h"
+#include "core/settings/CProfile.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/ui/CommandIds.h"
 
 namespace {
 // Assigns column i to field i for the first `columns` fields and picks the target.

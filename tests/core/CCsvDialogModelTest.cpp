@@ -1,5 +1,5 @@
-#include "dialogs/CCSVExportModel.h"
-#include "dialogs/CCSVImportModel.h"
+#include "core/dialogs/CCSVExportModel.h"
+#include "core/dialogs/CCSVImportModel.h"
 
 #include <gtest/gtest.h>
 

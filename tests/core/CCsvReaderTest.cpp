@@ -1,8 +1,8 @@
-#include "csv/CCSVReader.h"
+#include "core/csv/CCSVReader.h"
 #include "CTempFolder.h"
-#include "csv/CCSVWriter.h"
-#include "csv/CCsvRecordCursor.h"
-#include "model/CPersonalData.h"
+#include "core/csv/CCSVWriter.h"
+#include "core/csv/CCsvRecordCursor.h"
+#include "core/model/CPersonalData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
-#include "storage/CDataFile.h"
+#include "core/storage/CDataFile.h"
 #include "CBookFixture.h"
 #include "CHexBytes.h"
 #include "CTempFolder.h"
-#include "commands/CDeleteGroupCommand.h"
-#include "storage/CArchiveWriter.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CDataFileWriter.h"
+#include "core/commands/CDeleteGroupCommand.h"
+#include "core/storage/CArchiveWriter.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CDataFileWriter.h"
 
 #include <array>
 #include <sys/stat.h>

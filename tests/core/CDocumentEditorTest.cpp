@@ -1,12 +1,12 @@
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
 
-#include "dialogs/CCategoryDialogModel.h"
-#include "dialogs/CPersonalDialogModel.h"
-#include "dialogs/CUniteGroupModel.h"
-#include "document/CDocumentEditor.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CommandIds.h"
+#include "core/dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CPersonalDialogModel.h"
+#include "core/dialogs/CUniteGroupModel.h"
+#include "core/document/CDocumentEditor.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CommandIds.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

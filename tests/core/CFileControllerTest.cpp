@@ -1,10 +1,10 @@
-#include "document/CFileController.h"
+#include "core/document/CFileController.h"
 
 #include "CBookFixture.h"
 #include "CTempFolder.h"
-#include "settings/CRecentFileList.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CommandIds.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CommandIds.h"
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;

@@ -2,10 +2,10 @@
 #include "CScriptedFindWindow.h"
 #include "CTempFolder.h"
 
-#include "model/CFieldTable.h"
-#include "settings/CProfile.h"
-#include "ui/CCmdUI.h"
-#include "ui/CommandIds.h"
+#include "core/model/CFieldTable.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CommandIds.h"
 
 #include <memory>
 

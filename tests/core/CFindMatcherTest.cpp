@@ -1,9 +1,9 @@
-#include "find/CFindMatcher.h"
-#include "find/CFindProgress.h"
-#include "find/CWidthFolding.h"
-#include "model/CFieldTable.h"
-#include "model/CPersonalData.h"
-#include "text/CTextCodec.h"
+#include "core/find/CFindMatcher.h"
+#include "core/find/CFindProgress.h"
+#include "core/find/CWidthFolding.h"
+#include "core/model/CFieldTable.h"
+#include "core/model/CPersonalData.h"
+#include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
 
-#include "commands/CDeleteGroupCommand.h"
-#include "commands/CDeletePersonalCommand.h"
-#include "commands/CModifyPersonalCommand.h"
-#include "commands/CRestoreCommand.h"
-#include "find/CFindWalk.h"
-#include "model/CFieldTable.h"
-#include "storage/CDataFile.h"
+#include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/commands/CModifyPersonalCommand.h"
+#include "core/commands/CRestoreCommand.h"
+#include "core/find/CFindWalk.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CDataFile.h"
 
 #include <functional>
 #include <utility>

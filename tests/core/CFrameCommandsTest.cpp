@@ -1,11 +1,11 @@
-#include "ui/CFrameCommands.h"
+#include "core/ui/CFrameCommands.h"
 
 #include "CBookFixture.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CCommandTexts.h"
-#include "ui/CContextMenuRules.h"
-#include "ui/CMenuLayout.h"
-#include "ui/CommandIds.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CCommandTexts.h"
+#include "core/ui/CContextMenuRules.h"
+#include "core/ui/CMenuLayout.h"
+#include "core/ui/CommandIds.h"
 
 #include <set>
 

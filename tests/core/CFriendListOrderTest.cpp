@@ -1,10 +1,10 @@
 #include "CBookFixture.h"
 
-#include "commands/CCommandGroup.h"
-#include "commands/CDeletePersonalCommand.h"
-#include "commands/CModifyByListEditCommand.h"
-#include "model/CFieldTable.h"
-#include "text/CCp932.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/commands/CModifyByListEditCommand.h"
+#include "core/model/CFieldTable.h"
+#include "core/text/CCp932.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,11 +1,11 @@
 #include "CBookFixture.h"
 
-#include "commands/CModifyByListEditCommand.h"
-#include "model/CFieldTable.h"
-#include "settings/CProfile.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CRecordEditor.h"
-#include "ui/CommandIds.h"
+#include "core/commands/CModifyByListEditCommand.h"
+#include "core/model/CFieldTable.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CRecordEditor.h"
+#include "core/ui/CommandIds.h"
 
 #include <filesystem>
 

@@ -1,8 +1,8 @@
 #include "CBookFixture.h"
 
-#include "settings/CProfile.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CommandIds.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CommandIds.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,13 +1,13 @@
 #include "CBookFixture.h"
 
-#include "commands/CAddGroupToGroupCommand.h"
-#include "commands/CAddPersonalToGroupCommand.h"
-#include "commands/CDeleteGroupAndMembersCommand.h"
-#include "commands/CDeleteGroupCommand.h"
-#include "commands/CModifyGroupCommand.h"
-#include "commands/CRemoveCommand.h"
-#include "commands/CRestoreCommand.h"
-#include "commands/CUniteGroupCommand.h"
+#include "core/commands/CAddGroupToGroupCommand.h"
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CDeleteGroupAndMembersCommand.h"
+#include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CModifyGroupCommand.h"
+#include "core/commands/CRemoveCommand.h"
+#include "core/commands/CRestoreCommand.h"
+#include "core/commands/CUniteGroupCommand.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

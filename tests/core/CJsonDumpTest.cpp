@@ -1,8 +1,8 @@
-#include "storage/CJsonDump.h"
+#include "core/storage/CJsonDump.h"
 #include "CHexBytes.h"
 #include "CTempFolder.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFile.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

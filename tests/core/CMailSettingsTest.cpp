@@ -1,6 +1,6 @@
-#include "mail/CMailSettings.h"
+#include "core/mail/CMailSettings.h"
 #include "CTempFolder.h"
-#include "settings/CProfile.h"
+#include "core/settings/CProfile.h"
 
 #include <gtest/gtest.h>
 

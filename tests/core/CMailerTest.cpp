@@ -1,14 +1,14 @@
-#include "mail/CMailer.h"
+#include "core/mail/CMailer.h"
 #include "CBookFixture.h"
 #include "CTempFolder.h"
-#include "mail/CMailAddressText.h"
-#include "mail/CMailtoLink.h"
-#include "model/CFieldTable.h"
-#include "ui/CCmdUI.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CFrameCommands.h"
-#include "ui/CMailDialogs.h"
-#include "ui/CommandIds.h"
+#include "core/mail/CMailAddressText.h"
+#include "core/mail/CMailtoLink.h"
+#include "core/model/CFieldTable.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CFrameCommands.h"
+#include "core/ui/CMailDialogs.h"
+#include "core/ui/CommandIds.h"
 
 #include <deque>
 

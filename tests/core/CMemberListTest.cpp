@@ -1,5 +1,5 @@
-#include "model/CMemberList.h"
-#include "model/CPersonalData.h"
+#include "core/containers/CMemberList.h"
+#include "core/model/CPersonalData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "dialogs/COptionSheetModel.h"
+#include "core/dialogs/COptionSheetModel.h"
 #include "CBookFixture.h"
-#include "mail/CMailer.h"
-#include "ui/CMailDialogs.h"
-#include "ui/COptionsCommand.h"
-#include "ui/CommandIds.h"
+#include "core/mail/CMailer.h"
+#include "core/ui/CMailDialogs.h"
+#include "core/ui/COptionsCommand.h"
+#include "core/ui/CommandIds.h"
 
 #include <functional>
 

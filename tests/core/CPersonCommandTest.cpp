@@ -1,11 +1,11 @@
 #include "CBookFixture.h"
 
-#include "commands/CCommandGroup.h"
-#include "commands/CDeletePersonalCommand.h"
-#include "commands/CModifyByListEditCommand.h"
-#include "commands/CModifyPersonalCommand.h"
-#include "commands/CRestoreCommand.h"
-#include "model/CFieldTable.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/commands/CModifyByListEditCommand.h"
+#include "core/commands/CModifyPersonalCommand.h"
+#include "core/commands/CRestoreCommand.h"
+#include "core/model/CFieldTable.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -1,9 +1,9 @@
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
 
-#include "commands/CCommandGroup.h"
-#include "dialogs/CCategoryDialogModel.h"
-#include "dialogs/CPersonalDialogModel.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CPersonalDialogModel.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -1,4 +1,4 @@
-#include "dialogs/CPickListPair.h"
+#include "core/dialogs/CPickListPair.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

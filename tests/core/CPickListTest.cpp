@@ -1,7 +1,7 @@
-#include "dialogs/CPickList.h"
-#include "dialogs/CPickOrder.h"
-#include "model/CGroup.h"
-#include "model/CPersonalData.h"
+#include "core/dialogs/CPickList.h"
+#include "core/dialogs/CPickOrder.h"
+#include "core/model/CGroup.h"
+#include "core/model/CPersonalData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "settings/CProfile.h"
+#include "core/settings/CProfile.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,7 +1,7 @@
-#include "mail/CRecentAddresses.h"
+#include "core/mail/CRecentAddresses.h"
 #include "CHexBytes.h"
 #include "CTempFolder.h"
-#include "mail/CRecentAddressFile.h"
+#include "core/mail/CRecentAddressFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

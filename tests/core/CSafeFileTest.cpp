@@ -1,9 +1,9 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
-#include "settings/CProfile.h"
-#include "settings/CRecentFileList.h"
-#include "storage/CDataFile.h"
-#include "storage/CSafeFileWriter.h"
+#include "core/settings/CProfile.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CSafeFileWriter.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/CCSVExportModel.h"
-#include "dialogs/CCSVImportModel.h"
-#include "ui/CCsvDialogs.h"
+#include "core/dialogs/CCSVExportModel.h"
+#include "core/dialogs/CCSVImportModel.h"
+#include "core/ui/CCsvDialogs.h"
 
 #include <functional>
 #include <optional>

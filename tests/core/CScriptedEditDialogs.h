@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CEditDialogs.h"
+#include "core/ui/CEditDialogs.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "find/CFindController.h"
-#include "find/CFindWindow.h"
+#include "core/find/CFindController.h"
+#include "core/find/CFindWindow.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CUserInterface.h"
+#include "core/ui/CUserInterface.h"
 
 #include <deque>
 #include <optional>

@@ -1,8 +1,8 @@
-#include "settings/CSettingsLocation.h"
-#include "settings/CColumnWidth.h"
-#include "settings/CProfile.h"
-#include "settings/CRecentFileList.h"
-#include "settings/CWindowPlacement.h"
+#include "core/settings/CSettingsLocation.h"
+#include "core/settings/CColumnWidth.h"
+#include "core/settings/CProfile.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/settings/CWindowPlacement.h"
 
 #include "CTempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "storage/CSystemMessage.h"
+#include "core/storage/CSystemMessage.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "text/CTextCodec.h"
+#include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>
 #include <set>

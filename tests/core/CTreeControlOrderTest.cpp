@@ -1,6 +1,6 @@
 #include "CBookFixture.h"
-#include "text/CCp932.h"
-#include "views/CTreeControl.h"
+#include "core/text/CCp932.h"
+#include "core/views/CTreeControl.h"
 
 #include <gtest/gtest.h>
 

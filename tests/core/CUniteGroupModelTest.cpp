@@ -1,6 +1,6 @@
 #include "CBookFixture.h"
 
-#include "dialogs/CUniteGroupModel.h"
+#include "core/dialogs/CUniteGroupModel.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

@@ -1,10 +1,10 @@
 #include "CAppFixture.h"
 
-#include "app/CAboutDialog.h"
-#include "app/CInstanceLock.h"
-#include "settings/CProfile.h"
-#include "storage/CDataFile.h"
-#include "ui/CommandIds.h"
+#include "core/settings/CProfile.h"
+#include "core/storage/CDataFile.h"
+#include "core/ui/CommandIds.h"
+#include "gui/app/CAboutDialog.h"
+#include "gui/app/CInstanceLock.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,10 +2,10 @@
 
 #include "CScriptedUserInterface.h"
 #include "CTempFolder.h"
-#include "app/CActionRouter.h"
-#include "app/CAddressBookApp.h"
-#include "app/CMainFrame.h"
-#include "commands/CAddPersonalCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "gui/app/CActionRouter.h"
+#include "gui/app/CAddressBookApp.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QAction>
 #include <QMenu>

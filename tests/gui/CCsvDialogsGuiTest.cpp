@@ -1,13 +1,13 @@
 #include "CAppFixture.h"
 
-#include "csv/CCsvCommands.h"
-#include "dialogs/CCSVExportDlg.h"
-#include "dialogs/CCSVImportDlg.h"
-#include "dialogs/CCSVImportModel.h"
-#include "dialogs/CCsvList.h"
-#include "ui/CCsvDialogs.h"
-#include "ui/CommandIds.h"
-#include "views/CPersonListWidget.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/dialogs/CCSVImportModel.h"
+#include "core/ui/CCsvDialogs.h"
+#include "core/ui/CommandIds.h"
+#include "gui/dialogs/CCSVExportDlg.h"
+#include "gui/dialogs/CCSVImportDlg.h"
+#include "gui/dialogs/CCsvList.h"
+#include "gui/views/CPersonListWidget.h"
 
 #include <QPushButton>
 #include <QRadioButton>

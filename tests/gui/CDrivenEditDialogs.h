@@ -2,11 +2,11 @@
 
 #include "CDialogCheck.h"
 
-#include "dialogs/CCategoryDialog.h"
-#include "dialogs/CPersonalDialog.h"
-#include "dialogs/CPickListBox.h"
-#include "dialogs/CUniteGroupDlg.h"
-#include "ui/CEditDialogs.h"
+#include "core/ui/CEditDialogs.h"
+#include "gui/dialogs/CCategoryDialog.h"
+#include "gui/dialogs/CPersonalDialog.h"
+#include "gui/dialogs/CPickListBox.h"
+#include "gui/dialogs/CUniteGroupDlg.h"
 
 #include <QApplication>
 #include <QFocusEvent>

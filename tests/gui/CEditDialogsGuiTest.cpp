@@ -1,13 +1,13 @@
 #include "CBookFixture.h"
 #include "CDrivenEditDialogs.h"
 
-#include "dialogs/CGroupListBox.h"
-#include "dialogs/CPersonalDialogModel.h"
-#include "dialogs/CPersonalListBox.h"
-#include "document/CDocumentEditor.h"
-#include "text/CTextCodec.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CommandIds.h"
+#include "core/dialogs/CPersonalDialogModel.h"
+#include "core/document/CDocumentEditor.h"
+#include "core/text/CTextCodec.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CommandIds.h"
+#include "gui/dialogs/CGroupListBox.h"
+#include "gui/dialogs/CPersonalListBox.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "CAppFixture.h"
 
-#include "dialogs/CFindDlg.h"
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
+#include "gui/dialogs/CFindDlg.h"
 
 #include <QCheckBox>
 #include <QLabel>

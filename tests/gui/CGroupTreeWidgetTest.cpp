@@ -1,13 +1,13 @@
 #include "CBookFixture.h"
 #include "CModelCheck.h"
 
-#include "commands/CDeletePersonalCommand.h"
-#include "settings/CProfile.h"
-#include "text/CTextCodec.h"
-#include "ui/CommandIds.h"
-#include "views/CGroupTreeModel.h"
-#include "views/CGroupTreeWidget.h"
-#include "views/CViewIcons.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/settings/CProfile.h"
+#include "core/text/CTextCodec.h"
+#include "core/ui/CommandIds.h"
+#include "gui/views/CGroupTreeModel.h"
+#include "gui/views/CGroupTreeWidget.h"
+#include "gui/views/CViewIcons.h"
 
 #include <QAbstractListModel>
 #include <QSignalSpy>

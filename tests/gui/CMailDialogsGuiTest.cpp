@@ -2,16 +2,16 @@
 #include "CBookFixture.h"
 #include "CDialogCheck.h"
 
-#include "app/CQtUserInterface.h"
-#include "dialogs/CCopiedAddressDialog.h"
-#include "dialogs/COptionSheet.h"
-#include "dialogs/COptionSheetModel.h"
-#include "mail/CMailer.h"
-#include "model/CFieldTable.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CMailDialogs.h"
-#include "ui/COptionsCommand.h"
-#include "ui/CommandIds.h"
+#include "core/dialogs/COptionSheetModel.h"
+#include "core/mail/CMailer.h"
+#include "core/model/CFieldTable.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CMailDialogs.h"
+#include "core/ui/COptionsCommand.h"
+#include "core/ui/CommandIds.h"
+#include "gui/app/CQtUserInterface.h"
+#include "gui/dialogs/CCopiedAddressDialog.h"
+#include "gui/dialogs/COptionSheet.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

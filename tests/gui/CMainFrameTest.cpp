@@ -1,14 +1,14 @@
 #include "CAppFixture.h"
 
-#include "app/CMySplitter.h"
-#include "app/CMySplitterHandle.h"
-#include "settings/CProfile.h"
-#include "ui/CContextMenuRules.h"
-#include "ui/CMenuLayout.h"
-#include "ui/CommandIds.h"
-#include "views/CGroupTreeWidget.h"
-#include "views/CListContextState.h"
-#include "views/CPersonListWidget.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CContextMenuRules.h"
+#include "core/ui/CMenuLayout.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CListContextState.h"
+#include "gui/app/CMySplitter.h"
+#include "gui/app/CMySplitterHandle.h"
+#include "gui/views/CGroupTreeWidget.h"
+#include "gui/views/CPersonListWidget.h"
 
 #include <QGuiApplication>
 #include <QLabel>

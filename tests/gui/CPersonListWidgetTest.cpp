@@ -1,13 +1,13 @@
 #include "CBookFixture.h"
 #include "CModelCheck.h"
 
-#include "commands/CDeletePersonalCommand.h"
-#include "model/CFieldTable.h"
-#include "settings/CProfile.h"
-#include "ui/CommandIds.h"
-#include "views/CPersonListModel.h"
-#include "views/CPersonListWidget.h"
-#include "views/CViewIcons.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/model/CFieldTable.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CommandIds.h"
+#include "gui/views/CPersonListModel.h"
+#include "gui/views/CPersonListWidget.h"
+#include "gui/views/CViewIcons.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "app/CQtUserInterface.h"
+#include "gui/app/CQtUserInterface.h"
 
 #include "CTempFolder.h"
 

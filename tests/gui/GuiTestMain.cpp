@@ -1,4 +1,4 @@
-#include "app/CInterfaceLanguage.h"
+#include "gui/app/CInterfaceLanguage.h"
 
 #include <QApplication>
 

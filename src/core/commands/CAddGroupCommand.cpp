@@ -1,8 +1,8 @@
-#include "commands/CAddGroupCommand.h"
+#include "core/commands/CAddGroupCommand.h"
 
-#include "commands/CAddPersonalToGroupCommand.h"
-#include "document/CAddressDoc.h"
-#include "views/CFriendTreeView.h"
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendTreeView.h"
 
 std::string CAddGroupCommand::GetName() const {
     return "グループの新規作成";

@@ -1,7 +1,7 @@
-#include "commands/CAddGroupToGroupCommand.h"
+#include "core/commands/CAddGroupToGroupCommand.h"
 
-#include "commands/CAddPersonalToGroupCommand.h"
-#include "document/CAddressDoc.h"
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/document/CAddressDoc.h"
 
 std::string CAddGroupToGroupCommand::GetName() const {
     return "グループに追加";

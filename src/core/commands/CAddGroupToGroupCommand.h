@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/CCommand.h"
-#include "commands/CCommandGroup.h"
+#include "core/commands/CCommand.h"
+#include "core/commands/CCommandGroup.h"
 
 #include <memory>
 class CPersonalData;

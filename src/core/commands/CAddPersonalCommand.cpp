@@ -1,8 +1,8 @@
-#include "commands/CAddPersonalCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
 
-#include "document/CAddressDoc.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 std::string CAddPersonalCommand::GetName() const {
     return "個人データの新規作成";

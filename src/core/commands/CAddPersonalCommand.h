@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CCommand.h"
+#include "core/commands/CCommand.h"
 
 class CPersonalData;
 class CGroup;

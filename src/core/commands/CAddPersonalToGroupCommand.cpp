@@ -1,4 +1,4 @@
-#include "commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CAddPersonalToGroupCommand.h"
 
 std::string CAddPersonalToGroupCommand::GetName() const {
     return "グループに追加";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commands/CCommand.h"
-#include "commands/CRemoveCommand.h"
+#include "core/commands/CCommand.h"
+#include "core/commands/CRemoveCommand.h"
 class CPersonalData;
 class CGroup;
 

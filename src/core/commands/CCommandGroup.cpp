@@ -1,6 +1,6 @@
-#include "commands/CCommandGroup.h"
+#include "core/commands/CCommandGroup.h"
 
-#include "document/CAddressDoc.h"
+#include "core/document/CAddressDoc.h"
 
 CCommandGroup::~CCommandGroup() {
     // Parts are destroyed first to last.

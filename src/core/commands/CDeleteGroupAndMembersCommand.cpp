@@ -1,8 +1,8 @@
-#include "commands/CDeleteGroupAndMembersCommand.h"
+#include "core/commands/CDeleteGroupAndMembersCommand.h"
 
-#include "commands/CDeleteGroupCommand.h"
-#include "commands/CDeletePersonalCommand.h"
-#include "model/CGroup.h"
+#include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/model/CGroup.h"
 
 CDeleteGroupAndMembersCommand::CDeleteGroupAndMembersCommand(CGroup* group) {
     AddCommand(std::make_unique<CDeleteGroupCommand>(group));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CCommandGroup.h"
+#include "core/commands/CCommandGroup.h"
 
 class CGroup;
 

@@ -1,8 +1,8 @@
-#include "commands/CDeleteGroupCommand.h"
+#include "core/commands/CDeleteGroupCommand.h"
 
-#include "commands/CRemoveCommand.h"
-#include "document/CAddressDoc.h"
-#include "views/CFriendTreeView.h"
+#include "core/commands/CRemoveCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendTreeView.h"
 
 CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
     for (CPersonalData* person : group->m_memberList)

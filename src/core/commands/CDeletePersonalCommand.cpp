@@ -1,8 +1,8 @@
-#include "commands/CDeletePersonalCommand.h"
+#include "core/commands/CDeletePersonalCommand.h"
 
-#include "document/CAddressDoc.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 std::string CDeletePersonalCommand::GetName() const {
     return "個人データの削除";

@@ -1,9 +1,9 @@
-#include "commands/CModifyByListEditCommand.h"
+#include "core/commands/CModifyByListEditCommand.h"
 
-#include "document/CAddressDoc.h"
-#include "model/CFieldTable.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CFieldTable.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 std::string CModifyByListEditCommand::GetName() const {
     return "修正（セル編集）";

@@ -1,7 +1,7 @@
-#include "commands/CModifyGroupCommand.h"
+#include "core/commands/CModifyGroupCommand.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CDeleteGroupCommand.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CDeleteGroupCommand.h"
 
 CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
     m_commands.AddCommand(std::make_unique<CAddGroupCommand>(newGroup, false));

@@ -1,8 +1,8 @@
-#include "commands/CRemoveCommand.h"
+#include "core/commands/CRemoveCommand.h"
 
-#include "document/CAddressDoc.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 std::string CRemoveCommand::GetName() const {
     return "グループから外す";

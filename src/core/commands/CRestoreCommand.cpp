@@ -1,8 +1,8 @@
-#include "commands/CRestoreCommand.h"
+#include "core/commands/CRestoreCommand.h"
 
-#include "document/CAddressDoc.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/document/CAddressDoc.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "commands/CUniteGroupCommand.h"
+#include "core/commands/CUniteGroupCommand.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddGroupToGroupCommand.h"
-#include "commands/CDeleteGroupCommand.h"
-#include "document/CAddressDoc.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddGroupToGroupCommand.h"
+#include "core/commands/CDeleteGroupCommand.h"
+#include "core/document/CAddressDoc.h"
 
 CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGroup*>& groups,
                                        std::string name)

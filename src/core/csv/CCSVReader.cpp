@@ -1,9 +1,9 @@
-#include "csv/CCSVReader.h"
+#include "core/csv/CCSVReader.h"
 
-#include "dialogs/CCSVImportModel.h"
-#include "storage/CDataFile.h"
-#include "ui/CCsvDialogs.h"
-#include "ui/CUserInterface.h"
+#include "core/dialogs/CCSVImportModel.h"
+#include "core/storage/CDataFile.h"
+#include "core/ui/CCsvDialogs.h"
+#include "core/ui/CUserInterface.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "csv/CCsvDecoder.h"
-#include "csv/CCsvOptions.h"
-#include "csv/CCsvRecordCursor.h"
-#include "storage/CFileResult.h"
-#include "text/CTextCodec.h"
+#include "core/csv/CCsvDecoder.h"
+#include "core/csv/CCsvOptions.h"
+#include "core/csv/CCsvRecordCursor.h"
+#include "core/storage/CFileResult.h"
+#include "core/text/CTextCodec.h"
 
 #include <filesystem>
 #include <memory>

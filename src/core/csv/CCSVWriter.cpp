@@ -1,9 +1,9 @@
-#include "csv/CCSVWriter.h"
+#include "core/csv/CCSVWriter.h"
 
-#include "dialogs/CCSVExportModel.h"
-#include "model/CFieldTable.h"
-#include "storage/CSafeFileWriter.h"
-#include "ui/CCsvDialogs.h"
+#include "core/dialogs/CCSVExportModel.h"
+#include "core/model/CFieldTable.h"
+#include "core/storage/CSafeFileWriter.h"
+#include "core/ui/CCsvDialogs.h"
 
 CCSVWriter::CCSVWriter(std::vector<std::string> fieldNames) : m_fieldNames(std::move(fieldNames)) {}
 

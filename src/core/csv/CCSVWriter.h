@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CPersonalData.h"
-#include "storage/CFileResult.h"
+#include "core/model/CPersonalData.h"
+#include "core/storage/CFileResult.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "csv/CCsvOptions.h"
-#include "ui/CCommandTarget.h"
+#include "core/csv/CCsvOptions.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <functional>
 #include <string>

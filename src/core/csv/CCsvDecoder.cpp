@@ -1,7 +1,7 @@
-#include "csv/CCsvDecoder.h"
+#include "core/csv/CCsvDecoder.h"
 
-#include "csv/CCsvRecordCursor.h"
-#include "text/CTextCodec.h"
+#include "core/csv/CCsvRecordCursor.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "csv/CCsvRecordCursor.h"
+#include "core/csv/CCsvRecordCursor.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "dialogs/CCSVExportModel.h"
+#include "core/dialogs/CCSVExportModel.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "dialogs/CCSVImportModel.h"
+#include "core/dialogs/CCSVImportModel.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "csv/CCsvOptions.h"
+#include "core/csv/CCsvOptions.h"
 
 #include <functional>
 #include <string>

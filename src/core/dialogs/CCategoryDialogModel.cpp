@@ -1,10 +1,10 @@
-#include "dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CCategoryDialogModel.h"
 
-#include "dialogs/CPickOrder.h"
-#include "document/CAddressDoc.h"
-#include "model/CGroup.h"
-#include "model/CPersonalData.h"
-#include "ui/CUserInterface.h"
+#include "core/dialogs/CPickOrder.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CGroup.h"
+#include "core/model/CPersonalData.h"
+#include "core/ui/CUserInterface.h"
 
 #include <algorithm>
 

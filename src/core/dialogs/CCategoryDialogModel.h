@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dialogs/CPickListPair.h"
-#include "dialogs/EOkOutcome.h"
-#include "text/CTextCodec.h"
+#include "core/dialogs/CPickListPair.h"
+#include "core/dialogs/EOkOutcome.h"
+#include "core/text/CTextCodec.h"
 
 #include <string>
 #include <string_view>

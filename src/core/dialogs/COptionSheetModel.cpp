@@ -1,7 +1,7 @@
-#include "dialogs/COptionSheetModel.h"
+#include "core/dialogs/COptionSheetModel.h"
 
-#include "ui/CUserInterface.h"
-#include "ui/CommandIds.h"
+#include "core/ui/CUserInterface.h"
+#include "core/ui/CommandIds.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/COptionValues.h"
+#include "core/dialogs/COptionValues.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,14 +1,14 @@
-#include "dialogs/CPersonalDialogModel.h"
+#include "core/dialogs/CPersonalDialogModel.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "commands/CCommandGroup.h"
-#include "commands/CModifyPersonalCommand.h"
-#include "dialogs/CCategoryDialogModel.h"
-#include "dialogs/CPickOrder.h"
-#include "document/CAddressDoc.h"
-#include "ui/CEditDialogs.h"
-#include "ui/CUserInterface.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CModifyPersonalCommand.h"
+#include "core/dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CPickOrder.h"
+#include "core/document/CAddressDoc.h"
+#include "core/ui/CEditDialogs.h"
+#include "core/ui/CUserInterface.h"
 
 #include <utility>
 

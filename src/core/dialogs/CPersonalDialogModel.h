@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dialogs/CPickListPair.h"
-#include "dialogs/EOkOutcome.h"
-#include "model/CPersonalData.h"
-#include "text/CTextCodec.h"
+#include "core/dialogs/CPickListPair.h"
+#include "core/dialogs/EOkOutcome.h"
+#include "core/model/CPersonalData.h"
+#include "core/text/CTextCodec.h"
 
 #include <array>
 #include <memory>

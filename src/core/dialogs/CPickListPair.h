@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/CPickList.h"
+#include "core/dialogs/CPickList.h"
 
 #include <algorithm>
 #include <vector>

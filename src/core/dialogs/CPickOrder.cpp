@@ -1,8 +1,8 @@
-#include "dialogs/CPickOrder.h"
+#include "core/dialogs/CPickOrder.h"
 
-#include "model/CGroup.h"
-#include "model/CPersonalData.h"
-#include "text/CCp932.h"
+#include "core/model/CGroup.h"
+#include "core/model/CPersonalData.h"
+#include "core/text/CCp932.h"
 
 int CPickOrder::ByGroupName(const CPickList<CGroup>& list, const CGroup* group) {
     int lo = 0;

@@ -1,9 +1,9 @@
-#include "dialogs/CUniteGroupModel.h"
+#include "core/dialogs/CUniteGroupModel.h"
 
-#include "commands/CUniteGroupCommand.h"
-#include "dialogs/CPickOrder.h"
-#include "model/CGroup.h"
-#include "ui/CUserInterface.h"
+#include "core/commands/CUniteGroupCommand.h"
+#include "core/dialogs/CPickOrder.h"
+#include "core/model/CGroup.h"
+#include "core/ui/CUserInterface.h"
 
 namespace {
 constexpr const char* TITLE = "グループの統合";

@@ -1,7 +1,7 @@
-#include "dialogs/CUnsavableText.h"
+#include "core/dialogs/CUnsavableText.h"
 
-#include "text/CTextCodec.h"
-#include "ui/CUserInterface.h"
+#include "core/text/CTextCodec.h"
+#include "core/ui/CUserInterface.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "document/CAddressDoc.h"
+#include "core/document/CAddressDoc.h"
 
-#include "commands/CCommand.h"
-#include "mail/CMailer.h"
-#include "ui/CCmdUI.h"
-#include "ui/CommandIds.h"
+#include "core/commands/CCommand.h"
+#include "core/mail/CMailer.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CommandIds.h"
 
 #include <algorithm>
 #include <cassert>

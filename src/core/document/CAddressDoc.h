@@ -1,11 +1,11 @@
 #pragma once
 
-#include "document/CDocView.h"
-#include "document/CRecordStore.h"
-#include "model/CGroup.h"
-#include "model/CGroupInfo.h"
-#include "model/CPersonalData.h"
-#include "ui/CCommandTarget.h"
+#include "core/document/CDocView.h"
+#include "core/document/CRecordStore.h"
+#include "core/model/CGroup.h"
+#include "core/model/CGroupInfo.h"
+#include "core/model/CPersonalData.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <cstdint>
 #include <functional>

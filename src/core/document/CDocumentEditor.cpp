@@ -1,14 +1,14 @@
-#include "document/CDocumentEditor.h"
+#include "core/document/CDocumentEditor.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CCommandGroup.h"
-#include "commands/CModifyGroupCommand.h"
-#include "dialogs/CCategoryDialogModel.h"
-#include "dialogs/CPersonalDialogModel.h"
-#include "dialogs/CUniteGroupModel.h"
-#include "document/CAddressDoc.h"
-#include "ui/CEditDialogs.h"
-#include "ui/CommandIds.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CModifyGroupCommand.h"
+#include "core/dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CPersonalDialogModel.h"
+#include "core/dialogs/CUniteGroupModel.h"
+#include "core/document/CAddressDoc.h"
+#include "core/ui/CEditDialogs.h"
+#include "core/ui/CommandIds.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/CCommandTarget.h"
-#include "ui/CRecordEditor.h"
+#include "core/ui/CCommandTarget.h"
+#include "core/ui/CRecordEditor.h"
 
 class CAddressDoc;
 class CEditDialogs;

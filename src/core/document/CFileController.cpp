@@ -1,11 +1,11 @@
-#include "document/CFileController.h"
+#include "core/document/CFileController.h"
 
-#include "document/CAddressDoc.h"
-#include "settings/CRecentFileList.h"
-#include "storage/CDataFile.h"
-#include "ui/CCmdUI.h"
-#include "ui/CUserInterface.h"
-#include "ui/CommandIds.h"
+#include "core/document/CAddressDoc.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/storage/CDataFile.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CUserInterface.h"
+#include "core/ui/CommandIds.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CFileStamp.h"
-#include "ui/CCommandTarget.h"
+#include "core/storage/CFileStamp.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <functional>
 #include <optional>

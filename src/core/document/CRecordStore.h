@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CGroup.h"
-#include "model/CPersonalData.h"
+#include "core/model/CGroup.h"
+#include "core/model/CPersonalData.h"
 
 #include <deque>
 #include <utility>

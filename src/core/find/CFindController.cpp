@@ -1,12 +1,12 @@
-#include "find/CFindController.h"
+#include "core/find/CFindController.h"
 
-#include "document/CAddressDoc.h"
-#include "find/CFindWalk.h"
-#include "find/CFindWindow.h"
-#include "settings/CProfile.h"
-#include "ui/CCmdUI.h"
-#include "ui/CUserInterface.h"
-#include "ui/CommandIds.h"
+#include "core/document/CAddressDoc.h"
+#include "core/find/CFindWalk.h"
+#include "core/find/CFindWindow.h"
+#include "core/settings/CProfile.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CUserInterface.h"
+#include "core/ui/CommandIds.h"
 
 #include <utility>
 

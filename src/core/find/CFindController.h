@@ -1,7 +1,7 @@
 #pragma once
 
-#include "find/CFindForm.h"
-#include "ui/CCommandTarget.h"
+#include "core/find/CFindForm.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <chrono>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CFieldTable.h"
+#include "core/model/CFieldTable.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "find/CFindMatcher.h"
+#include "core/find/CFindMatcher.h"
 
-#include "model/CPersonalData.h"
+#include "core/model/CPersonalData.h"
 
 namespace {
 std::optional<CWidthFolding> MakeFolding(bool ignoreCaseWidth) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "find/CWidthFolding.h"
-#include "text/CCp932Pattern.h"
+#include "core/find/CWidthFolding.h"
+#include "core/text/CCp932Pattern.h"
 
 #include <optional>
 #include <string>

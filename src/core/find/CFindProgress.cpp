@@ -1,4 +1,4 @@
-#include "find/CFindProgress.h"
+#include "core/find/CFindProgress.h"
 
 #include <algorithm>
 

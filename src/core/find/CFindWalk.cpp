@@ -1,10 +1,10 @@
-#include "find/CFindWalk.h"
+#include "core/find/CFindWalk.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalToGroupCommand.h"
-#include "commands/CCommandGroup.h"
-#include "document/CAddressDoc.h"
-#include "model/CGroup.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CGroup.h"
 
 #include <algorithm>
 

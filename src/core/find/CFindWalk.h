@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/CDocView.h"
-#include "find/CFindMatcher.h"
-#include "find/CFindProgress.h"
+#include "core/document/CDocView.h"
+#include "core/find/CFindMatcher.h"
+#include "core/find/CFindProgress.h"
 
 #include <chrono>
 #include <cstddef>

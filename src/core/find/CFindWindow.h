@@ -1,6 +1,6 @@
 #pragma once
 
-#include "find/CFindForm.h"
+#include "core/find/CFindForm.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "find/CWidthFolding.h"
+#include "core/find/CWidthFolding.h"
 
-#include "text/CCp932.h"
-#include "text/CTextCodec.h"
+#include "core/text/CCp932.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 #include <cctype>

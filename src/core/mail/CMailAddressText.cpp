@@ -1,7 +1,7 @@
-#include "mail/CMailAddressText.h"
+#include "core/mail/CMailAddressText.h"
 
-#include "model/CFieldTable.h"
-#include "model/CPersonalData.h"
+#include "core/model/CFieldTable.h"
+#include "core/model/CPersonalData.h"
 
 std::optional<CMailAddressText> CMailAddressText::Build(const std::vector<CPersonalData*>& persons,
                                                         int field, std::string_view separator) {

@@ -1,7 +1,7 @@
-#include "mail/CMailSettings.h"
+#include "core/mail/CMailSettings.h"
 
-#include "mail/CRecentAddresses.h"
-#include "settings/CProfile.h"
+#include "core/mail/CRecentAddresses.h"
+#include "core/settings/CProfile.h"
 
 #include <algorithm>
 

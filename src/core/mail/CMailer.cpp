@@ -1,13 +1,13 @@
-#include "mail/CMailer.h"
+#include "core/mail/CMailer.h"
 
-#include "mail/CMailAddressText.h"
-#include "mail/CMailtoLink.h"
-#include "mail/CRecentAddressFile.h"
-#include "model/CFieldTable.h"
-#include "ui/CCmdUI.h"
-#include "ui/CMailDialogs.h"
-#include "ui/CUserInterface.h"
-#include "ui/CommandIds.h"
+#include "core/mail/CMailAddressText.h"
+#include "core/mail/CMailtoLink.h"
+#include "core/mail/CRecentAddressFile.h"
+#include "core/model/CFieldTable.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CMailDialogs.h"
+#include "core/ui/CUserInterface.h"
+#include "core/ui/CommandIds.h"
 
 CMailer::CMailer(CUserInterface& ui, std::filesystem::path recentFile)
     : m_ui(ui), m_recentFile(std::move(recentFile)) {}

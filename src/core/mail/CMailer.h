@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mail/CMailSettings.h"
-#include "mail/CRecentAddresses.h"
-#include "text/CTextCodec.h"
-#include "ui/CCommandTarget.h"
+#include "core/mail/CMailSettings.h"
+#include "core/mail/CRecentAddresses.h"
+#include "core/text/CTextCodec.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <filesystem>
 #include <optional>

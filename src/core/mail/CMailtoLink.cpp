@@ -1,4 +1,4 @@
-#include "mail/CMailtoLink.h"
+#include "core/mail/CMailtoLink.h"
 
 namespace {
 bool MustEncode(unsigned char byte) {

@@ -1,10 +1,10 @@
-#include "mail/CRecentAddressFile.h"
+#include "core/mail/CRecentAddressFile.h"
 
-#include "storage/CArchiveException.h"
-#include "storage/CArchiveReader.h"
-#include "storage/CArchiveWriter.h"
-#include "storage/CDataFile.h"
-#include "storage/CSafeFileWriter.h"
+#include "core/storage/CArchiveException.h"
+#include "core/storage/CArchiveReader.h"
+#include "core/storage/CArchiveWriter.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CSafeFileWriter.h"
 
 #include <algorithm>
 #include <limits>

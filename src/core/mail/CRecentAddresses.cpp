@@ -1,4 +1,4 @@
-#include "mail/CRecentAddresses.h"
+#include "core/mail/CRecentAddresses.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "model/CFieldTable.h"
+#include "core/model/CFieldTable.h"
 
 namespace {
 constexpr std::array<std::string_view, CFieldTable::FIELD_COUNT> g_szFieldName = {

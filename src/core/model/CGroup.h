@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CMemberList.h"
-#include "text/CCompactText.h"
+#include "core/containers/CMemberList.h"
+#include "core/text/CCompactText.h"
 
 #include <cstdint>
 #include <list>

@@ -1,8 +1,8 @@
-#include "model/CPersonalData.h"
+#include "core/model/CPersonalData.h"
 
-#include "model/CFieldTable.h"
-#include "model/CGroup.h"
-#include "model/CGroupInfo.h"
+#include "core/model/CFieldTable.h"
+#include "core/model/CGroup.h"
+#include "core/model/CGroupInfo.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CDWordList.h"
+#include "core/model/CDWordList.h"
 
 #include <array>
 #include <cstdint>

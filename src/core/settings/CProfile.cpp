@@ -1,8 +1,8 @@
-#include "CProfile.h"
+#include "core/settings/CProfile.h"
 
-#include "storage/CFileReader.h"
-#include "storage/CSafeFileWriter.h"
-#include "text/CCp932.h"
+#include "core/storage/CFileReader.h"
+#include "core/storage/CSafeFileWriter.h"
+#include "core/text/CCp932.h"
 
 #include <cstdint>
 #include <iostream>

@@ -1,4 +1,4 @@
-#include "settings/CProgramFiles.h"
+#include "core/settings/CProgramFiles.h"
 
 #include <array>
 #include <string>

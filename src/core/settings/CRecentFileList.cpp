@@ -1,6 +1,6 @@
-#include "settings/CRecentFileList.h"
+#include "core/settings/CRecentFileList.h"
 
-#include "settings/CProfile.h"
+#include "core/settings/CProfile.h"
 
 #include <algorithm>
 #include <filesystem>

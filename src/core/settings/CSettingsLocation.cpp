@@ -1,4 +1,4 @@
-#include "settings/CSettingsLocation.h"
+#include "core/settings/CSettingsLocation.h"
 
 #include <cstdlib>
 #include <unistd.h>

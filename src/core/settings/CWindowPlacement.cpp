@@ -1,6 +1,6 @@
-#include "settings/CWindowPlacement.h"
+#include "core/settings/CWindowPlacement.h"
 
-#include "settings/CProfile.h"
+#include "core/settings/CProfile.h"
 
 #include <algorithm>
 #include <cstdint>

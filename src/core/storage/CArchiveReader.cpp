@@ -1,6 +1,6 @@
-#include "storage/CArchiveReader.h"
+#include "core/storage/CArchiveReader.h"
 
-#include "storage/CArchiveException.h"
+#include "core/storage/CArchiveException.h"
 
 #include <algorithm>
 

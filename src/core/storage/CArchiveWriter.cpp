@@ -1,4 +1,4 @@
-#include "storage/CArchiveWriter.h"
+#include "core/storage/CArchiveWriter.h"
 
 #include <algorithm>
 #include <limits>

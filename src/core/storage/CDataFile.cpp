@@ -1,12 +1,12 @@
-#include "storage/CDataFile.h"
+#include "core/storage/CDataFile.h"
 
-#include "commands/CAddGroupCommand.h"
-#include "commands/CAddPersonalCommand.h"
-#include "document/CAddressDoc.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CDataFileWriter.h"
-#include "storage/CFileReader.h"
-#include "storage/CSafeFileWriter.h"
+#include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CDataFileWriter.h"
+#include "core/storage/CFileReader.h"
+#include "core/storage/CSafeFileWriter.h"
 
 #include <new>
 #include <stdexcept>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "storage/CFileResult.h"
-#include "storage/CFileStamp.h"
-#include "storage/CReadError.h"
+#include "core/storage/CFileResult.h"
+#include "core/storage/CFileStamp.h"
+#include "core/storage/CReadError.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CArchiveClass.h"
+#include "core/storage/CArchiveClass.h"
 
 #include <cstddef>
 #include <cstdint>

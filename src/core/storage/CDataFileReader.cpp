@@ -1,10 +1,10 @@
-#include "storage/CDataFileReader.h"
+#include "core/storage/CDataFileReader.h"
 
-#include "document/CAddressDoc.h"
-#include "storage/CArchiveException.h"
-#include "storage/CArchiveReader.h"
-#include "storage/CDataFileFormat.h"
-#include "storage/CRecordVisitor.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CArchiveException.h"
+#include "core/storage/CArchiveReader.h"
+#include "core/storage/CDataFileFormat.h"
+#include "core/storage/CRecordVisitor.h"
 
 #include <cstdint>
 

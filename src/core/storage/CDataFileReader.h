@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CReadError.h"
-#include "storage/CReadResult.h"
+#include "core/storage/CReadError.h"
+#include "core/storage/CReadResult.h"
 
 #include <optional>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "storage/CDataFileWriter.h"
+#include "core/storage/CDataFileWriter.h"
 
-#include "storage/CArchiveWriter.h"
-#include "storage/CDataFileFormat.h"
+#include "core/storage/CArchiveWriter.h"
+#include "core/storage/CDataFileFormat.h"
 
 #include <algorithm>
 

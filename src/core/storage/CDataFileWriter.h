@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/CAddressDoc.h"
+#include "core/document/CAddressDoc.h"
 
 #include <string>
 

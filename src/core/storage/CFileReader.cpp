@@ -1,7 +1,7 @@
-#include "storage/CFileReader.h"
+#include "core/storage/CFileReader.h"
 
-#include "storage/CFileHandle.h"
-#include "storage/CSystemMessage.h"
+#include "core/storage/CFileHandle.h"
+#include "core/storage/CSystemMessage.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "storage/CFileStamp.h"
+#include "core/storage/CFileStamp.h"
 
 #include <sys/stat.h>
 

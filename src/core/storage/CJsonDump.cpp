@@ -1,10 +1,10 @@
-#include "storage/CJsonDump.h"
+#include "core/storage/CJsonDump.h"
 
-#include "document/CAddressDoc.h"
-#include "storage/CDataFile.h"
-#include "storage/CDataFileReader.h"
-#include "storage/CJsonWriter.h"
-#include "storage/CRecordVisitor.h"
+#include "core/document/CAddressDoc.h"
+#include "core/storage/CDataFile.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CJsonWriter.h"
+#include "core/storage/CRecordVisitor.h"
 
 #include <unordered_map>
 #include <vector>

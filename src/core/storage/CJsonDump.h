@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/CFileResult.h"
+#include "core/storage/CFileResult.h"
 
 #include <filesystem>
 #include <functional>

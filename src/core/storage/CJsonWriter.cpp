@@ -1,6 +1,6 @@
-#include "storage/CJsonWriter.h"
+#include "core/storage/CJsonWriter.h"
 
-#include "text/CTextCodec.h"
+#include "core/text/CTextCodec.h"
 
 #include <algorithm>
 #include <array>

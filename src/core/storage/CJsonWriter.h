@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CRecordVisitor.h"
-#include "text/CCp932Utf8Table.h"
+#include "core/storage/CRecordVisitor.h"
+#include "core/text/CCp932Utf8Table.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CPersonalData.h"
+#include "core/model/CPersonalData.h"
 
 #include <array>
 #include <cstdint>

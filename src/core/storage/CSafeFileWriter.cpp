@@ -1,7 +1,7 @@
-#include "storage/CSafeFileWriter.h"
+#include "core/storage/CSafeFileWriter.h"
 
-#include "storage/CFileHandle.h"
-#include "storage/CSystemMessage.h"
+#include "core/storage/CFileHandle.h"
+#include "core/storage/CSystemMessage.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/CFileResult.h"
-#include "storage/CFileStamp.h"
+#include "core/storage/CFileResult.h"
+#include "core/storage/CFileStamp.h"
 
 #include <filesystem>
 #include <string_view>

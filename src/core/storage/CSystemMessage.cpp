@@ -1,4 +1,4 @@
-#include "storage/CSystemMessage.h"
+#include "core/storage/CSystemMessage.h"
 
 #include <cerrno>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "text/CCompactText.h"
+#include "core/text/CCompactText.h"
 
 #include <cstring>
 #include <ostream>

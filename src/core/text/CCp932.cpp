@@ -1,6 +1,6 @@
-#include "CCp932.h"
+#include "core/text/CCp932.h"
 
-#include "CCp932Pattern.h"
+#include "core/text/CCp932Pattern.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "text/CCp932Pattern.h"
+#include "core/text/CCp932Pattern.h"
 
-#include "text/CCp932.h"
+#include "core/text/CCp932.h"
 
 #include <cstring>
 

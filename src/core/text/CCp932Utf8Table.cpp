@@ -1,7 +1,7 @@
-#include "text/CCp932Utf8Table.h"
+#include "core/text/CCp932Utf8Table.h"
 
-#include "text/CCp932.h"
-#include "text/CTextCodec.h"
+#include "core/text/CCp932.h"
+#include "core/text/CTextCodec.h"
 
 #include <cstring>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "CTextCodec.h"
+#include "core/text/CTextCodec.h"
 
-#include "CCp932.h"
+#include "core/text/CCp932.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CEncodeResult.h"
+#include "core/text/CEncodeResult.h"
 
 #include <iconv.h>
 #include <string>

@@ -1,7 +1,7 @@
-#include "ui/CApplicationCommands.h"
+#include "core/ui/CApplicationCommands.h"
 
-#include "ui/CUserInterface.h"
-#include "ui/CommandIds.h"
+#include "core/ui/CUserInterface.h"
+#include "core/ui/CommandIds.h"
 
 namespace {
 constexpr const char* README_FAILED = "readme.txtを開けませんでした。ごめんなさい。";

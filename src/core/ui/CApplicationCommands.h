@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/CProgramFiles.h"
-#include "ui/CCommandTarget.h"
+#include "core/settings/CProgramFiles.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <functional>
 #include <string>

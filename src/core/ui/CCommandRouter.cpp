@@ -1,6 +1,6 @@
-#include "ui/CCommandRouter.h"
+#include "core/ui/CCommandRouter.h"
 
-#include "ui/CCommandTarget.h"
+#include "core/ui/CCommandTarget.h"
 
 CCommandTarget* CCommandRouter::FindTarget(int id) const {
     for (CCommandTarget* target : m_chain()) {

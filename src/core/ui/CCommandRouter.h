@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CCmdUI.h"
+#include "core/ui/CCmdUI.h"
 
 #include <functional>
 #include <vector>

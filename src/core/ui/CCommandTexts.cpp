@@ -1,6 +1,6 @@
-#include "ui/CCommandTexts.h"
+#include "core/ui/CCommandTexts.h"
 
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
 
 #include <algorithm>
 #include <array>

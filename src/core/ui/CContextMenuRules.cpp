@@ -1,6 +1,6 @@
-#include "ui/CContextMenuRules.h"
+#include "core/ui/CContextMenuRules.h"
 
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
 
 namespace {
 void GreyUnless(bool enabled, int id, std::vector<int>& greyed) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/CFriendTreeView.h"
-#include "views/CListContextState.h"
+#include "core/views/CFriendTreeView.h"
+#include "core/views/CListContextState.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "ui/CFrameCommands.h"
+#include "core/ui/CFrameCommands.h"
 
-#include "ui/CCommandRouter.h"
-#include "ui/CommandIds.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 namespace {
 EFrameBar BarOf(int id) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/CCommandRouter.h"
-#include "ui/CCommandTarget.h"
-#include "ui/CFrameWindow.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CCommandTarget.h"
+#include "core/ui/CFrameWindow.h"
 
 class CFriendListView;
 class CFriendTreeView;

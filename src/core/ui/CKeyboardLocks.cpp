@@ -1,6 +1,6 @@
-#include "ui/CKeyboardLocks.h"
+#include "core/ui/CKeyboardLocks.h"
 
-#include "storage/CFileReader.h"
+#include "core/storage/CFileReader.h"
 
 #include <cstdlib>
 #include <string>

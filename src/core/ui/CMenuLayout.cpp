@@ -1,6 +1,6 @@
-#include "ui/CMenuLayout.h"
+#include "core/ui/CMenuLayout.h"
 
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
 
 namespace {
 constexpr int CONTEXT_MENU_INDEX = 2;

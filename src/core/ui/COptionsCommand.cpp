@@ -1,12 +1,12 @@
-#include "ui/COptionsCommand.h"
+#include "core/ui/COptionsCommand.h"
 
-#include "dialogs/COptionSheetModel.h"
-#include "document/CAddressDoc.h"
-#include "mail/CMailer.h"
-#include "ui/CMailDialogs.h"
-#include "ui/CommandIds.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/dialogs/COptionSheetModel.h"
+#include "core/document/CAddressDoc.h"
+#include "core/mail/CMailer.h"
+#include "core/ui/CMailDialogs.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
 
 COptionsCommand::COptionsCommand(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list,
                                  CUserInterface& ui, CMailDialogs& dialogs)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CCommandTarget.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <functional>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "document/CDocView.h"
-#include "model/CPointerIndex.h"
-#include "ui/CCommandTarget.h"
+#include "core/containers/CPointerIndex.h"
+#include "core/document/CDocView.h"
+#include "core/ui/CCommandTarget.h"
 
 #include <array>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "document/CDocView.h"
-#include "model/CGroupInfo.h"
-#include "ui/CCommandTarget.h"
-#include "views/CTreeControl.h"
+#include "core/document/CDocView.h"
+#include "core/model/CGroupInfo.h"
+#include "core/ui/CCommandTarget.h"
+#include "core/views/CTreeControl.h"
 
 #include <cstdint>
 #include <functional>

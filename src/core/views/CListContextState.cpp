@@ -1,6 +1,6 @@
-#include "views/CListContextState.h"
+#include "core/views/CListContextState.h"
 
-#include "views/CFriendListView.h"
+#include "core/views/CFriendListView.h"
 
 CListContextState CListContextState::Of(const CFriendListView& list) {
     const int selected = list.GetSelectedCount();

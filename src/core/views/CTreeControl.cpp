@@ -1,6 +1,6 @@
-#include "views/CTreeControl.h"
+#include "core/views/CTreeControl.h"
 
-#include "text/CCp932.h"
+#include "core/text/CCp932.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CChildList.h"
+#include "core/containers/CChildList.h"
 
 #include <cstdint>
 #include <functional>

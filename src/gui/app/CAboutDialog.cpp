@@ -1,7 +1,7 @@
-#include "app/CAboutDialog.h"
+#include "gui/app/CAboutDialog.h"
 
-#include "app/CAppIcons.h"
-#include "dialogs/CDialogFrame.h"
+#include "gui/app/CAppIcons.h"
+#include "gui/dialogs/CDialogFrame.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

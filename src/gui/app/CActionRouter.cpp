@@ -1,9 +1,9 @@
-#include "app/CActionRouter.h"
+#include "gui/app/CActionRouter.h"
 
-#include "app/CAppIcons.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CCommandTexts.h"
-#include "ui/CMenuLayout.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CCommandTexts.h"
+#include "core/ui/CMenuLayout.h"
+#include "gui/app/CAppIcons.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -1,11 +1,11 @@
-#include "app/CAddressBookApp.h"
+#include "gui/app/CAddressBookApp.h"
 
-#include "app/CAboutDialog.h"
-#include "app/CInstanceLock.h"
-#include "app/CMainFrame.h"
-#include "mail/CRecentAddressFile.h"
-#include "settings/CSettingsLocation.h"
-#include "ui/CUserInterface.h"
+#include "core/mail/CRecentAddressFile.h"
+#include "core/settings/CSettingsLocation.h"
+#include "core/ui/CUserInterface.h"
+#include "gui/app/CAboutDialog.h"
+#include "gui/app/CInstanceLock.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "document/CAddressDoc.h"
-#include "document/CFileController.h"
-#include "mail/CMailer.h"
-#include "settings/CProfile.h"
-#include "settings/CRecentFileList.h"
-#include "ui/CApplicationCommands.h"
+#include "core/document/CAddressDoc.h"
+#include "core/document/CFileController.h"
+#include "core/mail/CMailer.h"
+#include "core/settings/CProfile.h"
+#include "core/settings/CRecentFileList.h"
+#include "core/ui/CApplicationCommands.h"
 
 #include <QString>
 

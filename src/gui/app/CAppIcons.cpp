@@ -1,6 +1,6 @@
-#include "app/CAppIcons.h"
+#include "gui/app/CAppIcons.h"
 
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
 
 #include <QString>
 

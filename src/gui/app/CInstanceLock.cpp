@@ -1,4 +1,4 @@
-#include "app/CInstanceLock.h"
+#include "gui/app/CInstanceLock.h"
 
 #include <QDir>
 #include <QStandardPaths>

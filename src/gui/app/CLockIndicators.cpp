@@ -1,4 +1,4 @@
-#include "app/CLockIndicators.h"
+#include "gui/app/CLockIndicators.h"
 
 #include <QLabel>
 #include <QTimer>

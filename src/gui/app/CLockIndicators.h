@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CKeyboardLocks.h"
+#include "core/ui/CKeyboardLocks.h"
 
 #include <QWidget>
 

@@ -1,18 +1,18 @@
 #pragma once
 
-#include "csv/CCsvCommands.h"
-#include "dialogs/CQtCsvDialogs.h"
-#include "dialogs/CQtEditDialogs.h"
-#include "dialogs/CQtMailDialogs.h"
-#include "document/CDocumentEditor.h"
-#include "find/CFindController.h"
-#include "settings/CWindowPlacement.h"
-#include "ui/CCommandRouter.h"
-#include "ui/CFrameCommands.h"
-#include "ui/CFrameWindow.h"
-#include "ui/COptionsCommand.h"
-#include "views/CFriendListView.h"
-#include "views/CFriendTreeView.h"
+#include "core/csv/CCsvCommands.h"
+#include "core/document/CDocumentEditor.h"
+#include "core/find/CFindController.h"
+#include "core/settings/CWindowPlacement.h"
+#include "core/ui/CCommandRouter.h"
+#include "core/ui/CFrameCommands.h"
+#include "core/ui/CFrameWindow.h"
+#include "core/ui/COptionsCommand.h"
+#include "core/views/CFriendListView.h"
+#include "core/views/CFriendTreeView.h"
+#include "gui/dialogs/CQtCsvDialogs.h"
+#include "gui/dialogs/CQtEditDialogs.h"
+#include "gui/dialogs/CQtMailDialogs.h"
 
 #include <QMainWindow>
 

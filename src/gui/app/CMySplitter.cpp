@@ -1,6 +1,6 @@
-#include "app/CMySplitter.h"
+#include "gui/app/CMySplitter.h"
 
-#include "app/CMySplitterHandle.h"
+#include "gui/app/CMySplitterHandle.h"
 
 namespace {
 // Wide enough to grab, as the bar always was.

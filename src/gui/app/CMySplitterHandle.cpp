@@ -1,4 +1,4 @@
-#include "app/CMySplitterHandle.h"
+#include "gui/app/CMySplitterHandle.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "app/CQtUserInterface.h"
+#include "gui/app/CQtUserInterface.h"
 
-#include "dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogFrame.h"
 
 #include <QClipboard>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "app/CAddressBookApp.h"
-#include "app/CInterfaceLanguage.h"
-#include "app/CMainFrame.h"
-#include "app/CQtUserInterface.h"
+#include "gui/app/CAddressBookApp.h"
+#include "gui/app/CInterfaceLanguage.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CQtUserInterface.h"
 
 #include <QApplication>
 #include <QFile>

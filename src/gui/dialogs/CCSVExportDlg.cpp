@@ -1,10 +1,10 @@
-#include "CCSVExportDlg.h"
+#include "gui/dialogs/CCSVExportDlg.h"
 
-#include "CCsvList.h"
-#include "CDialogIcons.h"
-#include "COkCancelRow.h"
+#include "gui/dialogs/CCsvList.h"
+#include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/COkCancelRow.h"
 
-#include "dialogs/CCSVExportModel.h"
+#include "core/dialogs/CCSVExportModel.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

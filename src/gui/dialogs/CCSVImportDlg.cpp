@@ -1,10 +1,10 @@
-#include "CCSVImportDlg.h"
+#include "gui/dialogs/CCSVImportDlg.h"
 
-#include "CCsvList.h"
-#include "CDialogIcons.h"
-#include "COkCancelRow.h"
+#include "gui/dialogs/CCsvList.h"
+#include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/COkCancelRow.h"
 
-#include "dialogs/CCSVImportModel.h"
+#include "core/dialogs/CCSVImportModel.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "CCategoryDialog.h"
+#include "gui/dialogs/CCategoryDialog.h"
 
-#include "CDialogFrame.h"
-#include "CDialogIcons.h"
-#include "COkCancelRow.h"
-#include "CPersonalListBox.h"
-#include "CPickListLayout.h"
+#include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/COkCancelRow.h"
+#include "gui/dialogs/CPersonalListBox.h"
+#include "gui/dialogs/CPickListLayout.h"
 
-#include "dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CCategoryDialogModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "CColorPage.h"
+#include "gui/dialogs/CColorPage.h"
 
-#include "dialogs/COptionSheetModel.h"
-#include "views/CColorRef.h"
+#include "core/dialogs/COptionSheetModel.h"
+#include "gui/views/CColorRef.h"
 
 #include <QColorDialog>
 #include <QGridLayout>

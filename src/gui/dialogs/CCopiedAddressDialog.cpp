@@ -1,9 +1,9 @@
-#include "CCopiedAddressDialog.h"
+#include "gui/dialogs/CCopiedAddressDialog.h"
 
-#include "CDialogFrame.h"
-#include "app/CAppIcons.h"
-#include "text/CTextCodec.h"
-#include "ui/CommandIds.h"
+#include "core/text/CTextCodec.h"
+#include "core/ui/CommandIds.h"
+#include "gui/app/CAppIcons.h"
+#include "gui/dialogs/CDialogFrame.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

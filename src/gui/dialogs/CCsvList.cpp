@@ -1,4 +1,4 @@
-#include "CCsvList.h"
+#include "gui/dialogs/CCsvList.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "CDialogIcons.h"
+#include "gui/dialogs/CDialogIcons.h"
 
 // Not in a namespace: Q_INIT_RESOURCE names a global function.
 QIcon CDialogIcons::Load(const QString& path) {

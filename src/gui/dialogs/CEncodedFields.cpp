@@ -1,6 +1,6 @@
-#include "CEncodedFields.h"
+#include "gui/dialogs/CEncodedFields.h"
 
-#include "dialogs/CUnsavableText.h"
+#include "core/dialogs/CUnsavableText.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/EOkOutcome.h"
-#include "text/CTextCodec.h"
+#include "core/dialogs/EOkOutcome.h"
+#include "core/text/CTextCodec.h"
 
 #include <QLineEdit>
 #include <QString>

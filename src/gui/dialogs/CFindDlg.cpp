@@ -1,6 +1,6 @@
-#include "CFindDlg.h"
+#include "gui/dialogs/CFindDlg.h"
 
-#include "find/CFindController.h"
+#include "core/find/CFindController.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CEncodedFields.h"
-#include "find/CFindWindow.h"
-#include "model/CFieldTable.h"
+#include "core/find/CFindWindow.h"
+#include "core/model/CFieldTable.h"
+#include "gui/dialogs/CEncodedFields.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "CGroupListBox.h"
+#include "gui/dialogs/CGroupListBox.h"
 
-#include "model/CGroup.h"
-#include "text/CTextCodec.h"
+#include "core/model/CGroup.h"
+#include "core/text/CTextCodec.h"
 
 void CGroupListBox::SetList(const CPickList<CGroup>& list, const CTextCodec& codec) {
     Present([&list] { return list.GetCount(); },

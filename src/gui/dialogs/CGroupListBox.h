@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CPickListBox.h"
+#include "gui/dialogs/CPickListBox.h"
 
-#include "dialogs/CPickList.h"
+#include "core/dialogs/CPickList.h"
 
 class CGroup;
 class CTextCodec;

@@ -1,6 +1,6 @@
-#include "CMailPage.h"
+#include "gui/dialogs/CMailPage.h"
 
-#include "dialogs/COptionSheetModel.h"
+#include "core/dialogs/COptionSheetModel.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CEncodedFields.h"
+#include "gui/dialogs/CEncodedFields.h"
 
 #include <QWidget>
 

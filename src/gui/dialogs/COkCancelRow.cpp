@@ -1,4 +1,4 @@
-#include "COkCancelRow.h"
+#include "gui/dialogs/COkCancelRow.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "COptionSheet.h"
+#include "gui/dialogs/COptionSheet.h"
 
-#include "CColorPage.h"
-#include "CDialogFrame.h"
-#include "CMailPage.h"
-#include "COkCancelRow.h"
-#include "CViewPage.h"
-#include "app/CAppIcons.h"
+#include "gui/app/CAppIcons.h"
+#include "gui/dialogs/CColorPage.h"
+#include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CMailPage.h"
+#include "gui/dialogs/COkCancelRow.h"
+#include "gui/dialogs/CViewPage.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

@@ -1,13 +1,13 @@
-#include "CPersonalDialog.h"
+#include "gui/dialogs/CPersonalDialog.h"
 
-#include "CDialogFrame.h"
-#include "CDialogIcons.h"
-#include "CGroupListBox.h"
-#include "COkCancelRow.h"
-#include "CPickListLayout.h"
+#include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CGroupListBox.h"
+#include "gui/dialogs/COkCancelRow.h"
+#include "gui/dialogs/CPickListLayout.h"
 
-#include "dialogs/CPersonalDialogModel.h"
-#include "ui/CommandIds.h"
+#include "core/dialogs/CPersonalDialogModel.h"
+#include "core/ui/CommandIds.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CEncodedFields.h"
-#include "CPickListBinding.h"
+#include "gui/dialogs/CEncodedFields.h"
+#include "gui/dialogs/CPickListBinding.h"
 
-#include "model/CPersonalData.h"
+#include "core/model/CPersonalData.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "CPersonalListBox.h"
+#include "gui/dialogs/CPersonalListBox.h"
 
-#include "model/CPersonalData.h"
-#include "text/CTextCodec.h"
+#include "core/model/CPersonalData.h"
+#include "core/text/CTextCodec.h"
 
 void CPersonalListBox::SetList(const CPickList<CPersonalData>& list, const CTextCodec& codec) {
     Present([&list] { return list.GetCount(); },

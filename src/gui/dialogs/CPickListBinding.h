@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CPickListBox.h"
+#include "gui/dialogs/CPickListBox.h"
 
-#include "dialogs/CPickListPair.h"
+#include "core/dialogs/CPickListPair.h"
 
 #include <QAbstractButton>
 #include <QObject>

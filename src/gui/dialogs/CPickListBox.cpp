@@ -1,6 +1,6 @@
-#include "CPickListBox.h"
+#include "gui/dialogs/CPickListBox.h"
 
-#include "CPickListModel.h"
+#include "gui/dialogs/CPickListModel.h"
 
 #include <QFocusEvent>
 #include <QItemSelection>

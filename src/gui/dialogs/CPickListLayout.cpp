@@ -1,6 +1,6 @@
-#include "CPickListLayout.h"
+#include "gui/dialogs/CPickListLayout.h"
 
-#include "CPickListBox.h"
+#include "gui/dialogs/CPickListBox.h"
 
 #include <QGridLayout>
 #include <QLabel>

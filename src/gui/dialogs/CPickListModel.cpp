@@ -1,4 +1,4 @@
-#include "CPickListModel.h"
+#include "gui/dialogs/CPickListModel.h"
 
 CPickListModel::CPickListModel(CCount count, CText text, QObject* parent)
     : QAbstractListModel(parent), m_count(std::move(count)), m_text(std::move(text)) {}

@@ -1,7 +1,7 @@
-#include "CQtCsvDialogs.h"
+#include "gui/dialogs/CQtCsvDialogs.h"
 
-#include "CCSVExportDlg.h"
-#include "CCSVImportDlg.h"
+#include "gui/dialogs/CCSVExportDlg.h"
+#include "gui/dialogs/CCSVImportDlg.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CCsvDialogs.h"
+#include "core/ui/CCsvDialogs.h"
 
 #include <QPointer>
 #include <QProgressDialog>

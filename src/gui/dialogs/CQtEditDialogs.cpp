@@ -1,8 +1,8 @@
-#include "CQtEditDialogs.h"
+#include "gui/dialogs/CQtEditDialogs.h"
 
-#include "CCategoryDialog.h"
-#include "CPersonalDialog.h"
-#include "CUniteGroupDlg.h"
+#include "gui/dialogs/CCategoryDialog.h"
+#include "gui/dialogs/CPersonalDialog.h"
+#include "gui/dialogs/CUniteGroupDlg.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "CQtMailDialogs.h"
+#include "gui/dialogs/CQtMailDialogs.h"
 
-#include "CCopiedAddressDialog.h"
-#include "COptionSheet.h"
+#include "gui/dialogs/CCopiedAddressDialog.h"
+#include "gui/dialogs/COptionSheet.h"
 
 #include <QApplication>
 

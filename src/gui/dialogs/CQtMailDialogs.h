@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CMailDialogs.h"
+#include "core/ui/CMailDialogs.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,12 +1,12 @@
-#include "CUniteGroupDlg.h"
+#include "gui/dialogs/CUniteGroupDlg.h"
 
-#include "CDialogFrame.h"
-#include "CDialogIcons.h"
-#include "CGroupListBox.h"
-#include "COkCancelRow.h"
-#include "CPickListLayout.h"
+#include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CGroupListBox.h"
+#include "gui/dialogs/COkCancelRow.h"
+#include "gui/dialogs/CPickListLayout.h"
 
-#include "dialogs/CUniteGroupModel.h"
+#include "core/dialogs/CUniteGroupModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

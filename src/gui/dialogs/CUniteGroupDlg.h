@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CEncodedFields.h"
-#include "CPickListBinding.h"
+#include "gui/dialogs/CEncodedFields.h"
+#include "gui/dialogs/CPickListBinding.h"
 
 #include <QDialog>
 

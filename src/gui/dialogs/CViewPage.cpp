@@ -1,6 +1,6 @@
-#include "CViewPage.h"
+#include "gui/dialogs/CViewPage.h"
 
-#include "dialogs/COptionSheetModel.h"
+#include "core/dialogs/COptionSheetModel.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "views/CColorRef.h"
+#include "gui/views/CColorRef.h"
 
 QColor CColorRef::ToQColor(std::uint32_t colorRef) {
     return QColor(static_cast<int>(colorRef & 0xFFu), static_cast<int>((colorRef >> 8) & 0xFFu),

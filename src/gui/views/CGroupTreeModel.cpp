@@ -1,4 +1,4 @@
-#include "views/CGroupTreeModel.h"
+#include "gui/views/CGroupTreeModel.h"
 
 CGroupTreeModel::CGroupTreeModel(CTreeControl& tree, QObject* parent)
     : QAbstractItemModel(parent), m_tree(tree), m_caret(tree.GetCaret()) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "text/CTextCodec.h"
-#include "views/CTreeControl.h"
-#include "views/CViewIcons.h"
+#include "core/text/CTextCodec.h"
+#include "core/views/CTreeControl.h"
+#include "gui/views/CViewIcons.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>

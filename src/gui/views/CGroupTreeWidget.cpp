@@ -1,10 +1,10 @@
-#include "views/CGroupTreeWidget.h"
+#include "gui/views/CGroupTreeWidget.h"
 
-#include "ui/CommandIds.h"
-#include "views/CColorRef.h"
-#include "views/CFriendTreeView.h"
-#include "views/CGroupTreeModel.h"
-#include "views/CViewKeys.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CFriendTreeView.h"
+#include "gui/views/CColorRef.h"
+#include "gui/views/CGroupTreeModel.h"
+#include "gui/views/CViewKeys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

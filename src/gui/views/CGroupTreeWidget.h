@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/CTreeControl.h"
+#include "core/views/CTreeControl.h"
 
 #include <QTreeView>
 

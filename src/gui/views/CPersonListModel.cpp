@@ -1,8 +1,8 @@
-#include "views/CPersonListModel.h"
+#include "gui/views/CPersonListModel.h"
 
-#include "model/CFieldTable.h"
-#include "model/CPersonalData.h"
-#include "views/CColorRef.h"
+#include "core/model/CFieldTable.h"
+#include "core/model/CPersonalData.h"
+#include "gui/views/CColorRef.h"
 
 #include <QBrush>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "text/CTextCodec.h"
-#include "views/CFriendListView.h"
-#include "views/CViewIcons.h"
+#include "core/text/CTextCodec.h"
+#include "core/views/CFriendListView.h"
+#include "gui/views/CViewIcons.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>

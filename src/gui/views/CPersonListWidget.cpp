@@ -1,10 +1,10 @@
-#include "views/CPersonListWidget.h"
+#include "gui/views/CPersonListWidget.h"
 
-#include "ui/CommandIds.h"
-#include "views/CColorRef.h"
-#include "views/CFriendListView.h"
-#include "views/CPersonListModel.h"
-#include "views/CViewKeys.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CFriendListView.h"
+#include "gui/views/CColorRef.h"
+#include "gui/views/CPersonListModel.h"
+#include "gui/views/CViewKeys.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "views/CViewIcons.h"
+#include "gui/views/CViewIcons.h"
 
 QIcon CViewIcons::Load(const QString& name) {
     // The pictures are in a static library, which the linker would leave out unless asked for;

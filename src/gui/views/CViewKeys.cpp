@@ -1,6 +1,6 @@
-#include "views/CViewKeys.h"
+#include "gui/views/CViewKeys.h"
 
-#include "ui/CommandIds.h"
+#include "core/ui/CommandIds.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "views/CChildList.h"
+#include "core/containers/CChildList.h"
 
 #include <algorithm>
 #include <stdexcept>

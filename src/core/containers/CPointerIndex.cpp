@@ -1,4 +1,4 @@
-#include "model/CPointerIndex.h"
+#include "core/containers/CPointerIndex.h"
 
 #include <algorithm>
 #include <bit>

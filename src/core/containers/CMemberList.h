@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CPointerIndex.h"
+#include "core/containers/CPointerIndex.h"
 
 #include <cstddef>
 #include <iterator>

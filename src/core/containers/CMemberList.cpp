@@ -1,4 +1,4 @@
-#include "model/CMemberList.h"
+#include "core/containers/CMemberList.h"
 
 #include <algorithm>
 
