@@ -160,16 +160,24 @@ void CAddressDoc::RemoveView(CDocView* view) {
 }
 
 void CAddressDoc::UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object) {
-    const bool opensDispatch =
-        m_nCommandDispatch == 0 && (hint == EHint::CommandDone || hint == EHint::CommandUndone);
-    if (opensDispatch)
+    // The number closes with this call, also when a view throws.
+    struct CDispatchScope {
+        std::uint64_t& number;
+        bool opened;
+        ~CDispatchScope() {
+            if (opened)
+                number = 0;
+        }
+    };
+    const CDispatchScope scope{m_nCommandDispatch,
+                               m_nCommandDispatch == 0 &&
+                                   (hint == EHint::CommandDone || hint == EHint::CommandUndone)};
+    if (scope.opened)
         m_nCommandDispatch = ++m_nLastDispatch;
     for (CDocView* view : m_views) {
         if (view != sender)
             view->OnUpdate(sender, hint, object);
     }
-    if (opensDispatch)
-        m_nCommandDispatch = 0;
 }
 
 void CAddressDoc::ReleaseCommands() {
