@@ -1,5 +1,6 @@
 #include "CBenchFolder.h"
 #include "CBookGenerator.h"
+#include "CGuiBench.h"
 #include "CScriptedUserInterface.h"
 #include "core/find/CFindController.h"
 #include "core/ui/CommandIds.h"
@@ -124,13 +125,5 @@ BENCHMARK(SearchHalfTheBook)->Unit(benchmark::kMillisecond)->UseRealTime()->Iter
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return CGuiBench::Main(argc, argv);
 }

@@ -1,6 +1,9 @@
 #include "cli/CCliArguments.h"
 
+#include "core/model/CFieldTable.h"
+
 #include <algorithm>
+#include <charconv>
 
 namespace {
 bool Contains(const std::vector<std::string_view>& names, std::string_view name) {
@@ -58,4 +61,19 @@ std::vector<std::string> CCliArguments::SplitList(std::string_view list) {
             return items;
         list.remove_prefix(comma + 1);
     }
+}
+
+std::optional<std::vector<int>> CCliArguments::ParseFieldList(std::string_view list) {
+    std::vector<int> fields;
+    if (list.empty())
+        return fields;
+    for (const std::string& item : SplitList(list)) {
+        int field = -1;
+        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), field);
+        if (error != std::errc() || end != item.data() + item.size() ||
+            !CFieldTable::IsWorkingField(field))
+            return std::nullopt;
+        fields.push_back(field);
+    }
+    return fields;
 }

@@ -31,6 +31,9 @@ public:
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
     // Splits "a,b,c"; an empty list is one empty word.
     static std::vector<std::string> SplitList(std::string_view list);
+    // Comma-separated field numbers 0-10 in the order given, repeats kept; an empty list names
+    // no field. Nothing for a word that is no field number, as a trailing comma leaves.
+    static std::optional<std::vector<int>> ParseFieldList(std::string_view list);
 
 private:
     std::vector<std::string> m_files;

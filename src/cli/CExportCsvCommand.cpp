@@ -9,7 +9,6 @@
 #include "core/text/CTextCodec.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -40,19 +39,6 @@ private:
     std::int32_t m_nGroups = 0;
 };
 
-std::optional<std::vector<int>> ParseFields(std::string_view list) {
-    std::vector<int> fields;
-    for (const std::string& item : CCliArguments::SplitList(list)) {
-        int field = -1;
-        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), field);
-        if (error != std::errc() || end != item.data() + item.size() ||
-            !CFieldTable::IsWorkingField(field))
-            return std::nullopt;
-        fields.push_back(field);
-    }
-    return fields;
-}
-
 std::vector<int> AllFields() {
     std::vector<int> fields(CFieldTable::WORKING_FIELDS);
     for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
@@ -75,9 +61,10 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
     if (encoding != "cp932" && encoding != "utf-8")
         return CCliArguments::UsageError("--encoding は cp932 か utf-8 です: " + encoding);
-    const auto fields = arguments->Get("--fields") ? ParseFields(*arguments->Get("--fields"))
-                                                   : std::optional(AllFields());
-    if (!fields)
+    const auto fields = arguments->Get("--fields")
+                            ? CCliArguments::ParseFieldList(*arguments->Get("--fields"))
+                            : std::optional(AllFields());
+    if (!fields || fields->empty())
         return CCliArguments::UsageError(
             "--fields は 0 から 10 までの項目番号をコンマで区切って並べます");
 

@@ -1,15 +1,14 @@
 #include "cli/CFindCommand.h"
+#include "cli/CCliArguments.h"
 
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
 #include "core/find/CFindController.h"
 #include "core/find/CFindMatcher.h"
-#include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextCodec.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace {
 constexpr std::string_view FIELDS_OPTION = "--fields";
@@ -39,25 +38,13 @@ std::optional<CFindCommand> CFindCommand::Parse(std::string file, std::string te
     return command;
 }
 
-// Comma-separated field numbers 0-10; an empty list chooses no field.
+// The fields as a set: order and repeats do not change what is found.
 std::optional<std::vector<int>> CFindCommand::ParseFields(const std::string& list) {
-    std::vector<int> fields;
-    std::string_view rest = list;
-    while (!rest.empty()) {
-        const std::size_t comma = rest.find(',');
-        const std::string_view item = rest.substr(0, comma);
-        int field = -1;
-        const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), field);
-        if (error != std::errc() || end != item.data() + item.size() ||
-            !CFieldTable::IsWorkingField(field))
-            return std::nullopt;
-        fields.push_back(field);
-        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-        if (comma != std::string_view::npos && rest.empty())
-            return std::nullopt; // a trailing comma
+    std::optional<std::vector<int>> fields = CCliArguments::ParseFieldList(list);
+    if (fields) {
+        std::sort(fields->begin(), fields->end());
+        fields->erase(std::unique(fields->begin(), fields->end()), fields->end());
     }
-    std::sort(fields.begin(), fields.end());
-    fields.erase(std::unique(fields.begin(), fields.end()), fields.end());
     return fields;
 }
 
