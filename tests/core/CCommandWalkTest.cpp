@@ -125,12 +125,12 @@ protected:
         std::size_t groupItems = 0;
         for (const HTREEITEM top : tree.GetTopItems()) {
             for (const HTREEITEM child : tree.GetChildren(top)) {
-                const CTreeItemData& data = tree.Get(child).data;
+                const CTreeItemData& data = tree.Get(child).Data();
                 if (data.group) {
                     ++groupItems;
                     ASSERT_EQ(data.group->m_hTreeItem, child);
                     for (const HTREEITEM grandchild : tree.GetChildren(child))
-                        parentsInTree[tree.Get(grandchild).data.person].insert(child);
+                        parentsInTree[tree.Get(grandchild).Data().person].insert(child);
                 } else {
                     parentsInTree[data.person].insert(top);
                 }
@@ -148,7 +148,7 @@ protected:
             std::multiset<HTREEITEM> found;
             for (const HTREEITEM item : person->m_treeItems) {
                 ASSERT_TRUE(tree.Exists(item));
-                ASSERT_EQ(tree.Get(item).data.person, person);
+                ASSERT_EQ(tree.Get(item).Data().person, person);
                 found.insert(tree.GetParent(item));
             }
             ASSERT_EQ(found, parents);

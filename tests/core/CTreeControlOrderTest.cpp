@@ -140,7 +140,7 @@ protected:
         for (const HTREEITEM parent : parents) {
             shown.emplace_back();
             for (const HTREEITEM child : tree.GetChildren(parent))
-                shown.back().push_back(tree.Get(child).data.person);
+                shown.back().push_back(tree.Get(child).Data().person);
         }
         return shown;
     }
@@ -171,7 +171,7 @@ TEST_F(CShowPersonsOrderTest, ShowingPersonsGivesTheTreeThatAddingThemOneByOneGa
     EXPECT_EQ(PersonsUnderEachItem(), addedOneByOne);
     for (const CPersonalData* person : persons) {
         for (const HTREEITEM item : person->m_treeItems)
-            EXPECT_EQ(m_tree.GetTreeCtrl().Get(item).data.person, person);
+            EXPECT_EQ(m_tree.GetTreeCtrl().Get(item).Data().person, person);
     }
 }
 } // namespace

@@ -5,13 +5,11 @@
 #include <utility>
 
 CChildList::CChildList(const CChildList& other)
-    : m_pData(other.m_pData ? std::make_unique<CBlockTable>(*other.m_pData) : nullptr),
-      m_size(other.m_size) {}
+    : m_pData(other.m_pData ? std::make_unique<CBlockTable>(*other.m_pData) : nullptr) {}
 
 CChildList& CChildList::operator=(const CChildList& other) {
     CChildList copy(other);
     std::swap(m_pData, copy.m_pData);
-    m_size = other.m_size;
     return *this;
 }
 
@@ -63,13 +61,13 @@ const HTREEITEM& CChildList::operator[](std::size_t pos) const {
 }
 
 const HTREEITEM& CChildList::at(std::size_t pos) const {
-    if (pos >= m_size)
+    if (pos >= size())
         throw std::out_of_range("CChildList::at");
     return (*this)[pos];
 }
 
 CChildList::const_iterator CChildList::IteratorAt(std::size_t pos) const {
-    if (pos >= m_size)
+    if (pos >= size())
         return end();
     const CPlace place = Locate(pos);
     return {&Blocks(), place.block, place.offset};
@@ -105,11 +103,11 @@ void CChildList::Split(std::size_t block) {
 }
 
 CChildList::CPlace CChildList::PlaceForInsert(std::size_t pos) {
-    if (pos == m_size) {
+    if (pos == size()) {
         // Children that arrive in order fill a block and then start the next, never split.
         if (Blocks().empty() || Blocks().back().items.size() >= MAX_BLOCK) {
+            Starts().push_back(size());
             Blocks().emplace_back();
-            Starts().push_back(m_size);
         }
         return {Blocks().size() - 1, Blocks().back().items.size()};
     }
@@ -126,28 +124,28 @@ CChildList::CPlace CChildList::PlaceForInsert(std::size_t pos) {
 }
 
 void CChildList::Insert(std::size_t pos, HTREEITEM item, const CKey& key) {
-    if (pos > m_size)
+    if (pos > size())
         throw std::out_of_range("CChildList::Insert");
     const CPlace place = PlaceForInsert(pos);
     CBlock& block = Blocks()[place.block];
     const auto at = static_cast<std::ptrdiff_t>(place.offset);
     block.items.insert(block.items.begin() + at, item);
     block.keys.insert(block.keys.begin() + at, key);
-    ++m_size;
+    ++m_pData->size;
     ShiftStarts(place.block + 1, 1);
 }
 
 void CChildList::Erase(std::size_t pos) {
-    if (pos >= m_size)
+    if (pos >= size())
         throw std::out_of_range("CChildList::Erase");
     const CPlace place = Locate(pos);
     CBlock& block = Blocks()[place.block];
     const auto at = static_cast<std::ptrdiff_t>(place.offset);
     block.items.erase(block.items.begin() + at);
     block.keys.erase(block.keys.begin() + at);
-    --m_size;
+    --m_pData->size;
     ShiftStarts(place.block + 1, -1);
-    if (m_size == 0) {
+    if (m_pData->size == 0) {
         m_pData.reset();
     } else if (block.items.empty()) {
         Blocks().erase(Blocks().begin() + static_cast<std::ptrdiff_t>(place.block));
@@ -178,7 +176,6 @@ void CChildList::MergeAround(std::size_t block) {
 
 void CChildList::Clear() {
     m_pData.reset();
-    m_size = 0;
 }
 
 std::size_t CChildList::IndexOf(HTREEITEM item) const {
@@ -188,5 +185,5 @@ std::size_t CChildList::IndexOf(HTREEITEM item) const {
         if (found != items.end())
             return Starts()[block] + static_cast<std::size_t>(found - items.begin());
     }
-    return m_size;
+    return size();
 }

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
-#include <string>
 #include <vector>
 
 using HTREEITEM = std::uint32_t; // 0 is no item
@@ -17,11 +16,10 @@ using HTREEITEM = std::uint32_t; // 0 is no item
 class CChildList {
 public:
     // What a child is ordered by, kept beside its handle: a sorted search among 100,000
-    // children then compares numbers and reads texts only where the first characters agree,
-    // without looking the children up.
+    // children then compares numbers and looks a child's text up only where the first
+    // characters agree.
     struct CKey {
         std::uint64_t prefix = 0; // CTreeControl::TextPrefix of the text
-        const std::string* text = nullptr;
     };
 
 private:
@@ -76,8 +74,8 @@ public:
     CChildList& operator=(CChildList&&) noexcept = default;
     ~CChildList() = default;
 
-    std::size_t size() const { return m_size; }
-    bool empty() const { return m_size == 0; }
+    std::size_t size() const { return m_pData ? m_pData->size : 0; }
+    bool empty() const { return size() == 0; }
     const HTREEITEM& operator[](std::size_t pos) const;
     const HTREEITEM& at(std::size_t pos) const;
     const HTREEITEM& front() const { return Blocks().front().items.front(); }
@@ -118,6 +116,7 @@ private:
         // The position of each block's first child, apart from the blocks so that the search
         // and the shift after an edit run over one short array.
         std::vector<std::size_t> starts;
+        std::size_t size = 0;
     };
 
     const std::vector<CBlock>& Blocks() const;
@@ -125,8 +124,8 @@ private:
     const std::vector<std::size_t>& Starts() const;
     std::vector<std::size_t>& Starts();
 
+    // Null when there are no children: the list of a leaf costs one pointer.
     std::unique_ptr<CBlockTable> m_pData;
-    std::size_t m_size = 0;
 };
 
 template <class Condition> std::size_t CChildList::PartitionPoint(Condition holds) const {
@@ -144,7 +143,7 @@ template <class Condition> std::size_t CChildList::PartitionPoint(Condition hold
             high = mid;
     }
     if (low == blocks.size())
-        return m_size;
+        return size();
     const CBlock& block = blocks[low];
     std::size_t first = 0;
     std::size_t last = block.items.size() - 1; // known to fail

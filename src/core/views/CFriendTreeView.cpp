@@ -203,8 +203,8 @@ void CFriendTreeView::NotifySelection() {
     } else if (shown == m_hDeletedItem) {
         m_groupInfo.SetDeleted();
         selection.persons.assign(m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end());
-    } else if (m_tree.Exists(shown) && m_tree.Get(shown).data.group) {
-        CGroup* group = m_tree.Get(shown).data.group;
+    } else if (m_tree.Exists(shown) && m_tree.Get(shown).Data().group) {
+        CGroup* group = m_tree.Get(shown).Data().group;
         m_groupInfo.SetGroup(group);
         selection.persons.assign(group->m_memberList.begin(), group->m_memberList.end());
     }
@@ -246,7 +246,7 @@ void CFriendTreeView::HidePersons() {
     const CChildList& shown = m_tree.GetChildren(m_hRootItem);
     const std::vector<HTREEITEM> children(shown.begin(), shown.end());
     for (const HTREEITEM child : children) {
-        if (IsGroupItem(child) || (m_tree.Exists(child) && m_tree.Get(child).data.group))
+        if (IsGroupItem(child) || (m_tree.Exists(child) && m_tree.Get(child).Data().group))
             m_tree.DeleteChildren(child);
         else
             m_tree.DeleteItem(child);
@@ -314,7 +314,7 @@ void CFriendTreeView::OnDelete() {
     if (m_ui.MessageBox(DELETE_QUESTION, EMessageButtons::YesNo, EMessageIcon::Question) !=
         EMessageResult::Yes)
         return;
-    const CTreeItemData data = m_tree.Get(caret).data;
+    const CTreeItemData data = m_tree.Get(caret).Data();
     if (IsGroupItem(caret) && data.group)
         Execute(std::make_unique<CDeleteGroupCommand>(data.group));
     else if (data.person)
@@ -331,8 +331,8 @@ void CFriendTreeView::OnRemoveFromGroup() {
     }
     if (!CanRemoveFromGroup())
         return;
-    CPersonalData* person = m_tree.Get(caret).data.person;
-    CGroup* group = m_tree.Get(m_tree.GetParent(caret)).data.group;
+    CPersonalData* person = m_tree.Get(caret).Data().person;
+    CGroup* group = m_tree.Get(m_tree.GetParent(caret)).Data().group;
     if (person && group)
         Execute(std::make_unique<CRemoveCommand>(person, group));
 }
@@ -342,7 +342,7 @@ void CFriendTreeView::OnModify() {
     CRecordEditor* editor = m_doc.GetRecordEditor();
     if (!editor || !m_tree.Exists(caret) || caret == m_hRootItem)
         return;
-    const CTreeItemData data = m_tree.Get(caret).data;
+    const CTreeItemData data = m_tree.Get(caret).Data();
     if (data.group)
         editor->EditGroup(data.group);
     else if (data.person && m_tree.GetParent(caret) != m_hDeletedItem)
@@ -352,7 +352,7 @@ void CFriendTreeView::OnModify() {
 void CFriendTreeView::OnRestore() {
     if (!CanRestore())
         return;
-    CPersonalData* person = m_tree.Get(m_tree.GetCaret()).data.person;
+    CPersonalData* person = m_tree.Get(m_tree.GetCaret()).Data().person;
     if (person)
         Execute(std::make_unique<CRestoreCommand>(m_doc, person));
 }
@@ -360,7 +360,7 @@ void CFriendTreeView::OnRestore() {
 void CFriendTreeView::OnDeleteGroupAndMembers() {
     if (!CanDeleteGroupAndMembers())
         return;
-    CGroup* group = m_tree.Get(m_tree.GetCaret()).data.group;
+    CGroup* group = m_tree.Get(m_tree.GetCaret()).Data().group;
     if (m_ui.MessageBox(DELETE_WITH_MEMBERS_QUESTION, EMessageButtons::YesNo,
                         EMessageIcon::Question) != EMessageResult::Yes)
         return;
@@ -375,7 +375,7 @@ std::vector<CPersonalData*> CFriendTreeView::GetCaretPersons() const {
         return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
     if (caret == m_hDeletedItem)
         return {m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end()};
-    const CTreeItemData& data = m_tree.Get(caret).data;
+    const CTreeItemData& data = m_tree.Get(caret).Data();
     if (data.person)
         return {data.person};
     if (data.group)

@@ -2,18 +2,44 @@
 
 #include "core/text/CCp932.h"
 
+#include <stdexcept>
 #include <utility>
 
 void CTreeControl::SetSelectionHandler(std::function<void()> handler) {
     m_selectionHandler = std::move(handler);
 }
 
+namespace {
+constexpr std::uintptr_t PERSON_BIT = 1;
+} // namespace
+
+CTreeItemData CTreeControl::CItem::Data() const {
+    if ((m_data & PERSON_BIT) != 0)
+        return {nullptr, reinterpret_cast<CPersonalData*>(m_data & ~PERSON_BIT)};
+    return {reinterpret_cast<CGroup*>(m_data), nullptr};
+}
+
+void CTreeControl::CItem::SetData(CTreeItemData data) {
+    // An item stands for a group or a person, never both; both are aligned wider than a byte.
+    if (data.person != nullptr)
+        m_data = reinterpret_cast<std::uintptr_t>(data.person) | PERSON_BIT;
+    else
+        m_data = reinterpret_cast<std::uintptr_t>(data.group);
+}
+
+std::uint32_t CTreeControl::SlotOf(HTREEITEM item) const {
+    const std::uint32_t slot = m_slotOf.Find(item);
+    if (slot == m_slotOf.NOT_FOUND)
+        throw std::out_of_range("CTreeControl: no such item");
+    return slot;
+}
+
 CChildList& CTreeControl::ChildrenOf(HTREEITEM parent) {
-    return parent == TVI_NONE ? m_topItems : m_items.at(parent).children;
+    return parent == TVI_NONE ? m_topItems : Item(parent).children;
 }
 
 const CChildList& CTreeControl::GetChildren(HTREEITEM item) const {
-    return item == TVI_NONE ? m_topItems : m_items.at(item).children;
+    return item == TVI_NONE ? m_topItems : Get(item).children;
 }
 
 std::uint64_t CTreeControl::TextPrefix(std::string_view text) {
@@ -52,38 +78,37 @@ int CTreeControl::CompareRest(std::string_view a, std::string_view b) {
     return a == b ? 0 : CCp932::Compare(a, b);
 }
 
-int CTreeControl::CompareWithChild(std::uint64_t prefix, const std::string& text,
-                                   const CChildList::CKey& child) {
-    // The child's text is read only where the prefixes leave the order open.
-    if (child.prefix != prefix)
-        return prefix < child.prefix ? -1 : 1;
+int CTreeControl::CompareWithChild(std::uint64_t prefix, std::string_view text, HTREEITEM child,
+                                   const CChildList::CKey& key) const {
+    // The child's text is looked up only where the prefixes leave the order open.
+    if (key.prefix != prefix)
+        return prefix < key.prefix ? -1 : 1;
     if ((prefix & 0xFFFFu) == 0)
         return 0;
-    return CompareRest(text, *child.text);
+    return CompareRest(text, Get(child).text);
 }
 
 HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
-    const auto found = m_items.find(item);
-    return found == m_items.end() ? TVI_NONE : found->second.parent;
+    return Exists(item) ? Get(item).parent : TVI_NONE;
 }
 
 std::size_t CTreeControl::SortedPosition(HTREEITEM parent, std::uint64_t prefix,
-                                         const std::string& text) const {
+                                         std::string_view text) const {
     const CChildList& siblings = GetChildren(parent);
     // Items that come in order, as when persons are shown, go straight to the end.
-    if (siblings.empty() || CompareWithChild(prefix, text, siblings.BackKey()) >= 0)
+    if (siblings.empty() ||
+        CompareWithChild(prefix, text, siblings.back(), siblings.BackKey()) >= 0)
         return siblings.size();
     // After the last sibling that is not greater, so equal texts keep their order of arrival.
-    return siblings.PartitionPoint([&](HTREEITEM, const CChildList::CKey& child) {
-        return CompareWithChild(prefix, text, child) >= 0;
+    return siblings.PartitionPoint([&](HTREEITEM child, const CChildList::CKey& key) {
+        return CompareWithChild(prefix, text, child, key) >= 0;
     });
 }
 
 int CTreeControl::GetRow(HTREEITEM item) const {
-    const auto found = m_items.find(item);
-    if (found == m_items.end())
+    if (!Exists(item))
         return -1;
-    const CItem& entry = found->second;
+    const CItem& entry = Get(item);
     const CChildList& siblings = GetChildren(entry.parent);
     const auto hint = static_cast<std::size_t>(entry.rowHint);
     if (entry.rowHint >= 0 && hint < siblings.size() && siblings[hint] == item)
@@ -94,7 +119,7 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     const std::uint64_t prefix = TextPrefix(entry.text);
     std::size_t row =
         siblings.PartitionPoint([&](HTREEITEM child, const CChildList::CKey& childKey) {
-            const int order = CompareWithChild(prefix, entry.text, childKey);
+            const int order = CompareWithChild(prefix, entry.text, child, childKey);
             return order > 0 || (order == 0 && child < item);
         });
     if (row >= siblings.size() || siblings[row] != item)
@@ -115,26 +140,42 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image
     if (m_observer)
         m_observer->OnAboutToInsert(parent, static_cast<int>(row));
     const HTREEITEM handle = m_nextHandle++;
-    CItem& item = m_items[handle];
+    const std::uint32_t slot = TakeFreeSlot();
+    m_slotOf.Set(handle, slot);
+    CItem& item = AtSlot(slot);
     item.parent = parent;
     item.text = std::move(text);
-    item.image = image;
-    item.selectedImage = selectedImage;
-    item.data = data;
+    item.image = static_cast<std::int8_t>(image);
+    item.selectedImage = static_cast<std::int8_t>(selectedImage);
+    item.SetData(data);
     item.rowHint = static_cast<int>(row);
-    ChildrenOf(parent).Insert(row, handle, {prefix, &item.text});
+    ChildrenOf(parent).Insert(row, handle, {prefix});
     if (m_observer)
         m_observer->OnInserted(handle);
     return handle;
 }
 
+std::uint32_t CTreeControl::TakeFreeSlot() {
+    if (!m_freeSlots.empty()) {
+        const std::uint32_t slot = m_freeSlots.back();
+        m_freeSlots.pop_back();
+        return slot;
+    }
+    // Whole chunks, so that the items never move and cost nothing beside themselves.
+    if (m_nSlots % CHUNK == 0)
+        m_chunks.push_back(std::make_unique<CItem[]>(CHUNK));
+    return m_nSlots++;
+}
+
 void CTreeControl::Forget(HTREEITEM item) {
-    const auto found = m_items.find(item);
-    if (found == m_items.end())
+    const std::uint32_t slot = m_slotOf.Find(item);
+    if (slot == m_slotOf.NOT_FOUND)
         return;
-    for (const HTREEITEM child : found->second.children)
+    for (const HTREEITEM child : AtSlot(slot).children)
         Forget(child);
-    m_items.erase(found);
+    AtSlot(slot) = CItem{};
+    m_slotOf.Erase(item);
+    m_freeSlots.push_back(slot);
 }
 
 HTREEITEM CTreeControl::CaretAfterDeleting(HTREEITEM item) const {
@@ -177,14 +218,17 @@ bool CTreeControl::DeleteItem(HTREEITEM item) {
 }
 
 void CTreeControl::DeleteChildren(HTREEITEM item) {
-    while (Exists(item) && !m_items.at(item).children.empty())
-        DeleteItem(m_items.at(item).children.back());
+    while (Exists(item) && !Get(item).children.empty())
+        DeleteItem(Get(item).children.back());
 }
 
 void CTreeControl::DeleteAllItems() {
     if (m_observer)
         m_observer->OnAboutToReset();
-    m_items.clear();
+    m_chunks.clear();
+    m_nSlots = 0;
+    m_freeSlots = {};
+    m_slotOf.Clear();
     m_topItems.Clear();
     m_caret = TVI_NONE;
     if (m_observer)
@@ -193,25 +237,25 @@ void CTreeControl::DeleteAllItems() {
 
 void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
     const auto row = static_cast<std::size_t>(GetRow(item));
-    CItem& entry = m_items.at(item);
+    CItem& entry = Item(item);
     entry.text = std::move(text);
-    ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text), &entry.text});
+    ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text)});
     if (m_observer)
         m_observer->OnChanged(item);
 }
 
 void CTreeControl::SetItemImage(HTREEITEM item, int image, int selectedImage) {
-    CItem& entry = m_items.at(item);
+    CItem& entry = Item(item);
     if (entry.image == image && entry.selectedImage == selectedImage)
         return;
-    entry.image = image;
-    entry.selectedImage = selectedImage;
+    entry.image = static_cast<std::int8_t>(image);
+    entry.selectedImage = static_cast<std::int8_t>(selectedImage);
     if (m_observer)
         m_observer->OnChanged(item);
 }
 
 void CTreeControl::SetExpanded(HTREEITEM item, bool expanded) {
-    CItem& entry = m_items.at(item);
+    CItem& entry = Item(item);
     if (entry.expanded == expanded)
         return;
     entry.expanded = expanded;
@@ -230,7 +274,7 @@ bool CTreeControl::IsAncestor(HTREEITEM ancestor, HTREEITEM item) const {
 }
 
 void CTreeControl::SetExpandedOnce(HTREEITEM item, bool once) {
-    m_items.at(item).expandedOnce = once;
+    Item(item).expandedOnce = once;
 }
 
 void CTreeControl::SelectItem(HTREEITEM item) {

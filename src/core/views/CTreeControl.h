@@ -1,12 +1,15 @@
 #pragma once
 
 #include "core/containers/CChildList.h"
+#include "core/containers/CHashIndex.h"
+#include "core/text/CShortText.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 class CGroup;
 class CPersonalData;
@@ -40,19 +43,24 @@ public:
 // expansion and the caret. Handles are never reused, so a stale handle is simply not an item.
 class CTreeControl {
 public:
+    // Packed tight: a file of millions of empty groups is an item for each.
     struct CItem {
         HTREEITEM parent = TVI_NONE;
-        // Each child beside its key, which points at the child's own text: entries of m_items
-        // never move.
-        CChildList children;
-        std::string text; // CP932
-        int image = 0;
-        int selectedImage = 0;
-        bool expanded = false;
-        bool expandedOnce = false;
-        CTreeItemData data;
         // Where the item was last found among its siblings; checked before searching.
         mutable int rowHint = -1;
+        CChildList children;
+        CShortText text; // CP932
+        std::int8_t image = 0;
+        std::int8_t selectedImage = 0;
+        bool expanded = false;
+        bool expandedOnce = false;
+
+        CTreeItemData Data() const;
+        void SetData(CTreeItemData data);
+
+    private:
+        // The group's or the person's address, told apart by the lowest bit.
+        std::uintptr_t m_data = 0;
     };
 
     // The first four characters of a text as CCp932::Compare sees them, packed so that
@@ -74,13 +82,14 @@ public:
     void DeleteChildren(HTREEITEM item);
     void DeleteAllItems();
 
-    bool Exists(HTREEITEM item) const { return item != TVI_NONE && m_items.count(item) != 0; }
-    const CItem& Get(HTREEITEM item) const { return m_items.at(item); }
+    bool Exists(HTREEITEM item) const { return m_slotOf.Contains(item); }
+    // The item of a handle that exists.
+    const CItem& Get(HTREEITEM item) const { return AtSlot(SlotOf(item)); }
     HTREEITEM GetParent(HTREEITEM item) const;
     const CChildList& GetChildren(HTREEITEM item) const;
     const CChildList& GetTopItems() const { return m_topItems; }
     int GetRow(HTREEITEM item) const;
-    std::size_t GetCount() const { return m_items.size(); }
+    std::size_t GetCount() const { return m_slotOf.Size(); }
 
     void SetItemText(HTREEITEM item, std::string text);
     void SetItemImage(HTREEITEM item, int image, int selectedImage);
@@ -97,16 +106,27 @@ private:
     // CCp932::Compare for texts whose prefixes agree.
     static int CompareRest(std::string_view a, std::string_view b);
     CChildList& ChildrenOf(HTREEITEM parent);
+    std::uint32_t SlotOf(HTREEITEM item) const;
+    CItem& Item(HTREEITEM item) { return AtSlot(SlotOf(item)); }
+    const CItem& AtSlot(std::uint32_t slot) const { return m_chunks[slot / CHUNK][slot % CHUNK]; }
+    CItem& AtSlot(std::uint32_t slot) { return m_chunks[slot / CHUNK][slot % CHUNK]; }
+    std::uint32_t TakeFreeSlot();
     // How the text compares with the child's.
-    static int CompareWithChild(std::uint64_t prefix, const std::string& text,
-                                const CChildList::CKey& child);
-    std::size_t SortedPosition(HTREEITEM parent, std::uint64_t prefix,
-                               const std::string& text) const;
+    int CompareWithChild(std::uint64_t prefix, std::string_view text, HTREEITEM child,
+                         const CChildList::CKey& key) const;
+    std::size_t SortedPosition(HTREEITEM parent, std::uint64_t prefix, std::string_view text) const;
     void Forget(HTREEITEM item);
     HTREEITEM CaretAfterDeleting(HTREEITEM item) const;
     bool IsAncestor(HTREEITEM ancestor, HTREEITEM item) const;
 
-    std::unordered_map<HTREEITEM, CItem> m_items;
+    // Items live in slots that never move, found by handle through an index; a deleted item's
+    // slot takes the next new item, while its handle is never given out again.
+    static constexpr std::uint32_t CHUNK = 4096;
+    std::vector<std::unique_ptr<CItem[]>> m_chunks;
+    std::uint32_t m_nSlots = 0;
+    std::vector<std::uint32_t> m_freeSlots;
+    // Handles are numbers handed out in turn, which an index can hold seven eighths full.
+    CHashIndex<HTREEITEM, std::uint32_t, 7> m_slotOf;
     CChildList m_topItems;
     HTREEITEM m_nextHandle = 1;
     HTREEITEM m_caret = TVI_NONE;
