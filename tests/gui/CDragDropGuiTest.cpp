@@ -7,6 +7,7 @@
 #include "gui/views/CViewDrag.h"
 
 #include <QCoreApplication>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -14,6 +15,13 @@
 
 namespace {
 const std::string KEEP = "元のグループにも残しておきますか？";
+
+// Starts a drag from the rows as a mouse movement would.
+class CDraggingListWidget : public CPersonListWidget {
+public:
+    using CPersonListWidget::CPersonListWidget;
+    using CPersonListWidget::startDrag;
+};
 
 // Both panes as the window has them, with drops sent to the tree as the platform sends them.
 class CDragDropGuiTest : public CBookFixture {
@@ -61,7 +69,7 @@ protected:
     CDragDrop m_drag{m_doc, m_tree, m_list, m_ui};
     CViewDrag m_viewDrag{m_drag};
     CGroupTreeWidget m_treeWidget;
-    CPersonListWidget m_listWidget;
+    CDraggingListWidget m_listWidget;
     CGroup* m_a = nullptr;
     CGroup* m_b = nullptr;
     CPersonalData* m_ann = nullptr;
@@ -93,6 +101,28 @@ TEST_F(CDragDropGuiTest, RowsDroppedOnAGroupAskOnlyAfterTheDropReturned) {
         m_doc.OnEditUndo();
         EXPECT_TRUE(Members(m_b).empty());
     }
+}
+
+TEST_F(CDragDropGuiTest, ADropDuringThePlatformsDragWaitsUntilItHasReturned) {
+    SelectGroup(m_a);
+    m_listWidget.selectAll();
+    m_ui.m_answers = {EMessageResult::No};
+    bool askedInside = true;
+    bool dropped = false;
+    // The platform delivers the drop while its drag runs, and turns its own event loop.
+    m_viewDrag.SetPlatformDrag([&](QDrag& drag) {
+        dropped = DragOnto(m_b->m_hTreeItem, *drag.mimeData());
+        QCoreApplication::processEvents();
+        askedInside = !m_ui.m_asked.empty();
+    });
+    QSignalSpy finished(&m_viewDrag, &CViewDrag::dropFinished);
+    m_listWidget.startDrag(Qt::MoveAction);
+    EXPECT_TRUE(dropped);
+    EXPECT_FALSE(askedInside);
+    ASSERT_TRUE(finished.wait(1000));
+    EXPECT_EQ(m_ui.m_asked, std::vector<std::string>{KEEP});
+    EXPECT_EQ(Members(m_b), (std::vector<std::string>{"Ann", "Bob"}));
+    EXPECT_TRUE(Members(m_a).empty());
 }
 
 TEST_F(CDragDropGuiTest, GroupDroppedOnTheDeletedFolderIsDeleted) {

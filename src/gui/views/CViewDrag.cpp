@@ -44,8 +44,14 @@ void CViewDrag::Exec(QWidget* source) {
     drag->setMimeData(MakeMimeData().release());
     drag->setPixmap(Picture(m_drag.GetPicture()));
     drag->setHotSpot(HotSpot(m_drag.GetPicture()));
-    drag->exec(Qt::MoveAction);
+    m_bInPlatformDrag = true;
+    if (m_platformDrag)
+        m_platformDrag(*drag);
+    else
+        drag->exec(Qt::MoveAction);
+    m_bInPlatformDrag = false;
     m_drag.Cancel();
+    ScheduleDrop();
 }
 
 bool CViewDrag::Track(HTREEITEM item) {
@@ -53,15 +59,27 @@ bool CViewDrag::Track(HTREEITEM item) {
 }
 
 bool CViewDrag::TakeDrop() {
-    std::optional<CPendingDrop> drop = m_drag.EndAtTarget();
-    if (!drop)
+    m_pending = m_drag.EndAtTarget();
+    if (!m_pending)
         return false;
     // The platform is still inside its drag; a question opened here could hang it.
-    QTimer::singleShot(0, this, [this, pending = std::move(*drop)] {
-        m_drag.Drop(pending);
-        emit dropFinished();
-    });
+    if (!m_bInPlatformDrag)
+        ScheduleDrop();
     return true;
+}
+
+void CViewDrag::ScheduleDrop() {
+    if (m_pending)
+        QTimer::singleShot(0, this, &CViewDrag::RunDrop);
+}
+
+void CViewDrag::RunDrop() {
+    if (!m_pending)
+        return;
+    const CPendingDrop drop = std::move(*m_pending);
+    m_pending.reset();
+    m_drag.Drop(drop);
+    emit dropFinished();
 }
 
 QPixmap CViewDrag::Picture(EDragPicture picture) {

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "core/views/CDragDrop.h"
 #include "core/views/CTreeControl.h"
 
 #include <QObject>
 #include <QPixmap>
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 
-class CDragDrop;
+class QDrag;
 class QMimeData;
 class QWidget;
-enum class EDragPicture;
 
 // Carries core's drag through Qt's own drag machinery: a private MIME type that only this
 // process and only the drag in progress answer to, the picture with its hot spot, and the drop,
@@ -38,6 +39,9 @@ public:
     // drag has returned. Returns whether a drop was queued.
     bool TakeDrop();
 
+    // Runs the platform's drag until the button is released; tests stand in for the platform.
+    void SetPlatformDrag(std::function<void(QDrag&)> run) { m_platformDrag = std::move(run); }
+
     static QPixmap Picture(EDragPicture picture);
     static QPoint HotSpot(EDragPicture picture);
 
@@ -46,7 +50,15 @@ signals:
     void dropFinished();
 
 private:
+    // Runs after the platform's drag: when the drag started here, once its loop has returned,
+    // else on the next turn of the event loop.
+    void ScheduleDrop();
+    void RunDrop();
+
     CDragDrop& m_drag;
+    std::optional<CPendingDrop> m_pending;
+    bool m_bInPlatformDrag = false;
+    std::function<void(QDrag&)> m_platformDrag;
     // Numbers the drags, so that data left from an earlier drag is not taken.
     quint64 m_nDrag = 0;
 };
