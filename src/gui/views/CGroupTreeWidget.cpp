@@ -231,3 +231,15 @@ void CGroupTreeWidget::dropEvent(QDropEvent* event) {
     setFocus(Qt::MouseFocusReason);
     m_pDrag->TakeDrop();
 }
+
+void CGroupTreeWidget::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    // The drop target is drawn as selected while the pointer is on it, besides its picture.
+    if (m_tree.m_hDropItem == TVI_NONE || m_model->ItemOf(index) != m_tree.m_hDropItem) {
+        QTreeView::drawRow(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem target(option);
+    target.state |= QStyle::State_Selected;
+    QTreeView::drawRow(painter, target, index);
+}
