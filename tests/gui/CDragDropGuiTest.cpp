@@ -1,3 +1,4 @@
+#include "CAppFixture.h"
 #include "CBookFixture.h"
 
 #include "core/views/CDragDrop.h"
@@ -139,6 +140,22 @@ TEST_F(CDragDropGuiTest, GroupDroppedOnTheDeletedFolderIsDeleted) {
     EXPECT_NE(m_doc.GetUndoMenuText().find("グループの削除"), std::string::npos);
 }
 
+TEST(CViewDragPictures, EachDragHasItsPictureAndHotSpot) {
+    const std::tuple<EDragPicture, int, QPoint> pictures[] = {
+        {EDragPicture::OnePerson, 32, {0, -1}},
+        {EDragPicture::TwoPersons, 32, {0, -1}},
+        {EDragPicture::ManyPersons, 32, {0, -1}},
+        {EDragPicture::Person, 16, {-9, -9}},
+        {EDragPicture::Group, 16, {-9, -9}}};
+    for (const auto& [picture, size, hotSpot] : pictures) {
+        const QPixmap pixmap = CViewDrag::Picture(picture);
+        EXPECT_EQ(pixmap.width(), size) << static_cast<int>(picture);
+        EXPECT_EQ(CViewDrag::HotSpot(picture), hotSpot) << static_cast<int>(picture);
+    }
+    EXPECT_NE(CViewDrag::Picture(EDragPicture::OnePerson).toImage(),
+              CViewDrag::Picture(EDragPicture::ManyPersons).toImage());
+}
+
 TEST_F(CDragDropGuiTest, DataFromAnotherProcessOrAnEndedDragIsRefused) {
     ASSERT_TRUE(m_drag.BeginFromTree(m_a->m_hTreeItem));
     QMimeData foreign;
@@ -150,5 +167,15 @@ TEST_F(CDragDropGuiTest, DataFromAnotherProcessOrAnEndedDragIsRefused) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(m_ui.m_asked.empty());
     EXPECT_TRUE(Members(m_b).empty());
+}
+using CDragDropWindowTest = CAppFixture;
+
+TEST_F(CDragDropWindowTest, OnlyTheTreeTakesDropsAndBothPanesDrag) {
+    Start();
+    ASSERT_NE(Frame()->GetDrag(), nullptr);
+    EXPECT_TRUE(Frame()->GetTreeWidget()->acceptDrops());
+    EXPECT_TRUE(Frame()->GetTreeWidget()->dragEnabled());
+    EXPECT_FALSE(Frame()->GetListWidget()->acceptDrops());
+    EXPECT_TRUE(Frame()->GetListWidget()->dragEnabled());
 }
 } // namespace
