@@ -406,4 +406,17 @@ TEST_F(CDragDropTest, ADropCarriedOutLaterTakesOnlyWhatIsStillThere) {
     EXPECT_EQ(Groups(), "B:Bob C:Bob");
     EXPECT_EQ(Live(), "Bob,Cid");
 }
+TEST_F(CDragDropTest, ADropOutlivedByTheBooksContentsTakesNothing) {
+    Select(m_a->m_hTreeItem);
+    SelectRows({"Ann"});
+    ASSERT_TRUE(m_drag.BeginFromList());
+    m_drag.Track(m_b->m_hTreeItem);
+    const std::optional<CPendingDrop> drop = m_drag.EndAtTarget();
+    ASSERT_TRUE(drop);
+    m_doc.OnNewDocument();
+    m_ui.m_answers = {YES};
+    EXPECT_FALSE(m_drag.Drop(*drop));
+    EXPECT_THAT(m_ui.m_asked, IsEmpty());
+    EXPECT_FALSE(m_doc.CanUndo());
+}
 } // namespace

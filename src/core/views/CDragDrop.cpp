@@ -10,6 +10,9 @@
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 constexpr int IMAGE_GROUP_TARGET = 6;
 constexpr int IMAGE_DELETED_TARGET = 8;
@@ -30,11 +33,19 @@ EDragPicture PictureOfRows(std::size_t rows) {
 
 CDragDrop::CDragDrop(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list,
                      CUserInterface& ui)
-    : m_doc(doc), m_tree(tree), m_list(list), m_ui(ui) {}
+    : m_doc(doc), m_tree(tree), m_list(list), m_ui(ui) {
+    m_doc.AddView(this);
+}
 
 CDragDrop::~CDragDrop() {
     if (m_bDragging)
         m_doc.SetDragInProgress({});
+    m_doc.RemoveView(this);
+}
+
+void CDragDrop::OnUpdate(CDocView*, EHint hint, const CHintObject&) {
+    if (hint == EHint::Emptied)
+        ++m_nContents;
 }
 
 bool CDragDrop::BeginFromList() {
@@ -145,7 +156,7 @@ std::optional<CPendingDrop> CDragDrop::EndAtTarget() {
         return std::nullopt;
     const HTREEITEM target = m_tree.m_hDropItem;
     ClearHighlight();
-    CPendingDrop drop{std::move(m_payload), target};
+    CPendingDrop drop{std::move(m_payload), target, m_nContents};
     End();
     if (target == TVI_NONE || target == m_tree.m_hRootItem)
         return std::nullopt;
@@ -154,20 +165,15 @@ std::optional<CPendingDrop> CDragDrop::EndAtTarget() {
 
 bool CDragDrop::Drop(const CPendingDrop& drop) {
     const CDragPayload& payload = drop.payload;
+    if (drop.contents != m_nContents)
+        return false;
     const bool toDeleted = drop.target == m_tree.m_hDeletedItem && drop.target != TVI_NONE;
     CGroup* target = toDeleted ? nullptr : GroupOfItem(drop.target);
     // Only what is still there is taken: a dragged group that has gone takes nothing, and
     // persons deleted meanwhile are neither moved nor deleted again.
     CGroup* source =
         payload.source && m_doc.ContainsGroup(payload.source) ? payload.source : nullptr;
-    std::vector<CPersonalData*> persons;
-    if (payload.groupAlone && source)
-        persons.assign(source->m_memberList.begin(), source->m_memberList.end());
-    for (CPersonalData* person :
-         payload.groupAlone ? std::vector<CPersonalData*>{} : payload.persons) {
-        if (person->m_place == EPersonPlace::Live)
-            persons.push_back(person);
-    }
+    const std::vector<CPersonalData*> persons = PersonsToHandle(payload, source);
     std::unique_ptr<CCommandGroup> step;
     if (toDeleted && (payload.groupAlone ? source != nullptr : !persons.empty()))
         step = BuildDelete(payload, persons);
@@ -178,6 +184,20 @@ bool CDragDrop::Drop(const CPendingDrop& drop) {
         m_doc.ExecuteCommand(std::move(step));
     m_tree.SelectShownItem();
     return done;
+}
+
+std::vector<CPersonalData*> CDragDrop::PersonsToHandle(const CDragPayload& payload,
+                                                       CGroup* source) {
+    if (payload.groupAlone) {
+        if (!source)
+            return {};
+        return {source->m_memberList.begin(), source->m_memberList.end()};
+    }
+    std::vector<CPersonalData*> persons;
+    persons.reserve(payload.persons.size());
+    std::copy_if(payload.persons.begin(), payload.persons.end(), std::back_inserter(persons),
+                 [](const CPersonalData* person) { return person->m_place == EPersonPlace::Live; });
+    return persons;
 }
 
 std::unique_ptr<CCommandGroup> CDragDrop::BuildDelete(const CDragPayload& payload,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/document/CDocView.h"
 #include "core/views/CTreeControl.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -33,14 +35,16 @@ enum class EDragPicture { None, OnePerson, TwoPersons, ManyPersons, Person, Grou
 struct CPendingDrop {
     CDragPayload payload;
     HTREEITEM target = TVI_NONE;
+    // The document's contents the records belong to; a drop outlived by them takes nothing.
+    std::uint64_t contents = 0;
 };
 
 // Dragging persons and groups onto the group tree: which sources may start a drag, which items
 // may take the drop, the target's highlight, and the one undoable step a drop becomes.
-class CDragDrop {
+class CDragDrop : public CDocView {
 public:
     CDragDrop(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list, CUserInterface& ui);
-    ~CDragDrop();
+    ~CDragDrop() override;
     CDragDrop(const CDragDrop&) = delete;
     CDragDrop& operator=(const CDragDrop&) = delete;
 
@@ -65,6 +69,9 @@ public:
     // a step was made.
     bool Drop(const CPendingDrop& drop);
 
+    // Counts the document's emptyings, which free the records a pending drop points to.
+    void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+
     // Told when a change to the records ended the drag early, so the window can stop its own.
     void SetAbortHandler(std::function<void()> handler) { m_onAbort = std::move(handler); }
 
@@ -74,6 +81,9 @@ private:
     void ClearHighlight();
     // The group the item stands for, if it is a group item of a group the document holds.
     CGroup* GroupOfItem(HTREEITEM item) const;
+    // The persons a drop handles: a dragged group's members as they are now, or the dragged
+    // persons that are still live.
+    static std::vector<CPersonalData*> PersonsToHandle(const CDragPayload& payload, CGroup* source);
     // Null when the question was cancelled.
     std::unique_ptr<CCommandGroup> BuildDelete(const CDragPayload& payload,
                                                const std::vector<CPersonalData*>& persons);
@@ -88,6 +98,7 @@ private:
     CDragPayload m_payload;
     EDragPicture m_picture = EDragPicture::None;
     bool m_bDragging = false;
+    std::uint64_t m_nContents = 0;
     // The highlighted item's own images, given back when the highlight leaves it.
     int m_nPlainImage = 0;
     int m_nPlainSelectedImage = 0;
