@@ -205,7 +205,12 @@ void CGroupTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
         event->ignore();
         return;
     }
-    if (m_pDrag->Track(ItemOnLabel(event->position().toPoint()))) {
+    const HTREEITEM before = m_tree.m_hDropItem;
+    const bool onTarget = m_pDrag->Track(ItemOnLabel(event->position().toPoint()));
+    // The highlight covers the whole row, branch lines included, not only the item's cell.
+    if (m_tree.m_hDropItem != before)
+        viewport()->update();
+    if (onTarget) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
     } else {
@@ -216,6 +221,7 @@ void CGroupTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
 void CGroupTreeWidget::dragLeaveEvent(QDragLeaveEvent* event) {
     if (m_pDrag)
         m_pDrag->Track(TVI_NONE);
+    viewport()->update();
     QTreeView::dragLeaveEvent(event);
 }
 
