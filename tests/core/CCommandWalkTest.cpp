@@ -14,6 +14,7 @@
 #include "core/find/CFindWalk.h"
 #include "core/storage/CDataFile.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CDragDrop.h"
 
 #include <cstdlib>
 #include <map>
@@ -239,6 +240,8 @@ protected:
     void ChooseRows();
     void RunViewCommand();
     void RunDocumentCommand();
+    // A drag from the list or the tree, released on a random tree item, or anywhere else.
+    void Drag();
     void SaveAndReload();
     // A search runs a step at a time between the user's other steps, as the window lets it.
     void Search();
@@ -263,6 +266,7 @@ protected:
     // The state before each command still on the undo list, newest last.
     std::vector<std::pair<const CCommand*, CBookState>> m_before;
     std::string m_trace;
+    CDragDrop m_drag{m_doc, m_tree, m_list, m_ui};
 };
 
 void CCommandWalk::ChooseInTree() {
@@ -367,6 +371,37 @@ void CCommandWalk::RunDocumentCommand() {
     }
 }
 
+void CCommandWalk::Drag() {
+    std::vector<HTREEITEM> items;
+    const CTreeControl& tree = m_tree.GetTreeCtrl();
+    for (const HTREEITEM top : tree.GetTopItems()) {
+        items.push_back(top);
+        for (const HTREEITEM child : tree.GetChildren(top)) {
+            items.push_back(child);
+            items.insert(items.end(), tree.GetChildren(child).begin(),
+                         tree.GetChildren(child).end());
+        }
+    }
+    const bool fromList = Pick(2) == 0;
+    if (fromList)
+        ChooseRows();
+    if (!(fromList ? m_drag.BeginFromList()
+                   : m_drag.BeginFromTree(items[static_cast<std::size_t>(Pick(items.size()))])))
+        return;
+    m_trace += fromList ? " dragRows" : " dragItem";
+    static constexpr EMessageResult ANSWERS[] = {EMessageResult::Yes, EMessageResult::No,
+                                                 EMessageResult::Ok, EMessageResult::Cancel};
+    m_ui.m_answers = {ANSWERS[Pick(std::size(ANSWERS))]};
+    m_drag.Track(items[static_cast<std::size_t>(Pick(items.size()))]);
+    if (Pick(5) == 0) {
+        m_drag.Cancel();
+    } else if (const std::optional<CPendingDrop> drop = m_drag.EndAtTarget()) {
+        m_trace += " drop";
+        m_drag.Drop(*drop);
+    }
+    m_ui.m_answers.clear();
+}
+
 void CCommandWalk::SaveAndReload() {
     m_trace += " reload";
     const auto path = m_folder.Path() / "walk.dat";
@@ -398,8 +433,10 @@ void CCommandWalk::Step() {
         ChooseInTree();
     } else if (kind < 30) {
         ChooseRows();
-    } else if (kind < 55) {
+    } else if (kind < 48) {
         RunViewCommand();
+    } else if (kind < 55) {
+        Drag();
     } else if (kind < 75) {
         RunDocumentCommand();
     } else if (kind < 90) {

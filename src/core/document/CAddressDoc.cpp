@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 namespace {
 constexpr const char* STATUS_READY = "ﾚﾃﾞｨ";
@@ -174,6 +175,8 @@ void CAddressDoc::UpdateAllViews(CDocView* sender, EHint hint, const CHintObject
                                    (hint == EHint::CommandDone || hint == EHint::CommandUndone)};
     if (scope.opened)
         m_nCommandDispatch = ++m_nLastDispatch;
+    if (m_endDrag && hint != EHint::SelectionChanged && hint != EHint::None)
+        std::exchange(m_endDrag, {})();
     for (CDocView* view : m_views) {
         if (view != sender)
             view->OnUpdate(sender, hint, object);

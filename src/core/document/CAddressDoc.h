@@ -84,6 +84,11 @@ public:
     void RemoveView(CDocView* view);
     void UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object = {});
 
+    // Set while a drag is in progress, empty otherwise: both views ignore update hints then. A
+    // hint that changes the records ends the drag through `endDrag` before the views get it.
+    void SetDragInProgress(std::function<void()> endDrag) { m_endDrag = std::move(endDrag); }
+    bool IsDragInProgress() const { return static_cast<bool>(m_endDrag); }
+
     void DeleteContents();
     void OnNewDocument();
     void SetModifiedFlag(bool modified = true);
@@ -120,4 +125,5 @@ private:
     std::function<void(const std::string&)> m_statusListener;
     CRecordEditor* m_pEditor = nullptr;
     CMailer* m_pMailer = nullptr;
+    std::function<void()> m_endDrag;
 };

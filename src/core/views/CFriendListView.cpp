@@ -73,7 +73,7 @@ CFriendListView::~CFriendListView() {
 }
 
 void CFriendListView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) {
-    if (sender == this)
+    if (sender == this || m_doc.IsDragInProgress())
         return;
     switch (hint) {
     case EHint::SelectionChanged:

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -57,6 +58,12 @@ public:
     CGroup* GetShownGroup() const;
     const CGroupInfo* GetGroupInfo() const { return m_pGroupInfo; }
     bool ShowsDeleted() const;
+    // Run before a drag takes the selected rows: the cell editor commits its text and hides.
+    void SetBeforeDragHandler(std::function<void()> handler) { m_beforeDrag = std::move(handler); }
+    void BeforeDrag() const {
+        if (m_beforeDrag)
+            m_beforeDrag();
+    }
 
     int GetRowCount() const { return static_cast<int>(m_rows.size()); }
     CPersonalData* GetRowPerson(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
@@ -145,4 +152,5 @@ private:
     std::uint32_t m_textColor = 0;
     std::uint32_t m_backgroundColor = 0xFFFFFF;
     bool m_bFlatScrollBars = false;
+    std::function<void()> m_beforeDrag;
 };

@@ -45,7 +45,7 @@ CFriendTreeView::~CFriendTreeView() {
 }
 
 void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) {
-    if (sender == this)
+    if (sender == this || m_doc.IsDragInProgress())
         return;
     switch (hint) {
     case EHint::Emptied:

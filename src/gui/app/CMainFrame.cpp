@@ -15,6 +15,7 @@
 #include "gui/dialogs/CFindDlg.h"
 #include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CPersonListWidget.h"
+#include "gui/views/CViewDrag.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,6 +75,7 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    m_pDragDrop = std::make_unique<CDragDrop>(m_doc, m_treeView, m_listView, ui);
     CreateClient();
     ConnectPanes();
     ApplyPlacement();
@@ -206,6 +208,9 @@ void CMainFrame::CreateClient() {
     m_treeWidget->setMinimumWidth(1);
     m_splitter->addWidget(m_treeWidget);
     m_splitter->addWidget(m_listWidget);
+    m_pViewDrag = new CViewDrag(*m_pDragDrop, this);
+    m_treeWidget->SetDrag(m_pViewDrag);
+    m_listWidget->SetDrag(m_pViewDrag);
     // Widening the window widens the list; the tree keeps its width.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);

@@ -8,6 +8,7 @@
 #include "core/ui/CFrameCommands.h"
 #include "core/ui/CFrameWindow.h"
 #include "core/ui/COptionsCommand.h"
+#include "core/views/CDragDrop.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 #include "gui/dialogs/CQtCsvDialogs.h"
@@ -26,6 +27,7 @@ class CGroupTreeWidget;
 class CLockIndicators;
 class CMySplitter;
 class CPersonListWidget;
+class CViewDrag;
 class CProfile;
 class CUserInterface;
 class QLabel;
@@ -61,6 +63,7 @@ public:
     CMySplitter* GetSplitter() const { return m_splitter; }
     QToolBar* GetToolBar() const { return m_toolBar; }
     QLabel* GetMessagePane() const { return m_messagePane; }
+    CViewDrag* GetDrag() const { return m_pViewDrag; }
 
     // A pane's context menu, with the entries its rules grey out; the chosen entry runs with
     // that pane active.
@@ -118,4 +121,6 @@ private:
     QLabel* m_messagePane = nullptr;
     CLockIndicators* m_indicators = nullptr;
     QTimer* m_idleTimer;
+    std::unique_ptr<CDragDrop> m_pDragDrop;
+    CViewDrag* m_pViewDrag = nullptr;
 };

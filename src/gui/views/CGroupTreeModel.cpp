@@ -78,7 +78,7 @@ QVariant CGroupTreeModel::data(const QModelIndex& index, int role) const {
 Qt::ItemFlags CGroupTreeModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
 }
 
 const QString& CGroupTreeModel::TextOf(HTREEITEM item) const {

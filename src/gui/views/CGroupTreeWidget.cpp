@@ -1,11 +1,14 @@
 #include "gui/views/CGroupTreeWidget.h"
 
 #include "core/ui/CommandIds.h"
+#include "core/views/CDragDrop.h"
 #include "core/views/CFriendTreeView.h"
 #include "gui/views/CColorRef.h"
 #include "gui/views/CGroupTreeModel.h"
+#include "gui/views/CViewDrag.h"
 #include "gui/views/CViewKeys.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -168,4 +171,81 @@ void CGroupTreeWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void CGroupTreeWidget::focusInEvent(QFocusEvent* event) {
     QTreeView::focusInEvent(event);
     emit activated();
+}
+
+void CGroupTreeWidget::SetDrag(CViewDrag* drag) {
+    m_pDrag = drag;
+    setDragEnabled(drag != nullptr);
+    setAcceptDrops(drag != nullptr);
+    setDragDropMode(drag ? DragDrop : NoDragDrop);
+    setDropIndicatorShown(false);
+    setAutoScroll(true);
+}
+
+void CGroupTreeWidget::startDrag(Qt::DropActions) {
+    if (m_pDrag && m_pDrag->GetCore().BeginFromTree(m_model->ItemOf(currentIndex())))
+        m_pDrag->Exec(this);
+}
+
+void CGroupTreeWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_pDrag || !m_pDrag->Accepts(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    // The tree scrolls while the pointer stays within one item's height of its top or bottom.
+    const QModelIndex first = m_model->index(0, 0, {});
+    setAutoScrollMargin(first.isValid() ? rowHeight(first) : fontMetrics().height());
+    event->acceptProposedAction();
+}
+
+void CGroupTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
+    // Qt's own handling scrolls near the edges; whether the drop is taken is decided here.
+    QTreeView::dragMoveEvent(event);
+    if (!m_pDrag || !m_pDrag->Accepts(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    const HTREEITEM before = m_tree.m_hDropItem;
+    const bool onTarget = m_pDrag->Track(ItemOnLabel(event->position().toPoint()));
+    // The highlight covers the whole row, branch lines included, not only the item's cell.
+    if (m_tree.m_hDropItem != before)
+        viewport()->update();
+    if (onTarget) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CGroupTreeWidget::dragLeaveEvent(QDragLeaveEvent* event) {
+    if (m_pDrag)
+        m_pDrag->Track(TVI_NONE);
+    viewport()->update();
+    QTreeView::dragLeaveEvent(event);
+}
+
+void CGroupTreeWidget::dropEvent(QDropEvent* event) {
+    stopAutoScroll();
+    setState(NoState);
+    if (!m_pDrag || !m_pDrag->Accepts(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    setFocus(Qt::MouseFocusReason);
+    m_pDrag->TakeDrop();
+}
+
+void CGroupTreeWidget::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    // The drop target is drawn as selected while the pointer is on it, besides its picture.
+    if (m_tree.m_hDropItem == TVI_NONE || m_model->ItemOf(index) != m_tree.m_hDropItem) {
+        QTreeView::drawRow(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem target(option);
+    target.state |= QStyle::State_Selected;
+    QTreeView::drawRow(painter, target, index);
 }

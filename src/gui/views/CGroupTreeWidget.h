@@ -6,6 +6,7 @@
 
 class CFriendTreeView;
 class CGroupTreeModel;
+class CViewDrag;
 
 // The left pane: draws core's group tree and forwards the user's clicks, keys and expansion to
 // it. Core owns the caret; the Qt selection only mirrors it.
@@ -18,6 +19,8 @@ public:
     CGroupTreeModel& GetModel() const { return *m_model; }
     // Takes the colours core holds now (after the options changed them).
     void ApplyColors();
+    // Lets persons and groups be dragged out of the tree and dropped onto its items.
+    void SetDrag(CViewDrag* drag);
 
 signals:
     void commandRequested(int id);
@@ -31,6 +34,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
     void ApplyIndent();
@@ -46,4 +56,5 @@ private:
     CFriendTreeView& m_tree;
     CGroupTreeModel* m_model;
     bool m_bFollowingCore = false;
+    CViewDrag* m_pDrag = nullptr;
 };

@@ -64,7 +64,8 @@ QVariant CPersonListModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags CPersonListModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren |
+           Qt::ItemIsDragEnabled;
 }
 
 void CPersonListModel::OnAboutToReset() {

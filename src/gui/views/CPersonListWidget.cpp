@@ -1,9 +1,11 @@
 #include "gui/views/CPersonListWidget.h"
 
 #include "core/ui/CommandIds.h"
+#include "core/views/CDragDrop.h"
 #include "core/views/CFriendListView.h"
 #include "gui/views/CColorRef.h"
 #include "gui/views/CPersonListModel.h"
+#include "gui/views/CViewDrag.h"
 #include "gui/views/CViewKeys.h"
 
 #include <QHeaderView>
@@ -226,4 +228,16 @@ void CPersonListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void CPersonListWidget::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     emit activated();
+}
+
+void CPersonListWidget::SetDrag(CViewDrag* drag) {
+    m_pDrag = drag;
+    setDragEnabled(drag != nullptr);
+    // Only the tree takes a drop.
+    setDragDropMode(drag ? DragOnly : NoDragDrop);
+}
+
+void CPersonListWidget::startDrag(Qt::DropActions) {
+    if (m_pDrag && m_pDrag->GetCore().BeginFromList())
+        m_pDrag->Exec(this);
 }

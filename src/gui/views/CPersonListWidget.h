@@ -4,6 +4,7 @@
 
 class CFriendListView;
 class CPersonListModel;
+class CViewDrag;
 
 // The right pane: draws core's person rows with their column layout, keeps core's selection and
 // layout in step with what the user does, and forwards keys and clicks as commands.
@@ -16,6 +17,8 @@ public:
     CPersonListModel& GetModel() const { return *m_model; }
     // Takes the colours core holds now (after the options changed them).
     void ApplyColors();
+    // Lets the selected rows be dragged onto the group tree.
+    void SetDrag(CViewDrag* drag);
 
 signals:
     void commandRequested(int id);
@@ -29,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     void SetUpHeaders();
@@ -45,4 +49,5 @@ private:
     CFriendListView& m_list;
     CPersonListModel* m_model;
     bool m_bFollowingCore = false;
+    CViewDrag* m_pDrag = nullptr;
 };
