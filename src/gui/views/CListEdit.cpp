@@ -158,9 +158,9 @@ void CListEdit::keyPressEvent(QKeyEvent* event) {
         m_editing.OnListKey(rule.toList, shift);
     if (rule.ownHandling)
         QLineEdit::keyPressEvent(event);
-    // A key the list has seen must not reach it a second time as an unhandled key.
-    if (rule.toList != ECellKey::Other)
-        event->accept();
+    // The list hands this editor the keys it does not take itself: one that the line edit leaves
+    // must not travel back up to the list.
+    event->accept();
 }
 
 void CListEdit::focusOutEvent(QFocusEvent* event) {
