@@ -74,11 +74,16 @@ void CListEdit::TakeKey(const QKeyEvent& key) {
     if (!hasFocus()) {
         setFocus(Qt::OtherFocusReason);
         if (!isModified())
-            selectAll();
+            SelectAllFromStart();
     }
     QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(),
                    static_cast<quint16>(key.count()));
     QCoreApplication::sendEvent(this, &copy);
+}
+
+void CListEdit::SelectAllFromStart() {
+    // Selected backwards, the caret rests at the start: a long address shows its beginning.
+    setSelection(static_cast<int>(text().size()), -static_cast<int>(text().size()));
 }
 
 void CListEdit::FollowCell() {
@@ -116,7 +121,7 @@ void CListEdit::ShowEditor(bool focusEditor) {
     m_list.setFocus(Qt::OtherFocusReason);
     show();
     raise();
-    selectAll();
+    SelectAllFromStart();
     if (focusEditor)
         FocusEditor();
 }
@@ -129,7 +134,7 @@ void CListEdit::HideEditor() {
 
 void CListEdit::FocusEditor() {
     setFocus(Qt::OtherFocusReason);
-    selectAll();
+    SelectAllFromStart();
 }
 
 bool CListEdit::event(QEvent* event) {

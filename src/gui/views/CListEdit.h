@@ -42,6 +42,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void SelectAllFromStart();
+
     QTableView& m_list;
     CListCellEditor& m_editing;
     int m_nRow = -1;
