@@ -28,6 +28,9 @@ CListEdit::CListEdit(QTableView& list, CListCellEditor& editing)
     // Font and colours come from the list through the viewport, the options' colours too.
     setStyleSheet(QString::fromLatin1(EDITOR_STYLE));
     setFrame(false);
+    // Opaque, so the cell beneath is not drawn only to be covered at every move.
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
     const auto follow = [this] {
         FollowCell();
