@@ -60,4 +60,13 @@ TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLa
     EXPECT_EQ(Frame()->GetListView().GetRowCount(), 0); // the adding of ann
     EXPECT_FALSE(Editor().isVisible());
 }
+TEST_F(CListEditFrameTest, ClosingTheWindowKeepsTheTypedCellForTheSaveQuestion) {
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    QTest::keyClicks(List(), QStringLiteral("zz"));
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Frame()->close();
+    ASSERT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(Name(), "zz");
+    EXPECT_EQ(m_ui.m_asked.size(), 1u);
+}
 } // namespace
