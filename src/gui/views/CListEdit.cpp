@@ -4,7 +4,9 @@
 #include "core/views/CListCellEditor.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputMethod>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableView>
@@ -97,6 +99,14 @@ void CListEdit::FollowCell() {
     if (m_nField == CFieldTable::FIELD_NAME)
         cell.setLeft(cell.left() + NAME_ICON_SPACE);
     setGeometry(cell);
+    TellInputMethod();
+}
+
+void CListEdit::TellInputMethod() const {
+    // The list answers for this editor while it keeps the focus: the candidate window follows
+    // the cell, and the input method turns on and off with the editor.
+    if (m_list.hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
 }
 
 void CListEdit::Place(int row, int field, bool scrollIntoView) {
@@ -127,12 +137,14 @@ void CListEdit::ShowEditor(bool focusEditor) {
     SelectAllFromStart();
     if (focusEditor)
         FocusEditor();
+    TellInputMethod();
 }
 
 void CListEdit::HideEditor() {
     if (hasFocus())
         m_list.setFocus(Qt::OtherFocusReason);
     hide();
+    TellInputMethod();
 }
 
 void CListEdit::FocusEditor() {

@@ -43,6 +43,7 @@ protected:
 
 private:
     void SelectAllFromStart();
+    void TellInputMethod() const;
 
     QTableView& m_list;
     CListCellEditor& m_editing;
