@@ -1,10 +1,10 @@
 #include "CBookFixture.h"
+#include "CScriptedCellEditor.h"
 #include "CScriptedEditDialogs.h"
 #include "CTempFolder.h"
 
 #include "core/commands/CAddGroupToGroupCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
-#include "core/commands/CModifyByListEditCommand.h"
 #include "core/commands/CUniteGroupCommand.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
@@ -78,7 +78,10 @@ CBookState StateOf(const CAddressDoc& doc) {
 
 class CCommandWalkTest : public CBookFixture {
 protected:
-    CCommandWalkTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+    CCommandWalkTest() : m_editor(m_doc, m_ui, m_dialogs) {
+        m_doc.SetRecordEditor(&m_editor);
+        m_list.GetCellEditor().SetWindow(&m_cell);
+    }
 
     // Every person dialog renames the person it edits and confirms.
     void RenameInDialogs(const std::string& name) {
@@ -188,6 +191,7 @@ protected:
 
     CScriptedEditDialogs m_dialogs;
     CDocumentEditor m_editor;
+    CScriptedCellEditor m_cell;
 };
 
 TEST_F(CCommandWalkTest, EditingThePersonAtTheCaretShowsItOnceAndDeletesCleanly) {
@@ -243,6 +247,8 @@ protected:
     // A drag from the list or the tree, released on a random tree item, or anywhere else.
     void Drag();
     void SaveAndReload();
+    // Types into a cell through the list's cell editor and leaves it by a key.
+    void EditCell();
     // A search runs a step at a time between the user's other steps, as the window lets it.
     void Search();
 
@@ -362,11 +368,7 @@ void CCommandWalk::RunDocumentCommand() {
         break;
     }
     default:
-        if (person) {
-            m_trace += " cellEdit";
-            m_doc.ExecuteCommand(
-                std::make_unique<CModifyByListEditCommand>(person, Pick(11), NewName()));
-        }
+        EditCell();
         break;
     }
 }
@@ -400,6 +402,23 @@ void CCommandWalk::Drag() {
         m_drag.Drop(*drop);
     }
     m_ui.m_answers.clear();
+}
+
+void CCommandWalk::EditCell() {
+    // The cursor goes anywhere, even outside the list; the editor brings it into range. The
+    // editor often stays shown, so later steps meet it too.
+    m_list.m_nEditRow = Pick(m_list.GetRowCount() + 2) - 1;
+    m_list.m_nEditColumn = Pick(CFriendListView::COLUMN_COUNT + 2) - 1;
+    CListCellEditor& editor = m_list.GetCellEditor();
+    if (!editor.IsVisible())
+        editor.OnListKey(ECellKey::Escape, false);
+    if (!editor.IsVisible())
+        return;
+    m_trace += " cellEdit";
+    m_cell.Type(Pick(4) == 0 ? m_cell.m_text : NewName());
+    static constexpr ECellKey COMMITS[] = {ECellKey::Enter, ECellKey::Tab, ECellKey::Up,
+                                           ECellKey::Escape};
+    editor.OnListKey(COMMITS[Pick(std::size(COMMITS))], Pick(2) == 0);
 }
 
 void CCommandWalk::SaveAndReload() {

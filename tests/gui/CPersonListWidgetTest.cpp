@@ -228,6 +228,7 @@ TEST_F(CPersonListWidgetTest, KeysSendTheViewsCommandsAndTabSwitchesPanes) {
 TEST_F(CPersonListWidgetTest, DoubleClickOnACellModifiesThatFieldBelowTheRowsMakesAPerson) {
     AddPerson("alice");
     AddPerson("bob");
+    m_list.m_bEditByDblClk = false;
     Header()->moveSection(Header()->visualIndex(CFieldTable::FIELD_ADDRESS), 0);
     QSignalSpy commands(m_widget.get(), &CPersonListWidget::commandRequested);
 

@@ -49,9 +49,9 @@ void CDragDrop::OnUpdate(CDocView*, EHint hint, const CHintObject&) {
 }
 
 bool CDragDrop::BeginFromList() {
-    // The cell editor gives its text to the record before the rows are taken.
-    m_list.BeforeDrag();
-    if (m_bDragging || m_list.ShowsDeleted())
+    // The cell editor gives its text to the record before the rows are taken; text the file
+    // cannot hold keeps the editor on its cell, and no drag starts.
+    if (m_bDragging || !m_list.CommitAndHideEditor() || m_list.ShowsDeleted())
         return false;
     std::vector<CPersonalData*> persons = m_list.GetSelectedPersons();
     const EDragPicture picture = PictureOfRows(persons.size());
@@ -66,12 +66,12 @@ bool CDragDrop::BeginFromTree(HTREEITEM item) {
     control.SelectItem(item);
     if (item == m_tree.m_hRootItem || item == m_tree.m_hDeletedItem)
         return false;
-    const CTreeItemData data = control.Get(item).data;
+    const CTreeItemData data = control.Get(item).Data();
     if (m_tree.IsPersonItem(item) && data.person) {
         const HTREEITEM parent = control.GetParent(item);
         if (parent == m_tree.m_hDeletedItem)
             return false;
-        CGroup* source = parent == m_tree.m_hRootItem ? nullptr : control.Get(parent).data.group;
+        CGroup* source = parent == m_tree.m_hRootItem ? nullptr : control.Get(parent).Data().group;
         return Begin({source, {data.person}, false}, EDragPicture::Person);
     }
     if (m_tree.IsGroupItem(item) && data.group)
@@ -107,7 +107,7 @@ void CDragDrop::End() {
 CGroup* CDragDrop::GroupOfItem(HTREEITEM item) const {
     if (!m_tree.IsGroupItem(item))
         return nullptr;
-    CGroup* group = m_tree.GetTreeCtrl().Get(item).data.group;
+    CGroup* group = m_tree.GetTreeCtrl().Get(item).Data().group;
     return group && m_doc.ContainsGroup(group) ? group : nullptr;
 }
 

@@ -63,7 +63,8 @@ CRowIterator GallopPast(CRowIterator from, CRowIterator end, const CKeyedRow& ro
 }
 } // namespace
 
-CFriendListView::CFriendListView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
+CFriendListView::CFriendListView(CAddressDoc& doc, CUserInterface& ui)
+    : m_doc(doc), m_ui(ui), m_cellEditor(*this, doc, ui) {
     ResetColumns();
     m_doc.AddView(this);
 }
@@ -104,6 +105,7 @@ void CFriendListView::Refill(const CSelectionHint& selection) {
     m_nEditRow = 0;
     m_nEditColumn = 0;
     EndUpdate();
+    m_cellEditor.OnRefilled();
 }
 
 void CFriendListView::ApplyCommand(CCommand& command, bool undo) {
@@ -118,6 +120,7 @@ void CFriendListView::ApplyCommand(CCommand& command, bool undo) {
         command.DoList(*this);
     Sort();
     EndUpdate();
+    m_cellEditor.OnRowsChanged();
 }
 
 void CFriendListView::BeginUpdate() {
@@ -398,6 +401,7 @@ void CFriendListView::ResetColumns() {
     }
     if (m_observer)
         m_observer->OnColumnsChanged();
+    m_cellEditor.OnColumnsMoved();
 }
 
 void CFriendListView::SetColors(std::uint32_t text, std::uint32_t background) {
@@ -435,6 +439,8 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
 }
 
 bool CFriendListView::HasCommand(int id) const {
+    if (CListCellEditor::IsEditorCommand(id))
+        return m_cellEditor.HasCommand(id);
     switch (id) {
     case ID_DELETE:
     case ID_REMOVE_FROM_GROUP:
@@ -453,6 +459,10 @@ bool CFriendListView::HasCommand(int id) const {
 }
 
 void CFriendListView::OnUpdateCommand(int id, CCmdUI& ui) {
+    if (CListCellEditor::IsEditorCommand(id)) {
+        m_cellEditor.OnUpdateCommand(id, ui);
+        return;
+    }
     switch (id) {
     case ID_DELETE:
         ui.Enable(CanDelete());
@@ -479,6 +489,10 @@ void CFriendListView::OnUpdateCommand(int id, CCmdUI& ui) {
 }
 
 void CFriendListView::OnCommand(int id) {
+    if (CListCellEditor::IsEditorCommand(id)) {
+        m_cellEditor.OnCommand(id);
+        return;
+    }
     switch (id) {
     case ID_DELETE:
         OnDelete();

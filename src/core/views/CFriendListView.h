@@ -3,10 +3,10 @@
 #include "core/containers/CPointerIndex.h"
 #include "core/document/CDocView.h"
 #include "core/ui/CCommandTarget.h"
+#include "core/views/CListCellEditor.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <unordered_set>
 #include <vector>
@@ -58,12 +58,6 @@ public:
     CGroup* GetShownGroup() const;
     const CGroupInfo* GetGroupInfo() const { return m_pGroupInfo; }
     bool ShowsDeleted() const;
-    // Run before a drag takes the selected rows: the cell editor commits its text and hides.
-    void SetBeforeDragHandler(std::function<void()> handler) { m_beforeDrag = std::move(handler); }
-    void BeforeDrag() const {
-        if (m_beforeDrag)
-            m_beforeDrag();
-    }
 
     int GetRowCount() const { return static_cast<int>(m_rows.size()); }
     CPersonalData* GetRowPerson(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
@@ -95,6 +89,12 @@ public:
     // Records the cell a click hit: the column's field and display position, and the row; a
     // click below the rows (row -1) counts as one on the last row.
     void SetClickedCell(int field, int row, int position);
+    // The cell editor and its cursor.
+    CListCellEditor& GetCellEditor() { return m_cellEditor; }
+    const CListCellEditor& GetCellEditor() const { return m_cellEditor; }
+    // A drag starting from the list takes the editor's text first; false when the text was
+    // refused and the editor stays on its cell.
+    bool CommitAndHideEditor() { return m_cellEditor.CommitAndHide(); }
 
     // Column layout: the field shown at each display position, and each field's width.
     const std::array<int, COLUMN_COUNT>& GetColumnOrder() const { return m_columnOrder; }
@@ -152,5 +152,5 @@ private:
     std::uint32_t m_textColor = 0;
     std::uint32_t m_backgroundColor = 0xFFFFFF;
     bool m_bFlatScrollBars = false;
-    std::function<void()> m_beforeDrag;
+    CListCellEditor m_cellEditor;
 };

@@ -287,7 +287,8 @@ void CMainFrame::SaveWindowSettings() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_files.SaveModified()) {
+    // Text typed into a cell belongs to the book before the question about saving it.
+    if (!m_listView.GetCellEditor().Commit() || !m_files.SaveModified()) {
         event->ignore();
         return;
     }

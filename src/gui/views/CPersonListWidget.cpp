@@ -4,11 +4,14 @@
 #include "core/views/CDragDrop.h"
 #include "core/views/CFriendListView.h"
 #include "gui/views/CColorRef.h"
+#include "gui/views/CListEdit.h"
 #include "gui/views/CPersonListModel.h"
 #include "gui/views/CViewDrag.h"
 #include "gui/views/CViewKeys.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -32,7 +35,8 @@ constexpr int ROW_PADDING = 4;
 } // namespace
 
 CPersonListWidget::CPersonListWidget(CFriendListView& list, QWidget* parent)
-    : QTableView(parent), m_list(list), m_model(new CPersonListModel(list, this)) {
+    : QTableView(parent), m_list(list), m_model(new CPersonListModel(list, this)),
+      m_edit(new CListEdit(*this, list.GetCellEditor())) {
     setModel(m_model);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
@@ -62,6 +66,13 @@ CPersonListWidget::CPersonListWidget(CFriendListView& list, QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int field, int, int width) { OnSectionResized(field, width); });
     ShowCoreSelection();
+    setAttribute(Qt::WA_InputMethodEnabled);
+    m_list.GetCellEditor().SetWindow(m_edit);
+}
+
+CPersonListWidget::~CPersonListWidget() {
+    m_list.GetCellEditor().Hide();
+    m_list.GetCellEditor().SetWindow(nullptr);
 }
 
 void CPersonListWidget::SetUpHeaders() {
@@ -114,6 +125,7 @@ void CPersonListWidget::OnSectionMoved() {
     for (int position = 0; position < CFriendListView::COLUMN_COUNT; ++position)
         order[static_cast<std::size_t>(position)] = horizontalHeader()->logicalIndex(position);
     m_list.SetColumnOrder(order);
+    m_list.GetCellEditor().OnColumnsMoved();
     viewport()->update();
 }
 
@@ -156,10 +168,22 @@ void CPersonListWidget::PushSelection() {
     m_list.SetSelectedRows(rows);
 }
 
+void CPersonListWidget::HitTest(const QPoint& pos, int& field, int& position, int& row) const {
+    field = columnAt(pos.x());
+    position = field >= 0 ? horizontalHeader()->visualIndex(field) : -1;
+    row = rowAt(pos.y());
+}
+
 void CPersonListWidget::RecordClickedCell(const QPoint& pos) {
-    const int field = columnAt(pos.x());
-    const int position = field >= 0 ? horizontalHeader()->visualIndex(field) : -1;
-    m_list.SetClickedCell(field, rowAt(pos.y()), position);
+    int field = 0;
+    int position = 0;
+    int row = 0;
+    HitTest(pos, field, position, row);
+    m_list.SetClickedCell(field, row, position);
+}
+
+bool CPersonListWidget::IsEditorShown() const {
+    return m_list.GetCellEditor().IsVisible();
 }
 
 void CPersonListWidget::SelectForContextMenu(int row) {
@@ -178,6 +202,20 @@ void CPersonListWidget::SelectForContextMenu(int row) {
 }
 
 bool CPersonListWidget::event(QEvent* event) {
+    // With the editor shown, Tab moves between cells, and the keys of the cell rules are the
+    // list's own rather than the window's.
+    if (IsEditorShown() &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plain && CListEdit::CellKeyOf(*key) != ECellKey::Other) {
+            if (event->type() == QEvent::KeyPress)
+                keyPressEvent(key);
+            else
+                event->accept();
+            return true;
+        }
+    }
     switch (CViewKeys::Filter(*event)) {
     case EViewKeyEvent::Consumed:
         return true;
@@ -191,19 +229,52 @@ bool CPersonListWidget::event(QEvent* event) {
 }
 
 void CPersonListWidget::keyPressEvent(QKeyEvent* event) {
-    if (const int command = CViewKeys::CommandOf(*event)) {
-        emit commandRequested(command);
+    const ECellKey key = CListEdit::CellKeyOf(*event);
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    // Enter and Delete with other modifiers are not the view's commands.
+    if (!IsEditorShown() && (key == ECellKey::Enter || key == ECellKey::Delete) &&
+        !CViewKeys::CommandOf(*event)) {
+        QTableView::keyPressEvent(event);
         return;
     }
-    QTableView::keyPressEvent(event);
+    const CListKeyRule rule = m_list.GetCellEditor().OnListKey(key, shift);
+    switch (rule.action) {
+    case EListKeyAction::SwitchPane:
+        emit switchPaneRequested();
+        break;
+    case EListKeyAction::SendModify:
+        emit commandRequested(ID_MODIFY);
+        break;
+    case EListKeyAction::SendDelete:
+        emit commandRequested(ID_DELETE);
+        break;
+    case EListKeyAction::PassToEditor:
+        m_edit->TakeKey(*event);
+        break;
+    default:
+        break;
+    }
+    if (rule.ownHandling)
+        QTableView::keyPressEvent(event);
+    else
+        event->accept();
 }
 
 void CPersonListWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    int field = 0;
+    int position = 0;
+    int row = 0;
+    HitTest(pos, field, position, row);
     if (event->button() != Qt::RightButton) {
         if (event->button() == Qt::LeftButton)
-            RecordClickedCell(pos);
+            m_list.GetCellEditor().OnLeftButtonDown(field, row, position);
         QTableView::mousePressEvent(event);
+        return;
+    }
+    // The shown editor takes a right click as a move to the cell; no menu opens.
+    if (m_list.GetCellEditor().OnRightButtonDown(field, row, position)) {
+        event->accept();
         return;
     }
     SelectForContextMenu(rowAt(pos.y()));
@@ -216,7 +287,16 @@ void CPersonListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint pos = event->position().toPoint();
         if (indexAt(pos).isValid()) {
-            RecordClickedCell(pos);
+            int field = 0;
+            int position = 0;
+            int row = 0;
+            HitTest(pos, field, position, row);
+            // The editor that started keeps the focus: the view's own handling would take it
+            // back as a press when no press came first.
+            if (m_list.GetCellEditor().OnDoubleClick(field, row, position)) {
+                event->accept();
+                return;
+            }
             emit commandRequested(ID_MODIFY);
         } else {
             emit commandRequested(ID_NEW_PERSON);
@@ -240,4 +320,37 @@ void CPersonListWidget::SetDrag(CViewDrag* drag) {
 void CPersonListWidget::startDrag(Qt::DropActions) {
     if (m_pDrag && m_pDrag->GetCore().BeginFromList())
         m_pDrag->Exec(this);
+}
+
+void CPersonListWidget::wheelEvent(QWheelEvent* event) {
+    m_list.GetCellEditor().OnMouseWheel();
+    QTableView::wheelEvent(event);
+}
+
+void CPersonListWidget::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    m_list.GetCellEditor().OnResized();
+}
+
+void CPersonListWidget::inputMethodEvent(QInputMethodEvent* event) {
+    if (!IsEditorShown()) {
+        QTableView::inputMethodEvent(event);
+        return;
+    }
+    QCoreApplication::sendEvent(m_edit, event);
+}
+
+QVariant CPersonListWidget::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (!IsEditorShown())
+        return QTableView::inputMethodQuery(query);
+    if (query == Qt::ImEnabled)
+        return true;
+    QVariant answer = m_edit->inputMethodQuery(query);
+    // Rectangles are asked of the focus widget, this list: the editor's are moved into it.
+    const QPoint offset = m_edit->mapTo(this, QPoint(0, 0));
+    if (answer.typeId() == QMetaType::QRect)
+        return answer.toRect().translated(offset);
+    if (answer.typeId() == QMetaType::QRectF)
+        return answer.toRectF().translated(offset);
+    return answer;
 }

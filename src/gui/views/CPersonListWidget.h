@@ -3,6 +3,7 @@
 #include <QTableView>
 
 class CFriendListView;
+class CListEdit;
 class CPersonListModel;
 class CViewDrag;
 
@@ -13,12 +14,18 @@ class CPersonListWidget : public QTableView {
 
 public:
     explicit CPersonListWidget(CFriendListView& list, QWidget* parent = nullptr);
+    ~CPersonListWidget() override;
+    CPersonListWidget(const CPersonListWidget&) = delete;
+    CPersonListWidget& operator=(const CPersonListWidget&) = delete;
 
     CPersonListModel& GetModel() const { return *m_model; }
+    CListEdit& GetCellEditor() const { return *m_edit; }
     // Takes the colours core holds now (after the options changed them).
     void ApplyColors();
     // Lets the selected rows be dragged onto the group tree.
     void SetDrag(CViewDrag* drag);
+    // The input method asks the list, which has the focus; the shown cell editor answers.
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 signals:
     void commandRequested(int id);
@@ -33,6 +40,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // While the cell editor is shown, the input method's composition goes to it: the list keeps
+    // the focus between cells, and かな typed there must reach the cell.
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void SetUpHeaders();
@@ -45,9 +57,13 @@ private:
     void RecordClickedCell(const QPoint& pos);
     // The control's own right click: an unselected row becomes the only selected one.
     void SelectForContextMenu(int row);
+    bool IsEditorShown() const;
+    // The cell under a point: the field, its display position and the row (-1 below the rows).
+    void HitTest(const QPoint& pos, int& field, int& position, int& row) const;
 
     CFriendListView& m_list;
     CPersonListModel* m_model;
+    CListEdit* m_edit;
     bool m_bFollowingCore = false;
     CViewDrag* m_pDrag = nullptr;
 };

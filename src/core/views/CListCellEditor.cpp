@@ -1,0 +1,297 @@
+#include "core/views/CListCellEditor.h"
+
+#include "core/commands/CModifyByListEditCommand.h"
+#include "core/dialogs/CUnsavableText.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CFieldTable.h"
+#include "core/ui/CCmdUI.h"
+#include "core/ui/CommandIds.h"
+#include "core/views/CCellEditorWindow.h"
+#include "core/views/CFriendListView.h"
+
+#include <algorithm>
+
+namespace {
+// Clears a flag however the scope is left.
+class CFlagScope {
+public:
+    explicit CFlagScope(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~CFlagScope() { m_flag = false; }
+    CFlagScope(const CFlagScope&) = delete;
+    CFlagScope& operator=(const CFlagScope&) = delete;
+
+private:
+    bool& m_flag;
+};
+} // namespace
+
+CListCellEditor::CListCellEditor(CFriendListView& list, CAddressDoc& doc, CUserInterface& ui)
+    : m_list(list), m_doc(doc), m_ui(ui) {}
+
+int CListCellEditor::GetField() const {
+    const int position = std::clamp(m_list.m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
+    return m_list.GetColumnOrder()[static_cast<std::size_t>(position)];
+}
+
+bool CListCellEditor::CanShow() const {
+    return m_list.GetRowCount() > 0 && !m_list.ShowsDeleted();
+}
+
+void CListCellEditor::Clamp() {
+    m_list.m_nEditColumn = std::clamp(m_list.m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
+    m_list.m_nEditRow = std::clamp(m_list.m_nEditRow, 0, std::max(0, m_list.GetRowCount() - 1));
+}
+
+void CListCellEditor::BringIntoRange() {
+    if (!m_pWindow)
+        return;
+    if (!CanShow()) {
+        Hide();
+        return;
+    }
+    Clamp();
+}
+
+void CListCellEditor::Show(bool focusEditor, bool scrollIntoView) {
+    BringIntoRange();
+    if (!m_pWindow || !CanShow())
+        return;
+    const int row = m_list.m_nEditRow;
+    const int field = GetField();
+    m_list.SetSelectedRows({row});
+    m_pWindow->Place(row, field, scrollIntoView);
+    m_pWindow->SetText(m_codec.ToUtf8(m_list.GetRowPerson(row)->GetFieldText(field)));
+    m_bVisible = true;
+    m_pWindow->ShowEditor(focusEditor);
+}
+
+void CListCellEditor::Hide() {
+    m_bVisible = false;
+    if (m_pWindow)
+        m_pWindow->HideEditor();
+}
+
+bool CListCellEditor::Commit() {
+    if (m_bCommitting)
+        return false;
+    if (!m_pWindow || !m_pWindow->IsModified())
+        return true;
+    const CFlagScope committing(m_bCommitting);
+    const int row = m_list.m_nEditRow;
+    if (row < 0 || row >= m_list.GetRowCount() || m_list.ShowsDeleted()) {
+        m_pWindow->SetModified(false);
+        return true;
+    }
+    const int field = GetField();
+    CEncodeResult encoded = m_codec.FromUtf8(m_pWindow->GetText());
+    if (!encoded.ok()) {
+        CUnsavableText::Report(m_ui, CFieldTable::GetLabel(field), encoded.unmappable);
+        m_pWindow->FocusEditor();
+        return false;
+    }
+    CPersonalData* person = m_list.GetRowPerson(row);
+    std::string text = std::move(encoded.text);
+    // The cell shows the memo's first line only; the lines after it stay as they are.
+    if (field == CFieldTable::FIELD_MEMO)
+        text += person->GetFieldFullText(field).substr(person->GetFieldText(field).size());
+    if (text != person->GetFieldFullText(field))
+        m_doc.ExecuteCommand(std::make_unique<CModifyByListEditCommand>(person, field, text));
+    m_pWindow->SetModified(false);
+    return true;
+}
+
+bool CListCellEditor::CommitAndHide() {
+    if (!m_bVisible)
+        return true;
+    if (!Commit())
+        return false;
+    Hide();
+    return true;
+}
+
+void CListCellEditor::Move(ECellMove move) {
+    int& row = m_list.m_nEditRow;
+    int& position = m_list.m_nEditColumn;
+    switch (move) {
+    case ECellMove::Left:
+        --position;
+        break;
+    case ECellMove::Right:
+        ++position;
+        break;
+    case ECellMove::Up:
+        --row;
+        break;
+    case ECellMove::Down:
+        ++row;
+        break;
+    case ECellMove::First:
+        position = 0;
+        break;
+    case ECellMove::Last:
+        position = CFriendListView::COLUMN_COUNT - 1;
+        break;
+    case ECellMove::None:
+        break;
+    }
+}
+
+CListKeyRule CListCellEditor::OnListKey(ECellKey key, bool shift) {
+    const CListKeyRule rule = CCellKeys::ForList(key, shift, m_bVisible);
+    switch (rule.action) {
+    case EListKeyAction::ShowEditor:
+        Show(false, true);
+        break;
+    case EListKeyAction::HideEditor:
+        Hide();
+        break;
+    case EListKeyAction::Move:
+        if (!m_bVisible) {
+            Move(rule.move);
+            BringIntoRange();
+        } else if (Commit()) {
+            Move(rule.move);
+            Show(false, true);
+        }
+        break;
+    default:
+        break;
+    }
+    return rule;
+}
+
+void CListCellEditor::OnLeftButtonDown(int field, int row, int position) {
+    if (m_bVisible) {
+        if (!Commit())
+            return;
+        m_list.SetClickedCell(field, row, position);
+        Show(false, true);
+    } else {
+        m_list.SetClickedCell(field, row, position);
+        BringIntoRange();
+    }
+}
+
+bool CListCellEditor::OnRightButtonDown(int field, int row, int position) {
+    if (!m_bVisible)
+        return false;
+    OnLeftButtonDown(field, row, position);
+    return true;
+}
+
+bool CListCellEditor::OnDoubleClick(int field, int row, int position) {
+    m_list.SetClickedCell(field, row, position);
+    if (!m_list.m_bEditByDblClk || field <= CFieldTable::FIELD_NAME || !m_pWindow)
+        return false;
+    if (!Commit())
+        return true;
+    Show(true, true);
+    return true;
+}
+
+void CListCellEditor::OnMouseWheel() {
+    CommitAndHide();
+}
+
+void CListCellEditor::OnResized() {
+    if (m_bVisible && Commit())
+        Show(false, true);
+}
+
+void CListCellEditor::OnEditorKillFocus() {
+    if (m_bVisible)
+        Commit();
+}
+
+void CListCellEditor::OnColumnsMoved() {
+    if (m_bVisible && Commit())
+        Show(false, false);
+}
+
+void CListCellEditor::OnRefilled() {
+    m_list.m_nEditRow = 0;
+    m_list.m_nEditColumn = 0;
+    if (m_bVisible)
+        Show(false, true);
+}
+
+void CListCellEditor::OnRowsChanged() {
+    if (m_bVisible && !m_bCommitting && m_pWindow && !m_pWindow->IsModified())
+        Show(false, false);
+}
+
+bool CListCellEditor::IsEditorCommand(int id) {
+    switch (id) {
+    case ID_CELL_EDIT_MODE:
+    case ID_COLUMN_SELECT_MODE:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_UNDO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CListCellEditor::HasCommand(int id) const {
+    // Undo is the document's; while the editor is shown the list commits the editor first.
+    return IsEditorCommand(id) && (id != ID_EDIT_UNDO || m_bVisible);
+}
+
+void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
+    switch (id) {
+    case ID_CELL_EDIT_MODE:
+        ui.SetCheck(m_bVisible);
+        break;
+    case ID_COLUMN_SELECT_MODE:
+        ui.SetCheck(!m_bVisible);
+        break;
+    case ID_EDIT_UNDO:
+        m_doc.OnUpdateCommand(id, ui);
+        if (m_pWindow && m_pWindow->IsModified())
+            ui.Enable(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void CListCellEditor::CommitThenUndo() {
+    if (!Commit())
+        return;
+    // Typing and Ctrl+Z take back the typing: the commit just made is what the undo reverts.
+    if (m_doc.CanUndo())
+        m_doc.OnEditUndo();
+}
+
+void CListCellEditor::OnCommand(int id) {
+    switch (id) {
+    case ID_CELL_EDIT_MODE:
+        if (!m_bVisible)
+            Show(false, true);
+        break;
+    case ID_COLUMN_SELECT_MODE:
+        if (m_bVisible)
+            Hide();
+        break;
+    case ID_EDIT_CUT:
+        if (m_bVisible && m_pWindow)
+            m_pWindow->Cut();
+        break;
+    case ID_EDIT_COPY:
+        if (m_bVisible && m_pWindow)
+            m_pWindow->Copy();
+        break;
+    case ID_EDIT_PASTE:
+        if (m_bVisible && m_pWindow)
+            m_pWindow->Paste();
+        break;
+    case ID_EDIT_UNDO:
+        if (m_bVisible)
+            CommitThenUndo();
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/views/CCellEditorWindow.h"
+#include "core/views/CCellKeys.h"
+
+#include <QLineEdit>
+
+class CListCellEditor;
+class QTableView;
+
+// The person list's single-line cell editor: lies over the cell at the cursor, inside the list's
+// viewport, and follows it through scrolling, resizing and column moves. Keys that leave the
+// cell go to the list's cell editing rules; the rest edit the text.
+class CListEdit : public QLineEdit, public CCellEditorWindow {
+    Q_OBJECT
+
+public:
+    CListEdit(QTableView& list, CListCellEditor& editing);
+
+    // The key as cell editing tells keys apart.
+    static ECellKey CellKeyOf(const QKeyEvent& key);
+    // A key the list handed on: the editor takes the focus with its text selected, then the key.
+    void TakeKey(const QKeyEvent& key);
+    // Back over its cell after the list scrolled or its columns moved or changed width.
+    void FollowCell();
+
+    void Place(int row, int field, bool scrollIntoView) override;
+    void SetText(const std::string& text) override;
+    std::string GetText() const override;
+    bool IsModified() const override { return isModified(); }
+    void SetModified(bool modified) override { setModified(modified); }
+    void ShowEditor(bool focusEditor) override;
+    void HideEditor() override;
+    void FocusEditor() override;
+    void Cut() override { cut(); }
+    void Copy() override { copy(); }
+    void Paste() override { paste(); }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void SelectAllFromStart();
+    void TellInputMethod() const;
+
+    QTableView& m_list;
+    CListCellEditor& m_editing;
+    int m_nRow = -1;
+    int m_nField = -1;
+};

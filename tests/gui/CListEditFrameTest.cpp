@@ -1,0 +1,72 @@
+#include "CAppFixture.h"
+
+#include "core/ui/CommandIds.h"
+#include "gui/views/CListEdit.h"
+#include "gui/views/CPersonListWidget.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+namespace {
+constexpr int EDIT_MENU = 1;
+
+// The cell editor inside the whole window, where the keys are also the window's shortcuts.
+class CListEditFrameTest : public CAppFixture {
+protected:
+    void SetUp() override {
+        Start();
+        AddPerson("ann");
+        Frame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Frame()));
+        List()->setFocus();
+    }
+
+    CPersonListWidget* List() const { return Frame()->GetListWidget(); }
+    CListEdit& Editor() const { return List()->GetCellEditor(); }
+    bool Checked(int id) const {
+        OpenMenu(EDIT_MENU);
+        return Action(id)->isChecked();
+    }
+    std::string Name() const {
+        return std::string(Frame()->GetListView().GetRowPerson(0)->GetText(EPersonText::Name));
+    }
+};
+
+TEST_F(CListEditFrameTest, ModeCommandsShowTheEditorAndCarryCheckMarks) {
+    EXPECT_TRUE(Checked(ID_COLUMN_SELECT_MODE));
+    EXPECT_FALSE(Checked(ID_CELL_EDIT_MODE));
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    EXPECT_TRUE(Editor().isVisible());
+    EXPECT_TRUE(Checked(ID_CELL_EDIT_MODE));
+    EXPECT_FALSE(Checked(ID_COLUMN_SELECT_MODE));
+    Action(ID_COLUMN_SELECT_MODE)->trigger();
+    EXPECT_FALSE(Editor().isVisible());
+}
+
+TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLastStep) {
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
+
+    QTest::keyClicks(List(), QStringLiteral("zz"));
+    ASSERT_TRUE(Editor().hasFocus());
+    QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Name(), "ann");
+    EXPECT_EQ(Editor().text(), QStringLiteral("ann"));
+    EXPECT_EQ(Frame()->GetListView().GetRowCount(), 1);
+
+    QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Frame()->GetListView().GetRowCount(), 0); // the adding of ann
+    EXPECT_FALSE(Editor().isVisible());
+}
+TEST_F(CListEditFrameTest, ClosingTheWindowKeepsTheTypedCellForTheSaveQuestion) {
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    QTest::keyClicks(List(), QStringLiteral("zz"));
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Frame()->close();
+    ASSERT_TRUE(Frame()->isVisible());
+    EXPECT_EQ(Name(), "zz");
+    EXPECT_EQ(m_ui.m_asked.size(), 1u);
+}
+} // namespace
