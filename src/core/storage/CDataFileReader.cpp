@@ -121,7 +121,6 @@ private:
                 CArchiveReader::Fail(
                     CTextFormat::Format(CStorageTexts::GROUP_TWICE, {std::to_string(serial)}),
                     offset);
-
             m_lastNamedBy[index] = stamp;
             m_serials.push_back(serial);
         }

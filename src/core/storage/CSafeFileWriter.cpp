@@ -169,7 +169,6 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
         return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
         return Failure(path, CStorageTexts::STEP_REPLACE, errno);
-
     guard.Keep();
     SyncFolder(FolderOf(target));
     if (written && stamped)
