@@ -1,7 +1,9 @@
 #include "core/commands/CAddPersonalToGroupCommand.h"
 
+#include "core/commands/CCommandNames.h"
+
 std::string CAddPersonalToGroupCommand::GetName() const {
-    return "グループに追加";
+    return CCommandNames::ADD_TO_GROUP;
 }
 void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) {
     m_remove.Undo(doc);

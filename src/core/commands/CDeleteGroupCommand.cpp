@@ -1,5 +1,6 @@
 #include "core/commands/CDeleteGroupCommand.h"
 
+#include "core/commands/CCommandNames.h"
 #include "core/commands/CRemoveCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendTreeView.h"
@@ -10,7 +11,7 @@ CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
 }
 
 std::string CDeleteGroupCommand::GetName() const {
-    return "グループの削除";
+    return CCommandNames::DELETE_GROUP;
 }
 
 void CDeleteGroupCommand::Do(CAddressDoc& doc) {

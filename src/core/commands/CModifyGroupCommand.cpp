@@ -1,6 +1,7 @@
 #include "core/commands/CModifyGroupCommand.h"
 
 #include "core/commands/CAddGroupCommand.h"
+#include "core/commands/CCommandNames.h"
 #include "core/commands/CDeleteGroupCommand.h"
 
 CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
@@ -9,7 +10,7 @@ CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
 }
 
 std::string CModifyGroupCommand::GetName() const {
-    return "グループの修正";
+    return CCommandNames::MODIFY_GROUP;
 }
 void CModifyGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);

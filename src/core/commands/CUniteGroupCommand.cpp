@@ -2,6 +2,7 @@
 
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddGroupToGroupCommand.h"
+#include "core/commands/CCommandNames.h"
 #include "core/commands/CDeleteGroupCommand.h"
 #include "core/document/CAddressDoc.h"
 
@@ -16,7 +17,7 @@ CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGrou
 }
 
 std::string CUniteGroupCommand::GetName() const {
-    return "グループの統合";
+    return CCommandNames::UNITE_GROUPS;
 }
 void CUniteGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);
