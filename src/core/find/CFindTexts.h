@@ -12,4 +12,7 @@ struct CFindTexts {
     static constexpr const char* HITS = "%1件ヒットしました。";
     static constexpr const char* NO_TEXT = "「検索する文字列」が入力されていません。";
     static constexpr const char* NO_FIELD = "「検索項目」が選択されていません。";
+    // The name of the group a search fills starts with "!検索結果 - "; in CP932, as group names
+    // are.
+    static constexpr const char* RESULT_GROUP_PREFIX_CP932 = "!\x8c\x9f\x8d\xf5\x8c\x8b\x89\xca - ";
 };

@@ -13,6 +13,5 @@ struct CSharedTexts {
     static constexpr const char* NEW_PERSON = "個人データの新規作成";
     static constexpr const char* NEW_GROUP = "グループの新規作成";
     static constexpr const char* UNITE_GROUPS = "グループの統合";
-    static constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
     static constexpr const char* FIND_TEXT = "検索する文字列";
 };
