@@ -1,12 +1,12 @@
 #include "core/commands/CAddPersonalCommand.h"
 
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CAddPersonalCommand::GetName() const {
-    return CCommandNames::ADD_PERSON;
+    return CUndoTexts::ADD_PERSON;
 }
 
 void CAddPersonalCommand::Do(CAddressDoc& doc) {

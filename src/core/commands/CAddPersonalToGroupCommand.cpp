@@ -1,9 +1,9 @@
 #include "core/commands/CAddPersonalToGroupCommand.h"
 
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 
 std::string CAddPersonalToGroupCommand::GetName() const {
-    return CCommandNames::ADD_TO_GROUP;
+    return CUndoTexts::ADD_TO_GROUP;
 }
 void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) {
     m_remove.Undo(doc);

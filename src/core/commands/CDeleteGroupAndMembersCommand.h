@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/commands/CCommandGroup.h"
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 
 class CGroup;
 
@@ -9,5 +9,5 @@ class CGroup;
 class CDeleteGroupAndMembersCommand : public CCommandGroup {
 public:
     explicit CDeleteGroupAndMembersCommand(CGroup* group);
-    std::string GetName() const override { return CCommandNames::DELETE_GROUP_AND_MEMBERS; }
+    std::string GetName() const override { return CUndoTexts::DELETE_GROUP_AND_MEMBERS; }
 };

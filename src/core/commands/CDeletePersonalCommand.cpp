@@ -1,12 +1,12 @@
 #include "core/commands/CDeletePersonalCommand.h"
 
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CDeletePersonalCommand::GetName() const {
-    return CCommandNames::DELETE_PERSON;
+    return CUndoTexts::DELETE_PERSON;
 }
 
 void CDeletePersonalCommand::Do(CAddressDoc& doc) {

@@ -1,8 +1,8 @@
 #include "core/commands/CModifyGroupCommand.h"
 
 #include "core/commands/CAddGroupCommand.h"
-#include "core/commands/CCommandNames.h"
 #include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CUndoTexts.h"
 
 CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
     m_commands.AddCommand(std::make_unique<CAddGroupCommand>(newGroup, false));
@@ -10,7 +10,7 @@ CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
 }
 
 std::string CModifyGroupCommand::GetName() const {
-    return CCommandNames::MODIFY_GROUP;
+    return CUndoTexts::MODIFY_GROUP;
 }
 void CModifyGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);

@@ -1,12 +1,12 @@
 #include "core/commands/CRemoveCommand.h"
 
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CRemoveCommand::GetName() const {
-    return CCommandNames::REMOVE_FROM_GROUP;
+    return CUndoTexts::REMOVE_FROM_GROUP;
 }
 
 void CRemoveCommand::Do(CAddressDoc& doc) {

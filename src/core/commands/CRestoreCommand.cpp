@@ -1,6 +1,6 @@
 #include "core/commands/CRestoreCommand.h"
 
-#include "core/commands/CCommandNames.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
@@ -16,7 +16,7 @@ CRestoreCommand::CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted)
 }
 
 std::string CRestoreCommand::GetName() const {
-    return CCommandNames::RESTORE;
+    return CUndoTexts::RESTORE;
 }
 
 void CRestoreCommand::Do(CAddressDoc& doc) {

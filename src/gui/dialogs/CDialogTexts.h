@@ -43,6 +43,8 @@ struct CDialogTexts {
     // The person dialog: the labels of its boxes, its buttons and lists.
     static constexpr const char* PERSON_NAME = "氏名";
     static constexpr const char* PERSON_INITIAL = "頭文字（かな）";
+    // Not shown: the initial's box is as wide as eight of these.
+    static constexpr const char* PERSON_INITIAL_MEASURE = "あ";
     static constexpr const char* PERSON_ZIP = "郵便番号";
     static constexpr const char* PERSON_ADDRESS = "住所";
     static constexpr const char* PERSON_TEL1 = "電話 (1)";

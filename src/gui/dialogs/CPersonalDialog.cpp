@@ -138,7 +138,9 @@ QWidget* CPersonalDialog::MakeTextArea() {
     AddLine(*grid, 0, EPersonText::Name);
     auto* initial = new QLineEdit(this);
     initial->setObjectName(QLatin1String(RoleOf(EPersonText::Initial).objectName));
-    initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 8);
+    initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(
+                                 QString::fromUtf8(CDialogTexts::PERSON_INITIAL_MEASURE)) *
+                             8);
     m_boxes[Slot(EPersonText::Initial)] = initial;
     auto* initialRow = new QHBoxLayout;
     initialRow->addWidget(MakeLabel(LabelOf(EPersonText::Initial), initial, this));

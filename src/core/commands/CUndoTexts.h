@@ -3,7 +3,7 @@
 #include "core/text/CSharedTexts.h"
 
 // The names the undo menu shows for the document's commands, UTF-8.
-struct CCommandNames {
+struct CUndoTexts {
     static constexpr const char* COMMAND = "コマンド";
     static constexpr const char* COMMAND_GROUP = "コマンドグループ";
     static constexpr const char* ADD_PERSON = CSharedTexts::NEW_PERSON;
