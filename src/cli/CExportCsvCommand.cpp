@@ -1,12 +1,14 @@
 #include "cli/CExportCsvCommand.h"
 
 #include "cli/CCliArguments.h"
+#include "cli/CCliTexts.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/storage/CDataFileReader.h"
 #include "core/storage/CRecordVisitor.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CTextFormat.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,17 +58,16 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     const auto arguments =
         CCliArguments::Parse(words, 1, {}, {"--fields", "--group", "--encoding", "--output"});
     if (!arguments)
-        return CCliArguments::UsageError("export-csv ファイル [--fields 一覧] [--group 名前] "
-                                         "[--encoding cp932|utf-8] [--output 出力]");
+        return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
     if (encoding != "cp932" && encoding != "utf-8")
-        return CCliArguments::UsageError("--encoding は cp932 か utf-8 です: " + encoding);
+        return CCliArguments::UsageError(
+            CTextFormat::Format(CCliTexts::EXPORT_ENCODING, {encoding}));
     const auto fields = arguments->Get("--fields")
                             ? CCliArguments::ParseFieldList(*arguments->Get("--fields"))
                             : std::optional(AllFields());
     if (!fields || fields->empty())
-        return CCliArguments::UsageError(
-            "--fields は 0 から 10 までの項目番号をコンマで区切って並べます");
+        return CCliArguments::UsageError(CCliTexts::FIELDS_FORMAT);
 
     const CTextCodec codec;
     std::optional<std::string> group;
@@ -87,8 +88,8 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         return CCliArguments::Report(CDataFile::Damaged(file, *error).message);
     std::string().swap(bytes);
     if (!visitor.FoundGroup())
-        return CCliArguments::Report("「" + file + "」にグループ「" +
-                                     arguments->Get("--group").value_or("") + "」はありません");
+        return CCliArguments::Report(CTextFormat::Format(
+            CCliTexts::NO_GROUP_IN_FILE, {file, arguments->Get("--group").value_or("")}));
 
     const std::string text =
         encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();
@@ -98,6 +99,6 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         return CCliArguments::EXIT_OK;
     }
     if (!WriteToStdout(text))
-        return CCliArguments::Report("標準出力に書き出せません");
+        return CCliArguments::Report(CCliTexts::STDOUT_FAILED);
     return CCliArguments::EXIT_OK;
 }

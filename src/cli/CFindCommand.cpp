@@ -3,9 +3,10 @@
 
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
-#include "core/find/CFindController.h"
 #include "core/find/CFindMatcher.h"
+#include "core/find/CFindTexts.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CSharedTexts.h"
 #include "core/text/CTextCodec.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 namespace {
 constexpr std::string_view FIELDS_OPTION = "--fields";
 constexpr std::string_view IGNORE_OPTION = "--ignore-case-width";
-constexpr std::string_view TEXT_LABEL = "検索する文字列";
 
 CFileResult Failure(std::string message) {
     return {false, std::move(message), 0};
@@ -51,11 +51,11 @@ std::optional<std::vector<int>> CFindCommand::ParseFields(const std::string& lis
 CFileResult CFindCommand::Run(const CJsonDump::CSink& sink) const {
     const CEncodeResult text = CTextCodec().FromUtf8(m_strText);
     if (!text.ok())
-        return Failure(CUnsavableText::MakeMessage(TEXT_LABEL, text.unmappable));
+        return Failure(CUnsavableText::MakeMessage(CSharedTexts::FIND_TEXT, text.unmappable));
     if (text.text.empty())
-        return Failure(CFindController::NO_TEXT_MESSAGE);
+        return Failure(CFindTexts::NO_TEXT);
     if (m_fields.empty())
-        return Failure(CFindController::NO_FIELD_MESSAGE);
+        return Failure(CFindTexts::NO_FIELD);
     CAddressDoc doc;
     if (CFileResult loaded = CDataFile::Load(doc, m_strFile); !loaded.ok)
         return loaded;

@@ -1,19 +1,17 @@
 #include "cli/CImportCsvCommand.h"
 
 #include "cli/CCliArguments.h"
+#include "cli/CCliTexts.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CTextFormat.h"
 
 #include <charconv>
 
 namespace {
-constexpr const char* USAGE =
-    "import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8] [--header] "
-    "[--rfc4180] [--replace-unencodable]";
-
 // For fields 0 to 10 in order, the column that feeds each ("-" for none); fields past the list
 // get none.
 std::optional<std::vector<int>> ParseMap(std::string_view list) {
@@ -52,15 +50,18 @@ std::optional<ECsvEncoding> ParseEncoding(std::string_view name) {
 }
 
 std::string UnencodableLine(const CCsvDecoded& decoded) {
-    std::string line = std::to_string(decoded.unencodableValues) +
-                       " 個の値にシフトJIS（CP932）で表せない文字があります（";
+    std::string examples;
     for (std::size_t i = 0; i < decoded.examples.size(); ++i) {
-        line += (i > 0 ? "、" : "") + std::to_string(decoded.examples[i].line) +
-                " 行目: " + decoded.examples[i].characters;
+        if (i > 0)
+            examples += CCliTexts::LIST_SEPARATOR;
+        examples += CTextFormat::Format(
+            CCliTexts::UNENCODABLE_EXAMPLE,
+            {std::to_string(decoded.examples[i].line), decoded.examples[i].characters});
     }
     if (decoded.unencodableValues > decoded.examples.size())
-        line += "、…";
-    return line + "）。--replace-unencodable で「〓」に置き換えられます";
+        examples += CCliTexts::LIST_MORE;
+    return CTextFormat::Format(CCliTexts::UNENCODABLE,
+                               {std::to_string(decoded.unencodableValues), examples});
 }
 } // namespace
 
@@ -69,15 +70,14 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
         CCliArguments::Parse(words, 2, {"--add", "--header", "--rfc4180", "--replace-unencodable"},
                              {"--map", "--encoding"});
     if (!arguments)
-        return CCliArguments::UsageError(USAGE);
+        return CCliArguments::UsageError(CCliTexts::IMPORT_CSV_USAGE);
     const auto encoding = ParseEncoding(arguments->Get("--encoding").value_or("auto"));
     if (!encoding)
-        return CCliArguments::UsageError("--encoding は auto、cp932、utf-8 のどれかです");
+        return CCliArguments::UsageError(CCliTexts::IMPORT_ENCODING);
     const auto map =
         arguments->Get("--map") ? ParseMap(*arguments->Get("--map")) : std::optional(IdentityMap());
     if (!map)
-        return CCliArguments::UsageError(
-            "--map は項目 0-10 の順に CSV の列番号（0 から）か「-」をコンマで区切って並べます");
+        return CCliArguments::UsageError(CCliTexts::MAP_FORMAT);
     const CCsvOptions options{*encoding, arguments->Has("--header"),
                               arguments->Has("--rfc4180") ? ECsvQuoting::Rfc4180
                                                           : ECsvQuoting::Plain};
@@ -88,7 +88,7 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     if (const CFileResult read = reader.Load(csv); !read.ok)
         return CCliArguments::Report(read.message);
     if (reader.IsEmpty())
-        return CCliArguments::Report("「" + csv + "」は空です。何も読み込みませんでした",
+        return CCliArguments::Report(CTextFormat::Format(CCliTexts::CSV_EMPTY, {csv}),
                                      CCliArguments::EXIT_OK);
     const CFileResult prepared =
         reader.Prepare(options, *map, arguments->Has("--replace-unencodable"));

@@ -1,6 +1,8 @@
 #include "cli/CMailAddressesCommand.h"
 
+#include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
+#include "core/text/CTextFormat.h"
 
 #include "core/document/CAddressDoc.h"
 #include "core/mail/CMailAddressText.h"
@@ -79,7 +81,7 @@ int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
     const CTextCodec codec;
     const auto separator = ToCp932(codec, options->separator);
     if (!separator)
-        return Fail("区切り文字に Shift_JIS（CP932）で表せない文字があります");
+        return Fail(CCliTexts::SEPARATOR_UNENCODABLE);
     CAddressDoc doc;
     const CFileResult loaded = CDataFile::Load(doc, options->file);
     if (!loaded.ok)
@@ -90,7 +92,7 @@ int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
         const auto name = ToCp932(codec, *options->group);
         const CGroup* group = name ? FindGroup(doc, *name) : nullptr;
         if (!group)
-            return Fail("グループ「" + *options->group + "」がありません");
+            return Fail(CTextFormat::Format(CCliTexts::NO_GROUP, {*options->group}));
         persons.assign(group->m_memberList.begin(), group->m_memberList.end());
     } else {
         persons.assign(doc.GetPersonList().begin(), doc.GetPersonList().end());
@@ -102,6 +104,6 @@ int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
     const std::string out =
         codec.ToUtf8(options->label ? text->m_strLabel : text->m_strAddress) + "\n";
     if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        return Fail("標準出力に書き出せません");
+        return Fail(CCliTexts::STDOUT_FAILED);
     return EXIT_OK;
 }

@@ -1,3 +1,4 @@
+#include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportCsvCommand.h"
 #include "cli/CFindCommand.h"
@@ -34,7 +35,7 @@ int Dump(const std::string& file) {
     if (!dumped.ok)
         return Report(dumped.message);
     if (!written || std::fflush(stdout) != 0)
-        return Report("標準出力に書き出せません");
+        return Report(CCliTexts::STDOUT_FAILED);
     return EXIT_OK;
 }
 
@@ -52,7 +53,7 @@ int Find(const CCommandLine& commandLine) {
     if (!found.ok)
         return Report(found.message);
     if (!written || std::fflush(stdout) != 0)
-        return Report("標準出力に書き出せません");
+        return Report(CCliTexts::STDOUT_FAILED);
     return EXIT_OK;
 }
 

@@ -2,6 +2,7 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
 #include "core/mail/CMailAddressText.h"
+#include "core/mail/CMailTexts.h"
 #include "core/mail/CMailtoLink.h"
 #include "core/model/CFieldTable.h"
 #include "core/ui/CCmdUI.h"
@@ -141,7 +142,7 @@ TEST_P(CMailerFailedStartTest, AMailProgramThatWillNotStartOffersTheClipboard) {
     m_ui.m_bOpenUrlSucceeds = false;
     m_ui.m_answers = {GetParam().answer};
     m_mailer.WriteMail({AddMailPerson("yamada", "p@x")}, EMAIL1);
-    EXPECT_THAT(m_ui.m_asked, ElementsAre(CMailer::START_FAILED_QUESTION));
+    EXPECT_THAT(m_ui.m_asked, ElementsAre(CMailTexts::START_FAILED_QUESTION));
     EXPECT_EQ(m_ui.m_clipboardTexts.size(), GetParam().copied ? 1U : 0U);
     EXPECT_THAT(Recent(), ElementsAre("p@x", "yamada[p@x]"));
 }
@@ -159,7 +160,7 @@ TEST_F(CMailerTest, AVeryLongAddressTextAsksBeforeStartingTheMailProgram) {
     m_mailer.DeliverAddresses(longAddress);
     m_mailer.DeliverAddresses(longAddress);
     EXPECT_THAT(m_ui.m_asked,
-                ElementsAre(CMailer::LONG_LINK_QUESTION, CMailer::LONG_LINK_QUESTION));
+                ElementsAre(CMailTexts::LONG_LINK_QUESTION, CMailTexts::LONG_LINK_QUESTION));
     EXPECT_THAT(m_ui.m_clipboardTexts, ElementsAre(longAddress));
     ASSERT_EQ(m_ui.m_openedUrls.size(), 1U);
     m_mailer.DeliverAddresses(std::string(CMailer::LONG_LINK_BYTES, 'a'));

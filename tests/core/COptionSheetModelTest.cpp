@@ -1,5 +1,6 @@
 #include "core/dialogs/COptionSheetModel.h"
 #include "CBookFixture.h"
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/mail/CMailer.h"
 #include "core/ui/CMailDialogs.h"
 #include "core/ui/COptionsCommand.h"
@@ -67,7 +68,7 @@ TEST(COptionSheetModelTest, CapacityMustBeAWholeNumberFrom0To1000) {
     COptionSheetModel sheet(COptionValues{}, ui, {});
     sheet.SetCapacityText("1001");
     EXPECT_FALSE(sheet.ValidateCapacity());
-    EXPECT_THAT(ui.m_asked, ElementsAre(COptionSheetModel::CAPACITY_MESSAGE));
+    EXPECT_THAT(ui.m_asked, ElementsAre(CDialogModelTexts::CAPACITY_MESSAGE));
     sheet.SetCapacityText("3");
     EXPECT_TRUE(sheet.ValidateCapacity());
     EXPECT_EQ(sheet.GetValues().m_nRecentCapacity, 3);
@@ -97,7 +98,7 @@ TEST(COptionSheetModelTest, ColumnResetAsksAndSendsCommand102OnlyOnOk) {
     sheet.OnResetColumns();
     sheet.OnResetColumns();
     EXPECT_THAT(ui.m_asked,
-                ElementsAre(COptionSheetModel::RESET_QUESTION, COptionSheetModel::RESET_QUESTION));
+                ElementsAre(CDialogModelTexts::RESET_QUESTION, CDialogModelTexts::RESET_QUESTION));
     EXPECT_THAT(sent, ElementsAre(ID_RESET_COLUMNS));
 }
 

@@ -2,6 +2,7 @@
 #include "CBookFixture.h"
 #include "CDialogCheck.h"
 
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/dialogs/COptionSheetModel.h"
 #include "core/mail/CMailer.h"
 #include "core/model/CFieldTable.h"
@@ -148,7 +149,7 @@ TEST_F(CMailDialogsGuiTest, OptionSheetRoundTrip) {
     for (const char* address : {"a", "b", "c"})
         m_mailer.RememberAddresses(address, address);
     EXPECT_TRUE(m_options.OnOptions());
-    EXPECT_THAT(m_ui.m_asked, ElementsAre(COptionSheetModel::CAPACITY_MESSAGE));
+    EXPECT_THAT(m_ui.m_asked, ElementsAre(CDialogModelTexts::CAPACITY_MESSAGE));
     EXPECT_EQ(m_mailer.GetSettings().m_strMailSeparator, ", \r\n");
     EXPECT_EQ(m_mailer.GetSettings().m_nRecentCapacity, 2);
     EXPECT_TRUE(m_mailer.GetSettings().m_bMailToClipboard);

@@ -1,11 +1,12 @@
 #include "core/commands/CAddGroupCommand.h"
 
 #include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CAddGroupCommand::GetName() const {
-    return "グループの新規作成";
+    return CUndoTexts::ADD_GROUP;
 }
 
 std::uint32_t CAddGroupCommand::GetSelection() const {

@@ -1,10 +1,11 @@
 #include "core/commands/CAddGroupToGroupCommand.h"
 
 #include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 
 std::string CAddGroupToGroupCommand::GetName() const {
-    return "グループに追加";
+    return CUndoTexts::ADD_TO_GROUP;
 }
 
 void CAddGroupToGroupCommand::Do(CAddressDoc& doc) {

@@ -1,11 +1,12 @@
 #include "core/commands/CAddPersonalCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CAddPersonalCommand::GetName() const {
-    return "個人データの新規作成";
+    return CUndoTexts::ADD_PERSON;
 }
 
 void CAddPersonalCommand::Do(CAddressDoc& doc) {

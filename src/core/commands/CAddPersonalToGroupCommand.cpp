@@ -1,7 +1,9 @@
 #include "core/commands/CAddPersonalToGroupCommand.h"
 
+#include "core/commands/CUndoTexts.h"
+
 std::string CAddPersonalToGroupCommand::GetName() const {
-    return "グループに追加";
+    return CUndoTexts::ADD_TO_GROUP;
 }
 void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) {
     m_remove.Undo(doc);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/commands/CUndoTexts.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,7 +19,7 @@ public:
     virtual ~CCommand() = default;
 
     // The text the Undo menu shows for this command (UTF-8).
-    virtual std::string GetName() const { return "コマンド"; }
+    virtual std::string GetName() const { return CUndoTexts::COMMAND; }
     // The tree item that is current while the command is shown in the tree.
     virtual std::uint32_t GetSelection() const { return m_hSelectItem; }
     virtual void SetSelection(std::uint32_t item) { m_hSelectItem = item; }

@@ -1,5 +1,6 @@
 #include "core/commands/CCommandGroup.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 
 CCommandGroup::~CCommandGroup() {
@@ -16,7 +17,7 @@ std::string CCommandGroup::GetName() const {
     if (!m_strCommandName.empty())
         return m_strCommandName;
     if (m_subCommands.empty())
-        return "コマンドグループ";
+        return CUndoTexts::COMMAND_GROUP;
     return m_subCommands.back()->GetName();
 }
 

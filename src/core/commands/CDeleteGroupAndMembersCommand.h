@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commands/CCommandGroup.h"
+#include "core/commands/CUndoTexts.h"
 
 class CGroup;
 
@@ -8,5 +9,5 @@ class CGroup;
 class CDeleteGroupAndMembersCommand : public CCommandGroup {
 public:
     explicit CDeleteGroupAndMembersCommand(CGroup* group);
-    std::string GetName() const override { return "グループまるごと削除"; }
+    std::string GetName() const override { return CUndoTexts::DELETE_GROUP_AND_MEMBERS; }
 };

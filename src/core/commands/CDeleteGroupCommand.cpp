@@ -1,6 +1,7 @@
 #include "core/commands/CDeleteGroupCommand.h"
 
 #include "core/commands/CRemoveCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendTreeView.h"
 
@@ -10,7 +11,7 @@ CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
 }
 
 std::string CDeleteGroupCommand::GetName() const {
-    return "グループの削除";
+    return CUndoTexts::DELETE_GROUP;
 }
 
 void CDeleteGroupCommand::Do(CAddressDoc& doc) {

@@ -1,11 +1,12 @@
 #include "core/commands/CDeletePersonalCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CDeletePersonalCommand::GetName() const {
-    return "個人データの削除";
+    return CUndoTexts::DELETE_PERSON;
 }
 
 void CDeletePersonalCommand::Do(CAddressDoc& doc) {

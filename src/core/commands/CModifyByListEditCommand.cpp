@@ -1,12 +1,13 @@
 #include "core/commands/CModifyByListEditCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CModifyByListEditCommand::GetName() const {
-    return "修正（セル編集）";
+    return CUndoTexts::MODIFY_BY_CELL_EDIT;
 }
 
 void CModifyByListEditCommand::Exchange(CAddressDoc& doc) {

@@ -2,6 +2,7 @@
 
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CUndoTexts.h"
 
 CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
     m_commands.AddCommand(std::make_unique<CAddGroupCommand>(newGroup, false));
@@ -9,7 +10,7 @@ CModifyGroupCommand::CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup) {
 }
 
 std::string CModifyGroupCommand::GetName() const {
-    return "グループの修正";
+    return CUndoTexts::MODIFY_GROUP;
 }
 void CModifyGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);

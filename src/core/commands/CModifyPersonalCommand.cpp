@@ -1,5 +1,6 @@
 #include "core/commands/CModifyPersonalCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
@@ -7,7 +8,7 @@
 #include <utility>
 
 std::string CModifyPersonalCommand::GetName() const {
-    return "個人データの修正";
+    return CUndoTexts::MODIFY_PERSON;
 }
 
 void CModifyPersonalCommand::Do(CAddressDoc& doc) {

@@ -1,11 +1,12 @@
 #include "core/commands/CRemoveCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
 std::string CRemoveCommand::GetName() const {
-    return "グループから外す";
+    return CUndoTexts::REMOVE_FROM_GROUP;
 }
 
 void CRemoveCommand::Do(CAddressDoc& doc) {

@@ -1,5 +1,6 @@
 #include "core/commands/CRestoreCommand.h"
 
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
@@ -15,7 +16,7 @@ CRestoreCommand::CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted)
 }
 
 std::string CRestoreCommand::GetName() const {
-    return "削除データの復活";
+    return CUndoTexts::RESTORE;
 }
 
 void CRestoreCommand::Do(CAddressDoc& doc) {

@@ -3,6 +3,7 @@
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddGroupToGroupCommand.h"
 #include "core/commands/CDeleteGroupCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 
 CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGroup*>& groups,
@@ -16,7 +17,7 @@ CUniteGroupCommand::CUniteGroupCommand(CAddressDoc& doc, const std::vector<CGrou
 }
 
 std::string CUniteGroupCommand::GetName() const {
-    return "グループの統合";
+    return CUndoTexts::UNITE_GROUPS;
 }
 void CUniteGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);

@@ -1,14 +1,15 @@
 #include "core/csv/CCSVReader.h"
 
+#include "core/csv/CCsvTexts.h"
 #include "core/dialogs/CCSVImportModel.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 #include "core/ui/CUserInterface.h"
 
 #include <algorithm>
 
 namespace {
-constexpr const char* OPEN_FAILED = "ファイルを開くのに失敗しました。";
 // A first line of a million columns would make a list nobody can use; the columns past these
 // are read but cannot be assigned.
 constexpr std::size_t MAX_COLUMNS = 1000;
@@ -44,8 +45,7 @@ CFileResult CCSVReader::LoadBytes(std::string bytes, const std::string& name) {
     m_bytes = std::move(bytes);
     if (const auto line = CCsvDecoder::FindNul(m_bytes)) {
         m_bytes.clear();
-        return Failure("「" + name + "」は文字のファイルではありません（" + std::to_string(*line) +
-                       " 行目に NUL バイトがあります）");
+        return Failure(CTextFormat::Format(CCsvTexts::NOT_TEXT, {name, std::to_string(*line)}));
     }
     // A byte-order mark alone is an empty file too.
     if (CCsvDecoder::StripBom(m_bytes).empty())
@@ -123,8 +123,8 @@ int CCSVReader::GetProgress() const {
 bool CCSVReader::Open(const std::filesystem::path& path, CUserInterface& ui, CCsvDialogs& dialogs,
                       CCsvOptions& options) {
     if (const CFileResult read = Load(path); !read.ok) {
-        ui.MessageBox(std::string(OPEN_FAILED) + "\n" + read.message, EMessageButtons::Ok,
-                      EMessageIcon::Warning);
+        ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {read.message}),
+                      EMessageButtons::Ok, EMessageIcon::Warning);
         return false;
     }
     if (IsEmpty())
@@ -151,16 +151,16 @@ bool CCSVReader::Open(const std::filesystem::path& path, CUserInterface& ui, CCs
 }
 
 std::string CCSVReader::UnencodableQuestion(const CCsvDecoded& decoded) {
-    std::string text = std::to_string(decoded.unencodableValues) +
-                       " 個の値に、シフトJIS（CP932）で表せない文字があります。\n";
+    std::string text = CTextFormat::Format(CCsvTexts::UNENCODABLE_COUNT,
+                                           {std::to_string(decoded.unencodableValues)});
     for (const CCsvUnencodable& example : decoded.examples)
-        text += "  " + std::to_string(example.line) + " 行目: " + example.characters + "\n";
+        text += CTextFormat::Format(CCsvTexts::UNENCODABLE_EXAMPLE,
+                                    {std::to_string(example.line), example.characters});
     if (decoded.unencodableValues > decoded.examples.size())
-        text += "  …\n";
-    return text + "OK を押すと、これらの文字を「〓」に置き換えて読み込みます。";
+        text += CCsvTexts::UNENCODABLE_MORE;
+    return text + CCsvTexts::UNENCODABLE_REPLACE;
 }
 
 std::string CCSVReader::UnclosedQuoteMessage(std::size_t line) {
-    return std::to_string(line) +
-           " 行目で始まる引用符（\"）が閉じていません。何も読み込みませんでした。";
+    return CTextFormat::Format(CCsvTexts::UNCLOSED_QUOTE, {std::to_string(line)});
 }

@@ -1,8 +1,10 @@
 #include "core/csv/CCSVWriter.h"
 
+#include "core/csv/CCsvTexts.h"
 #include "core/dialogs/CCSVExportModel.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CSafeFileWriter.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 
 CCSVWriter::CCSVWriter(std::vector<std::string> fieldNames) : m_fieldNames(std::move(fieldNames)) {}
@@ -76,6 +78,6 @@ CFileResult CCSVWriter::WriteFile(const std::filesystem::path& path, std::string
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-        return {false, "「" + path.string() + "」は普通のファイルではないので書き出せません", 0};
+        return {false, CTextFormat::Format(CCsvTexts::NOT_REGULAR_FILE, {path.string()}), 0};
     return CSafeFileWriter::Write(path, bytes);
 }

@@ -4,11 +4,14 @@
 #include "core/commands/CCommandGroup.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCSVWriter.h"
+#include "core/csv/CCsvTexts.h"
 #include "core/dialogs/CCSVExportModel.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CFileController.h"
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
+#include "core/text/CSharedTexts.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
@@ -18,8 +21,6 @@
 #include <array>
 
 namespace {
-constexpr const char* IMPORT_NAME = "CSVファイルの読み込み";
-constexpr const char* OPEN_FAILED = "ファイルを開くのに失敗しました。";
 constexpr const char* SECTION = "CSV";
 constexpr const char* KEY_ENCODING = "Encoding";
 constexpr const char* KEY_HEADER = "Header";
@@ -69,7 +70,7 @@ void CCsvCommands::ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool reco
                                  const std::function<void(int)>& progress) {
     constexpr int PROGRESS_STEP = 4096; // records between two reports
     auto composite = std::make_unique<CCommandGroup>();
-    composite->SetName(IMPORT_NAME);
+    composite->SetName(CSharedTexts::CSV_IMPORT);
     while (const std::vector<std::string_view>* texts = reader.ReadRecord()) {
         if (progress && composite->GetCount() % PROGRESS_STEP == PROGRESS_STEP - 1)
             progress(reader.GetProgress());
@@ -149,6 +150,6 @@ void CCsvCommands::OnExport() {
     for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
         writer.WritePerson(*person);
     if (const CFileResult written = writer.Close(); !written.ok)
-        m_ui.MessageBox(std::string(OPEN_FAILED) + "\n" + written.message, EMessageButtons::Ok,
-                        EMessageIcon::Warning);
+        m_ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {written.message}),
+                        EMessageButtons::Ok, EMessageIcon::Warning);
 }

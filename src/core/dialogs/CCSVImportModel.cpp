@@ -1,11 +1,11 @@
 #include "core/dialogs/CCSVImportModel.h"
 
+#include "core/dialogs/CDialogModelTexts.h"
+#include "core/text/CTextFormat.h"
+
 #include <algorithm>
 
 namespace {
-constexpr const char* COLUMN_PREFIX = "項目";
-constexpr const char* FULL_WIDTH_COLON = "：";
-
 int NextWrapping(int row, int count) {
     return count == 0 ? -1 : (row + 1) % count;
 }
@@ -37,11 +37,12 @@ std::string CCSVImportModel::GetFieldAssignment(int field) const {
     const int column = GetFieldColumn(field);
     if (column < 0)
         return {};
-    return GetColumnName(column) + FULL_WIDTH_COLON + GetExample(column);
+    return CTextFormat::Format(CDialogModelTexts::CSV_ASSIGNMENT,
+                               {GetColumnName(column), GetExample(column)});
 }
 
 std::string CCSVImportModel::GetColumnName(int column) {
-    return COLUMN_PREFIX + std::to_string(column + 1);
+    return CTextFormat::Format(CDialogModelTexts::CSV_COLUMN, {std::to_string(column + 1)});
 }
 
 void CCSVImportModel::SelectField(int field) {

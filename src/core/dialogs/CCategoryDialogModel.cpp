@@ -1,18 +1,14 @@
 #include "core/dialogs/CCategoryDialogModel.h"
 
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/dialogs/CPickOrder.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CUserInterface.h"
 
 #include <algorithm>
-
-namespace {
-constexpr const char* TITLE_NEW = "グループの新規作成";
-constexpr const char* TITLE_EDIT = "グループ情報";
-constexpr const char* NAME_TAKEN = "は既に存在します。別の名前にしてください。";
-} // namespace
 
 CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPersonalData*> persons,
                                            std::vector<CGroup*> groups, const CGroup* group)
@@ -38,11 +34,12 @@ CCategoryDialogModel::CCategoryDialogModel(CUserInterface& ui, std::vector<CPers
     : CCategoryDialogModel(ui, std::move(persons), std::move(groups), &group) {}
 
 std::string CCategoryDialogModel::GetTitle() const {
-    return IsNew() ? TITLE_NEW : TITLE_EDIT;
+    return IsNew() ? CDialogModelTexts::GROUP_TITLE_NEW : CDialogModelTexts::GROUP_TITLE_EDIT;
 }
 
 std::string CCategoryDialogModel::GetCountText() const {
-    return std::to_string(m_lists.GetList(EPickSide::Members).GetCount()) + "人";
+    return CTextFormat::Format(CDialogModelTexts::GROUP_MEMBER_COUNT,
+                               {std::to_string(m_lists.GetList(EPickSide::Members).GetCount())});
 }
 
 bool CCategoryDialogModel::IsNameTaken() const {
@@ -54,8 +51,9 @@ bool CCategoryDialogModel::IsNameTaken() const {
 
 EOkOutcome CCategoryDialogModel::OnOk() {
     if (IsNameTaken()) {
-        m_ui.MessageBox(m_codec.ToUtf8(m_strName) + NAME_TAKEN, EMessageButtons::Ok,
-                        EMessageIcon::Warning);
+        m_ui.MessageBox(
+            CTextFormat::Format(CDialogModelTexts::GROUP_NAME_TAKEN, {m_codec.ToUtf8(m_strName)}),
+            EMessageButtons::Ok, EMessageIcon::Warning);
         return EOkOutcome::RefocusName;
     }
     m_persons = m_lists.GetList(EPickSide::Members).GetRecords();

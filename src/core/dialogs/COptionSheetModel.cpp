@@ -1,5 +1,6 @@
 #include "core/dialogs/COptionSheetModel.h"
 
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
 
@@ -107,7 +108,8 @@ std::optional<int> COptionSheetModel::ParseCapacity(std::string_view text) {
 bool COptionSheetModel::ValidateCapacity() {
     const auto capacity = ParseCapacity(m_strCapacity);
     if (!capacity) {
-        m_ui.MessageBox(CAPACITY_MESSAGE, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(CDialogModelTexts::CAPACITY_MESSAGE, EMessageButtons::Ok,
+                        EMessageIcon::Warning);
         return false;
     }
     m_values.m_nRecentCapacity = *capacity;
@@ -115,8 +117,8 @@ bool COptionSheetModel::ValidateCapacity() {
 }
 
 void COptionSheetModel::OnResetColumns() {
-    if (m_ui.MessageBox(RESET_QUESTION, EMessageButtons::OkCancel, EMessageIcon::Question) ==
-            EMessageResult::Ok &&
+    if (m_ui.MessageBox(CDialogModelTexts::RESET_QUESTION, EMessageButtons::OkCancel,
+                        EMessageIcon::Question) == EMessageResult::Ok &&
         m_sendCommand)
         m_sendCommand(ID_RESET_COLUMNS);
 }

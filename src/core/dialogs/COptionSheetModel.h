@@ -18,9 +18,6 @@ enum class EOptionColor { ListBackground, TreeBackground, ListText, TreeText };
 // window shows it and forwards input; the caller applies the values it gives back.
 class COptionSheetModel {
 public:
-    static constexpr const char* RESET_QUESTION = "ヘッダーを初期状態に戻します。よろしいですか？";
-    static constexpr const char* CAPACITY_MESSAGE = "0 から 1000 までの整数を入力してください。";
-
     // `sendCommand` reaches the main window at once (the column reset, command 102).
     COptionSheetModel(const COptionValues& values, CUserInterface& ui,
                       std::function<void(int)> sendCommand);

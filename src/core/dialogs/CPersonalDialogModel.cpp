@@ -5,19 +5,16 @@
 #include "core/commands/CCommandGroup.h"
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/dialogs/CCategoryDialogModel.h"
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/dialogs/CPickOrder.h"
 #include "core/document/CAddressDoc.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CEditDialogs.h"
 #include "core/ui/CUserInterface.h"
 
 #include <utility>
 
 namespace {
-constexpr const char* TITLE_NEW = "個人情報の新規作成";
-constexpr const char* TITLE_EDIT = "個人情報";
-constexpr const char* DUPLICATE_NAME = "氏は既に存在します。続けますか？";
-constexpr const char* BROWSER_FAILED = "ブラウザの起動に失敗しました。";
-
 // The edit box of each field number; 11 has none, as the home page has never been a column
 // that can be double-clicked, and the dialog numbers it 12.
 constexpr int HOME_PAGE_FOCUS = 12;
@@ -69,7 +66,7 @@ void CPersonalDialogModel::FillGroupLists(CGroup* initialGroup) {
 }
 
 std::string CPersonalDialogModel::GetTitle() const {
-    return IsNew() ? TITLE_NEW : TITLE_EDIT;
+    return IsNew() ? CDialogModelTexts::PERSON_TITLE_NEW : CDialogModelTexts::PERSON_TITLE_EDIT;
 }
 
 std::string_view CPersonalDialogModel::GetText(EPersonText text) const {
@@ -89,7 +86,8 @@ CFieldFocus CPersonalDialogModel::GetOpeningFocus() const {
 }
 
 std::string CPersonalDialogModel::GetCountText() const {
-    return std::to_string(m_lists.GetList(EPickSide::Members).GetCount()) + "個";
+    return CTextFormat::Format(CDialogModelTexts::PERSON_GROUP_COUNT,
+                               {std::to_string(m_lists.GetList(EPickSide::Members).GetCount())});
 }
 
 bool CPersonalDialogModel::OnNewGroup() {
@@ -113,7 +111,8 @@ void CPersonalDialogModel::OpenHomePage() {
     if (url.find(':') == std::string::npos)
         url.insert(0, "http://");
     if (!m_ui.OpenUrl(url))
-        m_ui.MessageBox(BROWSER_FAILED, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(CDialogModelTexts::BROWSER_FAILED, EMessageButtons::Ok,
+                        EMessageIcon::Warning);
 }
 
 bool CPersonalDialogModel::ConfirmDuplicateName() const {
@@ -122,7 +121,8 @@ bool CPersonalDialogModel::ConfirmDuplicateName() const {
         return true;
     for (const CPersonalData* person : m_persons) {
         if (person->GetText(EPersonText::Name) == name) {
-            const std::string question = m_codec.ToUtf8(name) + DUPLICATE_NAME;
+            const std::string question =
+                CTextFormat::Format(CDialogModelTexts::PERSON_NAME_EXISTS, {m_codec.ToUtf8(name)});
             return m_ui.MessageBox(question, EMessageButtons::YesNo, EMessageIcon::Question) ==
                    EMessageResult::Yes;
         }

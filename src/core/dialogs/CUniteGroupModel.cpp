@@ -1,14 +1,11 @@
 #include "core/dialogs/CUniteGroupModel.h"
 
 #include "core/commands/CUniteGroupCommand.h"
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/dialogs/CPickOrder.h"
 #include "core/model/CGroup.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CUserInterface.h"
-
-namespace {
-constexpr const char* TITLE = "グループの統合";
-constexpr const char* NAME_EXISTS = "は既に存在しますが、よろしいですか？";
-} // namespace
 
 CUniteGroupModel::CUniteGroupModel(CUserInterface& ui, const std::vector<CGroup*>& groups)
     : m_ui(ui), m_lists(&CPickOrder::ByGroupName, EPickButtonRule::EachOwn) {
@@ -17,7 +14,7 @@ CUniteGroupModel::CUniteGroupModel(CUserInterface& ui, const std::vector<CGroup*
 }
 
 std::string CUniteGroupModel::GetTitle() const {
-    return TITLE;
+    return CDialogModelTexts::UNITE_TITLE;
 }
 
 bool CUniteGroupModel::IsNameOfRemainingGroup() const {
@@ -31,8 +28,9 @@ bool CUniteGroupModel::IsNameOfRemainingGroup() const {
 
 EOkOutcome CUniteGroupModel::OnOk() {
     if (IsNameOfRemainingGroup() &&
-        m_ui.MessageBox(m_codec.ToUtf8(m_strName) + NAME_EXISTS, EMessageButtons::YesNo,
-                        EMessageIcon::Question) != EMessageResult::Yes)
+        m_ui.MessageBox(
+            CTextFormat::Format(CDialogModelTexts::UNITE_NAME_EXISTS, {m_codec.ToUtf8(m_strName)}),
+            EMessageButtons::YesNo, EMessageIcon::Question) != EMessageResult::Yes)
         return EOkOutcome::RefocusName;
     m_chosen = m_lists.GetList(EPickSide::Members).GetRecords();
     return EOkOutcome::Close;

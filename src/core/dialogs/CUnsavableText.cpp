@@ -1,6 +1,8 @@
 #include "core/dialogs/CUnsavableText.h"
 
+#include "core/dialogs/CDialogModelTexts.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CUserInterface.h"
 
 #include <cstdio>
@@ -16,16 +18,13 @@ std::string CodePoint(char32_t c) {
 
 std::string CUnsavableText::MakeMessage(std::string_view fieldLabel,
                                         const std::vector<char32_t>& characters) {
-    std::string message = "「";
-    message += fieldLabel;
-    message += "」には保存できない文字があります：\n";
+    std::string list;
     for (std::size_t i = 0; i < characters.size(); ++i) {
         if (i > 0)
-            message += "、";
-        message += CTextCodec::EncodeUtf8(characters[i]) + " (" + CodePoint(characters[i]) + ")";
+            list += CDialogModelTexts::LIST_SEPARATOR;
+        list += CTextCodec::EncodeUtf8(characters[i]) + " (" + CodePoint(characters[i]) + ")";
     }
-    message += "\n別の文字に置き換えてください。";
-    return message;
+    return CTextFormat::Format(CDialogModelTexts::UNSAVABLE, {fieldLabel, list});
 }
 
 void CUnsavableText::Report(CUserInterface& ui, std::string_view fieldLabel,

@@ -1,8 +1,12 @@
 #include "core/document/CAddressDoc.h"
 
 #include "core/commands/CCommand.h"
+#include "core/document/CDocumentTexts.h"
 #include "core/mail/CMailer.h"
+#include "core/text/CSharedTexts.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
+#include "core/ui/CCommandTexts.h"
 #include "core/ui/CommandIds.h"
 
 #include <algorithm>
@@ -10,11 +14,6 @@
 #include <utility>
 
 namespace {
-constexpr const char* STATUS_READY = "ﾚﾃﾞｨ";
-constexpr const char* UNDO_CAPTION = "元に戻す(&U)";
-constexpr const char* UNDO_SEPARATOR = " － "; // full-width hyphen-minus between spaces
-constexpr const char* UNDO_SHORTCUT = "\tCtrl+Z";
-
 // A request the lists cannot honour: a fault in the caller.
 bool Refuse() {
     assert(!"a person is put into or taken out of a list it is not in");
@@ -142,10 +141,9 @@ void CAddressDoc::OnEditUndo() {
 }
 
 std::string CAddressDoc::GetUndoMenuText() const {
-    std::string text = UNDO_CAPTION;
     if (!m_undoList.empty())
-        text += UNDO_SEPARATOR + m_undoList.back()->GetName();
-    return text + UNDO_SHORTCUT;
+        return CTextFormat::Format(CDocumentTexts::UNDO_NAMED, {m_undoList.back()->GetName()});
+    return std::string(CCommandTexts::Find(ID_EDIT_UNDO)->m_caption);
 }
 
 const CCommand* CAddressDoc::GetLastCommand() const {
@@ -207,8 +205,8 @@ void CAddressDoc::OnNewDocument() {
 }
 
 void CAddressDoc::SetModifiedFlag(bool modified) {
-    if (modified && m_strStatusText != STATUS_READY)
-        SetStatusText(STATUS_READY);
+    if (modified && m_strStatusText != CSharedTexts::READY)
+        SetStatusText(CSharedTexts::READY);
     m_bModified = modified;
 }
 

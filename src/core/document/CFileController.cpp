@@ -1,8 +1,11 @@
 #include "core/document/CFileController.h"
 
 #include "core/document/CAddressDoc.h"
+#include "core/document/CDocumentTexts.h"
 #include "core/settings/CRecentFileList.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CSharedTexts.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
@@ -12,11 +15,7 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* UNTITLED = "無題";
 constexpr const char* APP_TITLE = "Tarnvale";
-constexpr const char* NO_RECENT_FILE = "最新のﾌｧｲﾙ";
-constexpr const char* CHANGED_ON_DISK =
-    "ファイルが他のプログラムによって変更されています。上書きしますか？";
 
 bool IsRecentFileId(int id) {
     return id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4;
@@ -56,7 +55,7 @@ void CFileController::OnUpdateCommand(int id, CCmdUI& ui) {
         return;
     }
     ui.Enable(false);
-    ui.SetText(index == 0 ? NO_RECENT_FILE : "");
+    ui.SetText(index == 0 ? CSharedTexts::NO_RECENT_FILE : "");
 }
 
 void CFileController::OnCommand(int id) {
@@ -83,8 +82,7 @@ void CFileController::OnCommand(int id) {
 bool CFileController::SaveModified() {
     if (!m_doc.IsModified())
         return true;
-    const std::string question =
-        std::string("「").append(GetTitle()).append("」への変更を保存しますか？");
+    const std::string question = CTextFormat::Format(CDocumentTexts::SAVE_CHANGES, {GetTitle()});
     switch (m_ui.MessageBox(question, EMessageButtons::YesNoCancel, EMessageIcon::Question)) {
     case EMessageResult::Yes:
         return OnFileSave();
@@ -120,7 +118,7 @@ bool CFileController::OnFileSave() {
 
 bool CFileController::OnFileSaveAs() {
     const std::optional<std::string> path =
-        m_ui.GetSaveFileName(m_strPathName.empty() ? UNTITLED : m_strPathName);
+        m_ui.GetSaveFileName(m_strPathName.empty() ? CDocumentTexts::UNTITLED : m_strPathName);
     return path && SaveTo(*path);
 }
 
@@ -147,7 +145,8 @@ void CFileController::OpenAtStartup(const std::optional<std::string>& commandLin
 }
 
 std::string CFileController::GetTitle() const {
-    return m_strPathName.empty() ? UNTITLED : fs::path(m_strPathName).filename().string();
+    return m_strPathName.empty() ? CDocumentTexts::UNTITLED
+                                 : fs::path(m_strPathName).filename().string();
 }
 
 std::string CFileController::GetWindowTitle() const {
@@ -177,8 +176,8 @@ bool CFileController::MayOverwrite(const std::string& absolute) {
     const std::optional<CFileStamp> current = CFileStamp::Of(absolute);
     if (!current || *current == *m_fileStamp)
         return true;
-    return m_ui.MessageBox(CHANGED_ON_DISK, EMessageButtons::YesNo, EMessageIcon::Warning) ==
-           EMessageResult::Yes;
+    return m_ui.MessageBox(CDocumentTexts::CHANGED_ON_DISK, EMessageButtons::YesNo,
+                           EMessageIcon::Warning) == EMessageResult::Yes;
 }
 
 bool CFileController::SaveTo(const std::string& path) {

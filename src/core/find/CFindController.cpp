@@ -1,9 +1,11 @@
 #include "core/find/CFindController.h"
 
 #include "core/document/CAddressDoc.h"
+#include "core/find/CFindTexts.h"
 #include "core/find/CFindWalk.h"
 #include "core/find/CFindWindow.h"
 #include "core/settings/CProfile.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
@@ -11,13 +13,6 @@
 #include <utility>
 
 namespace {
-constexpr const char* BUTTON_START = "検索開始(&F)";
-constexpr const char* BUTTON_STOP = "検索中止(&F)";
-constexpr const char* STATUS_SEARCHING = "項目で検索中．．．";
-constexpr const char* STATUS_DONE = "検索完了。";
-constexpr const char* STATUS_STOPPED = "検索中止。";
-constexpr const char* HITS = "件ヒットしました。";
-
 // Clears a pointer when the scope ends, however it ends.
 class CResetOnExit {
 public:
@@ -79,7 +74,7 @@ void CFindController::OnOpen() {
     // A search still running goes on and the fresh window shows it; otherwise the window is
     // idle with the last status line.
     if (!IsSearching()) {
-        m_form.m_strButton = BUTTON_START;
+        m_form.m_strButton = CFindTexts::START;
         m_form.m_strHits.clear();
         m_form.m_bHitsVisible = false;
         m_form.m_bProgressVisible = false;
@@ -116,13 +111,13 @@ void CFindController::OnStart() {
 
 bool CFindController::CheckInput(const CFindInput& input) {
     if (input.m_strText.empty()) {
-        m_ui.MessageBox(NO_TEXT_MESSAGE, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(CFindTexts::NO_TEXT, EMessageButtons::Ok, EMessageIcon::Warning);
         if (m_pWindow)
             m_pWindow->FocusText();
         return false;
     }
     if (TickedFields(input).empty()) {
-        m_ui.MessageBox(NO_FIELD_MESSAGE, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(CFindTexts::NO_FIELD, EMessageButtons::Ok, EMessageIcon::Warning);
         if (m_pWindow)
             m_pWindow->FocusField(0);
         return false;
@@ -146,7 +141,7 @@ void CFindController::OnCancel() {
     if (m_pWalk)
         m_pWalk->Cancel();
     m_form.m_bSearching = false;
-    m_form.m_strButton = BUTTON_START;
+    m_form.m_strButton = CFindTexts::START;
     ShowState();
 }
 
@@ -155,18 +150,18 @@ int CFindController::GetButtonCommand() const {
 }
 
 void CFindController::ShowSearching(int fieldCount) {
-    m_form.m_strButton = BUTTON_STOP;
-    m_form.m_strStatus = std::to_string(fieldCount) + STATUS_SEARCHING;
+    m_form.m_strButton = CFindTexts::STOP;
+    m_form.m_strStatus = CTextFormat::Format(CFindTexts::SEARCHING, {std::to_string(fieldCount)});
     m_form.m_bHitsVisible = false;
     m_form.m_bProgressVisible = true;
     m_form.m_bSearching = true;
 }
 
 void CFindController::ShowFinished(const CFindWalk& walk) {
-    m_form.m_strButton = BUTTON_START;
+    m_form.m_strButton = CFindTexts::START;
     m_form.m_bSearching = false;
-    m_form.m_strStatus = walk.WasStopped() ? STATUS_STOPPED : STATUS_DONE;
-    m_form.m_strHits = std::to_string(walk.GetHitCount()) + HITS;
+    m_form.m_strStatus = walk.WasStopped() ? CFindTexts::STOPPED : CFindTexts::DONE;
+    m_form.m_strHits = CTextFormat::Format(CFindTexts::HITS, {std::to_string(walk.GetHitCount())});
     m_form.m_bHitsVisible = true;
     m_form.m_bProgressVisible = false;
     ShowState();

@@ -26,9 +26,6 @@ public:
     // Lets the pending events of the window run.
     using CEventPump = std::function<void()>;
 
-    // The two input checks.
-    static constexpr const char* NO_TEXT_MESSAGE = "「検索する文字列」が入力されていません。";
-    static constexpr const char* NO_FIELD_MESSAGE = "「検索項目」が選択されていません。";
     static constexpr const char* SETTINGS_SECTION = "Find";
     static constexpr const char* IGNORE_CASE_WIDTH_KEY = "IgnoreCaseWidth";
     // A search lets events run about this often, however far apart its progress steps are.

@@ -4,13 +4,12 @@
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CCommandGroup.h"
 #include "core/document/CAddressDoc.h"
+#include "core/find/CFindTexts.h"
 #include "core/model/CGroup.h"
 
 #include <algorithm>
 
 namespace {
-// "!" and 検索結果 - in CP932.
-constexpr std::string_view GROUP_PREFIX = "!\x8c\x9f\x8d\xf5\x8c\x8b\x89\xca - ";
 // The clock is read after this many persons, which take a few microseconds together.
 constexpr std::size_t CLOCK_INTERVAL = 64;
 } // namespace
@@ -30,7 +29,7 @@ CFindWalk::~CFindWalk() {
 }
 
 std::string CFindWalk::MakeGroupName(std::string_view text) {
-    std::string name(GROUP_PREFIX);
+    std::string name(CFindTexts::RESULT_GROUP_PREFIX_CP932);
     name += text;
     return name;
 }

@@ -1,6 +1,7 @@
 #include "core/mail/CMailer.h"
 
 #include "core/mail/CMailAddressText.h"
+#include "core/mail/CMailTexts.h"
 #include "core/mail/CMailtoLink.h"
 #include "core/mail/CRecentAddressFile.h"
 #include "core/model/CFieldTable.h"
@@ -77,14 +78,14 @@ void CMailer::DeliverAddresses(const std::string& address) {
         return;
     }
     if (address.size() > LONG_LINK_BYTES &&
-        m_ui.MessageBox(LONG_LINK_QUESTION, EMessageButtons::YesNo, EMessageIcon::Question) ==
-            EMessageResult::Yes) {
+        m_ui.MessageBox(CMailTexts::LONG_LINK_QUESTION, EMessageButtons::YesNo,
+                        EMessageIcon::Question) == EMessageResult::Yes) {
         CopyTextToClipboard(address);
         return;
     }
     if (m_ui.OpenUrl(CMailtoLink::Build(m_codec.ToUtf8(address))))
         return;
-    if (m_ui.MessageBox(START_FAILED_QUESTION, EMessageButtons::YesNoCancel,
+    if (m_ui.MessageBox(CMailTexts::START_FAILED_QUESTION, EMessageButtons::YesNoCancel,
                         EMessageIcon::Question) == EMessageResult::Yes)
         CopyTextToClipboard(address);
 }

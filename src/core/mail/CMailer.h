@@ -23,12 +23,6 @@ class CMailer : public CCommandTarget {
 public:
     // Beyond this many bytes a mailto: link may not reach the mail program whole.
     static constexpr std::size_t LONG_LINK_BYTES = 32000;
-    static constexpr const char* START_FAILED_QUESTION =
-        "メーラーの起動に失敗しました。宛先をクリップボードにコピーしますか？";
-    static constexpr const char* LONG_LINK_QUESTION =
-        "宛先が長いため、メーラーに渡しきれないことがあります。"
-        "宛先をクリップボードにコピーしますか？\n"
-        "（「いいえ」でメーラーを起動します）";
 
     // An empty `recentFile` keeps the list in memory only.
     CMailer(CUserInterface& ui, std::filesystem::path recentFile);

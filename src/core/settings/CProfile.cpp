@@ -1,8 +1,10 @@
 #include "core/settings/CProfile.h"
 
+#include "core/settings/CSettingsTexts.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/text/CCp932.h"
+#include "core/text/CTextFormat.h"
 
 #include <cstdint>
 #include <iostream>
@@ -183,7 +185,7 @@ void CProfile::Load() {
         return;
     // What could not be read must not be replaced by a file of defaults.
     m_bWritable = false;
-    std::cerr << "tarnvale: " << read.message << "。既定の設定を使います。\n";
+    std::cerr << CTextFormat::Format(CSettingsTexts::UNREADABLE, {read.message});
 }
 
 std::string CProfile::GetProfileString(std::string_view section, std::string_view key,

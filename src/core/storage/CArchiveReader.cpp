@@ -1,6 +1,8 @@
 #include "core/storage/CArchiveReader.h"
 
 #include "core/storage/CArchiveException.h"
+#include "core/storage/CStorageTexts.h"
+#include "core/text/CTextFormat.h"
 
 #include <algorithm>
 
@@ -42,8 +44,8 @@ void CArchiveReader::Fail(const std::string& message, std::size_t offset) {
 
 void CArchiveReader::Need(std::size_t count, std::size_t itemStart) const {
     if (count > GetRemaining())
-        Fail("ファイルが途中で終わっています（あと " + std::to_string(count) +
-                 " バイト必要ですが、残りは " + std::to_string(GetRemaining()) + " バイトです）",
+        Fail(CTextFormat::Format(CStorageTexts::ENDS_EARLY,
+                                 {std::to_string(count), std::to_string(GetRemaining())}),
              itemStart);
 }
 
@@ -77,13 +79,13 @@ std::string_view CArchiveReader::ReadText() {
     if (length == LONG_TEXT) {
         length = ReadU16();
         if (length == WIDE_TEXT)
-            Fail("ワイド文字（UTF-16）の文字列には対応していません", start);
+            Fail(CStorageTexts::WIDE_STRING, start);
         if (length == HUGE_TEXT)
             length = ReadU32();
     }
     if (length > GetRemaining())
-        Fail("文字列の長さ " + std::to_string(length) + " バイトがファイルの残り " +
-                 std::to_string(GetRemaining()) + " バイトを超えています",
+        Fail(CTextFormat::Format(CStorageTexts::STRING_TOO_LONG,
+                                 {std::to_string(length), std::to_string(GetRemaining())}),
              start);
     const std::string_view text = m_bytes.substr(m_nPos, length);
     m_nPos += length;
@@ -94,8 +96,8 @@ std::uint32_t CArchiveReader::ReadCount(std::size_t minBytes, std::string_view w
     const std::size_t start = m_nPos;
     const std::uint32_t count = ReadU32();
     if (count > GetRemaining() / std::max<std::size_t>(minBytes, 1))
-        Fail(std::string(what) + "の数 " + std::to_string(count) + " はファイルの残り " +
-                 std::to_string(GetRemaining()) + " バイトに収まりません",
+        Fail(CTextFormat::Format(CStorageTexts::COUNT_TOO_LARGE,
+                                 {what, std::to_string(count), std::to_string(GetRemaining())}),
              start);
     return count;
 }
@@ -104,8 +106,7 @@ std::uint16_t CArchiveReader::ReadObjectStart(std::string_view className) {
     const std::size_t tagStart = m_nPos;
     const std::size_t slot = ReadClassTag(tagStart, className);
     if (m_classes[slot].name != className)
-        Fail("ここには " + std::string(className) + " のオブジェクトが必要ですが、" +
-                 std::string(m_classes[slot].name) + " のオブジェクトがあります",
+        Fail(CTextFormat::Format(CStorageTexts::WRONG_CLASS, {className, m_classes[slot].name}),
              tagStart);
     m_loadMap.push_back(OBJECT_ENTRY);
     return m_schemas[slot];
@@ -120,13 +121,10 @@ std::size_t CArchiveReader::ReadClassTag(std::size_t tagStart, std::string_view 
                                         : (static_cast<std::uint32_t>(tag & CLASS_TAG) << 16) |
                                               (tag & static_cast<std::uint16_t>(~CLASS_TAG));
     if (objectTag == NULL_TAG)
-        Fail("ここには " + std::string(expected) +
-                 " のオブジェクトが必要ですが、空の参照（null）があります",
-             tagStart);
+        Fail(CTextFormat::Format(CStorageTexts::NULL_OBJECT, {expected}), tagStart);
     if ((objectTag & BIG_CLASS_TAG) == 0)
-        Fail("ここには新しい " + std::string(expected) +
-                 " のオブジェクトが必要ですが、読み込み済みのオブジェクトへの参照（番号 " +
-                 std::to_string(objectTag) + "）があります",
+        Fail(CTextFormat::Format(CStorageTexts::OBJECT_ALREADY_READ,
+                                 {expected, std::to_string(objectTag)}),
              tagStart);
     return LookUpClass(objectTag & ~BIG_CLASS_TAG, tagStart);
 }
@@ -140,7 +138,7 @@ std::size_t CArchiveReader::ReadNewClass(std::size_t tagStart) {
     const auto known = std::find_if(m_classes.begin(), m_classes.end(),
                                     [name](const CArchiveClass& c) { return c.name == name; });
     if (known == m_classes.end())
-        Fail("未知のクラス「" + Printable(name) + "」があります", tagStart);
+        Fail(CTextFormat::Format(CStorageTexts::UNKNOWN_CLASS, {Printable(name)}), tagStart);
     CheckSchema(*known, schema, tagStart);
     const auto slot = static_cast<std::size_t>(known - m_classes.begin());
     m_schemas[slot] = schema;
@@ -150,25 +148,23 @@ std::size_t CArchiveReader::ReadNewClass(std::size_t tagStart) {
 
 std::size_t CArchiveReader::LookUpClass(std::uint32_t index, std::size_t tagStart) const {
     if (index == 0 || index >= m_loadMap.size())
-        Fail("クラス番号 " + std::to_string(index) + " はまだ現れていません", tagStart);
+        Fail(CTextFormat::Format(CStorageTexts::CLASS_NOT_YET_SEEN, {std::to_string(index)}),
+             tagStart);
     const std::int16_t entry = m_loadMap[index];
     if (entry == OBJECT_ENTRY)
-        Fail("番号 " + std::to_string(index) + " はクラスではなくオブジェクトを指しています",
-             tagStart);
+        Fail(CTextFormat::Format(CStorageTexts::NOT_A_CLASS, {std::to_string(index)}), tagStart);
     return static_cast<std::size_t>(entry);
 }
 
 void CArchiveReader::CheckSchema(const CArchiveClass& archiveClass, std::uint16_t schema,
                                  std::size_t tagStart) const {
-    const std::string name(archiveClass.name);
+    const std::string found = std::to_string(schema);
+    const std::string known = std::to_string(archiveClass.schema);
     if (!archiveClass.versionable && schema != archiveClass.schema)
-        Fail(name + " のスキーマ番号 " + std::to_string(schema) + " は読めません（" +
-                 std::to_string(archiveClass.schema) + " のみ有効です）",
+        Fail(CTextFormat::Format(CStorageTexts::BAD_SCHEMA, {archiveClass.name, found, known}),
              tagStart);
     // A newer program's record has fields we would drop on the next save.
     if (archiveClass.versionable && schema > archiveClass.schema)
-        Fail(name + " のスキーマ番号 " + std::to_string(schema) +
-                 " はこのプログラムより新しい形式です（" + std::to_string(archiveClass.schema) +
-                 " まで読めます）",
+        Fail(CTextFormat::Format(CStorageTexts::NEWER_SCHEMA, {archiveClass.name, found, known}),
              tagStart);
 }

@@ -7,6 +7,8 @@
 #include "core/storage/CDataFileWriter.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
+#include "core/storage/CStorageTexts.h"
+#include "core/text/CTextFormat.h"
 
 #include <new>
 #include <stdexcept>
@@ -14,20 +16,15 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr const char* STATUS_SAVED = "保存しました";
-
-std::string Quoted(const fs::path& path) {
-    return "「" + path.string() + "」";
-}
-
 CFileResult Failure(std::string message, std::size_t offset = 0,
                     EFileFailure failure = EFileFailure::Other) {
     return {false, std::move(message), offset, failure};
 }
 
 CFileResult OutOfMemory(const fs::path& path) {
-    return Failure(Quoted(path) + "を読み込めません: メモリが足りません", 0,
-                   EFileFailure::OutOfMemory);
+    return Failure(CTextFormat::Format(CStorageTexts::CANNOT_READ,
+                                       {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                   0, EFileFailure::OutOfMemory);
 }
 
 void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
@@ -89,9 +86,10 @@ CFileResult CDataFile::ReadBytes(const fs::path& path, std::string& bytes) {
 }
 
 CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
-    return Failure(Quoted(path) + "はアドレス帳ファイルとして読めません（オフセット " +
-                       std::to_string(error.offset) + "）: " + error.message,
-                   error.offset);
+    return Failure(
+        CTextFormat::Format(CStorageTexts::NOT_AN_ADDRESS_BOOK,
+                            {path.string(), std::to_string(error.offset), error.message}),
+        error.offset);
 }
 
 CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp) {
@@ -99,8 +97,9 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     try {
         bytes = CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
     } catch (const std::exception&) {
-        return Failure(Quoted(path) + "に保存できません: メモリが足りません", 0,
-                       EFileFailure::OutOfMemory);
+        return Failure(CTextFormat::Format(CStorageTexts::CANNOT_SAVE,
+                                           {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                       0, EFileFailure::OutOfMemory);
     }
     // A file that may not be replaced keeps its backup as it is, too.
     if (CFileResult refused = CSafeFileWriter::Check(path); !refused.ok)
@@ -109,7 +108,7 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     CFileResult result = CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp);
     if (result.ok) {
         doc.SetModifiedFlag(false);
-        doc.SetStatusText(STATUS_SAVED);
+        doc.SetStatusText(CStorageTexts::SAVED);
     }
     return result;
 }

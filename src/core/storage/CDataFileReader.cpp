@@ -5,6 +5,8 @@
 #include "core/storage/CArchiveReader.h"
 #include "core/storage/CDataFileFormat.h"
 #include "core/storage/CRecordVisitor.h"
+#include "core/storage/CStorageTexts.h"
+#include "core/text/CTextFormat.h"
 
 #include <cstdint>
 
@@ -72,7 +74,7 @@ public:
 private:
     void ReadGroups() {
         const std::uint32_t count =
-            m_reader.ReadCount(CDataFileFormat::MIN_GROUP_BYTES, "グループ");
+            m_reader.ReadCount(CDataFileFormat::MIN_GROUP_BYTES, CStorageTexts::COUNTED_GROUPS);
         m_visitor.OnGroupCount(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             m_reader.ReadObjectStart(CDataFileFormat::GROUP_CLASS.name);
@@ -84,7 +86,7 @@ private:
 
     void ReadPersons() {
         const std::uint32_t count =
-            m_reader.ReadCount(CDataFileFormat::MIN_PERSON_BYTES, "個人データ");
+            m_reader.ReadCount(CDataFileFormat::MIN_PERSON_BYTES, CStorageTexts::COUNTED_PERSONS);
         m_visitor.OnPersonCount(count);
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::uint16_t schema =
@@ -103,22 +105,22 @@ private:
 
     void ReadMemberships(std::uint32_t stamp) {
         const std::uint32_t count =
-            m_reader.ReadCount(CDataFileFormat::SERIAL_BYTES, "所属グループ");
+            m_reader.ReadCount(CDataFileFormat::SERIAL_BYTES, CStorageTexts::COUNTED_MEMBER_GROUPS);
         m_serials.clear();
         for (std::uint32_t i = 0; i < count; ++i) {
             const std::size_t offset = m_reader.GetOffset();
             const std::int32_t serial = m_reader.ReadI32();
             if (serial < 0 || static_cast<std::size_t>(serial) >= m_lastNamedBy.size())
-                CArchiveReader::Fail("所属グループの番号 " + std::to_string(serial) +
-                                         " に当たるグループがありません（グループは " +
-                                         std::to_string(m_lastNamedBy.size()) + " 個）",
+                CArchiveReader::Fail(CTextFormat::Format(CStorageTexts::NO_SUCH_GROUP,
+                                                         {std::to_string(serial),
+                                                          std::to_string(m_lastNamedBy.size())}),
                                      offset);
             // A person twice in one group would break the document's one-membership rule.
             const auto index = static_cast<std::size_t>(serial);
             if (m_lastNamedBy[index] == stamp)
-                CArchiveReader::Fail("所属グループの番号 " + std::to_string(serial) +
-                                         " が同じ個人データに二度あります",
-                                     offset);
+                CArchiveReader::Fail(
+                    CTextFormat::Format(CStorageTexts::GROUP_TWICE, {std::to_string(serial)}),
+                    offset);
             m_lastNamedBy[index] = stamp;
             m_serials.push_back(serial);
         }

@@ -1,7 +1,9 @@
 #include "core/storage/CFileReader.h"
 
 #include "core/storage/CFileHandle.h"
+#include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
+#include "core/text/CTextFormat.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,7 +18,8 @@ namespace {
 constexpr std::size_t CHUNK = 1 << 20;
 
 CFileResult Failure(const fs::path& path, const std::string& reason, EFileFailure failure) {
-    return {false, "「" + path.string() + "」を読み込めません: " + reason, 0, failure};
+    return {false, CTextFormat::Format(CStorageTexts::CANNOT_READ, {path.string(), reason}), 0,
+            failure};
 }
 
 CFileResult SystemFailure(const fs::path& path, int error) {
@@ -26,16 +29,16 @@ CFileResult SystemFailure(const fs::path& path, int error) {
 }
 
 CFileResult NotRegular(const fs::path& path, const struct stat& info) {
-    const char* what = S_ISDIR(info.st_mode)    ? "フォルダです"
-                       : S_ISFIFO(info.st_mode) ? "名前付きパイプです"
+    const char* what = S_ISDIR(info.st_mode)    ? CStorageTexts::IS_FOLDER
+                       : S_ISFIFO(info.st_mode) ? CStorageTexts::NAMED_PIPE
                        : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)
-                           ? "デバイスです"
-                           : "通常のファイルではありません";
+                           ? CStorageTexts::DEVICE
+                           : CStorageTexts::NOT_REGULAR_FILE;
     return Failure(path, what, EFileFailure::NotRegularFile);
 }
 
 CFileResult TooLarge(const fs::path& path, std::size_t maxBytes) {
-    return Failure(path, "ファイルが大きすぎます（上限 " + std::to_string(maxBytes) + " バイト）",
+    return Failure(path, CTextFormat::Format(CStorageTexts::TOO_LARGE, {std::to_string(maxBytes)}),
                    EFileFailure::TooLarge);
 }
 
@@ -88,10 +91,10 @@ CFileResult CFileReader::Read(const fs::path& path, std::string& bytes, std::siz
         }
     } catch (const std::bad_alloc&) {
         bytes = std::string();
-        return Failure(path, "メモリが足りません", EFileFailure::OutOfMemory);
+        return Failure(path, CStorageTexts::OUT_OF_MEMORY, EFileFailure::OutOfMemory);
     } catch (const std::length_error&) {
         bytes = std::string();
-        return Failure(path, "メモリが足りません", EFileFailure::OutOfMemory);
+        return Failure(path, CStorageTexts::OUT_OF_MEMORY, EFileFailure::OutOfMemory);
     }
     if (stamp)
         *stamp = CFileStamp::From(info);

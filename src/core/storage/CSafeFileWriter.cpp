@@ -1,7 +1,9 @@
 #include "core/storage/CSafeFileWriter.h"
 
 #include "core/storage/CFileHandle.h"
+#include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
+#include "core/text/CTextFormat.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -35,15 +37,11 @@ private:
     bool m_bKept = false;
 };
 
-std::string Quoted(const fs::path& path) {
-    return "「" + path.string() + "」";
-}
-
 // `error` is taken before anything else can overwrite errno.
 CFileResult Failure(const fs::path& path, const char* step, int error) {
     return {false,
-            Quoted(path) + "に保存できません: " + step + "（" + CSystemMessage::Describe(error) +
-                "）",
+            CTextFormat::Format(CStorageTexts::SAVE_STEP_FAILED,
+                                {path.string(), step, CSystemMessage::Describe(error)}),
             0, EFileFailure::Other};
 }
 
@@ -76,11 +74,13 @@ std::optional<CFileResult> RefuseTarget(const fs::path& path, const fs::path& ta
     if (::lstat(target.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         return std::nullopt;
     if (!S_ISREG(info.st_mode))
-        return CFileResult{false, Quoted(path) + "は通常のファイルではないため保存できません。", 0,
+        return CFileResult{false,
+                           CTextFormat::Format(CStorageTexts::SAVE_NOT_REGULAR, {path.string()}), 0,
                            EFileFailure::NotRegularFile};
     if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
-        return CFileResult{false, Quoted(path) + "は書き込みが禁止されているため保存できません。",
-                           0, EFileFailure::ReadOnly};
+        return CFileResult{
+            false, CTextFormat::Format(CStorageTexts::SAVE_WRITE_PROTECTED, {path.string()}), 0,
+            EFileFailure::ReadOnly};
     return std::nullopt;
 }
 
@@ -153,22 +153,22 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
     fs::path tempPath;
     CFileHandle file(CreateTempFile(target, tempPath));
     if (!file.IsOpen())
-        return Failure(path, "一時ファイルを作れません", errno);
+        return Failure(path, CStorageTexts::STEP_CREATE_TEMPORARY, errno);
     CTempFileGuard guard(tempPath);
     if (like.empty())
         CopyOwnerAndMode(file.Get(), target, false);
     else
         CopyOwnerAndMode(file.Get(), like, true);
     if (!WriteAll(file.Get(), bytes))
-        return Failure(path, "書き込めません", errno);
+        return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::fsync(file.Get()) != 0)
-        return Failure(path, "ディスクに書き出せません", errno);
+        return Failure(path, CStorageTexts::STEP_FLUSH, errno);
     struct stat info {};
     const bool stamped = ::fstat(file.Get(), &info) == 0;
     if (file.Close() != 0)
-        return Failure(path, "書き込めません", errno);
+        return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::rename(tempPath.c_str(), target.c_str()) != 0)
-        return Failure(path, "ファイルを置き換えられません", errno);
+        return Failure(path, CStorageTexts::STEP_REPLACE, errno);
     guard.Keep();
     SyncFolder(FolderOf(target));
     if (written && stamped)

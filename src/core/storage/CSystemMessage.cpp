@@ -1,28 +1,31 @@
 #include "core/storage/CSystemMessage.h"
 
+#include "core/storage/CStorageTexts.h"
+#include "core/text/CTextFormat.h"
+
 #include <cerrno>
 #include <system_error>
 
 std::string CSystemMessage::Describe(int error) {
     switch (error) {
     case ENOENT:
-        return "ファイルまたはフォルダが見つかりません";
+        return CStorageTexts::NOT_FOUND;
     case ENOTDIR:
-        return "パスの途中にフォルダでないものがあります";
+        return CStorageTexts::NOT_A_FOLDER_ON_PATH;
     case EACCES:
     case EPERM:
-        return "アクセスが許可されていません";
+        return CStorageTexts::ACCESS_DENIED;
     case EROFS:
-        return "読み取り専用のファイルシステムです";
+        return CStorageTexts::READ_ONLY_FILE_SYSTEM;
     case ENOSPC:
     case EDQUOT:
-        return "ディスクに空きがありません";
+        return CStorageTexts::DISK_FULL;
     case EISDIR:
-        return "フォルダです";
+        return CStorageTexts::IS_FOLDER;
     case ENAMETOOLONG:
-        return "名前が長すぎます";
+        return CStorageTexts::NAME_TOO_LONG;
     default:
-        return "システムエラー " + std::to_string(error) + ": " +
-               std::generic_category().message(error);
+        return CTextFormat::Format(CStorageTexts::OTHER_SYSTEM_ERROR,
+                                   {std::to_string(error), std::generic_category().message(error)});
     }
 }

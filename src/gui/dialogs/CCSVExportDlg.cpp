@@ -2,9 +2,11 @@
 
 #include "gui/dialogs/CCsvList.h"
 #include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
 
 #include "core/dialogs/CCSVExportModel.h"
+#include "core/text/CSharedTexts.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -16,7 +18,7 @@
 
 CCSVExportDlg::CCSVExportDlg(CCSVExportModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
-    setWindowTitle(QStringLiteral("CSVファイルの書き出し"));
+    setWindowTitle(QString::fromUtf8(CSharedTexts::CSV_EXPORT));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeLists(), 1);
     layout->addWidget(MakeScope());
@@ -44,16 +46,17 @@ QWidget* CCSVExportDlg::MakeLists() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pFields = new CCsvList({QStringLiteral("項目")}, {1}, area);
+    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, {1}, area);
     m_pFields->setObjectName(QStringLiteral("fields"));
-    m_pOrder = new CCsvList({QStringLiteral("項目")}, {1}, area);
+    m_pOrder = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, {1}, area);
     m_pOrder->setObjectName(QStringLiteral("order"));
-    m_pAdd = MakeButton(QStringLiteral("追加 >>"), QStringLiteral("add"), &CCSVExportModel::Add);
-    m_pExclude =
-        MakeButton(QStringLiteral("<< 除外"), QStringLiteral("exclude"), &CCSVExportModel::Exclude);
-    m_pUp =
-        MakeButton(QStringLiteral("順番を上げる↑"), QStringLiteral("up"), &CCSVExportModel::MoveUp);
-    m_pDown = MakeButton(QStringLiteral("順番を下げる↓"), QStringLiteral("down"),
+    m_pAdd = MakeButton(QString::fromUtf8(CDialogTexts::CSV_ADD), QStringLiteral("add"),
+                        &CCSVExportModel::Add);
+    m_pExclude = MakeButton(QString::fromUtf8(CDialogTexts::CSV_EXCLUDE), QStringLiteral("exclude"),
+                            &CCSVExportModel::Exclude);
+    m_pUp = MakeButton(QString::fromUtf8(CDialogTexts::CSV_MOVE_UP), QStringLiteral("up"),
+                       &CCSVExportModel::MoveUp);
+    m_pDown = MakeButton(QString::fromUtf8(CDialogTexts::CSV_MOVE_DOWN), QStringLiteral("down"),
                          &CCSVExportModel::MoveDown);
 
     auto* middle = new QVBoxLayout;
@@ -64,8 +67,8 @@ QWidget* CCSVExportDlg::MakeLists() {
     auto* moves = new QHBoxLayout;
     moves->addWidget(m_pUp);
     moves->addWidget(m_pDown);
-    grid->addWidget(new QLabel(QStringLiteral("「Tarnvale」のデータ"), area), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("データ書き出し順"), area), 0, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_EXPORT_ORDER), area), 0, 2);
     grid->addWidget(m_pFields, 1, 0);
     grid->addLayout(middle, 1, 1);
     grid->addWidget(m_pOrder, 1, 2);
@@ -89,9 +92,9 @@ QWidget* CCSVExportDlg::MakeScope() {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     m_pScope = new QButtonGroup(area);
-    const QString captions[] = {QStringLiteral("すべてのデータを書き出す"),
-                                QStringLiteral("選択されているデータのみ書き出す"),
-                                QStringLiteral("選択されているグループを書き出す")};
+    const QString captions[] = {QString::fromUtf8(CDialogTexts::CSV_EXPORT_ALL),
+                                QString::fromUtf8(CDialogTexts::CSV_EXPORT_SELECTED),
+                                QString::fromUtf8(CDialogTexts::CSV_EXPORT_GROUP)};
     const QString names[] = {QStringLiteral("scopeAll"), QStringLiteral("scopeSelected"),
                              QStringLiteral("scopeGroup")};
     for (int scope = 0; scope < 3; ++scope) {

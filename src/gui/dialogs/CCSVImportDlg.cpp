@@ -2,9 +2,11 @@
 
 #include "gui/dialogs/CCsvList.h"
 #include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
 
 #include "core/dialogs/CCSVImportModel.h"
+#include "core/text/CSharedTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -25,7 +27,7 @@ QString FromUtf8(const std::string& text) {
 
 CCSVImportDlg::CCSVImportDlg(CCSVImportModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
-    setWindowTitle(QStringLiteral("CSVファイルの読み込み"));
+    setWindowTitle(QString::fromUtf8(CSharedTexts::CSV_IMPORT));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeLists(), 1);
     layout->addWidget(MakeChoices());
@@ -41,13 +43,17 @@ QWidget* CCSVImportDlg::MakeLists() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pFields = new CCsvList({QStringLiteral("項目"), QStringLiteral("割当項目")}, {1, 1}, area);
+    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD),
+                              QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)},
+                             {1, 1}, area);
     m_pFields->setObjectName(QStringLiteral("fields"));
-    m_pColumns = new CCsvList({QStringLiteral("項目"), QStringLiteral("例")}, {1, 2}, area);
+    m_pColumns = new CCsvList(
+        {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
+        {1, 2}, area);
     m_pColumns->setObjectName(QStringLiteral("columns"));
-    m_pAssign = new QPushButton(QStringLiteral("<< 割り当て"), area);
+    m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
     m_pAssign->setObjectName(QStringLiteral("assign"));
-    m_pUnassign = new QPushButton(QStringLiteral("解除 >>"), area);
+    m_pUnassign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_UNASSIGN), area);
     m_pUnassign->setObjectName(QStringLiteral("unassign"));
     for (QPushButton* button : {m_pAssign, m_pUnassign})
         button->setAutoDefault(false);
@@ -57,8 +63,8 @@ QWidget* CCSVImportDlg::MakeLists() {
     buttons->addWidget(m_pAssign);
     buttons->addWidget(m_pUnassign);
     buttons->addStretch();
-    grid->addWidget(new QLabel(QStringLiteral("「Tarnvale」のデータ"), area), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("CSVファイルのデータ"), area), 0, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_FILE_DATA), area), 0, 2);
     grid->addWidget(m_pFields, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(m_pColumns, 1, 2);
@@ -89,10 +95,9 @@ QWidget* CCSVImportDlg::MakeChoices() {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(0, 0, 0, 0);
     m_pTarget = new QButtonGroup(area);
-    auto* newFile = new QRadioButton(QStringLiteral("このデータ用に新しくファイルを作る"), area);
+    auto* newFile = new QRadioButton(QString::fromUtf8(CDialogTexts::CSV_NEW_FILE), area);
     newFile->setObjectName(QStringLiteral("newFile"));
-    auto* openFile =
-        new QRadioButton(QStringLiteral("現在開いているファイルにデータを追加する"), area);
+    auto* openFile = new QRadioButton(QString::fromUtf8(CDialogTexts::CSV_ADD_TO_OPEN_FILE), area);
     openFile->setObjectName(QStringLiteral("openFile"));
     m_pTarget->addButton(newFile, CCSVImportModel::TARGET_NEW_FILE);
     m_pTarget->addButton(openFile, CCSVImportModel::TARGET_OPEN_FILE);
@@ -104,20 +109,22 @@ QWidget* CCSVImportDlg::MakeChoices() {
     auto* form = new QFormLayout;
     m_pEncoding = new QComboBox(area);
     m_pEncoding->setObjectName(QStringLiteral("encoding"));
-    m_pEncoding->addItems(
-        {QStringLiteral("自動判別"), QStringLiteral("シフトJIS"), QStringLiteral("UTF-8")});
-    m_pHeader = new QCheckBox(QStringLiteral("先頭行は見出し"), area);
+    m_pEncoding->addItems({QString::fromUtf8(CDialogTexts::CSV_ENCODING_AUTO),
+                           QString::fromUtf8(CDialogTexts::CSV_ENCODING_CP932),
+                           QStringLiteral("UTF-8")});
+    m_pHeader = new QCheckBox(QString::fromUtf8(CDialogTexts::CSV_HEADER_ROW), area);
     m_pHeader->setObjectName(QStringLiteral("header"));
     m_pQuoting = new QComboBox(area);
     m_pQuoting->setObjectName(QStringLiteral("quoting"));
-    m_pQuoting->addItems({QStringLiteral("この形式"), QStringLiteral("RFC 4180")});
+    m_pQuoting->addItems(
+        {QString::fromUtf8(CDialogTexts::CSV_QUOTING_PLAIN), QStringLiteral("RFC 4180")});
     const CCsvOptions& options = m_model.GetOptions();
     m_pEncoding->setCurrentIndex(static_cast<int>(options.encoding));
     m_pHeader->setChecked(options.header);
     m_pQuoting->setCurrentIndex(static_cast<int>(options.quoting));
-    form->addRow(QStringLiteral("文字コード"), m_pEncoding);
+    form->addRow(QString::fromUtf8(CDialogTexts::CSV_ENCODING), m_pEncoding);
     form->addRow(QString(), m_pHeader);
-    form->addRow(QStringLiteral("引用符の扱い"), m_pQuoting);
+    form->addRow(QString::fromUtf8(CDialogTexts::CSV_QUOTING), m_pQuoting);
     layout->addLayout(form);
 
     connect(m_pEncoding, &QComboBox::currentIndexChanged, this, &CCSVImportDlg::OnOptionsChanged);

@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPersonalListBox.h"
 #include "gui/dialogs/CPickListLayout.h"
@@ -15,7 +16,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString NAME_LABEL = QStringLiteral("グループ名");
+const QString NAME_LABEL = QString::fromUtf8(CDialogTexts::GROUP_NAME);
 } // namespace
 
 CCategoryDialog::CCategoryDialog(CCategoryDialogModel& model, QWidget* parent)
@@ -66,8 +67,8 @@ QWidget* CCategoryDialog::MakeMemberArea() {
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
-    CPickListLayout::Make(*area, QStringLiteral("所属メンバー"), *m_pMembers, *buttons, {},
-                          *m_pOthers);
+    CPickListLayout::Make(*area, QString::fromUtf8(CDialogTexts::GROUP_MEMBERS), *m_pMembers,
+                          *buttons, {}, *m_pOthers);
 
     m_binding = std::make_unique<CPickListBinding<CPersonalData>>(
         lists, *m_pMembers, *m_pOthers, *add, *remove, [this] { UpdateCount(); });

@@ -1,6 +1,7 @@
 #include "gui/dialogs/CColorPage.h"
 
 #include "core/dialogs/COptionSheetModel.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/views/CColorRef.h"
 
 #include <QColorDialog>
@@ -11,7 +12,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString SAMPLE = QStringLiteral("　こんな感じです　");
+const QString SAMPLE = QString::fromUtf8(CDialogTexts::COLOR_SAMPLE);
 
 // Only the caption takes the pane's colours; the rest of the preview keeps the page's.
 QString PreviewText(std::uint32_t text, std::uint32_t background) {
@@ -37,16 +38,17 @@ CColorPage::CColorPage(COptionSheetModel& model, QWidget* parent)
 }
 
 QWidget* CColorPage::MakeGroup(bool list) {
-    auto* group = new QGroupBox(list ? QStringLiteral(" 個人ﾃﾞｰﾀ表示領域の色設定 ")
-                                     : QStringLiteral(" ｸﾞﾙｰﾌﾟﾘｽﾄ表示領域の色設定"),
+    auto* group = new QGroupBox(list ? QString::fromUtf8(CDialogTexts::COLOR_LIST_BOX)
+                                     : QString::fromUtf8(CDialogTexts::COLOR_TREE_BOX),
                                 this);
     const QString prefix = list ? QStringLiteral("list") : QStringLiteral("tree");
-    auto* text = AddButton(*group, QStringLiteral("文字色"), prefix + QStringLiteral("Text"));
-    auto* background =
-        AddButton(*group, QStringLiteral("背景色"), prefix + QStringLiteral("Background"));
+    auto* text = AddButton(*group, QString::fromUtf8(CDialogTexts::COLOR_TEXT),
+                           prefix + QStringLiteral("Text"));
+    auto* background = AddButton(*group, QString::fromUtf8(CDialogTexts::COLOR_BACKGROUND),
+                                 prefix + QStringLiteral("Background"));
     auto* match = AddButton(*group,
-                            list ? QStringLiteral(" ｸﾞﾙｰﾌﾟﾘｽﾄ表示領域の色に合わせる")
-                                 : QStringLiteral("個人ﾃﾞｰﾀ表示領域の色に合わせる"),
+                            list ? QString::fromUtf8(CDialogTexts::COLOR_MATCH_TREE)
+                                 : QString::fromUtf8(CDialogTexts::COLOR_MATCH_LIST),
                             prefix + QStringLiteral("Match"));
     auto* preview = new QLabel(group);
     preview->setObjectName(prefix + QStringLiteral("Preview"));

@@ -1,9 +1,11 @@
 #include "gui/dialogs/CCopiedAddressDialog.h"
 
+#include "core/text/CSharedTexts.h"
 #include "core/text/CTextCodec.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/CAppIcons.h"
 #include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogTexts.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -17,8 +19,8 @@ constexpr int POSITION_ROLE = Qt::UserRole;
 
 CCopiedAddressDialog::CCopiedAddressDialog(const std::vector<std::string>& recent, QWidget* parent)
     : QDialog(parent, CDialogFrame::FLAGS), m_pList(new QListWidget(this)),
-      m_pWrite(new QPushButton(QStringLiteral("メールを書く"), this)) {
-    setWindowTitle(QStringLiteral("最近使ったメールアドレス"));
+      m_pWrite(new QPushButton(QString::fromUtf8(CDialogTexts::RECENT_WRITE_MAIL), this)) {
+    setWindowTitle(QString::fromUtf8(CDialogTexts::RECENT_TITLE));
     setWindowIcon(CAppIcons::ForCommand(ID_RECENT_ADDRESSES));
     m_pList->setObjectName(QStringLiteral("list"));
     m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -34,7 +36,7 @@ CCopiedAddressDialog::CCopiedAddressDialog(const std::vector<std::string>& recen
     m_pWrite->setObjectName(QStringLiteral("write"));
     m_pWrite->setDefault(true);
     m_pWrite->setEnabled(false);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(QString::fromUtf8(CSharedTexts::CLOSE), this);
     close->setObjectName(QStringLiteral("close"));
     close->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,8 @@
 #include "gui/dialogs/CFindDlg.h"
 
 #include "core/find/CFindController.h"
+#include "core/text/CSharedTexts.h"
+#include "gui/dialogs/CDialogTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,12 +17,12 @@
 #include <utility>
 
 namespace {
-const QString TITLE = QStringLiteral("検索");
-const QString TEXT_LABEL = QStringLiteral("検索する文字列(&S)：");
-const QString TEXT_NAME = QStringLiteral("検索する文字列");
-const QString FIELDS_TITLE = QStringLiteral("検索項目");
-const QString IGNORE_LABEL = QStringLiteral("大文字/小文字、全角/半角を区別しない");
-const QString CLOSE_LABEL = QStringLiteral("閉じる");
+const QString TITLE = QString::fromUtf8(CDialogTexts::FIND_TITLE);
+const QString TEXT_LABEL = QString::fromUtf8(CDialogTexts::FIND_TEXT_LABEL);
+const QString TEXT_NAME = QString::fromUtf8(CSharedTexts::FIND_TEXT);
+const QString FIELDS_TITLE = QString::fromUtf8(CDialogTexts::FIND_FIELDS);
+const QString IGNORE_LABEL = QString::fromUtf8(CDialogTexts::FIND_IGNORE_CASE_WIDTH);
+const QString CLOSE_LABEL = QString::fromUtf8(CSharedTexts::CLOSE);
 constexpr int BOXES_PER_COLUMN = 4;
 
 QString FromUtf8(const std::string& text) {

@@ -1,6 +1,7 @@
 #include "gui/dialogs/CMailPage.h"
 
 #include "core/dialogs/COptionSheetModel.h"
+#include "gui/dialogs/CDialogTexts.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -12,7 +13,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString OTHER_LABEL = QStringLiteral("その他");
+const QString OTHER_LABEL = QString::fromUtf8(CDialogTexts::OTHER);
 } // namespace
 
 CMailPage::CMailPage(COptionSheetModel& model, QWidget* parent)
@@ -24,8 +25,7 @@ CMailPage::CMailPage(COptionSheetModel& model, QWidget* parent)
     m_pCapacity = new QLineEdit(QString::fromStdString(m_model.GetCapacityText()), this);
     m_pCapacity->setObjectName(QStringLiteral("capacity"));
     m_pCapacity->setMaximumWidth(80);
-    auto* capacityLabel =
-        new QLabel(QStringLiteral("「最近使ったメールアドレス」の記憶件数"), this);
+    auto* capacityLabel = new QLabel(QString::fromUtf8(CDialogTexts::MAIL_CAPACITY), this);
     capacityLabel->setBuddy(m_pCapacity);
     capacityRow->addWidget(capacityLabel);
     capacityRow->addWidget(m_pCapacity);
@@ -37,11 +37,10 @@ CMailPage::CMailPage(COptionSheetModel& model, QWidget* parent)
 }
 
 QWidget* CMailPage::MakeDeliveryGroup() {
-    auto* group = new QGroupBox(QStringLiteral("「メールを書く」の動作"), this);
+    auto* group = new QGroupBox(QString::fromUtf8(CDialogTexts::MAIL_ACTION), this);
     auto* layout = new QVBoxLayout(group);
-    auto* program = new QRadioButton(QStringLiteral("標準のメーラーを起動する"), group);
-    auto* clipboard =
-        new QRadioButton(QStringLiteral("メールアドレスをクリップボードにコピーする"), group);
+    auto* program = new QRadioButton(QString::fromUtf8(CDialogTexts::MAIL_START_PROGRAM), group);
+    auto* clipboard = new QRadioButton(QString::fromUtf8(CDialogTexts::MAIL_COPY), group);
     program->setObjectName(QStringLiteral("mailProgram"));
     clipboard->setObjectName(QStringLiteral("clipboard"));
     layout->addWidget(program);
@@ -53,10 +52,10 @@ QWidget* CMailPage::MakeDeliveryGroup() {
 }
 
 QWidget* CMailPage::MakeSeparatorGroup() {
-    auto* group = new QGroupBox(QStringLiteral("メールアドレスの区切り文字"), this);
+    auto* group = new QGroupBox(QString::fromUtf8(CDialogTexts::MAIL_SEPARATOR), this);
     auto* layout = new QVBoxLayout(group);
-    m_pComma = new QRadioButton(QStringLiteral("コンマ『，』　"), group);
-    m_pSemicolon = new QRadioButton(QStringLiteral("セミコロン『；』"), group);
+    m_pComma = new QRadioButton(QString::fromUtf8(CDialogTexts::MAIL_COMMA), group);
+    m_pSemicolon = new QRadioButton(QString::fromUtf8(CDialogTexts::MAIL_SEMICOLON), group);
     m_pOther = new QRadioButton(OTHER_LABEL, group);
     m_pComma->setObjectName(QStringLiteral("comma"));
     m_pSemicolon->setObjectName(QStringLiteral("semicolon"));

@@ -1,5 +1,7 @@
 #include "gui/dialogs/COkCancelRow.h"
 
+#include "gui/dialogs/CDialogTexts.h"
+
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -10,7 +12,7 @@ COkCancelRow::COkCancelRow(QDialog& dialog)
     row->setContentsMargins(0, 0, 0, 0);
     m_pOk->setObjectName(QStringLiteral("ok"));
     m_pOk->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    auto* cancel = new QPushButton(QString::fromUtf8(CDialogTexts::CANCEL), this);
     cancel->setObjectName(QStringLiteral("cancel"));
     cancel->setAutoDefault(false);
     row->addStretch();

@@ -3,6 +3,7 @@
 #include "gui/app/CAppIcons.h"
 #include "gui/dialogs/CColorPage.h"
 #include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CMailPage.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CViewPage.h"
@@ -14,12 +15,12 @@ COptionSheet::COptionSheet(COptionSheetModel& model, QWidget* parent)
     : QDialog(parent, CDialogFrame::FLAGS), m_pTabs(new QTabWidget(this)),
       m_pMailPage(new CMailPage(model, m_pTabs)), m_pColorPage(new CColorPage(model, m_pTabs)),
       m_pViewPage(new CViewPage(model, m_pTabs)) {
-    setWindowTitle(QStringLiteral("オプション"));
+    setWindowTitle(QString::fromUtf8(CDialogTexts::OPTIONS_TITLE));
     setWindowIcon(CAppIcons::Application());
     m_pTabs->setObjectName(QStringLiteral("pages"));
-    m_pTabs->addTab(m_pMailPage, QStringLiteral("メール関係"));
-    m_pTabs->addTab(m_pColorPage, QStringLiteral("配色"));
-    m_pTabs->addTab(m_pViewPage, QStringLiteral("その他"));
+    m_pTabs->addTab(m_pMailPage, QString::fromUtf8(CDialogTexts::OPTIONS_MAIL_PAGE));
+    m_pTabs->addTab(m_pColorPage, QString::fromUtf8(CDialogTexts::OPTIONS_COLOR_PAGE));
+    m_pTabs->addTab(m_pViewPage, QString::fromUtf8(CDialogTexts::OTHER));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pTabs, 1);
     layout->addWidget(new COkCancelRow(*this));

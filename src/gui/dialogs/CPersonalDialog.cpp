@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CGroupListBox.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPickListLayout.h"
@@ -34,19 +35,19 @@ struct CBoxRole {
 // The text boxes in the order of the dialog's controls, which is also the order in which OK
 // reads them: the first box that cannot be saved is the one the user is sent to.
 constexpr std::array<CBoxRole, CPersonalData::TEXT_COUNT> BOXES = {{
-    {EPersonText::Name, "氏名", "name"},
-    {EPersonText::Initial, "頭文字（かな）", "initial"},
-    {EPersonText::Zip, "郵便番号", "zip"},
-    {EPersonText::Address, "住所", "address"},
-    {EPersonText::Tel1, "電話 (1)", "tel1"},
-    {EPersonText::Tel2, "電話 (2)", "tel2"},
+    {EPersonText::Name, CDialogTexts::PERSON_NAME, "name"},
+    {EPersonText::Initial, CDialogTexts::PERSON_INITIAL, "initial"},
+    {EPersonText::Zip, CDialogTexts::PERSON_ZIP, "zip"},
+    {EPersonText::Address, CDialogTexts::PERSON_ADDRESS, "address"},
+    {EPersonText::Tel1, CDialogTexts::PERSON_TEL1, "tel1"},
+    {EPersonText::Tel2, CDialogTexts::PERSON_TEL2, "tel2"},
     {EPersonText::Email1, "e-mail (1)", "email1"},
     {EPersonText::Email2, "e-mail (2)", "email2"},
-    {EPersonText::HomePage, "ホームページ", "homePage"},
-    {EPersonText::HomeZip, "帰省先郵便番号", "homeZip"},
-    {EPersonText::HomeAddress, "帰省先住所", "homeAddress"},
-    {EPersonText::HomeTel, "帰省先電話番号", "homeTel"},
-    {EPersonText::Memo, "メモ", "memo"},
+    {EPersonText::HomePage, CDialogTexts::PERSON_HOME_PAGE, "homePage"},
+    {EPersonText::HomeZip, CDialogTexts::PERSON_HOME_ZIP, "homeZip"},
+    {EPersonText::HomeAddress, CDialogTexts::PERSON_HOME_ADDRESS, "homeAddress"},
+    {EPersonText::HomeTel, CDialogTexts::PERSON_HOME_TEL, "homeTel"},
+    {EPersonText::Memo, CDialogTexts::PERSON_MEMO, "memo"},
 }};
 
 const CBoxRole& RoleOf(EPersonText text) {
@@ -137,7 +138,9 @@ QWidget* CPersonalDialog::MakeTextArea() {
     AddLine(*grid, 0, EPersonText::Name);
     auto* initial = new QLineEdit(this);
     initial->setObjectName(QLatin1String(RoleOf(EPersonText::Initial).objectName));
-    initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(QStringLiteral("あ")) * 8);
+    initial->setMaximumWidth(initial->fontMetrics().horizontalAdvance(
+                                 QString::fromUtf8(CDialogTexts::PERSON_INITIAL_MEASURE)) *
+                             8);
     m_boxes[Slot(EPersonText::Initial)] = initial;
     auto* initialRow = new QHBoxLayout;
     initialRow->addWidget(MakeLabel(LabelOf(EPersonText::Initial), initial, this));
@@ -159,7 +162,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
     int row = 5;
     for (const auto& mail : mails) {
         KeepInputMethodOff(*AddLine(*grid, row, mail.text));
-        auto* button = new QPushButton(QStringLiteral("←ﾒｰﾙを書く"), this);
+        auto* button = new QPushButton(QString::fromUtf8(CDialogTexts::PERSON_WRITE_MAIL), this);
         button->setObjectName(QLatin1String(mail.buttonName));
         button->setAutoDefault(false);
         const int command = mail.command;
@@ -169,7 +172,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
     }
 
     AddLine(*grid, row, EPersonText::HomePage);
-    auto* open = new QPushButton(QStringLiteral("←開く"), this);
+    auto* open = new QPushButton(QString::fromUtf8(CDialogTexts::PERSON_OPEN_HOME_PAGE), this);
     open->setObjectName(QStringLiteral("openHomePage"));
     open->setAutoDefault(false);
     connect(open, &QPushButton::clicked, this, &CPersonalDialog::OnOpenHomePage);
@@ -178,11 +181,11 @@ QWidget* CPersonalDialog::MakeTextArea() {
 }
 
 QWidget* CPersonalDialog::MakeSexBox() {
-    auto* box = new QGroupBox(QStringLiteral("性別"), this);
+    auto* box = new QGroupBox(QString::fromUtf8(CDialogTexts::PERSON_SEX), this);
     auto* row = new QHBoxLayout(box);
-    m_pMale = new QRadioButton(QStringLiteral("男性"), box);
+    m_pMale = new QRadioButton(QString::fromUtf8(CDialogTexts::PERSON_MALE), box);
     m_pMale->setObjectName(QStringLiteral("male"));
-    m_pFemale = new QRadioButton(QStringLiteral("女性"), box);
+    m_pFemale = new QRadioButton(QString::fromUtf8(CDialogTexts::PERSON_FEMALE), box);
     m_pFemale->setObjectName(QStringLiteral("female"));
     m_pSex = new QButtonGroup(box);
     m_pSex->addButton(m_pMale, CPersonalData::SEX_MALE);
@@ -193,7 +196,7 @@ QWidget* CPersonalDialog::MakeSexBox() {
 }
 
 QWidget* CPersonalDialog::MakeHomeTownBox() {
-    auto* box = new QGroupBox(QStringLiteral("帰省先"), this);
+    auto* box = new QGroupBox(QString::fromUtf8(CDialogTexts::PERSON_HOME), this);
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(SPACING);
     grid->setColumnStretch(1, 1);
@@ -219,7 +222,7 @@ QWidget* CPersonalDialog::MakeGroupArea() {
     m_pRemove = move.remove;
     m_pOthers = new CGroupListBox(area);
     m_pOthers->setObjectName(QStringLiteral("otherGroups"));
-    auto* newGroup = new QPushButton(QStringLiteral("新規ｸﾞﾙｰﾌﾟ"), area);
+    auto* newGroup = new QPushButton(QString::fromUtf8(CDialogTexts::PERSON_NEW_GROUP), area);
     newGroup->setObjectName(QStringLiteral("newGroup"));
     m_pCount = new QLabel(area);
     m_pCount->setObjectName(QStringLiteral("groupCount"));
@@ -238,8 +241,9 @@ QWidget* CPersonalDialog::MakeGroupArea() {
     buttons->addWidget(newGroup);
     buttons->addWidget(m_pCount);
     buttons->addStretch();
-    CPickListLayout::Make(*area, QStringLiteral("所属グループ"), *m_pMembers, *buttons,
-                          QStringLiteral("非所属グループ"), *m_pOthers);
+    CPickListLayout::Make(*area, QString::fromUtf8(CDialogTexts::PERSON_MEMBER_GROUPS), *m_pMembers,
+                          *buttons, QString::fromUtf8(CDialogTexts::PERSON_OTHER_GROUPS),
+                          *m_pOthers);
 
     m_binding = std::make_unique<CPickListBinding<CGroup>>(lists, *m_pMembers, *m_pOthers, *m_pAdd,
                                                            *m_pRemove, [this] { UpdateCount(); });

@@ -1,5 +1,6 @@
 #include "gui/dialogs/CPickListLayout.h"
 
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CPickListBox.h"
 
 #include <QGridLayout>
@@ -31,8 +32,8 @@ QGridLayout* CPickListLayout::Make(QWidget& parent, const QString& leftLabel, CP
 CPickListLayout::CMoveButtons CPickListLayout::MakeMoveButtons(QWidget& parent,
                                                                const QString& addName,
                                                                const QString& removeName) {
-    CMoveButtons buttons{new QPushButton(QStringLiteral("<< 追加"), &parent),
-                         new QPushButton(QStringLiteral("削除 >>"), &parent)};
+    CMoveButtons buttons{new QPushButton(QString::fromUtf8(CDialogTexts::PICK_ADD), &parent),
+                         new QPushButton(QString::fromUtf8(CDialogTexts::PICK_REMOVE), &parent)};
     buttons.add->setObjectName(addName);
     buttons.remove->setObjectName(removeName);
     buttons.add->setAutoDefault(false);

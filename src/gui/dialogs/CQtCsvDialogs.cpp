@@ -2,14 +2,17 @@
 
 #include "gui/dialogs/CCSVExportDlg.h"
 #include "gui/dialogs/CCSVImportDlg.h"
+#include "gui/dialogs/CDialogTexts.h"
+
+#include "core/text/CSharedTexts.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 
 namespace {
-const QString CSV_FILTER = QStringLiteral("CSVファイル (*.csv)");
-const QString ALL_FILTER = QStringLiteral("すべてのファイル (*.*)");
+const QString CSV_FILTER = QString::fromUtf8(CDialogTexts::CSV_FILTER);
+const QString ALL_FILTER = QString::fromUtf8(CSharedTexts::ALL_FILES_FILTER);
 
 // "*.*" means every file where the filter comes from; many files here have no dot, so the
 // chooser lists everything while that filter is chosen.
@@ -31,14 +34,14 @@ std::optional<std::string> RunChooser(QFileDialog& dialog) {
 } // namespace
 
 std::optional<std::string> CQtCsvDialogs::GetOpenCsvFileName() {
-    QFileDialog dialog(m_pWindow, QStringLiteral("CSVファイルの読み込み"));
+    QFileDialog dialog(m_pWindow, QString::fromUtf8(CSharedTexts::CSV_IMPORT));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return RunChooser(dialog);
 }
 
 std::optional<std::string> CQtCsvDialogs::GetSaveCsvFileName() {
-    QFileDialog dialog(m_pWindow, QStringLiteral("CSVファイルの書き出し"));
+    QFileDialog dialog(m_pWindow, QString::fromUtf8(CSharedTexts::CSV_EXPORT));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     return RunChooser(dialog);
@@ -52,7 +55,7 @@ void CQtCsvDialogs::ShowProgress(int percent) {
     if (!m_progress) {
         // Shown only once the import has taken half a second; there is nothing to cancel, as
         // the document changes only after the whole file is read.
-        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("CSVファイルの読み込み"),
+        m_progress = std::make_unique<QProgressDialog>(QString::fromUtf8(CSharedTexts::CSV_IMPORT),
                                                        QString(), 0, 100, m_pWindow);
         m_progress->setWindowModality(Qt::WindowModal);
         m_progress->setMinimumDuration(500);

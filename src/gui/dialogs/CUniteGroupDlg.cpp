@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
+#include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CGroupListBox.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPickListLayout.h"
@@ -15,7 +16,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString NAME_LABEL = QStringLiteral("統合後のグループ名");
+const QString NAME_LABEL = QString::fromUtf8(CDialogTexts::UNITE_NAME);
 } // namespace
 
 CUniteGroupDlg::CUniteGroupDlg(CUniteGroupModel& model, QWidget* parent)
@@ -62,8 +63,8 @@ QWidget* CUniteGroupDlg::MakeGroupArea() {
     buttons->addWidget(add);
     buttons->addWidget(remove);
     buttons->addStretch();
-    CPickListLayout::Make(*area, QStringLiteral("統合されるグループ"), *m_pChosen, *buttons, {},
-                          *m_pOthers);
+    CPickListLayout::Make(*area, QString::fromUtf8(CDialogTexts::UNITE_CHOSEN), *m_pChosen,
+                          *buttons, {}, *m_pOthers);
 
     m_binding =
         std::make_unique<CPickListBinding<CGroup>>(lists, *m_pChosen, *m_pOthers, *add, *remove);

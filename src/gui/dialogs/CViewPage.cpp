@@ -1,6 +1,7 @@
 #include "gui/dialogs/CViewPage.h"
 
 #include "core/dialogs/COptionSheetModel.h"
+#include "gui/dialogs/CDialogTexts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -9,16 +10,15 @@
 #include <QVBoxLayout>
 
 CViewPage::CViewPage(COptionSheetModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
-    auto* doubleClick = new QCheckBox(QStringLiteral("セルのダブルクリックでセル編集を開始"), this);
+    auto* doubleClick = new QCheckBox(QString::fromUtf8(CDialogTexts::VIEW_DOUBLE_CLICK), this);
     doubleClick->setObjectName(QStringLiteral("editByDblClk"));
     doubleClick->setChecked(m_model.GetEditByDblClk());
-    auto* reset = new QPushButton(QStringLiteral("← 実行"), this);
+    auto* reset = new QPushButton(QString::fromUtf8(CDialogTexts::VIEW_RESET), this);
     reset->setObjectName(QStringLiteral("resetColumns"));
     reset->setAutoDefault(false);
 
     auto* resetRow = new QHBoxLayout;
-    resetRow->addWidget(
-        new QLabel(QStringLiteral("個人データ表示領域のヘッダーを初期状態に戻す"), this));
+    resetRow->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::VIEW_RESET_LABEL), this));
     resetRow->addWidget(reset);
     resetRow->addStretch();
     auto* layout = new QVBoxLayout(this);

@@ -1,0 +1,11 @@
+#pragma once
+
+// What writing mail asks, UTF-8.
+struct CMailTexts {
+    static constexpr const char* START_FAILED_QUESTION =
+        "メーラーの起動に失敗しました。宛先をクリップボードにコピーしますか？";
+    static constexpr const char* LONG_LINK_QUESTION =
+        "宛先が長いため、メーラーに渡しきれないことがあります。"
+        "宛先をクリップボードにコピーしますか？\n"
+        "（「いいえ」でメーラーを起動します）";
+};
