@@ -1,13 +1,9 @@
 #include "core/ui/CApplicationCommands.h"
 
+#include "core/text/CTextFormat.h"
+#include "core/ui/CUiTexts.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
-
-namespace {
-constexpr const char* README_FAILED = "readme.txtを開けませんでした。ごめんなさい。";
-constexpr const char* SUPPORT_FAILED = "Web上のサポートページを開けませんでした。ごめんなさい。";
-constexpr const char* SUPPORT_LABEL = " サポートページ： ";
-} // namespace
 
 CApplicationCommands::CApplicationCommands(CUserInterface& ui, CProgramFiles files)
     : m_ui(ui), m_files(std::move(files)) {}
@@ -51,7 +47,7 @@ bool CApplicationCommands::OpenReadme() {
     const auto readme = m_files.Find(README_NAME);
     if (readme && m_ui.OpenUrl(CProgramFiles::ToFileUrl(*readme)))
         return true;
-    m_ui.MessageBox(README_FAILED, EMessageButtons::Ok, EMessageIcon::Warning);
+    m_ui.MessageBox(CUiTexts::README_FAILED, EMessageButtons::Ok, EMessageIcon::Warning);
     return false;
 }
 
@@ -60,8 +56,8 @@ bool CApplicationCommands::OpenSupportPage() {
     const std::string url = GetSupportPageUrl();
     if (found && m_ui.OpenUrl(url))
         return true;
-    m_ui.MessageBox(std::string(SUPPORT_FAILED) + "\n" + SUPPORT_LABEL + url + " ",
-                    EMessageButtons::Ok, EMessageIcon::Warning);
+    m_ui.MessageBox(CTextFormat::Format(CUiTexts::SUPPORT_FAILED, {url}), EMessageButtons::Ok,
+                    EMessageIcon::Warning);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "core/ui/CCommandTexts.h"
 
+#include "core/text/CSharedTexts.h"
+
 #include "core/ui/CommandIds.h"
 
 #include <algorithm>
@@ -14,12 +16,12 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_FILE_OPEN, "開く(&O)...\tCtrl+O", "既存のﾌｧｲﾙを開く", "開く"},
     {ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S", "作業中のﾌｧｲﾙを保存", "保存（上書き）"},
     {ID_FILE_SAVE_AS, "名前を付けて保存(&A)...", "作業中のﾌｧｲﾙに名前を付けて保存", "名前をつけて保存"},
-    {ID_CSV_IMPORT, "CSVファイルの読み込み...(&I)", "CSVファイルの読み込み", "CSVファイルの読み込み"},
-    {ID_CSV_EXPORT, "CSVファイルの書き出し...(&E)", "CSVファイルの書き出し", "CSVファイルの書き出し"},
+    {ID_CSV_IMPORT, "CSVファイルの読み込み...(&I)", CSharedTexts::CSV_IMPORT, CSharedTexts::CSV_IMPORT},
+    {ID_CSV_EXPORT, "CSVファイルの書き出し...(&E)", CSharedTexts::CSV_EXPORT, CSharedTexts::CSV_EXPORT},
     {ID_FILE_PRINT, "印刷(&P)...\tCtrl+Shift+P", "作業中のﾌｧｲﾙを印刷", "印刷"},
     {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾙｽｸﾘｰﾝで表示", "印刷ﾌﾟﾚﾋﾞｭｰ"},
     {ID_FILE_PAGE_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀ/印刷設定の変更", "ﾌﾟﾘﾝﾀの設定"},
-    {ID_FILE_MRU_FILE1, "最新のﾌｧｲﾙ", RECENT_PROMPT, ""},
+    {ID_FILE_MRU_FILE1, CSharedTexts::NO_RECENT_FILE, RECENT_PROMPT, ""},
     {ID_FILE_MRU_FILE1 + 1, "", RECENT_PROMPT, ""},
     {ID_FILE_MRU_FILE1 + 2, "", RECENT_PROMPT, ""},
     {ID_FILE_MRU_FILE4, "", RECENT_PROMPT, ""},
@@ -28,13 +30,13 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_EDIT_COPY, "", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ"},
     {ID_EDIT_CUT, "", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "切り取り"},
     {ID_EDIT_PASTE, "", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け", "貼り付け"},
-    {ID_UNITE_GROUPS, "グループの統合...(&G)", "複数のグループをひとつに統合します", "グループの統合"},
+    {ID_UNITE_GROUPS, "グループの統合...(&G)", "複数のグループをひとつに統合します", CSharedTexts::UNITE_GROUPS},
     {ID_DELETE_GROUP_AND_MEMBERS, "グループまるごと削除(&E)", "グループとその所属員を削除します", "グループとその所属員を削除"},
     {ID_RECENT_ADDRESSES, "最近使ったメールアドレス...(&C)", "最近使ったメールアドレスを表示します", "最近使ったメールアドレスを表示"},
     {ID_CELL_EDIT_MODE, "セル編集モード(&M)", "セル編集モードに切り替えます", "セル編集モード"},
     {ID_COLUMN_SELECT_MODE, "列選択モード", "列選択モードに切り替えます", "列選択モード"},
     {ID_FIND, "検索...(&F)", "検索します", "検索"},
-    {ID_NEW_PERSON, "個人データの新規作成（&P）\tCtrl+P", "個人データを新しく作成します", "個人データの新規作成"},
+    {ID_NEW_PERSON, "個人データの新規作成（&P）\tCtrl+P", "個人データを新しく作成します", CSharedTexts::NEW_PERSON},
     {ID_NEW_GROUP, "グループの新規作成（&G）\tCtrl+G", "グループを新しく作成します", "ｸﾞﾙｰﾌﾟの新規作成"},
     {ID_MODIFY, "データの修正（&M）", "グループ情報または個人情報を修正します", "データの修正"},
     {ID_REMOVE_FROM_GROUP, "このグループから外す（&R）", "ｸﾞﾙｰﾌﾟから外します", "ｸﾞﾙｰﾌﾟから外す"},

@@ -1,5 +1,6 @@
 #include "core/ui/CMenuLayout.h"
 
+#include "core/ui/CUiTexts.h"
 #include "core/ui/CommandIds.h"
 
 namespace {
@@ -17,26 +18,30 @@ CMenuEntry Popup(std::string_view caption, std::vector<CMenuEntry> children) {
 
 std::vector<CMenuEntry> BuildMainMenu() {
     return {
-        Popup("ﾌｧｲﾙ(&F)", {Command(ID_FILE_NEW), Command(ID_FILE_OPEN), Command(ID_FILE_SAVE),
-                           Command(ID_FILE_SAVE_AS), Separator(), Command(ID_CSV_IMPORT),
-                           Command(ID_CSV_EXPORT), Separator(), Command(ID_FILE_PRINT),
-                           Command(ID_FILE_PRINT_PREVIEW), Command(ID_FILE_PAGE_SETUP), Separator(),
-                           Command(ID_FILE_MRU_FILE1), Command(ID_FILE_MRU_FILE1 + 1),
-                           Command(ID_FILE_MRU_FILE1 + 2), Command(ID_FILE_MRU_FILE4), Separator(),
-                           Command(ID_APP_EXIT)}),
-        Popup("編集(&E)", {Command(ID_EDIT_UNDO), Separator(), Command(ID_UNITE_GROUPS),
-                           Command(ID_DELETE_GROUP_AND_MEMBERS), Separator(),
-                           Command(ID_RECENT_ADDRESSES), Separator(), Command(ID_CELL_EDIT_MODE),
-                           Command(ID_COLUMN_SELECT_MODE), Separator(), Command(ID_FIND)}),
-        Popup("普通の操作（&I）",
+        Popup(CUiTexts::MENU_FILE,
+              {Command(ID_FILE_NEW), Command(ID_FILE_OPEN), Command(ID_FILE_SAVE),
+               Command(ID_FILE_SAVE_AS), Separator(), Command(ID_CSV_IMPORT),
+               Command(ID_CSV_EXPORT), Separator(), Command(ID_FILE_PRINT),
+               Command(ID_FILE_PRINT_PREVIEW), Command(ID_FILE_PAGE_SETUP), Separator(),
+               Command(ID_FILE_MRU_FILE1), Command(ID_FILE_MRU_FILE1 + 1),
+               Command(ID_FILE_MRU_FILE1 + 2), Command(ID_FILE_MRU_FILE4), Separator(),
+               Command(ID_APP_EXIT)}),
+        Popup(CUiTexts::MENU_EDIT,
+              {Command(ID_EDIT_UNDO), Separator(), Command(ID_UNITE_GROUPS),
+               Command(ID_DELETE_GROUP_AND_MEMBERS), Separator(), Command(ID_RECENT_ADDRESSES),
+               Separator(), Command(ID_CELL_EDIT_MODE), Command(ID_COLUMN_SELECT_MODE), Separator(),
+               Command(ID_FIND)}),
+        Popup(CUiTexts::MENU_COMMON,
               {Command(ID_NEW_PERSON), Command(ID_NEW_GROUP), Separator(), Command(ID_MODIFY),
                Command(ID_REMOVE_FROM_GROUP), Command(ID_DELETE), Command(ID_RESTORE), Separator(),
                Command(ID_SELECT_ALL), Separator(), Command(ID_MAIL_EMAIL1),
                Command(ID_MAIL_EMAIL2)}),
-        Popup("設定(&S)", {Command(ID_VIEW_TOOLBAR), Command(ID_VIEW_STATUS_BAR), Separator(),
-                           Command(ID_SHOW_PERSONAL), Separator(), Command(ID_OPTIONS)}),
-        Popup("ﾍﾙﾌﾟ(&H)", {Command(ID_APP_ABOUT), Separator(),
-                           Popup("使い方(&U)", {Command(ID_README), Command(ID_SUPPORT_PAGE)})}),
+        Popup(CUiTexts::MENU_SETTINGS,
+              {Command(ID_VIEW_TOOLBAR), Command(ID_VIEW_STATUS_BAR), Separator(),
+               Command(ID_SHOW_PERSONAL), Separator(), Command(ID_OPTIONS)}),
+        Popup(CUiTexts::MENU_HELP,
+              {Command(ID_APP_ABOUT), Separator(),
+               Popup(CUiTexts::MENU_USAGE, {Command(ID_README), Command(ID_SUPPORT_PAGE)})}),
     };
 }
 } // namespace

@@ -5,10 +5,12 @@
 #include "core/commands/CDeleteGroupCommand.h"
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CRemoveCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/ui/CUserInterface.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
+#include "core/views/CViewTexts.h"
 
 #include <algorithm>
 #include <iterator>
@@ -16,13 +18,6 @@
 namespace {
 constexpr int IMAGE_GROUP_TARGET = 6;
 constexpr int IMAGE_DELETED_TARGET = 8;
-
-constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
-constexpr const char* KEEP_QUESTION = "元のグループにも残しておきますか？";
-constexpr const char* ADD_NAME = "ドラッグ＆ドロップ（追加）";
-constexpr const char* MOVE_NAME = "ドラッグ＆ドロップ（移動）";
-constexpr const char* DELETE_PERSONS_NAME = "個人データの削除";
-constexpr const char* DELETE_GROUP_NAME = "グループの削除";
 
 EDragPicture PictureOfRows(std::size_t rows) {
     if (rows == 1)
@@ -202,16 +197,16 @@ std::vector<CPersonalData*> CDragDrop::PersonsToHandle(const CDragPayload& paylo
 
 std::unique_ptr<CCommandGroup> CDragDrop::BuildDelete(const CDragPayload& payload,
                                                       const std::vector<CPersonalData*>& persons) {
-    if (m_ui.MessageBox(DELETE_QUESTION, EMessageButtons::OkCancel, EMessageIcon::Question) !=
-        EMessageResult::Ok)
+    if (m_ui.MessageBox(CViewTexts::DELETE_QUESTION, EMessageButtons::OkCancel,
+                        EMessageIcon::Question) != EMessageResult::Ok)
         return nullptr;
     auto step = std::make_unique<CCommandGroup>();
     if (payload.groupAlone) {
-        step->SetName(DELETE_GROUP_NAME);
+        step->SetName(CUndoTexts::DELETE_GROUP);
         step->AddCommand(std::make_unique<CDeleteGroupCommand>(payload.source));
         return step;
     }
-    step->SetName(DELETE_PERSONS_NAME);
+    step->SetName(CUndoTexts::DELETE_PERSON);
     for (CPersonalData* person : persons)
         step->AddCommand(std::make_unique<CDeletePersonalCommand>(person));
     return step;
@@ -220,19 +215,19 @@ std::unique_ptr<CCommandGroup> CDragDrop::BuildDelete(const CDragPayload& payloa
 std::unique_ptr<CCommandGroup>
 CDragDrop::BuildAdd(CGroup* source, const std::vector<CPersonalData*>& persons, CGroup* target) {
     auto step = std::make_unique<CCommandGroup>();
-    step->SetName(ADD_NAME);
+    step->SetName(CViewTexts::DRAG_ADD);
     // Nobody to handle changes nothing, whatever the answer would be.
     if (source == target || persons.empty())
         return step;
     bool move = false;
     if (source) {
-        switch (
-            m_ui.MessageBox(KEEP_QUESTION, EMessageButtons::YesNoCancel, EMessageIcon::Warning)) {
+        switch (m_ui.MessageBox(CViewTexts::KEEP_QUESTION, EMessageButtons::YesNoCancel,
+                                EMessageIcon::Warning)) {
         case EMessageResult::Yes:
             break;
         case EMessageResult::No:
             move = true;
-            step->SetName(MOVE_NAME);
+            step->SetName(CViewTexts::DRAG_MOVE);
             break;
         default:
             return nullptr;

@@ -14,6 +14,7 @@
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CTreeControl.h"
+#include "core/views/CViewTexts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,7 +22,6 @@
 #include <string_view>
 
 namespace {
-constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
 
 std::string ColumnSection(int index) {
     return "Column" + std::to_string(index);
@@ -333,8 +333,8 @@ void CFriendListView::Execute(std::unique_ptr<CCommand> command) {
 void CFriendListView::OnDelete() {
     if (!CanDelete())
         return;
-    if (m_ui.MessageBox(DELETE_QUESTION, EMessageButtons::YesNo, EMessageIcon::Question) !=
-        EMessageResult::Yes)
+    if (m_ui.MessageBox(CViewTexts::DELETE_QUESTION, EMessageButtons::YesNo,
+                        EMessageIcon::Question) != EMessageResult::Yes)
         return;
     auto commands = std::make_unique<CCommandGroup>();
     for (CPersonalData* person : GetSelectedPersons())

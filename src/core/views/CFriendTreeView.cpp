@@ -13,26 +13,19 @@
 #include "core/ui/CRecordEditor.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CViewTexts.h"
 
 #include <algorithm>
 #include <list>
 #include <string_view>
 
 namespace {
-// Item texts are record texts and so CP932: "全体" and "削除済み".
-constexpr const char* ROOT_TEXT = "\x91\x53\x91\xcc";
-constexpr const char* DELETED_TEXT = "\x8d\xed\x8f\x9c\x8d\xcf\x82\xdd";
-
 constexpr int IMAGE_GROUP = 0;
 constexpr int IMAGE_GROUP_OPEN = 1;
 constexpr int IMAGE_PERSON = 2;
 constexpr int IMAGE_DELETED = 4;
 constexpr int IMAGE_DELETED_OPEN = 5;
 
-constexpr const char* DELETE_QUESTION = "削除してよろしいですか？";
-constexpr const char* NOT_IN_GROUP = "選択されたデータはどのグループにも属していません";
-constexpr const char* DELETE_WITH_MEMBERS_QUESTION =
-    "グループとその所属員が削除されますが、よろしいですか？";
 } // namespace
 
 CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
@@ -70,10 +63,10 @@ void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
 
 void CFriendTreeView::Reset() {
     m_tree.DeleteAllItems();
-    m_hRootItem =
-        InsertTreeItem(TVI_NONE, ETreeItemKind::Group, ROOT_TEXT, {}, false, ETreeInsert::Sort);
-    m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder, DELETED_TEXT, {}, false,
-                                    ETreeInsert::Last);
+    m_hRootItem = InsertTreeItem(TVI_NONE, ETreeItemKind::Group, CViewTexts::ROOT_CP932, {}, false,
+                                 ETreeInsert::Sort);
+    m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder,
+                                    CViewTexts::DELETED_CP932, {}, false, ETreeInsert::Last);
     m_hCurrentItem = NO_CURRENT_ITEM;
     m_tree.SelectItem(m_hRootItem);
 }
@@ -311,8 +304,8 @@ void CFriendTreeView::OnDelete() {
     const HTREEITEM caret = m_tree.GetCaret();
     if (!CanDelete())
         return;
-    if (m_ui.MessageBox(DELETE_QUESTION, EMessageButtons::YesNo, EMessageIcon::Question) !=
-        EMessageResult::Yes)
+    if (m_ui.MessageBox(CViewTexts::DELETE_QUESTION, EMessageButtons::YesNo,
+                        EMessageIcon::Question) != EMessageResult::Yes)
         return;
     const CTreeItemData data = m_tree.Get(caret).Data();
     if (IsGroupItem(caret) && data.group)
@@ -326,7 +319,7 @@ void CFriendTreeView::OnRemoveFromGroup() {
     if (!m_tree.Exists(caret) || caret == m_hRootItem || IsGroupItem(caret))
         return;
     if (m_tree.GetParent(caret) == m_hRootItem) {
-        m_ui.MessageBox(NOT_IN_GROUP, EMessageButtons::Ok, EMessageIcon::Warning);
+        m_ui.MessageBox(CViewTexts::NOT_IN_GROUP, EMessageButtons::Ok, EMessageIcon::Warning);
         return;
     }
     if (!CanRemoveFromGroup())
@@ -361,7 +354,7 @@ void CFriendTreeView::OnDeleteGroupAndMembers() {
     if (!CanDeleteGroupAndMembers())
         return;
     CGroup* group = m_tree.Get(m_tree.GetCaret()).Data().group;
-    if (m_ui.MessageBox(DELETE_WITH_MEMBERS_QUESTION, EMessageButtons::YesNo,
+    if (m_ui.MessageBox(CViewTexts::DELETE_WITH_MEMBERS_QUESTION, EMessageButtons::YesNo,
                         EMessageIcon::Question) != EMessageResult::Yes)
         return;
     Execute(std::make_unique<CDeleteGroupAndMembersCommand>(group));

@@ -1,6 +1,8 @@
 #include "gui/app/CAboutDialog.h"
 
+#include "core/text/CSharedTexts.h"
 #include "gui/app/CAppIcons.h"
+#include "gui/app/CAppTexts.h"
 #include "gui/dialogs/CDialogFrame.h"
 
 #include <QHBoxLayout>
@@ -22,16 +24,16 @@ QLabel* MakeText(const QString& text, QWidget* parent) {
 } // namespace
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent, CDialogFrame::CAPTIONLESS_FLAGS) {
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(QString::fromUtf8(CAppTexts::ABOUT_TITLE));
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(CAppIcons::Application().pixmap(ICON_SIZE, ICON_SIZE));
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(MakeText(QStringLiteral("Tarnvale  ﾊﾞｰｼﾞｮﾝ 2.39"), this));
-    texts->addWidget(MakeText(QStringLiteral("グループで整理する住所録 ― Linux 版"), this));
+    texts->addWidget(MakeText(QString::fromUtf8(CAppTexts::ABOUT_VERSION), this));
+    texts->addWidget(MakeText(QString::fromUtf8(CAppTexts::ABOUT_DESCRIPTION), this));
 
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(QString::fromUtf8(CSharedTexts::CLOSE), this);
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -4,6 +4,7 @@
 #include "core/settings/CSettingsLocation.h"
 #include "core/ui/CUserInterface.h"
 #include "gui/app/CAboutDialog.h"
+#include "gui/app/CAppTexts.h"
 #include "gui/app/CInstanceLock.h"
 #include "gui/app/CMainFrame.h"
 
@@ -34,7 +35,7 @@ CAddressBookApp::~CAddressBookApp() {
 
 bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLineFile) {
     if (!m_lock->TryLock()) {
-        m_ui.MessageBox(CInstanceLock::ALREADY_RUNNING, EMessageButtons::Ok, EMessageIcon::None);
+        m_ui.MessageBox(CAppTexts::ALREADY_RUNNING, EMessageButtons::Ok, EMessageIcon::None);
         return false;
     }
     std::error_code ignored;

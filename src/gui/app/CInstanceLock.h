@@ -7,8 +7,6 @@
 // holding it, so a lock left behind by a copy that crashed is taken over, never waited for.
 class CInstanceLock {
 public:
-    static constexpr const char* ALREADY_RUNNING = "Tarnvaleは既に起動してあります。";
-
     explicit CInstanceLock(const QString& path);
     CInstanceLock(const CInstanceLock&) = delete;
     CInstanceLock& operator=(const CInstanceLock&) = delete;

@@ -1,5 +1,6 @@
 #include "gui/app/CLockIndicators.h"
 
+#include "gui/app/CAppTexts.h"
 #include <QLabel>
 #include <QTimer>
 
@@ -10,7 +11,8 @@ constexpr int REFRESH_MS = 500;
 constexpr int PADDING = 12;
 constexpr int SPACING = 2;
 // In ELockKey order.
-constexpr std::array<const char*, 4> TEXTS = {"ｶﾅ", "CAP", "NUM", "SCRL"};
+constexpr std::array<const char*, 4> TEXTS = {CAppTexts::LOCK_KANA, CAppTexts::LOCK_CAPS,
+                                              CAppTexts::LOCK_NUM, CAppTexts::LOCK_SCROLL};
 } // namespace
 
 CLockIndicators::CLockIndicators(CKeyboardLocks locks, QWidget* parent)

@@ -5,11 +5,13 @@
 #include "core/mail/CMailer.h"
 #include "core/settings/CProfile.h"
 #include "core/settings/CWindowPlacement.h"
+#include "core/text/CSharedTexts.h"
 #include "core/ui/CContextMenuRules.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/views/CListContextState.h"
 #include "gui/app/CActionRouter.h"
 #include "gui/app/CAppIcons.h"
+#include "gui/app/CAppTexts.h"
 #include "gui/app/CLockIndicators.h"
 #include "gui/app/CMySplitter.h"
 #include "gui/dialogs/CFindDlg.h"
@@ -33,7 +35,6 @@ namespace {
 constexpr int DEFAULT_WIDTH = 800;
 constexpr int DEFAULT_HEIGHT = 560;
 constexpr int TOOL_ICON_SIZE = 16;
-constexpr const char* IDLE_PROMPT = "ﾚﾃﾞｨ";
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -176,7 +177,7 @@ QMenu* CMainFrame::BuildMenu(const CMenuEntry& popup, QWidget* parent) {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("ﾂｰﾙ ﾊﾞｰ"), this);
+    m_toolBar = new QToolBar(QString::fromUtf8(CAppTexts::TOOL_BAR), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setIconSize(QSize(TOOL_ICON_SIZE, TOOL_ICON_SIZE));
     m_toolBar->setMovable(false);
@@ -193,7 +194,8 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_messagePane = new QLabel(this);
     const std::string& status = m_doc.GetStatusText();
-    m_messagePane->setText(status.empty() ? QString::fromUtf8(IDLE_PROMPT) : FromUtf8(status));
+    m_messagePane->setText(status.empty() ? QString::fromUtf8(CSharedTexts::READY)
+                                          : FromUtf8(status));
     // A long message is cut rather than pushing the lock panes over each other.
     m_messagePane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(m_messagePane, 1);

@@ -1,5 +1,7 @@
 #include "gui/app/CQtUserInterface.h"
 
+#include "core/text/CSharedTexts.h"
+#include "gui/app/CAppTexts.h"
 #include "gui/dialogs/CDialogFrame.h"
 
 #include <QClipboard>
@@ -37,9 +39,9 @@ struct CButton {
 
 std::vector<CButton> ButtonsOf(EMessageButtons buttons) {
     const CButton ok{EMessageResult::Ok, "OK", QMessageBox::AcceptRole};
-    const CButton cancel{EMessageResult::Cancel, "キャンセル", QMessageBox::RejectRole};
-    const CButton yes{EMessageResult::Yes, "はい(&Y)", QMessageBox::YesRole};
-    const CButton no{EMessageResult::No, "いいえ(&N)", QMessageBox::NoRole};
+    const CButton cancel{EMessageResult::Cancel, CAppTexts::CANCEL, QMessageBox::RejectRole};
+    const CButton yes{EMessageResult::Yes, CAppTexts::YES, QMessageBox::YesRole};
+    const CButton no{EMessageResult::No, CAppTexts::NO, QMessageBox::NoRole};
     switch (buttons) {
     case EMessageButtons::OkCancel:
         return {ok, cancel};
@@ -78,13 +80,13 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
 void CQtUserInterface::ShowAllFiles(QFileDialog& dialog) {
     dialog.setWindowFlags(CDialogFrame::FLAGS);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("すべてのファイル (*)"));
+    dialog.setNameFilter(QString::fromUtf8(CAppTexts::ANY_FILE_FILTER));
     if (auto* box = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
-        box->setItemText(0, QString::fromUtf8(ALL_FILES_FILTER));
+        box->setItemText(0, QString::fromUtf8(CSharedTexts::ALL_FILES_FILTER));
 }
 
 void CQtUserInterface::PrepareSaveDialog(QFileDialog& dialog, const std::string& suggested) {
-    dialog.setWindowTitle(QStringLiteral("名前を付けて保存"));
+    dialog.setWindowTitle(QString::fromUtf8(CAppTexts::SAVE_AS_TITLE));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     ShowAllFiles(dialog);
@@ -109,7 +111,7 @@ EMessageResult CQtUserInterface::MessageBox(std::string_view text, EMessageButto
 }
 
 std::optional<std::string> CQtUserInterface::GetOpenFileName() {
-    QFileDialog dialog(m_parent, QStringLiteral("開く"));
+    QFileDialog dialog(m_parent, QString::fromUtf8(CAppTexts::OPEN_TITLE));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     ShowAllFiles(dialog);

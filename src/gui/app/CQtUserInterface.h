@@ -10,8 +10,6 @@
 // handed to the desktop. Buttons speak Japanese whatever the desktop's language is.
 class CQtUserInterface : public CUserInterface {
 public:
-    static constexpr const char* ALL_FILES_FILTER = "すべてのファイル (*.*)";
-
     // Boxes and dialogs are centred on this window once it exists.
     void SetParentWidget(QWidget* parent) { m_parent = parent; }
 
