@@ -246,6 +246,11 @@ TEST_F(CListCellEditorTest, TextCp932CannotHoldIsRefusedAndStaysInTheEditor) {
     EXPECT_EQ(m_doc.GetLastCommand(), before);
     EXPECT_FALSE(m_list.CommitAndHideEditor());
     EXPECT_TRUE(Editor().IsVisible());
+    // Nor does a save take it; once the text can be kept, the save takes it first.
+    EXPECT_FALSE(m_doc.CommitViewEdits());
+    m_window.Type("x");
+    EXPECT_TRUE(m_doc.CommitViewEdits());
+    EXPECT_EQ(Row(1)->GetFieldText(CFieldTable::FIELD_ADDRESS), "x");
 }
 
 TEST_F(CListCellEditorTest, ModeCommandsCarryTheCheckMarksAndClipboardWorksOnlyWhileShown) {

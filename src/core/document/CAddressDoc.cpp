@@ -154,6 +154,11 @@ void CAddressDoc::AddView(CDocView* view) {
     m_views.push_back(view);
 }
 
+bool CAddressDoc::CommitViewEdits() {
+    return std::all_of(m_views.begin(), m_views.end(),
+                       [](CDocView* view) { return view->CommitPendingEdit(); });
+}
+
 void CAddressDoc::RemoveView(CDocView* view) {
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }

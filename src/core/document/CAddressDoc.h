@@ -81,6 +81,8 @@ public:
     // Views are updated in the order they were added: the group tree first, the person list
     // second.
     void AddView(CDocView* view);
+    // Before the book is saved or closed, every view hands over what is still being typed.
+    bool CommitViewEdits();
     void RemoveView(CDocView* view);
     void UpdateAllViews(CDocView* sender, EHint hint, const CHintObject& object = {});
 

@@ -34,4 +34,7 @@ class CDocView {
 public:
     virtual ~CDocView() = default;
     virtual void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) = 0;
+    // Hands an edit still open in the view (text typed into a cell) to the document; false when
+    // the view refused it and said why.
+    virtual bool CommitPendingEdit() { return true; }
 };

@@ -59,6 +59,9 @@ void CFileController::OnUpdateCommand(int id, CCmdUI& ui) {
 }
 
 void CFileController::OnCommand(int id) {
+    // A save takes the text typed into a cell, and so does the question before a book closes.
+    if (!m_doc.CommitViewEdits())
+        return;
     switch (id) {
     case ID_FILE_NEW:
         OnFileNew();

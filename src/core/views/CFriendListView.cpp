@@ -438,6 +438,10 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     profile.WriteProfileInt("CellEdit", "byDblClk", m_bEditByDblClk ? 1 : 0);
 }
 
+bool CFriendListView::CommitPendingEdit() {
+    return m_cellEditor.Commit();
+}
+
 bool CFriendListView::HasCommand(int id) const {
     if (CListCellEditor::IsEditorCommand(id))
         return m_cellEditor.HasCommand(id);

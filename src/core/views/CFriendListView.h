@@ -46,6 +46,7 @@ public:
 
     void SetObserver(CListControlObserver* observer) { m_observer = observer; }
     void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
+    bool CommitPendingEdit() override;
 
     bool HasCommand(int id) const override;
     void OnUpdateCommand(int id, CCmdUI& ui) override;

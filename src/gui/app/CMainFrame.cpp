@@ -290,7 +290,7 @@ void CMainFrame::SaveWindowSettings() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Text typed into a cell belongs to the book before the question about saving it.
-    if (!m_listView.GetCellEditor().Commit() || !m_files.SaveModified()) {
+    if (!m_doc.CommitViewEdits() || !m_files.SaveModified()) {
         event->ignore();
         return;
     }
