@@ -275,10 +275,16 @@ TEST_F(CListCellEditorTest, UndoWhileShownCommitsAndTakesBackTheLastStep) {
     Editor().Show(false, true);
     EXPECT_TRUE(m_list.HasCommand(ID_EDIT_UNDO));
     m_window.Type("typed");
+    CCmdUI undo;
+    m_list.OnUpdateCommand(ID_EDIT_UNDO, undo);
+    EXPECT_THAT(undo.GetText().value_or(""), HasSubstr("修正（セル編集）"));
     m_list.OnCommand(ID_EDIT_UNDO); // takes back the typing
     EXPECT_EQ(Row(0)->GetText(EPersonText::Name), "a");
     EXPECT_EQ(m_window.m_text, "a");
     const std::size_t persons = m_doc.GetPersonList().size();
+    m_window.Type("a"); // typed, but the same text: only the typing goes
+    m_list.OnCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(m_doc.GetPersonList().size(), persons);
     m_list.OnCommand(ID_EDIT_UNDO); // nothing typed: the adding of the last person
     EXPECT_EQ(m_doc.GetPersonList().size(), persons - 1);
     Editor().Hide();

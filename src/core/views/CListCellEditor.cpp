@@ -1,9 +1,12 @@
 #include "core/views/CListCellEditor.h"
 
 #include "core/commands/CModifyByListEditCommand.h"
+#include "core/commands/CUndoTexts.h"
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
+#include "core/document/CDocumentTexts.h"
 #include "core/model/CFieldTable.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CCellEditorWindow.h"
@@ -249,8 +252,12 @@ void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
         break;
     case ID_EDIT_UNDO:
         m_doc.OnUpdateCommand(id, ui);
-        if (m_pWindow && m_pWindow->IsModified())
+        // What Ctrl+Z takes back first is the typing.
+        if (m_pWindow && m_pWindow->IsModified()) {
             ui.Enable(true);
+            ui.SetText(
+                CTextFormat::Format(CDocumentTexts::UNDO_NAMED, {CUndoTexts::MODIFY_BY_CELL_EDIT}));
+        }
         break;
     default:
         break;
@@ -258,10 +265,16 @@ void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
 }
 
 void CListCellEditor::CommitThenUndo() {
+    const bool typed = m_pWindow && m_pWindow->IsModified();
+    const CCommand* last = m_doc.GetLastCommand();
     if (!Commit())
         return;
     // Typing and Ctrl+Z take back the typing: the commit just made is what the undo reverts.
-    if (m_doc.CanUndo())
+    // Typing that changed nothing is taken back by showing the cell again, never by undoing the
+    // step before it.
+    if (typed && m_doc.GetLastCommand() == last)
+        Show(false, false);
+    else if (m_doc.CanUndo())
         m_doc.OnEditUndo();
 }
 
