@@ -12,10 +12,6 @@
 namespace {
 constexpr const char* ID_PROPERTY = "tarnvaleCommandId";
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The menu caption without the mnemonic and the shortcut, for a tooltip that has none.
 QString PlainCaption(QString caption) {
     caption = caption.section(QLatin1Char('\t'), 0, 0);
@@ -30,10 +26,10 @@ QAction* CActionRouter::MakeAction(int id, QObject* parent) {
     auto* action = new QAction(parent);
     action->setProperty(ID_PROPERTY, id);
     if (const CCommandText* text = CCommandTexts::Find(id)) {
-        action->setText(FromUtf8(text->m_caption));
-        action->setStatusTip(FromUtf8(text->m_prompt));
+        action->setText(QString::fromUtf8(text->m_caption));
+        action->setStatusTip(QString::fromUtf8(text->m_prompt));
         action->setToolTip(text->m_tooltip.empty() ? PlainCaption(action->text())
-                                                   : FromUtf8(text->m_tooltip));
+                                                   : QString::fromUtf8(text->m_tooltip));
     }
     action->setIcon(CAppIcons::ForCommand(id));
     connect(action, &QAction::triggered, this, [this, id] { Dispatch(id); });
@@ -59,7 +55,7 @@ void CActionRouter::InstallAccelerators(QWidget& window) {
     for (const CAccelerator& accelerator : CMenuLayout::GetAccelerators()) {
         auto* key = new QAction(&window);
         key->setProperty(ID_PROPERTY, accelerator.m_nId);
-        key->setShortcut(QKeySequence(FromUtf8(accelerator.m_keys)));
+        key->setShortcut(QKeySequence(QString::fromUtf8(accelerator.m_keys)));
         key->setShortcutContext(Qt::WindowShortcut);
         const int id = accelerator.m_nId;
         connect(key, &QAction::triggered, this, [this, id] { Dispatch(id); });
@@ -79,7 +75,7 @@ void CActionRouter::UpdateActions(const QList<QAction*>& actions, bool fromToolb
         action->setCheckable(ui.IsChecked());
         action->setChecked(ui.IsChecked());
         if (ui.GetText()) {
-            const QString text = FromUtf8(*ui.GetText());
+            const QString text = QString::fromUtf8(*ui.GetText());
             action->setText(text);
             // An entry whose rule gives it no caption is not in use (a free recent-file slot).
             action->setVisible(!text.isEmpty());

@@ -36,10 +36,6 @@ constexpr int DEFAULT_WIDTH = 800;
 constexpr int DEFAULT_HEIGHT = 560;
 constexpr int TOOL_ICON_SIZE = 16;
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool IsMenuPicture(int id) {
     const std::vector<int>& ids = CMenuLayout::GetMenuPictureIds();
     return std::find(ids.begin(), ids.end(), id) != ids.end();
@@ -112,7 +108,7 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     m_find.SetEventPump([] { QCoreApplication::processEvents(); });
 
     m_doc.SetStatusTextListener([this](const std::string& text) {
-        m_messagePane->setText(FromUtf8(text));
+        m_messagePane->setText(QString::fromUtf8(text));
         ScheduleIdleUpdate();
     });
     m_files.SetChangeListener([this] {
@@ -153,7 +149,7 @@ void CMainFrame::CreateMenus() {
 }
 
 QMenu* CMainFrame::BuildMenu(const CMenuEntry& popup, QWidget* parent) {
-    auto* menu = new QMenu(FromUtf8(popup.m_caption), parent);
+    auto* menu = new QMenu(QString::fromUtf8(popup.m_caption), parent);
     for (const CMenuEntry& entry : popup.m_children) {
         switch (entry.m_kind) {
         case EMenuEntry::Separator:
@@ -195,7 +191,7 @@ void CMainFrame::CreateStatusBar() {
     m_messagePane = new QLabel(this);
     const std::string& status = m_doc.GetStatusText();
     m_messagePane->setText(status.empty() ? QString::fromUtf8(CSharedTexts::READY)
-                                          : FromUtf8(status));
+                                          : QString::fromUtf8(status));
     // A long message is cut rather than pushing the lock panes over each other.
     m_messagePane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(m_messagePane, 1);
@@ -347,7 +343,7 @@ void CMainFrame::UpdateToolBar() {
 }
 
 void CMainFrame::UpdateTitle() {
-    setWindowTitle(FromUtf8(m_files.GetWindowTitle()));
+    setWindowTitle(QString::fromUtf8(m_files.GetWindowTitle()));
 }
 
 void CMainFrame::ScheduleIdleUpdate() {

@@ -95,8 +95,7 @@ void CQtUserInterface::PrepareSaveDialog(QFileDialog& dialog, const std::string&
 
 EMessageResult CQtUserInterface::MessageBox(std::string_view text, EMessageButtons buttons,
                                             EMessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), QString::fromUtf8(CAPTION),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+    QMessageBox box(ToQtIcon(icon), QString::fromUtf8(CAPTION), QString::fromUtf8(text),
                     QMessageBox::NoButton, m_parent, CDialogFrame::FLAGS);
     std::vector<std::pair<QAbstractButton*, EMessageResult>> results;
     for (const CButton& button : ButtonsOf(buttons))
@@ -136,6 +135,6 @@ bool CQtUserInterface::SetClipboardText(std::string_view text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard)
         return false;
-    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    clipboard->setText(QString::fromUtf8(text));
     return true;
 }

@@ -19,12 +19,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace {
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-} // namespace
-
 CCSVImportDlg::CCSVImportDlg(CCSVImportModel& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     setWindowTitle(QString::fromUtf8(CSharedTexts::CSV_IMPORT));
@@ -145,17 +139,17 @@ void CCSVImportDlg::OnOptionsChanged() {
 void CCSVImportDlg::Refresh() {
     std::vector<CCsvList::CRow> fields;
     for (int field = 0; field < m_model.GetFieldCount(); ++field)
-        fields.push_back(
-            {{FromUtf8(m_model.GetFieldName(field)), FromUtf8(m_model.GetFieldAssignment(field))},
-             {},
-             false});
+        fields.push_back({{QString::fromUtf8(m_model.GetFieldName(field)),
+                           QString::fromUtf8(m_model.GetFieldAssignment(field))},
+                          {},
+                          false});
     const QIcon assigned = CDialogIcons::CsvAssigned();
     const QIcon free = CDialogIcons::CsvFree();
     std::vector<CCsvList::CRow> columns;
     for (int column = 0; column < m_model.GetColumnCount(); ++column) {
         const bool used = m_model.GetColumnUses(column) > 0;
-        columns.push_back({{FromUtf8(CCSVImportModel::GetColumnName(column)),
-                            FromUtf8(m_model.GetExample(column))},
+        columns.push_back({{QString::fromUtf8(CCSVImportModel::GetColumnName(column)),
+                            QString::fromUtf8(m_model.GetExample(column))},
                            used ? assigned : free,
                            used});
     }

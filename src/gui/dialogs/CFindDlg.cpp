@@ -25,10 +25,6 @@ const QString IGNORE_LABEL = QString::fromUtf8(CDialogTexts::FIND_IGNORE_CASE_WI
 const QString CLOSE_LABEL = QString::fromUtf8(CSharedTexts::CLOSE);
 constexpr int BOXES_PER_COLUMN = 4;
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Lines that come and go keep their room, so the window does not jump as a search runs.
 void KeepRoomWhenHidden(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
@@ -89,8 +85,7 @@ QWidget* CFindDlg::MakeFieldBoxes() {
     auto* grid = new QGridLayout(group);
     for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field) {
         const std::string_view label = CFieldTable::GetLabel(field);
-        auto* box = new QCheckBox(
-            QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())), group);
+        auto* box = new QCheckBox(QString::fromUtf8(label), group);
         box->setObjectName(QStringLiteral("field%1").arg(field));
         grid->addWidget(box, field % BOXES_PER_COLUMN, field / BOXES_PER_COLUMN);
         m_boxes[static_cast<std::size_t>(field)] = box;
@@ -143,9 +138,9 @@ void CFindDlg::ShowInput(const CFindInput& input) {
 }
 
 void CFindDlg::ShowState(const CFindForm& form) {
-    m_pFind->setText(FromUtf8(form.m_strButton));
-    m_pStatus->setText(FromUtf8(form.m_strStatus));
-    m_pHits->setText(FromUtf8(form.m_strHits));
+    m_pFind->setText(QString::fromUtf8(form.m_strButton));
+    m_pStatus->setText(QString::fromUtf8(form.m_strStatus));
+    m_pHits->setText(QString::fromUtf8(form.m_strHits));
     m_pHits->setVisible(form.m_bHitsVisible);
     m_pProgress->setRange(0, form.m_nProgressMax);
     m_pProgress->setValue(form.m_nProgressPos);

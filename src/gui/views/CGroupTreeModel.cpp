@@ -86,9 +86,7 @@ const QString& CGroupTreeModel::TextOf(HTREEITEM item) const {
     if (found != m_texts.end())
         return found->second;
     const std::string utf8 = m_codec.ToUtf8(m_tree.Get(item).text);
-    return m_texts
-        .emplace(item, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())))
-        .first->second;
+    return m_texts.emplace(item, QString::fromUtf8(utf8)).first->second;
 }
 
 void CGroupTreeModel::ForgetTexts(HTREEITEM item) {

@@ -27,7 +27,7 @@ int CPersonListModel::columnCount(const QModelIndex& parent) const {
 
 QString CPersonListModel::FieldText(int row, int field) const {
     const std::string utf8 = m_codec.ToUtf8(m_list.GetRowPerson(row)->GetFieldText(field));
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    return QString::fromUtf8(utf8);
 }
 
 QVariant CPersonListModel::data(const QModelIndex& index, int role) const {
@@ -58,7 +58,7 @@ QVariant CPersonListModel::headerData(int section, Qt::Orientation orientation, 
         !CFieldTable::IsWorkingField(section))
         return QAbstractTableModel::headerData(section, orientation, role);
     const std::string_view label = CFieldTable::GetLabel(section);
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    return QString::fromUtf8(label);
 }
 
 Qt::ItemFlags CPersonListModel::flags(const QModelIndex& index) const {
