@@ -242,6 +242,8 @@ protected:
     void Step();
     void ChooseInTree();
     void ChooseRows();
+    // Every tree item, each parent before its children.
+    std::vector<HTREEITEM> AllItems() const;
     void RunViewCommand();
     void RunDocumentCommand();
     // A drag from the list or the tree, released on a random tree item, or anywhere else.
@@ -279,15 +281,8 @@ void CCommandWalk::ChooseInTree() {
     // Person items are chosen as often as the others: their commands move the caret most.
     std::vector<HTREEITEM> items;
     std::vector<HTREEITEM> personItems;
-    const CTreeControl& tree = m_tree.GetTreeCtrl();
-    for (const HTREEITEM top : tree.GetTopItems()) {
-        items.push_back(top);
-        for (const HTREEITEM child : tree.GetChildren(top)) {
-            (m_tree.IsPersonItem(child) ? personItems : items).push_back(child);
-            for (const HTREEITEM grandchild : tree.GetChildren(child))
-                personItems.push_back(grandchild);
-        }
-    }
+    for (const HTREEITEM item : AllItems())
+        (m_tree.IsPersonItem(item) ? personItems : items).push_back(item);
     if (!personItems.empty() && Pick(2) == 0)
         items = std::move(personItems);
     Select(items[static_cast<std::size_t>(Pick(items.size()))]);
@@ -373,7 +368,7 @@ void CCommandWalk::RunDocumentCommand() {
     }
 }
 
-void CCommandWalk::Drag() {
+std::vector<HTREEITEM> CCommandWalk::AllItems() const {
     std::vector<HTREEITEM> items;
     const CTreeControl& tree = m_tree.GetTreeCtrl();
     for (const HTREEITEM top : tree.GetTopItems()) {
@@ -384,6 +379,11 @@ void CCommandWalk::Drag() {
                          tree.GetChildren(child).end());
         }
     }
+    return items;
+}
+
+void CCommandWalk::Drag() {
+    const std::vector<HTREEITEM> items = AllItems();
     const bool fromList = Pick(2) == 0;
     if (fromList)
         ChooseRows();

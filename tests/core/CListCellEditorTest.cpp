@@ -244,7 +244,7 @@ TEST_F(CListCellEditorTest, TextCp932CannotHoldIsRefusedAndStaysInTheEditor) {
     EXPECT_TRUE(m_window.m_bModified);
     EXPECT_TRUE(m_window.m_bFocused);
     EXPECT_EQ(m_doc.GetLastCommand(), before);
-    EXPECT_FALSE(m_list.CommitAndHideEditor());
+    EXPECT_FALSE(Editor().CommitAndHide());
     EXPECT_TRUE(Editor().IsVisible());
     // Nor does a save take it; once the text can be kept, the save takes it first.
     EXPECT_FALSE(m_doc.CommitViewEdits());

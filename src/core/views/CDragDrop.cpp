@@ -46,7 +46,7 @@ void CDragDrop::OnUpdate(CDocView*, EHint hint, const CHintObject&) {
 bool CDragDrop::BeginFromList() {
     // The cell editor gives its text to the record before the rows are taken; text the file
     // cannot hold keeps the editor on its cell, and no drag starts.
-    if (m_bDragging || !m_list.CommitAndHideEditor() || m_list.ShowsDeleted())
+    if (m_bDragging || !m_list.GetCellEditor().CommitAndHide() || m_list.ShowsDeleted())
         return false;
     std::vector<CPersonalData*> persons = m_list.GetSelectedPersons();
     const EDragPicture picture = PictureOfRows(persons.size());

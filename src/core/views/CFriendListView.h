@@ -93,9 +93,6 @@ public:
     // The cell editor and its cursor.
     CListCellEditor& GetCellEditor() { return m_cellEditor; }
     const CListCellEditor& GetCellEditor() const { return m_cellEditor; }
-    // A drag starting from the list takes the editor's text first; false when the text was
-    // refused and the editor stays on its cell.
-    bool CommitAndHideEditor() { return m_cellEditor.CommitAndHide(); }
 
     // Column layout: the field shown at each display position, and each field's width.
     const std::array<int, COLUMN_COUNT>& GetColumnOrder() const { return m_columnOrder; }
