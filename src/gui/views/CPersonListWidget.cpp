@@ -168,18 +168,9 @@ void CPersonListWidget::PushSelection() {
     m_list.SetSelectedRows(rows);
 }
 
-void CPersonListWidget::HitTest(const QPoint& pos, int& field, int& position, int& row) const {
-    field = columnAt(pos.x());
-    position = field >= 0 ? horizontalHeader()->visualIndex(field) : -1;
-    row = rowAt(pos.y());
-}
-
-void CPersonListWidget::RecordClickedCell(const QPoint& pos) {
-    int field = 0;
-    int position = 0;
-    int row = 0;
-    HitTest(pos, field, position, row);
-    m_list.SetClickedCell(field, row, position);
+CPersonListWidget::CCellHit CPersonListWidget::CellAt(const QPoint& pos) const {
+    const int field = columnAt(pos.x());
+    return {field, field >= 0 ? horizontalHeader()->visualIndex(field) : -1, rowAt(pos.y())};
 }
 
 bool CPersonListWidget::IsEditorShown() const {
@@ -262,23 +253,20 @@ void CPersonListWidget::keyPressEvent(QKeyEvent* event) {
 
 void CPersonListWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    int field = 0;
-    int position = 0;
-    int row = 0;
-    HitTest(pos, field, position, row);
+    const CCellHit hit = CellAt(pos);
     if (event->button() != Qt::RightButton) {
         if (event->button() == Qt::LeftButton)
-            m_list.GetCellEditor().OnLeftButtonDown(field, row, position);
+            m_list.GetCellEditor().OnLeftButtonDown(hit.field, hit.row, hit.position);
         QTableView::mousePressEvent(event);
         return;
     }
     // The shown editor takes a right click as a move to the cell; no menu opens.
-    if (m_list.GetCellEditor().OnRightButtonDown(field, row, position)) {
+    if (m_list.GetCellEditor().OnRightButtonDown(hit.field, hit.row, hit.position)) {
         event->accept();
         return;
     }
-    SelectForContextMenu(rowAt(pos.y()));
-    RecordClickedCell(pos);
+    SelectForContextMenu(hit.row);
+    m_list.SetClickedCell(hit.field, hit.row, hit.position);
     event->accept();
     emit contextMenuRequested(viewport()->mapToGlobal(pos));
 }
@@ -287,13 +275,10 @@ void CPersonListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         const QPoint pos = event->position().toPoint();
         if (indexAt(pos).isValid()) {
-            int field = 0;
-            int position = 0;
-            int row = 0;
-            HitTest(pos, field, position, row);
+            const CCellHit hit = CellAt(pos);
             // The editor that started keeps the focus: the view's own handling would take it
             // back as a press when no press came first.
-            if (m_list.GetCellEditor().OnDoubleClick(field, row, position)) {
+            if (m_list.GetCellEditor().OnDoubleClick(hit.field, hit.row, hit.position)) {
                 event->accept();
                 return;
             }

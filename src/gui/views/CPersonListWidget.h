@@ -54,12 +54,16 @@ private:
     void PushSelection();
     void OnSectionMoved();
     void OnSectionResized(int field, int width);
-    void RecordClickedCell(const QPoint& pos);
     // The control's own right click: an unselected row becomes the only selected one.
     void SelectForContextMenu(int row);
     bool IsEditorShown() const;
     // The cell under a point: the field, its display position and the row (-1 below the rows).
-    void HitTest(const QPoint& pos, int& field, int& position, int& row) const;
+    struct CCellHit {
+        int field;
+        int position;
+        int row;
+    };
+    CCellHit CellAt(const QPoint& pos) const;
 
     CFriendListView& m_list;
     CPersonListModel* m_model;
