@@ -20,6 +20,7 @@ protected:
             m_windows.push_back(std::make_unique<CScriptedFindWindow>(controller));
             return m_windows.back().get();
         });
+        m_find.SetClock([this] { return m_now; });
     }
 
     void SetUp() override {
@@ -41,6 +42,8 @@ protected:
         window.m_input->m_ticked.fill(false);
         for (const int field : fields)
             window.m_input->m_ticked[static_cast<std::size_t>(field)] = true;
+        // A person looks at the last result before pressing again.
+        m_now += std::chrono::seconds(1);
         m_find.OnCommand(m_find.GetButtonCommand());
         return window;
     }
@@ -64,6 +67,7 @@ protected:
     // Before the controller, which destroys its window as it goes.
     std::vector<std::unique_ptr<CScriptedFindWindow>> m_windows;
     CFindController m_find;
+    CFindController::CClock::time_point m_now;
     int m_nPumps = 0;
 };
 
@@ -140,6 +144,29 @@ TEST_F(CFindControllerTest, TheSameButtonStopsAndASecondStartDoesNothing) {
     EXPECT_EQ(window.Shown().m_strHits, "25件ヒットしました。");
     EXPECT_EQ(m_doc.GetGroupList().size(), 1u);
     EXPECT_TRUE(IsEnabled(ID_START_FIND));
+}
+
+TEST_F(CFindControllerTest, AClickMadeWhileTheButtonStoppedNeverStartsASearch) {
+    // One click in the walk's last slice, delivered once the last step is done.
+    bool clicked = false;
+    m_find.SetEventPump([this, &clicked] {
+        const CFindForm& form = m_find.GetForm();
+        if (!clicked && form.m_nProgressPos == form.m_nProgressMax) {
+            clicked = true;
+            m_find.OnCommand(m_find.GetButtonCommand());
+        }
+    });
+    CScriptedFindWindow& window = Search("even");
+    ASSERT_TRUE(clicked);
+    EXPECT_EQ(window.Shown().m_strStatus, "検索完了。");
+    // Clicks that arrive a moment after the end were aimed at 検索中止 still on the screen.
+    m_now += CFindController::LATE_STOP - std::chrono::milliseconds(1);
+    EXPECT_EQ(m_find.GetButtonCommand(), ID_CANCEL_FIND);
+    m_find.OnCommand(m_find.GetButtonCommand());
+    EXPECT_EQ(window.Shown().m_strButton, "検索開始(&F)");
+    EXPECT_EQ(m_doc.GetGroupList().size(), 1u);
+    m_now += std::chrono::milliseconds(1);
+    EXPECT_EQ(m_find.GetButtonCommand(), ID_START_FIND);
 }
 
 class CFindInterruptionTest;

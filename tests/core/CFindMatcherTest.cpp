@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ const CMatchCase MATCH_CASES[] = {
     {"FoldedSemiVoicedKana", "ﾊﾟﾝ", "パン", true, true},
     {"FoldedWideDigitsAndSpace", "1 2", "１　２", true, true},
     {"FoldedKeepsOtherCharacters", "が", "ガ", true, false},
+    {"FoldedPlainKanaInVoicedHalfKana", "ｶ", "ｶﾞｽ", true, true},
+    {"FoldedPlainKanaInVoicedKana", "ハ", "パン", true, true},
+    {"FoldedMarkAlone", "ﾞ", "ｶﾞ", true, true},
+    {"FoldedVu", "ｳﾞｨ", "ヴィ", true, true},
     {"FoldedStillOnBoundary", "\x8c\x9f", "\x83\x8c\x9f\x40", true, false, true},
 };
 
@@ -74,6 +79,36 @@ TEST(CWidthFoldingTest, KeepsCharactersItDoesNotFoldAndALoneLeadByte) {
     EXPECT_EQ(folding.Fold(kanji + "\x83"), kanji + "\x83");
     // The trail byte of ア (83 41) is an ASCII capital but not a character of its own.
     EXPECT_EQ(folding.Fold(Cp932("アA")), Cp932("アa"));
+}
+
+// Ticking the box only ever widens a search: over random texts of the characters folding
+// touches, whatever the plain search finds, the folded one finds too. Texts may hold stray lead
+// bytes, as files do; a typed string never does.
+TEST(CFindMatcherPropertyTest, IgnoringCaseAndWidthFindsEverythingThePlainSearchFinds) {
+    const std::vector<std::string> alphabet = {
+        "A",         "a",         "z",         " ",         "\\",        Cp932("ａ"),
+        Cp932("Ａ"), Cp932("　"), Cp932("ｶ"),  Cp932("ﾊ"),  Cp932("ﾞ"),  Cp932("ﾟ"),
+        Cp932("ｳ"),  Cp932("ガ"), Cp932("カ"), Cp932("パ"), Cp932("ヴ"), Cp932("゛"),
+        Cp932("が"), Cp932("ソ"), Cp932("表"), "\x83",      "\x8c"};
+    const std::size_t typable = alphabet.size() - 2;
+    std::mt19937 random(16);
+    const auto randomText = [&](std::size_t maxChars, std::size_t letters) {
+        std::string text;
+        for (std::size_t n = random() % (maxChars + 1); n > 0; --n)
+            text += alphabet[random() % letters];
+        return text;
+    };
+    int plainHits = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = randomText(8, alphabet.size());
+        const std::string pattern = randomText(3, typable);
+        if (pattern.empty() || !CFindMatcher(pattern, {0}, false).Contains(text))
+            continue;
+        ++plainHits;
+        EXPECT_TRUE(CFindMatcher(pattern, {0}, true).Contains(text))
+            << ::testing::PrintToString(pattern) << " in " << ::testing::PrintToString(text);
+    }
+    EXPECT_GT(plainHits, 1000);
 }
 
 struct CProgressCase {

@@ -52,8 +52,12 @@ TEST_P(CSeparatorRoundTripTest, ReadsBackExactlyAndKeepsTheLinesAfterIt) {
     EXPECT_EQ(read.m_nRecentCapacity, 7);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineBreaks, CSeparatorRoundTripTest,
-                         ::testing::Values("\r\n", "\n", " ;\r\n \" ", "\\x41\n\\", "\x83\x5C\r\n"),
+INSTANTIATE_TEST_SUITE_P(Separators, CSeparatorRoundTripTest,
+                         ::testing::Values("\r\n", "\n", " ;\r\n \" ", "\\x41\n\\", "\x83\x5C\r\n",
+                                           ", ", " ", "\"x\"", "'y'", " ; ", "\t",
+                                           "a\x01"
+                                           "b",
+                                           "\x1A", ", \\x41"),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(CMailSettingsTest, APlainSeparatorAfterAnEscapedOneIsReadPlain) {

@@ -138,4 +138,14 @@ TEST(CRecentAddressFileTest, WhatOneRunWritesTheNextReads) {
     EXPECT_THAT(CRecentAddressFile::Load(path), ElementsAre("b", "2", "a", "1"));
 }
 
+TEST(CRecentAddressFileTest, ReadsNoMorePairsThanTheListKeepsAndIgnoresAnOversizedFile) {
+    const CTempFolder folder;
+    const auto path = folder / "tarnvale.cal";
+    ASSERT_TRUE(CRecentAddressFile::Save(path, {"c", "3", "b", "2", "a", "1"}).ok);
+    EXPECT_THAT(CRecentAddressFile::Load(path, 2), ElementsAre("c", "3", "b", "2"));
+    const std::string padding(CRecentAddressFile::MAX_FILE_SIZE, 'x');
+    ASSERT_TRUE(CRecentAddressFile::Save(path, {"c", "3", padding, "2"}).ok);
+    EXPECT_THAT(CRecentAddressFile::Load(path), IsEmpty());
+}
+
 } // namespace

@@ -82,6 +82,8 @@ class CMailDialogsGuiTest : public CBookFixture {
 protected:
     CMailDialogsGuiTest()
         : m_mailer(m_qtUi, {}), m_options(m_doc, m_tree, m_list, m_ui, m_dialogs) {
+        // The catcher stands for the desktop's mail program, whatever this machine has.
+        m_qtUi.SetHandlerProbe([](const QString&) { return std::optional<bool>(); });
         m_doc.SetMailer(&m_mailer);
         m_mailer.SetDialogs(&m_dialogs);
         m_options.SetCommandSender([this](int id) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileSystemModel>
@@ -14,6 +15,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using ::testing::ElementsAre;
 
@@ -96,4 +99,75 @@ TEST(CQtUserInterfaceTest, FileChoosersSpeakJapaneseToTheirLastButton) {
         EXPECT_FALSE(english.match(text).hasMatch()) << text.toStdString();
 }
 
+// A stand-in for xdg-mime: `script` is its body; without one there is no xdg-mime at all.
+class CFakeXdgMime {
+public:
+    explicit CFakeXdgMime(const std::string& script) : m_oldPath(qgetenv("PATH")) {
+        if (!script.empty()) {
+            const auto path = m_folder / "xdg-mime";
+            CTempFolder::WriteFile(path, "#!/bin/sh\n" + script + "\n");
+            std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", QByteArray::fromStdString(m_folder.Path().string()));
+    }
+    ~CFakeXdgMime() { qputenv("PATH", m_oldPath); }
+
+private:
+    CTempFolder m_folder;
+    QByteArray m_oldPath;
+};
+
+struct CProbeCase {
+    const char* name;
+    std::string script;
+    std::optional<bool> answer;
+};
+
+class CDesktopHandlersTest : public ::testing::TestWithParam<CProbeCase> {};
+
+TEST_P(CDesktopHandlersTest, TellsAMailProgramOnlyFromXdgMimesOwnAnswer) {
+    // The stand-in's shell and the commands it uses are built in, so the path holds it alone.
+    const CFakeXdgMime fake(GetParam().script);
+    EXPECT_EQ(CDesktopHandlers::HasDefaultFor(QStringLiteral("mailto")), GetParam().answer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, CDesktopHandlersTest,
+    ::testing::Values(CProbeCase{"Named",
+                                 "[ \"$3\" = x-scheme-handler/mailto ] && echo mail.desktop", true},
+                      CProbeCase{"NoneNamed", "exit 0", false},
+                      CProbeCase{"BlankLine", "echo", false},
+                      CProbeCase{"Failing", "echo mail.desktop; exit 3", std::nullopt},
+                      CProbeCase{"Missing", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Takes the links the desktop would open.
+class CLinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    CLinkCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open"); }
+    ~CLinkCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
+    Q_INVOKABLE void Open(const QUrl& url) { m_urls.push_back(url); }
+    std::vector<QUrl> m_urls;
+};
+
+TEST(CQtUserInterfaceTest, AMailLinkNoProgramTakesFailsWithoutStartingAnything) {
+    CLinkCatcher catcher;
+    CQtUserInterface ui;
+    std::optional<bool> answer = false;
+    ui.SetHandlerProbe([&answer](const QString& scheme) {
+        EXPECT_EQ(scheme, QStringLiteral("mailto"));
+        return answer;
+    });
+    EXPECT_FALSE(ui.OpenUrl("mailto:a@x"));
+    EXPECT_TRUE(catcher.m_urls.empty());
+    for (const std::optional<bool> told : {std::optional<bool>(true), std::optional<bool>()}) {
+        answer = told;
+        EXPECT_TRUE(ui.OpenUrl("mailto:a@x"));
+    }
+    EXPECT_EQ(catcher.m_urls.size(), 2U);
+}
+
 } // namespace
+
+#include "CQtUserInterfaceTest.moc"

@@ -129,11 +129,13 @@ void CFindController::Run(CFindWalk& walk) {
     for (;;) {
         const EFindStep step = walk.Step(CFindWalk::CClock::now() + TIME_SLICE);
         m_form.m_nProgressPos = walk.GetProgressPosition();
-        if (step == EFindStep::Finished)
-            return;
         ShowState();
+        // Once more after the last step, while the button still stops: a click made during
+        // the last slice is taken as the stop it was.
         if (m_pump)
             m_pump();
+        if (step == EFindStep::Finished)
+            return;
     }
 }
 
@@ -146,7 +148,8 @@ void CFindController::OnCancel() {
 }
 
 int CFindController::GetButtonCommand() const {
-    return m_form.m_bSearching ? ID_CANCEL_FIND : ID_START_FIND;
+    const bool justEnded = m_endedAt && m_now() - *m_endedAt < LATE_STOP;
+    return m_form.m_bSearching || justEnded ? ID_CANCEL_FIND : ID_START_FIND;
 }
 
 void CFindController::ShowSearching(int fieldCount) {
@@ -158,6 +161,7 @@ void CFindController::ShowSearching(int fieldCount) {
 }
 
 void CFindController::ShowFinished(const CFindWalk& walk) {
+    m_endedAt = m_now();
     m_form.m_strButton = CFindTexts::START;
     m_form.m_bSearching = false;
     m_form.m_strStatus = walk.WasStopped() ? CFindTexts::STOPPED : CFindTexts::DONE;

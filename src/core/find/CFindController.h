@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ public:
     static constexpr const char* IGNORE_CASE_WIDTH_KEY = "IgnoreCaseWidth";
     // A search lets events run about this often, however far apart its progress steps are.
     static constexpr std::chrono::milliseconds TIME_SLICE{40};
+    // For this long after a search ended the button still stops: the screen may have shown
+    // 検索中止 when the click was made, and that click must never start a search.
+    static constexpr std::chrono::milliseconds LATE_STOP{400};
+    using CClock = std::chrono::steady_clock;
+    using CNow = std::function<CClock::time_point()>;
 
     CFindController(CAddressDoc& doc, CUserInterface& ui, CProfile& profile);
     ~CFindController() override;
@@ -38,6 +44,7 @@ public:
 
     void SetWindowOpener(CWindowOpener opener) { m_opener = std::move(opener); }
     void SetEventPump(CEventPump pump) { m_pump = std::move(pump); }
+    void SetClock(CNow now) { m_now = std::move(now); }
 
     bool HasCommand(int id) const override;
     void OnUpdateCommand(int id, CCmdUI& ui) override;
@@ -46,7 +53,8 @@ public:
     void OnOpen();
     void OnStart();
     void OnCancel();
-    // What the dialog's one button sends: stop while a search runs, else start.
+    // What the dialog's one button sends: stop while a search runs or has only just ended,
+    // else start.
     int GetButtonCommand() const;
     // The window closed itself (close button, Escape); a running search stops with it.
     void OnWindowClosed(const CFindWindow& window);
@@ -74,6 +82,8 @@ private:
     CProfile& m_profile;
     CWindowOpener m_opener;
     CEventPump m_pump;
+    CNow m_now = &CClock::now;
+    std::optional<CClock::time_point> m_endedAt;
     CFindWindow* m_pWindow = nullptr;
     CFindWalk* m_pWalk = nullptr;
     CFindForm m_form;

@@ -9,12 +9,14 @@
 namespace {
 constexpr unsigned char HALF_KANA_FIRST = 0xA1;
 constexpr unsigned char HALF_KANA_LAST = 0xDF;
-constexpr unsigned char VOICED_MARK = 0xDE;      // ﾞ
-constexpr unsigned char SEMI_VOICED_MARK = 0xDF; // ﾟ
 constexpr unsigned char FIRST_WIDE_LEAD = 0x81;
+constexpr unsigned char KATAKANA_LEAD = 0x83; // every full-width katakana lies under it
 constexpr char32_t IDEOGRAPHIC_SPACE = 0x3000;
 constexpr char32_t FULLWIDTH_EXCLAMATION = 0xFF01; // the full-width form of 0x21
+constexpr char32_t KATAKANA_U = 0x30A6;
 constexpr char32_t KATAKANA_VU = 0x30F4;
+constexpr char32_t VOICED_MARK = 0x309B;      // ゛
+constexpr char32_t SEMI_VOICED_MARK = 0x309C; // ゜
 
 // The full-width form of each half-width katakana byte 0xA1-0xDF, punctuation included.
 constexpr std::array<char16_t, HALF_KANA_LAST - HALF_KANA_FIRST + 1> FULL_KANA = {
@@ -45,28 +47,37 @@ char Lower(unsigned char byte) {
 
 CWidthFolding::CWidthFolding() {
     const CTextCodec codec;
-    const auto encode = [&codec](char32_t c) {
-        const std::string bytes = codec.FromUtf8(CTextCodec::EncodeUtf8(c)).text;
+    const auto encode = [&codec](std::u32string_view text) {
+        std::string utf8;
+        for (const char32_t c : text)
+            utf8 += CTextCodec::EncodeUtf8(c);
+        const std::string bytes = codec.FromUtf8(utf8).text;
         CUnit unit;
-        unit.size = static_cast<std::uint8_t>(std::min<std::size_t>(bytes.size(), 2));
-        for (std::size_t i = 0; i < unit.size; ++i)
-            unit.bytes[i] = bytes[i];
+        unit.size = static_cast<std::uint8_t>(std::min(bytes.size(), unit.bytes.size()));
+        std::copy_n(bytes.begin(), unit.size, unit.bytes.begin());
         return unit;
     };
+    // A kana with a mark reads as its plain form followed by the mark, as ｶﾞ does.
+    const auto takeApart = [&](char32_t marked, char32_t plain, char32_t mark) {
+        const CUnit whole = encode(std::u32string(1, marked));
+        if (whole.size == 2 && static_cast<unsigned char>(whole.bytes[0]) == KATAKANA_LEAD)
+            m_marked[static_cast<unsigned char>(whole.bytes[1])] = encode({plain, mark});
+    };
     for (std::size_t byte = 0; byte < m_single.size(); ++byte)
-        m_single[byte] = {{Lower(static_cast<unsigned char>(byte)), 0}, 1};
+        m_single[byte] = {{Lower(static_cast<unsigned char>(byte))}, 1};
     for (unsigned byte = HALF_KANA_FIRST; byte <= HALF_KANA_LAST; ++byte) {
-        m_single[byte] = encode(FullKana(byte));
+        const char32_t plain = FullKana(byte);
+        m_single[byte] = encode(std::u32string(1, plain));
         if (TakesVoicedMark(byte))
-            m_voiced[byte] = encode(FullKana(byte) + 1);
+            takeApart(plain + 1, plain, VOICED_MARK);
         if (TakesSemiVoicedMark(byte))
-            m_semiVoiced[byte] = encode(FullKana(byte) + 2);
+            takeApart(plain + 2, plain, SEMI_VOICED_MARK);
     }
-    m_voiced[0xB3] = encode(KATAKANA_VU); // ｳﾞ
+    takeApart(KATAKANA_VU, KATAKANA_U, VOICED_MARK);
     for (char ascii = ' '; ascii <= '~'; ++ascii) {
         const char32_t wide =
             ascii == ' ' ? IDEOGRAPHIC_SPACE : FULLWIDTH_EXCLAMATION + (ascii - '!');
-        const CUnit unit = encode(wide);
+        const CUnit unit = encode(std::u32string(1, wide));
         const auto lead = static_cast<unsigned char>(unit.bytes[0]);
         if (unit.size == 2 && lead >= FIRST_WIDE_LEAD && lead < FIRST_WIDE_LEAD + WIDE_LEADS)
             m_wide[(lead - FIRST_WIDE_LEAD) * 256u + static_cast<unsigned char>(unit.bytes[1])] =
@@ -75,13 +86,11 @@ CWidthFolding::CWidthFolding() {
 }
 
 char* CWidthFolding::Append(const CUnit& unit, char* out) {
-    out[0] = unit.bytes[0];
-    out[1] = unit.bytes[1];
-    return out + unit.size;
+    return std::copy_n(unit.bytes.begin(), unit.size, out);
 }
 
 std::string_view CWidthFolding::Fold(std::string_view text, std::string& buffer) const {
-    // No character grows by more than one byte.
+    // No character grows to more than twice its size.
     if (buffer.size() < 2 * text.size() + 1)
         buffer.resize(2 * text.size() + 1);
     char* out = buffer.data();
@@ -102,6 +111,8 @@ std::string_view CWidthFolding::Fold(std::string_view text, std::string& buffer)
             const char ascii = lead < WIDE_LEADS ? m_wide[lead * 256u + trail] : '\0';
             if (ascii != '\0') {
                 *out++ = ascii;
+            } else if (byte == KATAKANA_LEAD && m_marked[trail].size != 0) {
+                out = Append(m_marked[trail], out);
             } else {
                 out[0] = text[i];
                 out[1] = text[i + 1];
@@ -109,17 +120,8 @@ std::string_view CWidthFolding::Fold(std::string_view text, std::string& buffer)
             }
             i += 2;
         } else {
-            const auto next = i + 1 < size ? static_cast<unsigned char>(text[i + 1]) : 0;
-            if (next == VOICED_MARK && m_voiced[byte].size != 0) {
-                out = Append(m_voiced[byte], out);
-                i += 2;
-            } else if (next == SEMI_VOICED_MARK && m_semiVoiced[byte].size != 0) {
-                out = Append(m_semiVoiced[byte], out);
-                i += 2;
-            } else {
-                out = Append(m_single[byte], out);
-                ++i;
-            }
+            out = Append(m_single[byte], out);
+            ++i;
         }
     }
     return std::string_view(buffer.data(), static_cast<std::size_t>(out - buffer.data()));

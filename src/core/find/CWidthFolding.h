@@ -6,9 +6,10 @@
 #include <string_view>
 
 // Reads letter case and character width out of a CP932 text, so that ＡＢＣ, abc and ABC read
-// alike and half-width katakana read as their full-width forms (ｶﾞ as ガ). Every folded
-// character begins where a character of the original began, so a search in folded texts still
-// finds whole characters only.
+// alike and half-width katakana read as their full-width forms (ｶﾞ and ガ both as カ゛). Each
+// character folds on its own, whatever follows it, into whole characters: so whatever a search
+// finds in the texts as they stand it also finds in the folded texts, and only whole
+// characters. That is why a voiced kana is taken apart rather than ｶﾞ put together.
 class CWidthFolding {
 public:
     // Builds the tables through the CP932 converter; throws as CTextCodec does without one.
@@ -20,9 +21,9 @@ public:
     std::string Fold(std::string_view text) const;
 
 private:
-    // What one character becomes: up to two bytes.
+    // What one character becomes: up to four bytes, at most twice its own size.
     struct CUnit {
-        std::array<char, 2> bytes{};
+        std::array<char, 4> bytes{};
         std::uint8_t size = 0;
     };
 
@@ -31,7 +32,6 @@ private:
     static char* Append(const CUnit& unit, char* out);
 
     std::array<CUnit, 256> m_single{};
-    std::array<CUnit, 256> m_voiced{};           // a half-width kana followed by ﾞ
-    std::array<CUnit, 256> m_semiVoiced{};       // a half-width kana followed by ﾟ
+    std::array<CUnit, 256> m_marked{};           // a full-width kana with a mark, by its trail
     std::array<char, WIDE_LEADS * 256> m_wide{}; // full-width ASCII by lead and trail; 0: none
 };

@@ -13,24 +13,15 @@ constexpr const char* KEY_CLIPBOARD = "clipboard";
 constexpr const char* KEY_ESCAPED = "sepEscaped";
 constexpr char ESCAPE = '\\';
 
-// Bytes the reading of a value would change: line ends, the blanks it trims at either end,
-// the quotes it strips, and the escape character itself.
+bool IsControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7F;
+}
+
+// Bytes the reading of a value would change: control characters (line ends among them), the
+// blanks it trims at either end, the quotes it strips, and the escape character itself.
 bool IsEscaped(char c) {
-    switch (c) {
-    case '\r':
-    case '\n':
-    case ' ':
-    case '\t':
-    case '\v':
-    case '\f':
-    case '\x1A':
-    case '"':
-    case '\'':
-    case ESCAPE:
-        return true;
-    default:
-        return false;
-    }
+    return IsControl(c) || c == ' ' || c == '"' || c == '\'' || c == ESCAPE;
 }
 
 int HexValue(char c) {
@@ -45,7 +36,8 @@ int HexValue(char c) {
 } // namespace
 
 bool CMailSettings::NeedsEscape(std::string_view separator) {
-    return separator.find_first_of("\r\n") != std::string_view::npos;
+    return std::any_of(separator.begin(), separator.end(), IsControl) ||
+           !CProfile::ReadsBackUnchanged(separator);
 }
 
 // Escaped bytes are written as \xHH, so that the value has no blank, quote or line break left.

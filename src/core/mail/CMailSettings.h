@@ -15,8 +15,9 @@ public:
     void Load(const CProfile& profile);
     void Save(CProfile& profile) const;
 
-    // A separator with a line break cannot stand on one INI line; it is written escaped and
-    // marked so. Every other separator is written as it is.
+    // A separator that reading would not give back unchanged (a line break or other control
+    // character, blanks at either end, quotes around it) is written escaped and marked so.
+    // Every other separator is written as it is.
     static bool NeedsEscape(std::string_view separator);
     static std::string Escape(std::string_view separator);
     static std::string Unescape(std::string_view stored);

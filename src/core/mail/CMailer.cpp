@@ -10,6 +10,8 @@
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
 
+#include <algorithm>
+
 CMailer::CMailer(CUserInterface& ui, std::filesystem::path recentFile)
     : m_ui(ui), m_recentFile(std::move(recentFile)) {}
 
@@ -39,7 +41,8 @@ void CMailer::SaveSettings(CProfile& profile) const {
 void CMailer::LoadRecentAddresses() {
     if (m_recentFile.empty())
         return;
-    m_recent.SetStrings(CRecentAddressFile::Load(m_recentFile));
+    const auto capacity = static_cast<std::size_t>(std::max(m_settings.m_nRecentCapacity, 0));
+    m_recent.SetStrings(CRecentAddressFile::Load(m_recentFile, capacity));
     m_fileStrings = m_recent.GetStrings();
     TrimRecentAddresses();
 }

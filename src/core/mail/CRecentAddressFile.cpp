@@ -3,7 +3,7 @@
 #include "core/storage/CArchiveException.h"
 #include "core/storage/CArchiveReader.h"
 #include "core/storage/CArchiveWriter.h"
-#include "core/storage/CDataFile.h"
+#include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 
 #include <algorithm>
@@ -13,11 +13,6 @@ namespace {
 constexpr CArchiveClass STRING_LIST{"CStringList", 0, false};
 constexpr std::uint16_t LONG_COUNT = 0xFFFF;
 constexpr const char* EXTENSION = ".cal";
-
-// The one place the file's bytes are read, so the reading rules of the store apply here too.
-bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes) {
-    return CDataFile::ReadBytes(path, bytes).ok;
-}
 } // namespace
 
 std::filesystem::path CRecentAddressFile::PathFor(const std::filesystem::path& settingsFile) {
@@ -42,7 +37,7 @@ std::string CRecentAddressFile::Encode(const std::vector<std::string>& strings) 
     return writer.TakeBytes();
 }
 
-std::vector<std::string> CRecentAddressFile::Decode(std::string_view bytes) {
+std::vector<std::string> CRecentAddressFile::Decode(std::string_view bytes, std::size_t maxPairs) {
     std::vector<std::string> strings;
     try {
         CArchiveReader reader(bytes, {STRING_LIST});
@@ -51,8 +46,9 @@ std::vector<std::string> CRecentAddressFile::Decode(std::string_view bytes) {
         if (count == LONG_COUNT)
             count = reader.ReadU32();
         // Each string takes one byte at least, so a damaged count cannot make us allocate.
-        strings.reserve(std::min<std::size_t>(count, reader.GetRemaining()));
-        for (std::uint32_t i = 0; i < count; ++i)
+        const std::size_t kept = std::min<std::size_t>(count, maxPairs * 2);
+        strings.reserve(std::min<std::size_t>(kept, reader.GetRemaining()));
+        for (std::size_t i = 0; i < kept; ++i)
             strings.emplace_back(reader.ReadText());
     } catch (const CArchiveException&) {
         // A damaged tail: what was read before it stands.
@@ -62,11 +58,12 @@ std::vector<std::string> CRecentAddressFile::Decode(std::string_view bytes) {
     return strings;
 }
 
-std::vector<std::string> CRecentAddressFile::Load(const std::filesystem::path& path) {
+std::vector<std::string> CRecentAddressFile::Load(const std::filesystem::path& path,
+                                                  std::size_t maxPairs) {
     std::string bytes;
-    if (!ReadFileBytes(path, bytes))
+    if (!CFileReader::Read(path, bytes, MAX_FILE_SIZE).ok)
         return {};
-    return Decode(bytes);
+    return Decode(bytes, maxPairs);
 }
 
 CFileResult CRecentAddressFile::Save(const std::filesystem::path& path,

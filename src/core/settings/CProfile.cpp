@@ -251,6 +251,10 @@ bool CProfile::WriteProfileString(std::string_view section, std::string_view key
     return ReplaceContents(AppendSection(std::move(m_contents), section, line));
 }
 
+bool CProfile::ReadsBackUnchanged(std::string_view value) {
+    return !HasLineBreak(value) && Trim(value) == value && Unquoted(value) == value;
+}
+
 std::string CProfile::ReadBackForm(std::string_view value) {
     if (Trim(value) == value && Unquoted(value) == value) {
         return std::string(value);

@@ -44,6 +44,8 @@ public:
     // The form of `value` to write so that reading gives back exactly `value`: quoted when white
     // space at its ends or quotes around it would otherwise be dropped.
     static std::string ReadBackForm(std::string_view value);
+    // Whether reading gives back exactly `value` as written on its line.
+    static bool ReadsBackUnchanged(std::string_view value);
     // Removes the key's line; true also when there was nothing to remove.
     bool DeleteProfileKey(std::string_view section, std::string_view key);
 

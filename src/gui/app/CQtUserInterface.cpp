@@ -126,8 +126,13 @@ std::optional<std::string> CQtUserInterface::GetSaveFileName(const std::string& 
 bool CQtUserInterface::OpenUrl(const std::string& url) {
     // A mailto: link keeps quotes and angle brackets of its addresses literal, which only the
     // tolerant parser accepts; every other address must be strictly valid.
-    const QUrl::ParsingMode mode =
-        url.starts_with("mailto:") ? QUrl::TolerantMode : QUrl::StrictMode;
+    const bool mail = url.starts_with("mailto:");
+    // A mailto: link that no program takes would start xdg-open all the same and fail unseen,
+    // so it fails here and the user is offered the clipboard. Browsers are not asked about:
+    // xdg-open finds one on its own where no default is named.
+    if (mail && m_handlerProbe(QStringLiteral("mailto")) == false)
+        return false;
+    const QUrl::ParsingMode mode = mail ? QUrl::TolerantMode : QUrl::StrictMode;
     return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), mode));
 }
 
