@@ -61,7 +61,8 @@ CWidthFolding::CWidthFolding() {
     const auto takeApart = [&](char32_t marked, char32_t plain, char32_t mark) {
         const CUnit whole = encode(std::u32string(1, marked));
         if (whole.size == 2 && static_cast<unsigned char>(whole.bytes[0]) == KATAKANA_LEAD)
-            m_marked[static_cast<unsigned char>(whole.bytes[1])] = encode({plain, mark});
+            m_marked[static_cast<unsigned char>(whole.bytes[1])] =
+                encode(std::u32string{plain, mark});
     };
     for (std::size_t byte = 0; byte < m_single.size(); ++byte)
         m_single[byte] = {{Lower(static_cast<unsigned char>(byte))}, 1};
