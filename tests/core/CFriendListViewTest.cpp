@@ -7,7 +7,9 @@
 #include "core/ui/CRecordEditor.h"
 #include "core/ui/CommandIds.h"
 
+#include <array>
 #include <filesystem>
+#include <utility>
 
 using ::testing::ElementsAre;
 
@@ -119,6 +121,22 @@ TEST_F(CFriendListViewTest, ColumnLayoutSurvivesARestartAndResetRestoresDefaults
     EXPECT_EQ(restarted.GetColumnOrder()[2], 2);
     EXPECT_EQ(restarted.GetColumnWidths()[0], 100);
     std::filesystem::remove_all(folder);
+}
+
+TEST_F(CFriendListViewTest, DefaultWidthsGrowWithALargerFontAndNeverShrink) {
+    // Name 100, postal code 70 and address 200 pixels for a 12-pixel font.
+    const std::pair<int, std::array<int, 3>> cases[] = {
+        {12, {100, 70, 200}}, {18, {150, 105, 300}}, {16, {133, 93, 267}}, {9, {100, 70, 200}}};
+    for (const auto& [em, widths] : cases) {
+        CFriendListView list(m_doc, m_ui);
+        list.SetFontScale(CFontScale(em));
+        list.LoadSettings(CProfile(std::filesystem::temp_directory_path() / "tarnvale-none.ini"));
+        for (int field = 0; field < 3; ++field)
+            EXPECT_EQ(list.GetColumnWidths()[static_cast<std::size_t>(field)], widths[field]) << em;
+        list.SetColumnWidth(0, 5);
+        list.ResetColumns();
+        EXPECT_EQ(list.GetColumnWidths()[0], widths[0]);
+    }
 }
 
 TEST_F(CFriendListViewTest, ADamagedColumnOrderFallsBackToFieldOrder) {

@@ -149,6 +149,7 @@ struct CFitCase {
     const char* name;
     CWindowPlacement read;
     CWindowPlacement expected;
+    CWindowPlacement::CFrame frame{};
 };
 
 // A primary screen of 1920 x 1040 and a second one to its right.
@@ -157,7 +158,12 @@ const std::vector<CWindowPlacement::CScreen> SCREENS = {{0, 0, 1920, 1040}, {192
 const CFitCase FIT_CASES[] = {
     {"OnAScreenStaysPut", {100, 50, 900, 650, 200}, {100, 50, 900, 650, 200}},
     {"OnTheSecondScreenStaysPut", {2000, 10, 2800, 610, 200}, {2000, 10, 2800, 610, 200}},
-    {"PartlyOffScreenStaysPut", {-100, -20, 700, 580, 100}, {-100, -20, 700, 580, 100}},
+    {"PartlyOffScreenMovesWhollyOntoIt", {-100, -20, 700, 580, 100}, {0, 0, 800, 600, 100}},
+    {"OnePixelOnTheScreenMovesWhollyOntoIt", {-799, 100, 1, 700, 100}, {0, 100, 800, 700, 100}},
+    {"ItsFrameStaysOnTheScreenToo",
+     {0, 0, 1920, 1080, 100},
+     {4, 30, 1916, 1036, 100},
+     {4, 30, 4, 4}},
     {"OnNoScreenMovesToThePrimary", {5000, 5000, 5800, 5600, 100}, {0, 0, 800, 600, 100}},
     {"LargerThanItsScreenShrinksToIt", {0, 0, 100000, 100000, 100}, {0, 0, 1920, 1040, 100}},
     {"TallerThanTheSecondScreenShrinksOntoIt",
@@ -175,7 +181,7 @@ class CWindowPlacementFitTest : public ::testing::TestWithParam<CFitCase> {};
 
 TEST_P(CWindowPlacementFitTest, FitsTheScreens) {
     CWindowPlacement placement = GetParam().read;
-    placement.FitToScreens(SCREENS);
+    placement.FitToScreens(SCREENS, GetParam().frame);
     const CWindowPlacement& expected = GetParam().expected;
     EXPECT_EQ(placement.m_nLeft, expected.m_nLeft);
     EXPECT_EQ(placement.m_nTop, expected.m_nTop);

@@ -1,6 +1,8 @@
 #include "CAppFixture.h"
 
+#include "core/commands/CAddGroupCommand.h"
 #include "core/settings/CProfile.h"
+#include "core/text/CTextCodec.h"
 #include "core/ui/CContextMenuRules.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
@@ -10,12 +12,15 @@
 #include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CPersonListWidget.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolBar>
 
@@ -297,11 +302,38 @@ TEST_F(CMainFrameTest, AStoredWindowBeyondTheScreenComesBackOntoIt) {
     EXPECT_LT(Frame()->GetSplitter()->sizes().value(0), Frame()->width());
 }
 
-TEST_F(CMainFrameTest, FirstStartHasTheDefaultTreeWidth) {
-    Start();
-    EXPECT_EQ(Frame()->GetSplitter()->sizes().value(0), 100);
-    Stop();
-    EXPECT_EQ(Profile("splitter"), 100);
+TEST_F(CMainFrameTest, AFreshStartShowsASixCharacterGroupNameWhole) {
+    for (const int pixels : {12, 16, 22}) {
+        QFont font = QApplication::font();
+        font.setPixelSize(pixels);
+        const QFont old = QApplication::font();
+        QApplication::setFont(font);
+        std::filesystem::remove(m_folder / "tarnvale.ini");
+        Start();
+        CAddressDoc& doc = m_app->GetDocument();
+        const QString name = QStringLiteral("あいうえおか");
+        doc.ExecuteCommand(std::make_unique<CAddGroupCommand>(
+            doc.NewGroup(CTextCodec().FromUtf8(name.toStdString()).text), false));
+        CGroupTreeWidget& tree = *Frame()->GetTreeWidget();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
+        tree.expand(tree.model()->index(0, 0));
+        QApplication::processEvents(); // the tree lays out its rows late
+        const QModelIndex group = tree.model()->index(0, 0, tree.model()->index(0, 0));
+        ASSERT_EQ(group.data().toString(), name);
+        // Where the style draws the item's text, as it would paint it.
+        QStyleOptionViewItem item;
+        item.initFrom(tree.viewport());
+        item.rect = tree.visualRect(group);
+        item.text = name;
+        item.icon = group.data(Qt::DecorationRole).value<QIcon>();
+        item.decorationSize = tree.iconSize();
+        item.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+        const QRect text = tree.style()->subElementRect(QStyle::SE_ItemViewItemText, &item, &tree);
+        EXPECT_GE(text.width(), tree.fontMetrics().horizontalAdvance(name)) << pixels;
+        EXPECT_GE(Frame()->GetSplitter()->sizes().value(0), 100);
+        Stop();
+        QApplication::setFont(old);
+    }
 }
 
 TEST_F(CMainFrameTest, ClosingMaximisedKeepsTheNormalRectangle) {

@@ -28,15 +28,27 @@ int PlaceWithin(int edge, int size, int low, int high, bool moved) {
         return low;
     return static_cast<int>(std::clamp<std::int64_t>(edge, low, Span(size, high)));
 }
+
+// Where the window itself may lie on `screen` once its frame has room around it.
+CWindowPlacement::CScreen InsideFrame(const CWindowPlacement::CScreen& screen,
+                                      const CWindowPlacement::CFrame& frame) {
+    CWindowPlacement::CScreen inside{screen.m_nLeft + frame.m_nLeft, screen.m_nTop + frame.m_nTop,
+                                     screen.m_nRight - frame.m_nRight,
+                                     screen.m_nBottom - frame.m_nBottom};
+    inside.m_nRight = std::max(inside.m_nRight, inside.m_nLeft + 1);
+    inside.m_nBottom = std::max(inside.m_nBottom, inside.m_nTop + 1);
+    return inside;
+}
 } // namespace
 
-CWindowPlacement CWindowPlacement::Load(const CProfile& profile) {
+CWindowPlacement CWindowPlacement::Load(const CProfile& profile, int defaultSplitter) {
     CWindowPlacement placement;
+    placement.m_nDefaultSplitter = defaultSplitter;
     placement.m_nLeft = profile.GetProfileInt(SECTION, "left", 0);
     placement.m_nTop = profile.GetProfileInt(SECTION, "top", 0);
     placement.m_nRight = profile.GetProfileInt(SECTION, "right", 0);
     placement.m_nBottom = profile.GetProfileInt(SECTION, "bottom", 0);
-    placement.m_nSplitter = profile.GetProfileInt(SECTION, "splitter", DEFAULT_SPLITTER);
+    placement.m_nSplitter = profile.GetProfileInt(SECTION, "splitter", defaultSplitter);
     return placement;
 }
 
@@ -50,7 +62,7 @@ bool CWindowPlacement::Save(CProfile& profile) const {
     return batch.End() && ok;
 }
 
-void CWindowPlacement::FitToScreens(const std::vector<CScreen>& screens) {
+void CWindowPlacement::FitToScreens(const std::vector<CScreen>& screens, const CFrame& frame) {
     if (screens.empty())
         return;
     const CScreen* best = &screens.front();
@@ -61,26 +73,25 @@ void CWindowPlacement::FitToScreens(const std::vector<CScreen>& screens) {
             best = &screen;
         }
     }
-    const CScreen& screen = *best;
-    if (HasRectangle() && (Span(m_nLeft, m_nRight) <= 0 || Span(m_nTop, m_nBottom) <= 0))
-        *this = CWindowPlacement{0, 0, 0, 0, m_nSplitter};
+    const CScreen screen = InsideFrame(*best, frame);
+    if (HasRectangle() && (Span(m_nLeft, m_nRight) <= 0 || Span(m_nTop, m_nBottom) <= 0)) {
+        m_nLeft = m_nTop = m_nRight = m_nBottom = 0;
+    }
     if (HasRectangle()) {
         const bool moved = bestOverlap == 0;
         const int width = static_cast<int>(
             std::min(Span(m_nLeft, m_nRight), Span(screen.m_nLeft, screen.m_nRight)));
         const int height = static_cast<int>(
             std::min(Span(m_nTop, m_nBottom), Span(screen.m_nTop, screen.m_nBottom)));
-        if (moved || width != Span(m_nLeft, m_nRight) || height != Span(m_nTop, m_nBottom)) {
-            m_nLeft = PlaceWithin(m_nLeft, width, screen.m_nLeft, screen.m_nRight, moved);
-            m_nTop = PlaceWithin(m_nTop, height, screen.m_nTop, screen.m_nBottom, moved);
-            m_nRight = m_nLeft + width;
-            m_nBottom = m_nTop + height;
-        }
+        m_nLeft = PlaceWithin(m_nLeft, width, screen.m_nLeft, screen.m_nRight, moved);
+        m_nTop = PlaceWithin(m_nTop, height, screen.m_nTop, screen.m_nBottom, moved);
+        m_nRight = m_nLeft + width;
+        m_nBottom = m_nTop + height;
     }
     const std::int64_t room =
         HasRectangle() ? Span(m_nLeft, m_nRight) : Span(screen.m_nLeft, screen.m_nRight);
     if (m_nSplitter < 1 || m_nSplitter >= room)
-        m_nSplitter = static_cast<int>(std::min<std::int64_t>(DEFAULT_SPLITTER, room / 2));
+        m_nSplitter = static_cast<int>(std::min<std::int64_t>(m_nDefaultSplitter, room / 2));
 }
 
 bool CWindowPlacement::HasRectangle() const {

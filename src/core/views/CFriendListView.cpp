@@ -394,10 +394,14 @@ void CFriendListView::SetColumnWidth(int field, int width) {
         m_columnWidths[static_cast<std::size_t>(field)] = std::max(0, width);
 }
 
+int CFriendListView::GetDefaultWidth(int field) const {
+    return m_fontScale.Apply(CFieldTable::GetDefaultWidth(field));
+}
+
 void CFriendListView::ResetColumns() {
     for (int i = 0; i < COLUMN_COUNT; ++i) {
         m_columnOrder[static_cast<std::size_t>(i)] = i;
-        m_columnWidths[static_cast<std::size_t>(i)] = CFieldTable::GetDefaultWidth(i);
+        m_columnWidths[static_cast<std::size_t>(i)] = GetDefaultWidth(i);
     }
     if (m_observer)
         m_observer->OnColumnsChanged();
@@ -415,7 +419,7 @@ void CFriendListView::LoadSettings(const CProfile& profile) {
     for (int i = 0; i < COLUMN_COUNT; ++i) {
         const std::string section = ColumnSection(i);
         order[static_cast<std::size_t>(i)] = profile.GetProfileInt(section, "dataNo", i);
-        const int def = CFieldTable::GetDefaultWidth(i);
+        const int def = GetDefaultWidth(i);
         SetColumnWidth(
             i, CColumnWidth::FromSettings(profile.GetProfileInt(section, "width", def), def));
     }

@@ -2,6 +2,7 @@
 
 #include "core/containers/CPointerIndex.h"
 #include "core/document/CDocView.h"
+#include "core/settings/CFontScale.h"
 #include "core/ui/CCommandTarget.h"
 #include "core/views/CListCellEditor.h"
 
@@ -99,6 +100,9 @@ public:
     const std::array<int, COLUMN_COUNT>& GetColumnWidths() const { return m_columnWidths; }
     void SetColumnOrder(const std::array<int, COLUMN_COUNT>& order);
     void SetColumnWidth(int field, int width);
+    // The default widths grow with the font; set before the settings are loaded.
+    void SetFontScale(const CFontScale& scale) { m_fontScale = scale; }
+    int GetDefaultWidth(int field) const;
     void ResetColumns();
     std::uint32_t GetTextColor() const { return m_textColor; }
     std::uint32_t GetBackgroundColor() const { return m_backgroundColor; }
@@ -147,6 +151,7 @@ private:
     bool m_bSorted = true;
     std::array<int, COLUMN_COUNT> m_columnOrder{};
     std::array<int, COLUMN_COUNT> m_columnWidths{};
+    CFontScale m_fontScale;
     std::uint32_t m_textColor = 0;
     std::uint32_t m_backgroundColor = 0xFFFFFF;
     bool m_bFlatScrollBars = false;

@@ -3,6 +3,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/document/CFileController.h"
 #include "core/mail/CMailer.h"
+#include "core/settings/CFontScale.h"
 #include "core/settings/CProfile.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/text/CSharedTexts.h"
@@ -30,11 +31,14 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int DEFAULT_WIDTH = 800;
 constexpr int DEFAULT_HEIGHT = 560;
 constexpr int TOOL_ICON_SIZE = 16;
+// A fresh tree shows a group name this long whole.
+constexpr int GROUP_NAME_CHARACTERS = 6;
 
 bool IsMenuPicture(int id) {
     const std::vector<int>& ids = CMenuLayout::GetMenuPictureIds();
@@ -67,6 +71,7 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
       m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
+    m_listView.SetFontScale(CFontScale(fontMetrics().horizontalAdvance(QChar(0x3042))));
     m_treeView.LoadSettings(m_profile);
     m_listView.LoadSettings(m_profile);
     CreateMenus();
@@ -254,9 +259,50 @@ std::vector<CWindowPlacement::CScreen> CMainFrame::GetScreens() {
     return screens;
 }
 
+int CMainFrame::DefaultTreeWidth() const {
+    const CFontScale scale(fontMetrics().horizontalAdvance(QChar(0x3042)));
+    return std::max(scale.Apply(CWindowPlacement::DEFAULT_SPLITTER),
+                    m_treeWidget->WidthForGroupName(GROUP_NAME_CHARACTERS));
+}
+
+CWindowPlacement::CFrame CMainFrame::GetFrame() const {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window manager's frame is known only once the window is up.
+    if (!std::exchange(m_bFrameFitted, true))
+        QTimer::singleShot(0, this, &CMainFrame::FitFrameToScreen);
+}
+
+void CMainFrame::FitFrameToScreen() {
+    if (isMaximized() || isFullScreen())
+        return;
+    const QRect normal = geometry();
+    CWindowPlacement placement = PlacementOf(normal);
+    placement.FitToScreens(GetScreens(), GetFrame());
+    const QRect fitted(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
+                       placement.GetHeight());
+    if (fitted != normal)
+        setGeometry(fitted);
+}
+
+CWindowPlacement CMainFrame::PlacementOf(const QRect& normal) {
+    CWindowPlacement placement;
+    placement.m_nLeft = normal.x();
+    placement.m_nTop = normal.y();
+    placement.m_nRight = normal.x() + normal.width();
+    placement.m_nBottom = normal.y() + normal.height();
+    return placement;
+}
+
 void CMainFrame::ApplyPlacement() {
-    CWindowPlacement placement = CWindowPlacement::Load(m_profile);
-    placement.FitToScreens(GetScreens());
+    CWindowPlacement placement = CWindowPlacement::Load(m_profile, DefaultTreeWidth());
+    placement.FitToScreens(GetScreens(), GetFrame());
     if (placement.HasRectangle())
         setGeometry(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
                     placement.GetHeight());
@@ -271,11 +317,7 @@ void CMainFrame::SaveWindowSettings() {
     QRect normal = restored ? geometry() : normalGeometry();
     if (!normal.isValid())
         normal = geometry();
-    CWindowPlacement placement;
-    placement.m_nLeft = normal.x();
-    placement.m_nTop = normal.y();
-    placement.m_nRight = normal.x() + normal.width();
-    placement.m_nBottom = normal.y() + normal.height();
+    CWindowPlacement placement = PlacementOf(normal);
     placement.m_nSplitter = m_splitter->sizes().value(0, CWindowPlacement::DEFAULT_SPLITTER);
     // One write of the settings file for the window and both panes.
     const CProfile::CBatch batch(m_profile);

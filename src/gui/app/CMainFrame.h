@@ -80,6 +80,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QMenu* createPopupMenu() override;
 
@@ -91,6 +92,12 @@ private:
     void CreateClient();
     void ConnectPanes();
     void ApplyPlacement();
+    int DefaultTreeWidth() const;
+    // What the window manager's frame adds on each side; nothing before the window is shown.
+    CWindowPlacement::CFrame GetFrame() const;
+    // Brings the frame onto the screen once its size is known.
+    void FitFrameToScreen();
+    static CWindowPlacement PlacementOf(const QRect& normal);
     // The usable areas of the screens, the primary one first.
     static std::vector<CWindowPlacement::CScreen> GetScreens();
     void ShowContextMenu(EPane pane, const QPoint& globalPos, const std::vector<int>& greyed);
@@ -121,6 +128,7 @@ private:
     QLabel* m_messagePane = nullptr;
     CLockIndicators* m_indicators = nullptr;
     QTimer* m_idleTimer;
+    bool m_bFrameFitted = false;
     std::unique_ptr<CDragDrop> m_pDragDrop;
     CViewDrag* m_pViewDrag = nullptr;
 };

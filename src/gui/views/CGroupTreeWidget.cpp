@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QStyle>
 
 namespace {
 // Without indent the tree has neither lines nor expand buttons, only the indentation.
@@ -48,6 +49,14 @@ void CGroupTreeWidget::ApplyIndent() {
     const bool indent = m_tree.HasIndent();
     setRootIsDecorated(indent);
     setStyleSheet(indent ? QString() : QString::fromLatin1(NO_BRANCHES_STYLE));
+}
+
+int CGroupTreeWidget::WidthForGroupName(int characters) const {
+    // A group sits one level below the root, behind its icon and the gap the style leaves.
+    const int levels = rootIsDecorated() ? 2 : 1;
+    const int gap = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) * 2 + 4;
+    const int text = fontMetrics().horizontalAdvance(QString(characters, QChar(0x3042)));
+    return levels * indentation() + iconSize().width() + gap + text + 2 * frameWidth();
 }
 
 void CGroupTreeWidget::ApplyColors() {

@@ -21,6 +21,8 @@ public:
     void ApplyColors();
     // Lets persons and groups be dragged out of the tree and dropped onto its items.
     void SetDrag(CViewDrag* drag);
+    // How wide the pane must be to show a group name of `characters` full-width characters.
+    int WidthForGroupName(int characters) const;
 
 signals:
     void commandRequested(int id);
