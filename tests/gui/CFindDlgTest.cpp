@@ -4,6 +4,7 @@
 #include "core/ui/CommandIds.h"
 #include "gui/dialogs/CFindDlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +47,11 @@ TEST_F(CFindDlgTest, SearchesAndStopsThroughTheDialog) {
     CFindController::CClock::time_point now;
     Frame()->GetFindController().SetClock([&now] { return now; });
     QTest::keyClicks(dialog->GetTextBox(), QStringLiteral("even"));
+    QApplication::processEvents();
+    const QSize opened = dialog->size();
     QTest::mouseClick(button, Qt::LeftButton); // the search runs inside the press
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->size(), opened); // the result lines had their room from the start
     EXPECT_EQ(Text(dialog->GetStatusLine()), "検索完了。");
     EXPECT_EQ(Text(dialog->GetHitLine()), "125件ヒットしました。");
     EXPECT_FALSE(dialog->GetHitLine()->isHidden());

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QUrl>
 
 #include <functional>
@@ -106,6 +107,8 @@ TEST_F(CMailDialogsGuiTest, ChoosingTheThirdPairWritesItAndMovesItToTheTop) {
         auto* list = Find<QListWidget>(dialog, "list");
         ASSERT_EQ(list->count(), 3);
         EXPECT_EQ(list->item(2)->text(), "to c@x");
+        const QString tip = list->item(0)->toolTip();
+        EXPECT_EQ(QTextDocumentFragment::fromHtml(tip).toPlainText(), list->item(0)->text());
         EXPECT_FALSE(Find<QPushButton>(dialog, "write")->isEnabled());
         list->setCurrentRow(2);
         EXPECT_TRUE(Find<QPushButton>(dialog, "write")->isEnabled());

@@ -3,6 +3,7 @@
 #include "CTempFolder.h"
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -97,6 +98,27 @@ TEST(CQtUserInterfaceTest, FileChoosersSpeakJapaneseToTheirLastButton) {
     const QRegularExpression english(QStringLiteral("[A-Za-z]{2}"));
     for (const QString& text : texts)
         EXPECT_FALSE(english.match(text).hasMatch()) << text.toStdString();
+}
+
+TEST(CQtUserInterfaceTest, FileChoosersShowSizesTypesAndDatesInJapanese) {
+    const CTempFolder folder;
+    CTempFolder::WriteFile(folder / "book.dat", "x");
+    std::filesystem::create_directory(folder.Path() / "sub");
+    QFileDialog dialog;
+    CQtUserInterface::PrepareSaveDialog(dialog, (folder / "book.dat").string());
+    const QString path = QString::fromStdString(folder.Path().string());
+    ASSERT_EQ(ListedNames(dialog, path, 2).size(), 2U);
+    const auto* files = dialog.findChild<QFileSystemModel*>();
+    const QAbstractProxyModel* shown = dialog.proxyModel();
+    ASSERT_NE(shown, nullptr);
+    const QModelIndex parent = shown->mapFromSource(files->index(path));
+    const QRegularExpression english(QStringLiteral("[A-Za-z]{2}"));
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 1; column <= 3; ++column) {
+            const QString text = shown->index(row, column, parent).data().toString();
+            EXPECT_FALSE(english.match(text).hasMatch()) << text.toStdString();
+        }
+    }
 }
 
 // A stand-in for xdg-mime: `script` is its body; without one there is no xdg-mime at all.

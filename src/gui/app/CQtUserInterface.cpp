@@ -3,6 +3,7 @@
 #include "core/text/CSharedTexts.h"
 #include "gui/app/CAppTexts.h"
 #include "gui/dialogs/CDialogFrame.h"
+#include "gui/dialogs/CFileColumns.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -80,6 +81,7 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
 void CQtUserInterface::ShowAllFiles(QFileDialog& dialog) {
     dialog.setWindowFlags(CDialogFrame::FLAGS);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    CFileColumns::Install(dialog);
     dialog.setNameFilter(QString::fromUtf8(CAppTexts::ANY_FILE_FILTER));
     if (auto* box = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
         box->setItemText(0, QString::fromUtf8(CSharedTexts::ALL_FILES_FILTER));

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,8 +28,10 @@ CCopiedAddressDialog::CCopiedAddressDialog(const std::vector<std::string>& recen
     const int lineHeight = m_pList->fontMetrics().height() + EXTRA_LINE_HEIGHT;
     const CTextCodec codec;
     for (std::size_t position = 0; position + 1 < recent.size(); position += 2) {
-        auto* line = new QListWidgetItem(QString::fromStdString(codec.ToUtf8(recent[position + 1])),
-                                         m_pList);
+        const QString label = QString::fromStdString(codec.ToUtf8(recent[position + 1]));
+        auto* line = new QListWidgetItem(label, m_pList);
+        // A long list of names is cut at the list's edge; the tip shows it whole, wrapped.
+        line->setToolTip(Qt::convertFromPlainText(label, Qt::WhiteSpaceNormal));
         line->setData(POSITION_ROLE, static_cast<qulonglong>(position));
         line->setSizeHint(QSize(0, lineHeight));
     }

@@ -92,4 +92,7 @@ struct CDialogTexts {
     static constexpr const char* FIND_TEXT_LABEL = "検索する文字列(&S)：";
     static constexpr const char* FIND_FIELDS = "検索項目";
     static constexpr const char* FIND_IGNORE_CASE_WIDTH = "大文字/小文字、全角/半角を区別しない";
+    // The file choosers' columns where Qt's own texts are missing or follow the system's
+    // language.
+    static constexpr const char* FILE_TYPE_FOLDER = "フォルダー";
 };

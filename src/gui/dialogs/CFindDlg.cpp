@@ -1,7 +1,10 @@
 #include "gui/dialogs/CFindDlg.h"
 
 #include "core/find/CFindController.h"
+#include "core/find/CFindTexts.h"
+#include "core/model/CFieldTable.h"
 #include "core/text/CSharedTexts.h"
+#include "core/text/CTextFormat.h"
 #include "gui/dialogs/CDialogTexts.h"
 
 #include <QCheckBox>
@@ -53,17 +56,7 @@ CFindDlg::CFindDlg(CFindController& controller, CUserInterface& ui, CCommandSend
     m_pIgnore = new QCheckBox(IGNORE_LABEL, this);
     m_pIgnore->setObjectName(QStringLiteral("ignoreCaseWidth"));
     left->addWidget(m_pIgnore);
-    m_pProgress = new QProgressBar(this);
-    m_pProgress->setTextVisible(false);
-    KeepRoomWhenHidden(*m_pProgress);
-    left->addWidget(m_pProgress);
-    m_pStatus = new QLabel(this);
-    m_pStatus->setObjectName(QStringLiteral("status"));
-    left->addWidget(m_pStatus);
-    m_pHits = new QLabel(this);
-    m_pHits->setObjectName(QStringLiteral("hits"));
-    KeepRoomWhenHidden(*m_pHits);
-    left->addWidget(m_pHits);
+    left->addLayout(MakeStateRow());
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
@@ -91,6 +84,29 @@ QWidget* CFindDlg::MakeFieldBoxes() {
         m_boxes[static_cast<std::size_t>(field)] = box;
     }
     return group;
+}
+
+// One line under the boxes: the status, then the progress while searching or the hit count
+// after it, in the same place. The line has its full size from the start, so the window
+// neither shows an empty band nor grows when a search first fills it.
+QLayout* CFindDlg::MakeStateRow() {
+    auto* row = new QGridLayout;
+    m_pStatus = new QLabel(this);
+    m_pStatus->setObjectName(QStringLiteral("status"));
+    const QString widest = QString::fromUtf8(
+        CTextFormat::Format(CFindTexts::SEARCHING, {std::to_string(CFieldTable::WORKING_FIELDS)}));
+    m_pStatus->setMinimumWidth(m_pStatus->fontMetrics().horizontalAdvance(widest));
+    m_pProgress = new QProgressBar(this);
+    m_pProgress->setTextVisible(false);
+    KeepRoomWhenHidden(*m_pProgress);
+    m_pHits = new QLabel(this);
+    m_pHits->setObjectName(QStringLiteral("hits"));
+    KeepRoomWhenHidden(*m_pHits);
+    row->addWidget(m_pStatus, 0, 0);
+    row->addWidget(m_pProgress, 0, 1);
+    row->addWidget(m_pHits, 0, 1);
+    row->setColumnStretch(1, 1);
+    return row;
 }
 
 QWidget* CFindDlg::MakeButtons() {

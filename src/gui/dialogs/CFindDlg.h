@@ -54,6 +54,7 @@ public slots:
 private:
     QWidget* MakeFieldBoxes();
     QWidget* MakeButtons();
+    QLayout* MakeStateRow();
     void OnButton();
 
     CFindController* m_pController;

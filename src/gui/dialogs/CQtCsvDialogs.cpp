@@ -3,6 +3,7 @@
 #include "gui/dialogs/CCSVExportDlg.h"
 #include "gui/dialogs/CCSVImportDlg.h"
 #include "gui/dialogs/CDialogTexts.h"
+#include "gui/dialogs/CFileColumns.h"
 
 #include "core/text/CSharedTexts.h"
 
@@ -18,6 +19,7 @@ const QString ALL_FILTER = QString::fromUtf8(CSharedTexts::ALL_FILES_FILTER);
 // chooser lists everything while that filter is chosen.
 std::optional<std::string> RunChooser(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    CFileColumns::Install(dialog);
     dialog.setNameFilters({CSV_FILTER, ALL_FILTER});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     if (auto* model = dialog.findChild<QFileSystemModel*>()) {
