@@ -4,7 +4,9 @@
 #include "core/model/CFieldTable.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CDragDrop.h"
 
+#include <functional>
 #include <tuple>
 
 using ::testing::ElementsAre;
@@ -33,6 +35,22 @@ protected:
     }
     std::pair<int, int> Cursor() const { return {m_list.m_nEditRow, m_list.m_nEditColumn}; }
     CPersonalData* Row(int row) const { return m_list.GetRowPerson(row); }
+    // Every field of every listed person, in row order.
+    std::vector<std::string> AllFields() const {
+        std::vector<std::string> fields;
+        for (int row = 0; row < m_list.GetRowCount(); ++row) {
+            for (int field = 0; field < CFriendListView::COLUMN_COUNT; ++field)
+                fields.push_back(Row(row)->GetFieldFullText(field));
+        }
+        return fields;
+    }
+    void MoveColumn(int field, int position) {
+        std::array<int, CFriendListView::COLUMN_COUNT> order = m_list.GetColumnOrder();
+        std::swap(*std::find(order.begin(), order.end(), field),
+                  order[static_cast<std::size_t>(position)]);
+        m_list.SetColumnOrder(order);
+        Editor().OnColumnsMoved();
+    }
     bool Checked(int id) {
         CCmdUI ui;
         m_list.OnUpdateCommand(id, ui);
@@ -310,4 +328,150 @@ TEST_F(CListCellEditorTest, ClicksCommitAndMoveTheShownEditor) {
     m_list.m_bEditByDblClk = false;
     EXPECT_FALSE(Editor().OnDoubleClick(CFieldTable::FIELD_ZIP, 1, 1));
 }
+
+TEST_F(CListCellEditorTest, TypingStaysWithItsCellWhenRowsResortAndColumnsMove) {
+    PutCursor(1, CFieldTable::FIELD_ADDRESS);
+    Editor().Show(false, true);
+    CPersonalData* b = Row(1);
+    m_window.Type("typed");
+    AddPerson("0"); // sorts first, so b goes down a row
+    EXPECT_EQ(Cursor(), std::make_pair(2, int{CFieldTable::FIELD_ADDRESS}));
+    EXPECT_EQ(m_window.m_nRow, 2);
+    EXPECT_EQ(m_window.m_text, "typed");
+    MoveColumn(CFieldTable::FIELD_TEL1, CFieldTable::FIELD_ADDRESS);
+    EXPECT_EQ(b->GetText(EPersonText::Address), "typed");
+    EXPECT_EQ(b->GetText(EPersonText::Tel1), "");
+    EXPECT_EQ(Row(1)->GetText(EPersonText::Address), "a-address");
+}
+
+TEST_F(CListCellEditorTest, AConversionInProgressIsCommittedIntoItsOwnCell) {
+    const std::pair<const char*, std::function<void()>> leaves[] = {
+        {"click",
+         [&] {
+             Editor().OnLeftButtonDown(CFieldTable::FIELD_TEL1, 2, 3);
+         }},
+        {"wheel",
+         [&] {
+             Editor().OnMouseWheel();
+         }},
+        {"save",
+         [&] {
+             EXPECT_TRUE(m_doc.CommitViewEdits());
+         }},
+        {"focus",
+         [&] {
+             Editor().OnEditorKillFocus();
+         }},
+        {"rows",
+         [&] {
+             AddPerson("0");
+         }},
+    };
+    for (const auto& [name, leave] : leaves) {
+        SCOPED_TRACE(name);
+        Editor().Hide();
+        CPersonalData* person = Row(1);
+        PutCursor(1, CFieldTable::FIELD_ADDRESS);
+        Editor().Show(false, true);
+        m_window.Compose(name);
+        leave();
+        EXPECT_TRUE(m_doc.CommitViewEdits()); // the rows' change left it typed in the cell
+        EXPECT_EQ(person->GetText(EPersonText::Address), name);
+        EXPECT_EQ(m_window.m_composing, "");
+    }
+    // Hidden, the editor takes nothing; the input method keeps nothing for another widget.
+    Editor().Show(false, true);
+    const std::vector<std::string> before = AllFields();
+    m_window.Compose("dropped");
+    Key(ECellKey::Escape);
+    EXPECT_EQ(m_window.m_composing, "");
+    EXPECT_TRUE(m_doc.CommitViewEdits());
+    EXPECT_EQ(AllFields(), before);
+}
+
+// What the user does between typing, Escape and a double-click on another cell.
+enum class EPath {
+    None,
+    Click,
+    RightClick,
+    Keys,
+    KeyThenSave,
+    Refill,
+    GroupChange,
+    Drag,
+    ColumnMove,
+    Wheel
+};
+
+class CEscapedTypingTest : public CListCellEditorTest,
+                           public ::testing::WithParamInterface<std::pair<const char*, EPath>> {
+protected:
+    void Move() {
+        switch (GetParam().second) {
+        case EPath::None:
+            break;
+        case EPath::Click:
+            Editor().OnLeftButtonDown(CFieldTable::FIELD_ADDRESS, 2, 2);
+            break;
+        case EPath::RightClick:
+            EXPECT_FALSE(Editor().OnRightButtonDown(CFieldTable::FIELD_TEL1, 2, 3));
+            break;
+        case EPath::Keys:
+            Key(ECellKey::Down);
+            Key(ECellKey::End);
+            break;
+        case EPath::KeyThenSave:
+            Key(ECellKey::Down);
+            EXPECT_TRUE(m_doc.CommitViewEdits());
+            break;
+        case EPath::Refill:
+            Select(m_tree.m_hRootItem);
+            break;
+        case EPath::GroupChange:
+            Select(m_tree.m_hDeletedItem);
+            Select(m_tree.m_hRootItem);
+            break;
+        case EPath::Drag: {
+            CDragDrop drag(m_doc, m_tree, m_list, m_ui);
+            m_list.SetSelectedRows({1});
+            EXPECT_TRUE(drag.BeginFromList());
+            drag.Cancel();
+            break;
+        }
+        case EPath::ColumnMove:
+            MoveColumn(CFieldTable::FIELD_TEL1, 1);
+            break;
+        case EPath::Wheel:
+            Editor().OnMouseWheel();
+            break;
+        }
+    }
+};
+
+TEST_P(CEscapedTypingTest, IsNeverCommittedIntoAnotherCell) {
+    PutCursor(0, CFieldTable::FIELD_ZIP);
+    Editor().Show(false, true);
+    const std::vector<std::string> before = AllFields();
+    const CCommand* last = m_doc.GetLastCommand();
+    m_window.Type("QQQ");
+    Key(ECellKey::Escape);
+    Move();
+    EXPECT_TRUE(Editor().OnDoubleClick(CFieldTable::FIELD_TEL1, 1, CFieldTable::FIELD_TEL1));
+    EXPECT_TRUE(m_doc.CommitViewEdits());
+    Key(ECellKey::Enter);
+    EXPECT_EQ(m_doc.GetLastCommand(), last);
+    EXPECT_EQ(AllFields(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CEscapedTypingTest,
+    ::testing::Values(std::pair{"none", EPath::None}, std::pair{"click", EPath::Click},
+                      std::pair{"rightClick", EPath::RightClick}, std::pair{"keys", EPath::Keys},
+                      std::pair{"keyThenSave", EPath::KeyThenSave},
+                      std::pair{"refill", EPath::Refill},
+                      std::pair{"groupChange", EPath::GroupChange}, std::pair{"drag", EPath::Drag},
+                      std::pair{"columnMove", EPath::ColumnMove}, std::pair{"wheel", EPath::Wheel}),
+    [](const ::testing::TestParamInfo<std::pair<const char*, EPath>>& info) {
+        return std::string(info.param.first);
+    });
 } // namespace
