@@ -71,14 +71,16 @@ void CListCellEditor::Show(bool focusEditor, bool scrollIntoView) {
 }
 
 void CListCellEditor::Hide() {
+    // Ended while the editor is still shown, a composition goes to it, and cannot reach
+    // whatever takes the focus next.
+    if (m_pWindow) {
+        m_pWindow->CommitComposition();
+        m_pWindow->SetModified(false);
+    }
     m_bVisible = false;
     m_pEditedPerson = nullptr;
-    if (!m_pWindow)
-        return;
-    // Ended here, a composition cannot reach whatever takes the focus next.
-    m_pWindow->CommitComposition();
-    m_pWindow->SetModified(false);
-    m_pWindow->HideEditor();
+    if (m_pWindow)
+        m_pWindow->HideEditor();
 }
 
 bool CListCellEditor::HasTyping() {
