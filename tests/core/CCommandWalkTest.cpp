@@ -489,7 +489,7 @@ void CCommandWalk::MoveThenDoubleClick() {
         break;
     }
     default:
-        m_trace += " escDrag";
+        m_trace += " escDrag"; // one command a step: the undo checks expect no more
         ChooseRows();
         if (m_drag.BeginFromList())
             m_drag.Cancel();
