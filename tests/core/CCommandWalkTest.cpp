@@ -12,15 +12,19 @@
 #include "core/dialogs/CPersonalDialogModel.h"
 #include "core/document/CDocumentEditor.h"
 #include "core/find/CFindWalk.h"
+#include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CDragDrop.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <random>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 using ::testing::ElementsAre;
 
@@ -251,6 +255,18 @@ protected:
     void SaveAndReload();
     // Types into a cell through the list's cell editor and leaves it by a key.
     void EditCell();
+    // After typing left by Escape: moves the cursor some way, double-clicks another cell, types
+    // there and presses Enter. The escaped typing goes nowhere.
+    void MoveThenDoubleClick();
+    // A random cell of the list: field, display position and row (-1 below the rows).
+    std::tuple<int, int, int> AnyCell(int firstField);
+
+    // Every field of every person, live or deleted.
+    using CFieldTexts = std::map<const CPersonalData*, std::vector<std::string>>;
+    CFieldTexts FieldTexts() const;
+    // Nothing differs from `before` but the field `field` of `person`, if any.
+    void ExpectOnlyCellChanged(const CFieldTexts& before, const CPersonalData* person,
+                               int field) const;
     // A search runs a step at a time between the user's other steps, as the window lets it.
     void Search();
 
@@ -324,7 +340,7 @@ void CCommandWalk::RunViewCommand() {
 void CCommandWalk::RunDocumentCommand() {
     CPersonalData* person = Any(Live());
     CGroup* group = Any(Groups());
-    switch (Pick(9)) {
+    switch (Pick(10)) {
     case 0:
     case 6:
     case 7:
@@ -415,10 +431,105 @@ void CCommandWalk::EditCell() {
     if (!editor.IsVisible())
         return;
     m_trace += " cellEdit";
+    const CFieldTexts before = FieldTexts();
+    // The typing belongs to the cell the editor lies over, wherever the cursor was put since.
+    ASSERT_LT(m_cell.m_nRow, m_list.GetRowCount());
+    const CPersonalData* person = m_list.GetRowPerson(m_cell.m_nRow);
+    const int field = m_cell.m_nField;
     m_cell.Type(Pick(4) == 0 ? m_cell.m_text : NewName());
     static constexpr ECellKey COMMITS[] = {ECellKey::Enter, ECellKey::Tab, ECellKey::Up,
                                            ECellKey::Escape};
-    editor.OnListKey(COMMITS[Pick(std::size(COMMITS))], Pick(2) == 0);
+    const ECellKey key = COMMITS[Pick(std::size(COMMITS))];
+    editor.OnListKey(key, Pick(2) == 0);
+    ExpectOnlyCellChanged(before, person, field);
+    if (key == ECellKey::Escape)
+        MoveThenDoubleClick();
+}
+
+std::tuple<int, int, int> CCommandWalk::AnyCell(int firstField) {
+    const int field =
+        firstField + Pick(static_cast<std::size_t>(CFriendListView::COLUMN_COUNT - firstField));
+    const auto& order = m_list.GetColumnOrder();
+    const int position =
+        static_cast<int>(std::find(order.begin(), order.end(), field) - order.begin());
+    return {field, position, Pick(static_cast<std::size_t>(m_list.GetRowCount() + 1)) - 1};
+}
+
+void CCommandWalk::MoveThenDoubleClick() {
+    CListCellEditor& editor = m_list.GetCellEditor();
+    const CFieldTexts before = FieldTexts();
+    switch (Pick(6)) {
+    case 0: {
+        static constexpr ECellKey MOVES[] = {ECellKey::Up,    ECellKey::Down, ECellKey::Left,
+                                             ECellKey::Right, ECellKey::Home, ECellKey::End};
+        m_trace += " escKey";
+        editor.OnListKey(MOVES[Pick(std::size(MOVES))], false);
+        break;
+    }
+    case 1: {
+        m_trace += " escClick";
+        const auto [field, position, row] = AnyCell(0);
+        editor.OnLeftButtonDown(field, row, position);
+        break;
+    }
+    case 2:
+        m_trace += " escWheel";
+        editor.OnMouseWheel();
+        break;
+    case 3:
+        m_trace += " escTree";
+        ChooseInTree();
+        break;
+    case 4: {
+        m_trace += " escColumns";
+        std::array<int, CFriendListView::COLUMN_COUNT> order = m_list.GetColumnOrder();
+        std::shuffle(order.begin(), order.end(), m_random);
+        m_list.SetColumnOrder(order);
+        editor.OnColumnsMoved();
+        break;
+    }
+    default:
+        m_trace += " escDrag"; // one command a step: the undo checks expect no more
+        ChooseRows();
+        if (m_drag.BeginFromList())
+            m_drag.Cancel();
+        break;
+    }
+    const auto [field, position, row] = AnyCell(CFieldTable::FIELD_NAME + 1);
+    m_trace += " dblClick";
+    editor.OnDoubleClick(field, row, position);
+    ExpectOnlyCellChanged(before, nullptr, -1);
+    if (!editor.IsVisible())
+        return;
+    const CPersonalData* person = m_list.GetRowPerson(m_cell.m_nRow);
+    const int edited = m_cell.m_nField;
+    const std::string typed = NewName();
+    m_cell.Type(typed);
+    editor.OnListKey(ECellKey::Enter, false);
+    ExpectOnlyCellChanged(before, person, edited);
+    EXPECT_EQ(person->GetFieldFullText(edited), typed) << m_trace;
+}
+
+CCommandWalk::CFieldTexts CCommandWalk::FieldTexts() const {
+    CFieldTexts texts;
+    for (const auto& list : {std::cref(m_doc.GetPersonList()), std::cref(m_doc.GetDeletedList())}) {
+        for (const CPersonalData* person : list.get()) {
+            std::vector<std::string>& fields = texts[person];
+            for (int field = 0; field < CFriendListView::COLUMN_COUNT; ++field)
+                fields.push_back(person->GetFieldFullText(field));
+        }
+    }
+    return texts;
+}
+
+void CCommandWalk::ExpectOnlyCellChanged(const CFieldTexts& before, const CPersonalData* person,
+                                         int field) const {
+    CFieldTexts after = FieldTexts();
+    ASSERT_EQ(after.size(), before.size()) << m_trace;
+    if (person && after.count(person) && before.count(person))
+        after[person][static_cast<std::size_t>(field)] =
+            before.at(person)[static_cast<std::size_t>(field)];
+    EXPECT_EQ(after, before) << m_trace;
 }
 
 void CCommandWalk::SaveAndReload() {

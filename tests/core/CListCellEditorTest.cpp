@@ -4,6 +4,7 @@
 #include "core/model/CFieldTable.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CDragDrop.h"
 
 #include <tuple>
 
@@ -33,6 +34,22 @@ protected:
     }
     std::pair<int, int> Cursor() const { return {m_list.m_nEditRow, m_list.m_nEditColumn}; }
     CPersonalData* Row(int row) const { return m_list.GetRowPerson(row); }
+    // Every field of every listed person, in row order.
+    std::vector<std::string> AllFields() const {
+        std::vector<std::string> fields;
+        for (int row = 0; row < m_list.GetRowCount(); ++row) {
+            for (int field = 0; field < CFriendListView::COLUMN_COUNT; ++field)
+                fields.push_back(Row(row)->GetFieldFullText(field));
+        }
+        return fields;
+    }
+    void MoveColumn(int field, int position) {
+        std::array<int, CFriendListView::COLUMN_COUNT> order = m_list.GetColumnOrder();
+        std::swap(*std::find(order.begin(), order.end(), field),
+                  order[static_cast<std::size_t>(position)]);
+        m_list.SetColumnOrder(order);
+        Editor().OnColumnsMoved();
+    }
     bool Checked(int id) {
         CCmdUI ui;
         m_list.OnUpdateCommand(id, ui);
@@ -310,4 +327,98 @@ TEST_F(CListCellEditorTest, ClicksCommitAndMoveTheShownEditor) {
     m_list.m_bEditByDblClk = false;
     EXPECT_FALSE(Editor().OnDoubleClick(CFieldTable::FIELD_ZIP, 1, 1));
 }
+
+TEST_F(CListCellEditorTest, TypingStaysWithItsCellWhenRowsResortAndColumnsMove) {
+    PutCursor(1, CFieldTable::FIELD_ADDRESS);
+    Editor().Show(false, true);
+    CPersonalData* b = Row(1);
+    m_window.Type("typed");
+    AddPerson("0"); // sorts first, so b goes down a row
+    EXPECT_EQ(Cursor(), std::make_pair(2, int{CFieldTable::FIELD_ADDRESS}));
+    EXPECT_EQ(m_window.m_nRow, 2);
+    EXPECT_EQ(m_window.m_text, "typed");
+    MoveColumn(CFieldTable::FIELD_TEL1, CFieldTable::FIELD_ADDRESS);
+    EXPECT_EQ(b->GetText(EPersonText::Address), "typed");
+    EXPECT_EQ(b->GetText(EPersonText::Tel1), "");
+    EXPECT_EQ(Row(1)->GetText(EPersonText::Address), "a-address");
+}
+
+TEST_F(CListCellEditorTest, AConversionInProgressGoesIntoItsOwnCellOrWithTheEscape) {
+    CPersonalData* b = Row(1);
+    PutCursor(1, CFieldTable::FIELD_ADDRESS);
+    Editor().Show(false, true);
+    m_window.Compose("kana");
+    AddPerson("0"); // b goes down a row, the composition with it
+    Editor().OnLeftButtonDown(CFieldTable::FIELD_TEL1, 0, CFieldTable::FIELD_TEL1);
+    EXPECT_EQ(b->GetText(EPersonText::Address), "kana");
+    m_window.Compose("dropped");
+    Key(ECellKey::Escape);
+    EXPECT_EQ(m_window.m_composing, ""); // nothing left for whatever takes the focus next
+    EXPECT_TRUE(m_doc.CommitViewEdits());
+    EXPECT_EQ(Row(0)->GetText(EPersonText::Tel1), "");
+}
+
+// What the user does between typing, Escape and a double-click on another cell.
+enum class EPath { None, Click, KeysThenSave, GroupChange, Drag, ColumnMove, Wheel };
+
+class CEscapedTypingTest : public CListCellEditorTest,
+                           public ::testing::WithParamInterface<std::pair<const char*, EPath>> {
+protected:
+    void Move() {
+        switch (GetParam().second) {
+        case EPath::None:
+            break;
+        case EPath::Click:
+            Editor().OnLeftButtonDown(CFieldTable::FIELD_ADDRESS, 2, 2);
+            break;
+        case EPath::KeysThenSave:
+            Key(ECellKey::Down);
+            Key(ECellKey::End);
+            EXPECT_TRUE(m_doc.CommitViewEdits());
+            break;
+        case EPath::GroupChange:
+            Select(m_tree.m_hDeletedItem);
+            Select(m_tree.m_hRootItem);
+            break;
+        case EPath::Drag: {
+            CDragDrop drag(m_doc, m_tree, m_list, m_ui);
+            m_list.SetSelectedRows({1});
+            EXPECT_TRUE(drag.BeginFromList());
+            drag.Cancel();
+            break;
+        }
+        case EPath::ColumnMove:
+            MoveColumn(CFieldTable::FIELD_TEL1, 1);
+            break;
+        case EPath::Wheel:
+            Editor().OnMouseWheel();
+            break;
+        }
+    }
+};
+
+TEST_P(CEscapedTypingTest, IsNeverCommittedIntoAnotherCell) {
+    PutCursor(0, CFieldTable::FIELD_ZIP);
+    Editor().Show(false, true);
+    const std::vector<std::string> before = AllFields();
+    const CCommand* last = m_doc.GetLastCommand();
+    m_window.Type("QQQ");
+    Key(ECellKey::Escape);
+    Move();
+    EXPECT_TRUE(Editor().OnDoubleClick(CFieldTable::FIELD_TEL1, 1, CFieldTable::FIELD_TEL1));
+    EXPECT_TRUE(m_doc.CommitViewEdits());
+    Key(ECellKey::Enter);
+    EXPECT_EQ(m_doc.GetLastCommand(), last);
+    EXPECT_EQ(AllFields(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CEscapedTypingTest,
+    ::testing::Values(std::pair{"none", EPath::None}, std::pair{"click", EPath::Click},
+                      std::pair{"keysThenSave", EPath::KeysThenSave},
+                      std::pair{"groupChange", EPath::GroupChange}, std::pair{"drag", EPath::Drag},
+                      std::pair{"columnMove", EPath::ColumnMove}, std::pair{"wheel", EPath::Wheel}),
+    [](const ::testing::TestParamInfo<std::pair<const char*, EPath>>& info) {
+        return std::string(info.param.first);
+    });
 } // namespace

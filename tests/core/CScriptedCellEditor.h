@@ -19,6 +19,10 @@ public:
     std::string GetText() const override { return m_text; }
     bool IsModified() const override { return m_bModified; }
     void SetModified(bool modified) override { m_bModified = modified; }
+    void CommitComposition() override {
+        m_text += m_composing;
+        m_composing.clear();
+    }
     void ShowEditor(bool focusEditor) override {
         m_bShown = true;
         m_bFocused = focusEditor;
@@ -41,7 +45,15 @@ public:
         m_bModified = true;
     }
 
+    // Starts a conversion over the selected text, as an input method does: the text goes, the
+    // composition is shown but not yet part of it.
+    void Compose(const std::string& composing) {
+        Type("");
+        m_composing = composing;
+    }
+
     std::string m_text;
+    std::string m_composing;
     std::string m_clipboard;
     bool m_bModified = false;
     bool m_bShown = false;

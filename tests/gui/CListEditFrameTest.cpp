@@ -1,11 +1,13 @@
 #include "CAppFixture.h"
 
 #include "core/ui/CommandIds.h"
+#include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CListEdit.h"
 #include "gui/views/CPersonListWidget.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 
 namespace {
@@ -68,5 +70,25 @@ TEST_F(CListEditFrameTest, ClosingTheWindowKeepsTheTypedCellForTheSaveQuestion) 
     ASSERT_TRUE(Frame()->isVisible());
     EXPECT_EQ(Name(), "zz");
     EXPECT_EQ(m_ui.m_asked.size(), 1u);
+}
+
+TEST_F(CListEditFrameTest, AConversionInProgressStaysInItsCellWhenTheTreeOrASaveTakesIt) {
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    const auto compose = [this](const QString& text) {
+        QInputMethodEvent composing(text, {});
+        QCoreApplication::sendEvent(List(), &composing);
+    };
+    compose(QStringLiteral("てすと"));
+    Frame()->GetTreeWidget()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Name(), "\x82\xc4\x82\xb7\x82\xc6"); // てすと in CP932
+
+    List()->setFocus(Qt::MouseFocusReason);
+    Action(ID_COLUMN_SELECT_MODE)->trigger();
+    Action(ID_CELL_EDIT_MODE)->trigger(); // the cell's text selected again
+    compose(QStringLiteral("かな"));
+    m_ui.m_saveFileNames.push_back(File("book.dat"));
+    Action(ID_FILE_SAVE)->trigger();
+    EXPECT_EQ(Name(), "\x82\xa9\x82\xc8"); // かな in CP932
+    EXPECT_NE(CTempFolder::ReadFile(File("book.dat")).find("\x82\xa9\x82\xc8"), std::string::npos);
 }
 } // namespace

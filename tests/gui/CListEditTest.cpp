@@ -10,6 +10,7 @@
 #include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -118,4 +119,39 @@ TEST_F(CListEditTest, DoubleClickOnAnAddressStartsTheEditorWithTheFocus) {
     EXPECT_TRUE(Editor().hasFocus());
     EXPECT_EQ(Editor().text(), QStringLiteral("carol-address"));
 }
+
+// What takes the cell from a conversion still in progress.
+enum class ELeave { ClickAnotherRow, Wheel };
+
+class CListEditCompositionTest
+    : public CListEditTest,
+      public ::testing::WithParamInterface<std::pair<const char*, ELeave>> {};
+
+TEST_P(CListEditCompositionTest, IsCommittedIntoItsOwnCell) {
+    ShowAt(0, CFieldTable::FIELD_ADDRESS);
+    QInputMethodEvent composing(QStringLiteral("てすと"), {});
+    QCoreApplication::sendEvent(m_widget.get(), &composing);
+    ASSERT_EQ(Editor().text(), QString()); // the selected text gave way
+    const QPoint elsewhere = CellRect(2, CFieldTable::FIELD_TEL1).center();
+    switch (GetParam().second) {
+    case ELeave::ClickAnotherRow:
+        QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, elsewhere);
+        break;
+    case ELeave::Wheel: {
+        QWheelEvent wheel(elsewhere, m_widget->viewport()->mapToGlobal(elsewhere), {}, {0, -120},
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(m_widget->viewport(), &wheel);
+        break;
+    }
+    }
+    EXPECT_EQ(Address(0), "\x82\xc4\x82\xb7\x82\xc6"); // てすと in CP932
+    EXPECT_EQ(Address(2), "carol-address");
+}
+
+INSTANTIATE_TEST_SUITE_P(Leaves, CListEditCompositionTest,
+                         ::testing::Values(std::pair{"clickAnotherRow", ELeave::ClickAnotherRow},
+                                           std::pair{"wheel", ELeave::Wheel}),
+                         [](const ::testing::TestParamInfo<std::pair<const char*, ELeave>>& info) {
+                             return std::string(info.param.first);
+                         });
 } // namespace

@@ -17,6 +17,9 @@ public:
     // Whether the user changed the text since it was last set.
     virtual bool IsModified() const = 0;
     virtual void SetModified(bool modified) = 0;
+    // Takes a conversion the input method still holds into the text, as confirming it would:
+    // the composition belongs to this cell, whatever took the focus or the click meanwhile.
+    virtual void CommitComposition() = 0;
     // Shows the editor with all its text selected; the keyboard focus goes to the list, or to
     // the editor itself with `focusEditor`.
     virtual void ShowEditor(bool focusEditor) = 0;

@@ -59,40 +59,53 @@ void CListCellEditor::Show(bool focusEditor, bool scrollIntoView) {
     BringIntoRange();
     if (!m_pWindow || !CanShow())
         return;
+    m_pWindow->CommitComposition();
     const int row = m_list.m_nEditRow;
-    const int field = GetField();
+    m_pEditedPerson = m_list.GetRowPerson(row);
+    m_nEditedField = GetField();
     m_list.SetSelectedRows({row});
-    m_pWindow->Place(row, field, scrollIntoView);
-    m_pWindow->SetText(m_codec.ToUtf8(m_list.GetRowPerson(row)->GetFieldText(field)));
+    m_pWindow->Place(row, m_nEditedField, scrollIntoView);
+    m_pWindow->SetText(m_codec.ToUtf8(m_pEditedPerson->GetFieldText(m_nEditedField)));
     m_bVisible = true;
     m_pWindow->ShowEditor(focusEditor);
 }
 
 void CListCellEditor::Hide() {
+    // Ended while the editor is still shown, a composition goes to it, and cannot reach
+    // whatever takes the focus next.
+    if (m_pWindow) {
+        m_pWindow->CommitComposition();
+        m_pWindow->SetModified(false);
+    }
     m_bVisible = false;
+    m_pEditedPerson = nullptr;
     if (m_pWindow)
         m_pWindow->HideEditor();
+}
+
+bool CListCellEditor::HasTyping() {
+    m_pWindow->CommitComposition();
+    return m_pWindow->IsModified();
 }
 
 bool CListCellEditor::Commit() {
     if (m_bCommitting)
         return false;
-    if (!m_pWindow || !m_pWindow->IsModified())
+    if (!m_pWindow || !HasTyping())
         return true;
     const CFlagScope committing(m_bCommitting);
-    const int row = m_list.m_nEditRow;
-    if (row < 0 || row >= m_list.GetRowCount() || m_list.ShowsDeleted()) {
+    CPersonalData* person = m_pEditedPerson;
+    if (!person || m_list.FindRow(person) < 0 || m_list.ShowsDeleted()) {
         m_pWindow->SetModified(false);
         return true;
     }
-    const int field = GetField();
+    const int field = m_nEditedField;
     CEncodeResult encoded = m_codec.FromUtf8(m_pWindow->GetText());
     if (!encoded.ok()) {
         CUnsavableText::Report(m_ui, CFieldTable::GetLabel(field), encoded.unmappable);
         m_pWindow->FocusEditor();
         return false;
     }
-    CPersonalData* person = m_list.GetRowPerson(row);
     std::string text = std::move(encoded.text);
     // The cell shows the memo's first line only; the lines after it stay as they are.
     if (field == CFieldTable::FIELD_MEMO)
@@ -183,11 +196,12 @@ bool CListCellEditor::OnRightButtonDown(int field, int row, int position) {
 }
 
 bool CListCellEditor::OnDoubleClick(int field, int row, int position) {
-    m_list.SetClickedCell(field, row, position);
-    if (!m_list.m_bEditByDblClk || field <= CFieldTable::FIELD_NAME || !m_pWindow)
-        return false;
-    if (!Commit())
+    const bool starts = m_list.m_bEditByDblClk && field > CFieldTable::FIELD_NAME && m_pWindow;
+    if (starts && !Commit())
         return true;
+    m_list.SetClickedCell(field, row, position);
+    if (!starts)
+        return false;
     Show(true, true);
     return true;
 }
@@ -219,8 +233,16 @@ void CListCellEditor::OnRefilled() {
 }
 
 void CListCellEditor::OnRowsChanged() {
-    if (m_bVisible && !m_bCommitting && m_pWindow && !m_pWindow->IsModified())
+    if (!m_bVisible || m_bCommitting || !m_pWindow)
+        return;
+    const int row = m_list.FindRow(m_pEditedPerson);
+    if (row < 0 || !HasTyping()) {
         Show(false, false);
+        return;
+    }
+    // The typing stays with its person wherever the rows put it.
+    m_list.m_nEditRow = row;
+    m_pWindow->Place(row, m_nEditedField, false);
 }
 
 bool CListCellEditor::IsEditorCommand(int id) {
@@ -265,7 +287,7 @@ void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
 }
 
 void CListCellEditor::CommitThenUndo() {
-    const bool typed = m_pWindow && m_pWindow->IsModified();
+    const bool typed = m_pWindow && HasTyping();
     const CCommand* last = m_doc.GetLastCommand();
     if (!Commit())
         return;

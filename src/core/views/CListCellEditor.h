@@ -7,6 +7,7 @@ class CAddressDoc;
 class CCellEditorWindow;
 class CCmdUI;
 class CFriendListView;
+class CPersonalData;
 class CUserInterface;
 
 // Spreadsheet-style editing of the person list: the cell cursor (a row and a display position,
@@ -26,8 +27,10 @@ public:
 
     void BringIntoRange();
     void Show(bool focusEditor, bool scrollIntoView);
+    // Drops typing that was not committed: it never travels to another cell.
     void Hide();
-    // Writes a changed text into the cursor's field. False when the text was refused (it holds
+    // Writes a changed text into the cell the editor was placed on, wherever the cursor, the
+    // rows or the columns went since. False when the text was refused (it holds
     // characters CP932 cannot); the editor then keeps its text and the focus.
     bool Commit();
     // For a drag that starts from the list: false when the text was refused and the editor stays.
@@ -63,6 +66,8 @@ private:
     void Clamp();
     bool CanShow() const;
     void CommitThenUndo();
+    // Whether the text was changed since the editor was placed, a composition counted in.
+    bool HasTyping();
 
     CFriendListView& m_list;
     CAddressDoc& m_doc;
@@ -70,6 +75,9 @@ private:
     CCellEditorWindow* m_pWindow = nullptr;
     CTextCodec m_codec;
     bool m_bVisible = false;
+    // The cell the editor lies over: its typing belongs to this person and field alone.
+    CPersonalData* m_pEditedPerson = nullptr;
+    int m_nEditedField = -1;
     // A refusal's message takes the focus from the editor; that must not commit again.
     bool m_bCommitting = false;
 };

@@ -4,6 +4,7 @@
 #include "gui/dialogs/CDialogIcons.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CGroupListBox.h"
+#include "gui/dialogs/CMailAddressEdit.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPickListLayout.h"
 
@@ -119,13 +120,15 @@ QWidget* CPersonalDialog::GetBox(EPersonText text) const {
     return m_boxes[Slot(text)];
 }
 
-QLineEdit* CPersonalDialog::AddLine(QGridLayout& grid, int row, EPersonText text) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QLatin1String(RoleOf(text).objectName));
-    m_boxes[Slot(text)] = edit;
-    grid.addWidget(MakeLabel(LabelOf(text), edit, this), row, 0);
-    grid.addWidget(edit, row, 1);
-    return edit;
+void CPersonalDialog::AddLine(QGridLayout& grid, int row, EPersonText text) {
+    AddLine(grid, row, text, *new QLineEdit(this));
+}
+
+void CPersonalDialog::AddLine(QGridLayout& grid, int row, EPersonText text, QLineEdit& edit) {
+    edit.setObjectName(QLatin1String(RoleOf(text).objectName));
+    m_boxes[Slot(text)] = &edit;
+    grid.addWidget(MakeLabel(LabelOf(text), &edit, this), row, 0);
+    grid.addWidget(&edit, row, 1);
 }
 
 QWidget* CPersonalDialog::MakeTextArea() {
@@ -161,7 +164,7 @@ QWidget* CPersonalDialog::MakeTextArea() {
                  {EPersonText::Email2, "mail2", ID_MAIL_EMAIL2}};
     int row = 5;
     for (const auto& mail : mails) {
-        KeepInputMethodOff(*AddLine(*grid, row, mail.text));
+        AddLine(*grid, row, mail.text, *new CMailAddressEdit(this));
         auto* button = new QPushButton(QString::fromUtf8(CDialogTexts::PERSON_WRITE_MAIL), this);
         button->setObjectName(QLatin1String(mail.buttonName));
         button->setAutoDefault(false);
@@ -255,13 +258,6 @@ QWidget* CPersonalDialog::MakeButtons() {
     auto* row = new COkCancelRow(*this);
     m_pOk = &row->GetOk();
     return row;
-}
-
-void CPersonalDialog::KeepInputMethodOff(QLineEdit& edit) {
-    // Addresses are typed in plain letters: no input method while the box has the focus.
-    edit.setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhEmailCharactersOnly |
-                             Qt::ImhNoPredictiveText);
-    edit.setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
 void CPersonalDialog::ShowValues() {

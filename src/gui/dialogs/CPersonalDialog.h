@@ -42,7 +42,8 @@ signals:
     void commandRequested(int id);
 
 private:
-    QLineEdit* AddLine(QGridLayout& grid, int row, EPersonText text);
+    void AddLine(QGridLayout& grid, int row, EPersonText text);
+    void AddLine(QGridLayout& grid, int row, EPersonText text, QLineEdit& edit);
     QWidget* MakeTextArea();
     QWidget* MakeSexBox();
     QWidget* MakeHomeTownBox();
@@ -51,7 +52,6 @@ private:
     void ShowValues();
     void SetTabOrder();
     void SetOpeningFocus();
-    void KeepInputMethodOff(QLineEdit& edit);
     bool ReadValues();
     void OnNameChanged();
     void OnNewGroup();

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QTableView>
@@ -107,6 +108,35 @@ void CListEdit::TellInputMethod() const {
     // the cell, and the input method turns on and off with the editor.
     if (m_list.hasFocus())
         QGuiApplication::inputMethod()->update(Qt::ImQueryAll);
+}
+
+bool CListEdit::IsInputMethodHere() const {
+    const QObject* focus = QGuiApplication::focusObject();
+    return focus == this || focus == &m_list;
+}
+
+void CListEdit::CommitComposition() {
+    if (m_composing.isEmpty())
+        return;
+    // The input method confirms its conversion into whatever has the focus: asked only while
+    // that is this cell.
+    const bool here = IsInputMethodHere();
+    if (here)
+        QGuiApplication::inputMethod()->commit();
+    if (m_composing.isEmpty())
+        return;
+    // It kept the conversion, or serves another widget by now: the cell takes it, and the input
+    // method forgets it, so that it never lands anywhere else.
+    QInputMethodEvent confirmed;
+    confirmed.setCommitString(m_composing);
+    inputMethodEvent(&confirmed);
+    if (here)
+        QGuiApplication::inputMethod()->reset();
+}
+
+void CListEdit::inputMethodEvent(QInputMethodEvent* event) {
+    QLineEdit::inputMethodEvent(event);
+    m_composing = event->preeditString();
 }
 
 void CListEdit::Place(int row, int field, bool scrollIntoView) {

@@ -29,6 +29,7 @@ public:
     std::string GetText() const override;
     bool IsModified() const override { return isModified(); }
     void SetModified(bool modified) override { setModified(modified); }
+    void CommitComposition() override;
     void ShowEditor(bool focusEditor) override;
     void HideEditor() override;
     void FocusEditor() override;
@@ -40,13 +41,18 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     void SelectAllFromStart();
     void TellInputMethod() const;
+    // Whether the input method serves this editor now: itself or the list that answers for it.
+    bool IsInputMethodHere() const;
 
     QTableView& m_list;
     CListCellEditor& m_editing;
     int m_nRow = -1;
     int m_nField = -1;
+    // What the input method is converting: shown in the cell, not yet part of the text.
+    QString m_composing;
 };

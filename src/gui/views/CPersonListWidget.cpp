@@ -9,6 +9,7 @@
 #include "gui/views/CViewDrag.h"
 #include "gui/views/CViewKeys.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -293,6 +294,14 @@ void CPersonListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void CPersonListWidget::focusInEvent(QFocusEvent* event) {
     QTableView::focusInEvent(event);
     emit activated();
+}
+
+void CPersonListWidget::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    // A menu opening takes the focus for a moment only; the editor taking it keeps the typing.
+    if (IsEditorShown() && event->reason() != Qt::PopupFocusReason &&
+        QApplication::focusWidget() != m_edit)
+        m_list.GetCellEditor().OnEditorKillFocus();
 }
 
 void CPersonListWidget::SetDrag(CViewDrag* drag) {

@@ -39,6 +39,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // The list holds the focus for the shown editor between cells and while the input method
+    // composes; losing it is the editor losing it.
+    void focusOutEvent(QFocusEvent* event) override;
     void startDrag(Qt::DropActions supportedActions) override;
     void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
