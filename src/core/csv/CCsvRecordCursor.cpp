@@ -28,12 +28,11 @@ bool CCsvRecordCursor::Next(std::vector<std::string_view>& fields, std::size_t m
 }
 
 bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::size_t maxFields) {
-    const std::size_t lf = m_text.find(LF, m_nPos);
-    const std::size_t end = lf == std::string_view::npos ? m_text.size() : lf;
+    // CR LF, LF and a lone CR (old Mac files) each end a line.
+    const std::size_t stop = m_text.find_first_of("\r\n", m_nPos);
+    const std::size_t end = stop == std::string_view::npos ? m_text.size() : stop;
     std::string_view line = m_text.substr(m_nPos, end - m_nPos);
-    if (!line.empty() && line.back() == CR)
-        line.remove_suffix(1);
-    m_nPos = end + 1;
+    m_nPos = end + LineBreakLength(end);
     ++m_nLine;
     // Code page 932 never uses the comma as a trail byte, so cutting at the byte is cutting at
     // the character.
@@ -45,6 +44,12 @@ bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::siz
         line.remove_prefix(comma + 1);
     }
     return true;
+}
+
+std::size_t CCsvRecordCursor::LineBreakLength(std::size_t pos) const {
+    if (pos >= m_text.size())
+        return 1;
+    return m_text[pos] == CR && pos + 1 < m_text.size() && m_text[pos + 1] == LF ? 2 : 1;
 }
 
 void CCsvRecordCursor::AppendLineBreak() {
@@ -68,10 +73,8 @@ bool CCsvRecordCursor::ReadRfcField(bool& unclosed) {
                 } else {
                     quoted = false; // text after the closing quote is kept as it stands
                 }
-            } else if (c == CR && m_nPos < size && m_text[m_nPos] == LF) {
-                ++m_nPos;
-                AppendLineBreak();
-            } else if (c == LF) {
+            } else if (c == CR || c == LF) {
+                m_nPos += LineBreakLength(m_nPos - 1) - 1;
                 AppendLineBreak();
             } else {
                 m_scratch += c;
@@ -82,8 +85,8 @@ bool CCsvRecordCursor::ReadRfcField(bool& unclosed) {
             ++m_nPos;
             return false;
         }
-        if (c == LF || (c == CR && m_nPos + 1 < size && m_text[m_nPos + 1] == LF)) {
-            m_nPos += c == CR ? 2 : 1;
+        if (c == LF || c == CR) {
+            m_nPos += LineBreakLength(m_nPos);
             ++m_nLine;
             return true;
         }

@@ -37,51 +37,53 @@ QWidget* CCSVImportDlg::MakeLists() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD),
-                              QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)},
-                             {1, 1}, area);
-    m_pFields->setObjectName(QStringLiteral("fields"));
-    m_pColumns = new CCsvList(
-        {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
-        {1, 2}, area);
-    m_pColumns->setObjectName(QStringLiteral("columns"));
-    m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
-    m_pAssign->setObjectName(QStringLiteral("assign"));
-    m_pUnassign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_UNASSIGN), area);
-    m_pUnassign->setObjectName(QStringLiteral("unassign"));
-    for (QPushButton* button : {m_pAssign, m_pUnassign})
-        button->setAutoDefault(false);
+    m_pFields = new CCsvList({
+        QString::fromUtf8(CDialogTexts::CSV_FIELD),
+            QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)}
+},
+                             area);
+m_pFields->setObjectName(QStringLiteral("fields"));
+m_pColumns = new CCsvList(
+    {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
+    area);
+m_pColumns->setObjectName(QStringLiteral("columns"));
+m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
+m_pAssign->setObjectName(QStringLiteral("assign"));
+m_pUnassign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_UNASSIGN), area);
+m_pUnassign->setObjectName(QStringLiteral("unassign"));
+for (QPushButton* button : {m_pAssign, m_pUnassign})
+    button->setAutoDefault(false);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_pAssign);
-    buttons->addWidget(m_pUnassign);
-    buttons->addStretch();
-    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
-    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_FILE_DATA), area), 0, 2);
-    grid->addWidget(m_pFields, 1, 0);
-    grid->addLayout(buttons, 1, 1);
-    grid->addWidget(m_pColumns, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
+auto* buttons = new QVBoxLayout;
+buttons->addStretch();
+buttons->addWidget(m_pAssign);
+buttons->addWidget(m_pUnassign);
+buttons->addStretch();
+grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
+grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_FILE_DATA), area), 0, 2);
+grid->addWidget(m_pFields, 1, 0);
+grid->addLayout(buttons, 1, 1);
+grid->addWidget(m_pColumns, 1, 2);
+grid->setColumnStretch(0, 1);
+grid->setColumnStretch(2, 1);
 
-    connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
-        m_model.SelectField(row);
-        Refresh();
-    });
-    connect(m_pColumns, &CCsvList::rowChosen, this, [this](int row) {
-        m_model.SelectColumn(row);
-        Refresh();
-    });
-    connect(m_pAssign, &QPushButton::clicked, this, [this] {
-        m_model.Assign();
-        Refresh();
-    });
-    connect(m_pUnassign, &QPushButton::clicked, this, [this] {
-        m_model.Unassign();
-        Refresh();
-    });
-    return area;
+connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
+    m_model.SelectField(row);
+    Refresh();
+});
+connect(m_pColumns, &CCsvList::rowChosen, this, [this](int row) {
+    m_model.SelectColumn(row);
+    Refresh();
+});
+connect(m_pAssign, &QPushButton::clicked, this, [this] {
+    m_model.Assign();
+    Refresh();
+});
+connect(m_pUnassign, &QPushButton::clicked, this, [this] {
+    m_model.Unassign();
+    Refresh();
+});
+return area;
 }
 
 QWidget* CCSVImportDlg::MakeChoices() {
@@ -110,8 +112,8 @@ QWidget* CCSVImportDlg::MakeChoices() {
     m_pHeader->setObjectName(QStringLiteral("header"));
     m_pQuoting = new QComboBox(area);
     m_pQuoting->setObjectName(QStringLiteral("quoting"));
-    m_pQuoting->addItems(
-        {QString::fromUtf8(CDialogTexts::CSV_QUOTING_PLAIN), QStringLiteral("RFC 4180")});
+    m_pQuoting->addItems({QString::fromUtf8(CDialogTexts::CSV_QUOTING_OWN),
+                          QString::fromUtf8(CDialogTexts::CSV_QUOTING_RFC4180)});
     const CCsvOptions& options = m_model.GetOptions();
     m_pEncoding->setCurrentIndex(static_cast<int>(options.encoding));
     m_pHeader->setChecked(options.header);
