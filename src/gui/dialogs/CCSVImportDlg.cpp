@@ -37,53 +37,51 @@ QWidget* CCSVImportDlg::MakeLists() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pFields = new CCsvList({
-        QString::fromUtf8(CDialogTexts::CSV_FIELD),
-            QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)}
-},
+    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD),
+                              QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)},
                              area);
-m_pFields->setObjectName(QStringLiteral("fields"));
-m_pColumns = new CCsvList(
-    {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
-    area);
-m_pColumns->setObjectName(QStringLiteral("columns"));
-m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
-m_pAssign->setObjectName(QStringLiteral("assign"));
-m_pUnassign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_UNASSIGN), area);
-m_pUnassign->setObjectName(QStringLiteral("unassign"));
-for (QPushButton* button : {m_pAssign, m_pUnassign})
-    button->setAutoDefault(false);
+    m_pFields->setObjectName(QStringLiteral("fields"));
+    m_pColumns = new CCsvList(
+        {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
+        area);
+    m_pColumns->setObjectName(QStringLiteral("columns"));
+    m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
+    m_pAssign->setObjectName(QStringLiteral("assign"));
+    m_pUnassign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_UNASSIGN), area);
+    m_pUnassign->setObjectName(QStringLiteral("unassign"));
+    for (QPushButton* button : {m_pAssign, m_pUnassign})
+        button->setAutoDefault(false);
 
-auto* buttons = new QVBoxLayout;
-buttons->addStretch();
-buttons->addWidget(m_pAssign);
-buttons->addWidget(m_pUnassign);
-buttons->addStretch();
-grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
-grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_FILE_DATA), area), 0, 2);
-grid->addWidget(m_pFields, 1, 0);
-grid->addLayout(buttons, 1, 1);
-grid->addWidget(m_pColumns, 1, 2);
-grid->setColumnStretch(0, 1);
-grid->setColumnStretch(2, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_pAssign);
+    buttons->addWidget(m_pUnassign);
+    buttons->addStretch();
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_OWN_DATA), area), 0, 0);
+    grid->addWidget(new QLabel(QString::fromUtf8(CDialogTexts::CSV_FILE_DATA), area), 0, 2);
+    grid->addWidget(m_pFields, 1, 0);
+    grid->addLayout(buttons, 1, 1);
+    grid->addWidget(m_pColumns, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
 
-connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
-    m_model.SelectField(row);
-    Refresh();
-});
-connect(m_pColumns, &CCsvList::rowChosen, this, [this](int row) {
-    m_model.SelectColumn(row);
-    Refresh();
-});
-connect(m_pAssign, &QPushButton::clicked, this, [this] {
-    m_model.Assign();
-    Refresh();
-});
-connect(m_pUnassign, &QPushButton::clicked, this, [this] {
-    m_model.Unassign();
-    Refresh();
-});
-return area;
+    connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
+        m_model.SelectField(row);
+        Refresh();
+    });
+    connect(m_pColumns, &CCsvList::rowChosen, this, [this](int row) {
+        m_model.SelectColumn(row);
+        Refresh();
+    });
+    connect(m_pAssign, &QPushButton::clicked, this, [this] {
+        m_model.Assign();
+        Refresh();
+    });
+    connect(m_pUnassign, &QPushButton::clicked, this, [this] {
+        m_model.Unassign();
+        Refresh();
+    });
+    return area;
 }
 
 QWidget* CCSVImportDlg::MakeChoices() {
