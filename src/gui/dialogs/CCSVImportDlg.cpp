@@ -28,7 +28,7 @@ CCSVImportDlg::CCSVImportDlg(CCSVImportModel& model, QWidget* parent)
     auto* buttons = new COkCancelRow(*this);
     m_pOk = &buttons->GetOk();
     layout->addWidget(buttons);
-    resize(640, 460);
+    resize(760, 460);
     Refresh();
     m_pFields->FitRows(m_pFields->topLevelItemCount());
 }
@@ -62,8 +62,9 @@ QWidget* CCSVImportDlg::MakeLists() {
     grid->addWidget(m_pFields, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(m_pColumns, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
+    // The assignments name a column and its example, so the field list gets the larger share.
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(2, 2);
 
     connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
         m_model.SelectField(row);

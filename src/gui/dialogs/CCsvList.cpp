@@ -5,6 +5,10 @@
 
 #include <algorithm>
 
+namespace {
+constexpr int ROW_PADDING = 6; // pixels around a row's text
+} // namespace
+
 CCsvList::CCsvList(const QStringList& headers, QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(static_cast<int>(headers.size()));
     setHeaderLabels(headers);
@@ -39,16 +43,18 @@ void CCsvList::SetRows(const std::vector<CRow>& rows) {
                                         : colours.color(QPalette::Active, QPalette::Text);
         for (int column = 0; column < columnCount(); ++column)
             item->setForeground(column, text);
-        // One height for rows with and without a mark, so that lists side by side line up.
-        item->setSizeHint(0, QSize(0, GetRowHeight()));
+        // One height for rows with and without a mark, so that lists side by side line up; the
+        // hint's width is what the first column needs.
+        const int iconWidth = row.icon.isNull() ? 0 : iconSize().width() + ROW_PADDING;
+        const int width = fontMetrics().horizontalAdvance(row.texts.value(0)) + iconWidth;
+        item->setSizeHint(0, QSize(width + 2 * ROW_PADDING, GetRowHeight()));
     }
     m_bFilling = false;
     FitColumns();
 }
 
 int CCsvList::GetRowHeight() const {
-    constexpr int PADDING = 6;
-    return std::max(fontMetrics().height(), iconSize().height()) + PADDING;
+    return std::max(fontMetrics().height(), iconSize().height()) + ROW_PADDING;
 }
 
 void CCsvList::SelectRow(int row) {
