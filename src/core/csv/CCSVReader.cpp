@@ -178,7 +178,9 @@ std::string_view CCSVReader::MakeValue(std::size_t field) {
         const auto index = static_cast<std::size_t>(columns.front());
         const std::string_view text =
             columns.front() >= 0 && index < m_fields.size() ? m_fields[index] : std::string_view();
-        if (memo || text.find_first_of("\r\n") == std::string_view::npos)
+        // Only RFC 4180 quotes hold line breaks, and the cursor gives each as CR LF.
+        if (memo || m_options.quoting == ECsvQuoting::Plain ||
+            text.find('\n') == std::string_view::npos)
             return text;
     }
     std::string& value = m_values[field];

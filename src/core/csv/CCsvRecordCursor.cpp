@@ -28,10 +28,13 @@ bool CCsvRecordCursor::Next(std::vector<std::string_view>& fields, std::size_t m
 }
 
 bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::size_t maxFields) {
-    // CR LF, LF and a lone CR (old Mac files) each end a line.
-    const std::size_t stop = m_text.find_first_of("\r\n", m_nPos);
-    const std::size_t end = stop == std::string_view::npos ? m_text.size() : stop;
-    std::string_view line = m_text.substr(m_nPos, end - m_nPos);
+    // CR LF, LF and a lone CR (old Mac files) each end a line. Two byte searches are much
+    // faster than one search for either byte.
+    const std::size_t lf = m_text.find(LF, m_nPos);
+    std::string_view line = m_text.substr(m_nPos, lf == std::string_view::npos ? lf : lf - m_nPos);
+    if (const std::size_t cr = line.find(CR); cr != std::string_view::npos)
+        line = line.substr(0, cr);
+    const std::size_t end = m_nPos + line.size();
     m_nPos = end + LineBreakLength(end);
     ++m_nLine;
     // Code page 932 never uses the comma as a trail byte, so cutting at the byte is cutting at
