@@ -52,6 +52,14 @@ struct CCsvTexts {
     static constexpr const char* HEADER_HOME_ZIP = "実家郵便番号";
     static constexpr const char* HEADER_HOME_ADDRESS = "実家住所";
     static constexpr const char* HEADER_HOME_PHONE = "実家電話番号";
+    // As a mail program with a Japanese interface names its columns.
+    static constexpr const char* HEADER_EMAIL_OUTLOOK = "電子メール アドレス";
+    static constexpr const char* HEADER_EMAIL_2_OUTLOOK = "電子メール 2 アドレス";
+    static constexpr const char* HEADER_HOME_PHONE_OUTLOOK = "自宅電話";
+    static constexpr const char* HEADER_HOME_ZIP_OUTLOOK = "自宅の郵便番号";
+    static constexpr const char* HEADER_HOME_PREFECTURE_OUTLOOK = "自宅の都道府県";
+    static constexpr const char* HEADER_HOME_CITY_OUTLOOK = "自宅の市区町村";
+    static constexpr const char* HEADER_HOME_STREET_OUTLOOK = "自宅の番地";
     static constexpr const char* HEADER_NOTE = "備考";
     static constexpr const char* HEADER_MEMO = "メモ";
 };
