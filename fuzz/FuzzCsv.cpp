@@ -3,6 +3,8 @@
 // program's own rule one record per line.
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
+#include "core/csv/CCsvDecoder.h"
+#include "core/csv/CCsvHeaderMap.h"
 #include "core/document/CAddressDoc.h"
 
 #include <algorithm>
@@ -17,8 +19,9 @@ void Require(bool condition) {
         std::abort();
 }
 
+// CR LF, LF and a lone CR each end a line.
 std::size_t CountLines(std::string_view text) {
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    return CCsvDecoder::LineAt(text, text.size());
 }
 } // namespace
 
@@ -43,7 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::vector<std::string> examples = reader.GetExamples(options);
     Require(examples.size() <= 1000);
-    const CFileResult prepared = reader.Prepare(options, map, replace);
+    Require(reader.SuggestOptions(options).encoding == options.encoding);
+    // Or the columns that the names of the first line choose.
+    const CCsvColumnMap columns =
+        (choice & 0x20) != 0 ? CCsvHeaderMap::Map(examples) : CCSVReader::SingleColumns(map);
+    const CFileResult prepared = reader.Prepare(options, columns, replace);
     if (!prepared.ok) {
         Require(!prepared.message.empty());
         return 0;
@@ -56,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(persons <= lines);
     if (options.quoting == ECsvQuoting::Plain && !options.header) {
         const std::string& text = reader.GetDecoded().text;
-        Require(persons == lines - (text.ends_with('\n') ? 1 : 0));
+        Require(persons == lines - (text.ends_with('\n') || text.ends_with('\r') ? 1 : 0));
     }
     if (persons > 0) {
         doc.OnEditUndo();

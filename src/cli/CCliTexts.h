@@ -25,23 +25,30 @@ struct CCliTexts {
         "で書き出します。\n"
         "                      --ignore-case-width で大文字/小文字、全角/半角を区別しません。\n"
         "  export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8]\n"
-        "             [--output 出力]\n"
+        "             [--output 出力] [--rfc4180] [--header]\n"
         "                      人物を CSV で標準出力（または出力）に書き出します。一覧は\n"
         "                      項目番号 0-10 をコンマで区切った書き出し順（既定 0,1,...,10）。\n"
-        "  import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8]\n"
+        "                      --rfc4180 で引用符を二重にし備考の改行も残す RFC 4180 形式、\n"
+        "                      --header で先頭に項目名の行を書きます。Tarnvale の形式で\n"
+        "                      読み戻せない値（コンマ、\"、改行を含む）があれば、その数を\n"
+        "                      標準エラーに書きます。\n"
+        "  import-csv CSV 出力 [--map 一覧|header] [--add] [--encoding auto|cp932|utf-8]\n"
         "             [--header] [--rfc4180] [--replace-unencodable]\n"
         "                      CSV の各行を人物として出力に保存します。一覧は項目 0-10 の\n"
-        "                      順に、元になる CSV の列番号（0 から）か「-」。--add で出力に\n"
-        "                      追加します。\n"
+        "                      順に、元になる CSV の列番号（0 から）か「-」。「--map header」\n"
+        "                      では先頭行の列名（Google、Outlook、Thunderbird、氏名・住所など）\n"
+        "                      から割り当てます（--header を含みます）。--add で出力に\n"
+        "                      追加します。備考以外の値の改行は空白にし、その数を標準エラーに\n"
+        "                      書きます。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
         "            2 使い方の誤り。\n";
     static constexpr const char* EXPORT_CSV_USAGE =
         "export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8] [--output "
-        "出力]";
+        "出力] [--rfc4180] [--header]";
     static constexpr const char* IMPORT_CSV_USAGE =
-        "import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8] [--header] "
+        "import-csv CSV 出力 [--map 一覧|header] [--add] [--encoding auto|cp932|utf-8] [--header] "
         "[--rfc4180] [--replace-unencodable]";
     // The encoding asked for.
     static constexpr const char* EXPORT_ENCODING = "--encoding は cp932 か utf-8 です: %1";
@@ -50,6 +57,14 @@ struct CCliTexts {
         "--fields は 0 から 10 までの項目番号をコンマで区切って並べます";
     static constexpr const char* MAP_FORMAT =
         "--map は項目 0-10 の順に CSV の列番号（0 から）か「-」をコンマで区切って並べます";
+    static constexpr const char* MAP_EMPTY = "--map でどの項目にも列が割り当てられていません";
+    // The CSV file.
+    static constexpr const char* NO_KNOWN_COLUMN =
+        "「%1」の先頭行に、読み込む項目に当たる列名がありません";
+    // The count of byte sequences.
+    static constexpr const char* INVALID_CP932 =
+        "シフトJIS（CP932）として正しくないバイト列が %1 か所あり、UTF-8 では "
+        "U+FFFD になりました";
     static constexpr const char* STDOUT_FAILED = "標準出力に書き出せません";
     // File name and group name.
     static constexpr const char* NO_GROUP_IN_FILE = "「%1」にグループ「%2」はありません";

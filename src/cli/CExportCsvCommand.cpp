@@ -52,11 +52,33 @@ bool WriteToStdout(const std::string& text) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
 }
+
+// The converter shows each byte sequence that is not code page 932 as U+FFFD, which code page
+// 932 itself never holds.
+std::size_t CountReplaced(std::string_view utf8) {
+    constexpr std::string_view REPLACEMENT = "\xEF\xBF\xBD";
+    std::size_t count = 0;
+    for (std::size_t at = utf8.find(REPLACEMENT); at != std::string_view::npos;
+         at = utf8.find(REPLACEMENT, at + REPLACEMENT.size()))
+        ++count;
+    return count;
+}
+
+// What the export says beside the file: values the chosen format cannot keep, bytes that were
+// no text.
+void ReportNotes(const CCSVWriter& writer, std::size_t replaced) {
+    if (const auto unsafe = CCSVWriter::UnsafeMessage(writer.GetUnsafeValues()))
+        CCliArguments::Report(*unsafe, CCliArguments::EXIT_OK);
+    if (replaced > 0)
+        CCliArguments::Report(
+            CTextFormat::Format(CCliTexts::INVALID_CP932, {std::to_string(replaced)}),
+            CCliArguments::EXIT_OK);
+}
 } // namespace
 
 int CExportCsvCommand::Run(const std::vector<std::string>& words) {
-    const auto arguments =
-        CCliArguments::Parse(words, 1, {}, {"--fields", "--group", "--encoding", "--output"});
+    const auto arguments = CCliArguments::Parse(words, 1, {"--rfc4180", "--header"},
+                                                {"--fields", "--group", "--encoding", "--output"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
@@ -83,6 +105,9 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         return CCliArguments::Report(read.message);
     CCSVWriter writer({});
     writer.SetColumnOrder(*fields);
+    writer.SetRfc4180(arguments->Has("--rfc4180"));
+    if (arguments->Has("--header"))
+        writer.WriteHeader(codec);
     CCsvExportVisitor visitor(writer, group);
     if (const auto error = CDataFileReader::Visit(bytes, visitor))
         return CCliArguments::Report(CDataFile::Damaged(file, *error).message);
@@ -91,14 +116,14 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         return CCliArguments::Report(CTextFormat::Format(
             CCliTexts::NO_GROUP_IN_FILE, {file, arguments->Get("--group").value_or("")}));
 
-    const std::string text =
-        encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();
+    const bool utf8 = encoding == "utf-8";
+    const std::string text = utf8 ? codec.ToUtf8(writer.GetText()) : writer.GetText();
     if (const auto output = arguments->Get("--output")) {
         if (const CFileResult written = CCSVWriter::WriteFile(*output, text); !written.ok)
             return CCliArguments::Report(written.message);
-        return CCliArguments::EXIT_OK;
-    }
-    if (!WriteToStdout(text))
+    } else if (!WriteToStdout(text)) {
         return CCliArguments::Report(CCliTexts::STDOUT_FAILED);
+    }
+    ReportNotes(writer, utf8 ? CountReplaced(text) : 0);
     return CCliArguments::EXIT_OK;
 }

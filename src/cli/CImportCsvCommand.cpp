@@ -4,11 +4,13 @@
 #include "cli/CCliTexts.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
+#include "core/csv/CCsvHeaderMap.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextFormat.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -74,11 +76,17 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     const auto encoding = ParseEncoding(arguments->Get("--encoding").value_or("auto"));
     if (!encoding)
         return CCliArguments::UsageError(CCliTexts::IMPORT_ENCODING);
-    const auto map =
-        arguments->Get("--map") ? ParseMap(*arguments->Get("--map")) : std::optional(IdentityMap());
+    // "--map header" takes the columns from the names of the first line, which is then no
+    // record.
+    const bool mapFromHeader = arguments->Get("--map") == "header";
+    const auto map = !arguments->Get("--map") || mapFromHeader ? std::optional(IdentityMap())
+                                                               : ParseMap(*arguments->Get("--map"));
     if (!map)
         return CCliArguments::UsageError(CCliTexts::MAP_FORMAT);
-    const CCsvOptions options{*encoding, arguments->Has("--header"),
+    // As the dialog's OK stays disabled, an import that fills no field is not begun.
+    if (std::all_of(map->begin(), map->end(), [](int column) { return column < 0; }))
+        return CCliArguments::UsageError(CCliTexts::MAP_EMPTY);
+    const CCsvOptions options{*encoding, arguments->Has("--header") || mapFromHeader,
                               arguments->Has("--rfc4180") ? ECsvQuoting::Rfc4180
                                                           : ECsvQuoting::Plain};
 
@@ -90,8 +98,12 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     if (reader.IsEmpty())
         return CCliArguments::Report(CTextFormat::Format(CCliTexts::CSV_EMPTY, {csv}),
                                      CCliArguments::EXIT_OK);
+    CCsvColumnMap columns = mapFromHeader ? CCsvHeaderMap::Map(reader.GetExamples(options))
+                                          : CCSVReader::SingleColumns(*map);
+    if (!CCsvHeaderMap::HasAnyColumn(columns))
+        return CCliArguments::Report(CTextFormat::Format(CCliTexts::NO_KNOWN_COLUMN, {csv}));
     const CFileResult prepared =
-        reader.Prepare(options, *map, arguments->Has("--replace-unencodable"));
+        reader.Prepare(options, std::move(columns), arguments->Has("--replace-unencodable"));
     if (!prepared.ok) {
         const CCsvDecoded& decoded = reader.GetDecoded();
         return CCliArguments::Report(decoded.unencodableValues > 0 ? UnencodableLine(decoded)
@@ -106,5 +118,7 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     CCsvCommands::ImportRecords(doc, reader, false);
     if (const CFileResult saved = CDataFile::Save(doc, out); !saved.ok)
         return CCliArguments::Report(saved.message);
+    if (const auto joined = CCSVReader::JoinedMessage(reader.GetJoinedValues()))
+        return CCliArguments::Report(*joined, CCliArguments::EXIT_OK);
     return CCliArguments::EXIT_OK;
 }

@@ -113,6 +113,38 @@ TEST_F(CCsvCommandsTest, ChoicesOfReadingAreRemembered) {
               (CCsvOptions{ECsvEncoding::Cp932, true, ECsvQuoting::Rfc4180}));
 }
 
+TEST_F(CCsvCommandsTest, AWebExportImportsAsPresetAndTheSummaryCountsJoinedValues) {
+    CTempFolder::WriteFile(m_folder / "in.csv", "Notes,Name\n\"a\nb\",\"Ya\nmada\"\n");
+    m_dialogs.m_openName = (m_folder / "in.csv").string();
+    m_dialogs.m_import = [](CCSVImportModel&) {
+        return true;
+    };
+    m_csv.OnImport();
+    ASSERT_EQ(m_doc.GetPersonList().size(), 1U);
+    const CPersonalData* person = m_doc.GetPersonList().front();
+    EXPECT_EQ(person->GetText(EPersonText::Name), "Ya mada");
+    EXPECT_EQ(person->GetText(EPersonText::Memo), "a\r\nb");
+    ASSERT_EQ(m_ui.m_asked.size(), 1U);
+    EXPECT_THAT(m_ui.m_asked[0], ::testing::HasSubstr("1 個"));
+}
+
+TEST_F(CCsvCommandsTest, OwnFormatExportCountsValuesItCannotKeepAndRfc4180KeepsThem) {
+    CPersonalData* person = AddPerson("a,b");
+    person->ReplaceField(10, "m1\r\nm2");
+    EXPECT_EQ(Export(), "\"a,b\",\"m1\"\r\n");
+    ASSERT_EQ(m_ui.m_asked.size(), 1U);
+    EXPECT_THAT(m_ui.m_asked[0], ::testing::HasSubstr("2 個"));
+    m_dialogs.m_export = [](CCSVExportModel& model) {
+        model.Add();
+        model.SetRfc4180(true);
+        model.SetHeader(true);
+        return true;
+    };
+    m_csv.OnExport();
+    EXPECT_EQ(CTempFolder::ReadFile(m_folder / "out.csv"), "\"\x8E\x81\x96\xBC\"\r\n\"a,b\"\r\n");
+    EXPECT_EQ(m_ui.m_asked.size(), 1U);
+}
+
 TEST_F(CCsvCommandsTest, ScopePresetFollowsSelectionThenShownGroup) {
     CGroup* group = AddGroup("g");
     AddPerson("a", {group});

@@ -32,7 +32,7 @@ TEST(CCSVImportModelTest, ReassigningAFieldFreesItsOldColumn) {
     EXPECT_EQ(model.GetColumnUses(1), 0);
     EXPECT_EQ(model.GetColumnUses(2), 1);
     EXPECT_EQ(model.GetFieldAssignment(0), "項目3：東京都");
-    EXPECT_EQ(model.GetResultMap(), (std::vector<int>{2, -1, -1}));
+    EXPECT_EQ(model.GetResultMap(), (CCsvColumnMap{{2}, {}, {}}));
     EXPECT_TRUE(model.IsOkEnabled());
 }
 
@@ -79,6 +79,29 @@ TEST(CCSVImportModelTest, NewExamplesKeepOnlyColumnsThatStillExist) {
     EXPECT_EQ(model.GetColumnCount(), 1);
     EXPECT_EQ(model.GetFieldColumn(0), -1);
     EXPECT_FALSE(model.IsOkEnabled());
+}
+
+TEST(CCSVImportModelTest, AHeaderLinePresetsKnownColumnsOnceAndJoinsParts) {
+    const std::vector<std::string> fields(11, "f");
+    const auto header = [](const CCsvOptions&) {
+        return std::vector<std::string>{"Last Name", "First Name", "Notes", "Birthday"};
+    };
+    CCSVImportModel model(fields, header, {ECsvEncoding::Auto, true, ECsvQuoting::Rfc4180});
+    EXPECT_EQ(model.GetFieldAssignment(0), "項目1+項目2：Last Name First Name");
+    EXPECT_EQ(model.GetFieldColumn(10), 2);
+    EXPECT_EQ(model.GetColumnUses(0), 1);
+    EXPECT_EQ(model.GetColumnUses(3), 0);
+    model.SelectField(0);
+    model.Unassign();
+    EXPECT_EQ(model.GetColumnUses(1), 0);
+    // The user's own assignments are never overwritten by a later preset.
+    model.SetOptions({ECsvEncoding::Utf8, true, ECsvQuoting::Rfc4180});
+    EXPECT_EQ(model.GetFieldColumn(0), -1);
+
+    CCSVImportModel without(fields, header, {});
+    EXPECT_FALSE(without.IsOkEnabled());
+    without.SetOptions({ECsvEncoding::Auto, true, ECsvQuoting::Plain});
+    EXPECT_EQ(without.GetFieldColumn(10), 2);
 }
 
 TEST(CCSVExportModelTest, AddAppendsSelectsAndMovesTheFieldSelectionOn) {

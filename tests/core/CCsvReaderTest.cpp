@@ -2,7 +2,9 @@
 #include "CTempFolder.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/csv/CCsvRecordCursor.h"
+#include "core/model/CFieldTable.h"
 #include "core/model/CPersonalData.h"
+#include "core/text/CTextCodec.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -50,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         CDialectCase{"CrLfAndLfEndLines", "a\r\nb\nc", PLAIN, {{"a"}, {"b"}, {"c"}}},
         CDialectCase{"FinalBreakAddsNothing", "a\nb\n", PLAIN, {{"a"}, {"b"}}},
         CDialectCase{"TwoFinalBreaksAddAnEmptyRecord", "a\nb\n\n", PLAIN, {{"a"}, {"b"}, {""}}},
-        CDialectCase{"BareCrIsText", "a\rb", PLAIN, {{"a\rb"}}},
+        CDialectCase{"LoneCrEndsALine", "a\rb\r\rc\r", PLAIN, {{"a"}, {"b"}, {""}, {"c"}}},
+        CDialectCase{"RfcLoneCrEndsALine", "\"a\rb\"\rc", RFC, {{"a\r\nb"}, {"c"}}},
         CDialectCase{
             "TrailBytesAreNotCommas", "\x95\x5C,\x83\x5C", PLAIN, {{"\x95\x5C", "\x83\x5C"}}},
         CDialectCase{"RfcQuotedComma", "\"a,b\",c", RFC, {{"a,b", "c"}}},
@@ -156,6 +159,42 @@ TEST_F(CCsvReaderTest, HugeLinesAndColumnsImport) {
               (CRecords{{longValue, "", ""}, {"", "", ""}}));
 }
 
+TEST_F(CCsvReaderTest, FinalCtrlZIsNoRecordAndCrOnlyLinesAreRecords) {
+    EXPECT_EQ(Import("a,1\rb,2\r\x1A", {0, 1}), (CRecords{{"a", "1", ""}, {"b", "2", ""}}));
+}
+
+TEST_F(CCsvReaderTest, DamagedUtf8IsRefusedUnlessTheEncodingIsChosen) {
+    const std::string text = "x\n\xE5\xB1\xB1\xE7\x94\xB0\xFF\n"; // 山田 and a stray byte
+    EXPECT_TRUE(Import(text, {0}).empty());
+    EXPECT_FALSE(m_prepared.ok);
+    EXPECT_THAT(m_prepared.message, ::testing::HasSubstr("2 行目"));
+    const CCsvOptions utf8{ECsvEncoding::Utf8, false, PLAIN};
+    EXPECT_EQ(Import(text, {0}, utf8, true),
+              (CRecords{{"x", "", ""}, {"\x8E\x52\x93\x63\x81\xAC", "", ""}}));
+}
+
+// Line breaks from RFC 4180 quotes stay in the memo only; joined columns skip empty parts.
+TEST(CCsvReaderJoinTest, LineBreaksOutsideTheMemoBecomeBlanksAndAreCounted) {
+    CCSVReader reader(std::vector<std::string>(CFieldTable::WORKING_FIELDS, "f"));
+    ASSERT_TRUE(reader.LoadBytes("\"Ya\r\nmada\",\"1\n2\",\"m1\nm2\",Tokyo,,Chiyoda\n", "in").ok);
+    CCsvColumnMap map(CFieldTable::WORKING_FIELDS);
+    map[CFieldTable::FIELD_NAME] = {0};
+    map[CFieldTable::FIELD_ZIP] = {1};
+    map[CFieldTable::FIELD_ADDRESS] = {3, 4, 5, 1};
+    map[CFieldTable::FIELD_MEMO] = {2};
+    ASSERT_TRUE(reader.Prepare({ECsvEncoding::Auto, false, RFC}, map, false).ok);
+    const auto* record = reader.ReadRecord();
+    ASSERT_NE(record, nullptr);
+    EXPECT_EQ((*record)[CFieldTable::FIELD_NAME], "Ya mada");
+    EXPECT_EQ((*record)[CFieldTable::FIELD_ZIP], "1 2");
+    EXPECT_EQ((*record)[CFieldTable::FIELD_ADDRESS], "Tokyo Chiyoda 1 2");
+    EXPECT_EQ((*record)[CFieldTable::FIELD_MEMO], "m1\r\nm2");
+    EXPECT_EQ(reader.ReadRecord(), nullptr);
+    EXPECT_EQ(reader.GetJoinedValues(), 3U);
+    EXPECT_THAT(*CCSVReader::JoinedMessage(3), ::testing::HasSubstr("3 個"));
+    EXPECT_FALSE(CCSVReader::JoinedMessage(0));
+}
+
 TEST(CCsvWriterTest, WritesEachValueVerbatimBetweenQuotes) {
     CCSVWriter writer({});
     writer.SetColumnOrder({0, 2, 0});
@@ -168,4 +207,41 @@ TEST(CCsvWriterTest, WritesEachValueVerbatimBetweenQuotes) {
     EXPECT_EQ(writer.GetText(), "\"\x8E\x52\x93\x63 \"A\"\",\"\",\"\x8E\x52\x93\x63 \"A\"\"\r\n"
                                 "\"first\"\r\n");
 }
+
+struct CWriterCase {
+    const char* name;
+    bool rfc4180;
+    std::string text;
+    std::size_t unsafe;
+};
+
+class CCsvWriterFormatTest : public ::testing::TestWithParam<CWriterCase> {};
+
+TEST_P(CCsvWriterFormatTest, WritesTheHeaderAndCountsWhatTheOwnFormatLoses) {
+    CCSVWriter writer({});
+    writer.SetColumnOrder({0, 10});
+    writer.SetRfc4180(GetParam().rfc4180);
+    writer.WriteHeader(CTextCodec());
+    CPersonalData person;
+    person.ReplaceField(0, "a,\"b\"");
+    person.ReplaceField(10, "m1\r\nm2");
+    writer.WritePerson(person);
+    person.ReplaceField(0, "plain");
+    person.ReplaceField(10, "");
+    writer.WritePerson(person);
+    EXPECT_EQ(writer.GetText(), GetParam().text);
+    EXPECT_EQ(writer.GetUnsafeValues(), GetParam().unsafe);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, CCsvWriterFormatTest,
+    ::testing::Values(CWriterCase{"Own", false,
+                                  "\"\x8E\x81\x96\xBC\",\"\x83\x81\x83\x82\"\r\n"
+                                  "\"a,\"b\"\",\"m1\"\r\n\"plain\",\"\"\r\n",
+                                  2},
+                      CWriterCase{"Rfc4180", true,
+                                  "\"\x8E\x81\x96\xBC\",\"\x83\x81\x83\x82\"\r\n"
+                                  "\"a,\"\"b\"\"\",\"m1\r\nm2\"\r\n\"plain\",\"\"\r\n",
+                                  0}),
+    [](const auto& info) { return std::string(info.param.name); });
 } // namespace

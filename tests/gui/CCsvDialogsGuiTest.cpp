@@ -9,6 +9,9 @@
 #include "gui/dialogs/CCsvList.h"
 #include "gui/views/CPersonListWidget.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -97,5 +100,47 @@ TEST_F(CCsvDialogsGuiTest, ImportThroughTheDialogThenExportInAChosenOrder) {
     EXPECT_EQ(CTempFolder::ReadFile(File("out.csv")),
               "\"\",\"\x8A\xF9\x91\xB6\"\r\n\"100\",\"\x8E\x52\x93\x63\"\r\n"
               "\"200\",\"\x8D\xB2\x93\xA1\"\r\n");
+}
+
+TEST_F(CCsvDialogsGuiTest, AWebExportOpensPresetWithRowsInLineAndAssignmentsUncut) {
+    CAddressBookApp& app = Start();
+    CDrivenCsvDialogs dialogs;
+    CCsvCommands csv(app.GetDocument(), m_ui, dialogs, app.GetFileController(),
+                     Frame()->GetListView(), &app.GetProfile());
+    dialogs.m_file = File("google.csv");
+    CTempFolder::WriteFile(
+        dialogs.m_file, "Name,Address 1 - Formatted,E-mail 1 - Value\n"
+                        "\"山田, 太郎\",東京都千代田区千代田一丁目一番一号 千代田ビル 101,t@x\n");
+    dialogs.m_import = [](CCSVImportDlg& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        auto* quoting = dialog.findChild<QComboBox*>(QStringLiteral("quoting"));
+        EXPECT_EQ(quoting->currentText(), "表計算ソフトや Web のアドレス帳の形式（RFC 4180）");
+        EXPECT_EQ(quoting->itemText(0), "Tarnvale の形式（値をそのまま \"\" で囲む）");
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("header"))->isChecked());
+        auto* fields = dialog.findChild<CCsvList*>(QStringLiteral("fields"));
+        auto* columns = dialog.findChild<CCsvList*>(QStringLiteral("columns"));
+        EXPECT_EQ(fields->topLevelItem(2)->text(1), "項目2：Address 1 - Formatted");
+        EXPECT_EQ(fields->visualItemRect(fields->topLevelItem(0)).height(),
+                  columns->visualItemRect(columns->topLevelItem(0)).height());
+        const QString longest = fields->topLevelItem(2)->text(1);
+        EXPECT_GT(fields->columnWidth(1), fields->fontMetrics().horizontalAdvance(longest));
+        EXPECT_GE(fields->columnWidth(0) + fields->columnWidth(1), fields->viewport()->width());
+        Button(dialog, "ok")->click();
+    };
+    csv.OnCommand(ID_CSV_IMPORT);
+    ASSERT_EQ(app.GetDocument().GetPersonList().size(), 1U);
+    EXPECT_EQ(app.GetDocument().GetPersonList().front()->GetText(EPersonText::Email1), "t@x");
+
+    dialogs.m_file = File("out.csv");
+    dialogs.m_export = [](CCSVExportDlg& dialog) {
+        Button(dialog, "add")->click(); // 氏名
+        dialog.findChild<QComboBox*>(QStringLiteral("format"))->setCurrentIndex(1);
+        dialog.findChild<QCheckBox*>(QStringLiteral("header"))->setChecked(true);
+        Button(dialog, "ok")->click();
+    };
+    csv.OnCommand(ID_CSV_EXPORT);
+    EXPECT_EQ(CTempFolder::ReadFile(File("out.csv")),
+              "\"\x8E\x81\x96\xBC\"\r\n\"\x8E\x52\x93\x63, \x91\xBE\x98\x59\"\r\n");
 }
 } // namespace

@@ -1,7 +1,9 @@
 #include "core/csv/CCSVReader.h"
 
+#include "core/csv/CCsvHeaderMap.h"
 #include "core/csv/CCsvTexts.h"
 #include "core/dialogs/CCSVImportModel.h"
+#include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
@@ -26,8 +28,30 @@ std::string Shortened(std::string text) {
     return text + "…";
 }
 
+constexpr char END_OF_FILE_MARK = '\x1A';
+
 CFileResult Failure(std::string message) {
     return {false, std::move(message), 0};
+}
+
+bool IsLineBreak(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Appends the value with each line break (CR LF, CR or LF) made one blank; true when it had one.
+bool AppendJoined(std::string& out, std::string_view value) {
+    bool joined = false;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (!IsLineBreak(value[i])) {
+            out += value[i];
+            continue;
+        }
+        joined = true;
+        out += ' ';
+        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n')
+            ++i;
+    }
+    return joined;
 }
 } // namespace
 
@@ -43,6 +67,10 @@ CFileResult CCSVReader::Load(const std::filesystem::path& path) {
 
 CFileResult CCSVReader::LoadBytes(std::string bytes, const std::string& name) {
     m_bytes = std::move(bytes);
+    m_strName = name;
+    // Ctrl+Z, the end-of-file mark of old programs, is no record.
+    if (m_bytes.ends_with(END_OF_FILE_MARK))
+        m_bytes.pop_back();
     if (const auto line = CCsvDecoder::FindNul(m_bytes)) {
         m_bytes.clear();
         return Failure(CTextFormat::Format(CCsvTexts::NOT_TEXT, {name, std::to_string(*line)}));
@@ -69,18 +97,49 @@ std::vector<std::string> CCSVReader::GetExamples(const CCsvOptions& options) con
     return examples;
 }
 
-CFileResult CCSVReader::Prepare(const CCsvOptions& options, std::vector<int> columnMap,
+CCsvOptions CCSVReader::SuggestOptions(CCsvOptions remembered) const {
+    const ECsvEncoding encoding = CCsvDecoder::Resolve(m_bytes, remembered.encoding);
+    const std::string_view text =
+        encoding == ECsvEncoding::Utf8 ? CCsvDecoder::StripBom(m_bytes) : m_bytes;
+    CCsvOptions rfc = remembered;
+    rfc.quoting = ECsvQuoting::Rfc4180;
+    const bool header = CCsvHeaderMap::LooksLikeHeader(GetExamples(rfc));
+    if (header || CCsvHeaderMap::HasRfcQuoting(text))
+        remembered.quoting = ECsvQuoting::Rfc4180;
+    remembered.header = remembered.header || header;
+    return remembered;
+}
+
+CFileResult CCSVReader::Prepare(const CCsvOptions& options, const std::vector<int>& columnMap,
                                 bool replace) {
+    return Prepare(options, SingleColumns(columnMap), replace);
+}
+
+CCsvColumnMap CCSVReader::SingleColumns(const std::vector<int>& columnMap) {
+    CCsvColumnMap map;
+    for (const int column : columnMap)
+        map.push_back(column >= 0 ? std::vector<int>{column} : std::vector<int>());
+    return map;
+}
+
+CFileResult CCSVReader::Prepare(const CCsvOptions& options, CCsvColumnMap columnMap, bool replace) {
     m_options = options;
     m_columnMap = std::move(columnMap);
-    m_columnMap.resize(m_targetNames.size(), -1);
+    m_columnMap.resize(m_targetNames.size());
+    m_values.assign(m_targetNames.size(), {});
     m_nReadFields = 0;
-    for (const int column : m_columnMap) {
-        if (column >= 0)
-            m_nReadFields = std::max(m_nReadFields, static_cast<std::size_t>(column) + 1);
+    m_nJoinedValues = 0;
+    for (const std::vector<int>& columns : m_columnMap) {
+        for (const int column : columns) {
+            if (column >= 0)
+                m_nReadFields = std::max(m_nReadFields, static_cast<std::size_t>(column) + 1);
+        }
     }
 
     m_decoded = CCsvDecoder::Decode(std::move(m_bytes), options, replace, m_codec);
+    if (m_decoded.strayByteLine > 0)
+        return Failure(CTextFormat::Format(CCsvTexts::STRAY_BYTE,
+                                           {m_strName, std::to_string(m_decoded.strayByteLine)}));
     if (m_decoded.unencodableValues > 0 && !replace)
         return Failure(UnencodableQuestion(m_decoded));
     // The file's bytes are not needed once the text stands.
@@ -106,12 +165,44 @@ const std::vector<std::string_view>* CCSVReader::ReadRecord() {
         return nullptr;
     }
     m_record.clear();
-    for (const int column : m_columnMap) {
-        const bool present = column >= 0 && static_cast<std::size_t>(column) < m_fields.size();
-        m_record.push_back(present ? m_fields[static_cast<std::size_t>(column)]
-                                   : std::string_view());
-    }
+    for (std::size_t field = 0; field < m_columnMap.size(); ++field)
+        m_record.push_back(MakeValue(field));
     return &m_record;
+}
+
+std::string_view CCSVReader::MakeValue(std::size_t field) {
+    const std::vector<int>& columns = m_columnMap[field];
+    const bool memo = field == static_cast<std::size_t>(CFieldTable::FIELD_MEMO);
+    if (columns.size() == 1) {
+        // Most values stand in the text as they are.
+        const auto index = static_cast<std::size_t>(columns.front());
+        const std::string_view text =
+            columns.front() >= 0 && index < m_fields.size() ? m_fields[index] : std::string_view();
+        // Only RFC 4180 quotes hold line breaks, and the cursor gives each as CR LF.
+        if (memo || m_options.quoting == ECsvQuoting::Plain ||
+            text.find('\n') == std::string_view::npos)
+            return text;
+    }
+    std::string& value = m_values[field];
+    value.clear();
+    bool joined = false;
+    std::size_t parts = 0;
+    for (const int column : columns) {
+        const auto index = static_cast<std::size_t>(column);
+        if (column < 0 || index >= m_fields.size() || m_fields[index].empty())
+            continue;
+        if (parts++ > 0)
+            value += ' ';
+        // The memo keeps its lines; in any other field a line break would split the person
+        // when the program's own format writes it.
+        if (memo)
+            value += m_fields[index];
+        else
+            joined = AppendJoined(value, m_fields[index]) || joined;
+    }
+    if (joined)
+        ++m_nJoinedValues;
+    return value;
 }
 
 int CCSVReader::GetProgress() const {
@@ -130,7 +221,8 @@ bool CCSVReader::Open(const std::filesystem::path& path, CUserInterface& ui, CCs
     if (IsEmpty())
         return false;
     CCSVImportModel dialog(
-        m_targetNames, [this](const CCsvOptions& chosen) { return GetExamples(chosen); }, options);
+        m_targetNames, [this](const CCsvOptions& chosen) { return GetExamples(chosen); },
+        SuggestOptions(options));
     if (!dialogs.RunImportDialog(dialog))
         return false;
     options = dialog.GetOptions();
@@ -159,6 +251,12 @@ std::string CCSVReader::UnencodableQuestion(const CCsvDecoded& decoded) {
     if (decoded.unencodableValues > decoded.examples.size())
         text += CCsvTexts::UNENCODABLE_MORE;
     return text + CCsvTexts::UNENCODABLE_REPLACE;
+}
+
+std::optional<std::string> CCSVReader::JoinedMessage(std::size_t joined) {
+    if (joined == 0)
+        return std::nullopt;
+    return CTextFormat::Format(CCsvTexts::JOINED_LINES, {std::to_string(joined)});
 }
 
 std::string CCSVReader::UnclosedQuoteMessage(std::size_t line) {

@@ -4,31 +4,57 @@
 #include "core/dialogs/CCSVExportModel.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CSafeFileWriter.h"
+#include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 
 CCSVWriter::CCSVWriter(std::vector<std::string> fieldNames) : m_fieldNames(std::move(fieldNames)) {}
 
-bool CCSVWriter::Open(CCsvDialogs& dialogs) {
+bool CCSVWriter::Open(CCsvDialogs& dialogs, const CTextCodec& codec) {
     CCSVExportModel dialog(m_fieldNames);
     dialog.SetScope(m_nScope);
     if (!dialogs.RunExportDialog(dialog))
         return false;
     m_nScope = dialog.GetScope();
     m_columnOrder = dialog.GetOrder();
+    m_bRfc4180 = dialog.IsRfc4180();
     const auto path = dialogs.GetSaveCsvFileName();
     if (!path)
         return false;
     m_path = *path;
+    if (dialog.HasHeader())
+        WriteHeader(codec);
     return true;
 }
 
+void CCSVWriter::WriteHeader(const CTextCodec& codec) {
+    for (const int field : m_columnOrder) {
+        const std::string label(CFieldTable::GetLabel(field));
+        AppendValue(codec.FromUtf8(label).text);
+    }
+    EndLine();
+}
+
 void CCSVWriter::AppendValue(std::string_view value) {
-    // Values are written as they are: a quote, comma or line break inside is neither escaped
-    // nor doubled, so that the file reads back the same way.
     m_text += '"';
-    m_text += value;
+    if (m_bRfc4180) {
+        for (const char c : value) {
+            if (c == '"')
+                m_text += '"';
+            m_text += c;
+        }
+    } else {
+        // The program's own format writes values as they are: a quote, comma or line break
+        // inside is neither escaped nor doubled.
+        m_text += value;
+    }
     m_text += "\",";
+}
+
+std::optional<std::string> CCSVWriter::UnsafeMessage(std::size_t unsafe) {
+    if (unsafe == 0)
+        return std::nullopt;
+    return CTextFormat::Format(CCsvTexts::UNSAFE_VALUES, {std::to_string(unsafe)});
 }
 
 void CCSVWriter::EndLine() {
@@ -53,6 +79,12 @@ void CCSVWriter::WriteTexts(const CTexts& texts) {
         }
         const std::string_view text =
             texts[static_cast<std::size_t>(CPersonalData::TextOfField(field))];
+        if (m_bRfc4180) {
+            AppendValue(text);
+            continue;
+        }
+        if (text.find_first_of(",\"\r\n") != std::string_view::npos)
+            ++m_nUnsafeValues;
         AppendValue(field == CFieldTable::FIELD_MEMO ? FirstLine(text) : text);
     }
     EndLine();

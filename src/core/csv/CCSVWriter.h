@@ -6,16 +6,19 @@
 #include <array>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CCsvDialogs;
+class CTextCodec;
 class CUserInterface;
 
-// Writes persons as CSV: one line per person, the chosen fields in the chosen order, each value
-// verbatim between quotes, lines ending in CR LF. The lines gather in memory and reach the file
-// in one safe write when the writer closes.
+// Writes persons as CSV: one line per person, the chosen fields in the chosen order, lines ending
+// in CR LF. In the program's own format each value stands verbatim between quotes; with RFC 4180
+// inner quotes are doubled and the memo keeps its lines. The lines gather in memory and reach the
+// file in one safe write when the writer closes.
 class CCSVWriter {
 public:
     explicit CCSVWriter(std::vector<std::string> fieldNames);
@@ -24,18 +27,28 @@ public:
     virtual ~CCSVWriter() = default;
 
     // Runs the column dialog, preset with the scope, and then the save chooser; false when the
-    // user cancelled either.
-    bool Open(CCsvDialogs& dialogs);
+    // user cancelled either. With a header line chosen, writes it.
+    bool Open(CCsvDialogs& dialogs, const CTextCodec& codec);
 
     // The scope: 0 all persons, 1 the selected ones, 2 the shown group's members.
     int m_nScope = 0;
     const std::vector<int>& GetColumnOrder() const { return m_columnOrder; }
     void SetColumnOrder(std::vector<int> order) { m_columnOrder = std::move(order); }
+    void SetRfc4180(bool rfc4180) { m_bRfc4180 = rfc4180; }
+    bool IsRfc4180() const { return m_bRfc4180; }
+    // A line of the chosen fields' labels; written first when the export has a header line.
+    void WriteHeader(const CTextCodec& codec);
+    // Values written in the program's own format that hold a comma, a double quote or a line
+    // break: that format cannot read them back unchanged.
+    std::size_t GetUnsafeValues() const { return m_nUnsafeValues; }
+    // The advice after such an export (UTF-8), or nothing.
+    static std::optional<std::string> UnsafeMessage(std::size_t unsafe);
 
     using CTexts = std::array<std::string_view, CPersonalData::TEXT_COUNT>;
 
-    // One line of the chosen fields of a person's texts (in the data file's order); the memo
-    // is written up to its first line break, as the list shows it, so no value holds one.
+    // One line of the chosen fields of a person's texts (in the data file's order). In the
+    // program's own format the memo is written up to its first line break, as the list shows
+    // it, so no value holds one.
     void WriteTexts(const CTexts& texts);
     void WritePerson(const CPersonalData& person);
     static std::string_view FirstLine(std::string_view memo);
@@ -52,6 +65,8 @@ private:
 
     std::vector<std::string> m_fieldNames;
     std::vector<int> m_columnOrder;
+    bool m_bRfc4180 = false;
+    std::size_t m_nUnsafeValues = 0;
     std::filesystem::path m_path;
     std::string m_text;
 };

@@ -11,6 +11,7 @@
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/text/CSharedTexts.h"
+#include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 #include "core/ui/CUserInterface.h"
@@ -110,6 +111,8 @@ void CCsvCommands::OnImport() {
         return;
     ImportRecords(m_doc, reader, !reader.IsNewFile(),
                   [this](int percent) { m_dialogs.ShowProgress(percent); });
+    if (const auto joined = CCSVReader::JoinedMessage(reader.GetJoinedValues()))
+        m_ui.MessageBox(*joined, EMessageButtons::Ok, EMessageIcon::None);
 }
 
 int CCsvCommands::GetScopePreset() const {
@@ -145,11 +148,13 @@ std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(int scope) const
 void CCsvCommands::OnExport() {
     CCSVWriter writer(FieldNames());
     writer.m_nScope = GetScopePreset();
-    if (!writer.Open(m_dialogs))
+    if (!writer.Open(m_dialogs, CTextCodec()))
         return;
     for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
         writer.WritePerson(*person);
     if (const CFileResult written = writer.Close(); !written.ok)
         m_ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {written.message}),
                         EMessageButtons::Ok, EMessageIcon::Warning);
+    else if (const auto unsafe = CCSVWriter::UnsafeMessage(writer.GetUnsafeValues()))
+        m_ui.MessageBox(*unsafe, EMessageButtons::Ok, EMessageIcon::None);
 }

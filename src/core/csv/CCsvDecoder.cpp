@@ -32,20 +32,70 @@ std::size_t SequenceLength(std::string_view text, std::size_t pos) {
     return length;
 }
 
-bool IsValidUtf8WithNonAscii(std::string_view text) {
-    bool nonAscii = false;
+char32_t CodePoint(std::string_view sequence) {
+    constexpr unsigned char LEAD_BITS[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t c = static_cast<unsigned char>(sequence[0]) & LEAD_BITS[sequence.size()];
+    for (std::size_t i = 1; i < sequence.size(); ++i)
+        c = (c << 6) | (static_cast<unsigned char>(sequence[i]) & 0x3FU);
+    return c;
+}
+
+// Kana, kanji, Japanese punctuation and the full- and half-width forms.
+bool IsJapanese(char32_t c) {
+    return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
+           (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFF00 && c <= 0xFFEF) ||
+           (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+// What the bytes look like when read as UTF-8.
+struct CUtf8Walk {
+    std::size_t japanese = 0; // sequences that are Japanese characters
+    std::size_t otherNonAscii = 0;
+    std::size_t strayBytes = 0; // bytes that start no valid sequence
+    std::size_t firstStray = std::string_view::npos;
+};
+
+CUtf8Walk WalkUtf8(std::string_view text) {
+    CUtf8Walk walk;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const auto c = static_cast<unsigned char>(text[pos]);
-        if (c < 0x80) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
             ++pos;
             continue;
         }
         const std::size_t length = SequenceLength(text, pos);
-        if (length == 1)
-            return false;
-        nonAscii = true;
+        if (length == 1) {
+            if (walk.strayBytes++ == 0)
+                walk.firstStray = pos;
+        } else if (IsJapanese(CodePoint(text.substr(pos, length)))) {
+            ++walk.japanese;
+        } else {
+            ++walk.otherNonAscii;
+        }
         pos += length;
+    }
+    return walk;
+}
+
+// Code page 932 that holds at least one character beyond ASCII, every one of which is Japanese:
+// half-width katakana, or a double-byte character outside the user-defined rows F0-F9 (where
+// every four-byte UTF-8 sequence would begin).
+bool IsJapaneseCp932(std::string_view text) {
+    bool nonAscii = false;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        const auto c = static_cast<unsigned char>(text[pos]);
+        if (c < 0x80)
+            continue;
+        nonAscii = true;
+        if (c >= 0xA1 && c <= 0xDF)
+            continue;
+        const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xEF) || c >= 0xFA;
+        if (!lead || pos + 1 >= text.size())
+            return false;
+        const auto trail = static_cast<unsigned char>(text[++pos]);
+        if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+            return false;
     }
     return nonAscii;
 }
@@ -75,10 +125,33 @@ void FindUnencodable(std::string_view utf8, ECsvQuoting quoting, const CTextCode
 }
 } // namespace
 
-ECsvEncoding CCsvDecoder::Detect(std::string_view bytes) {
-    if (bytes.starts_with(UTF8_BOM) || IsValidUtf8WithNonAscii(bytes))
-        return ECsvEncoding::Utf8;
-    return ECsvEncoding::Cp932;
+CCsvDetection CCsvDecoder::Detect(std::string_view bytes) {
+    if (bytes.starts_with(UTF8_BOM))
+        return {ECsvEncoding::Utf8, 0};
+    const CUtf8Walk walk = WalkUtf8(bytes);
+    if (walk.strayBytes == 0) {
+        // Code page 932 half-width katakana pairs can be valid UTF-8 too (ﾂｧ is C2 A7, §):
+        // the reading that gives Japanese text wins.
+        if (walk.japanese == 0 && (walk.otherNonAscii == 0 || IsJapaneseCp932(bytes)))
+            return {ECsvEncoding::Cp932, 0};
+        return {ECsvEncoding::Utf8, 0};
+    }
+    // Code page 932 read as UTF-8 is nearly all stray bytes; Japanese UTF-8 with a few of them
+    // is a damaged UTF-8 file, which neither reading would import faithfully.
+    if (walk.japanese > walk.strayBytes)
+        return {ECsvEncoding::Utf8, LineAt(bytes, walk.firstStray)};
+    return {ECsvEncoding::Cp932, 0};
+}
+
+std::size_t CCsvDecoder::LineAt(std::string_view bytes, std::size_t pos) {
+    std::size_t line = 1;
+    const std::size_t end = std::min(pos, bytes.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = bytes[i];
+        if (c == '\n' || (c == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+            ++line;
+    }
+    return line;
 }
 
 std::string_view CCsvDecoder::StripBom(std::string_view bytes) {
@@ -91,7 +164,7 @@ std::optional<std::size_t> CCsvDecoder::FindNul(std::string_view bytes) {
     const std::size_t nul = bytes.find('\0');
     if (nul == std::string_view::npos)
         return std::nullopt;
-    return static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + nul, '\n')) + 1;
+    return LineAt(bytes, nul);
 }
 
 std::string CCsvDecoder::ReplaceUnencodable(std::string_view utf8, const CTextCodec& codec) {
@@ -122,7 +195,15 @@ std::string CCsvDecoder::ReplaceUnencodable(std::string_view utf8, const CTextCo
 CCsvDecoded CCsvDecoder::Decode(std::string&& bytes, const CCsvOptions& options, bool replace,
                                 const CTextCodec& codec) {
     CCsvDecoded decoded;
-    decoded.encoding = Resolve(bytes, options.encoding);
+    if (options.encoding == ECsvEncoding::Auto) {
+        const CCsvDetection detected = Detect(bytes);
+        decoded.encoding = detected.encoding;
+        decoded.strayByteLine = detected.strayByteLine;
+        if (decoded.strayByteLine > 0)
+            return decoded;
+    } else {
+        decoded.encoding = options.encoding;
+    }
     if (decoded.encoding != ECsvEncoding::Utf8) {
         decoded.text = std::move(bytes);
         return decoded;

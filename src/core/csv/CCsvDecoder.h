@@ -16,12 +16,20 @@ struct CCsvUnencodable {
     std::string characters; // UTF-8, each once
 };
 
+// What automatic detection takes the bytes for. A UTF-8 file with a few bytes that are not
+// UTF-8 is neither: strayByteLine then names the line of the first such byte.
+struct CCsvDetection {
+    ECsvEncoding encoding = ECsvEncoding::Cp932;
+    std::size_t strayByteLine = 0;
+};
+
 // The text of a CSV file in code page 932, and what could not be converted.
 struct CCsvDecoded {
     std::string text;
     ECsvEncoding encoding = ECsvEncoding::Cp932; // what the bytes were taken for
     std::size_t unencodableValues = 0;
     std::vector<CCsvUnencodable> examples; // the first few such values
+    std::size_t strayByteLine = 0;         // see CCsvDetection; the text is then empty
 };
 
 // Turns the bytes of a CSV file into code page 932 text. Code page 932 bytes pass unchanged,
@@ -34,12 +42,15 @@ public:
 
     CCsvDecoder() = delete;
 
-    // A UTF-8 byte-order mark, or valid UTF-8 that holds non-ASCII bytes, is UTF-8; everything
-    // else is code page 932.
-    static ECsvEncoding Detect(std::string_view bytes);
+    // A UTF-8 byte-order mark is UTF-8. Without one, valid UTF-8 is UTF-8 unless it holds no
+    // Japanese character while its code page 932 reading is Japanese; bytes that are not UTF-8
+    // make it code page 932, unless they are few beside Japanese UTF-8 (see CCsvDetection).
+    static CCsvDetection Detect(std::string_view bytes);
     static ECsvEncoding Resolve(std::string_view bytes, ECsvEncoding chosen) {
-        return chosen == ECsvEncoding::Auto ? Detect(bytes) : chosen;
+        return chosen == ECsvEncoding::Auto ? Detect(bytes).encoding : chosen;
     }
+    // The 1-based line of the byte at `pos`; CR LF, LF and a lone CR each end a line.
+    static std::size_t LineAt(std::string_view bytes, std::size_t pos);
     static std::string_view StripBom(std::string_view bytes);
     // The 1-based line of the first NUL byte: such a file is no text.
     static std::optional<std::size_t> FindNul(std::string_view bytes);

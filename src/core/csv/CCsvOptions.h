@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 // How the bytes of a CSV file are text: as they are (code page 932), UTF-8, or whichever of the
 // two the bytes look like.
 enum class ECsvEncoding : int { Auto = 0, Cp932 = 1, Utf8 = 2 };
@@ -17,3 +19,7 @@ struct CCsvOptions {
 
     bool operator==(const CCsvOptions&) const = default;
 };
+
+// For each target field in order, the file columns (0-based) that feed it; several are joined by
+// one blank, none leaves the field empty.
+using CCsvColumnMap = std::vector<std::vector<int>>;

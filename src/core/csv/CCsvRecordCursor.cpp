@@ -28,12 +28,14 @@ bool CCsvRecordCursor::Next(std::vector<std::string_view>& fields, std::size_t m
 }
 
 bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::size_t maxFields) {
+    // CR LF, LF and a lone CR (old Mac files) each end a line. Two byte searches are much
+    // faster than one search for either byte.
     const std::size_t lf = m_text.find(LF, m_nPos);
-    const std::size_t end = lf == std::string_view::npos ? m_text.size() : lf;
-    std::string_view line = m_text.substr(m_nPos, end - m_nPos);
-    if (!line.empty() && line.back() == CR)
-        line.remove_suffix(1);
-    m_nPos = end + 1;
+    std::string_view line = m_text.substr(m_nPos, lf == std::string_view::npos ? lf : lf - m_nPos);
+    if (const std::size_t cr = line.find(CR); cr != std::string_view::npos)
+        line = line.substr(0, cr);
+    const std::size_t end = m_nPos + line.size();
+    m_nPos = end + LineBreakLength(end);
     ++m_nLine;
     // Code page 932 never uses the comma as a trail byte, so cutting at the byte is cutting at
     // the character.
@@ -45,6 +47,12 @@ bool CCsvRecordCursor::NextPlain(std::vector<std::string_view>& fields, std::siz
         line.remove_prefix(comma + 1);
     }
     return true;
+}
+
+std::size_t CCsvRecordCursor::LineBreakLength(std::size_t pos) const {
+    if (pos >= m_text.size())
+        return 1;
+    return m_text[pos] == CR && pos + 1 < m_text.size() && m_text[pos + 1] == LF ? 2 : 1;
 }
 
 void CCsvRecordCursor::AppendLineBreak() {
@@ -68,10 +76,8 @@ bool CCsvRecordCursor::ReadRfcField(bool& unclosed) {
                 } else {
                     quoted = false; // text after the closing quote is kept as it stands
                 }
-            } else if (c == CR && m_nPos < size && m_text[m_nPos] == LF) {
-                ++m_nPos;
-                AppendLineBreak();
-            } else if (c == LF) {
+            } else if (c == CR || c == LF) {
+                m_nPos += LineBreakLength(m_nPos - 1) - 1;
                 AppendLineBreak();
             } else {
                 m_scratch += c;
@@ -82,8 +88,8 @@ bool CCsvRecordCursor::ReadRfcField(bool& unclosed) {
             ++m_nPos;
             return false;
         }
-        if (c == LF || (c == CR && m_nPos + 1 < size && m_text[m_nPos + 1] == LF)) {
-            m_nPos += c == CR ? 2 : 1;
+        if (c == LF || c == CR) {
+            m_nPos += LineBreakLength(m_nPos);
             ++m_nLine;
             return true;
         }

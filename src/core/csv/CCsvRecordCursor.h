@@ -10,9 +10,9 @@
 #include <vector>
 
 // Walks CSV text record by record. With the program's own rule a record is one physical line
-// (CR LF or LF ends it), cut at every comma, and a field loses only an outer pair of quotes.
-// With RFC 4180 a quoted field may span lines; its line breaks become CR LF, as the memo keeps
-// them. Fields are views into the text, or into the cursor's own buffer for RFC 4180, valid
+// (CR LF, LF or a lone CR ends it), cut at every comma, and a field loses only an outer pair of
+// quotes. With RFC 4180 a quoted field may span lines; its line breaks become CR LF, as the memo
+// keeps them. Fields are views into the text, or into the cursor's own buffer for RFC 4180, valid
 // until the next call.
 class CCsvRecordCursor {
 public:
@@ -38,6 +38,8 @@ private:
     // Reads one RFC 4180 field into m_scratch; true when a line break or the end follows it.
     bool ReadRfcField(bool& unclosed);
     void AppendLineBreak();
+    // 2 for the CR LF at `pos`, else 1 (a lone CR or LF, or the end of the text).
+    std::size_t LineBreakLength(std::size_t pos) const;
 
     std::string_view m_text;
     ECsvQuoting m_quoting;

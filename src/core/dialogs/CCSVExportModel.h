@@ -46,6 +46,12 @@ public:
     int GetScope() const { return m_nScope; }
     void SetScope(int scope) { m_nScope = scope; }
 
+    // RFC 4180 instead of the program's own format, and a line of labels first.
+    bool IsRfc4180() const { return m_bRfc4180; }
+    void SetRfc4180(bool rfc4180) { m_bRfc4180 = rfc4180; }
+    bool HasHeader() const { return m_bHeader; }
+    void SetHeader(bool header) { m_bHeader = header; }
+
 private:
     static std::size_t Index(int index) { return static_cast<std::size_t>(index); }
     void Move(int step);
@@ -56,4 +62,6 @@ private:
     int m_nSelectedField = -1;
     int m_nSelectedOrder = -1;
     int m_nScope = SCOPE_ALL;
+    bool m_bRfc4180 = false;
+    bool m_bHeader = false;
 };

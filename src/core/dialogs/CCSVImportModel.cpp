@@ -1,5 +1,6 @@
 #include "core/dialogs/CCSVImportModel.h"
 
+#include "core/csv/CCsvHeaderMap.h"
 #include "core/dialogs/CDialogModelTexts.h"
 #include "core/text/CTextFormat.h"
 
@@ -14,8 +15,9 @@ int NextWrapping(int row, int count) {
 CCSVImportModel::CCSVImportModel(std::vector<std::string> fieldNames, CExamples examples,
                                  const CCsvOptions& options)
     : m_fieldNames(std::move(fieldNames)), m_examplesOf(std::move(examples)), m_options(options),
-      m_fieldColumns(m_fieldNames.size(), -1) {
+      m_fieldColumns(m_fieldNames.size()) {
     LoadExamples();
+    PresetFromHeader();
     m_nSelectedField = GetFieldCount() > 0 ? 0 : -1;
     m_nSelectedColumn = GetColumnCount() > 0 ? 0 : -1;
 }
@@ -23,22 +25,43 @@ CCSVImportModel::CCSVImportModel(std::vector<std::string> fieldNames, CExamples 
 void CCSVImportModel::LoadExamples() {
     m_examples = m_examplesOf ? m_examplesOf(m_options) : std::vector<std::string>();
     m_columnUses.assign(m_examples.size(), 0);
-    for (int& column : m_fieldColumns) {
-        if (column >= GetColumnCount())
-            column = -1;
-        if (column >= 0)
+    for (std::vector<int>& columns : m_fieldColumns) {
+        std::erase_if(columns, [this](int column) { return column >= GetColumnCount(); });
+        for (const int column : columns)
             ++m_columnUses[Index(column)];
     }
     if (m_nSelectedColumn >= GetColumnCount())
         m_nSelectedColumn = GetColumnCount() > 0 ? 0 : -1;
 }
 
+void CCSVImportModel::PresetFromHeader() {
+    if (!m_options.header || IsOkEnabled())
+        return;
+    CCsvColumnMap map = CCsvHeaderMap::Map(m_examples);
+    map.resize(m_fieldColumns.size());
+    m_fieldColumns = std::move(map);
+    LoadExamples();
+}
+
+int CCSVImportModel::GetFieldColumn(int field) const {
+    const std::vector<int>& columns = m_fieldColumns.at(Index(field));
+    return columns.empty() ? -1 : columns.front();
+}
+
 std::string CCSVImportModel::GetFieldAssignment(int field) const {
-    const int column = GetFieldColumn(field);
-    if (column < 0)
+    std::string names;
+    std::string examples;
+    for (const int column : m_fieldColumns.at(Index(field))) {
+        if (!names.empty()) {
+            names += '+';
+            examples += ' ';
+        }
+        names += GetColumnName(column);
+        examples += GetExample(column);
+    }
+    if (names.empty())
         return {};
-    return CTextFormat::Format(CDialogModelTexts::CSV_ASSIGNMENT,
-                               {GetColumnName(column), GetExample(column)});
+    return CTextFormat::Format(CDialogModelTexts::CSV_ASSIGNMENT, {names, examples});
 }
 
 std::string CCSVImportModel::GetColumnName(int column) {
@@ -58,24 +81,22 @@ bool CCSVImportModel::IsUnassignEnabled() const {
 }
 
 bool CCSVImportModel::IsOkEnabled() const {
-    return std::any_of(m_fieldColumns.begin(), m_fieldColumns.end(),
-                       [](int column) { return column >= 0; });
+    return CCsvHeaderMap::HasAnyColumn(m_fieldColumns);
 }
 
 void CCSVImportModel::Release(int field) {
-    int& column = m_fieldColumns[Index(field)];
-    if (column >= 0) {
+    for (const int column : m_fieldColumns[Index(field)]) {
         int& uses = m_columnUses[Index(column)];
         uses = std::max(0, uses - 1);
     }
-    column = -1;
+    m_fieldColumns[Index(field)].clear();
 }
 
 void CCSVImportModel::Assign() {
     if (!IsAssignEnabled())
         return;
     Release(m_nSelectedField);
-    m_fieldColumns[Index(m_nSelectedField)] = m_nSelectedColumn;
+    m_fieldColumns[Index(m_nSelectedField)] = {m_nSelectedColumn};
     ++m_columnUses[Index(m_nSelectedColumn)];
     m_nSelectedField = NextWrapping(m_nSelectedField, GetFieldCount());
     m_nSelectedColumn = NextWrapping(m_nSelectedColumn, GetColumnCount());
@@ -95,4 +116,5 @@ void CCSVImportModel::SetOptions(const CCsvOptions& options) {
     // The header choice changes only what is imported, never the examples.
     if (!sameColumns)
         LoadExamples();
+    PresetFromHeader();
 }

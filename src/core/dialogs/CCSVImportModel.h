@@ -22,9 +22,10 @@ public:
     int GetFieldCount() const { return static_cast<int>(m_fieldNames.size()); }
     int GetColumnCount() const { return static_cast<int>(m_examples.size()); }
     const std::string& GetFieldName(int field) const { return m_fieldNames.at(Index(field)); }
-    // The field's column, 0-based, or -1.
-    int GetFieldColumn(int field) const { return m_fieldColumns.at(Index(field)); }
-    // "項目3：東京都" for an assigned field, empty otherwise.
+    // The field's (first) column, 0-based, or -1.
+    int GetFieldColumn(int field) const;
+    // "項目3：東京都" for an assigned field, "項目3+項目4：東京都 千代田区" for joined columns,
+    // empty otherwise.
     std::string GetFieldAssignment(int field) const;
     // "項目3" for the third column.
     static std::string GetColumnName(int column);
@@ -54,19 +55,21 @@ public:
     // Reads the examples again; fields keep the columns that still exist.
     void SetOptions(const CCsvOptions& options);
 
-    // For each field in order, its column or -1.
-    const std::vector<int>& GetResultMap() const { return m_fieldColumns; }
+    // For each field in order, its columns.
+    const CCsvColumnMap& GetResultMap() const { return m_fieldColumns; }
 
 private:
     static std::size_t Index(int index) { return static_cast<std::size_t>(index); }
     void Release(int field);
     void LoadExamples();
+    // With a header line and no field assigned yet, assigns the columns whose names are known.
+    void PresetFromHeader();
 
     std::vector<std::string> m_fieldNames;
     CExamples m_examplesOf;
     CCsvOptions m_options;
     std::vector<std::string> m_examples;
-    std::vector<int> m_fieldColumns;
+    CCsvColumnMap m_fieldColumns;
     std::vector<int> m_columnUses;
     int m_nSelectedField = -1;
     int m_nSelectedColumn = -1;

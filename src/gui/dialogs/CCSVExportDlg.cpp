@@ -9,6 +9,9 @@
 #include "core/text/CSharedTexts.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,9 +49,9 @@ QWidget* CCSVExportDlg::MakeLists() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, {1}, area);
+    m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, area);
     m_pFields->setObjectName(QStringLiteral("fields"));
-    m_pOrder = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, {1}, area);
+    m_pOrder = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD)}, area);
     m_pOrder->setObjectName(QStringLiteral("order"));
     m_pAdd = MakeButton(QString::fromUtf8(CDialogTexts::CSV_ADD), QStringLiteral("add"),
                         &CCSVExportModel::Add);
@@ -105,6 +108,19 @@ QWidget* CCSVExportDlg::MakeScope() {
     }
     if (QAbstractButton* preset = m_pScope->button(m_model.GetScope()))
         preset->setChecked(true);
+
+    auto* form = new QFormLayout;
+    m_pFormat = new QComboBox(area);
+    m_pFormat->setObjectName(QStringLiteral("format"));
+    m_pFormat->addItems({QString::fromUtf8(CDialogTexts::CSV_QUOTING_OWN),
+                         QString::fromUtf8(CDialogTexts::CSV_QUOTING_RFC4180)});
+    m_pFormat->setCurrentIndex(m_model.IsRfc4180() ? 1 : 0);
+    m_pHeader = new QCheckBox(QString::fromUtf8(CDialogTexts::CSV_EXPORT_HEADER), area);
+    m_pHeader->setObjectName(QStringLiteral("header"));
+    m_pHeader->setChecked(m_model.HasHeader());
+    form->addRow(QString::fromUtf8(CDialogTexts::CSV_EXPORT_FORMAT), m_pFormat);
+    form->addRow(QString(), m_pHeader);
+    layout->addLayout(form);
     return area;
 }
 
@@ -133,5 +149,7 @@ void CCSVExportDlg::Refresh() {
 
 void CCSVExportDlg::accept() {
     m_model.SetScope(m_pScope->checkedId());
+    m_model.SetRfc4180(m_pFormat->currentIndex() == 1);
+    m_model.SetHeader(m_pHeader->isChecked());
     QDialog::accept();
 }

@@ -5,10 +5,12 @@
 class CCSVExportModel;
 class CCsvList;
 class QButtonGroup;
+class QCheckBox;
+class QComboBox;
 class QPushButton;
 
-// The export dialog: the fields to write in their order, and which persons. Every rule is the
-// model's; the dialog shows it after each step.
+// The export dialog: the fields to write in their order, which persons, and in which format. Every
+// rule is the model's; the dialog shows it after each step.
 class CCSVExportDlg : public QDialog {
     Q_OBJECT
 
@@ -34,4 +36,6 @@ private:
     QPushButton* m_pDown = nullptr;
     QPushButton* m_pOk = nullptr;
     QButtonGroup* m_pScope = nullptr;
+    QComboBox* m_pFormat = nullptr;
+    QCheckBox* m_pHeader = nullptr;
 };

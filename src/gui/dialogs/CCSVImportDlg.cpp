@@ -28,7 +28,7 @@ CCSVImportDlg::CCSVImportDlg(CCSVImportModel& model, QWidget* parent)
     auto* buttons = new COkCancelRow(*this);
     m_pOk = &buttons->GetOk();
     layout->addWidget(buttons);
-    resize(640, 460);
+    resize(760, 460);
     Refresh();
     m_pFields->FitRows(m_pFields->topLevelItemCount());
 }
@@ -39,11 +39,11 @@ QWidget* CCSVImportDlg::MakeLists() {
     grid->setContentsMargins(0, 0, 0, 0);
     m_pFields = new CCsvList({QString::fromUtf8(CDialogTexts::CSV_FIELD),
                               QString::fromUtf8(CDialogTexts::CSV_ASSIGNED_FIELD)},
-                             {1, 1}, area);
+                             area);
     m_pFields->setObjectName(QStringLiteral("fields"));
     m_pColumns = new CCsvList(
         {QString::fromUtf8(CDialogTexts::CSV_FIELD), QString::fromUtf8(CDialogTexts::CSV_EXAMPLE)},
-        {1, 2}, area);
+        area);
     m_pColumns->setObjectName(QStringLiteral("columns"));
     m_pAssign = new QPushButton(QString::fromUtf8(CDialogTexts::CSV_ASSIGN), area);
     m_pAssign->setObjectName(QStringLiteral("assign"));
@@ -62,8 +62,9 @@ QWidget* CCSVImportDlg::MakeLists() {
     grid->addWidget(m_pFields, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(m_pColumns, 1, 2);
-    grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
+    // The assignments name a column and its example, so the field list gets the larger share.
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(2, 2);
 
     connect(m_pFields, &CCsvList::rowChosen, this, [this](int row) {
         m_model.SelectField(row);
@@ -110,8 +111,8 @@ QWidget* CCSVImportDlg::MakeChoices() {
     m_pHeader->setObjectName(QStringLiteral("header"));
     m_pQuoting = new QComboBox(area);
     m_pQuoting->setObjectName(QStringLiteral("quoting"));
-    m_pQuoting->addItems(
-        {QString::fromUtf8(CDialogTexts::CSV_QUOTING_PLAIN), QStringLiteral("RFC 4180")});
+    m_pQuoting->addItems({QString::fromUtf8(CDialogTexts::CSV_QUOTING_OWN),
+                          QString::fromUtf8(CDialogTexts::CSV_QUOTING_RFC4180)});
     const CCsvOptions& options = m_model.GetOptions();
     m_pEncoding->setCurrentIndex(static_cast<int>(options.encoding));
     m_pHeader->setChecked(options.header);

@@ -3,10 +3,13 @@
 #include <QHeaderView>
 #include <QResizeEvent>
 
-#include <numeric>
+#include <algorithm>
 
-CCsvList::CCsvList(const QStringList& headers, const std::vector<int>& widthParts, QWidget* parent)
-    : QTreeWidget(parent), m_widthParts(widthParts) {
+namespace {
+constexpr int ROW_PADDING = 6; // pixels around a row's text
+} // namespace
+
+CCsvList::CCsvList(const QStringList& headers, QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(static_cast<int>(headers.size()));
     setHeaderLabels(headers);
     setRootIsDecorated(false);
@@ -40,8 +43,18 @@ void CCsvList::SetRows(const std::vector<CRow>& rows) {
                                         : colours.color(QPalette::Active, QPalette::Text);
         for (int column = 0; column < columnCount(); ++column)
             item->setForeground(column, text);
+        // One height for rows with and without a mark, so that lists side by side line up; the
+        // hint's width is what the first column needs.
+        const int iconWidth = row.icon.isNull() ? 0 : iconSize().width() + ROW_PADDING;
+        const int width = fontMetrics().horizontalAdvance(row.texts.value(0)) + iconWidth;
+        item->setSizeHint(0, QSize(width + 2 * ROW_PADDING, GetRowHeight()));
     }
     m_bFilling = false;
+    FitColumns();
+}
+
+int CCsvList::GetRowHeight() const {
+    return std::max(fontMetrics().height(), iconSize().height()) + ROW_PADDING;
 }
 
 void CCsvList::SelectRow(int row) {
@@ -62,14 +75,23 @@ int CCsvList::GetSelectedRow() const {
 
 void CCsvList::resizeEvent(QResizeEvent* event) {
     QTreeWidget::resizeEvent(event);
-    // The columns share the list's width in fixed parts.
-    const int total = std::accumulate(m_widthParts.begin(), m_widthParts.end(), 0);
-    const int width = viewport()->width();
-    for (std::size_t column = 0; column < m_widthParts.size(); ++column)
-        setColumnWidth(static_cast<int>(column), width * m_widthParts[column] / total);
+    FitColumns();
+}
+
+void CCsvList::FitColumns() {
+    // Every column but the last is as wide as its texts; the last takes the rest of the width,
+    // or scrolls when its texts are longer, so that no assignment is cut.
+    int used = 0;
+    const int last = columnCount() - 1;
+    for (int column = 0; column < last; ++column) {
+        const int width = std::max(sizeHintForColumn(column), header()->sectionSizeHint(column));
+        setColumnWidth(column, width);
+        used += width;
+    }
+    const int wanted = std::max(sizeHintForColumn(last), header()->sectionSizeHint(last));
+    setColumnWidth(last, std::max(viewport()->width() - used, wanted));
 }
 
 void CCsvList::FitRows(int rows) {
-    const int row = topLevelItemCount() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
-    setMinimumHeight(header()->sizeHint().height() + rows * row + 2 * frameWidth());
+    setMinimumHeight(header()->sizeHint().height() + rows * GetRowHeight() + 2 * frameWidth());
 }

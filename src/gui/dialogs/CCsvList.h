@@ -19,7 +19,7 @@ public:
         bool ghosted = false;
     };
 
-    CCsvList(const QStringList& headers, const std::vector<int>& widthParts, QWidget* parent);
+    CCsvList(const QStringList& headers, QWidget* parent);
 
     void SetRows(const std::vector<CRow>& rows);
     // -1 clears the selection.
@@ -27,6 +27,8 @@ public:
     int GetSelectedRow() const;
     // Tall enough to show this many rows without scrolling.
     void FitRows(int rows);
+    // The height of every row, marked or not.
+    int GetRowHeight() const;
 
 signals:
     // The user chose a row (-1 for none).
@@ -36,6 +38,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    std::vector<int> m_widthParts;
+    void FitColumns();
+
     bool m_bFilling = false;
 };

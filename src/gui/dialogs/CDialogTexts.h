@@ -31,7 +31,12 @@ struct CDialogTexts {
     static constexpr const char* CSV_ENCODING_AUTO = "自動判別";
     static constexpr const char* CSV_ENCODING_CP932 = "シフトJIS";
     static constexpr const char* CSV_HEADER_ROW = "先頭行は見出し";
-    static constexpr const char* CSV_QUOTING_PLAIN = "この形式";
+    // The two ways of quoting, named by what writes them.
+    static constexpr const char* CSV_QUOTING_OWN = "Tarnvale の形式（値をそのまま \"\" で囲む）";
+    static constexpr const char* CSV_QUOTING_RFC4180 =
+        "表計算ソフトや Web のアドレス帳の形式（RFC 4180）";
+    static constexpr const char* CSV_EXPORT_FORMAT = "書き出す形式";
+    static constexpr const char* CSV_EXPORT_HEADER = "先頭行に項目名を書く";
     static constexpr const char* CSV_ENCODING = "文字コード";
     static constexpr const char* CSV_QUOTING = "引用符の扱い";
     // The group dialog.
