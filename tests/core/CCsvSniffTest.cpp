@@ -48,6 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CDetectCase{"Ascii", "a,b\r\n", CP932, 0},
         CDetectCase{"KatakanaLikeSectionSign", "\xC2\xA7\xC2\xB0,\xC2\xA7", CP932, 0},
+        CDetectCase{"KatakanaLikeAccentedLetter", "x,\xC3\xBC\r\n", CP932, 0}, // ﾃｼ, ü
+        CDetectCase{"Utf8EuropeanNames", "M\xC3\xBCller,Jos\xC3\xA9\r\n", UTF8, 0},
         CDetectCase{"Utf8Kanji", "\xE5\xB1\xB1\xE7\x94\xB0,1", UTF8, 0},   // 山田
         CDetectCase{"Utf8Kana", "\xE3\x82\xA2\xE3\x81\x82", UTF8, 0},      // アあ
         CDetectCase{"Utf8FullWidth", "\xEF\xBC\xA1\xEF\xBD\xB1", UTF8, 0}, // Ａｱ

@@ -48,10 +48,22 @@ bool IsJapanese(char32_t c) {
            (c >= 0x20000 && c <= 0x3FFFF);
 }
 
+// An accented Latin letter, as in Müller or José.
+bool IsLatinLetter(char32_t c) {
+    return c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7;
+}
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
 // What the bytes look like when read as UTF-8.
 struct CUtf8Walk {
     std::size_t japanese = 0; // sequences that are Japanese characters
     std::size_t otherNonAscii = 0;
+    // Accented letters with an ASCII letter beside them: a European name, where a pair of
+    // half-width katakana beside Latin letters would be rare.
+    std::size_t latinInWords = 0;
     std::size_t strayBytes = 0; // bytes that start no valid sequence
     std::size_t firstStray = std::string_view::npos;
 };
@@ -68,10 +80,15 @@ CUtf8Walk WalkUtf8(std::string_view text) {
         if (length == 1) {
             if (walk.strayBytes++ == 0)
                 walk.firstStray = pos;
-        } else if (IsJapanese(CodePoint(text.substr(pos, length)))) {
+        } else if (const char32_t c = CodePoint(text.substr(pos, length)); IsJapanese(c)) {
             ++walk.japanese;
         } else {
             ++walk.otherNonAscii;
+            const bool letterBefore = pos > 0 && IsAsciiLetter(text[pos - 1]);
+            const bool letterAfter =
+                pos + length < text.size() && IsAsciiLetter(text[pos + length]);
+            if (IsLatinLetter(c) && (letterBefore || letterAfter))
+                ++walk.latinInWords;
         }
         pos += length;
     }
@@ -131,8 +148,9 @@ CCsvDetection CCsvDecoder::Detect(std::string_view bytes) {
     const CUtf8Walk walk = WalkUtf8(bytes);
     if (walk.strayBytes == 0) {
         // Code page 932 half-width katakana pairs can be valid UTF-8 too (ﾂｧ is C2 A7, §):
-        // the reading that gives Japanese text wins.
-        if (walk.japanese == 0 && (walk.otherNonAscii == 0 || IsJapaneseCp932(bytes)))
+        // the reading that gives Japanese text wins, unless the UTF-8 reading spells words.
+        if (walk.japanese == 0 &&
+            (walk.otherNonAscii == 0 || (walk.latinInWords == 0 && IsJapaneseCp932(bytes))))
             return {ECsvEncoding::Cp932, 0};
         return {ECsvEncoding::Utf8, 0};
     }
