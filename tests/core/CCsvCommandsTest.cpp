@@ -9,7 +9,7 @@
 
 namespace {
 // Assigns column i to field i for the first `columns` fields and picks the target.
-std::function<bool(CCSVImportModel&)> MapColumns(int columns, int target) {
+std::function<bool(CCSVImportModel&)> MapColumns(int columns, ECsvTarget target) {
     return [columns, target](CCSVImportModel& model) {
         for (int field = 0; field < columns; ++field) {
             model.SelectField(field);
@@ -23,7 +23,7 @@ std::function<bool(CCSVImportModel&)> MapColumns(int columns, int target) {
 
 class CCsvCommandsTest : public CBookFixture {
 protected:
-    void Import(const std::string& bytes, int columns, int target) {
+    void Import(const std::string& bytes, int columns, ECsvTarget target) {
         CTempFolder::WriteFile(m_folder / "in.csv", bytes);
         m_dialogs.m_openName = (m_folder / "in.csv").string();
         m_dialogs.m_import = MapColumns(columns, target);
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(CCsvCommandsTest, ImportIntoTheOpenFileIsOneUndoableCommand) {
     AddPerson("既存");
-    Import("a,1\nb,2\nc,3", 2, CCSVImportModel::TARGET_OPEN_FILE);
+    Import("a,1\nb,2\nc,3", 2, ECsvTarget::OpenFile);
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"既存", "a", "b", "c"}));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"a", "b", "c", "既存"}));
     EXPECT_EQ(m_doc.GetUndoMenuText(), "元に戻す(&U) － CSVファイルの読み込み\tCtrl+Z");
@@ -68,7 +68,7 @@ TEST_F(CCsvCommandsTest, ImportIntoTheOpenFileIsOneUndoableCommand) {
 TEST_F(CCsvCommandsTest, ImportIntoANewFileAsksAboutChangesAndLeavesNoUndo) {
     AddPerson("既存");
     m_ui.m_answers = {EMessageResult::No};
-    Import("a\n\n", 1, CCSVImportModel::TARGET_NEW_FILE);
+    Import("a\n\n", 1, ECsvTarget::NewFile);
     EXPECT_EQ(m_ui.m_asked.size(), 1U);
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"a", ""}));
     EXPECT_FALSE(m_doc.CanUndo());
@@ -81,21 +81,21 @@ TEST_F(CCsvCommandsTest, ImportIntoANewFileAsksAboutChangesAndLeavesNoUndo) {
 TEST_F(CCsvCommandsTest, CancelledQuestionsAndDialogsChangeNothing) {
     AddPerson("既存");
     m_ui.m_answers = {EMessageResult::Cancel};
-    Import("a", 1, CCSVImportModel::TARGET_NEW_FILE);
+    Import("a", 1, ECsvTarget::NewFile);
     m_dialogs.m_import = nullptr;
     m_csv.OnImport();
-    Import("", 1, CCSVImportModel::TARGET_OPEN_FILE);
+    Import("", 1, ECsvTarget::OpenFile);
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"既存"}));
 }
 
 TEST_F(CCsvCommandsTest, UnencodableTextIsReplacedOnlyAfterTheUserAgrees) {
     const std::string text = "\xE5\xB1\xB1\xF0\x9F\x98\x80\n";
     m_ui.m_answers = {EMessageResult::Cancel};
-    Import(text, 1, CCSVImportModel::TARGET_OPEN_FILE);
+    Import(text, 1, ECsvTarget::OpenFile);
     EXPECT_TRUE(m_doc.GetPersonList().empty());
     EXPECT_THAT(m_ui.m_asked.at(0), ::testing::HasSubstr("1 行目: \xF0\x9F\x98\x80"));
     m_ui.m_answers = {EMessageResult::Ok};
-    Import(text, 1, CCSVImportModel::TARGET_OPEN_FILE);
+    Import(text, 1, ECsvTarget::OpenFile);
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"\x8E\x52\x81\xAC"}));
 }
 
@@ -186,7 +186,7 @@ TEST_F(CCsvCommandsTest, ExportedFileImportsBackEveryLine) {
     AddPerson("b");
     Export();
     m_dialogs.m_openName = (m_folder / "out.csv").string();
-    m_dialogs.m_import = MapColumns(2, CCSVImportModel::TARGET_OPEN_FILE);
+    m_dialogs.m_import = MapColumns(2, ECsvTarget::OpenFile);
     m_csv.OnImport();
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"a", "b", "a", "b"}));
 }

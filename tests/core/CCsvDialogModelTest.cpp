@@ -19,7 +19,7 @@ TEST(CCSVImportModelTest, StartsWithFirstRowsSelectedAndOnlyAssignEnabled) {
     EXPECT_TRUE(model.IsAssignEnabled());
     EXPECT_FALSE(model.IsUnassignEnabled());
     EXPECT_FALSE(model.IsOkEnabled());
-    EXPECT_EQ(model.GetTarget(), CCSVImportModel::TARGET_OPEN_FILE);
+    EXPECT_EQ(model.GetTarget(), ECsvTarget::OpenFile);
 }
 
 TEST(CCSVImportModelTest, ReassigningAFieldFreesItsOldColumn) {

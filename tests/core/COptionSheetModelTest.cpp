@@ -146,7 +146,7 @@ TEST_F(COptionsCommandTest, OkAppliesEveryValue) {
         sheet.MatchTreeToList();
         sheet.SetCapacityText("2");
         EXPECT_TRUE(sheet.ValidateCapacity());
-        sheet.SetDelivery(1);
+        sheet.SetDelivery(EMailDelivery::Clipboard);
     };
     EXPECT_TRUE(m_options.OnOptions());
     EXPECT_EQ(m_sheet.m_loaded.m_strMailSeparator, ";");
@@ -172,7 +172,7 @@ TEST_F(COptionsCommandTest, CancelChangesNothing) {
         sheet.ChooseSeparator(ESeparatorChoice::Comma);
         sheet.SetColor(EOptionColor::ListText, 0xAA);
         sheet.SetCapacityText("1");
-        sheet.SetDelivery(1);
+        sheet.SetDelivery(EMailDelivery::Clipboard);
     };
     EXPECT_FALSE(m_options.OnOptions());
     EXPECT_EQ(m_options.LoadValues(), before);

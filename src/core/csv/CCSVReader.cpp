@@ -136,7 +136,7 @@ CFileResult CCSVReader::Prepare(const CCsvOptions& options, CCsvColumnMap column
         }
     }
 
-    m_decoded = CCsvDecoder::Decode(std::move(m_bytes), options, replace, m_codec);
+    m_decoded = CCsvDecoder::Decode(m_bytes, options, replace, m_codec);
     if (m_decoded.strayByteLine > 0)
         return Failure(CTextFormat::Format(CCsvTexts::STRAY_BYTE,
                                            {m_strName, std::to_string(m_decoded.strayByteLine)}));

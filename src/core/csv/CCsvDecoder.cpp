@@ -210,7 +210,7 @@ std::string CCsvDecoder::ReplaceUnencodable(std::string_view utf8, const CTextCo
     return out;
 }
 
-CCsvDecoded CCsvDecoder::Decode(std::string&& bytes, const CCsvOptions& options, bool replace,
+CCsvDecoded CCsvDecoder::Decode(std::string& bytes, const CCsvOptions& options, bool replace,
                                 const CTextCodec& codec) {
     CCsvDecoded decoded;
     if (options.encoding == ECsvEncoding::Auto) {

@@ -55,8 +55,11 @@ public:
     // The 1-based line of the first NUL byte: such a file is no text.
     static std::optional<std::size_t> FindNul(std::string_view bytes);
 
-    // Without `replace` the text is complete only when no value is unencodable.
-    static CCsvDecoded Decode(std::string&& bytes, const CCsvOptions& options, bool replace,
+    // Without `replace` the text is complete only when no value is unencodable. Code page 932
+    // bytes become the text as they are, so `bytes` is taken then and only then; whenever the
+    // result is a failure (a stray byte, an unencodable value) `bytes` is left as it was, for
+    // a second try.
+    static CCsvDecoded Decode(std::string& bytes, const CCsvOptions& options, bool replace,
                               const CTextCodec& codec);
     // One value for display, as the import would store it, in UTF-8.
     static std::string Preview(std::string_view value, ECsvEncoding encoding,

@@ -6,6 +6,10 @@
 // two the bytes look like.
 enum class ECsvEncoding : int { Auto = 0, Cp932 = 1, Utf8 = 2 };
 
+// Where imported persons go: into a new book, or into the one that is open. The import dialog's
+// radio group has always counted them so.
+enum class ECsvTarget : int { NewFile = 0, OpenFile = 1 };
+
 // How quotes are read: the program's own rule (only the outer pair of a field goes, a comma
 // always separates) or RFC 4180 (quoted fields hold commas, line breaks and doubled quotes).
 enum class ECsvQuoting : int { Plain = 0, Rfc4180 = 1 };

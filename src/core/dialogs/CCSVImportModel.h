@@ -13,9 +13,6 @@ public:
     // The column examples for a way of reading the file, one per column of its first line.
     using CExamples = std::function<std::vector<std::string>(const CCsvOptions&)>;
 
-    static constexpr int TARGET_NEW_FILE = 0;
-    static constexpr int TARGET_OPEN_FILE = 1;
-
     CCSVImportModel(std::vector<std::string> fieldNames, CExamples examples,
                     const CCsvOptions& options);
 
@@ -47,9 +44,9 @@ public:
     // The selected field is fed by nothing; the selection stays.
     void Unassign();
 
-    int GetTarget() const { return m_nTarget; }
-    void SetTarget(int target) { m_nTarget = target; }
-    bool IsNewFile() const { return m_nTarget == TARGET_NEW_FILE; }
+    ECsvTarget GetTarget() const { return m_eTarget; }
+    void SetTarget(ECsvTarget target) { m_eTarget = target; }
+    bool IsNewFile() const { return m_eTarget == ECsvTarget::NewFile; }
 
     const CCsvOptions& GetOptions() const { return m_options; }
     // Reads the examples again; fields keep the columns that still exist.
@@ -73,5 +70,5 @@ private:
     std::vector<int> m_columnUses;
     int m_nSelectedField = -1;
     int m_nSelectedColumn = -1;
-    int m_nTarget = TARGET_OPEN_FILE;
+    ECsvTarget m_eTarget = ECsvTarget::OpenFile;
 };

@@ -40,8 +40,8 @@ public:
     bool IsOtherSeparatorEnabled() const { return m_separatorChoice == ESeparatorChoice::Other; }
     const std::string& GetOtherSeparator() const { return m_strOtherSeparator; }
     void SetOtherSeparator(std::string text);
-    int GetDelivery() const { return m_values.m_nDelivery; }
-    void SetDelivery(int delivery) { m_values.m_nDelivery = delivery; }
+    EMailDelivery GetDelivery() const { return m_values.m_eDelivery; }
+    void SetDelivery(EMailDelivery delivery) { m_values.m_eDelivery = delivery; }
     // The capacity as typed; it counts only once it passes the check.
     std::string GetCapacityText() const { return m_strCapacity; }
     void SetCapacityText(std::string text) { m_strCapacity = std::move(text); }

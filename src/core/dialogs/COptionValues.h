@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/mail/EMailDelivery.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,15 +12,9 @@ struct COptionValues {
     std::uint32_t m_listText = 0;
     std::uint32_t m_treeText = 0;
     std::string m_strMailSeparator;
-    // Never loaded and never changed by the person: they pass through as they came.
-    bool m_bResetColumns = false;
-    bool m_bShowPersonal = false;
-    bool m_bStatusBar = false;
-    bool m_bToolBar = false;
     bool m_bEditByDblClk = false;
     int m_nRecentCapacity = 0;
-    // 0 the mail program, 1 the clipboard.
-    int m_nDelivery = 0;
+    EMailDelivery m_eDelivery = EMailDelivery::MailProgram;
 
     bool operator==(const COptionValues&) const = default;
 };

@@ -31,7 +31,8 @@ COptionValues COptionsCommand::LoadValues() const {
     values.m_strMailSeparator = mail.m_strMailSeparator;
     values.m_bEditByDblClk = m_list.m_bEditByDblClk;
     values.m_nRecentCapacity = mail.m_nRecentCapacity;
-    values.m_nDelivery = mail.m_bMailToClipboard ? 1 : 0;
+    values.m_eDelivery =
+        mail.m_bMailToClipboard ? EMailDelivery::Clipboard : EMailDelivery::MailProgram;
     return values;
 }
 
@@ -56,5 +57,5 @@ void COptionsCommand::ApplyValues(const COptionValues& values) {
         m_repaint();
     mail.m_nRecentCapacity = values.m_nRecentCapacity;
     mailer.TrimRecentAddresses();
-    mail.m_bMailToClipboard = values.m_nDelivery == 1;
+    mail.m_bMailToClipboard = values.m_eDelivery == EMailDelivery::Clipboard;
 }

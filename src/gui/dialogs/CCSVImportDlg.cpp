@@ -94,9 +94,9 @@ QWidget* CCSVImportDlg::MakeChoices() {
     newFile->setObjectName(QStringLiteral("newFile"));
     auto* openFile = new QRadioButton(QString::fromUtf8(CDialogTexts::CSV_ADD_TO_OPEN_FILE), area);
     openFile->setObjectName(QStringLiteral("openFile"));
-    m_pTarget->addButton(newFile, CCSVImportModel::TARGET_NEW_FILE);
-    m_pTarget->addButton(openFile, CCSVImportModel::TARGET_OPEN_FILE);
-    m_pTarget->button(m_model.GetTarget())->setChecked(true);
+    m_pTarget->addButton(newFile, static_cast<int>(ECsvTarget::NewFile));
+    m_pTarget->addButton(openFile, static_cast<int>(ECsvTarget::OpenFile));
+    m_pTarget->button(static_cast<int>(m_model.GetTarget()))->setChecked(true);
     layout->addWidget(newFile);
     layout->addWidget(openFile);
 
@@ -164,6 +164,6 @@ void CCSVImportDlg::Refresh() {
 }
 
 void CCSVImportDlg::accept() {
-    m_model.SetTarget(m_pTarget->checkedId());
+    m_model.SetTarget(static_cast<ECsvTarget>(m_pTarget->checkedId()));
     QDialog::accept();
 }

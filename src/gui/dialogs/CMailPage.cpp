@@ -45,9 +45,10 @@ QWidget* CMailPage::MakeDeliveryGroup() {
     clipboard->setObjectName(QStringLiteral("clipboard"));
     layout->addWidget(program);
     layout->addWidget(clipboard);
-    (m_model.GetDelivery() == 1 ? clipboard : program)->setChecked(true);
-    connect(clipboard, &QRadioButton::toggled, this,
-            [this](bool on) { m_model.SetDelivery(on ? 1 : 0); });
+    (m_model.GetDelivery() == EMailDelivery::Clipboard ? clipboard : program)->setChecked(true);
+    connect(clipboard, &QRadioButton::toggled, this, [this](bool on) {
+        m_model.SetDelivery(on ? EMailDelivery::Clipboard : EMailDelivery::MailProgram);
+    });
     return group;
 }
 
