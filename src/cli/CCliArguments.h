@@ -26,9 +26,10 @@ public:
     bool Has(std::string_view name) const;
     std::optional<std::string> Get(std::string_view name) const;
 
-    // Prints "tarnvale-cli: message" on standard error and gives the code.
+    // Prints "tarnvale-cli: message" as one line on standard error and gives the code.
     static int Report(const std::string& message, int code = EXIT_FAILED);
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
+    static std::string OneLine(std::string_view message);
     // Splits "a,b,c"; an empty list is one empty word.
     static std::vector<std::string> SplitList(std::string_view list);
     // Comma-separated field numbers 0-10 in the order given, repeats kept; an empty list names

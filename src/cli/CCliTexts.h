@@ -37,6 +37,9 @@ struct CCliTexts {
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
         "            2 使い方の誤り。\n";
+    // What a command line that fits no command is told, in one line.
+    static constexpr const char* USAGE_LINE =
+        "使い方: tarnvale-cli <コマンド> <ファイル>...（tarnvale-cli --help で説明を表示します）";
     static constexpr const char* EXPORT_CSV_USAGE =
         "export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8] [--output "
         "出力]";

@@ -8,6 +8,7 @@
 #include "core/storage/CDataFileReader.h"
 #include "core/storage/CRecordVisitor.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <algorithm>
@@ -61,8 +62,8 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
     if (encoding != "cp932" && encoding != "utf-8")
-        return CCliArguments::UsageError(
-            CTextFormat::Format(CCliTexts::EXPORT_ENCODING, {encoding}));
+        return CCliArguments::UsageError(CTextFormat::Format(
+            CCliTexts::EXPORT_ENCODING, {CTextEscape::ControlCharacters(encoding)}));
     const auto fields = arguments->Get("--fields")
                             ? CCliArguments::ParseFieldList(*arguments->Get("--fields"))
                             : std::optional(AllFields());
@@ -89,7 +90,9 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     std::string().swap(bytes);
     if (!visitor.FoundGroup())
         return CCliArguments::Report(CTextFormat::Format(
-            CCliTexts::NO_GROUP_IN_FILE, {file, arguments->Get("--group").value_or("")}));
+            CCliTexts::NO_GROUP_IN_FILE,
+            {CTextEscape::Path(file),
+             CTextEscape::ControlCharacters(arguments->Get("--group").value_or(""))}));
 
     const std::string text =
         encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();

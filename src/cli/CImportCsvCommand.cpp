@@ -7,6 +7,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <charconv>
@@ -88,8 +89,9 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     if (const CFileResult read = reader.Load(csv); !read.ok)
         return CCliArguments::Report(read.message);
     if (reader.IsEmpty())
-        return CCliArguments::Report(CTextFormat::Format(CCliTexts::CSV_EMPTY, {csv}),
-                                     CCliArguments::EXIT_OK);
+        return CCliArguments::Report(
+            CTextFormat::Format(CCliTexts::CSV_EMPTY, {CTextEscape::Path(csv)}),
+            CCliArguments::EXIT_OK);
     const CFileResult prepared =
         reader.Prepare(options, *map, arguments->Has("--replace-unencodable"));
     if (!prepared.ok) {

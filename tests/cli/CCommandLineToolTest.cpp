@@ -66,15 +66,13 @@ protected:
     CTempFolder m_folder;
 };
 
-// A failure is one line on standard error (wrong usage: the usage text) and nothing on
-// standard output.
+// A failure is one line on standard error, wrong usage included, and nothing on standard
+// output.
 void ExpectFailure(const CRun& run, int status) {
     EXPECT_EQ(run.status, status);
     EXPECT_EQ(run.out, "");
-    if (status == 1)
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-    else
-        EXPECT_NE(run.err.find("tarnvale-cli"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(run.err.starts_with("tarnvale-cli: ")) << run.err;
 }
 
 TEST_F(CCommandLineToolTest, FailuresExitWithOneLineOnStandardErrorAndNothingOnStandardOutput) {
@@ -91,6 +89,10 @@ TEST_F(CCommandLineToolTest, FailuresExitWithOneLineOnStandardErrorAndNothingOnS
         {"dump '" + Path("damaged.dat") + "'", 1},
         {"dump '" + Path("folder") + "'", 1},
         {"copy '" + Path("missing.dat") + "' '" + Path("out.dat") + "'", 1},
+        {"find '" + Path("missing.dat") + "' x --fields 11", 2},
+        {"mail-addresses '" + Path("missing.dat") + "' --field 3", 2},
+        // A message written for a window with line breaks in it.
+        {"find '" + Path("damaged.dat") + "' '\xF0\x9F\x98\x80'", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -113,5 +115,13 @@ TEST_F(CCommandLineToolTest, DumpsAFileOfAnOlderSchemaAndCopiesItByteForByte) {
     const CRun again = Run("copy '" + Path("new.dat") + "' '" + Path("again.dat") + "'");
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(ReadFile(Path("again.dat")), ReadFile(Path("new.dat")));
+}
+
+// A file name is shown with its control characters escaped, so that it can neither break the
+// line nor send the terminal an escape sequence.
+TEST_F(CCommandLineToolTest, FileNamesInMessagesShowControlCharactersEscaped) {
+    const CRun run = Run("dump \"$(printf '" + Path("a") + "\\nb\\033[31mc\\td')\"");
+    ExpectFailure(run, 1);
+    EXPECT_NE(run.err.find(Path("a") + "\\nb\\x1B[31mc\\td"), std::string::npos) << run.err;
 }
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <new>
@@ -23,7 +24,7 @@ CFileResult Failure(std::string message, std::size_t offset = 0,
 
 CFileResult OutOfMemory(const fs::path& path) {
     return Failure(CTextFormat::Format(CStorageTexts::CANNOT_READ,
-                                       {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                                       {CTextEscape::Path(path), CStorageTexts::OUT_OF_MEMORY}),
                    0, EFileFailure::OutOfMemory);
 }
 
@@ -88,7 +89,7 @@ CFileResult CDataFile::ReadBytes(const fs::path& path, std::string& bytes) {
 CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
     return Failure(
         CTextFormat::Format(CStorageTexts::NOT_AN_ADDRESS_BOOK,
-                            {path.string(), std::to_string(error.offset), error.message}),
+                            {CTextEscape::Path(path), std::to_string(error.offset), error.message}),
         error.offset);
 }
 
@@ -98,7 +99,7 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
         bytes = CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
     } catch (const std::exception&) {
         return Failure(CTextFormat::Format(CStorageTexts::CANNOT_SAVE,
-                                           {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                                           {CTextEscape::Path(path), CStorageTexts::OUT_OF_MEMORY}),
                        0, EFileFailure::OutOfMemory);
     }
     // A file that may not be replaced keeps its backup as it is, too.

@@ -3,6 +3,7 @@
 #include "core/storage/CFileHandle.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <cerrno>
@@ -41,7 +42,7 @@ private:
 CFileResult Failure(const fs::path& path, const char* step, int error) {
     return {false,
             CTextFormat::Format(CStorageTexts::SAVE_STEP_FAILED,
-                                {path.string(), step, CSystemMessage::Describe(error)}),
+                                {CTextEscape::Path(path), step, CSystemMessage::Describe(error)}),
             0, EFileFailure::Other};
 }
 
@@ -74,12 +75,13 @@ std::optional<CFileResult> RefuseTarget(const fs::path& path, const fs::path& ta
     if (::lstat(target.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         return std::nullopt;
     if (!S_ISREG(info.st_mode))
-        return CFileResult{false,
-                           CTextFormat::Format(CStorageTexts::SAVE_NOT_REGULAR, {path.string()}), 0,
-                           EFileFailure::NotRegularFile};
+        return CFileResult{
+            false, CTextFormat::Format(CStorageTexts::SAVE_NOT_REGULAR, {CTextEscape::Path(path)}),
+            0, EFileFailure::NotRegularFile};
     if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
         return CFileResult{
-            false, CTextFormat::Format(CStorageTexts::SAVE_WRITE_PROTECTED, {path.string()}), 0,
+            false,
+            CTextFormat::Format(CStorageTexts::SAVE_WRITE_PROTECTED, {CTextEscape::Path(path)}), 0,
             EFileFailure::ReadOnly};
     return std::nullopt;
 }
