@@ -25,9 +25,10 @@ struct CCliTexts {
         "で書き出します。\n"
         "                      --ignore-case-width で大文字/小文字、全角/半角を区別しません。\n"
         "  export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8]\n"
-        "             [--output 出力]\n"
+        "             [--output 出力 [--force]]\n"
         "                      人物を CSV で標準出力（または出力）に書き出します。一覧は\n"
         "                      項目番号 0-10 をコンマで区切った書き出し順（既定 0,1,...,10）。\n"
+        "                      出力がアドレス帳なら --force がない限り書き出しません。\n"
         "  import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8]\n"
         "             [--header] [--rfc4180] [--replace-unencodable]\n"
         "                      CSV の各行を人物として出力に保存します。一覧は項目 0-10 の\n"
@@ -42,7 +43,7 @@ struct CCliTexts {
         "使い方: tarnvale-cli <コマンド> <ファイル>...（tarnvale-cli --help で説明を表示します）";
     static constexpr const char* EXPORT_CSV_USAGE =
         "export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8] [--output "
-        "出力]";
+        "出力 [--force]]";
     static constexpr const char* IMPORT_CSV_USAGE =
         "import-csv CSV 出力 [--map 一覧] [--add] [--encoding auto|cp932|utf-8] [--header] "
         "[--rfc4180] [--replace-unencodable]";
@@ -53,6 +54,11 @@ struct CCliTexts {
         "--fields は 0 から 10 までの項目番号をコンマで区切って並べます";
     static constexpr const char* MAP_FORMAT =
         "--map は項目 0-10 の順に CSV の列番号（0 から）か「-」をコンマで区切って並べます";
+    // The output's file name.
+    static constexpr const char* OUTPUT_IS_BOOK =
+        "出力「%1」は書き出すアドレス帳そのものです。別のファイルを指定してください";
+    static constexpr const char* OUTPUT_IS_A_BOOK =
+        "出力「%1」はアドレス帳です。置き換えるときは --force を付けてください";
     static constexpr const char* STDOUT_FAILED = "標準出力に書き出せません";
     // File name and group name.
     static constexpr const char* NO_GROUP_IN_FILE = "「%1」にグループ「%2」はありません";

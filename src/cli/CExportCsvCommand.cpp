@@ -2,6 +2,7 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CExportTarget.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
@@ -56,8 +57,8 @@ bool WriteToStdout(const std::string& text) {
 } // namespace
 
 int CExportCsvCommand::Run(const std::vector<std::string>& words) {
-    const auto arguments =
-        CCliArguments::Parse(words, 1, {}, {"--fields", "--group", "--encoding", "--output"});
+    const auto arguments = CCliArguments::Parse(words, 1, {"--force"},
+                                                {"--fields", "--group", "--encoding", "--output"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
@@ -70,6 +71,12 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     if (!fields || fields->empty())
         return CCliArguments::UsageError(CCliTexts::FIELDS_FORMAT);
 
+    const std::string& file = arguments->GetFile(0);
+    if (const auto output = arguments->Get("--output")) {
+        if (const auto refusal = CExportTarget::Refusal(file, *output, arguments->Has("--force")))
+            return CCliArguments::Report(*refusal);
+    }
+
     const CTextCodec codec;
     std::optional<std::string> group;
     if (const auto name = arguments->Get("--group")) {
@@ -78,7 +85,6 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         group = encoded.ok() ? encoded.text : std::string(1, '\0');
     }
 
-    const std::string& file = arguments->GetFile(0);
     std::string bytes;
     if (const CFileResult read = CDataFile::ReadBytes(file, bytes); !read.ok)
         return CCliArguments::Report(read.message);

@@ -124,4 +124,36 @@ TEST_F(CCommandLineToolTest, FileNamesInMessagesShowControlCharactersEscaped) {
     ExpectFailure(run, 1);
     EXPECT_NE(run.err.find(Path("a") + "\\nb\\x1B[31mc\\td"), std::string::npos) << run.err;
 }
+
+// An export never writes over the book it reads, whatever name leads to it, and over another
+// address book only with --force; any other file is simply replaced.
+TEST_F(CCommandLineToolTest, ExportRefusesToWriteOverAnAddressBook) {
+    const std::string book = OldBook();
+    for (const char* name : {"book.dat", "other.dat", "forced.dat"})
+        WriteFile(Path(name), book);
+    WriteFile(Path("notes.txt"), "notes");
+    fs::create_symlink(Path("book.dat"), Path("link.dat"));
+    fs::create_hard_link(Path("book.dat"), Path("hard.dat"));
+    const struct {
+        std::string output;
+        bool force;
+        bool written;
+    } cases[] = {
+        {"book.dat", false, false}, {"book.dat", true, false},   {"link.dat", true, false},
+        {"hard.dat", true, false},  {"other.dat", false, false}, {"forced.dat", true, true},
+        {"notes.txt", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const CRun run = Run("export-csv '" + Path("book.dat") + "' --output '" + Path(c.output) +
+                             "'" + (c.force ? " --force" : ""));
+        if (c.written) {
+            EXPECT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(ReadFile(Path(c.output)).substr(0, 7), "\"name\",");
+        } else {
+            ExpectFailure(run, 1);
+            EXPECT_EQ(ReadFile(Path(c.output)), book);
+        }
+    }
+}
 } // namespace
