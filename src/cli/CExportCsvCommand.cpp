@@ -103,7 +103,7 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     const std::string text =
         encoding == "utf-8" ? codec.ToUtf8(writer.GetText()) : writer.GetText();
     if (const auto output = arguments->Get("--output")) {
-        if (const CFileResult written = CCSVWriter::WriteFile(*output, text); !written.ok)
+        if (const CFileResult written = CCSVWriter::WriteFile(*output, text, file); !written.ok)
             return CCliArguments::Report(written.message);
         return CCliArguments::EXIT_OK;
     }

@@ -106,7 +106,9 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
             return CCliArguments::Report(loaded.message);
     }
     CCsvCommands::ImportRecords(doc, reader, false);
-    if (const CFileResult saved = CDataFile::Save(doc, out); !saved.ok)
+    // A new book is as private as the CSV it is made from.
+    const std::string madeFrom = arguments->Has("--add") ? std::string() : csv;
+    if (const CFileResult saved = CDataFile::Save(doc, out, nullptr, madeFrom); !saved.ok)
         return CCliArguments::Report(saved.message);
     return CCliArguments::EXIT_OK;
 }

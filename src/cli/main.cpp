@@ -64,7 +64,7 @@ int Copy(const std::string& in, const std::string& out) {
     const CFileResult loaded = CDataFile::Load(doc, in);
     if (!loaded.ok)
         return Report(loaded.message);
-    const CFileResult saved = CDataFile::Save(doc, out);
+    const CFileResult saved = CDataFile::Save(doc, out, nullptr, in);
     if (!saved.ok)
         return Report(saved.message);
     return EXIT_OK;

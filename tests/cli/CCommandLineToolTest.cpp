@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -155,5 +156,34 @@ TEST_F(CCommandLineToolTest, ExportRefusesToWriteOverAnAddressBook) {
             EXPECT_EQ(ReadFile(Path(c.output)), book);
         }
     }
+}
+
+// Files made from a private book or CSV are as private as it, new or replacing a readable one.
+TEST_F(CCommandLineToolTest, FilesMadeFromAPrivateFileGetNoMorePermissionsThanIt) {
+    WriteFile(Path("book.dat"), OldBook());
+    WriteFile(Path("people.csv"), "\"A\"\r\n");
+    WriteFile(Path("readable.csv"), "old");
+    fs::permissions(Path("readable.csv"), fs::perms(0644));
+    for (const char* name : {"book.dat", "people.csv"})
+        fs::permissions(Path(name), fs::perms::owner_read | fs::perms::owner_write);
+    const struct {
+        std::string arguments;
+        std::string made;
+    } cases[] = {
+        {"copy '" + Path("book.dat") + "' '" + Path("copy.dat") + "'", "copy.dat"},
+        {"export-csv '" + Path("book.dat") + "' --output '" + Path("new.csv") + "'", "new.csv"},
+        {"export-csv '" + Path("book.dat") + "' --output '" + Path("readable.csv") + "'",
+         "readable.csv"},
+        {"import-csv '" + Path("people.csv") + "' '" + Path("new.dat") + "'", "new.dat"},
+    };
+    // The usual mask, under which a new file would be readable by everyone.
+    const mode_t mask = ::umask(022);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(fs::status(Path(c.made)).permissions(), fs::perms(0600));
+    }
+    ::umask(mask);
 }
 } // namespace

@@ -186,6 +186,17 @@ TEST_F(CFileControllerTest, SaveAsSuggestsTheCurrentNameAndRenamesTheDocument) {
     EXPECT_EQ(m_recent.Get(1), path);
 }
 
+TEST_F(CFileControllerTest, SaveAsOfAPrivateBookMakesAPrivateCopy) {
+    const std::string path = MakeBookFile("friends.dat", "A");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write);
+    ASSERT_TRUE(m_files.OpenDocumentFile(path));
+    m_ui.m_saveFileNames.push_back(File("copy.dat"));
+    EXPECT_TRUE(m_files.OnFileSaveAs());
+    EXPECT_EQ(std::filesystem::status(File("copy.dat")).permissions(),
+              std::filesystem::status(path).permissions());
+}
+
 TEST_F(CFileControllerTest, RecentFileOpensAndAMissingOneLeavesTheList) {
     const std::string a = MakeBookFile("a.dat", "A");
     const std::string b = MakeBookFile("b.dat", "B");

@@ -42,8 +42,10 @@ public:
     // Writes the file chosen in Open; the failure names the file and the reason.
     CFileResult Close();
     CFileResult CloseTo(const std::filesystem::path& path);
-    // Writes a CSV file safely; an existing target that is no regular file is refused.
-    static CFileResult WriteFile(const std::filesystem::path& path, std::string_view bytes);
+    // Writes a CSV file safely; an existing target that is no regular file is refused. The file
+    // gets no permission that `madeFrom` (the book exported) lacks.
+    static CFileResult WriteFile(const std::filesystem::path& path, std::string_view bytes,
+                                 const std::filesystem::path& madeFrom = {});
     const std::string& GetText() const { return m_text; }
 
 private:

@@ -188,7 +188,9 @@ bool CFileController::SaveTo(const std::string& path) {
     if (!MayOverwrite(absolute))
         return false;
     CFileStamp stamp;
-    const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp);
+    // Saved under another name, the book is a copy and stays as private as its original.
+    const std::string madeFrom = absolute == m_strPathName ? std::string() : m_strPathName;
+    const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp, madeFrom);
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
         return false;

@@ -93,7 +93,8 @@ CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
         error.offset);
 }
 
-CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp) {
+CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp,
+                            const fs::path& madeFrom) {
     std::string bytes;
     try {
         bytes = CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
@@ -106,7 +107,8 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     if (CFileResult refused = CSafeFileWriter::Check(path); !refused.ok)
         return refused;
     MakeBackup(path);
-    CFileResult result = CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp);
+    CFileResult result =
+        CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp, {}, madeFrom);
     if (result.ok) {
         doc.SetModifiedFlag(false);
         doc.SetStatusText(CStorageTexts::SAVED);

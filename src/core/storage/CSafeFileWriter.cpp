@@ -120,6 +120,17 @@ void CopyOwnerAndMode(int fd, const fs::path& model, bool followLinks) {
     ::fchmod(fd, old.st_mode & 07777);
 }
 
+// Only takes bits away; a source that cannot be looked at takes none.
+void LimitModeTo(int fd, const fs::path& source) {
+    struct stat from {};
+    struct stat made {};
+    if (source.empty() || ::stat(source.c_str(), &from) != 0 || ::fstat(fd, &made) != 0)
+        return;
+    const mode_t lacking = ~from.st_mode & 0777;
+    if ((made.st_mode & lacking) != 0)
+        ::fchmod(fd, made.st_mode & 07777 & ~lacking);
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -148,7 +159,8 @@ CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
 }
 
 CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links,
-                                   CFileStamp* written, const fs::path& like) {
+                                   CFileStamp* written, const fs::path& like,
+                                   const fs::path& madeFrom) {
     const fs::path target = ResolveTarget(path, links);
     if (std::optional<CFileResult> refused = RefuseTarget(path, target))
         return *refused;
@@ -161,6 +173,7 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
         CopyOwnerAndMode(file.Get(), target, false);
     else
         CopyOwnerAndMode(file.Get(), like, true);
+    LimitModeTo(file.Get(), madeFrom);
     if (!WriteAll(file.Get(), bytes))
         return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::fsync(file.Get()) != 0)
