@@ -2,6 +2,7 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CLockedBook.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
 #include "core/document/CAddressDoc.h"
@@ -100,15 +101,18 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
                                                                    : prepared.message);
     }
 
+    CLockedBook book(out);
+    if (const CFileResult locked = book.Lock(); !locked.ok)
+        return CCliArguments::Report(locked.message);
     CAddressDoc doc;
     if (arguments->Has("--add")) {
-        if (const CFileResult loaded = CDataFile::Load(doc, out); !loaded.ok)
+        if (const CFileResult loaded = book.Load(doc); !loaded.ok)
             return CCliArguments::Report(loaded.message);
     }
     CCsvCommands::ImportRecords(doc, reader, false);
     // A new book is as private as the CSV it is made from.
     const std::string madeFrom = arguments->Has("--add") ? std::string() : csv;
-    if (const CFileResult saved = CDataFile::Save(doc, out, nullptr, madeFrom); !saved.ok)
+    if (const CFileResult saved = book.Save(doc, madeFrom); !saved.ok)
         return CCliArguments::Report(saved.message);
     return CCliArguments::EXIT_OK;
 }

@@ -4,6 +4,7 @@
 #include "cli/CExportCsvCommand.h"
 #include "cli/CFindCommand.h"
 #include "cli/CImportCsvCommand.h"
+#include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
@@ -60,11 +61,14 @@ int Find(const CCommandLine& commandLine) {
 }
 
 int Copy(const std::string& in, const std::string& out) {
+    CLockedBook book(out);
+    if (const CFileResult locked = book.Lock(); !locked.ok)
+        return Report(locked.message);
     CAddressDoc doc;
     const CFileResult loaded = CDataFile::Load(doc, in);
     if (!loaded.ok)
         return Report(loaded.message);
-    const CFileResult saved = CDataFile::Save(doc, out, nullptr, in);
+    const CFileResult saved = book.Save(doc, in);
     if (!saved.ok)
         return Report(saved.message);
     return EXIT_OK;

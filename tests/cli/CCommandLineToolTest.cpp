@@ -186,4 +186,24 @@ TEST_F(CCommandLineToolTest, FilesMadeFromAPrivateFileGetNoMorePermissionsThanIt
     }
     ::umask(mask);
 }
+
+// Two runs that add to one book at once take turns, so neither one's persons are lost.
+TEST_F(CCommandLineToolTest, ConcurrentImportsIntoOneBookKeepBothRunsWork) {
+    std::string persons;
+    for (int i = 0; i < 1000; ++i)
+        persons += "\"p" + std::to_string(i) + "\"\r\n";
+    WriteFile(Path("persons.csv"), persons);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SCOPED_TRACE(attempt);
+        ASSERT_EQ(Run("import-csv '" + Path("persons.csv") + "' '" + Path("book.dat") + "'").status,
+                  0);
+        const std::string add =
+            "import-csv '" + Path("persons.csv") + "' '" + Path("book.dat") + "' --add";
+        const CRun both = Run(add + " & '" + TARNVALE_CLI + "' " + add + " && wait $!");
+        EXPECT_EQ(both.status, 0) << both.err;
+        const nlohmann::json book =
+            nlohmann::json::parse(Run("dump '" + Path("book.dat") + "'").out);
+        EXPECT_EQ(book["persons"].size(), 3000u);
+    }
+}
 } // namespace
