@@ -3,6 +3,7 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
 #include "core/settings/CRecentFileList.h"
+#include "core/storage/CBookLock.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"
 
@@ -161,6 +162,26 @@ TEST_F(CFileControllerTest, SavingOverAFileChangedSinceItWasReadAsksFirst) {
     AddPerson("C");
     EXPECT_TRUE(m_files.OnFileSave());
     EXPECT_EQ(m_ui.m_asked.size(), 2U);
+}
+
+// A command-line run that holds the book is saving it; the window neither waits nor writes over
+// it, and says so.
+TEST_F(CFileControllerTest, SavingABookThatTheCommandLineHoldsIsRefusedUntilItLetsGo) {
+    const std::string path = MakeBookFile("friends.dat", "A");
+    ASSERT_TRUE(m_files.OpenDocumentFile(path));
+    AddPerson("B");
+    const std::string before = CTempFolder::ReadFile(path);
+    CBookLock commandLine;
+    ASSERT_TRUE(commandLine.Lock(path, ELockWait::UntilFree).ok);
+    EXPECT_FALSE(m_files.OnFileSave());
+    ASSERT_EQ(m_ui.m_asked.size(), 1U);
+    EXPECT_THAT(m_ui.m_asked[0], HasSubstr("他のプログラムが保存中です"));
+    EXPECT_EQ(CTempFolder::ReadFile(path), before);
+    EXPECT_TRUE(m_doc.IsModified());
+
+    commandLine.Unlock();
+    EXPECT_TRUE(m_files.OnFileSave());
+    EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(CFileControllerTest, FailedSaveNamesTheFileAndKeepsTheDocumentModified) {

@@ -8,6 +8,7 @@
 #include <string>
 
 class CAddressDoc;
+class CBookLock;
 class CRecentFileList;
 class CUserInterface;
 
@@ -51,7 +52,9 @@ private:
     bool SaveTo(const std::string& path);
     // Another copy of the program, or another program, may have written the open file since
     // it was read or saved here; then the person decides whether that version is replaced.
-    bool MayOverwrite(const std::string& absolute);
+    bool ChangedOnDisk(const std::string& absolute) const;
+    // The lock the command line also takes; a book it is saving is not saved over meanwhile.
+    bool TakeLock(CBookLock& lock, const std::string& absolute);
     void SetPathName(std::string path);
     void NotifyChange() const;
 

@@ -25,7 +25,7 @@ int LockFile(int fd, ELockWait wait) {
 } // namespace
 
 CFileResult CBookLock::Lock(const std::filesystem::path& path, ELockWait wait) {
-    m_file.Reset(-1);
+    Unlock();
     for (;;) {
         // Not blocking, so that a named pipe in the book's place cannot stop us here.
         CFileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -27,6 +27,7 @@ public:
     // regular file, holds nothing to lock and is no failure: reading or saving it tells the rest.
     CFileResult Lock(const std::filesystem::path& path, ELockWait wait);
     bool IsHeld() const { return m_file.IsOpen(); }
+    void Unlock() { m_file.Reset(-1); }
 
 private:
     CFileHandle m_file{-1};
