@@ -141,6 +141,8 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
         return Failure(path, CStorageTexts::STEP_FLUSH, errno);
     struct stat info {};
     const bool stamped = ::fstat(file.Get(), &info) == 0;
+    if (!file.Finish())
+        return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (!file.ReplaceTarget())
         return Failure(path, CStorageTexts::STEP_REPLACE, errno);
     SyncFolder(FolderOf(target));

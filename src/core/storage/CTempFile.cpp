@@ -103,11 +103,11 @@ bool CTempFile::GiveName() {
     return false;
 }
 
+bool CTempFile::Finish() {
+    return GiveName() && m_file.Close() == 0;
+}
+
 bool CTempFile::ReplaceTarget() {
-    if (!GiveName())
-        return false;
-    if (m_file.Close() != 0)
-        return false;
     if (::rename(m_path.c_str(), m_target.c_str()) != 0)
         return false;
     m_bReplaced = true;

@@ -20,8 +20,10 @@ public:
 
     bool IsOpen() const { return m_file.IsOpen(); }
     int Get() const { return m_file.Get(); }
-    // Closes the complete file and renames it over the target; false, with errno set, when a
-    // step fails.
+    // Names and closes the complete file; false, with errno set, when that fails (closing can
+    // report a late write error).
+    bool Finish();
+    // Renames the finished file over the target; false, with errno set, when that fails.
     bool ReplaceTarget();
 
     // The start of the hidden names of the temporary files of `target`.
