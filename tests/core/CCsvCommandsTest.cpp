@@ -149,6 +149,17 @@ TEST_F(CCsvCommandsTest, AFileThatCannotBeWrittenIsReported) {
     EXPECT_THAT(m_ui.m_asked[0], ::testing::StartsWith("ファイルを開くのに失敗しました。"));
 }
 
+TEST_F(CCsvCommandsTest, TheExportOfAPrivateBookIsPrivate) {
+    AddPerson("a");
+    m_ui.m_saveFileNames.push_back((m_folder / "book.dat").string());
+    ASSERT_TRUE(m_files.OnFileSaveAs());
+    const auto privateMode =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(m_folder / "book.dat", privateMode);
+    Export();
+    EXPECT_EQ(std::filesystem::status(m_folder / "out.csv").permissions(), privateMode);
+}
+
 TEST_F(CCsvCommandsTest, ExportedFileImportsBackEveryLine) {
     AddPerson("a");
     AddPerson("b");

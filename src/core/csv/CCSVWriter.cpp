@@ -65,8 +65,8 @@ void CCSVWriter::WritePerson(const CPersonalData& person) {
     WriteTexts(texts);
 }
 
-CFileResult CCSVWriter::Close() {
-    return CloseTo(m_path);
+CFileResult CCSVWriter::Close(const std::filesystem::path& madeFrom) {
+    return WriteFile(m_path, m_text, madeFrom);
 }
 
 CFileResult CCSVWriter::CloseTo(const std::filesystem::path& path) {

@@ -149,7 +149,7 @@ void CCsvCommands::OnExport() {
         return;
     for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
         writer.WritePerson(*person);
-    if (const CFileResult written = writer.Close(); !written.ok)
+    if (const CFileResult written = writer.Close(m_files.GetPathName()); !written.ok)
         m_ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {written.message}),
                         EMessageButtons::Ok, EMessageIcon::Warning);
 }
