@@ -106,8 +106,11 @@ void CCsvCommands::OnImport() {
         return;
     // A new file starts as "new" does: the question about unsaved changes, then an untitled
     // book, whose first save asks for a name.
-    if (reader.IsNewFile() && !m_files.OnFileNew())
-        return;
+    if (reader.IsNewFile()) {
+        if (!m_files.OnFileNew())
+            return;
+        m_files.SetMadeFrom(*path);
+    }
     ImportRecords(m_doc, reader, !reader.IsNewFile(),
                   [this](int percent) { m_dialogs.ShowProgress(percent); });
 }

@@ -203,7 +203,8 @@ bool CFileController::SaveTo(const std::string& path) {
     }
     CFileStamp stamp;
     // Saved under another name, the book is a copy and stays as private as its original.
-    const std::string madeFrom = absolute == m_strPathName ? std::string() : m_strPathName;
+    const std::string& origin = m_strPathName.empty() ? m_strMadeFrom : m_strPathName;
+    const std::string madeFrom = absolute == m_strPathName ? std::string() : origin;
     const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp, madeFrom);
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
@@ -217,6 +218,7 @@ bool CFileController::SaveTo(const std::string& path) {
 
 void CFileController::SetPathName(std::string path) {
     m_fileStamp.reset();
+    m_strMadeFrom.clear();
     m_strPathName = std::move(path);
     NotifyChange();
 }

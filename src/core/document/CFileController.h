@@ -44,6 +44,9 @@ public:
     void SetChangeListener(std::function<void()> listener) {
         m_changeListener = std::move(listener);
     }
+    // The untitled book was made from this file (a CSV read into a new book); its first save
+    // gets no permission that file lacks.
+    void SetMadeFrom(std::string path) { m_strMadeFrom = std::move(path); }
     // "~" in the recent-file menu stands for this folder.
     void SetHomeFolder(std::string home) { m_strHome = std::move(home); }
 
@@ -64,6 +67,7 @@ private:
     std::string m_strPathName;
     // The version of the file last read or written here; nothing for an untitled document.
     std::optional<CFileStamp> m_fileStamp;
+    std::string m_strMadeFrom;
     std::string m_strHome;
     std::function<void()> m_changeListener;
 };
