@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <functional>
 #include <random>
 #include <string_view>
 #include <sys/file.h>
@@ -69,19 +70,12 @@ int CTempFile::OpenUnnamed() const {
 // A short name of its own, so that a target whose name is as long as names may be still gets
 // a temporary file beside it.
 int CTempFile::OpenNamed() {
-    std::random_device random;
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        const fs::path path =
-            FolderOf(m_target) / (NamePrefix(m_target) + Hex(random()) + std::string(NAME_END));
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            m_path = path;
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
-    }
-    return -1;
+    int fd = -1;
+    CreateName([&fd](const fs::path& path) {
+        fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        return fd >= 0;
+    });
+    return fd;
 }
 
 // The complete file gets a hidden name only for the moment before the rename.
@@ -89,11 +83,17 @@ bool CTempFile::GiveName() {
     if (!m_path.empty())
         return true;
     const std::string self = "/proc/self/fd/" + std::to_string(m_file.Get());
+    return CreateName([&self](const fs::path& path) {
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+}
+
+bool CTempFile::CreateName(const std::function<bool(const fs::path&)>& create) {
     std::random_device random;
     for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
         const fs::path path =
             FolderOf(m_target) / (NamePrefix(m_target) + Hex(random()) + std::string(NAME_END));
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (create(path)) {
             m_path = path;
             return true;
         }
@@ -125,7 +125,9 @@ void CTempFile::RemoveAbandoned(const fs::path& target) {
         const std::string name = entry.path().filename().string();
         if (!name.starts_with(prefix) || !name.ends_with(NAME_END))
             continue;
-        const CFileHandle file(::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        // Not blocking, so that a named pipe of such a name cannot stop the save here.
+        const CFileHandle file(
+            ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         struct stat info {};
         if (file.IsOpen() && ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) &&
             ::flock(file.Get(), LOCK_EX | LOCK_NB) == 0)

@@ -3,6 +3,7 @@
 #include "core/storage/CFileHandle.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 // The new bytes of a file before they replace it. Where the file system allows, the file has
@@ -36,6 +37,8 @@ private:
     int OpenUnnamed() const;
     int OpenNamed();
     bool GiveName();
+    // Tries fresh hidden names until `create` makes one, or fails other than for a name taken.
+    bool CreateName(const std::function<bool(const std::filesystem::path&)>& create);
 
     std::filesystem::path m_target;
     std::filesystem::path m_path; // empty while the file has no name
