@@ -29,7 +29,6 @@ public:
     // Prints "tarnvale-cli: message" as one line on standard error and gives the code.
     static int Report(const std::string& message, int code = EXIT_FAILED);
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
-    static std::string OneLine(std::string_view message);
     // Splits "a,b,c"; an empty list is one empty word.
     static std::vector<std::string> SplitList(std::string_view list);
     // Comma-separated field numbers 0-10 in the order given, repeats kept; an empty list names
@@ -37,6 +36,8 @@ public:
     static std::optional<std::vector<int>> ParseFieldList(std::string_view list);
 
 private:
+    static std::string OneLine(std::string_view message);
+
     std::vector<std::string> m_files;
     std::vector<std::pair<std::string, std::string>> m_options;
 };
