@@ -206,6 +206,7 @@ bool CFileController::SaveTo(const std::string& path) {
     const std::string& origin = m_strPathName.empty() ? m_strMadeFrom : m_strPathName;
     const std::string madeFrom = absolute == m_strPathName ? std::string() : origin;
     const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp, madeFrom);
+    lock.Unlock();
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
         return false;

@@ -53,8 +53,8 @@ public:
 private:
     bool Load(const std::string& path);
     bool SaveTo(const std::string& path);
-    // Another copy of the program, or another program, may have written the open file since
-    // it was read or saved here; then the person decides whether that version is replaced.
+    // Whether another copy of the program, or another program, wrote the open file since it was
+    // read or saved here; the person then decides whether that version is replaced.
     bool ChangedOnDisk(const std::string& absolute) const;
     // The lock the command line also takes; a book it is saving is not saved over meanwhile.
     bool TakeLock(CBookLock& lock, const std::string& absolute);
