@@ -1,6 +1,7 @@
 #include "cli/CCliArguments.h"
 
 #include "core/model/CFieldTable.h"
+#include "core/text/CTextEscape.h"
 
 #include <algorithm>
 #include <charconv>
@@ -48,8 +49,23 @@ std::optional<std::string> CCliArguments::Get(std::string_view name) const {
 }
 
 int CCliArguments::Report(const std::string& message, int code) {
-    std::fprintf(stderr, "tarnvale-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "tarnvale-cli: %s\n", OneLine(message).c_str());
     return code;
+}
+
+// Scripts read one line per failure: the line breaks of a message written for a window become
+// blanks, and whatever control character is left is shown escaped rather than sent raw.
+std::string CCliArguments::OneLine(std::string_view message) {
+    std::string line;
+    for (const char c : message) {
+        if (c == '\n' && !line.empty() && line.back() != ' ')
+            line += ' ';
+        else if (c != '\n')
+            line += c;
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return CTextEscape::ControlCharacters(line);
 }
 
 std::vector<std::string> CCliArguments::SplitList(std::string_view list) {

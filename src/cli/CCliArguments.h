@@ -26,7 +26,7 @@ public:
     bool Has(std::string_view name) const;
     std::optional<std::string> Get(std::string_view name) const;
 
-    // Prints "tarnvale-cli: message" on standard error and gives the code.
+    // Prints "tarnvale-cli: message" as one line on standard error and gives the code.
     static int Report(const std::string& message, int code = EXIT_FAILED);
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
     // Splits "a,b,c"; an empty list is one empty word.
@@ -36,6 +36,8 @@ public:
     static std::optional<std::vector<int>> ParseFieldList(std::string_view list);
 
 private:
+    static std::string OneLine(std::string_view message);
+
     std::vector<std::string> m_files;
     std::vector<std::pair<std::string, std::string>> m_options;
 };

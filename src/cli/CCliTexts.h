@@ -25,9 +25,10 @@ struct CCliTexts {
         "で書き出します。\n"
         "                      --ignore-case-width で大文字/小文字、全角/半角を区別しません。\n"
         "  export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8]\n"
-        "             [--output 出力] [--rfc4180] [--header]\n"
+        "             [--output 出力 [--force]] [--rfc4180] [--header]\n"
         "                      人物を CSV で標準出力（または出力）に書き出します。一覧は\n"
         "                      項目番号 0-10 をコンマで区切った書き出し順（既定 0,1,...,10）。\n"
+        "                      出力がアドレス帳なら --force がない限り書き出しません。\n"
         "                      --rfc4180 で引用符を二重にし備考の改行も残す RFC 4180 形式、\n"
         "                      --header で先頭に項目名の行を書きます。Tarnvale の形式で\n"
         "                      読み戻せない値（コンマ、\"、改行を含む）があれば、その数を\n"
@@ -44,9 +45,12 @@ struct CCliTexts {
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
         "            2 使い方の誤り。\n";
+    // What a command line that fits no command is told, in one line.
+    static constexpr const char* USAGE_LINE =
+        "使い方: tarnvale-cli <コマンド> <ファイル>...（tarnvale-cli --help で説明を表示します）";
     static constexpr const char* EXPORT_CSV_USAGE =
         "export-csv ファイル [--fields 一覧] [--group 名前] [--encoding cp932|utf-8] [--output "
-        "出力] [--rfc4180] [--header]";
+        "出力 [--force]] [--rfc4180] [--header]";
     static constexpr const char* IMPORT_CSV_USAGE =
         "import-csv CSV 出力 [--map 一覧|header] [--add] [--encoding auto|cp932|utf-8] [--header] "
         "[--rfc4180] [--replace-unencodable]";
@@ -65,6 +69,11 @@ struct CCliTexts {
     static constexpr const char* INVALID_CP932 =
         "シフトJIS（CP932）として正しくないバイト列が %1 か所あり、UTF-8 では "
         "U+FFFD になりました";
+    // The output's file name.
+    static constexpr const char* OUTPUT_IS_BOOK =
+        "出力「%1」は書き出すアドレス帳そのものです。別のファイルを指定してください";
+    static constexpr const char* OUTPUT_IS_A_BOOK =
+        "出力「%1」はアドレス帳です。置き換えるときは --force を付けてください";
     static constexpr const char* STDOUT_FAILED = "標準出力に書き出せません";
     // File name and group name.
     static constexpr const char* NO_GROUP_IN_FILE = "「%1」にグループ「%2」はありません";

@@ -2,12 +2,14 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CExportTarget.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/storage/CDataFileReader.h"
 #include "core/storage/CRecordVisitor.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <algorithm>
@@ -77,19 +79,25 @@ void ReportNotes(const CCSVWriter& writer, std::size_t replaced) {
 } // namespace
 
 int CExportCsvCommand::Run(const std::vector<std::string>& words) {
-    const auto arguments = CCliArguments::Parse(words, 1, {"--rfc4180", "--header"},
+    const auto arguments = CCliArguments::Parse(words, 1, {"--rfc4180", "--header", "--force"},
                                                 {"--fields", "--group", "--encoding", "--output"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
     if (encoding != "cp932" && encoding != "utf-8")
-        return CCliArguments::UsageError(
-            CTextFormat::Format(CCliTexts::EXPORT_ENCODING, {encoding}));
+        return CCliArguments::UsageError(CTextFormat::Format(
+            CCliTexts::EXPORT_ENCODING, {CTextEscape::ControlCharacters(encoding)}));
     const auto fields = arguments->Get("--fields")
                             ? CCliArguments::ParseFieldList(*arguments->Get("--fields"))
                             : std::optional(AllFields());
     if (!fields || fields->empty())
         return CCliArguments::UsageError(CCliTexts::FIELDS_FORMAT);
+
+    const std::string& file = arguments->GetFile(0);
+    if (const auto output = arguments->Get("--output")) {
+        if (const auto refusal = CExportTarget::Refusal(file, *output, arguments->Has("--force")))
+            return CCliArguments::Report(*refusal);
+    }
 
     const CTextCodec codec;
     std::optional<std::string> group;
@@ -99,7 +107,6 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
         group = encoded.ok() ? encoded.text : std::string(1, '\0');
     }
 
-    const std::string& file = arguments->GetFile(0);
     std::string bytes;
     if (const CFileResult read = CDataFile::ReadBytes(file, bytes); !read.ok)
         return CCliArguments::Report(read.message);
@@ -114,12 +121,14 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     std::string().swap(bytes);
     if (!visitor.FoundGroup())
         return CCliArguments::Report(CTextFormat::Format(
-            CCliTexts::NO_GROUP_IN_FILE, {file, arguments->Get("--group").value_or("")}));
+            CCliTexts::NO_GROUP_IN_FILE,
+            {CTextEscape::Path(file),
+             CTextEscape::ControlCharacters(arguments->Get("--group").value_or(""))}));
 
     const bool utf8 = encoding == "utf-8";
     const std::string text = utf8 ? codec.ToUtf8(writer.GetText()) : writer.GetText();
     if (const auto output = arguments->Get("--output")) {
-        if (const CFileResult written = CCSVWriter::WriteFile(*output, text); !written.ok)
+        if (const CFileResult written = CCSVWriter::WriteFile(*output, text, file); !written.ok)
             return CCliArguments::Report(written.message);
     } else if (!WriteToStdout(text)) {
         return CCliArguments::Report(CCliTexts::STDOUT_FAILED);

@@ -2,12 +2,14 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CLockedBook.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
 #include "core/csv/CCsvHeaderMap.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <algorithm>
@@ -96,12 +98,14 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     if (const CFileResult read = reader.Load(csv); !read.ok)
         return CCliArguments::Report(read.message);
     if (reader.IsEmpty())
-        return CCliArguments::Report(CTextFormat::Format(CCliTexts::CSV_EMPTY, {csv}),
-                                     CCliArguments::EXIT_OK);
+        return CCliArguments::Report(
+            CTextFormat::Format(CCliTexts::CSV_EMPTY, {CTextEscape::Path(csv)}),
+            CCliArguments::EXIT_OK);
     CCsvColumnMap columns = mapFromHeader ? CCsvHeaderMap::Map(reader.GetExamples(options))
                                           : CCSVReader::SingleColumns(*map);
     if (!CCsvHeaderMap::HasAnyColumn(columns))
-        return CCliArguments::Report(CTextFormat::Format(CCliTexts::NO_KNOWN_COLUMN, {csv}));
+        return CCliArguments::Report(
+            CTextFormat::Format(CCliTexts::NO_KNOWN_COLUMN, {CTextEscape::Path(csv)}));
     const CFileResult prepared =
         reader.Prepare(options, std::move(columns), arguments->Has("--replace-unencodable"));
     if (!prepared.ok) {
@@ -110,13 +114,18 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
                                                                    : prepared.message);
     }
 
+    CLockedBook book(out);
+    if (const CFileResult locked = book.Lock(); !locked.ok)
+        return CCliArguments::Report(locked.message);
     CAddressDoc doc;
     if (arguments->Has("--add")) {
-        if (const CFileResult loaded = CDataFile::Load(doc, out); !loaded.ok)
+        if (const CFileResult loaded = book.Load(doc); !loaded.ok)
             return CCliArguments::Report(loaded.message);
     }
     CCsvCommands::ImportRecords(doc, reader, false);
-    if (const CFileResult saved = CDataFile::Save(doc, out); !saved.ok)
+    // A new book is as private as the CSV it is made from.
+    const std::string madeFrom = arguments->Has("--add") ? std::string() : csv;
+    if (const CFileResult saved = book.Save(doc, madeFrom); !saved.ok)
         return CCliArguments::Report(saved.message);
     if (const auto joined = CCSVReader::JoinedMessage(reader.GetJoinedValues()))
         return CCliArguments::Report(*joined, CCliArguments::EXIT_OK);

@@ -1,7 +1,7 @@
 #include "cli/CMailAddressesCommand.h"
 
+#include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
-#include "cli/CCommandLine.h"
 #include "core/text/CTextFormat.h"
 
 #include "core/document/CAddressDoc.h"
@@ -9,6 +9,7 @@
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CTextEscape.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -51,8 +52,7 @@ std::optional<COptions> ParseOptions(const std::vector<std::string>& args) {
 }
 
 int Fail(const std::string& message) {
-    std::fprintf(stderr, "tarnvale-cli: %s\n", message.c_str());
-    return CMailAddressesCommand::EXIT_FAILED;
+    return CCliArguments::Report(message, CMailAddressesCommand::EXIT_FAILED);
 }
 
 // Texts from the command line are UTF-8; the address book keeps CP932.
@@ -74,10 +74,8 @@ const CGroup* FindGroup(const CAddressDoc& doc, const std::string& name) {
 
 int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
     const auto options = ParseOptions(args);
-    if (!options) {
-        std::fputs(CCommandLine::Usage().c_str(), stderr);
-        return EXIT_USAGE;
-    }
+    if (!options)
+        return CCliArguments::UsageError(CCliTexts::USAGE_LINE);
     const CTextCodec codec;
     const auto separator = ToCp932(codec, options->separator);
     if (!separator)
@@ -92,7 +90,8 @@ int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
         const auto name = ToCp932(codec, *options->group);
         const CGroup* group = name ? FindGroup(doc, *name) : nullptr;
         if (!group)
-            return Fail(CTextFormat::Format(CCliTexts::NO_GROUP, {*options->group}));
+            return Fail(CTextFormat::Format(CCliTexts::NO_GROUP,
+                                            {CTextEscape::ControlCharacters(*options->group)}));
         persons.assign(group->m_memberList.begin(), group->m_memberList.end());
     } else {
         persons.assign(doc.GetPersonList().begin(), doc.GetPersonList().end());

@@ -1,8 +1,10 @@
+#include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportCsvCommand.h"
 #include "cli/CFindCommand.h"
 #include "cli/CImportCsvCommand.h"
+#include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
@@ -17,8 +19,11 @@ constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_USAGE = 2;
 
 int Report(const std::string& message) {
-    std::fprintf(stderr, "tarnvale-cli: %s\n", message.c_str());
-    return EXIT_FAILED;
+    return CCliArguments::Report(message);
+}
+
+int UsageError() {
+    return CCliArguments::UsageError(CCliTexts::USAGE_LINE);
 }
 
 bool WriteToStdout(const std::string& text) {
@@ -42,10 +47,8 @@ int Dump(const std::string& file) {
 int Find(const CCommandLine& commandLine) {
     const auto& files = commandLine.GetFiles();
     const auto find = CFindCommand::Parse(files[0], files[1], commandLine.GetOptions());
-    if (!find) {
-        std::fputs(CCommandLine::Usage().c_str(), stderr);
-        return EXIT_USAGE;
-    }
+    if (!find)
+        return UsageError();
     bool written = true;
     const CFileResult found = find->Run([&written](std::string_view piece) {
         written = written && std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
@@ -58,11 +61,14 @@ int Find(const CCommandLine& commandLine) {
 }
 
 int Copy(const std::string& in, const std::string& out) {
+    CLockedBook book(out);
+    if (const CFileResult locked = book.Lock(); !locked.ok)
+        return Report(locked.message);
     CAddressDoc doc;
     const CFileResult loaded = CDataFile::Load(doc, in);
     if (!loaded.ok)
         return Report(loaded.message);
-    const CFileResult saved = CDataFile::Save(doc, out);
+    const CFileResult saved = book.Save(doc, in);
     if (!saved.ok)
         return Report(saved.message);
     return EXIT_OK;
@@ -72,10 +78,8 @@ int Copy(const std::string& in, const std::string& out) {
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto commandLine = CCommandLine::Parse(args);
-    if (!commandLine) {
-        std::fputs(CCommandLine::Usage().c_str(), stderr);
-        return EXIT_USAGE;
-    }
+    if (!commandLine)
+        return UsageError();
     const auto& files = commandLine->GetFiles();
     switch (commandLine->GetCommand()) {
     case ECliCommand::Help:

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace {
@@ -66,15 +67,13 @@ protected:
     CTempFolder m_folder;
 };
 
-// A failure is one line on standard error (wrong usage: the usage text) and nothing on
-// standard output.
+// A failure is one line on standard error, wrong usage included, and nothing on standard
+// output.
 void ExpectFailure(const CRun& run, int status) {
     EXPECT_EQ(run.status, status);
     EXPECT_EQ(run.out, "");
-    if (status == 1)
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
-    else
-        EXPECT_NE(run.err.find("tarnvale-cli"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_TRUE(run.err.starts_with("tarnvale-cli: ")) << run.err;
 }
 
 TEST_F(CCommandLineToolTest, FailuresExitWithOneLineOnStandardErrorAndNothingOnStandardOutput) {
@@ -91,6 +90,10 @@ TEST_F(CCommandLineToolTest, FailuresExitWithOneLineOnStandardErrorAndNothingOnS
         {"dump '" + Path("damaged.dat") + "'", 1},
         {"dump '" + Path("folder") + "'", 1},
         {"copy '" + Path("missing.dat") + "' '" + Path("out.dat") + "'", 1},
+        {"find '" + Path("missing.dat") + "' x --fields 11", 2},
+        {"mail-addresses '" + Path("missing.dat") + "' --field 3", 2},
+        // A message written for a window with line breaks in it.
+        {"find '" + Path("damaged.dat") + "' '\xF0\x9F\x98\x80'", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -113,5 +116,94 @@ TEST_F(CCommandLineToolTest, DumpsAFileOfAnOlderSchemaAndCopiesItByteForByte) {
     const CRun again = Run("copy '" + Path("new.dat") + "' '" + Path("again.dat") + "'");
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(ReadFile(Path("again.dat")), ReadFile(Path("new.dat")));
+}
+
+// A file name is shown with its control characters escaped, so that it can neither break the
+// line nor send the terminal an escape sequence.
+TEST_F(CCommandLineToolTest, FileNamesInMessagesShowControlCharactersEscaped) {
+    const CRun run = Run("dump \"$(printf '" + Path("a") + "\\nb\\033[31mc\\td')\"");
+    ExpectFailure(run, 1);
+    EXPECT_NE(run.err.find(Path("a") + "\\nb\\x1B[31mc\\td"), std::string::npos) << run.err;
+}
+
+// An export never writes over the book it reads, whatever name leads to it, and over another
+// address book only with --force; any other file is simply replaced.
+TEST_F(CCommandLineToolTest, ExportRefusesToWriteOverAnAddressBook) {
+    const std::string book = OldBook();
+    for (const char* name : {"book.dat", "other.dat", "forced.dat"})
+        WriteFile(Path(name), book);
+    WriteFile(Path("notes.txt"), "notes");
+    fs::create_symlink(Path("book.dat"), Path("link.dat"));
+    fs::create_hard_link(Path("book.dat"), Path("hard.dat"));
+    const struct {
+        std::string output;
+        bool force;
+        bool written;
+    } cases[] = {
+        {"book.dat", false, false}, {"book.dat", true, false},   {"link.dat", true, false},
+        {"hard.dat", true, false},  {"other.dat", false, false}, {"forced.dat", true, true},
+        {"notes.txt", false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        const CRun run = Run("export-csv '" + Path("book.dat") + "' --output '" + Path(c.output) +
+                             "'" + (c.force ? " --force" : ""));
+        if (c.written) {
+            EXPECT_EQ(run.status, 0) << run.err;
+            EXPECT_EQ(ReadFile(Path(c.output)).substr(0, 7), "\"name\",");
+        } else {
+            ExpectFailure(run, 1);
+            EXPECT_EQ(ReadFile(Path(c.output)), book);
+        }
+    }
+}
+
+// Files made from a private book or CSV are as private as it, new or replacing a readable one.
+TEST_F(CCommandLineToolTest, FilesMadeFromAPrivateFileGetNoMorePermissionsThanIt) {
+    WriteFile(Path("book.dat"), OldBook());
+    WriteFile(Path("people.csv"), "\"A\"\r\n");
+    WriteFile(Path("readable.csv"), "old");
+    fs::permissions(Path("readable.csv"), fs::perms(0644));
+    for (const char* name : {"book.dat", "people.csv"})
+        fs::permissions(Path(name), fs::perms::owner_read | fs::perms::owner_write);
+    const struct {
+        std::string arguments;
+        std::string made;
+    } cases[] = {
+        {"copy '" + Path("book.dat") + "' '" + Path("copy.dat") + "'", "copy.dat"},
+        {"export-csv '" + Path("book.dat") + "' --output '" + Path("new.csv") + "'", "new.csv"},
+        {"export-csv '" + Path("book.dat") + "' --output '" + Path("readable.csv") + "'",
+         "readable.csv"},
+        {"import-csv '" + Path("people.csv") + "' '" + Path("new.dat") + "'", "new.dat"},
+    };
+    // The usual mask, under which a new file would be readable by everyone.
+    const mode_t mask = ::umask(022);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CRun run = Run(c.arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(fs::status(Path(c.made)).permissions(), fs::perms(0600));
+    }
+    ::umask(mask);
+}
+
+// Two runs that add to one book at once take turns, so neither one's persons are lost.
+TEST_F(CCommandLineToolTest, ConcurrentImportsIntoOneBookKeepBothRunsWork) {
+    std::string persons;
+    for (int i = 0; i < 1000; ++i)
+        persons += "\"p" + std::to_string(i) + "\"\r\n";
+    WriteFile(Path("persons.csv"), persons);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        SCOPED_TRACE(attempt);
+        ASSERT_EQ(Run("import-csv '" + Path("persons.csv") + "' '" + Path("book.dat") + "'").status,
+                  0);
+        const std::string add =
+            "import-csv '" + Path("persons.csv") + "' '" + Path("book.dat") + "' --add";
+        const CRun both = Run(add + " & '" + TARNVALE_CLI + "' " + add + " && wait $!");
+        EXPECT_EQ(both.status, 0) << both.err;
+        const nlohmann::json book =
+            nlohmann::json::parse(Run("dump '" + Path("book.dat") + "'").out);
+        EXPECT_EQ(book["persons"].size(), 3000u);
+    }
 }
 } // namespace

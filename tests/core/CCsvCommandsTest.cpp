@@ -181,6 +181,26 @@ TEST_F(CCsvCommandsTest, AFileThatCannotBeWrittenIsReported) {
     EXPECT_THAT(m_ui.m_asked[0], ::testing::StartsWith("ファイルを開くのに失敗しました。"));
 }
 
+TEST_F(CCsvCommandsTest, FilesMadeFromAPrivateBookOrCsvArePrivate) {
+    AddPerson("a");
+    m_ui.m_saveFileNames.push_back((m_folder / "book.dat").string());
+    ASSERT_TRUE(m_files.OnFileSaveAs());
+    const auto privateMode =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(m_folder / "book.dat", privateMode);
+    Export();
+    EXPECT_EQ(std::filesystem::status(m_folder / "out.csv").permissions(), privateMode);
+
+    // A private CSV read into a new book makes a private book.
+    std::filesystem::permissions(m_folder / "out.csv", privateMode);
+    m_dialogs.m_openName = (m_folder / "out.csv").string();
+    m_dialogs.m_import = MapColumns(2, ECsvTarget::NewFile);
+    m_csv.OnImport();
+    m_ui.m_saveFileNames.push_back((m_folder / "imported.dat").string());
+    ASSERT_TRUE(m_files.OnFileSave());
+    EXPECT_EQ(std::filesystem::status(m_folder / "imported.dat").permissions(), privateMode);
+}
+
 TEST_F(CCsvCommandsTest, ExportedFileImportsBackEveryLine) {
     AddPerson("a");
     AddPerson("b");

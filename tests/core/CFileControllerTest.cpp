@@ -3,6 +3,7 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
 #include "core/settings/CRecentFileList.h"
+#include "core/storage/CBookLock.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"
 
@@ -163,6 +164,26 @@ TEST_F(CFileControllerTest, SavingOverAFileChangedSinceItWasReadAsksFirst) {
     EXPECT_EQ(m_ui.m_asked.size(), 2U);
 }
 
+// A command-line run that holds the book is saving it; the window neither waits nor writes over
+// it, and says so.
+TEST_F(CFileControllerTest, SavingABookThatTheCommandLineHoldsIsRefusedUntilItLetsGo) {
+    const std::string path = MakeBookFile("friends.dat", "A");
+    ASSERT_TRUE(m_files.OpenDocumentFile(path));
+    AddPerson("B");
+    const std::string before = CTempFolder::ReadFile(path);
+    CBookLock commandLine;
+    ASSERT_TRUE(commandLine.Lock(path, ELockWait::UntilFree).ok);
+    EXPECT_FALSE(m_files.OnFileSave());
+    ASSERT_EQ(m_ui.m_asked.size(), 1U);
+    EXPECT_THAT(m_ui.m_asked[0], HasSubstr("他のプログラムが保存中です"));
+    EXPECT_EQ(CTempFolder::ReadFile(path), before);
+    EXPECT_TRUE(m_doc.IsModified());
+
+    commandLine.Unlock();
+    EXPECT_TRUE(m_files.OnFileSave());
+    EXPECT_FALSE(m_doc.IsModified());
+}
+
 TEST_F(CFileControllerTest, FailedSaveNamesTheFileAndKeepsTheDocumentModified) {
     AddPerson("A");
     const std::string path = File("no-such-folder/book.dat");
@@ -184,6 +205,17 @@ TEST_F(CFileControllerTest, SaveAsSuggestsTheCurrentNameAndRenamesTheDocument) {
     EXPECT_EQ(m_files.GetTitle(), "copy.dat");
     EXPECT_EQ(m_recent.Get(0), File("copy.dat"));
     EXPECT_EQ(m_recent.Get(1), path);
+}
+
+TEST_F(CFileControllerTest, SaveAsOfAPrivateBookMakesAPrivateCopy) {
+    const std::string path = MakeBookFile("friends.dat", "A");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write);
+    ASSERT_TRUE(m_files.OpenDocumentFile(path));
+    m_ui.m_saveFileNames.push_back(File("copy.dat"));
+    EXPECT_TRUE(m_files.OnFileSaveAs());
+    EXPECT_EQ(std::filesystem::status(File("copy.dat")).permissions(),
+              std::filesystem::status(path).permissions());
 }
 
 TEST_F(CFileControllerTest, RecentFileOpensAndAMissingOneLeavesTheList) {

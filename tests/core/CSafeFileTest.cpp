@@ -4,7 +4,11 @@
 #include "core/settings/CRecentFileList.h"
 #include "core/storage/CDataFile.h"
 #include "core/storage/CSafeFileWriter.h"
+#include "core/storage/CTempFile.h"
 
+#include <algorithm>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -112,6 +116,30 @@ TEST_F(CSafeSaveTest, TheBackupIsAsPrivateAsTheBook) {
     struct stat info {};
     ASSERT_EQ(::stat(File("book.dat.bak").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600U);
+}
+
+// A save that was killed leaves its temporary file; the next save of the same book removes it,
+// but not one of another book, nor one that a running save still holds.
+TEST_F(CSafeSaveTest, AbandonedTemporaryFilesOfTheBookGoAtItsNextSave) {
+    const std::string prefix = CTempFile::NamePrefix(File("book.dat"));
+    const fs::path abandoned = File(prefix + "0badf00d.tmp");
+    const fs::path inUse = File(prefix + "feedf00d.tmp");
+    const fs::path otherBook = File(CTempFile::NamePrefix(File("other.dat")) + "0badf00d.tmp");
+    for (const fs::path& path : {abandoned, inUse, otherBook})
+        CTempFolder::WriteFile(path, std::string(1000, 'x'));
+    const int held = ::open(inUse.c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+
+    ASSERT_TRUE(CDataFile::Save(m_doc, File("book.dat")).ok);
+    ::close(held);
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_folder.Path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> expected = {"book.dat", inUse.filename().string(),
+                                         otherBook.filename().string()};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(names, expected);
 }
 
 TEST_F(CSafeSaveTest, OwnerAndGroupAreKept) {

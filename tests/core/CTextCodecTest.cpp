@@ -156,3 +156,27 @@ TEST(CTextCodecEncodeTest, EncodesEachUtf8Length) {
     EXPECT_EQ(CTextCodec::EncodeUtf8(0xD800), REPLACEMENT);
     EXPECT_EQ(CTextCodec::EncodeUtf8(0x110000), REPLACEMENT);
 }
+
+// Long texts are converted piece by piece; a character cut by a piece's end, and a refused one
+// anywhere, must come out as if the text were converted one character at a time.
+TEST_F(CTextCodecTest, LongTextsConvertAsTheirCharactersDoAtEveryOffset) {
+    for (std::size_t offset = 0; offset < 4; ++offset) {
+        SCOPED_TRACE(offset);
+        std::string utf8(offset, 'a');
+        std::string cp932(offset, 'a');
+        std::string back(offset, 'a');
+        for (int i = 0; i < 20000; ++i) {
+            const bool refused = i % 7 == 3;
+            utf8 += refused ? "\xC3\xA9" : "\xE5\xB1\xB1"; // "é" that CP932 lacks, or "山"
+            cp932 += refused ? "\xFD" : "\x8E\x52";        // a byte no CP932, or "山"
+            back += refused ? REPLACEMENT : "\xE5\xB1\xB1";
+        }
+        const CEncodeResult encoded = m_codec.FromUtf8(utf8 + "\xE3\x81");
+        EXPECT_EQ(encoded.unmappable, (std::vector<char32_t>{0xE9, 0xFFFD}));
+        std::string expected(offset, 'a');
+        for (int i = 0; i < 20000; ++i)
+            expected += i % 7 == 3 ? "" : "\x8E\x52";
+        EXPECT_EQ(encoded.text, expected);
+        EXPECT_EQ(m_codec.ToUtf8(cp932 + "\x8E"), back + REPLACEMENT);
+    }
+}

@@ -97,19 +97,20 @@ void CCSVWriter::WritePerson(const CPersonalData& person) {
     WriteTexts(texts);
 }
 
-CFileResult CCSVWriter::Close() {
-    return CloseTo(m_path);
+CFileResult CCSVWriter::Close(const std::filesystem::path& madeFrom) {
+    return WriteFile(m_path, m_text, madeFrom);
 }
 
 CFileResult CCSVWriter::CloseTo(const std::filesystem::path& path) {
     return WriteFile(path, m_text);
 }
 
-CFileResult CCSVWriter::WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+CFileResult CCSVWriter::WriteFile(const std::filesystem::path& path, std::string_view bytes,
+                                  const std::filesystem::path& madeFrom) {
     // A device or a pipe would be replaced by a new file rather than written to.
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return {false, CTextFormat::Format(CCsvTexts::NOT_REGULAR_FILE, {path.string()}), 0};
-    return CSafeFileWriter::Write(path, bytes);
+    return CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, nullptr, {}, madeFrom);
 }

@@ -52,11 +52,14 @@ public:
     void WriteTexts(const CTexts& texts);
     void WritePerson(const CPersonalData& person);
     static std::string_view FirstLine(std::string_view memo);
-    // Writes the file chosen in Open; the failure names the file and the reason.
-    CFileResult Close();
+    // Writes the file chosen in Open, with no permission that `madeFrom` (the open book) lacks;
+    // the failure names the file and the reason.
+    CFileResult Close(const std::filesystem::path& madeFrom = {});
     CFileResult CloseTo(const std::filesystem::path& path);
-    // Writes a CSV file safely; an existing target that is no regular file is refused.
-    static CFileResult WriteFile(const std::filesystem::path& path, std::string_view bytes);
+    // Writes a CSV file safely; an existing target that is no regular file is refused. The file
+    // gets no permission that `madeFrom` (the book exported) lacks.
+    static CFileResult WriteFile(const std::filesystem::path& path, std::string_view bytes,
+                                 const std::filesystem::path& madeFrom = {});
     const std::string& GetText() const { return m_text; }
 
 private:

@@ -107,8 +107,11 @@ void CCsvCommands::OnImport() {
         return;
     // A new file starts as "new" does: the question about unsaved changes, then an untitled
     // book, whose first save asks for a name.
-    if (reader.IsNewFile() && !m_files.OnFileNew())
-        return;
+    if (reader.IsNewFile()) {
+        if (!m_files.OnFileNew())
+            return;
+        m_files.SetMadeFrom(*path);
+    }
     ImportRecords(m_doc, reader, !reader.IsNewFile(),
                   [this](int percent) { m_dialogs.ShowProgress(percent); });
     if (const auto joined = CCSVReader::JoinedMessage(reader.GetJoinedValues()))
@@ -152,7 +155,7 @@ void CCsvCommands::OnExport() {
         return;
     for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
         writer.WritePerson(*person);
-    if (const CFileResult written = writer.Close(); !written.ok)
+    if (const CFileResult written = writer.Close(m_files.GetPathName()); !written.ok)
         m_ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {written.message}),
                         EMessageButtons::Ok, EMessageIcon::Warning);
     else if (const auto unsafe = CCSVWriter::UnsafeMessage(writer.GetUnsafeValues()))

@@ -3,6 +3,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDocumentTexts.h"
 #include "core/settings/CRecentFileList.h"
+#include "core/storage/CBookLock.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextFormat.h"
@@ -173,22 +174,39 @@ bool CFileController::Load(const std::string& path) {
     return true;
 }
 
-bool CFileController::MayOverwrite(const std::string& absolute) {
+bool CFileController::ChangedOnDisk(const std::string& absolute) const {
     if (absolute != m_strPathName || !m_fileStamp)
-        return true;
+        return false;
     const std::optional<CFileStamp> current = CFileStamp::Of(absolute);
-    if (!current || *current == *m_fileStamp)
-        return true;
-    return m_ui.MessageBox(CDocumentTexts::CHANGED_ON_DISK, EMessageButtons::YesNo,
-                           EMessageIcon::Warning) == EMessageResult::Yes;
+    return current && *current != *m_fileStamp;
+}
+
+bool CFileController::TakeLock(CBookLock& lock, const std::string& absolute) {
+    const CFileResult locked = lock.Lock(absolute, ELockWait::Never);
+    if (!locked.ok)
+        m_ui.MessageBox(locked.message, EMessageButtons::Ok, EMessageIcon::Warning);
+    return locked.ok;
 }
 
 bool CFileController::SaveTo(const std::string& path) {
     const std::string absolute = Absolute(path);
-    if (!MayOverwrite(absolute))
+    CBookLock lock;
+    if (!TakeLock(lock, absolute))
         return false;
+    if (ChangedOnDisk(absolute)) {
+        // No run of the command line waits on the lock while the person decides.
+        lock.Unlock();
+        if (m_ui.MessageBox(CDocumentTexts::CHANGED_ON_DISK, EMessageButtons::YesNo,
+                            EMessageIcon::Warning) != EMessageResult::Yes ||
+            !TakeLock(lock, absolute))
+            return false;
+    }
     CFileStamp stamp;
-    const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp);
+    // Saved under another name, the book is a copy and stays as private as its original.
+    const std::string& origin = m_strPathName.empty() ? m_strMadeFrom : m_strPathName;
+    const std::string madeFrom = absolute == m_strPathName ? std::string() : origin;
+    const CFileResult result = CDataFile::Save(m_doc, absolute, &stamp, madeFrom);
+    lock.Unlock();
     if (!result.ok) {
         m_ui.MessageBox(result.message, EMessageButtons::Ok, EMessageIcon::Warning);
         return false;
@@ -201,6 +219,7 @@ bool CFileController::SaveTo(const std::string& path) {
 
 void CFileController::SetPathName(std::string path) {
     m_fileStamp.reset();
+    m_strMadeFrom.clear();
     m_strPathName = std::move(path);
     NotifyChange();
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class CAddressDoc;
+class CBookLock;
 class CRecentFileList;
 class CUserInterface;
 
@@ -43,15 +44,20 @@ public:
     void SetChangeListener(std::function<void()> listener) {
         m_changeListener = std::move(listener);
     }
+    // The untitled book was made from this file (a CSV read into a new book); its first save
+    // gets no permission that file lacks.
+    void SetMadeFrom(std::string path) { m_strMadeFrom = std::move(path); }
     // "~" in the recent-file menu stands for this folder.
     void SetHomeFolder(std::string home) { m_strHome = std::move(home); }
 
 private:
     bool Load(const std::string& path);
     bool SaveTo(const std::string& path);
-    // Another copy of the program, or another program, may have written the open file since
-    // it was read or saved here; then the person decides whether that version is replaced.
-    bool MayOverwrite(const std::string& absolute);
+    // Whether another copy of the program, or another program, wrote the open file since it was
+    // read or saved here; the person then decides whether that version is replaced.
+    bool ChangedOnDisk(const std::string& absolute) const;
+    // The lock the command line also takes; a book it is saving is not saved over meanwhile.
+    bool TakeLock(CBookLock& lock, const std::string& absolute);
     void SetPathName(std::string path);
     void NotifyChange() const;
 
@@ -61,6 +67,7 @@ private:
     std::string m_strPathName;
     // The version of the file last read or written here; nothing for an untitled document.
     std::optional<CFileStamp> m_fileStamp;
+    std::string m_strMadeFrom;
     std::string m_strHome;
     std::function<void()> m_changeListener;
 };

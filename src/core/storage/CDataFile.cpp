@@ -8,6 +8,7 @@
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <new>
@@ -23,7 +24,7 @@ CFileResult Failure(std::string message, std::size_t offset = 0,
 
 CFileResult OutOfMemory(const fs::path& path) {
     return Failure(CTextFormat::Format(CStorageTexts::CANNOT_READ,
-                                       {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                                       {CTextEscape::Path(path), CStorageTexts::OUT_OF_MEMORY}),
                    0, EFileFailure::OutOfMemory);
 }
 
@@ -88,24 +89,26 @@ CFileResult CDataFile::ReadBytes(const fs::path& path, std::string& bytes) {
 CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
     return Failure(
         CTextFormat::Format(CStorageTexts::NOT_AN_ADDRESS_BOOK,
-                            {path.string(), std::to_string(error.offset), error.message}),
+                            {CTextEscape::Path(path), std::to_string(error.offset), error.message}),
         error.offset);
 }
 
-CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp) {
+CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp,
+                            const fs::path& madeFrom) {
     std::string bytes;
     try {
         bytes = CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
     } catch (const std::exception&) {
         return Failure(CTextFormat::Format(CStorageTexts::CANNOT_SAVE,
-                                           {path.string(), CStorageTexts::OUT_OF_MEMORY}),
+                                           {CTextEscape::Path(path), CStorageTexts::OUT_OF_MEMORY}),
                        0, EFileFailure::OutOfMemory);
     }
     // A file that may not be replaced keeps its backup as it is, too.
     if (CFileResult refused = CSafeFileWriter::Check(path); !refused.ok)
         return refused;
     MakeBackup(path);
-    CFileResult result = CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp);
+    CFileResult result =
+        CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp, {}, madeFrom);
     if (result.ok) {
         doc.SetModifiedFlag(false);
         doc.SetStatusText(CStorageTexts::SAVED);

@@ -29,7 +29,9 @@ public:
 
     // Keeps the old file as path + ".bak" and replaces it in one step: after a failure the
     // previous file is intact and the document stays modified. `stamp`, when given, receives
-    // the version of the file that was written.
+    // the version of the file that was written. `madeFrom` names the file the book was made
+    // from, whose permissions the new file does not exceed.
     static CFileResult Save(CAddressDoc& doc, const std::filesystem::path& path,
-                            CFileStamp* stamp = nullptr);
+                            CFileStamp* stamp = nullptr,
+                            const std::filesystem::path& madeFrom = {});
 };

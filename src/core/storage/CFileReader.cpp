@@ -3,6 +3,7 @@
 #include "core/storage/CFileHandle.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <cerrno>
@@ -18,7 +19,8 @@ namespace {
 constexpr std::size_t CHUNK = 1 << 20;
 
 CFileResult Failure(const fs::path& path, const std::string& reason, EFileFailure failure) {
-    return {false, CTextFormat::Format(CStorageTexts::CANNOT_READ, {path.string(), reason}), 0,
+    return {false,
+            CTextFormat::Format(CStorageTexts::CANNOT_READ, {CTextEscape::Path(path), reason}), 0,
             failure};
 }
 

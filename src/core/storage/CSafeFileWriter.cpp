@@ -3,12 +3,13 @@
 #include "core/storage/CFileHandle.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
+#include "core/storage/CTempFile.h"
+#include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
-#include <random>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -16,32 +17,14 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int TEMP_NAME_ATTEMPTS = 100;
 // As many links as the system itself follows before it gives up.
 constexpr int MAX_LINKS = 40;
-
-// Removes the temporary file unless the rename has made it the real one.
-class CTempFileGuard {
-public:
-    explicit CTempFileGuard(fs::path path) : m_path(std::move(path)) {}
-    CTempFileGuard(const CTempFileGuard&) = delete;
-    CTempFileGuard& operator=(const CTempFileGuard&) = delete;
-    ~CTempFileGuard() {
-        if (!m_bKept)
-            ::unlink(m_path.c_str());
-    }
-    void Keep() { m_bKept = true; }
-
-private:
-    fs::path m_path;
-    bool m_bKept = false;
-};
 
 // `error` is taken before anything else can overwrite errno.
 CFileResult Failure(const fs::path& path, const char* step, int error) {
     return {false,
             CTextFormat::Format(CStorageTexts::SAVE_STEP_FAILED,
-                                {path.string(), step, CSystemMessage::Describe(error)}),
+                                {CTextEscape::Path(path), step, CSystemMessage::Describe(error)}),
             0, EFileFailure::Other};
 }
 
@@ -74,34 +57,15 @@ std::optional<CFileResult> RefuseTarget(const fs::path& path, const fs::path& ta
     if (::lstat(target.c_str(), &info) != 0 || S_ISLNK(info.st_mode))
         return std::nullopt;
     if (!S_ISREG(info.st_mode))
-        return CFileResult{false,
-                           CTextFormat::Format(CStorageTexts::SAVE_NOT_REGULAR, {path.string()}), 0,
-                           EFileFailure::NotRegularFile};
+        return CFileResult{
+            false, CTextFormat::Format(CStorageTexts::SAVE_NOT_REGULAR, {CTextEscape::Path(path)}),
+            0, EFileFailure::NotRegularFile};
     if ((info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
         return CFileResult{
-            false, CTextFormat::Format(CStorageTexts::SAVE_WRITE_PROTECTED, {path.string()}), 0,
+            false,
+            CTextFormat::Format(CStorageTexts::SAVE_WRITE_PROTECTED, {CTextEscape::Path(path)}), 0,
             EFileFailure::ReadOnly};
     return std::nullopt;
-}
-
-// A short name of its own, so that a target whose name is as long as names may be still gets
-// a temporary file beside it.
-int CreateTempFile(const fs::path& target, fs::path& tempPath) {
-    static constexpr const char* HEX = "0123456789abcdef";
-    std::random_device random;
-    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        std::string name = ".tarnvale-";
-        for (int part = 0; part < 2; ++part) {
-            std::uint32_t bits = random();
-            for (int digit = 0; digit < 8; ++digit, bits >>= 4)
-                name += HEX[bits & 0xF];
-        }
-        tempPath = FolderOf(target) / name.append(".tmp");
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
 }
 
 // The new file takes over what the model had; owner and group only where the system lets
@@ -116,6 +80,17 @@ void CopyOwnerAndMode(int fd, const fs::path& model, bool followLinks) {
     const bool grouped = owned || ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) == 0;
     static_cast<void>(grouped);
     ::fchmod(fd, old.st_mode & 07777);
+}
+
+// Only takes bits away; a source that cannot be looked at takes none.
+void LimitModeTo(int fd, const fs::path& source) {
+    struct stat from {};
+    struct stat made {};
+    if (source.empty() || ::stat(source.c_str(), &from) != 0 || ::fstat(fd, &made) != 0)
+        return;
+    const mode_t lacking = ~from.st_mode & 0777;
+    if ((made.st_mode & lacking) != 0)
+        ::fchmod(fd, made.st_mode & 07777 & ~lacking);
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -146,30 +121,30 @@ CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
 }
 
 CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links,
-                                   CFileStamp* written, const fs::path& like) {
+                                   CFileStamp* written, const fs::path& like,
+                                   const fs::path& madeFrom) {
     const fs::path target = ResolveTarget(path, links);
     if (std::optional<CFileResult> refused = RefuseTarget(path, target))
         return *refused;
-    fs::path tempPath;
-    CFileHandle file(CreateTempFile(target, tempPath));
+    CTempFile::RemoveAbandoned(target);
+    CTempFile file(target);
     if (!file.IsOpen())
         return Failure(path, CStorageTexts::STEP_CREATE_TEMPORARY, errno);
-    CTempFileGuard guard(tempPath);
     if (like.empty())
         CopyOwnerAndMode(file.Get(), target, false);
     else
         CopyOwnerAndMode(file.Get(), like, true);
+    LimitModeTo(file.Get(), madeFrom);
     if (!WriteAll(file.Get(), bytes))
         return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::fsync(file.Get()) != 0)
         return Failure(path, CStorageTexts::STEP_FLUSH, errno);
     struct stat info {};
     const bool stamped = ::fstat(file.Get(), &info) == 0;
-    if (file.Close() != 0)
+    if (!file.Finish())
         return Failure(path, CStorageTexts::STEP_WRITE, errno);
-    if (::rename(tempPath.c_str(), target.c_str()) != 0)
+    if (!file.ReplaceTarget())
         return Failure(path, CStorageTexts::STEP_REPLACE, errno);
-    guard.Keep();
     SyncFolder(FolderOf(target));
     if (written && stamped)
         *written = CFileStamp::From(info);

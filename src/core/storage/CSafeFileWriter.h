@@ -24,10 +24,13 @@ public:
 
     // `written`, when given, receives the version of the file that the write left. The new file
     // takes permissions, owner and group from `like` when it is given (a copy is as private as
-    // its original), else from the file it replaces.
+    // its original), else from the file it replaces. A file made from another (a book copied,
+    // exported or imported) names it as `madeFrom` and gets none of the permission bits that
+    // one lacks, so a private book never yields a copy others may read.
     static CFileResult Write(const std::filesystem::path& path, std::string_view bytes,
                              ELinkRule links = ELinkRule::WriteThrough,
-                             CFileStamp* written = nullptr, const std::filesystem::path& like = {});
+                             CFileStamp* written = nullptr, const std::filesystem::path& like = {},
+                             const std::filesystem::path& madeFrom = {});
     // Whether a write to the path would be refused before anything is written: ok, or the
     // refusal that Write would give.
     static CFileResult Check(const std::filesystem::path& path,

@@ -36,6 +36,11 @@ struct CStorageTexts {
     static constexpr const char* STEP_WRITE = "書き込めません";
     static constexpr const char* STEP_FLUSH = "ディスクに書き出せません";
     static constexpr const char* STEP_REPLACE = "ファイルを置き換えられません";
+    // File name: another program holds the book's lock, or wrote the book after it was read.
+    static constexpr const char* BOOK_IN_USE =
+        "「%1」は他のプログラムが保存中です。しばらくしてからもう一度保存してください。";
+    static constexpr const char* CHANGED_SINCE_READ =
+        "「%1」は読み込んだ後に他のプログラムによって変更されたため、保存しませんでした。";
     // The status bar after a save.
     static constexpr const char* SAVED = "保存しました";
 

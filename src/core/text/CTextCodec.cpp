@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -14,6 +15,8 @@ namespace {
 const iconv_t NO_CONVERTER = reinterpret_cast<iconv_t>(-1);
 constexpr std::size_t ICONV_FAILED = static_cast<std::size_t>(-1);
 constexpr char32_t REPLACEMENT_CHARACTER = 0xFFFD;
+constexpr std::size_t FIRST_PIECE = 32;
+constexpr std::size_t LARGEST_PIECE = 64 * 1024;
 
 // Most fields are plain ASCII, which both encodings share; they skip iconv altogether.
 bool IsAscii(std::string_view text) {
@@ -34,27 +37,66 @@ void ResetState(iconv_t converter) {
     iconv(converter, nullptr, nullptr, nullptr, nullptr);
 }
 
+// Converted bytes gathered in a buffer that grows by doubling and is cut to length once at the
+// end: a conversion that iconv interrupts at every character still costs time in proportion to
+// its input, where sizing the buffer for the remaining input at each interruption would not.
+class CGrowingText {
+public:
+    // At least `count` bytes free after what is written; the free bytes start at Free().
+    void Reserve(std::size_t count) {
+        if (m_bytes.size() - m_nUsed < count)
+            m_bytes.resize(std::max(m_nUsed + count, m_bytes.size() * 2));
+    }
+    char* Free() { return m_bytes.data() + m_nUsed; }
+    std::size_t FreeSize() const { return m_bytes.size() - m_nUsed; }
+    void Advance(std::size_t count) { m_nUsed += count; }
+    void Append(std::string_view bytes) {
+        Reserve(bytes.size());
+        std::copy(bytes.begin(), bytes.end(), Free());
+        m_nUsed += bytes.size();
+    }
+    std::string Take() {
+        m_bytes.resize(m_nUsed);
+        m_nUsed = 0;
+        return std::move(m_bytes);
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_nUsed = 0;
+};
+
 // Appends the conversion of `input` to `out` and consumes what was converted. Stops at the
 // first sequence iconv refuses (returning false) and leaves `input` pointing at it.
-bool AppendConverted(iconv_t converter, std::string_view& input, std::string& out,
+// iconv converts UTF-8 to CP932 in two steps through a buffer of thousands of characters, and
+// at a refused character converts that whole buffer again to find where it stopped; short
+// pieces keep a text full of refused characters from paying that at every one of them, and
+// pieces that double while all goes well keep a clean text from paying for many calls.
+bool AppendConverted(iconv_t converter, std::string_view& input, CGrowingText& out,
                      std::size_t maxBytesPerInputByte) {
-    while (!input.empty()) {
-        const std::size_t used = out.size();
-        out.resize(used + input.size() * maxBytesPerInputByte + 16);
+    for (std::size_t piece = FIRST_PIECE; !input.empty();
+         piece = std::min(piece * 2, LARGEST_PIECE)) {
+        const std::size_t pieceSize = std::min(input.size(), piece);
+        const bool lastPiece = pieceSize == input.size();
+        out.Reserve(pieceSize * maxBytesPerInputByte + 16);
         char* in = const_cast<char*>(input.data()); // iconv never writes through it
-        std::size_t inLeft = input.size();
-        char* outPtr = out.data() + used;
-        std::size_t outLeft = out.size() - used;
+        std::size_t inLeft = pieceSize;
+        char* outPtr = out.Free();
+        std::size_t outLeft = out.FreeSize();
         const std::size_t result = iconv(converter, &in, &inLeft, &outPtr, &outLeft);
         const int error = errno;
-        out.resize(static_cast<std::size_t>(outPtr - out.data()));
-        input.remove_prefix(input.size() - inLeft);
-        if (result != ICONV_FAILED) {
-            return true;
+        out.Advance(static_cast<std::size_t>(outPtr - out.Free()));
+        const std::size_t consumed = pieceSize - inLeft;
+        input.remove_prefix(consumed);
+        if (result != ICONV_FAILED)
+            continue;
+        if (error == E2BIG) {
+            out.Reserve(out.FreeSize() * 2 + 16);
+            continue;
         }
-        if (error != E2BIG) {
+        // A character cut at the end of a piece is converted with the next piece.
+        if (error != EINVAL || lastPiece || consumed == 0)
             return false;
-        }
     }
     return true;
 }
@@ -121,19 +163,28 @@ bool IsSilentlyReplaced(char32_t c) {
     return c == 0x00A5 || c == 0x203E || (c >= 0xE0000 && c <= 0xE007F);
 }
 
-void AddUnmappable(CEncodeResult& result, char32_t c) {
-    if (std::find(result.unmappable.begin(), result.unmappable.end(), c) ==
-        result.unmappable.end()) {
-        result.unmappable.push_back(c);
+// The characters CP932 lacks, each once in order of first appearance; the set keeps a text
+// with many different ones from searching the list at every character.
+class CUnmappableList {
+public:
+    explicit CUnmappableList(std::vector<char32_t>& list) : m_list(list) {}
+    void Add(char32_t c) {
+        if (m_seen.insert(c).second)
+            m_list.push_back(c);
     }
-}
+
+private:
+    std::vector<char32_t>& m_list;
+    std::unordered_set<char32_t> m_seen;
+};
 
 // `run` is valid UTF-8, so whatever iconv refuses in it is a character CP932 lacks.
-void EncodeValidRun(iconv_t converter, std::string_view run, CEncodeResult& result) {
-    while (!AppendConverted(converter, run, result.text, 1)) {
+void EncodeValidRun(iconv_t converter, std::string_view run, CGrowingText& out,
+                    CUnmappableList& unmappable) {
+    while (!AppendConverted(converter, run, out, 1)) {
         char32_t c = 0;
         const std::size_t length = DecodeUtf8(run, 0, c);
-        AddUnmappable(result, length == 0 ? REPLACEMENT_CHARACTER : c);
+        unmappable.Add(length == 0 ? REPLACEMENT_CHARACTER : c);
         run.remove_prefix(std::max<std::size_t>(length, 1));
         ResetState(converter);
     }
@@ -188,15 +239,15 @@ std::string CTextCodec::ToUtf8(std::string_view cp932) const {
     if (IsAscii(cp932)) {
         return std::string(cp932);
     }
-    std::string out;
-    out.reserve(cp932.size() * 3);
+    CGrowingText out;
+    const std::string replacement = EncodeUtf8(REPLACEMENT_CHARACTER);
     ResetState(m_toUtf8);
     while (!AppendConverted(m_toUtf8, cp932, out, 3)) {
-        out += EncodeUtf8(REPLACEMENT_CHARACTER);
+        out.Append(replacement);
         cp932.remove_prefix(InvalidSequenceLength(cp932));
         ResetState(m_toUtf8);
     }
-    return out;
+    return out.Take();
 }
 
 CEncodeResult CTextCodec::FromUtf8(std::string_view utf8) const {
@@ -205,7 +256,8 @@ CEncodeResult CTextCodec::FromUtf8(std::string_view utf8) const {
         result.text = utf8;
         return result;
     }
-    result.text.reserve(utf8.size());
+    CGrowingText out;
+    CUnmappableList unmappable(result.unmappable);
     ResetState(m_fromUtf8);
     // iconv only ever sees runs of valid UTF-8 that hold no silently replaced character.
     std::size_t runStart = 0;
@@ -217,12 +269,13 @@ CEncodeResult CTextCodec::FromUtf8(std::string_view utf8) const {
             pos += length;
             continue;
         }
-        EncodeValidRun(m_fromUtf8, utf8.substr(runStart, pos - runStart), result);
-        AddUnmappable(result, length == 0 ? REPLACEMENT_CHARACTER : c);
+        EncodeValidRun(m_fromUtf8, utf8.substr(runStart, pos - runStart), out, unmappable);
+        unmappable.Add(length == 0 ? REPLACEMENT_CHARACTER : c);
         pos += std::max<std::size_t>(length, 1);
         runStart = pos;
     }
-    EncodeValidRun(m_fromUtf8, utf8.substr(runStart), result);
+    EncodeValidRun(m_fromUtf8, utf8.substr(runStart), out, unmappable);
+    result.text = out.Take();
     return result;
 }
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/storage/CBookLock.h"
+#include "core/storage/CFileResult.h"
+#include "core/storage/CFileStamp.h"
+
+#include <filesystem>
+#include <optional>
+
+class CAddressDoc;
+
+// The book a command saves, locked from before it is read until after it is saved, so that
+// runs on one book take turns. A program that ignores the lock and writes the book meanwhile
+// makes the save refuse, as the window asks before it overwrites such a change.
+class CLockedBook {
+public:
+    explicit CLockedBook(std::filesystem::path path) : m_path(std::move(path)) {}
+
+    // Waits while another program holds the book.
+    CFileResult Lock() { return m_lock.Lock(m_path, ELockWait::UntilFree); }
+    CFileResult Load(CAddressDoc& doc);
+    // `madeFrom` as CDataFile::Save takes it.
+    CFileResult Save(CAddressDoc& doc, const std::filesystem::path& madeFrom = {});
+
+private:
+    std::filesystem::path m_path;
+    CBookLock m_lock;
+    std::optional<CFileStamp> m_readStamp; // the version read; nothing when none was read
+};
