@@ -34,6 +34,13 @@ std::optional<CCliArguments> CCliArguments::Parse(const std::vector<std::string>
     return arguments;
 }
 
+std::vector<int> CCliArguments::AllFields() {
+    std::vector<int> fields(CFieldTable::WORKING_FIELDS);
+    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
+        fields[static_cast<std::size_t>(field)] = field;
+    return fields;
+}
+
 bool CCliArguments::Has(std::string_view name) const {
     return std::any_of(m_options.begin(), m_options.end(),
                        [name](const auto& option) { return option.first == name; });

@@ -29,6 +29,8 @@ public:
     // Prints "tarnvale-cli: message" as one line on standard error and gives the code.
     static int Report(const std::string& message, int code = EXIT_FAILED);
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
+    // The field numbers 0-10 in order: every field, each where it stands.
+    static std::vector<int> AllFields();
     // Splits "a,b,c"; an empty list is one empty word.
     static std::vector<std::string> SplitList(std::string_view list);
     // Comma-separated field numbers 0-10 in the order given, repeats kept; an empty list names

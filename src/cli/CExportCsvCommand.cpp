@@ -2,7 +2,9 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CCommandLine.h"
 #include "cli/CExportTarget.h"
+#include "cli/CStdout.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
@@ -43,18 +45,6 @@ private:
     std::int32_t m_nGroups = 0;
 };
 
-std::vector<int> AllFields() {
-    std::vector<int> fields(CFieldTable::WORKING_FIELDS);
-    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
-        fields[static_cast<std::size_t>(field)] = field;
-    return fields;
-}
-
-bool WriteToStdout(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
 // The converter shows each byte sequence that is not code page 932 as U+FFFD, which code page
 // 932 itself never holds.
 std::size_t CountReplaced(std::string_view utf8) {
@@ -78,9 +68,10 @@ void ReportNotes(const CCSVWriter& writer, std::size_t replaced) {
 }
 } // namespace
 
-int CExportCsvCommand::Run(const std::vector<std::string>& words) {
-    const auto arguments = CCliArguments::Parse(words, 1, {"--rfc4180", "--header", "--force"},
-                                                {"--fields", "--group", "--encoding", "--output"});
+int CExportCsvCommand::Run(const CCommandLine& commandLine) {
+    const auto arguments =
+        CCliArguments::Parse(commandLine.GetWords(), 1, {"--rfc4180", "--header", "--force"},
+                             {"--fields", "--group", "--encoding", "--output"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::EXPORT_CSV_USAGE);
     const std::string encoding = arguments->Get("--encoding").value_or("cp932");
@@ -89,7 +80,7 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
             CCliTexts::EXPORT_ENCODING, {CTextEscape::ControlCharacters(encoding)}));
     const auto fields = arguments->Get("--fields")
                             ? CCliArguments::ParseFieldList(*arguments->Get("--fields"))
-                            : std::optional(AllFields());
+                            : std::optional(CCliArguments::AllFields());
     if (!fields || fields->empty())
         return CCliArguments::UsageError(CCliTexts::FIELDS_FORMAT);
 
@@ -130,8 +121,11 @@ int CExportCsvCommand::Run(const std::vector<std::string>& words) {
     if (const auto output = arguments->Get("--output")) {
         if (const CFileResult written = CCSVWriter::WriteFile(*output, text, file); !written.ok)
             return CCliArguments::Report(written.message);
-    } else if (!WriteToStdout(text)) {
-        return CCliArguments::Report(CCliTexts::STDOUT_FAILED);
+    } else {
+        CStdout out;
+        out.Write(text);
+        if (const int code = out.Finish(); code != CCliArguments::EXIT_OK)
+            return code;
     }
     ReportNotes(writer, utf8 ? CountReplaced(text) : 0);
     return CCliArguments::EXIT_OK;

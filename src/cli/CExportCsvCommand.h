@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+class CCommandLine;
 
 // tarnvale-cli export-csv: the persons of an address book as CSV in the program's dialect,
 // read straight from the file's records without building a document.
@@ -9,6 +8,6 @@ class CExportCsvCommand {
 public:
     CExportCsvCommand() = delete;
 
-    // `words` follow the command's name; returns the exit code.
-    static int Run(const std::vector<std::string>& words);
+    // Returns the exit code.
+    static int Run(const CCommandLine& commandLine);
 };

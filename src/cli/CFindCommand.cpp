@@ -1,65 +1,53 @@
 #include "cli/CFindCommand.h"
-#include "cli/CCliArguments.h"
 
+#include "cli/CCliArguments.h"
+#include "cli/CCliTexts.h"
+#include "cli/CCommandLine.h"
+#include "cli/CStdout.h"
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
 #include "core/find/CFindMatcher.h"
 #include "core/find/CFindTexts.h"
 #include "core/storage/CDataFile.h"
+#include "core/storage/CJsonDump.h"
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextCodec.h"
 
 #include <algorithm>
 
 namespace {
-constexpr std::string_view FIELDS_OPTION = "--fields";
-constexpr std::string_view IGNORE_OPTION = "--ignore-case-width";
-
-CFileResult Failure(std::string message) {
-    return {false, std::move(message), 0};
-}
-} // namespace
-
-std::optional<CFindCommand> CFindCommand::Parse(std::string file, std::string text,
-                                                const std::vector<std::string>& options) {
-    CFindCommand command(std::move(file), std::move(text));
-    for (std::size_t i = 0; i < options.size(); ++i) {
-        if (options[i] == IGNORE_OPTION) {
-            command.m_bIgnoreCaseWidth = true;
-        } else if (options[i] == FIELDS_OPTION && i + 1 < options.size()) {
-            std::optional<std::vector<int>> fields = ParseFields(options[++i]);
-            if (!fields)
-                return std::nullopt;
-            command.m_fields = std::move(*fields);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return command;
-}
-
 // The fields as a set: order and repeats do not change what is found.
-std::optional<std::vector<int>> CFindCommand::ParseFields(const std::string& list) {
-    std::optional<std::vector<int>> fields = CCliArguments::ParseFieldList(list);
+std::optional<std::vector<int>> ParseFields(const std::optional<std::string>& list) {
+    if (!list)
+        return CCliArguments::AllFields();
+    std::optional<std::vector<int>> fields = CCliArguments::ParseFieldList(*list);
     if (fields) {
         std::sort(fields->begin(), fields->end());
         fields->erase(std::unique(fields->begin(), fields->end()), fields->end());
     }
     return fields;
 }
+} // namespace
 
-CFileResult CFindCommand::Run(const CJsonDump::CSink& sink) const {
-    const CEncodeResult text = CTextCodec().FromUtf8(m_strText);
+int CFindCommand::Run(const CCommandLine& commandLine) {
+    const auto arguments =
+        CCliArguments::Parse(commandLine.GetOptions(), 0, {"--ignore-case-width"}, {"--fields"});
+    const auto fields = arguments ? ParseFields(arguments->Get("--fields")) : std::nullopt;
+    if (!fields)
+        return CCliArguments::UsageError(CCliTexts::USAGE_LINE);
+    const std::string& file = commandLine.GetFiles()[0];
+    const CEncodeResult text = CTextCodec().FromUtf8(commandLine.GetFiles()[1]);
     if (!text.ok())
-        return Failure(CUnsavableText::MakeMessage(CSharedTexts::FIND_TEXT, text.unmappable));
+        return CCliArguments::Report(
+            CUnsavableText::MakeMessage(CSharedTexts::FIND_TEXT, text.unmappable));
     if (text.text.empty())
-        return Failure(CFindTexts::NO_TEXT);
-    if (m_fields.empty())
-        return Failure(CFindTexts::NO_FIELD);
+        return CCliArguments::Report(CFindTexts::NO_TEXT);
+    if (fields->empty())
+        return CCliArguments::Report(CFindTexts::NO_FIELD);
     CAddressDoc doc;
-    if (CFileResult loaded = CDataFile::Load(doc, m_strFile); !loaded.ok)
-        return loaded;
-    const CFindMatcher matcher(text.text, m_fields, m_bIgnoreCaseWidth);
+    if (const CFileResult loaded = CDataFile::Load(doc, file); !loaded.ok)
+        return CCliArguments::Report(loaded.message);
+    const CFindMatcher matcher(text.text, *fields, arguments->Has("--ignore-case-width"));
     std::vector<std::size_t> hits;
     std::size_t index = 0;
     for (const CPersonalData* person : doc.GetPersonList()) {
@@ -67,6 +55,7 @@ CFileResult CFindCommand::Run(const CJsonDump::CSink& sink) const {
             hits.push_back(index);
         ++index;
     }
-    CJsonDump::DumpPersons(doc, hits, sink);
-    return {true, {}, 0};
+    CStdout out;
+    CJsonDump::DumpPersons(doc, hits, [&out](std::string_view piece) { out.Write(piece); });
+    return out.Finish();
 }

@@ -2,6 +2,7 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
+#include "cli/CCommandLine.h"
 #include "cli/CLockedBook.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvCommands.h"
@@ -36,13 +37,6 @@ std::optional<std::vector<int>> ParseMap(std::string_view list) {
     return map;
 }
 
-std::vector<int> IdentityMap() {
-    std::vector<int> map(CFieldTable::WORKING_FIELDS);
-    for (int field = 0; field < CFieldTable::WORKING_FIELDS; ++field)
-        map[static_cast<std::size_t>(field)] = field;
-    return map;
-}
-
 std::optional<ECsvEncoding> ParseEncoding(std::string_view name) {
     if (name == "auto")
         return ECsvEncoding::Auto;
@@ -69,10 +63,10 @@ std::string UnencodableLine(const CCsvDecoded& decoded) {
 }
 } // namespace
 
-int CImportCsvCommand::Run(const std::vector<std::string>& words) {
-    const auto arguments =
-        CCliArguments::Parse(words, 2, {"--add", "--header", "--rfc4180", "--replace-unencodable"},
-                             {"--map", "--encoding"});
+int CImportCsvCommand::Run(const CCommandLine& commandLine) {
+    const auto arguments = CCliArguments::Parse(
+        commandLine.GetWords(), 2, {"--add", "--header", "--rfc4180", "--replace-unencodable"},
+        {"--map", "--encoding"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::IMPORT_CSV_USAGE);
     const auto encoding = ParseEncoding(arguments->Get("--encoding").value_or("auto"));
@@ -81,8 +75,9 @@ int CImportCsvCommand::Run(const std::vector<std::string>& words) {
     // "--map header" takes the columns from the names of the first line, which is then no
     // record.
     const bool mapFromHeader = arguments->Get("--map") == "header";
-    const auto map = !arguments->Get("--map") || mapFromHeader ? std::optional(IdentityMap())
-                                                               : ParseMap(*arguments->Get("--map"));
+    const auto map = !arguments->Get("--map") || mapFromHeader
+                         ? std::optional(CCliArguments::AllFields())
+                         : ParseMap(*arguments->Get("--map"));
     if (!map)
         return CCliArguments::UsageError(CCliTexts::MAP_FORMAT);
     // As the dialog's OK stays disabled, an import that fills no field is not begun.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+class CCommandLine;
 
 // tarnvale-cli import-csv: every record of a CSV file becomes a person of a new address book,
 // or joins an existing one, saved through the program's own save.
@@ -9,6 +8,6 @@ class CImportCsvCommand {
 public:
     CImportCsvCommand() = delete;
 
-    // `words` follow the command's name; returns the exit code.
-    static int Run(const std::vector<std::string>& words);
+    // Returns the exit code.
+    static int Run(const CCommandLine& commandLine);
 };

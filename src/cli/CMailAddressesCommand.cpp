@@ -2,17 +2,17 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
-#include "core/text/CTextFormat.h"
-
+#include "cli/CCommandLine.h"
+#include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/mail/CMailAddressText.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextEscape.h"
+#include "core/text/CTextFormat.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 namespace {
@@ -24,35 +24,23 @@ struct COptions {
     bool label = false;
 };
 
-std::optional<COptions> ParseOptions(const std::vector<std::string>& args) {
-    COptions options;
-    bool haveFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--label") {
-            options.label = true;
-        } else if (arg == "--group" && hasValue) {
-            options.group = args[++i];
-        } else if (arg == "--separator" && hasValue) {
-            options.separator = args[++i];
-        } else if (arg == "--field" && hasValue && (args[i + 1] == "1" || args[i + 1] == "2")) {
-            options.field =
-                args[++i] == "2" ? CFieldTable::FIELD_EMAIL2 : CFieldTable::FIELD_EMAIL1;
-        } else if (!arg.starts_with("--") && !haveFile) {
-            options.file = arg;
-            haveFile = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!haveFile)
+std::optional<COptions> ParseOptions(const CCommandLine& commandLine) {
+    const auto arguments = CCliArguments::Parse(commandLine.GetWords(), 1, {"--label"},
+                                                {"--group", "--separator", "--field"});
+    const std::string field = arguments ? arguments->Get("--field").value_or("1") : "";
+    if (field != "1" && field != "2")
         return std::nullopt;
+    COptions options;
+    options.file = arguments->GetFile(0);
+    options.group = arguments->Get("--group");
+    options.field = field == "2" ? CFieldTable::FIELD_EMAIL2 : CFieldTable::FIELD_EMAIL1;
+    options.separator = arguments->Get("--separator").value_or(";");
+    options.label = arguments->Has("--label");
     return options;
 }
 
 int Fail(const std::string& message) {
-    return CCliArguments::Report(message, CMailAddressesCommand::EXIT_FAILED);
+    return CCliArguments::Report(message);
 }
 
 // Texts from the command line are UTF-8; the address book keeps CP932.
@@ -72,8 +60,8 @@ const CGroup* FindGroup(const CAddressDoc& doc, const std::string& name) {
 }
 } // namespace
 
-int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
-    const auto options = ParseOptions(args);
+int CMailAddressesCommand::Run(const CCommandLine& commandLine) {
+    const auto options = ParseOptions(commandLine);
     if (!options)
         return CCliArguments::UsageError(CCliTexts::USAGE_LINE);
     const CTextCodec codec;
@@ -99,10 +87,8 @@ int CMailAddressesCommand::Run(const std::vector<std::string>& args) {
 
     const auto text = CMailAddressText::Build(persons, options->field, *separator);
     if (!text)
-        return EXIT_OK;
-    const std::string out =
-        codec.ToUtf8(options->label ? text->m_strLabel : text->m_strAddress) + "\n";
-    if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size() || std::fflush(stdout) != 0)
-        return Fail(CCliTexts::STDOUT_FAILED);
-    return EXIT_OK;
+        return CCliArguments::EXIT_OK;
+    CStdout out;
+    out.Write(codec.ToUtf8(options->label ? text->m_strLabel : text->m_strAddress) + "\n");
+    return out.Finish();
 }

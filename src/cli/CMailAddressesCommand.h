@@ -1,16 +1,13 @@
 #pragma once
 
-#include <string>
-#include <vector>
+class CCommandLine;
 
 // tarnvale-cli mail-addresses: prints the address text that writing mail builds for every
 // person or for one group's members, so that a script can hand it to any mail tool.
 class CMailAddressesCommand {
 public:
-    static constexpr int EXIT_OK = 0;
-    static constexpr int EXIT_FAILED = 1;
-    static constexpr int EXIT_USAGE = 2;
+    CMailAddressesCommand() = delete;
 
-    // `args` follow the command's name: FILE and the options in any order.
-    static int Run(const std::vector<std::string>& args);
+    // The file and the options may come in any order; returns the exit code.
+    static int Run(const CCommandLine& commandLine);
 };
