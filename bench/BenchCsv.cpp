@@ -1,7 +1,7 @@
 #include "CBookGenerator.h"
+#include "core/app/CCsvCommands.h"
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCSVWriter.h"
-#include "core/csv/CCsvCommands.h"
 #include "core/document/CAddressDoc.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the CSV reader with every way of reading them. Whatever it makes of
 // them must import into a document: one person per record, eleven fields each, and for the
 // program's own rule one record per line.
+#include "core/app/CCsvCommands.h"
 #include "core/csv/CCSVReader.h"
-#include "core/csv/CCsvCommands.h"
 #include "core/csv/CCsvDecoder.h"
 #include "core/csv/CCsvHeaderMap.h"
 #include "core/document/CAddressDoc.h"

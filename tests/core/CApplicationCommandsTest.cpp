@@ -1,4 +1,4 @@
-#include "core/ui/CApplicationCommands.h"
+#include "core/app/CApplicationCommands.h"
 
 #include "CScriptedUserInterface.h"
 #include "CTempFolder.h"

@@ -1,10 +1,10 @@
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
 
+#include "core/app/CDocumentEditor.h"
 #include "core/dialogs/CCategoryDialogModel.h"
 #include "core/dialogs/CPersonalDialogModel.h"
 #include "core/dialogs/CUniteGroupModel.h"
-#include "core/document/CDocumentEditor.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"
 

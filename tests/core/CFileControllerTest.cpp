@@ -1,4 +1,4 @@
-#include "core/document/CFileController.h"
+#include "core/app/CFileController.h"
 
 #include "CBookFixture.h"
 #include "CTempFolder.h"

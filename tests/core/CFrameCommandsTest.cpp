@@ -1,9 +1,9 @@
-#include "core/ui/CFrameCommands.h"
+#include "core/app/CFrameCommands.h"
 
 #include "CBookFixture.h"
+#include "core/app/CContextMenuRules.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CCommandTexts.h"
-#include "core/ui/CContextMenuRules.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
 

@@ -1,9 +1,9 @@
 #include "core/dialogs/COptionSheetModel.h"
 #include "CBookFixture.h"
+#include "core/app/COptionsCommand.h"
 #include "core/dialogs/CDialogModelTexts.h"
 #include "core/mail/CMailer.h"
 #include "core/ui/CMailDialogs.h"
-#include "core/ui/COptionsCommand.h"
 #include "core/ui/CommandIds.h"
 
 #include <functional>

@@ -1,8 +1,8 @@
 #include "CBookFixture.h"
 #include "CDrivenEditDialogs.h"
 
+#include "core/app/CDocumentEditor.h"
 #include "core/dialogs/CPersonalDialogModel.h"
-#include "core/document/CDocumentEditor.h"
 #include "core/text/CTextCodec.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"

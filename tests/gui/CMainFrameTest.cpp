@@ -1,9 +1,9 @@
 #include "CAppFixture.h"
 
+#include "core/app/CContextMenuRules.h"
 #include "core/commands/CAddGroupCommand.h"
 #include "core/settings/CProfile.h"
 #include "core/text/CTextCodec.h"
-#include "core/ui/CContextMenuRules.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CListContextState.h"

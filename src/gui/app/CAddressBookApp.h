@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/app/CApplicationCommands.h"
+#include "core/app/CFileController.h"
 #include "core/document/CAddressDoc.h"
-#include "core/document/CFileController.h"
 #include "core/mail/CMailer.h"
 #include "core/settings/CProfile.h"
 #include "core/settings/CRecentFileList.h"
-#include "core/ui/CApplicationCommands.h"
 
 #include <QString>
 

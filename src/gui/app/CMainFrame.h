@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/csv/CCsvCommands.h"
-#include "core/document/CDocumentEditor.h"
+#include "core/app/CCsvCommands.h"
+#include "core/app/CDocumentEditor.h"
+#include "core/app/CFrameCommands.h"
+#include "core/app/COptionsCommand.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/ui/CCommandRouter.h"
-#include "core/ui/CFrameCommands.h"
 #include "core/ui/CFrameWindow.h"
-#include "core/ui/COptionsCommand.h"
 #include "core/views/CDragDrop.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"

@@ -1,5 +1,6 @@
-#include "core/csv/CCsvCommands.h"
+#include "core/app/CCsvCommands.h"
 
+#include "core/app/CFileController.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/commands/CCommandGroup.h"
 #include "core/csv/CCSVReader.h"
@@ -7,7 +8,6 @@
 #include "core/csv/CCsvTexts.h"
 #include "core/dialogs/CCSVExportModel.h"
 #include "core/document/CAddressDoc.h"
-#include "core/document/CFileController.h"
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/text/CSharedTexts.h"

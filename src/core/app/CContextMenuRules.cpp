@@ -1,4 +1,4 @@
-#include "core/ui/CContextMenuRules.h"
+#include "core/app/CContextMenuRules.h"
 
 #include "core/ui/CommandIds.h"
 

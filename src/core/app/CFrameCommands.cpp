@@ -1,4 +1,4 @@
-#include "core/ui/CFrameCommands.h"
+#include "core/app/CFrameCommands.h"
 
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"

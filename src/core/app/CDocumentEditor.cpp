@@ -1,4 +1,4 @@
-#include "core/document/CDocumentEditor.h"
+#include "core/app/CDocumentEditor.h"
 
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CCommandGroup.h"

@@ -1,4 +1,4 @@
-#include "core/ui/COptionsCommand.h"
+#include "core/app/COptionsCommand.h"
 
 #include "core/dialogs/COptionSheetModel.h"
 #include "core/document/CAddressDoc.h"
