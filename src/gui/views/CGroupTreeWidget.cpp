@@ -12,7 +12,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace {
 // Without indent the tree has neither lines nor expand buttons, only the indentation.
@@ -52,11 +54,20 @@ void CGroupTreeWidget::ApplyIndent() {
 }
 
 int CGroupTreeWidget::WidthForGroupName(int characters) const {
-    // A group sits one level below the root, behind its icon and the gap the style leaves.
+    // Where the style puts a group's text behind its icon, in a row far wider than needed.
+    constexpr int WIDE = 10000;
+    QStyleOptionViewItem item;
+    item.initFrom(viewport());
+    item.rect = QRect(0, 0, WIDE, fontMetrics().height());
+    item.text = QString(characters, QChar(0x3042));
+    item.decorationSize = iconSize();
+    item.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
+    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &item, this);
+    const int margins = text.left() + (WIDE - 1 - text.right());
+    // A group sits one level below the root; the scroll bar may come with many groups.
     const int levels = rootIsDecorated() ? 2 : 1;
-    const int gap = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) * 2 + 4;
-    const int text = fontMetrics().horizontalAdvance(QString(characters, QChar(0x3042)));
-    return levels * indentation() + iconSize().width() + gap + text + 2 * frameWidth();
+    return levels * indentation() + margins + fontMetrics().horizontalAdvance(item.text) +
+           verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
 void CGroupTreeWidget::ApplyColors() {
