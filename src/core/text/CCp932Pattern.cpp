@@ -67,9 +67,8 @@ std::size_t CCp932Pattern::FindIn(std::string_view haystack, std::size_t from) c
     // Texts are not scanned for a NUL first: only the bytes up to a hit are checked.
     CProgress progress{0, from};
     std::size_t pos = from;
-    if (const std::optional<std::size_t> found = FindByRareByte(haystack, pos, progress))
-        return *found;
-    return FindByBorders(haystack, pos, progress);
+    const std::size_t found = FindByRareByte(haystack, pos, progress);
+    return pos == NPOS ? found : FindByBorders(haystack, pos, progress);
 }
 
 CCp932Pattern::EVerdict CCp932Pattern::Judge(std::string_view haystack, std::size_t at,
@@ -86,34 +85,37 @@ CCp932Pattern::EVerdict CCp932Pattern::Judge(std::string_view haystack, std::siz
     return boundary == at ? EVerdict::Hit : EVerdict::Miss;
 }
 
-std::optional<std::size_t> CCp932Pattern::FindByRareByte(std::string_view haystack,
-                                                         std::size_t& pos,
-                                                         CProgress& progress) const {
+std::size_t CCp932Pattern::FindByRareByte(std::string_view haystack, std::size_t& pos,
+                                          CProgress& progress) const {
     const std::size_t size = m_strNeedle.size();
     const char* text = haystack.data();
     const char rare = m_strNeedle[m_nRare];
     const std::size_t last = haystack.size() - size;
     const std::size_t first = pos;
     std::size_t compared = 0;
+    std::size_t found = NPOS;
     while (pos <= last) {
         const void* seen = std::memchr(text + pos + m_nRare, rare, last - pos + 1);
         if (seen == nullptr)
-            return NPOS;
+            break;
         const std::size_t at =
             static_cast<std::size_t>(static_cast<const char*>(seen) - text) - m_nRare;
         if (text[at] == m_strNeedle[0]) {
             compared += size;
             if (std::memcmp(text + at, m_strNeedle.data(), size) == 0) {
                 const EVerdict verdict = Judge(haystack, at, progress);
-                if (verdict != EVerdict::Miss)
-                    return verdict == EVerdict::Hit ? at : NPOS;
+                if (verdict != EVerdict::Miss) {
+                    found = verdict == EVerdict::Hit ? at : NPOS;
+                    break;
+                }
             }
         }
         pos = at + 1;
         if (compared > COMPARED_PER_BYTE * (pos - first) + COMPARED_ALLOWANCE)
-            return std::nullopt;
+            return NPOS;
     }
-    return NPOS;
+    pos = NPOS;
+    return found;
 }
 
 std::size_t CCp932Pattern::FindByBorders(std::string_view haystack, std::size_t pos,

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,9 +36,10 @@ private:
     static std::size_t RareByteOffset(std::string_view needle);
     EVerdict Judge(std::string_view haystack, std::size_t at, CProgress& progress) const;
     // The quick search: memchr for the rare byte, then a comparison. When comparing has cost
-    // too much for how far it got, it gives up, leaving in `pos` where the other must go on.
-    std::optional<std::size_t> FindByRareByte(std::string_view haystack, std::size_t& pos,
-                                              CProgress& progress) const;
+    // too much for how far it got, it gives up and leaves in `pos` where the other must go on;
+    // otherwise `pos` comes back as npos.
+    std::size_t FindByRareByte(std::string_view haystack, std::size_t& pos,
+                               CProgress& progress) const;
     // Knuth, Morris and Pratt's search, which reads each text byte once whatever the needle.
     std::size_t FindByBorders(std::string_view haystack, std::size_t pos,
                               CProgress& progress) const;
