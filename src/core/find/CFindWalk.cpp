@@ -13,16 +13,13 @@
 namespace {
 // The clock is read after this many persons, which take a few microseconds together.
 constexpr std::size_t CLOCK_INTERVAL = 64;
-// How far ahead of the person being looked at the records are asked for, and how many bytes of
-// the next person's texts.
-constexpr std::size_t RECORDS_AHEAD = 8;
+// How many bytes of the next person's texts are asked for ahead.
 constexpr std::uintptr_t TEXT_BYTES_AHEAD = 256;
 } // namespace
 
 CFindWalk::CFindWalk(CAddressDoc& doc, std::string_view text, CFindMatcher matcher)
     : m_doc(doc), m_matcher(std::move(matcher)), m_pGroup(doc.NewGroup(MakeGroupName(text))),
-      m_progress(doc.GetPersonList().size()), m_itNext(doc.GetPersonList().begin()),
-      m_itAhead(m_itNext) {
+      m_progress(doc.GetPersonList().size()), m_itNext(doc.GetPersonList().begin()) {
     m_followed.reserve(doc.GetPersonList().size());
     m_pGroup->m_nSerial = CGroup::GROUP_TRANSIENT;
     CAddGroupCommand add(m_pGroup, true);
@@ -82,35 +79,25 @@ bool CFindWalk::HasNext() const {
     return m_nNext < m_order.size();
 }
 
-// A person, its texts and its list node lie apart in memory, and a walk that asked for each
-// only when it needs it would wait for them one after another. The records are asked for a few
-// persons early and the texts one person early, so that the waits overlap the looking.
 CPersonalData* CFindWalk::Next() {
-    if (m_bFollowingList)
-        return NextInList();
-    if (m_nNext + RECORDS_AHEAD < m_order.size())
-        __builtin_prefetch(m_order[m_nNext + RECORDS_AHEAD]);
-    CPersonalData* person = m_order[m_nNext++];
-    if (m_nNext < m_order.size())
-        FetchTexts(*m_order[m_nNext]);
-    return person;
-}
-
-CPersonalData* CFindWalk::NextInList() {
-    const auto end = m_doc.GetPersonList().end();
-    for (; m_itAhead != end && m_nAhead < RECORDS_AHEAD; ++m_itAhead, ++m_nAhead)
-        __builtin_prefetch(*m_itAhead);
-    CPersonalData* person = *m_itNext++;
-    --m_nAhead;
-    m_followed.push_back(person);
-    if (m_itNext != end)
-        FetchTexts(**m_itNext);
+    CPersonalData* person = nullptr;
+    if (m_bFollowingList) {
+        person = *m_itNext++;
+        m_followed.push_back(person);
+    } else {
+        person = m_order[m_nNext++];
+    }
+    // The texts lie elsewhere in memory than the person; asking for the next person's now lets
+    // the wait for them overlap the looking at this one.
+    if (HasNext())
+        FetchTexts(m_bFollowingList ? **m_itNext : *m_order[m_nNext]);
     return person;
 }
 
 void CFindWalk::FetchTexts(const CPersonalData& person) {
-    // The texts stand in one buffer from the name to the home page; its first lines are enough
-    // for most persons, and a long memo is read on as the search goes.
+    // A person keeps its texts in one buffer from the name to the home page; its first lines
+    // hold most persons' texts whole, and a long memo is read on as the search goes. Asking for
+    // memory never faults, so were the texts kept otherwise, this would only cost its time.
     const auto begin = reinterpret_cast<std::uintptr_t>(person.GetText(EPersonText::Name).data());
     const std::string_view last = person.GetText(EPersonText::HomePage);
     const auto end = reinterpret_cast<std::uintptr_t>(last.data() + last.size());

@@ -72,7 +72,6 @@ private:
     void CatchUp();
     bool HasNext() const;
     CPersonalData* Next();
-    CPersonalData* NextInList();
     static void FetchTexts(const CPersonalData& person);
     std::size_t BatchLimit(CClock::time_point start, CClock::time_point deadline) const;
     void AddHits(std::vector<CPersonalData*>& hits);
@@ -87,10 +86,6 @@ private:
     // whom it looked at; after a change, it walks what a catch-up left in m_order.
     bool m_bFollowingList = true;
     std::list<CPersonalData*>::const_iterator m_itNext;
-    // The list is read RECORDS_AHEAD nodes ahead of m_itNext, so that waiting for the nodes
-    // overlaps looking at the persons.
-    std::list<CPersonalData*>::const_iterator m_itAhead;
-    std::size_t m_nAhead = 0;
     std::vector<const CPersonalData*> m_followed;
     // The persons to look at from m_nNext on; those before it were looked at.
     std::vector<CPersonalData*> m_order;
