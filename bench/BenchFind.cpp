@@ -126,6 +126,20 @@ BENCHMARK_CAPTURE(Walk, NoMatchIgnoringCaseAndWidth, true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// The floor under the walk: reading the document's person list and nothing else. Its nodes lie
+// apart in memory and each says where the next is, so they are read one wait after another.
+void PersonList(benchmark::State& state) {
+    CAddressDoc doc;
+    CBookGenerator().Fill(doc, BOOK);
+    for (auto _ : state) {
+        std::size_t persons = 0;
+        for (const CPersonalData* person : doc.GetPersonList())
+            persons += person != nullptr ? 1 : 0;
+        benchmark::DoNotOptimize(persons);
+    }
+}
+BENCHMARK(PersonList)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // The same texts for grep: one UTF-8 line per person, the eleven fields joined by tabs.
 fs::path WriteLines(const fs::path& folder) {
     CAddressDoc doc;
