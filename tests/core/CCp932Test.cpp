@@ -1,8 +1,11 @@
 #include "core/text/CCp932.h"
+#include "core/text/CCp932Pattern.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -149,3 +152,103 @@ TEST(CCp932Test, SearchStopsAtNul) {
     EXPECT_EQ(CCp932::Find(std::string("ab\0cd", 5), "cd"), std::string_view::npos);
     EXPECT_EQ(CCp932::Find("abcd", std::string("cd\0x", 4)), 2U);
 }
+
+namespace {
+
+// The rule in its plainest form: walk the characters from `from`, compare at each.
+std::size_t PlainFind(std::string_view haystack, std::string_view needle, std::size_t from) {
+    haystack = haystack.substr(0, haystack.find('\0'));
+    needle = needle.substr(0, needle.find('\0'));
+    for (std::size_t at = from; at <= haystack.size();
+         at += CCp932::IsLeadByte(static_cast<unsigned char>(haystack[at])) ? 2 : 1) {
+        if (haystack.substr(at).starts_with(needle))
+            return at;
+        if (at == haystack.size())
+            break;
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::size_t> AllHits(std::string_view haystack, std::size_t from, auto find) {
+    std::vector<std::size_t> hits;
+    for (std::size_t at = find(haystack, from); at != std::string_view::npos;
+         at = find(haystack, at + 1))
+        hits.push_back(at);
+    return hits;
+}
+
+struct CSearchShape {
+    const char* name;
+    int rounds;
+    std::size_t textUnits; // at most, before the pattern's copies go in
+    std::size_t repeats;   // the pattern is a run of text repeated this often
+    std::size_t textsPerPattern;
+};
+
+class CCp932PatternPropertyTest : public ::testing::TestWithParam<CSearchShape> {};
+
+// Over random CP932 texts, a prepared pattern finds exactly the hits of the plain rule. The
+// units are chosen so that byte matches across characters abound: trail bytes that are ASCII
+// letters, backslashes and lead byte values, lead bytes standing alone at the end, NULs. Long
+// repetitive patterns make the quick search compare far and often, so that it hands over.
+TEST_P(CCp932PatternPropertyTest, FindsWhatThePlainCharacterWalkFinds) {
+    const CSearchShape shape = GetParam();
+    const std::vector<std::string> units = {"a",        "A",        "\\",       "@",
+                                            "\x83\x5C", "\x83\x41", "\x81\x40", "\x81\x81",
+                                            "\x83\x83", "\x82\xA0", "\xB1",     "\x83"};
+    std::mt19937 random(18);
+    const auto pick = [&random](std::size_t count) {
+        return random() % count;
+    };
+    const auto randomText = [&](std::size_t maxUnits) {
+        std::string text;
+        for (std::size_t n = pick(maxUnits + 1); n > 0; --n)
+            text += units[pick(units.size())];
+        return text;
+    };
+    int hits = 0;
+    int acrossOnly = 0;
+    for (int round = 0; round < shape.rounds; ++round) {
+        // Any run of bytes, so that a pattern may begin on a trail byte or end on a lead byte.
+        const std::string source = randomText(6);
+        const std::size_t start = source.empty() ? 0 : pick(source.size());
+        const std::string run = source.substr(start, 1 + pick(source.size() - start + 1));
+        std::string needle;
+        for (std::size_t i = 0; i < shape.repeats; ++i)
+            needle += run;
+        const CCp932Pattern pattern(needle);
+        for (std::size_t t = 0; t < shape.textsPerPattern; ++t) {
+            std::string text = randomText(shape.textUnits);
+            for (std::size_t copies = pick(4); copies > 0; --copies)
+                text.insert(pick(text.size() + 1), needle.substr(0, needle.size() - pick(2)));
+            if (pick(3) == 0)
+                text += "\x83";
+            if (pick(20) == 0)
+                text.insert(pick(text.size() + 1), 1, '\0');
+            const std::size_t from = pick(3) == 0 ? pick(text.size() + 2) : 0;
+            const auto expected = AllHits(text, from, [&](std::string_view h, std::size_t f) {
+                return PlainFind(h, needle, f);
+            });
+            const auto actual = AllHits(text, from, [&](std::string_view h, std::size_t f) {
+                return pattern.FindIn(h, f);
+            });
+            ASSERT_EQ(actual, expected) << ::testing::PrintToString(needle) << " in "
+                                        << ::testing::PrintToString(text) << " from " << from;
+            hits += static_cast<int>(expected.size());
+            acrossOnly += expected.empty() && !needle.empty() &&
+                          text.substr(0, text.find('\0')).find(needle) != std::string::npos;
+        }
+    }
+    // The texts held hits, and bytes that matched only across characters.
+    EXPECT_GT(hits, shape.rounds);
+    EXPECT_GT(acrossOnly, shape.rounds / 50);
+}
+
+const CSearchShape SHAPES[] = {
+    {"ShortPatterns", 20000, 12, 1, 1},
+    {"LongRepetitivePatterns", 60, 3000, 200, 10},
+};
+INSTANTIATE_TEST_SUITE_P(Shapes, CCp932PatternPropertyTest, ::testing::ValuesIn(SHAPES),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

@@ -72,6 +72,7 @@ private:
     void CatchUp();
     bool HasNext() const;
     CPersonalData* Next();
+    static void FetchTexts(const CPersonalData& person);
     std::size_t BatchLimit(CClock::time_point start, CClock::time_point deadline) const;
     void AddHits(std::vector<CPersonalData*>& hits);
     void Execute(CCommand& command);
