@@ -17,7 +17,6 @@
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
-#include <time.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -32,92 +31,18 @@ std::string Cp932(const char* utf8) {
     return CTextCodec().FromUtf8(utf8).text;
 }
 
-double ThreadCpuSeconds() {
-    timespec time{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
-    return static_cast<double>(time.tv_sec) + static_cast<double>(time.tv_nsec) / 1e9;
-}
-
-// The time of one iteration of a benchmark's run, in wall time and in processor time.
-struct CRunTimes {
-    benchmark::IterationCount iterations;
-    double wallSeconds;
-    double cpuSeconds;
-};
-
-// Takes the runs of the walk and of grep and, once every benchmark has run, prints how many
-// times grep's time the walk took, so that one run of the benchmarks answers the question.
-class CRatioNote {
-public:
-    static CRatioNote& Get() {
-        // Benchmarks are free functions; this note is the one thing they share.
-        static CRatioNote note;
-        return note;
-    }
-    CRatioNote(const CRatioNote&) = delete;
-    CRatioNote& operator=(const CRatioNote&) = delete;
-    ~CRatioNote() {
-        if (m_walk.empty() || m_grep.empty())
-            return;
-        const CRunTimes walk = Median(m_walk);
-        const CRunTimes grep = Median(m_grep);
-        std::printf("Walk/NoMatch ÷ Grep = %.2f (wall time %.2f ms / %.2f ms), %.2f "
-                    "(processor time %.2f ms / %.2f ms)\n",
-                    walk.wallSeconds / grep.wallSeconds, walk.wallSeconds * 1e3,
-                    grep.wallSeconds * 1e3, walk.cpuSeconds / grep.cpuSeconds,
-                    walk.cpuSeconds * 1e3, grep.cpuSeconds * 1e3);
-    }
-
-    void AddWalk(const CRunTimes& run) { m_walk.push_back(run); }
-    void AddGrep(const CRunTimes& run) { m_grep.push_back(run); }
-
-private:
-    CRatioNote() = default;
-
-    // The library's trial runs have fewer iterations than the runs it reports; of those, the
-    // median of each time.
-    static CRunTimes Median(std::vector<CRunTimes> runs) {
-        const auto most =
-            std::max_element(runs.begin(), runs.end(), [](const auto& a, const auto& b) {
-                return a.iterations < b.iterations;
-            })->iterations;
-        std::erase_if(runs, [most](const CRunTimes& run) { return run.iterations != most; });
-        const auto median = [&runs](double CRunTimes::*time) {
-            std::vector<double> times;
-            for (const CRunTimes& run : runs)
-                times.push_back(run.*time);
-            std::nth_element(times.begin(),
-                             times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2),
-                             times.end());
-            return times[times.size() / 2];
-        };
-        return {most, median(&CRunTimes::wallSeconds), median(&CRunTimes::cpuSeconds)};
-    }
-
-    std::vector<CRunTimes> m_walk;
-    std::vector<CRunTimes> m_grep;
-};
-
 // Walks every person of a generated book once per iteration, as the dialog's search does but
 // without views.
 void Walk(benchmark::State& state, bool ignoreCaseWidth) {
     CAddressDoc doc;
     CBookGenerator().Fill(doc, BOOK);
     const std::string text = Cp932(NO_MATCH);
-    const auto wallBefore = std::chrono::steady_clock::now();
-    const double cpuBefore = ThreadCpuSeconds();
     for (auto _ : state) {
         CFindWalk walk(doc, text, CFindMatcher(text, ALL_FIELDS, ignoreCaseWidth));
         while (walk.Step() != EFindStep::Finished) {
         }
         if (walk.GetHitCount() != 0)
             state.SkipWithError("the string was found");
-    }
-    const auto iterations = static_cast<double>(state.iterations());
-    if (!ignoreCaseWidth) {
-        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wallBefore;
-        CRatioNote::Get().AddWalk({state.iterations(), wall.count() / iterations,
-                                   (ThreadCpuSeconds() - cpuBefore) / iterations});
     }
     state.counters["persons"] = static_cast<double>(doc.GetPersonList().size());
 }
@@ -171,8 +96,8 @@ double ChildCpuSeconds() {
 }
 
 // grep -c -F over the same texts, started as a process and timed from outside; its own
-// processor time (through the shell) is the counter grepCpuMs, the fair match for the walk's
-// CPU column on a busy machine.
+// processor time (through the shell) is the counter cpuMs, the fair match for the walk's CPU
+// column on a busy machine.
 void Grep(benchmark::State& state) {
     std::string pattern = (fs::temp_directory_path() / "tarnvale-find-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
@@ -182,7 +107,6 @@ void Grep(benchmark::State& state) {
     const std::string command =
         std::string("grep -c -F '") + NO_MATCH + "' '" + lines.string() + "' > /dev/null";
     const double cpuBefore = ChildCpuSeconds();
-    double wallSeconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         // grep says 1 when nothing matched.
@@ -190,12 +114,10 @@ void Grep(benchmark::State& state) {
             state.SkipWithError("grep did not run");
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
         state.SetIterationTime(wall.count());
-        wallSeconds += wall.count();
     }
     const auto iterations = static_cast<double>(state.iterations());
     const double cpuSeconds = (ChildCpuSeconds() - cpuBefore) / iterations;
-    CRatioNote::Get().AddGrep({state.iterations(), wallSeconds / iterations, cpuSeconds});
-    state.counters["grepCpuMs"] = cpuSeconds * 1000;
+    state.counters["cpuMs"] = cpuSeconds * 1000;
     state.counters["bytes"] = static_cast<double>(fs::file_size(lines));
     fs::remove_all(folder);
 }
