@@ -13,6 +13,7 @@
 #include "gui/views/CPersonListWidget.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -300,6 +301,20 @@ TEST_F(CMainFrameTest, AStoredWindowBeyondTheScreenComesBackOntoIt) {
     EXPECT_LE(Frame()->width(), screen.width());
     EXPECT_LE(Frame()->height(), screen.height());
     EXPECT_LT(Frame()->GetSplitter()->sizes().value(0), Frame()->width());
+}
+
+TEST_F(CMainFrameTest, ADialogLargerThanTheScreenOrBesideItOpensWhollyOnIt) {
+    Start();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const QRect& asked : {QRect(screen.right() - 10, screen.bottom() - 10, 200, 100),
+                               QRect(0, 0, screen.width() + 500, screen.height() + 300)}) {
+        QDialog dialog(Frame());
+        dialog.setGeometry(asked);
+        dialog.show();
+        EXPECT_TRUE(screen.contains(dialog.geometry()))
+            << dialog.geometry().x() << "," << dialog.geometry().y() << " "
+            << dialog.geometry().width() << "x" << dialog.geometry().height();
+    }
 }
 
 TEST_F(CMainFrameTest, AFreshStartShowsASixCharacterGroupNameWhole) {

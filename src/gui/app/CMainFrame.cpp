@@ -15,6 +15,7 @@
 #include "gui/app/CAppTexts.h"
 #include "gui/app/CLockIndicators.h"
 #include "gui/app/CMySplitter.h"
+#include "gui/app/CScreenFit.h"
 #include "gui/dialogs/CFindDlg.h"
 #include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CPersonListWidget.h"
@@ -22,10 +23,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -246,63 +247,22 @@ void CMainFrame::ConnectPanes() {
             });
 }
 
-std::vector<CWindowPlacement::CScreen> CMainFrame::GetScreens() {
-    std::vector<CWindowPlacement::CScreen> screens;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    QList<QScreen*> all = QGuiApplication::screens();
-    std::stable_partition(all.begin(), all.end(),
-                          [primary](const QScreen* s) { return s == primary; });
-    for (const QScreen* screen : all) {
-        const QRect area = screen->availableGeometry();
-        screens.push_back({area.x(), area.y(), area.x() + area.width(), area.y() + area.height()});
-    }
-    return screens;
-}
-
 int CMainFrame::DefaultTreeWidth() const {
     const CFontScale scale(fontMetrics().horizontalAdvance(QChar(0x3042)));
     return std::max(scale.Apply(CWindowPlacement::DEFAULT_SPLITTER),
                     m_treeWidget->WidthForGroupName(GROUP_NAME_CHARACTERS));
 }
 
-CWindowPlacement::CFrame CMainFrame::GetFrame() const {
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-            outer.bottom() - inner.bottom()};
-}
-
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The window manager's frame is known only once the window is up.
     if (!std::exchange(m_bFrameFitted, true))
-        QTimer::singleShot(0, this, &CMainFrame::FitFrameToScreen);
-}
-
-void CMainFrame::FitFrameToScreen() {
-    if (isMaximized() || isFullScreen())
-        return;
-    const QRect normal = geometry();
-    CWindowPlacement placement = PlacementOf(normal);
-    placement.FitToScreens(GetScreens(), GetFrame());
-    const QRect fitted(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
-                       placement.GetHeight());
-    if (fitted != normal)
-        setGeometry(fitted);
-}
-
-CWindowPlacement CMainFrame::PlacementOf(const QRect& normal) {
-    CWindowPlacement placement;
-    placement.m_nLeft = normal.x();
-    placement.m_nTop = normal.y();
-    placement.m_nRight = normal.x() + normal.width();
-    placement.m_nBottom = normal.y() + normal.height();
-    return placement;
+        QTimer::singleShot(0, this, [this] { CScreenFit::Fit(*this); });
 }
 
 void CMainFrame::ApplyPlacement() {
     CWindowPlacement placement = CWindowPlacement::Load(m_profile, DefaultTreeWidth());
-    placement.FitToScreens(GetScreens(), GetFrame());
+    placement.FitToScreens(CScreenFit::GetScreens(), CScreenFit::GetFrame(*this));
     if (placement.HasRectangle())
         setGeometry(placement.m_nLeft, placement.m_nTop, placement.GetWidth(),
                     placement.GetHeight());
@@ -317,7 +277,7 @@ void CMainFrame::SaveWindowSettings() {
     QRect normal = restored ? geometry() : normalGeometry();
     if (!normal.isValid())
         normal = geometry();
-    CWindowPlacement placement = PlacementOf(normal);
+    CWindowPlacement placement = CScreenFit::PlacementOf(normal);
     placement.m_nSplitter = m_splitter->sizes().value(0, CWindowPlacement::DEFAULT_SPLITTER);
     // One write of the settings file for the window and both panes.
     const CProfile::CBatch batch(m_profile);
@@ -396,6 +356,9 @@ void CMainFrame::ScheduleIdleUpdate() {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (MayChangeCommandStates(event->type()))
         ScheduleIdleUpdate();
+    // Every dialog opens wholly on its screen, however large it is or wherever its owner is.
+    if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && event->type() == QEvent::Show)
+        CScreenFit::Fit(*dialog);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -93,13 +93,6 @@ private:
     void ConnectPanes();
     void ApplyPlacement();
     int DefaultTreeWidth() const;
-    // What the window manager's frame adds on each side; nothing before the window is shown.
-    CWindowPlacement::CFrame GetFrame() const;
-    // Brings the frame onto the screen once its size is known.
-    void FitFrameToScreen();
-    static CWindowPlacement PlacementOf(const QRect& normal);
-    // The usable areas of the screens, the primary one first.
-    static std::vector<CWindowPlacement::CScreen> GetScreens();
     void ShowContextMenu(EPane pane, const QPoint& globalPos, const std::vector<int>& greyed);
     void RunPaneCommand(EPane pane, int id);
     void ScheduleIdleUpdate();
