@@ -1,6 +1,7 @@
 #include "CAppFixture.h"
 #include "CBookFixture.h"
 #include "CDialogCheck.h"
+#include "CMailtoCatcher.h"
 
 #include "core/app/COptionsCommand.h"
 #include "core/dialogs/CDialogModelTexts.h"
@@ -15,7 +16,6 @@
 #include "gui/dialogs/COptionSheet.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,18 +31,6 @@
 using ::testing::ElementsAre;
 
 namespace {
-
-// Takes the mailto: links the desktop would hand to the mail program.
-class CMailtoCatcher : public QObject {
-    Q_OBJECT
-public:
-    CMailtoCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open"); }
-    ~CMailtoCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
-
-    Q_INVOKABLE void Open(const QUrl& url) { m_urls.push_back(url); }
-
-    std::vector<QUrl> m_urls;
-};
 
 // Opens the real dialogs without a modal loop; a script plays the person.
 class CDrivenMailDialogs : public CMailDialogs {
@@ -202,5 +190,3 @@ TEST_F(CMailAppTest, TheNextRunShowsWhatThisRunRemembered) {
 }
 
 } // namespace
-
-#include "CMailDialogsGuiTest.moc"

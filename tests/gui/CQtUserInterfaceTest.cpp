@@ -1,5 +1,6 @@
 #include "gui/app/CQtUserInterface.h"
 
+#include "CMailtoCatcher.h"
 #include "CTempFolder.h"
 
 #include <QAbstractButton>
@@ -163,18 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CProbeCase{"Missing", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Takes the links the desktop would open.
-class CLinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    CLinkCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "Open"); }
-    ~CLinkCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
-    Q_INVOKABLE void Open(const QUrl& url) { m_urls.push_back(url); }
-    std::vector<QUrl> m_urls;
-};
-
 TEST(CQtUserInterfaceTest, AMailLinkNoProgramTakesFailsWithoutStartingAnything) {
-    CLinkCatcher catcher;
+    CMailtoCatcher catcher;
     CQtUserInterface ui;
     std::optional<bool> answer = false;
     ui.SetHandlerProbe([&answer](const QString& scheme) {
@@ -191,5 +182,3 @@ TEST(CQtUserInterfaceTest, AMailLinkNoProgramTakesFailsWithoutStartingAnything) 
 }
 
 } // namespace
-
-#include "CQtUserInterfaceTest.moc"
