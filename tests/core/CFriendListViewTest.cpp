@@ -28,10 +28,10 @@ TEST_F(CFriendListViewTest, EachSelectionShowsItsPersonsAndPutsTheCursorOnTheFir
     CGroup* g = AddGroup("G");
     AddPerson("in", {g});
     AddPerson("out");
-    m_list.m_nEditRow = 3;
+    m_list.GetCellEditor().SetCursor(3, 0);
     SelectGroup(g);
     EXPECT_THAT(ListNames(), ElementsAre("in"));
-    EXPECT_EQ(m_list.m_nEditRow, 0);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 0);
     Select(m_tree.m_hRootItem);
     EXPECT_THAT(ListNames(), ElementsAre("in", "out"));
     Select(m_tree.m_hDeletedItem);

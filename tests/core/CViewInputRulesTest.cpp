@@ -49,8 +49,8 @@ TEST_F(CViewInputRulesTest, ClickOnARowRecordsFieldRowAndPosition) {
     m_list.SetClickedCell(2, 1, 4);
 
     EXPECT_EQ(m_list.m_nClickedColumn, 2);
-    EXPECT_EQ(m_list.m_nEditRow, 1);
-    EXPECT_EQ(m_list.m_nEditColumn, 4);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 4);
 }
 
 TEST_F(CViewInputRulesTest, ClickBelowTheRowsCountsAsTheLastRow) {
@@ -59,6 +59,6 @@ TEST_F(CViewInputRulesTest, ClickBelowTheRowsCountsAsTheLastRow) {
 
     m_list.SetClickedCell(0, -1, 3);
 
-    EXPECT_EQ(m_list.m_nEditRow, 1);
-    EXPECT_EQ(m_list.m_nEditColumn, 3);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 3);
 }

@@ -102,8 +102,6 @@ void CFriendListView::Refill(const CSelectionHint& selection) {
     m_bSorted = false;
     Sort();
     m_doc.m_pShownInfo = m_pGroupInfo;
-    m_nEditRow = 0;
-    m_nEditColumn = 0;
     EndUpdate();
     m_cellEditor.OnRefilled();
 }
@@ -370,8 +368,7 @@ void CFriendListView::OnRestore() {
 
 void CFriendListView::SetClickedCell(int field, int row, int position) {
     m_nClickedColumn = field;
-    m_nEditRow = row >= 0 ? row : GetRowCount() - 1;
-    m_nEditColumn = position;
+    m_cellEditor.SetCursor(row >= 0 ? row : GetRowCount() - 1, position);
 }
 
 bool CFriendListView::IsValidOrder(const std::array<int, COLUMN_COUNT>& order) {
@@ -428,7 +425,7 @@ void CFriendListView::LoadSettings(const CProfile& profile) {
     m_textColor = static_cast<std::uint32_t>(profile.GetProfileInt("ListColor", "text", 0));
     m_backgroundColor =
         static_cast<std::uint32_t>(profile.GetProfileInt("ListColor", "background", 0xFFFFFF));
-    m_bEditByDblClk = profile.GetProfileInt("CellEdit", "byDblClk", 1) != 0;
+    m_cellEditor.SetEditByDblClk(profile.GetProfileInt("CellEdit", "byDblClk", 1) != 0);
 }
 
 void CFriendListView::SaveSettings(CProfile& profile) const {
@@ -439,7 +436,7 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     }
     profile.WriteProfileInt("ListColor", "text", static_cast<int>(m_textColor));
     profile.WriteProfileInt("ListColor", "background", static_cast<int>(m_backgroundColor));
-    profile.WriteProfileInt("CellEdit", "byDblClk", m_bEditByDblClk ? 1 : 0);
+    profile.WriteProfileInt("CellEdit", "byDblClk", m_cellEditor.GetEditByDblClk() ? 1 : 0);
 }
 
 bool CFriendListView::CommitPendingEdit() {

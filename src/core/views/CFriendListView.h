@@ -85,9 +85,6 @@ public:
 
     // The column last clicked, as a field number; -1 for none.
     int m_nClickedColumn = -1;
-    int m_nEditRow = 0;
-    int m_nEditColumn = 0;
-    bool m_bEditByDblClk = true;
     // Records the cell a click hit: the column's field and display position, and the row; a
     // click below the rows (row -1) counts as one on the last row.
     void SetClickedCell(int field, int row, int position);
