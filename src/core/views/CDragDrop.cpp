@@ -86,8 +86,6 @@ bool CDragDrop::Begin(CDragPayload payload, EDragPicture picture) {
     m_doc.SetDragInProgress([this] {
         ClearHighlight();
         End();
-        if (m_onAbort)
-            m_onAbort();
     });
     return true;
 }
@@ -118,25 +116,23 @@ bool CDragDrop::IsDropTarget(HTREEITEM item) const {
 bool CDragDrop::Track(HTREEITEM item) {
     if (!m_bDragging)
         return false;
-    HTREEITEM& drop = m_tree.m_hDropItem;
-    if (drop != TVI_NONE && drop != item)
+    if (m_hDropItem != TVI_NONE && m_hDropItem != item)
         ClearHighlight();
-    if (item != TVI_NONE && item != drop && IsDropTarget(item)) {
+    if (item != TVI_NONE && item != m_hDropItem && IsDropTarget(item)) {
         CTreeControl& control = m_tree.GetTreeCtrl();
         m_nPlainImage = control.Get(item).image;
         m_nPlainSelectedImage = control.Get(item).selectedImage;
         const int image = item == m_tree.m_hDeletedItem ? IMAGE_DELETED_TARGET : IMAGE_GROUP_TARGET;
         control.SetItemImage(item, image, image + 1);
-        drop = item;
+        m_hDropItem = item;
     }
-    return drop != TVI_NONE;
+    return m_hDropItem != TVI_NONE;
 }
 
 void CDragDrop::ClearHighlight() {
-    HTREEITEM& drop = m_tree.m_hDropItem;
-    if (m_tree.GetTreeCtrl().Exists(drop))
-        m_tree.GetTreeCtrl().SetItemImage(drop, m_nPlainImage, m_nPlainSelectedImage);
-    drop = TVI_NONE;
+    if (m_tree.GetTreeCtrl().Exists(m_hDropItem))
+        m_tree.GetTreeCtrl().SetItemImage(m_hDropItem, m_nPlainImage, m_nPlainSelectedImage);
+    m_hDropItem = TVI_NONE;
 }
 
 void CDragDrop::Cancel() {
@@ -149,7 +145,7 @@ void CDragDrop::Cancel() {
 std::optional<CPendingDrop> CDragDrop::EndAtTarget() {
     if (!m_bDragging)
         return std::nullopt;
-    const HTREEITEM target = m_tree.m_hDropItem;
+    const HTREEITEM target = m_hDropItem;
     ClearHighlight();
     CPendingDrop drop{std::move(m_payload), target, m_nContents};
     End();

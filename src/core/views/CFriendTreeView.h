@@ -93,8 +93,6 @@ public:
     HTREEITEM m_hRootItem = TVI_NONE;
     HTREEITEM m_hDeletedItem = TVI_NONE;
     HTREEITEM m_hCurrentItem = TVI_NONE;
-    // The item highlighted as the target of a drag.
-    HTREEITEM m_hDropItem = TVI_NONE;
 
 private:
     void Reset();
