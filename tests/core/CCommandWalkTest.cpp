@@ -82,7 +82,8 @@ CBookState StateOf(const CAddressDoc& doc) {
 
 class CCommandWalkTest : public CBookFixture {
 protected:
-    CCommandWalkTest() : m_editor(m_doc, m_ui, m_dialogs) {
+    CCommandWalkTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
         m_doc.SetRecordEditor(&m_editor);
         m_list.GetCellEditor().SetWindow(&m_cell);
     }

@@ -14,7 +14,10 @@ using ::testing::IsEmpty;
 namespace {
 class CDocumentEditorTest : public CBookFixture {
 protected:
-    CDocumentEditorTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+    CDocumentEditorTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
+        m_doc.SetRecordEditor(&m_editor);
+    }
 
     std::vector<std::string> GroupNames() const {
         std::vector<std::string> names;

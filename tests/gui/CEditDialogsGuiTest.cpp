@@ -26,7 +26,10 @@ namespace {
 // tree and list are attached, with a user played by scripts.
 class CEditDialogsGuiTest : public CBookFixture {
 protected:
-    CEditDialogsGuiTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+    CEditDialogsGuiTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
+        m_doc.SetRecordEditor(&m_editor);
+    }
 
     std::string Cp932(const QString& text) const {
         return m_codec.FromUtf8(text.toStdString()).text;

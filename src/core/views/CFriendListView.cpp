@@ -101,7 +101,6 @@ void CFriendListView::Refill(const CSelectionHint& selection) {
     m_pGroupInfo = selection.info;
     m_bSorted = false;
     Sort();
-    m_doc.m_pShownInfo = m_pGroupInfo;
     EndUpdate();
     m_cellEditor.OnRefilled();
 }
