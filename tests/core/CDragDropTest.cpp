@@ -335,14 +335,14 @@ TEST_F(CDragDropTest, OnlyOtherGroupsAndTheDeletedFolderAreHighlighted) {
     EXPECT_FALSE(m_drag.Track(m_tree.m_hRootItem));
     EXPECT_FALSE(m_drag.Track(m_persons["Cid"]->m_treeItems.GetHead()));
     EXPECT_TRUE(m_drag.Track(m_b->m_hTreeItem));
-    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).image, 6);
-    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).selectedImage, 7);
+    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).image, ETreeImage::GroupTarget);
+    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).selectedImage, ETreeImage::GroupTargetOpen);
     EXPECT_TRUE(m_drag.Track(m_tree.m_hDeletedItem));
-    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).image, 0);
-    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).image, 8);
-    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).selectedImage, 9);
+    EXPECT_EQ(tree.Get(m_b->m_hTreeItem).image, ETreeImage::Group);
+    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).image, ETreeImage::DeletedTarget);
+    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).selectedImage, ETreeImage::DeletedTargetOpen);
     EXPECT_FALSE(m_drag.Track(TVI_NONE));
-    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).image, 4);
+    EXPECT_EQ(tree.Get(m_tree.m_hDeletedItem).image, ETreeImage::Deleted);
 
     // A release on no target, or anywhere else, ends the drag with no change.
     EXPECT_FALSE(m_drag.EndAtTarget());
@@ -369,7 +369,7 @@ TEST_F(CDragDropTest, AChangeDuringTheDragEndsItAndReachesBothViews) {
     AddPerson("Dan", {m_b});
     EXPECT_FALSE(m_drag.IsDragging());
     EXPECT_EQ(m_drag.GetDropItem(), TVI_NONE);
-    EXPECT_EQ(m_tree.GetTreeCtrl().Get(m_b->m_hTreeItem).image, 0);
+    EXPECT_EQ(m_tree.GetTreeCtrl().Get(m_b->m_hTreeItem).image, ETreeImage::Group);
     EXPECT_THAT(ListNames(), ElementsAre("Ann", "Bob", "Cid", "Dan"));
     EXPECT_NE(ItemUnder(m_b->m_hTreeItem, "Dan"), TVI_NONE);
     EXPECT_FALSE(m_drag.EndAtTarget());

@@ -12,13 +12,13 @@ TEST_F(CViewInputRulesTest, CollapsingAGroupMovesItsPersonsCaretUpWithoutRefilli
     CTreeControl& tree = m_tree.GetTreeCtrl();
     tree.SetExpanded(friends->m_hTreeItem, true);
     Select(carol->m_treeItems.GetHead());
-    ASSERT_EQ(tree.Get(friends->m_hTreeItem).image, 1);
+    ASSERT_EQ(tree.Get(friends->m_hTreeItem).image, ETreeImage::GroupOpen);
     m_list.SetSelectedRows({1});
 
     tree.SetExpanded(friends->m_hTreeItem, false);
 
     EXPECT_EQ(tree.GetCaret(), friends->m_hTreeItem);
-    EXPECT_EQ(tree.Get(friends->m_hTreeItem).image, 0);
+    EXPECT_EQ(tree.Get(friends->m_hTreeItem).image, ETreeImage::Group);
     // The shown group is the same, so the list keeps its rows and its selection.
     EXPECT_THAT(ListNames(), ::testing::ElementsAre("bob", "carol"));
     EXPECT_TRUE(m_list.IsSelected(carol));

@@ -98,6 +98,6 @@ private:
     std::uint64_t m_nContents = 0;
     HTREEITEM m_hDropItem = TVI_NONE;
     // The highlighted item's own images, given back when the highlight leaves it.
-    int m_nPlainImage = 0;
-    int m_nPlainSelectedImage = 0;
+    ETreeImage m_plainImage = ETreeImage::Group;
+    ETreeImage m_plainSelectedImage = ETreeImage::Group;
 };
