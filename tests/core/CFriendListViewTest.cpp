@@ -1,6 +1,9 @@
 #include "CBookFixture.h"
 
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CCommandGroup.h"
 #include "core/commands/CModifyByListEditCommand.h"
+#include "core/commands/CRemoveCommand.h"
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/ui/CCommandRouter.h"
@@ -93,6 +96,22 @@ TEST_F(CFriendListViewTest, SelectionSurvivesAResortAndDropsDeletedRows) {
     EXPECT_THAT(ListNames(), ElementsAre("a", "b", "c"));
     EXPECT_TRUE(m_list.IsSelected(c));
     EXPECT_EQ(m_list.GetSelectedCount(), 1);
+}
+
+TEST_F(CFriendListViewTest, APersonAddedAndRemovedInOneStepLeavesNoRow) {
+    CGroup* g = AddGroup("G");
+    AddPerson("in", {g});
+    CPersonalData* joins = AddPerson("joins");
+    CPersonalData* out = AddPerson("out");
+    SelectGroup(g);
+    // The removed row is the second of the appended ones, past the ordered rows.
+    auto step = std::make_unique<CCommandGroup>();
+    step->AddCommand(std::make_unique<CAddPersonalToGroupCommand>(joins, g));
+    step->AddCommand(std::make_unique<CAddPersonalToGroupCommand>(out, g));
+    step->AddCommand(std::make_unique<CRemoveCommand>(out, g));
+    m_doc.ExecuteCommand(std::move(step));
+    EXPECT_THAT(ListNames(), ElementsAre("in", "joins"));
+    EXPECT_EQ(m_list.FindRow(out), -1);
 }
 
 TEST_F(CFriendListViewTest, ACellEditResortsTheRow) {

@@ -130,7 +130,9 @@ std::size_t CSortedRows::CompactRows() {
         return m_rows.size();
     const auto firstHole = std::find(m_rows.begin(), m_rows.end(), nullptr);
     const auto orderedEnd = m_rows.begin() + static_cast<std::ptrdiff_t>(m_nOrderedRows);
-    m_nOrderedRows -= static_cast<std::size_t>(std::count(firstHole, orderedEnd, nullptr));
+    // The first hole may lie among the appended rows, past the ordered ones.
+    m_nOrderedRows -=
+        static_cast<std::size_t>(std::count(std::min(firstHole, orderedEnd), orderedEnd, nullptr));
     m_rows.erase(std::remove(firstHole, m_rows.end(), nullptr), m_rows.end());
     m_nHoles = 0;
     return static_cast<std::size_t>(firstHole - m_rows.begin());
