@@ -196,7 +196,7 @@ TEST_F(CDocumentEditorTest, TheListsModifyCommandFocusesTheClickedColumn) {
         return false;
     };
     m_list.SetSelectedRows({0});
-    m_list.m_nClickedColumn = 4;
+    m_list.SetClickedCell(4, 0, 4);
     m_list.OnCommand(ID_MODIFY);
     EXPECT_EQ(focused, 4);
 }

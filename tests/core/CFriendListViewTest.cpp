@@ -77,14 +77,14 @@ TEST_F(CFriendListViewTest, ModifyFromTheToolbarForgetsTheClickedColumn) {
     m_doc.SetRecordEditor(&editor);
     AddPerson("a");
     m_list.SetSelectedRows({0});
-    m_list.m_nClickedColumn = 2;
+    m_list.SetClickedCell(2, 0, 2);
     const CCommandRouter router([this] { return std::vector<CCommandTarget*>{&m_list}; });
     router.Update(ID_MODIFY);
-    EXPECT_EQ(m_list.m_nClickedColumn, 2);
+    EXPECT_EQ(m_list.GetClickedColumn(), 2);
     EXPECT_TRUE(router.Dispatch(ID_MODIFY));
     EXPECT_EQ(editor.m_field, 2);
     router.Update(ID_MODIFY, true);
-    EXPECT_EQ(m_list.m_nClickedColumn, -1);
+    EXPECT_EQ(m_list.GetClickedColumn(), -1);
     m_doc.SetRecordEditor(nullptr);
 }
 

@@ -48,7 +48,7 @@ TEST_F(CViewInputRulesTest, ClickOnARowRecordsFieldRowAndPosition) {
 
     m_list.SetClickedCell(2, 1, 4);
 
-    EXPECT_EQ(m_list.m_nClickedColumn, 2);
+    EXPECT_EQ(m_list.GetClickedColumn(), 2);
     EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
     EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 4);
 }

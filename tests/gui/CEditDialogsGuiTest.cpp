@@ -125,7 +125,7 @@ TEST_F(CEditDialogsGuiTest, EditingFromAPhoneCellFocusesThatBoxAndKeepsUntouched
         CDrivenEditDialogs::Click(dialog, "ok");
     };
     m_list.SetSelectedRows({m_list.FindRow(person)});
-    m_list.m_nClickedColumn = 4;
+    m_list.SetClickedCell(4, 0, 4);
     m_list.OnCommand(ID_MODIFY);
 
     const CPersonalData* edited = m_doc.GetPersonList().back();

@@ -186,7 +186,7 @@ TEST_F(CPersonListWidgetTest, ClickedRowsAreCoresSelection) {
     EXPECT_THAT(Names(m_list.GetSelectedPersons()), ElementsAre("alice", "carol"));
     EXPECT_TRUE(m_list.IsSelected(alice));
     EXPECT_TRUE(m_list.IsSelected(carol));
-    EXPECT_EQ(m_list.m_nClickedColumn, 3);
+    EXPECT_EQ(m_list.GetClickedColumn(), 3);
 }
 
 TEST_F(CPersonListWidgetTest, SelectionFollowsItsPersonsThroughACommandThatResorts) {
@@ -235,7 +235,7 @@ TEST_F(CPersonListWidgetTest, DoubleClickOnACellModifiesThatFieldBelowTheRowsMak
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, CellPoint(1, CFieldTable::FIELD_ADDRESS));
     ASSERT_EQ(commands.count(), 1);
     EXPECT_EQ(commands.takeFirst().at(0).toInt(), ID_MODIFY);
-    EXPECT_EQ(m_list.m_nClickedColumn, CFieldTable::FIELD_ADDRESS);
+    EXPECT_EQ(m_list.GetClickedColumn(), CFieldTable::FIELD_ADDRESS);
     EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
     EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 0);
 
@@ -254,7 +254,7 @@ TEST_F(CPersonListWidgetTest, RightButtonSelectsAnUnselectedRowAndKeepsASelected
 
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, CellPoint(1, CFieldTable::FIELD_TEL1));
     EXPECT_THAT(QtSelectedRows(), ElementsAre(0, 1));
-    EXPECT_EQ(m_list.m_nClickedColumn, CFieldTable::FIELD_TEL1);
+    EXPECT_EQ(m_list.GetClickedColumn(), CFieldTable::FIELD_TEL1);
     EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
     ASSERT_EQ(menus.count(), 1);
     EXPECT_EQ(menus.at(0).at(0).toPoint(),

@@ -84,7 +84,7 @@ public:
     void OnModify();
 
     // The column last clicked, as a field number; -1 for none.
-    int m_nClickedColumn = -1;
+    int GetClickedColumn() const { return m_nClickedColumn; }
     // Records the cell a click hit: the column's field and display position, and the row; a
     // click below the rows (row -1) counts as one on the last row.
     void SetClickedCell(int field, int row, int position);
@@ -120,6 +120,7 @@ private:
     CUserInterface& m_ui;
     CListControlObserver* m_observer = nullptr;
     const CGroupInfo* m_pGroupInfo = nullptr;
+    int m_nClickedColumn = -1;
     // Sorted at the end of each notification.
     CSortedRows m_rows;
     std::unordered_set<const CPersonalData*> m_selected;
