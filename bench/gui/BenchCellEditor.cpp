@@ -65,9 +65,9 @@ void MoveCellEditorByKey(benchmark::State& state, bool acrossColumns) {
         QCoreApplication::processEvents();
         ++step;
     }
-    if (!list.GetCellEditor().IsVisible() || list.m_nEditRow == 0)
+    if (!list.GetCellEditor().IsVisible() || list.GetCellEditor().GetCursorRow() == 0)
         state.SkipWithError("the editor did not walk the list");
-    state.counters["row"] = list.m_nEditRow;
+    state.counters["row"] = list.GetCellEditor().GetCursorRow();
 }
 BENCHMARK_CAPTURE(MoveCellEditorByKey, AcrossColumns, true)
     ->Unit(benchmark::kMillisecond)

@@ -82,7 +82,8 @@ CBookState StateOf(const CAddressDoc& doc) {
 
 class CCommandWalkTest : public CBookFixture {
 protected:
-    CCommandWalkTest() : m_editor(m_doc, m_ui, m_dialogs) {
+    CCommandWalkTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
         m_doc.SetRecordEditor(&m_editor);
         m_list.GetCellEditor().SetWindow(&m_cell);
     }
@@ -423,8 +424,8 @@ void CCommandWalk::Drag() {
 void CCommandWalk::EditCell() {
     // The cursor goes anywhere, even outside the list; the editor brings it into range. The
     // editor often stays shown, so later steps meet it too.
-    m_list.m_nEditRow = Pick(m_list.GetRowCount() + 2) - 1;
-    m_list.m_nEditColumn = Pick(CFriendListView::COLUMN_COUNT + 2) - 1;
+    m_list.GetCellEditor().SetCursor(Pick(m_list.GetRowCount() + 2) - 1,
+                                     Pick(CFriendListView::COLUMN_COUNT + 2) - 1);
     CListCellEditor& editor = m_list.GetCellEditor();
     if (!editor.IsVisible())
         editor.OnListKey(ECellKey::Escape, false);

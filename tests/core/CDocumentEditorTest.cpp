@@ -14,7 +14,10 @@ using ::testing::IsEmpty;
 namespace {
 class CDocumentEditorTest : public CBookFixture {
 protected:
-    CDocumentEditorTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+    CDocumentEditorTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
+        m_doc.SetRecordEditor(&m_editor);
+    }
 
     std::vector<std::string> GroupNames() const {
         std::vector<std::string> names;
@@ -193,7 +196,7 @@ TEST_F(CDocumentEditorTest, TheListsModifyCommandFocusesTheClickedColumn) {
         return false;
     };
     m_list.SetSelectedRows({0});
-    m_list.m_nClickedColumn = 4;
+    m_list.SetClickedCell(4, 0, 4);
     m_list.OnCommand(ID_MODIFY);
     EXPECT_EQ(focused, 4);
 }

@@ -1,6 +1,9 @@
 #include "CBookFixture.h"
 
+#include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CCommandGroup.h"
 #include "core/commands/CModifyByListEditCommand.h"
+#include "core/commands/CRemoveCommand.h"
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/ui/CCommandRouter.h"
@@ -28,10 +31,10 @@ TEST_F(CFriendListViewTest, EachSelectionShowsItsPersonsAndPutsTheCursorOnTheFir
     CGroup* g = AddGroup("G");
     AddPerson("in", {g});
     AddPerson("out");
-    m_list.m_nEditRow = 3;
+    m_list.GetCellEditor().SetCursor(3, 0);
     SelectGroup(g);
     EXPECT_THAT(ListNames(), ElementsAre("in"));
-    EXPECT_EQ(m_list.m_nEditRow, 0);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 0);
     Select(m_tree.m_hRootItem);
     EXPECT_THAT(ListNames(), ElementsAre("in", "out"));
     Select(m_tree.m_hDeletedItem);
@@ -74,14 +77,14 @@ TEST_F(CFriendListViewTest, ModifyFromTheToolbarForgetsTheClickedColumn) {
     m_doc.SetRecordEditor(&editor);
     AddPerson("a");
     m_list.SetSelectedRows({0});
-    m_list.m_nClickedColumn = 2;
+    m_list.SetClickedCell(2, 0, 2);
     const CCommandRouter router([this] { return std::vector<CCommandTarget*>{&m_list}; });
     router.Update(ID_MODIFY);
-    EXPECT_EQ(m_list.m_nClickedColumn, 2);
+    EXPECT_EQ(m_list.GetClickedColumn(), 2);
     EXPECT_TRUE(router.Dispatch(ID_MODIFY));
     EXPECT_EQ(editor.m_field, 2);
     router.Update(ID_MODIFY, true);
-    EXPECT_EQ(m_list.m_nClickedColumn, -1);
+    EXPECT_EQ(m_list.GetClickedColumn(), -1);
     m_doc.SetRecordEditor(nullptr);
 }
 
@@ -93,6 +96,22 @@ TEST_F(CFriendListViewTest, SelectionSurvivesAResortAndDropsDeletedRows) {
     EXPECT_THAT(ListNames(), ElementsAre("a", "b", "c"));
     EXPECT_TRUE(m_list.IsSelected(c));
     EXPECT_EQ(m_list.GetSelectedCount(), 1);
+}
+
+TEST_F(CFriendListViewTest, APersonAddedAndRemovedInOneStepLeavesNoRow) {
+    CGroup* g = AddGroup("G");
+    AddPerson("in", {g});
+    CPersonalData* joins = AddPerson("joins");
+    CPersonalData* out = AddPerson("out");
+    SelectGroup(g);
+    // The removed row is the second of the appended ones, past the ordered rows.
+    auto step = std::make_unique<CCommandGroup>();
+    step->AddCommand(std::make_unique<CAddPersonalToGroupCommand>(joins, g));
+    step->AddCommand(std::make_unique<CAddPersonalToGroupCommand>(out, g));
+    step->AddCommand(std::make_unique<CRemoveCommand>(out, g));
+    m_doc.ExecuteCommand(std::move(step));
+    EXPECT_THAT(ListNames(), ElementsAre("in", "joins"));
+    EXPECT_EQ(m_list.FindRow(out), -1);
 }
 
 TEST_F(CFriendListViewTest, ACellEditResortsTheRow) {

@@ -13,7 +13,7 @@ using ::testing::IsEmpty;
 namespace {
 class CFriendTreeViewTest : public CBookFixture {
 protected:
-    int ImageOf(HTREEITEM item) const { return m_tree.GetTreeCtrl().Get(item).image; }
+    ETreeImage ImageOf(HTREEITEM item) const { return m_tree.GetTreeCtrl().Get(item).image; }
     HTREEITEM FirstChild(HTREEITEM parent) const {
         return m_tree.GetTreeCtrl().GetChildren(parent).front();
     }
@@ -25,7 +25,6 @@ TEST_F(CFriendTreeViewTest, ANewDocumentShowsTheTwoTopItemsWithTheRootSelected) 
     EXPECT_EQ(m_tree.GetTreeCtrl().GetCaret(), m_tree.m_hRootItem);
     ASSERT_NE(m_list.GetGroupInfo(), nullptr);
     EXPECT_TRUE(m_list.GetGroupInfo()->IsAll());
-    EXPECT_EQ(m_doc.m_pShownInfo, m_list.GetGroupInfo());
     EXPECT_EQ(m_list.GetRowCount(), 0);
 }
 
@@ -40,7 +39,7 @@ TEST_F(CFriendTreeViewTest, SelectingAPersonShowsItsGroupWithTheOpenImageUntilSe
     EXPECT_TRUE(m_list.GetGroupInfo()->IsGroup());
     EXPECT_EQ(m_list.GetShownGroup(), g);
     EXPECT_THAT(ListNames(), ElementsAre("a", "b"));
-    EXPECT_EQ(ImageOf(g->m_hTreeItem), 1);
+    EXPECT_EQ(ImageOf(g->m_hTreeItem), ETreeImage::GroupOpen);
 
     // Moving between persons of the same group does not refill the list.
     m_list.SetSelectedRows({1});
@@ -50,10 +49,10 @@ TEST_F(CFriendTreeViewTest, SelectingAPersonShowsItsGroupWithTheOpenImageUntilSe
     Select(FirstChild(h->m_hTreeItem));
     EXPECT_EQ(m_list.GetSelectedCount(), 0);
     EXPECT_THAT(ListNames(), ElementsAre("c"));
-    EXPECT_EQ(ImageOf(g->m_hTreeItem), 0);
-    EXPECT_EQ(ImageOf(h->m_hTreeItem), 1);
+    EXPECT_EQ(ImageOf(g->m_hTreeItem), ETreeImage::Group);
+    EXPECT_EQ(ImageOf(h->m_hTreeItem), ETreeImage::GroupOpen);
     Select(m_tree.m_hRootItem);
-    EXPECT_EQ(ImageOf(h->m_hTreeItem), 0);
+    EXPECT_EQ(ImageOf(h->m_hTreeItem), ETreeImage::Group);
 }
 
 TEST_F(CFriendTreeViewTest, ShowingPersonsPlacesThemUnderEveryGroupTheRootOrTheDeletedFolder) {

@@ -28,11 +28,10 @@ protected:
 
     CListCellEditor& Editor() { return m_list.GetCellEditor(); }
     void Key(ECellKey key, bool shift = false) { Editor().OnListKey(key, shift); }
-    void PutCursor(int row, int position) {
-        m_list.m_nEditRow = row;
-        m_list.m_nEditColumn = position;
+    void PutCursor(int row, int position) { m_list.GetCellEditor().SetCursor(row, position); }
+    std::pair<int, int> Cursor() const {
+        return {m_list.GetCellEditor().GetCursorRow(), m_list.GetCellEditor().GetCursorPosition()};
     }
-    std::pair<int, int> Cursor() const { return {m_list.m_nEditRow, m_list.m_nEditColumn}; }
     CPersonalData* Row(int row) const { return m_list.GetRowPerson(row); }
     // Every field of every listed person, in row order.
     std::vector<std::string> AllFields() const {
@@ -324,7 +323,7 @@ TEST_F(CListCellEditorTest, ClicksCommitAndMoveTheShownEditor) {
     EXPECT_FALSE(Editor().OnDoubleClick(CFieldTable::FIELD_NAME, 1, 0));
     EXPECT_TRUE(Editor().OnDoubleClick(CFieldTable::FIELD_ZIP, 1, 1));
     EXPECT_TRUE(m_window.m_bFocused);
-    m_list.m_bEditByDblClk = false;
+    m_list.GetCellEditor().SetEditByDblClk(false);
     EXPECT_FALSE(Editor().OnDoubleClick(CFieldTable::FIELD_ZIP, 1, 1));
 }
 

@@ -155,7 +155,7 @@ TEST_F(COptionsCommandTest, OkAppliesEveryValue) {
     EXPECT_EQ(m_sheet.m_loaded.m_nRecentCapacity, 10);
     const CMailSettings& mail = m_mailer.GetSettings();
     EXPECT_EQ(mail.m_strMailSeparator, ",");
-    EXPECT_FALSE(m_list.m_bEditByDblClk);
+    EXPECT_FALSE(m_list.GetCellEditor().GetEditByDblClk());
     EXPECT_EQ(m_list.GetTextColor(), 0xAAU);
     EXPECT_EQ(m_tree.GetTextColor(), 0xAAU);
     EXPECT_EQ(m_tree.GetBackgroundColor(), 0x22U);

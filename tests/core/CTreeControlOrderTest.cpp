@@ -50,14 +50,16 @@ TEST(CTreeControlOrderTest, PrefixedComparisonAgreesWithCp932Comparison) {
 
 TEST(CTreeControlOrderTest, SortedInsertionOrdersByCp932AndKeepsArrivalOrderOfEqualTexts) {
     CTreeControl tree;
-    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", 0, 1, {}, ETreeInsert::Sort);
+    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", ETreeImage::Group,
+                                            ETreeImage::GroupOpen, {}, ETreeInsert::Sort);
     std::vector<std::string> texts;
     for (int copy = 0; copy < 3; ++copy)
         texts.insert(texts.end(), TRICKY_TEXTS.begin(), TRICKY_TEXTS.end());
     std::shuffle(texts.begin(), texts.end(), std::mt19937(7));
     std::vector<HTREEITEM> inserted;
     for (const std::string& text : texts)
-        inserted.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+        inserted.push_back(tree.InsertItem(group, text, ETreeImage::Person,
+                                           ETreeImage::PersonSelected, {}, ETreeInsert::Sort));
 
     const CChildList& children = tree.GetChildren(group);
     ASSERT_EQ(children.size(), texts.size());
@@ -78,11 +80,13 @@ TEST(CTreeControlOrderTest, RowsStayRightAfterDeletionsAndRenames) {
     CTreeControl tree;
     std::vector<HTREEITEM> items;
     for (const char* text : {"d", "b", "e", "a", "c"})
-        items.push_back(tree.InsertItem(TVI_NONE, text, 0, 1, {}, ETreeInsert::Sort));
+        items.push_back(tree.InsertItem(TVI_NONE, text, ETreeImage::Group, ETreeImage::GroupOpen,
+                                        {}, ETreeInsert::Sort));
     tree.DeleteItem(items[1]); // b
     // A renamed item keeps its place, out of order, and is still found there.
     tree.SetItemText(items[3], "zz"); // a
-    const HTREEITEM after = tree.InsertItem(TVI_NONE, "ca", 0, 1, {}, ETreeInsert::Sort);
+    const HTREEITEM after = tree.InsertItem(TVI_NONE, "ca", ETreeImage::Group,
+                                            ETreeImage::GroupOpen, {}, ETreeInsert::Sort);
 
     ASSERT_EQ(tree.GetTopItems().size(), 5u);
     EXPECT_EQ(tree.GetTopItems().front(), items[3]);
@@ -94,12 +98,14 @@ TEST(CTreeControlOrderTest, RowsStayRightAfterDeletionsAndRenames) {
 TEST(CTreeControlOrderTest, ManyEqualTextsStayInArrivalOrderThroughDeletionsAndARename) {
     // Thousands of siblings span many blocks and share few texts, as persons share names.
     CTreeControl tree;
-    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", 0, 1, {}, ETreeInsert::Sort);
+    const HTREEITEM group = tree.InsertItem(TVI_NONE, "group", ETreeImage::Group,
+                                            ETreeImage::GroupOpen, {}, ETreeInsert::Sort);
     std::mt19937 random(3);
     std::vector<HTREEITEM> alive;
     for (int i = 0; i < 3000; ++i) {
         const std::string& text = TRICKY_TEXTS[random() % TRICKY_TEXTS.size()];
-        alive.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+        alive.push_back(tree.InsertItem(group, text, ETreeImage::Person, ETreeImage::PersonSelected,
+                                        {}, ETreeInsert::Sort));
     }
     std::shuffle(alive.begin(), alive.end(), random);
     for (int i = 0; i < 1800; ++i) {
@@ -110,7 +116,8 @@ TEST(CTreeControlOrderTest, ManyEqualTextsStayInArrivalOrderThroughDeletionsAndA
     tree.SetItemText(renamed, "renamed");
     for (int i = 0; i < 300; ++i) {
         const std::string& text = TRICKY_TEXTS[random() % TRICKY_TEXTS.size()];
-        alive.push_back(tree.InsertItem(group, text, 2, 3, {}, ETreeInsert::Sort));
+        alive.push_back(tree.InsertItem(group, text, ETreeImage::Person, ETreeImage::PersonSelected,
+                                        {}, ETreeInsert::Sort));
     }
 
     const CChildList& children = tree.GetChildren(group);

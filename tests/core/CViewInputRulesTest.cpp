@@ -12,13 +12,13 @@ TEST_F(CViewInputRulesTest, CollapsingAGroupMovesItsPersonsCaretUpWithoutRefilli
     CTreeControl& tree = m_tree.GetTreeCtrl();
     tree.SetExpanded(friends->m_hTreeItem, true);
     Select(carol->m_treeItems.GetHead());
-    ASSERT_EQ(tree.Get(friends->m_hTreeItem).image, 1);
+    ASSERT_EQ(tree.Get(friends->m_hTreeItem).image, ETreeImage::GroupOpen);
     m_list.SetSelectedRows({1});
 
     tree.SetExpanded(friends->m_hTreeItem, false);
 
     EXPECT_EQ(tree.GetCaret(), friends->m_hTreeItem);
-    EXPECT_EQ(tree.Get(friends->m_hTreeItem).image, 0);
+    EXPECT_EQ(tree.Get(friends->m_hTreeItem).image, ETreeImage::Group);
     // The shown group is the same, so the list keeps its rows and its selection.
     EXPECT_THAT(ListNames(), ::testing::ElementsAre("bob", "carol"));
     EXPECT_TRUE(m_list.IsSelected(carol));
@@ -48,9 +48,9 @@ TEST_F(CViewInputRulesTest, ClickOnARowRecordsFieldRowAndPosition) {
 
     m_list.SetClickedCell(2, 1, 4);
 
-    EXPECT_EQ(m_list.m_nClickedColumn, 2);
-    EXPECT_EQ(m_list.m_nEditRow, 1);
-    EXPECT_EQ(m_list.m_nEditColumn, 4);
+    EXPECT_EQ(m_list.GetClickedColumn(), 2);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 4);
 }
 
 TEST_F(CViewInputRulesTest, ClickBelowTheRowsCountsAsTheLastRow) {
@@ -59,6 +59,6 @@ TEST_F(CViewInputRulesTest, ClickBelowTheRowsCountsAsTheLastRow) {
 
     m_list.SetClickedCell(0, -1, 3);
 
-    EXPECT_EQ(m_list.m_nEditRow, 1);
-    EXPECT_EQ(m_list.m_nEditColumn, 3);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 3);
 }

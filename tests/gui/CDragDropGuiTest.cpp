@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <optional>
+
 namespace {
 const std::string KEEP = "元のグループにも残しておきますか？";
 
@@ -75,7 +77,7 @@ protected:
     CGroup* m_b = nullptr;
     CPersonalData* m_ann = nullptr;
     CPersonalData* m_bob = nullptr;
-    int m_highlighted = -1;
+    std::optional<ETreeImage> m_highlighted;
 };
 
 TEST_F(CDragDropGuiTest, RowsDroppedOnAGroupAskOnlyAfterTheDropReturned) {
@@ -92,13 +94,13 @@ TEST_F(CDragDropGuiTest, RowsDroppedOnAGroupAskOnlyAfterTheDropReturned) {
         QSignalSpy finished(&m_viewDrag, &CViewDrag::dropFinished);
 
         EXPECT_TRUE(DragOnto(m_b->m_hTreeItem, *data));
-        EXPECT_EQ(m_highlighted, 6);
+        EXPECT_EQ(m_highlighted, ETreeImage::GroupTarget);
         EXPECT_TRUE(m_ui.m_asked.empty()) << "asked inside the platform's drag";
         ASSERT_TRUE(finished.wait(1000));
         EXPECT_EQ(m_ui.m_asked, std::vector<std::string>{KEEP});
         EXPECT_EQ(Members(m_b), (std::vector<std::string>{"Ann", "Bob"}));
         EXPECT_EQ(Members(m_a), left);
-        EXPECT_EQ(m_tree.GetTreeCtrl().Get(m_b->m_hTreeItem).image, 0);
+        EXPECT_EQ(m_tree.GetTreeCtrl().Get(m_b->m_hTreeItem).image, ETreeImage::Group);
         m_doc.OnEditUndo();
         EXPECT_TRUE(Members(m_b).empty());
     }
@@ -133,7 +135,7 @@ TEST_F(CDragDropGuiTest, GroupDroppedOnTheDeletedFolderIsDeleted) {
     QSignalSpy finished(&m_viewDrag, &CViewDrag::dropFinished);
 
     EXPECT_TRUE(DragOnto(m_tree.m_hDeletedItem, *data));
-    EXPECT_EQ(m_highlighted, 8);
+    EXPECT_EQ(m_highlighted, ETreeImage::DeletedTarget);
     ASSERT_TRUE(finished.wait(1000));
     EXPECT_FALSE(m_doc.ContainsGroup(m_a));
     EXPECT_EQ(m_doc.GetPersonList().size(), 2u);

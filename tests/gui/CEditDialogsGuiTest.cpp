@@ -26,7 +26,10 @@ namespace {
 // tree and list are attached, with a user played by scripts.
 class CEditDialogsGuiTest : public CBookFixture {
 protected:
-    CEditDialogsGuiTest() : m_editor(m_doc, m_ui, m_dialogs) { m_doc.SetRecordEditor(&m_editor); }
+    CEditDialogsGuiTest()
+        : m_editor(m_doc, m_ui, m_dialogs, [this] { return m_list.GetShownGroup(); }) {
+        m_doc.SetRecordEditor(&m_editor);
+    }
 
     std::string Cp932(const QString& text) const {
         return m_codec.FromUtf8(text.toStdString()).text;
@@ -122,7 +125,7 @@ TEST_F(CEditDialogsGuiTest, EditingFromAPhoneCellFocusesThatBoxAndKeepsUntouched
         CDrivenEditDialogs::Click(dialog, "ok");
     };
     m_list.SetSelectedRows({m_list.FindRow(person)});
-    m_list.m_nClickedColumn = 4;
+    m_list.SetClickedCell(4, 0, 4);
     m_list.OnCommand(ID_MODIFY);
 
     const CPersonalData* edited = m_doc.GetPersonList().back();

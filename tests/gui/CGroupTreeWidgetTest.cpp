@@ -37,7 +37,7 @@ protected:
     static QImage Picture(const QModelIndex& index) {
         return qvariant_cast<QIcon>(index.data(Qt::DecorationRole)).pixmap(16, 16).toImage();
     }
-    static QImage TreeImage(int image) {
+    static QImage TreeImage(ETreeImage image) {
         return CViewIcons::TreeImage(image).pixmap(16, 16).toImage();
     }
 
@@ -184,14 +184,14 @@ TEST_F(CGroupTreeWidgetTest, SelectedPersonShowsItsGroupWhoseIconOpensUntilTheNe
 
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, IconPoint(bobItem));
     EXPECT_THAT(ListNames(), ::testing::ElementsAre("bob", "carol"));
-    EXPECT_EQ(Picture(IndexOf(friends->m_hTreeItem)), TreeImage(1));
-    EXPECT_EQ(Picture(IndexOf(bobItem)), TreeImage(3));
+    EXPECT_EQ(Picture(IndexOf(friends->m_hTreeItem)), TreeImage(ETreeImage::GroupOpen));
+    EXPECT_EQ(Picture(IndexOf(bobItem)), TreeImage(ETreeImage::PersonSelected));
 
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, IconPoint(work->m_hTreeItem));
     EXPECT_THAT(ListNames(), ::testing::ElementsAre("dave"));
-    EXPECT_EQ(Picture(IndexOf(friends->m_hTreeItem)), TreeImage(0));
-    EXPECT_EQ(Picture(IndexOf(bobItem)), TreeImage(2));
-    EXPECT_EQ(Picture(IndexOf(work->m_hTreeItem)), TreeImage(1));
+    EXPECT_EQ(Picture(IndexOf(friends->m_hTreeItem)), TreeImage(ETreeImage::Group));
+    EXPECT_EQ(Picture(IndexOf(bobItem)), TreeImage(ETreeImage::Person));
+    EXPECT_EQ(Picture(IndexOf(work->m_hTreeItem)), TreeImage(ETreeImage::GroupOpen));
 }
 
 TEST_F(CGroupTreeWidgetTest, CoreSelectionMovesTheCurrentItemAndOpensItsParents) {

@@ -38,8 +38,7 @@ protected:
     }
     // Escape on the list shows the editor at the cursor.
     void ShowAt(int row, int position) {
-        m_list.m_nEditRow = row;
-        m_list.m_nEditColumn = position;
+        m_list.GetCellEditor().SetCursor(row, position);
         QTest::keyClick(m_widget.get(), Qt::Key_Escape);
         ASSERT_TRUE(Editor().isVisible());
     }
@@ -82,14 +81,14 @@ TEST_F(CListEditTest, AColumnDraggedToTheFrontEditsItsOwnField) {
     header->moveSection(header->visualIndex(CFieldTable::FIELD_ADDRESS), 0);
     QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {},
                       CellRect(1, CFieldTable::FIELD_ADDRESS).center());
-    EXPECT_EQ(m_list.m_nEditColumn, 0);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 0);
     QTest::keyClick(m_widget.get(), Qt::Key_Escape);
     EXPECT_EQ(Editor().geometry(), CellRect(1, CFieldTable::FIELD_ADDRESS));
     QTest::keyClicks(m_widget.get(), QStringLiteral("moved"));
     QTest::keyClick(m_widget.get(), Qt::Key_Tab);
     EXPECT_EQ(Address(1), "moved");
     EXPECT_EQ(m_list.GetRowPerson(1)->GetText(EPersonText::Name), "bob");
-    EXPECT_EQ(m_list.m_nEditColumn, 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 1);
 }
 
 TEST_F(CListEditTest, AnInputMethodCompositionOnTheListReachesTheEditor) {

@@ -146,7 +146,7 @@ TEST_F(CMailDialogsGuiTest, OptionSheetRoundTrip) {
     EXPECT_EQ(m_mailer.GetSettings().m_strMailSeparator, ", \r\n");
     EXPECT_EQ(m_mailer.GetSettings().m_nRecentCapacity, 2);
     EXPECT_TRUE(m_mailer.GetSettings().m_bMailToClipboard);
-    EXPECT_FALSE(m_list.m_bEditByDblClk);
+    EXPECT_FALSE(m_list.GetCellEditor().GetEditByDblClk());
     EXPECT_EQ(m_mailer.GetRecentAddresses().GetPairCount(), 2U);
 }
 

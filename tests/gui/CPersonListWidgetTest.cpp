@@ -186,7 +186,7 @@ TEST_F(CPersonListWidgetTest, ClickedRowsAreCoresSelection) {
     EXPECT_THAT(Names(m_list.GetSelectedPersons()), ElementsAre("alice", "carol"));
     EXPECT_TRUE(m_list.IsSelected(alice));
     EXPECT_TRUE(m_list.IsSelected(carol));
-    EXPECT_EQ(m_list.m_nClickedColumn, 3);
+    EXPECT_EQ(m_list.GetClickedColumn(), 3);
 }
 
 TEST_F(CPersonListWidgetTest, SelectionFollowsItsPersonsThroughACommandThatResorts) {
@@ -228,16 +228,16 @@ TEST_F(CPersonListWidgetTest, KeysSendTheViewsCommandsAndTabSwitchesPanes) {
 TEST_F(CPersonListWidgetTest, DoubleClickOnACellModifiesThatFieldBelowTheRowsMakesAPerson) {
     AddPerson("alice");
     AddPerson("bob");
-    m_list.m_bEditByDblClk = false;
+    m_list.GetCellEditor().SetEditByDblClk(false);
     Header()->moveSection(Header()->visualIndex(CFieldTable::FIELD_ADDRESS), 0);
     QSignalSpy commands(m_widget.get(), &CPersonListWidget::commandRequested);
 
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, CellPoint(1, CFieldTable::FIELD_ADDRESS));
     ASSERT_EQ(commands.count(), 1);
     EXPECT_EQ(commands.takeFirst().at(0).toInt(), ID_MODIFY);
-    EXPECT_EQ(m_list.m_nClickedColumn, CFieldTable::FIELD_ADDRESS);
-    EXPECT_EQ(m_list.m_nEditRow, 1);
-    EXPECT_EQ(m_list.m_nEditColumn, 0);
+    EXPECT_EQ(m_list.GetClickedColumn(), CFieldTable::FIELD_ADDRESS);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(), 0);
 
     QTest::mouseDClick(Viewport(), Qt::LeftButton, {}, BelowTheRows());
     ASSERT_EQ(commands.count(), 1);
@@ -254,8 +254,8 @@ TEST_F(CPersonListWidgetTest, RightButtonSelectsAnUnselectedRowAndKeepsASelected
 
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, CellPoint(1, CFieldTable::FIELD_TEL1));
     EXPECT_THAT(QtSelectedRows(), ElementsAre(0, 1));
-    EXPECT_EQ(m_list.m_nClickedColumn, CFieldTable::FIELD_TEL1);
-    EXPECT_EQ(m_list.m_nEditRow, 1);
+    EXPECT_EQ(m_list.GetClickedColumn(), CFieldTable::FIELD_TEL1);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 1);
     ASSERT_EQ(menus.count(), 1);
     EXPECT_EQ(menus.at(0).at(0).toPoint(),
               Viewport()->mapToGlobal(CellPoint(1, CFieldTable::FIELD_TEL1)));
@@ -263,10 +263,11 @@ TEST_F(CPersonListWidgetTest, RightButtonSelectsAnUnselectedRowAndKeepsASelected
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, CellPoint(2, CFieldTable::FIELD_ZIP));
     EXPECT_THAT(QtSelectedRows(), ElementsAre(2));
     EXPECT_THAT(Names(m_list.GetSelectedPersons()), ElementsAre("carol"));
-    EXPECT_EQ(m_list.m_nEditColumn, Header()->visualIndex(CFieldTable::FIELD_ZIP));
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorPosition(),
+              Header()->visualIndex(CFieldTable::FIELD_ZIP));
 
     QTest::mouseClick(Viewport(), Qt::RightButton, {}, BelowTheRows());
-    EXPECT_EQ(m_list.m_nEditRow, 2);
+    EXPECT_EQ(m_list.GetCellEditor().GetCursorRow(), 2);
     EXPECT_EQ(menus.count(), 3);
 }
 

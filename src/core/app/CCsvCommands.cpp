@@ -121,12 +121,12 @@ void CCsvCommands::OnImport() {
 int CCsvCommands::GetScopePreset() const {
     if (m_list.GetSelectedCount() > 0)
         return CCSVExportModel::SCOPE_SELECTED;
-    const CGroupInfo* shown = m_doc.m_pShownInfo;
+    const CGroupInfo* shown = m_list.GetGroupInfo();
     return shown && shown->IsGroup() ? CCSVExportModel::SCOPE_GROUP : CCSVExportModel::SCOPE_ALL;
 }
 
 std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(int scope) const {
-    const CGroupInfo* shown = m_doc.m_pShownInfo;
+    const CGroupInfo* shown = m_list.GetGroupInfo();
     if (scope == CCSVExportModel::SCOPE_GROUP && (!shown || shown->IsAll()))
         scope = CCSVExportModel::SCOPE_ALL;
     std::vector<const CPersonalData*> persons;

@@ -21,8 +21,9 @@ std::vector<CGroup*> Groups(const CAddressDoc& doc) {
 }
 } // namespace
 
-CDocumentEditor::CDocumentEditor(CAddressDoc& doc, CUserInterface& ui, CEditDialogs& dialogs)
-    : m_doc(doc), m_ui(ui), m_dialogs(dialogs) {}
+CDocumentEditor::CDocumentEditor(CAddressDoc& doc, CUserInterface& ui, CEditDialogs& dialogs,
+                                 std::function<CGroup*()> shownGroup)
+    : m_doc(doc), m_ui(ui), m_dialogs(dialogs), m_shownGroup(std::move(shownGroup)) {}
 
 bool CDocumentEditor::HasCommand(int id) const {
     return id == ID_NEW_PERSON || id == ID_NEW_GROUP || id == ID_UNITE_GROUPS;
@@ -45,8 +46,7 @@ void CDocumentEditor::OnCommand(int id) {
 }
 
 void CDocumentEditor::OnNewPerson() {
-    const CGroupInfo* shown = m_doc.m_pShownInfo;
-    CGroup* initialGroup = shown && shown->IsGroup() ? shown->GetGroup() : nullptr;
+    CGroup* initialGroup = m_shownGroup ? m_shownGroup() : nullptr;
     CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, initialGroup);
     if (m_dialogs.RunPersonalDialog(dialog))
         m_doc.ExecuteCommand(dialog.MakeCommand());

@@ -3,6 +3,8 @@
 #include "core/ui/CCommandTarget.h"
 #include "core/ui/CRecordEditor.h"
 
+#include <functional>
+
 class CAddressDoc;
 class CEditDialogs;
 class CGroup;
@@ -14,7 +16,9 @@ class CUserInterface;
 // dialog and, when the user confirms, does the dialog's one command and records it for undo.
 class CDocumentEditor : public CRecordEditor, public CCommandTarget {
 public:
-    CDocumentEditor(CAddressDoc& doc, CUserInterface& ui, CEditDialogs& dialogs);
+    // `shownGroup` answers which group the person list shows, null for none.
+    CDocumentEditor(CAddressDoc& doc, CUserInterface& ui, CEditDialogs& dialogs,
+                    std::function<CGroup*()> shownGroup);
     CDocumentEditor(const CDocumentEditor&) = delete;
     CDocumentEditor& operator=(const CDocumentEditor&) = delete;
     ~CDocumentEditor() override = default;
@@ -33,4 +37,5 @@ private:
     CAddressDoc& m_doc;
     CUserInterface& m_ui;
     CEditDialogs& m_dialogs;
+    std::function<CGroup*()> m_shownGroup;
 };

@@ -29,7 +29,7 @@ COptionValues COptionsCommand::LoadValues() const {
     values.m_listText = m_list.GetTextColor();
     values.m_treeText = m_tree.GetTextColor();
     values.m_strMailSeparator = mail.m_strMailSeparator;
-    values.m_bEditByDblClk = m_list.m_bEditByDblClk;
+    values.m_bEditByDblClk = m_list.GetCellEditor().GetEditByDblClk();
     values.m_nRecentCapacity = mail.m_nRecentCapacity;
     values.m_eDelivery =
         mail.m_bMailToClipboard ? EMailDelivery::Clipboard : EMailDelivery::MailProgram;
@@ -50,7 +50,7 @@ void COptionsCommand::ApplyValues(const COptionValues& values) {
     CMailer& mailer = *m_doc.GetMailer();
     CMailSettings& mail = mailer.GetSettings();
     mail.m_strMailSeparator = values.m_strMailSeparator;
-    m_list.m_bEditByDblClk = values.m_bEditByDblClk;
+    m_list.GetCellEditor().SetEditByDblClk(values.m_bEditByDblClk);
     m_list.SetColors(values.m_listText, values.m_listBackground);
     m_tree.SetColors(values.m_treeText, values.m_treeBackground);
     if (m_repaint)

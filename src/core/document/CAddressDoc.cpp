@@ -199,7 +199,6 @@ void CAddressDoc::DeleteContents() {
     m_allPersons.clear();
     m_deletedPersons.clear();
     m_allGroups.clear();
-    m_pShownInfo = nullptr;
     m_store.Clear();
     UpdateAllViews(nullptr, EHint::Emptied);
 }

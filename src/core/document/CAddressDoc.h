@@ -107,9 +107,6 @@ public:
     void SetMailer(CMailer* mailer) { m_pMailer = mailer; }
     CMailer* GetMailer() const { return m_pMailer; }
 
-    // What the person list shows; set by the list whenever it refills.
-    const CGroupInfo* m_pShownInfo = nullptr;
-
 private:
     void ReleaseCommands();
 

@@ -16,9 +16,6 @@
 #include <iterator>
 
 namespace {
-constexpr int IMAGE_GROUP_TARGET = 6;
-constexpr int IMAGE_DELETED_TARGET = 8;
-
 EDragPicture PictureOfRows(std::size_t rows) {
     if (rows == 1)
         return EDragPicture::OnePerson;
@@ -62,14 +59,14 @@ bool CDragDrop::BeginFromTree(HTREEITEM item) {
     if (item == m_tree.m_hRootItem || item == m_tree.m_hDeletedItem)
         return false;
     const CTreeItemData data = control.Get(item).Data();
-    if (m_tree.IsPersonItem(item) && data.person) {
+    if (data.person) {
         const HTREEITEM parent = control.GetParent(item);
         if (parent == m_tree.m_hDeletedItem)
             return false;
         CGroup* source = parent == m_tree.m_hRootItem ? nullptr : control.Get(parent).Data().group;
         return Begin({source, {data.person}, false}, EDragPicture::Person);
     }
-    if (m_tree.IsGroupItem(item) && data.group)
+    if (data.group)
         return Begin({data.group, {}, true}, EDragPicture::Group);
     return false;
 }
@@ -86,8 +83,6 @@ bool CDragDrop::Begin(CDragPayload payload, EDragPicture picture) {
     m_doc.SetDragInProgress([this] {
         ClearHighlight();
         End();
-        if (m_onAbort)
-            m_onAbort();
     });
     return true;
 }
@@ -118,25 +113,25 @@ bool CDragDrop::IsDropTarget(HTREEITEM item) const {
 bool CDragDrop::Track(HTREEITEM item) {
     if (!m_bDragging)
         return false;
-    HTREEITEM& drop = m_tree.m_hDropItem;
-    if (drop != TVI_NONE && drop != item)
+    if (m_hDropItem != TVI_NONE && m_hDropItem != item)
         ClearHighlight();
-    if (item != TVI_NONE && item != drop && IsDropTarget(item)) {
+    if (item != TVI_NONE && item != m_hDropItem && IsDropTarget(item)) {
         CTreeControl& control = m_tree.GetTreeCtrl();
-        m_nPlainImage = control.Get(item).image;
-        m_nPlainSelectedImage = control.Get(item).selectedImage;
-        const int image = item == m_tree.m_hDeletedItem ? IMAGE_DELETED_TARGET : IMAGE_GROUP_TARGET;
-        control.SetItemImage(item, image, image + 1);
-        drop = item;
+        m_plainImage = control.Get(item).image;
+        m_plainSelectedImage = control.Get(item).selectedImage;
+        if (item == m_tree.m_hDeletedItem)
+            control.SetItemImage(item, ETreeImage::DeletedTarget, ETreeImage::DeletedTargetOpen);
+        else
+            control.SetItemImage(item, ETreeImage::GroupTarget, ETreeImage::GroupTargetOpen);
+        m_hDropItem = item;
     }
-    return drop != TVI_NONE;
+    return m_hDropItem != TVI_NONE;
 }
 
 void CDragDrop::ClearHighlight() {
-    HTREEITEM& drop = m_tree.m_hDropItem;
-    if (m_tree.GetTreeCtrl().Exists(drop))
-        m_tree.GetTreeCtrl().SetItemImage(drop, m_nPlainImage, m_nPlainSelectedImage);
-    drop = TVI_NONE;
+    if (m_tree.GetTreeCtrl().Exists(m_hDropItem))
+        m_tree.GetTreeCtrl().SetItemImage(m_hDropItem, m_plainImage, m_plainSelectedImage);
+    m_hDropItem = TVI_NONE;
 }
 
 void CDragDrop::Cancel() {
@@ -149,7 +144,7 @@ void CDragDrop::Cancel() {
 std::optional<CPendingDrop> CDragDrop::EndAtTarget() {
     if (!m_bDragging)
         return std::nullopt;
-    const HTREEITEM target = m_tree.m_hDropItem;
+    const HTREEITEM target = m_hDropItem;
     ClearHighlight();
     CPendingDrop drop{std::move(m_payload), target, m_nContents};
     End();

@@ -4,7 +4,6 @@
 #include "core/views/CTreeControl.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -53,9 +52,10 @@ public:
     bool BeginFromTree(HTREEITEM item);
 
     bool IsDragging() const { return m_bDragging; }
-    const CDragPayload& GetPayload() const { return m_payload; }
     EDragPicture GetPicture() const { return m_picture; }
     bool IsDropTarget(HTREEITEM item) const;
+    // The item highlighted as the target; TVI_NONE for none.
+    HTREEITEM GetDropItem() const { return m_hDropItem; }
     // The pointer is on `item` (TVI_NONE: on no item's icon or label): the highlight moves to
     // it when it may take the drop. Returns whether an item is highlighted now.
     bool Track(HTREEITEM item);
@@ -71,9 +71,6 @@ public:
 
     // Counts the document's emptyings, which free the records a pending drop points to.
     void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
-
-    // Told when a change to the records ended the drag early, so the window can stop its own.
-    void SetAbortHandler(std::function<void()> handler) { m_onAbort = std::move(handler); }
 
 private:
     bool Begin(CDragPayload payload, EDragPicture picture);
@@ -99,8 +96,8 @@ private:
     EDragPicture m_picture = EDragPicture::None;
     bool m_bDragging = false;
     std::uint64_t m_nContents = 0;
+    HTREEITEM m_hDropItem = TVI_NONE;
     // The highlighted item's own images, given back when the highlight leaves it.
-    int m_nPlainImage = 0;
-    int m_nPlainSelectedImage = 0;
-    std::function<void()> m_onAbort;
+    ETreeImage m_plainImage = ETreeImage::Group;
+    ETreeImage m_plainSelectedImage = ETreeImage::Group;
 };

@@ -13,53 +13,16 @@
 #include "core/ui/CRecordEditor.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
-#include "core/views/CTreeControl.h"
 #include "core/views/CViewTexts.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace {
 
 std::string ColumnSection(int index) {
     return "Column" + std::to_string(index);
-}
-
-// A row with its sort key read and prefixed once, so that comparisons rarely touch the person.
-struct CKeyedRow {
-    std::uint64_t prefix;
-    std::string_view key;
-    CPersonalData* person;
-};
-
-CKeyedRow KeyOf(CPersonalData* person) {
-    const std::string_view key = person->GetSortKey();
-    return {CTreeControl::TextPrefix(key), key, person};
-}
-
-bool Before(const CKeyedRow& a, const CKeyedRow& b) {
-    return CTreeControl::ComparePrefixed(a.prefix, a.key, b.prefix, b.key) < 0;
-}
-
-using CRowIterator = std::vector<CPersonalData*>::iterator;
-
-// The first ordered row after `from` that is greater than `row`. The search gallops from
-// `from` before it bisects, so that inserted rows close together cost a few key reads each
-// rather than a search of all the rows left: keys lie scattered in memory.
-CRowIterator GallopPast(CRowIterator from, CRowIterator end, const CKeyedRow& row) {
-    const auto greater = [&row](CPersonalData* person) {
-        return Before(row, KeyOf(person));
-    };
-    std::ptrdiff_t step = 1;
-    CRowIterator low = from;
-    while (end - low > step && !greater(low[step - 1])) {
-        low += step;
-        step *= 2;
-    }
-    const CRowIterator high = end - low > step ? low + step : end;
-    return std::partition_point(low, high, [&](CPersonalData* person) { return !greater(person); });
 }
 } // namespace
 
@@ -94,16 +57,10 @@ void CFriendListView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
 void CFriendListView::Refill(const CSelectionHint& selection) {
     m_nRefillDispatch = m_doc.GetCommandDispatch();
     BeginUpdate();
-    m_rows.assign(selection.persons.begin(), selection.persons.end());
-    m_nOrderedRows = m_rows.size(); // the lists are sound, so no row repeats another
-    m_nHoles = 0;
+    m_rows.Assign(selection.persons); // the lists are sound, so no row repeats another
     m_selected.clear();
     m_pGroupInfo = selection.info;
-    m_bSorted = false;
-    Sort();
-    m_doc.m_pShownInfo = m_pGroupInfo;
-    m_nEditRow = 0;
-    m_nEditColumn = 0;
+    m_rows.Sort();
     EndUpdate();
     m_cellEditor.OnRefilled();
 }
@@ -118,7 +75,7 @@ void CFriendListView::ApplyCommand(CCommand& command, bool undo) {
         command.UndoList(*this);
     else
         command.DoList(*this);
-    Sort();
+    m_rows.Sort();
     EndUpdate();
     m_cellEditor.OnRowsChanged();
 }
@@ -133,123 +90,15 @@ void CFriendListView::EndUpdate() {
         m_observer->OnReset();
 }
 
-void CFriendListView::Sort() {
-    DropRepeatedRows();
-    if (m_bSorted) {
-        const std::size_t firstClosed = CompactRows();
-        const std::size_t firstMoved = std::min(firstClosed, MergeInsertedRows());
-        m_nIndexedRows = std::min(m_nIndexedRows, firstMoved);
-    } else {
-        CompactRows();
-        SortAllRows();
-        m_rowOf.Clear();
-        m_nIndexedRows = 0;
-        m_bSorted = true;
-    }
-    m_nOrderedRows = m_rows.size();
-}
-
-void CFriendListView::DropRepeatedRows() {
-    if (m_nOrderedRows == m_rows.size())
-        return;
-    CPointerIndex appended;
-    appended.Reserve(m_rows.size() - m_nOrderedRows);
-    bool dropped = false;
-    const auto drop = [&](std::size_t row) {
-        m_rows[row] = nullptr;
-        ++m_nHoles;
-        dropped = true;
-    };
-    for (std::size_t row = m_nOrderedRows; row < m_rows.size(); ++row) {
-        if (m_rows[row] == nullptr)
-            continue;
-        if (appended.Contains(m_rows[row]))
-            drop(row);
-        else
-            appended.Set(m_rows[row], row);
-    }
-    for (std::size_t row = 0; row < m_nOrderedRows; ++row) {
-        const std::size_t copy =
-            m_rows[row] ? appended.Find(m_rows[row]) : CPointerIndex::NOT_FOUND;
-        if (copy != CPointerIndex::NOT_FOUND) {
-            appended.Erase(m_rows[row]);
-            drop(copy);
-        }
-    }
-    // A dropped copy may have taken its person's place in the row index.
-    if (dropped) {
-        m_rowOf.Clear();
-        m_nIndexedRows = 0;
-    }
-}
-
-std::size_t CFriendListView::CompactRows() {
-    if (m_nHoles == 0)
-        return m_rows.size();
-    const auto firstHole = std::find(m_rows.begin(), m_rows.end(), nullptr);
-    const auto orderedEnd = m_rows.begin() + static_cast<std::ptrdiff_t>(m_nOrderedRows);
-    m_nOrderedRows -= static_cast<std::size_t>(std::count(firstHole, orderedEnd, nullptr));
-    m_rows.erase(std::remove(firstHole, m_rows.end(), nullptr), m_rows.end());
-    m_nHoles = 0;
-    return static_cast<std::size_t>(firstHole - m_rows.begin());
-}
-
-std::size_t CFriendListView::MergeInsertedRows() {
-    if (m_nOrderedRows == m_rows.size())
-        return m_rows.size();
-    std::vector<CKeyedRow> inserted;
-    inserted.reserve(m_rows.size() - m_nOrderedRows);
-    for (std::size_t row = m_nOrderedRows; row < m_rows.size(); ++row)
-        inserted.push_back(KeyOf(m_rows[row]));
-    std::stable_sort(inserted.begin(), inserted.end(), Before);
-    // Each inserted row goes after the ordered rows that are not greater, so equal keys keep
-    // the rows that were there first in front.
-    std::vector<CPersonalData*> merged;
-    merged.reserve(m_rows.size());
-    std::size_t firstMoved = m_rows.size();
-    auto from = m_rows.begin();
-    const auto orderedEnd = m_rows.begin() + static_cast<std::ptrdiff_t>(m_nOrderedRows);
-    for (const CKeyedRow& row : inserted) {
-        const auto to = GallopPast(from, orderedEnd, row);
-        merged.insert(merged.end(), from, to);
-        firstMoved = std::min(firstMoved, merged.size());
-        merged.push_back(row.person);
-        from = to;
-    }
-    merged.insert(merged.end(), from, orderedEnd);
-    m_rows = std::move(merged);
-    return firstMoved;
-}
-
-void CFriendListView::SortAllRows() {
-    // Most comparisons of 100,000 keyed rows are decided by the prefixes alone.
-    std::vector<CKeyedRow> keyed;
-    keyed.reserve(m_rows.size());
-    for (CPersonalData* person : m_rows)
-        keyed.push_back(KeyOf(person));
-    std::stable_sort(keyed.begin(), keyed.end(), Before);
-    for (std::size_t row = 0; row < keyed.size(); ++row)
-        m_rows[row] = keyed[row].person;
-}
-
 int CFriendListView::InsertPersonalRow(CPersonalData* person) {
-    // Appended after the ordered rows; the end of the notification merges it in.
-    if (m_nIndexedRows == m_rows.size()) {
-        m_rowOf.Set(person, m_rows.size());
-        ++m_nIndexedRows;
-    }
-    m_rows.push_back(person);
-    return static_cast<int>(m_rows.size() - 1);
+    // The end of the notification merges the row in.
+    return static_cast<int>(m_rows.Insert(person));
 }
 
 bool CFriendListView::DeletePersonalRow(CPersonalData* person) {
-    const int row = FindRow(person);
-    if (row < 0)
+    // The row stays a hole until the end of the notification closes it.
+    if (!m_rows.Erase(person))
         return false;
-    // A hole keeps the other rows where they are until the end of the notification closes it.
-    m_rows[static_cast<std::size_t>(row)] = nullptr;
-    ++m_nHoles;
-    m_rowOf.Erase(person);
     m_selected.erase(person);
     return true;
 }
@@ -257,25 +106,14 @@ bool CFriendListView::DeletePersonalRow(CPersonalData* person) {
 void CFriendListView::UpdatePersonalRow(CPersonalData* person) {
     const int row = FindRow(person);
     if (row >= 0) {
-        m_bSorted = false;
+        m_rows.MarkUnsorted();
         if (m_observer)
             m_observer->OnRowChanged(row);
     }
 }
 
-void CFriendListView::IndexRows() const {
-    if (m_nIndexedRows == m_rows.size())
-        return;
-    m_rowOf.Reserve(m_rows.size());
-    for (std::size_t row = m_nIndexedRows; row < m_rows.size(); ++row)
-        m_rowOf.Set(m_rows[row], row);
-    m_nIndexedRows = m_rows.size();
-}
-
 int CFriendListView::FindRow(const CPersonalData* person) const {
-    IndexRows();
-    const std::size_t row = m_rowOf.Find(person);
-    return row == CPointerIndex::NOT_FOUND ? -1 : static_cast<int>(row);
+    return m_rows.Find(person);
 }
 
 CGroup* CFriendListView::GetShownGroup() const {
@@ -290,12 +128,12 @@ void CFriendListView::SetSelectedRows(const std::vector<int>& rows) {
     m_selected.clear();
     for (const int row : rows) {
         if (row >= 0 && row < GetRowCount())
-            m_selected.insert(m_rows[static_cast<std::size_t>(row)]);
+            m_selected.insert(m_rows.At(static_cast<std::size_t>(row)));
     }
 }
 
 void CFriendListView::SelectAll() {
-    m_selected.insert(m_rows.begin(), m_rows.end());
+    m_selected.insert(m_rows.GetRows().begin(), m_rows.GetRows().end());
     if (m_observer)
         m_observer->OnSelectionChanged();
 }
@@ -303,7 +141,7 @@ void CFriendListView::SelectAll() {
 std::vector<CPersonalData*> CFriendListView::GetSelectedPersons() const {
     std::vector<CPersonalData*> persons;
     persons.reserve(m_selected.size());
-    for (CPersonalData* person : m_rows) {
+    for (CPersonalData* person : m_rows.GetRows()) {
         if (m_selected.count(person))
             persons.push_back(person);
     }
@@ -370,8 +208,7 @@ void CFriendListView::OnRestore() {
 
 void CFriendListView::SetClickedCell(int field, int row, int position) {
     m_nClickedColumn = field;
-    m_nEditRow = row >= 0 ? row : GetRowCount() - 1;
-    m_nEditColumn = position;
+    m_cellEditor.SetCursor(row >= 0 ? row : GetRowCount() - 1, position);
 }
 
 bool CFriendListView::IsValidOrder(const std::array<int, COLUMN_COUNT>& order) {
@@ -428,7 +265,7 @@ void CFriendListView::LoadSettings(const CProfile& profile) {
     m_textColor = static_cast<std::uint32_t>(profile.GetProfileInt("ListColor", "text", 0));
     m_backgroundColor =
         static_cast<std::uint32_t>(profile.GetProfileInt("ListColor", "background", 0xFFFFFF));
-    m_bEditByDblClk = profile.GetProfileInt("CellEdit", "byDblClk", 1) != 0;
+    m_cellEditor.SetEditByDblClk(profile.GetProfileInt("CellEdit", "byDblClk", 1) != 0);
 }
 
 void CFriendListView::SaveSettings(CProfile& profile) const {
@@ -439,7 +276,7 @@ void CFriendListView::SaveSettings(CProfile& profile) const {
     }
     profile.WriteProfileInt("ListColor", "text", static_cast<int>(m_textColor));
     profile.WriteProfileInt("ListColor", "background", static_cast<int>(m_backgroundColor));
-    profile.WriteProfileInt("CellEdit", "byDblClk", m_bEditByDblClk ? 1 : 0);
+    profile.WriteProfileInt("CellEdit", "byDblClk", m_cellEditor.GetEditByDblClk() ? 1 : 0);
 }
 
 bool CFriendListView::CommitPendingEdit() {

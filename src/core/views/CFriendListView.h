@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/containers/CPointerIndex.h"
 #include "core/document/CDocView.h"
 #include "core/settings/CFontScale.h"
 #include "core/ui/CCommandTarget.h"
 #include "core/views/CListCellEditor.h"
+#include "core/views/CSortedRows.h"
 
 #include <array>
 #include <cstdint>
@@ -61,8 +61,8 @@ public:
     const CGroupInfo* GetGroupInfo() const { return m_pGroupInfo; }
     bool ShowsDeleted() const;
 
-    int GetRowCount() const { return static_cast<int>(m_rows.size()); }
-    CPersonalData* GetRowPerson(int row) const { return m_rows.at(static_cast<std::size_t>(row)); }
+    int GetRowCount() const { return static_cast<int>(m_rows.Size()); }
+    CPersonalData* GetRowPerson(int row) const { return m_rows.At(static_cast<std::size_t>(row)); }
     int FindRow(const CPersonalData* person) const;
 
     // The selection, which the window reports as the user changes it.
@@ -84,10 +84,7 @@ public:
     void OnModify();
 
     // The column last clicked, as a field number; -1 for none.
-    int m_nClickedColumn = -1;
-    int m_nEditRow = 0;
-    int m_nEditColumn = 0;
-    bool m_bEditByDblClk = true;
+    int GetClickedColumn() const { return m_nClickedColumn; }
     // Records the cell a click hit: the column's field and display position, and the row; a
     // click below the rows (row -1) counts as one on the last row.
     void SetClickedCell(int field, int row, int position);
@@ -116,18 +113,6 @@ private:
     void ApplyCommand(CCommand& command, bool undo);
     void BeginUpdate();
     void EndUpdate();
-    // Brings the rows back in order at the end of a notification: closes the holes deletions
-    // left, merges the appended rows in, or sorts everything after an edit or a refill.
-    void Sort();
-    // A person has one row at most, whatever the commands of a notification asked: a row
-    // appended for a person who has one already goes before the rows are merged.
-    void DropRepeatedRows();
-    void SortAllRows();
-    // Each returns the first row that moved, or the row count.
-    std::size_t CompactRows();
-    std::size_t MergeInsertedRows();
-    // Brings m_rowOf up to date for every row.
-    void IndexRows() const;
     void Execute(std::unique_ptr<CCommand> command);
     static bool IsValidOrder(const std::array<int, COLUMN_COUNT>& order);
 
@@ -135,20 +120,12 @@ private:
     CUserInterface& m_ui;
     CListControlObserver* m_observer = nullptr;
     const CGroupInfo* m_pGroupInfo = nullptr;
-    // During a notification a deleted row is a null hole and inserted rows are appended after
-    // the first m_nOrderedRows, which stay in order.
-    std::vector<CPersonalData*> m_rows;
-    std::size_t m_nOrderedRows = 0;
-    std::size_t m_nHoles = 0;
-    // Where each person's row is, right for the first m_nIndexedRows rows: rows that moved are
-    // looked at again only when a row is searched, as most notifications search none.
-    mutable CPointerIndex m_rowOf;
-    mutable std::size_t m_nIndexedRows = 0;
+    int m_nClickedColumn = -1;
+    // Sorted at the end of each notification.
+    CSortedRows m_rows;
     std::unordered_set<const CPersonalData*> m_selected;
     // The command during whose hints the rows were last refilled, 0 for none.
     std::uint64_t m_nRefillDispatch = 0;
-    // False when an edit or a refill left rows out of order: only a full sort helps then.
-    bool m_bSorted = true;
     std::array<int, COLUMN_COUNT> m_columnOrder{};
     std::array<int, COLUMN_COUNT> m_columnWidths{};
     CFontScale m_fontScale;

@@ -18,14 +18,21 @@
 #include <algorithm>
 #include <list>
 #include <string_view>
+#include <utility>
 
 namespace {
-constexpr int IMAGE_GROUP = 0;
-constexpr int IMAGE_GROUP_OPEN = 1;
-constexpr int IMAGE_PERSON = 2;
-constexpr int IMAGE_DELETED = 4;
-constexpr int IMAGE_DELETED_OPEN = 5;
-
+// The plain and the selected picture of each kind of item.
+std::pair<ETreeImage, ETreeImage> ImagesOf(ETreeItemKind kind) {
+    switch (kind) {
+    case ETreeItemKind::Person:
+        return {ETreeImage::Person, ETreeImage::PersonSelected};
+    case ETreeItemKind::DeletedFolder:
+        return {ETreeImage::Deleted, ETreeImage::DeletedOpen};
+    case ETreeItemKind::Group:
+        break;
+    }
+    return {ETreeImage::Group, ETreeImage::GroupOpen};
+}
 } // namespace
 
 CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
@@ -89,9 +96,9 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, 
         (parent != TVI_NONE && !m_tree.Exists(parent)))
         return TVI_NONE;
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
-    const int image = 2 * static_cast<int>(kind);
+    const auto [image, selectedImage] = ImagesOf(kind);
     const HTREEITEM item =
-        m_tree.InsertItem(parent, std::move(text), image, image + 1, data, where);
+        m_tree.InsertItem(parent, std::move(text), image, selectedImage, data, where);
     // A parent that receives its first child is left collapsed, with its expand button.
     if (firstChild) {
         m_tree.SetExpanded(parent, false);
@@ -143,12 +150,11 @@ void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
 }
 
 bool CFriendTreeView::IsPersonItem(HTREEITEM item) const {
-    return m_tree.Exists(item) && m_tree.Get(item).image == IMAGE_PERSON;
+    return m_tree.Exists(item) && m_tree.Get(item).Data().person != nullptr;
 }
 
 bool CFriendTreeView::IsGroupItem(HTREEITEM item) const {
-    return m_tree.Exists(item) && m_tree.Get(item).image == IMAGE_GROUP && item != m_hRootItem &&
-           item != m_hDeletedItem;
+    return m_tree.Exists(item) && m_tree.Get(item).Data().group != nullptr;
 }
 
 HTREEITEM CFriendTreeView::GetShownItem() const {
@@ -166,9 +172,9 @@ void CFriendTreeView::RestorePlainImages(HTREEITEM item) {
     if (item == NO_CURRENT_ITEM || !m_tree.Exists(item))
         return;
     if (item == m_hDeletedItem)
-        m_tree.SetItemImage(item, IMAGE_DELETED, IMAGE_DELETED_OPEN);
+        m_tree.SetItemImage(item, ETreeImage::Deleted, ETreeImage::DeletedOpen);
     else
-        m_tree.SetItemImage(item, IMAGE_GROUP, IMAGE_GROUP_OPEN);
+        m_tree.SetItemImage(item, ETreeImage::Group, ETreeImage::GroupOpen);
 }
 
 void CFriendTreeView::OnSelectionChanged() {
@@ -179,9 +185,9 @@ void CFriendTreeView::OnSelectionChanged() {
     // The group looks open while one of its persons is selected.
     if (IsPersonItem(m_tree.GetCaret()) && m_tree.Exists(shown)) {
         if (shown == m_hDeletedItem)
-            m_tree.SetItemImage(shown, IMAGE_DELETED_OPEN, IMAGE_DELETED);
+            m_tree.SetItemImage(shown, ETreeImage::DeletedOpen, ETreeImage::Deleted);
         else
-            m_tree.SetItemImage(shown, IMAGE_GROUP_OPEN, IMAGE_GROUP);
+            m_tree.SetItemImage(shown, ETreeImage::GroupOpen, ETreeImage::Group);
     }
     m_hCurrentItem = shown;
 }
@@ -239,7 +245,7 @@ void CFriendTreeView::HidePersons() {
     const CChildList& shown = m_tree.GetChildren(m_hRootItem);
     const std::vector<HTREEITEM> children(shown.begin(), shown.end());
     for (const HTREEITEM child : children) {
-        if (IsGroupItem(child) || (m_tree.Exists(child) && m_tree.Get(child).Data().group))
+        if (IsGroupItem(child))
             m_tree.DeleteChildren(child);
         else
             m_tree.DeleteItem(child);

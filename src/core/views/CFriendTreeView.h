@@ -17,8 +17,8 @@ class CCommand;
 class CProfile;
 class CUserInterface;
 
-// The kind an item is inserted as; its images are 2k and 2k + 1.
-enum class ETreeItemKind : int { Group = 0, Person = 1, DeletedFolder = 2 };
+// The kind an item is inserted as, which gives it its pictures.
+enum class ETreeItemKind { Group, Person, DeletedFolder };
 
 // The group tree without pixels: "全体" with the groups under it, optionally their persons,
 // and "削除済み". Commands patch its items; selecting an item tells the person list what to show.
@@ -49,7 +49,8 @@ public:
     CTreeControl& GetTreeCtrl() { return m_tree; }
     const CTreeControl& GetTreeCtrl() const { return m_tree; }
 
-    // Item kinds, read from an item's current normal image.
+    // Item kinds, read from what the item stands for: pictures change with the selection and
+    // a drag's highlight.
     bool IsPersonItem(HTREEITEM item) const;
     bool IsGroupItem(HTREEITEM item) const;
     HTREEITEM GetShownItem() const;
@@ -93,8 +94,6 @@ public:
     HTREEITEM m_hRootItem = TVI_NONE;
     HTREEITEM m_hDeletedItem = TVI_NONE;
     HTREEITEM m_hCurrentItem = TVI_NONE;
-    // The item highlighted as the target of a drag.
-    HTREEITEM m_hDropItem = TVI_NONE;
 
 private:
     void Reset();

@@ -32,8 +32,13 @@ CListCellEditor::CListCellEditor(CFriendListView& list, CAddressDoc& doc, CUserI
     : m_list(list), m_doc(doc), m_ui(ui) {}
 
 int CListCellEditor::GetField() const {
-    const int position = std::clamp(m_list.m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
+    const int position = std::clamp(m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
     return m_list.GetColumnOrder()[static_cast<std::size_t>(position)];
+}
+
+void CListCellEditor::SetCursor(int row, int position) {
+    m_nEditRow = row;
+    m_nEditColumn = position;
 }
 
 bool CListCellEditor::CanShow() const {
@@ -41,8 +46,8 @@ bool CListCellEditor::CanShow() const {
 }
 
 void CListCellEditor::Clamp() {
-    m_list.m_nEditColumn = std::clamp(m_list.m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
-    m_list.m_nEditRow = std::clamp(m_list.m_nEditRow, 0, std::max(0, m_list.GetRowCount() - 1));
+    m_nEditColumn = std::clamp(m_nEditColumn, 0, CFriendListView::COLUMN_COUNT - 1);
+    m_nEditRow = std::clamp(m_nEditRow, 0, std::max(0, m_list.GetRowCount() - 1));
 }
 
 void CListCellEditor::BringIntoRange() {
@@ -60,7 +65,7 @@ void CListCellEditor::Show(bool focusEditor, bool scrollIntoView) {
     if (!m_pWindow || !CanShow())
         return;
     m_pWindow->CommitComposition();
-    const int row = m_list.m_nEditRow;
+    const int row = m_nEditRow;
     m_pEditedPerson = m_list.GetRowPerson(row);
     m_nEditedField = GetField();
     m_list.SetSelectedRows({row});
@@ -126,26 +131,24 @@ bool CListCellEditor::CommitAndHide() {
 }
 
 void CListCellEditor::Move(ECellMove move) {
-    int& row = m_list.m_nEditRow;
-    int& position = m_list.m_nEditColumn;
     switch (move) {
     case ECellMove::Left:
-        --position;
+        --m_nEditColumn;
         break;
     case ECellMove::Right:
-        ++position;
+        ++m_nEditColumn;
         break;
     case ECellMove::Up:
-        --row;
+        --m_nEditRow;
         break;
     case ECellMove::Down:
-        ++row;
+        ++m_nEditRow;
         break;
     case ECellMove::First:
-        position = 0;
+        m_nEditColumn = 0;
         break;
     case ECellMove::Last:
-        position = CFriendListView::COLUMN_COUNT - 1;
+        m_nEditColumn = CFriendListView::COLUMN_COUNT - 1;
         break;
     case ECellMove::None:
         break;
@@ -196,7 +199,7 @@ bool CListCellEditor::OnRightButtonDown(int field, int row, int position) {
 }
 
 bool CListCellEditor::OnDoubleClick(int field, int row, int position) {
-    const bool starts = m_list.m_bEditByDblClk && field > CFieldTable::FIELD_NAME && m_pWindow;
+    const bool starts = m_bEditByDblClk && field > CFieldTable::FIELD_NAME && m_pWindow;
     if (starts && !Commit())
         return true;
     m_list.SetClickedCell(field, row, position);
@@ -226,8 +229,7 @@ void CListCellEditor::OnColumnsMoved() {
 }
 
 void CListCellEditor::OnRefilled() {
-    m_list.m_nEditRow = 0;
-    m_list.m_nEditColumn = 0;
+    SetCursor(0, 0);
     if (m_bVisible)
         Show(false, true);
 }
@@ -241,7 +243,7 @@ void CListCellEditor::OnRowsChanged() {
         return;
     }
     // The typing stays with its person wherever the rows put it.
-    m_list.m_nEditRow = row;
+    m_nEditRow = row;
     m_pWindow->Place(row, m_nEditedField, false);
 }
 

@@ -10,9 +10,9 @@ class CFriendListView;
 class CPersonalData;
 class CUserInterface;
 
-// Spreadsheet-style editing of the person list: the cell cursor (a row and a display position,
-// kept in the list as m_nEditRow and m_nEditColumn), the editor's two modes, the keys and clicks
-// that move it, and the commit of a changed cell as one undoable command.
+// Spreadsheet-style editing of the person list: the cell cursor (a row and a display position),
+// the editor's two modes, the keys and clicks that move it, and the commit of a changed cell as
+// one undoable command.
 class CListCellEditor {
 public:
     CListCellEditor(CFriendListView& list, CAddressDoc& doc, CUserInterface& ui);
@@ -24,6 +24,13 @@ public:
     bool IsVisible() const { return m_bVisible; }
     // The field shown at the cursor's display position.
     int GetField() const;
+    // The cursor may lie outside the rows and columns until the editor brings it into range.
+    int GetCursorRow() const { return m_nEditRow; }
+    int GetCursorPosition() const { return m_nEditColumn; }
+    void SetCursor(int row, int position);
+    // Whether a double click on a cell starts the editor there (an option of the user's).
+    bool GetEditByDblClk() const { return m_bEditByDblClk; }
+    void SetEditByDblClk(bool edit) { m_bEditByDblClk = edit; }
 
     void BringIntoRange();
     void Show(bool focusEditor, bool scrollIntoView);
@@ -74,6 +81,9 @@ private:
     CUserInterface& m_ui;
     CCellEditorWindow* m_pWindow = nullptr;
     CTextCodec m_codec;
+    int m_nEditRow = 0;
+    int m_nEditColumn = 0;
+    bool m_bEditByDblClk = true;
     bool m_bVisible = false;
     // The cell the editor lies over: its typing belongs to this person and field alone.
     CPersonalData* m_pEditedPerson = nullptr;

@@ -128,8 +128,9 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     return entry.rowHint;
 }
 
-HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image, int selectedImage,
-                                   CTreeItemData data, ETreeInsert where) {
+HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, ETreeImage image,
+                                   ETreeImage selectedImage, CTreeItemData data,
+                                   ETreeInsert where) {
     // Undoing a whole-group deletion re-inserts members before their group's item is back;
     // those items come with the group, so an insertion under a missing parent is skipped.
     if (parent != TVI_NONE && !Exists(parent))
@@ -145,8 +146,8 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, int image
     CItem& item = AtSlot(slot);
     item.parent = parent;
     item.text = std::move(text);
-    item.image = static_cast<std::int8_t>(image);
-    item.selectedImage = static_cast<std::int8_t>(selectedImage);
+    item.image = image;
+    item.selectedImage = selectedImage;
     item.SetData(data);
     item.rowHint = static_cast<int>(row);
     ChildrenOf(parent).Insert(row, handle, {prefix});
@@ -244,12 +245,12 @@ void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
         m_observer->OnChanged(item);
 }
 
-void CTreeControl::SetItemImage(HTREEITEM item, int image, int selectedImage) {
+void CTreeControl::SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage) {
     CItem& entry = Item(item);
     if (entry.image == image && entry.selectedImage == selectedImage)
         return;
-    entry.image = static_cast<std::int8_t>(image);
-    entry.selectedImage = static_cast<std::int8_t>(selectedImage);
+    entry.image = image;
+    entry.selectedImage = selectedImage;
     if (m_observer)
         m_observer->OnChanged(item);
 }

@@ -18,6 +18,22 @@ constexpr HTREEITEM TVI_NONE = 0;
 
 enum class ETreeInsert { Sort, Last };
 
+// The pictures an item shows, as the window numbers them: each plain picture is followed by the
+// one it shows while selected (or open), and a drag's target shows a picture of its own.
+enum class ETreeImage : std::int8_t {
+    Group,
+    GroupOpen,
+    Person,
+    PersonSelected,
+    Deleted,
+    DeletedOpen,
+    GroupTarget,
+    GroupTargetOpen,
+    DeletedTarget,
+    DeletedTargetOpen,
+};
+constexpr int TREE_IMAGE_COUNT = 10;
+
 // What an item stands for; the root and the deleted folder carry neither.
 struct CTreeItemData {
     CGroup* group = nullptr;
@@ -50,8 +66,8 @@ public:
         mutable int rowHint = -1;
         CChildList children;
         CShortText text; // CP932
-        std::int8_t image = 0;
-        std::int8_t selectedImage = 0;
+        ETreeImage image = ETreeImage::Group;
+        ETreeImage selectedImage = ETreeImage::Group;
         bool expanded = false;
         bool expandedOnce = false;
 
@@ -75,8 +91,8 @@ public:
     // Called whenever the caret moved, the way the control reports a selection change.
     void SetSelectionHandler(std::function<void()> handler);
 
-    HTREEITEM InsertItem(HTREEITEM parent, std::string text, int image, int selectedImage,
-                         CTreeItemData data, ETreeInsert where);
+    HTREEITEM InsertItem(HTREEITEM parent, std::string text, ETreeImage image,
+                         ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
     // Deletes the item with everything under it; a deleted caret moves to a neighbour.
     bool DeleteItem(HTREEITEM item);
     void DeleteChildren(HTREEITEM item);
@@ -92,7 +108,7 @@ public:
     std::size_t GetCount() const { return m_slotOf.Size(); }
 
     void SetItemText(HTREEITEM item, std::string text);
-    void SetItemImage(HTREEITEM item, int image, int selectedImage);
+    void SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage);
     // Collapsing an item whose subtree holds the caret moves the caret up to it, as the control
     // does, so that the caret is never hidden.
     void SetExpanded(HTREEITEM item, bool expanded);

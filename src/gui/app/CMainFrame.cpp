@@ -66,9 +66,10 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
       m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
-      m_editor(doc, ui, m_editDialogs), m_mailDialogs(this),
-      m_options(doc, m_treeView, m_listView, ui, m_mailDialogs), m_find(doc, ui, profile),
-      m_csvDialogs(this), m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
+      m_editor(doc, ui, m_editDialogs, [this] { return m_listView.GetShownGroup(); }),
+      m_mailDialogs(this), m_options(doc, m_treeView, m_listView, ui, m_mailDialogs),
+      m_find(doc, ui, profile), m_csvDialogs(this),
+      m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
       m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());

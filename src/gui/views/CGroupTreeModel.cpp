@@ -3,7 +3,8 @@
 CGroupTreeModel::CGroupTreeModel(CTreeControl& tree, QObject* parent)
     : QAbstractItemModel(parent), m_tree(tree), m_caret(tree.GetCaret()) {
     for (int image = 0; image < IMAGE_COUNT; ++image)
-        m_images[static_cast<std::size_t>(image)] = CViewIcons::TreeImage(image);
+        m_images[static_cast<std::size_t>(image)] =
+            CViewIcons::TreeImage(static_cast<ETreeImage>(image));
     m_tree.SetObserver(this);
 }
 
@@ -52,7 +53,7 @@ bool CGroupTreeModel::hasChildren(const QModelIndex& parent) const {
     return rowCount(parent) > 0;
 }
 
-int CGroupTreeModel::ShownImage(HTREEITEM item) const {
+ETreeImage CGroupTreeModel::ShownImage(HTREEITEM item) const {
     const CTreeControl::CItem& entry = m_tree.Get(item);
     return item == m_tree.GetCaret() ? entry.selectedImage : entry.image;
 }
@@ -65,7 +66,7 @@ QVariant CGroupTreeModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return TextOf(item);
     case Qt::DecorationRole: {
-        const int image = ShownImage(item);
+        const int image = static_cast<int>(ShownImage(item));
         if (image < 0 || image >= IMAGE_COUNT)
             return {};
         return m_images[static_cast<std::size_t>(image)];

@@ -17,7 +17,7 @@ class CGroupTreeModel : public QAbstractItemModel, private CTreeControlObserver 
     Q_OBJECT
 
 public:
-    static constexpr int IMAGE_COUNT = CViewIcons::TREE_IMAGE_COUNT;
+    static constexpr int IMAGE_COUNT = TREE_IMAGE_COUNT;
 
     explicit CGroupTreeModel(CTreeControl& tree, QObject* parent = nullptr);
     ~CGroupTreeModel() override;
@@ -35,7 +35,7 @@ public:
     HTREEITEM ItemOf(const QModelIndex& index) const;
     QModelIndex IndexOf(HTREEITEM item) const;
     // The image an item shows now: its selected image while it is the caret.
-    int ShownImage(HTREEITEM item) const;
+    ETreeImage ShownImage(HTREEITEM item) const;
     // True while core is between an about-to and a done notification; the view must not move
     // core's caret from the signals Qt sends meanwhile.
     bool IsChanging() const { return m_nChanging > 0; }

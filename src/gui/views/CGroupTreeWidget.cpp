@@ -225,10 +225,10 @@ void CGroupTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
         event->ignore();
         return;
     }
-    const HTREEITEM before = m_tree.m_hDropItem;
+    const HTREEITEM before = DropItem();
     const bool onTarget = m_pDrag->Track(ItemOnLabel(event->position().toPoint()));
     // The highlight covers the whole row, branch lines included, not only the item's cell.
-    if (m_tree.m_hDropItem != before)
+    if (DropItem() != before)
         viewport()->update();
     if (onTarget) {
         event->setDropAction(Qt::MoveAction);
@@ -236,6 +236,10 @@ void CGroupTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+HTREEITEM CGroupTreeWidget::DropItem() const {
+    return m_pDrag ? m_pDrag->GetCore().GetDropItem() : TVI_NONE;
 }
 
 void CGroupTreeWidget::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -261,7 +265,8 @@ void CGroupTreeWidget::dropEvent(QDropEvent* event) {
 void CGroupTreeWidget::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     // The drop target is drawn as selected while the pointer is on it, besides its picture.
-    if (m_tree.m_hDropItem == TVI_NONE || m_model->ItemOf(index) != m_tree.m_hDropItem) {
+    const HTREEITEM drop = DropItem();
+    if (drop == TVI_NONE || m_model->ItemOf(index) != drop) {
         QTreeView::drawRow(painter, option, index);
         return;
     }

@@ -54,6 +54,8 @@ private:
     void OnUserExpanded(const QModelIndex& index, bool expanded);
     // The item whose icon or label lies under the point; the rest of its row does not count.
     HTREEITEM ItemOnLabel(const QPoint& pos) const;
+    // The item a drag in progress highlights as its target; TVI_NONE for none.
+    HTREEITEM DropItem() const;
 
     CFriendTreeView& m_tree;
     CGroupTreeModel* m_model;

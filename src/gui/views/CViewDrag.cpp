@@ -14,8 +14,6 @@ const char* const CViewDrag::MIME_TYPE = "application/x-tarnvale-drag";
 namespace {
 constexpr int DRAG_PICTURE_SIZE = 32;
 constexpr int TREE_PICTURE_SIZE = 16;
-constexpr int TREE_IMAGE_PERSON = 2;
-constexpr int TREE_IMAGE_GROUP = 0;
 
 QByteArray Identity(quint64 drag) {
     return QByteArray::number(QCoreApplication::applicationPid()) + ':' + QByteArray::number(drag);
@@ -91,9 +89,9 @@ QPixmap CViewDrag::Picture(EDragPicture picture) {
     case EDragPicture::ManyPersons:
         return CViewIcons::DragPicture(3).pixmap(DRAG_PICTURE_SIZE);
     case EDragPicture::Person:
-        return CViewIcons::TreeImage(TREE_IMAGE_PERSON).pixmap(TREE_PICTURE_SIZE);
+        return CViewIcons::TreeImage(ETreeImage::Person).pixmap(TREE_PICTURE_SIZE);
     case EDragPicture::Group:
-        return CViewIcons::TreeImage(TREE_IMAGE_GROUP).pixmap(TREE_PICTURE_SIZE);
+        return CViewIcons::TreeImage(ETreeImage::Group).pixmap(TREE_PICTURE_SIZE);
     case EDragPicture::None:
         break;
     }

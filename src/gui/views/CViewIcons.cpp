@@ -7,10 +7,11 @@ QIcon CViewIcons::Load(const QString& name) {
     return QIcon(QStringLiteral(":/views/") + name);
 }
 
-QIcon CViewIcons::TreeImage(int image) {
-    if (image < 0 || image >= TREE_IMAGE_COUNT)
+QIcon CViewIcons::TreeImage(ETreeImage image) {
+    const int number = static_cast<int>(image);
+    if (number < 0 || number >= TREE_IMAGE_COUNT)
         return {};
-    return Load(QStringLiteral("tree%1.svg").arg(image));
+    return Load(QStringLiteral("tree%1.svg").arg(number));
 }
 
 QIcon CViewIcons::SexIcon(int sex) {

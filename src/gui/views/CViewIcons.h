@@ -1,15 +1,16 @@
 #pragma once
 
+#include "core/views/CTreeControl.h"
+
 #include <QIcon>
 
-// The pictures of the two panes, by the numbers the program gives them: the tree's ten item
-// images, the person icon of each sex and the drag picture for one, two or more persons.
+// The pictures of the two panes: the tree's item pictures, the person icon of each sex and the drag
+// picture for one, two or more persons.
 class CViewIcons {
 public:
-    static constexpr int TREE_IMAGE_COUNT = 10;
     static constexpr int SEX_COUNT = 3;
 
-    static QIcon TreeImage(int image);
+    static QIcon TreeImage(ETreeImage image);
     static QIcon SexIcon(int sex);
     // One, two, or three and more persons.
     static QIcon DragPicture(int persons);
