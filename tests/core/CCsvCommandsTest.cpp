@@ -31,15 +31,15 @@ protected:
     }
 
     // Exports fields 0 and 10 with the scope the script picks (or the preset).
-    std::string Export(int scope = -1) {
+    std::string Export(std::optional<ECsvScope> scope = std::nullopt) {
         m_dialogs.m_saveName = (m_folder / "out.csv").string();
         m_dialogs.m_export = [scope](CCSVExportModel& model) {
             model.SelectField(0);
             model.Add();
             model.SelectField(10);
             model.Add();
-            if (scope >= 0)
-                model.SetScope(scope);
+            if (scope)
+                model.SetScope(*scope);
             return true;
         };
         m_csv.OnCommand(ID_CSV_EXPORT);
@@ -149,13 +149,13 @@ TEST_F(CCsvCommandsTest, ScopePresetFollowsSelectionThenShownGroup) {
     CGroup* group = AddGroup("g");
     AddPerson("a", {group});
     Export();
-    EXPECT_EQ(m_dialogs.m_presetScope, CCSVExportModel::SCOPE_ALL);
+    EXPECT_EQ(m_dialogs.m_presetScope, ECsvScope::All);
     SelectGroup(group);
     Export();
-    EXPECT_EQ(m_dialogs.m_presetScope, CCSVExportModel::SCOPE_GROUP);
+    EXPECT_EQ(m_dialogs.m_presetScope, ECsvScope::Group);
     m_list.SetSelectedRows({0});
     Export();
-    EXPECT_EQ(m_dialogs.m_presetScope, CCSVExportModel::SCOPE_SELECTED);
+    EXPECT_EQ(m_dialogs.m_presetScope, ECsvScope::Selected);
 }
 
 TEST_F(CCsvCommandsTest, GroupScopeOnAllExportsEveryoneAndOnDeletedNothing) {
@@ -163,11 +163,11 @@ TEST_F(CCsvCommandsTest, GroupScopeOnAllExportsEveryoneAndOnDeletedNothing) {
     CPersonalData* member = AddPerson("m", {group});
     member->ReplaceField(10, "line1\r\nline2");
     AddPerson("n");
-    EXPECT_EQ(Export(CCSVExportModel::SCOPE_GROUP), "\"m\",\"line1\"\r\n\"n\",\"\"\r\n");
+    EXPECT_EQ(Export(ECsvScope::Group), "\"m\",\"line1\"\r\n\"n\",\"\"\r\n");
     SelectGroup(group);
-    EXPECT_EQ(Export(CCSVExportModel::SCOPE_GROUP), "\"m\",\"line1\"\r\n");
+    EXPECT_EQ(Export(ECsvScope::Group), "\"m\",\"line1\"\r\n");
     Select(m_tree.m_hDeletedItem);
-    EXPECT_EQ(Export(CCSVExportModel::SCOPE_GROUP), "");
+    EXPECT_EQ(Export(ECsvScope::Group), "");
 }
 
 TEST_F(CCsvCommandsTest, AFileThatCannotBeWrittenIsReported) {

@@ -24,5 +24,5 @@ public:
     std::optional<std::string> m_saveName;
     std::function<bool(CCSVImportModel&)> m_import;
     std::function<bool(CCSVExportModel&)> m_export;
-    int m_presetScope = -1;
+    std::optional<ECsvScope> m_presetScope;
 };

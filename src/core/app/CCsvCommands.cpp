@@ -118,24 +118,24 @@ void CCsvCommands::OnImport() {
         m_ui.MessageBox(*joined, EMessageButtons::Ok, EMessageIcon::None);
 }
 
-int CCsvCommands::GetScopePreset() const {
+ECsvScope CCsvCommands::GetScopePreset() const {
     if (m_list.GetSelectedCount() > 0)
-        return CCSVExportModel::SCOPE_SELECTED;
+        return ECsvScope::Selected;
     const CGroupInfo* shown = m_list.GetGroupInfo();
-    return shown && shown->IsGroup() ? CCSVExportModel::SCOPE_GROUP : CCSVExportModel::SCOPE_ALL;
+    return shown && shown->IsGroup() ? ECsvScope::Group : ECsvScope::All;
 }
 
-std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(int scope) const {
+std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(ECsvScope scope) const {
     const CGroupInfo* shown = m_list.GetGroupInfo();
-    if (scope == CCSVExportModel::SCOPE_GROUP && (!shown || shown->IsAll()))
-        scope = CCSVExportModel::SCOPE_ALL;
+    if (scope == ECsvScope::Group && (!shown || shown->IsAll()))
+        scope = ECsvScope::All;
     std::vector<const CPersonalData*> persons;
     switch (scope) {
-    case CCSVExportModel::SCOPE_SELECTED:
+    case ECsvScope::Selected:
         for (const CPersonalData* person : m_list.GetSelectedPersons())
             persons.push_back(person);
         break;
-    case CCSVExportModel::SCOPE_GROUP:
+    case ECsvScope::Group:
         if (shown->IsGroup() && shown->GetGroup()) {
             for (const CPersonalData* person : shown->GetGroup()->m_memberList)
                 persons.push_back(person);
@@ -150,10 +150,10 @@ std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(int scope) const
 
 void CCsvCommands::OnExport() {
     CCSVWriter writer(FieldNames());
-    writer.m_nScope = GetScopePreset();
+    writer.m_eScope = GetScopePreset();
     if (!writer.Open(m_dialogs, CTextCodec()))
         return;
-    for (const CPersonalData* person : GetScopePersons(writer.m_nScope))
+    for (const CPersonalData* person : GetScopePersons(writer.m_eScope))
         writer.WritePerson(*person);
     if (const CFileResult written = writer.Close(m_files.GetPathName()); !written.ok)
         m_ui.MessageBox(CTextFormat::Format(CCsvTexts::OPEN_FAILED, {written.message}),

@@ -36,9 +36,9 @@ public:
     static void ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record,
                               const std::function<void(int)>& progress = {});
     // The scope the export dialog opens with: the selected rows, else the shown group, else all.
-    int GetScopePreset() const;
+    ECsvScope GetScopePreset() const;
     // The persons a scope writes, in the order they are written.
-    std::vector<const CPersonalData*> GetScopePersons(int scope) const;
+    std::vector<const CPersonalData*> GetScopePersons(ECsvScope scope) const;
 
     static std::vector<std::string> FieldNames();
     static CCsvOptions LoadOptions(const CProfile& profile);

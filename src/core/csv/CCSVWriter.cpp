@@ -12,10 +12,10 @@ CCSVWriter::CCSVWriter(std::vector<std::string> fieldNames) : m_fieldNames(std::
 
 bool CCSVWriter::Open(CCsvDialogs& dialogs, const CTextCodec& codec) {
     CCSVExportModel dialog(m_fieldNames);
-    dialog.SetScope(m_nScope);
+    dialog.SetScope(m_eScope);
     if (!dialogs.RunExportDialog(dialog))
         return false;
-    m_nScope = dialog.GetScope();
+    m_eScope = dialog.GetScope();
     m_columnOrder = dialog.GetOrder();
     m_bRfc4180 = dialog.IsRfc4180();
     const auto path = dialogs.GetSaveCsvFileName();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/csv/CCsvOptions.h"
 #include "core/model/CPersonalData.h"
 #include "core/storage/CFileResult.h"
 
@@ -30,8 +31,7 @@ public:
     // user cancelled either. With a header line chosen, writes it.
     bool Open(CCsvDialogs& dialogs, const CTextCodec& codec);
 
-    // The scope: 0 all persons, 1 the selected ones, 2 the shown group's members.
-    int m_nScope = 0;
+    ECsvScope m_eScope = ECsvScope::All;
     const std::vector<int>& GetColumnOrder() const { return m_columnOrder; }
     void SetColumnOrder(std::vector<int> order) { m_columnOrder = std::move(order); }
     void SetRfc4180(bool rfc4180) { m_bRfc4180 = rfc4180; }

@@ -10,6 +10,9 @@ enum class ECsvEncoding : int { Auto = 0, Cp932 = 1, Utf8 = 2 };
 // radio group has always counted them so.
 enum class ECsvTarget : int { NewFile = 0, OpenFile = 1 };
 
+// Which persons an export writes. The export dialog's radio group has always counted them so.
+enum class ECsvScope : int { All = 0, Selected = 1, Group = 2 };
+
 // How quotes are read: the program's own rule (only the outer pair of a field goes, a comma
 // always separates) or RFC 4180 (quoted fields hold commas, line breaks and doubled quotes).
 enum class ECsvQuoting : int { Plain = 0, Rfc4180 = 1 };

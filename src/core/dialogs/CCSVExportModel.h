@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/csv/CCsvOptions.h"
+
 #include <string>
 #include <vector>
 
@@ -7,10 +9,6 @@
 // than once), and which persons. Texts are UTF-8.
 class CCSVExportModel {
 public:
-    static constexpr int SCOPE_ALL = 0;
-    static constexpr int SCOPE_SELECTED = 1;
-    static constexpr int SCOPE_GROUP = 2;
-
     explicit CCSVExportModel(std::vector<std::string> fieldNames);
 
     int GetFieldCount() const { return static_cast<int>(m_fieldNames.size()); }
@@ -43,8 +41,8 @@ public:
     void MoveUp() { Move(-1); }
     void MoveDown() { Move(1); }
 
-    int GetScope() const { return m_nScope; }
-    void SetScope(int scope) { m_nScope = scope; }
+    ECsvScope GetScope() const { return m_eScope; }
+    void SetScope(ECsvScope scope) { m_eScope = scope; }
 
     // RFC 4180 instead of the program's own format, and a line of labels first.
     bool IsRfc4180() const { return m_bRfc4180; }
@@ -61,7 +59,7 @@ private:
     std::vector<int> m_order;
     int m_nSelectedField = -1;
     int m_nSelectedOrder = -1;
-    int m_nScope = SCOPE_ALL;
+    ECsvScope m_eScope = ECsvScope::All;
     bool m_bRfc4180 = false;
     bool m_bHeader = false;
 };

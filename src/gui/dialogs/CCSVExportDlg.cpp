@@ -106,7 +106,7 @@ QWidget* CCSVExportDlg::MakeScope() {
         m_pScope->addButton(button, scope);
         layout->addWidget(button);
     }
-    if (QAbstractButton* preset = m_pScope->button(m_model.GetScope()))
+    if (QAbstractButton* preset = m_pScope->button(static_cast<int>(m_model.GetScope())))
         preset->setChecked(true);
 
     auto* form = new QFormLayout;
@@ -148,7 +148,7 @@ void CCSVExportDlg::Refresh() {
 }
 
 void CCSVExportDlg::accept() {
-    m_model.SetScope(m_pScope->checkedId());
+    m_model.SetScope(static_cast<ECsvScope>(m_pScope->checkedId()));
     m_model.SetRfc4180(m_pFormat->currentIndex() == 1);
     m_model.SetHeader(m_pHeader->isChecked());
     QDialog::accept();
