@@ -31,10 +31,7 @@ public:
         return m_bOpenUrlSucceeds;
     }
 
-    bool SetClipboardText(std::string_view text) override {
-        m_clipboardTexts.emplace_back(text);
-        return true;
-    }
+    void SetClipboardText(std::string_view text) override { m_clipboardTexts.emplace_back(text); }
 
     std::deque<EMessageResult> m_answers;
     std::vector<std::string> m_asked;

@@ -93,8 +93,8 @@ void CMailer::DeliverAddresses(const std::string& address) {
         CopyTextToClipboard(address);
 }
 
-bool CMailer::CopyTextToClipboard(std::string_view address) {
-    return m_ui.SetClipboardText(m_codec.ToUtf8(address));
+void CMailer::CopyTextToClipboard(std::string_view address) {
+    m_ui.SetClipboardText(m_codec.ToUtf8(address));
 }
 
 void CMailer::OnRecentAddresses() {

@@ -49,7 +49,8 @@ public:
     void RememberAddresses(std::string_view address, std::string_view label);
     void TrimRecentAddresses();
     void DeliverAddresses(const std::string& address);
-    bool CopyTextToClipboard(std::string_view address);
+    // A clipboard that refuses the text is not reported: the user sees what is on it.
+    void CopyTextToClipboard(std::string_view address);
     void OnRecentAddresses();
 
     CMailSettings& GetSettings() { return m_settings; }

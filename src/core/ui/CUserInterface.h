@@ -21,6 +21,7 @@ public:
     virtual std::optional<std::string> GetSaveFileName(const std::string& suggested) = 0;
     // Hands a web address or a file:// address to the desktop; false when nothing took it.
     virtual bool OpenUrl(const std::string& url) = 0;
-    // Puts plain text on the clipboard; false when the clipboard would not take it.
-    virtual bool SetClipboardText(std::string_view text) = 0;
+    // Puts plain text on the clipboard. A clipboard that will not take it is not reported: the
+    // program has always stayed silent about it.
+    virtual void SetClipboardText(std::string_view text) = 0;
 };

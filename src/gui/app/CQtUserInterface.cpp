@@ -138,10 +138,7 @@ bool CQtUserInterface::OpenUrl(const std::string& url) {
     return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), mode));
 }
 
-bool CQtUserInterface::SetClipboardText(std::string_view text) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
-        return false;
-    clipboard->setText(QString::fromUtf8(text));
-    return true;
+void CQtUserInterface::SetClipboardText(std::string_view text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(QString::fromUtf8(text));
 }

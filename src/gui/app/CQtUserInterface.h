@@ -26,7 +26,7 @@ public:
     std::optional<std::string> GetOpenFileName() override;
     std::optional<std::string> GetSaveFileName(const std::string& suggested) override;
     bool OpenUrl(const std::string& url) override;
-    bool SetClipboardText(std::string_view text) override;
+    void SetClipboardText(std::string_view text) override;
 
     // Names the filter as the program always did while listing every file, dot or not.
     static void ShowAllFiles(QFileDialog& dialog);
