@@ -21,8 +21,6 @@ public:
         std::deque<CPersonalData>().swap(m_persons);
         std::deque<CGroup>().swap(m_groups);
     }
-    std::size_t GetPersonCount() const { return m_persons.size(); }
-    std::size_t GetGroupCount() const { return m_groups.size(); }
 
 private:
     std::deque<CPersonalData> m_persons;

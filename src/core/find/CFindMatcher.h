@@ -20,8 +20,6 @@ public:
     bool Matches(const CPersonalData& person) const;
     bool Contains(std::string_view text) const;
 
-    const std::vector<int>& GetFields() const { return m_fields; }
-
 private:
     std::optional<CWidthFolding> m_folding;
     CCp932Pattern m_pattern;

@@ -14,7 +14,6 @@ public:
     bool IsDeleted() const { return m_nKind == EGroupInfoKind::Deleted; }
     bool IsGroup() const { return m_nKind == EGroupInfoKind::Group; }
     CGroup* GetGroup() const { return m_pGroup; }
-    EGroupInfoKind GetKind() const { return m_nKind; }
 
 private:
     void Set(EGroupInfoKind kind, CGroup* group) {

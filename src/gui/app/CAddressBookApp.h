@@ -48,8 +48,6 @@ public:
     CMainFrame* GetMainFrame() const { return m_frame.get(); }
     CAddressDoc& GetDocument() { return m_doc; }
     CFileController& GetFileController() { return m_files; }
-    CRecentFileList& GetRecentFiles() { return m_recent; }
-    CApplicationCommands& GetCommands() { return m_commands; }
     CProfile& GetProfile() { return m_profile; }
     CMailer& GetMailer() { return m_mailer; }
 

@@ -13,7 +13,6 @@ public:
 
     // False while another live copy holds the lock.
     bool TryLock();
-    bool IsLocked() const { return m_lock.isLocked(); }
 
     // In the user's runtime folder, which the desktop empties at log-out.
     static QString GetDefaultPath();

@@ -13,9 +13,6 @@ class CColorPage : public QWidget {
 public:
     CColorPage(COptionSheetModel& model, QWidget* parent = nullptr);
 
-    QLabel* GetListPreview() const { return m_pListPreview; }
-    QLabel* GetTreePreview() const { return m_pTreePreview; }
-
 private:
     QWidget* MakeGroup(bool list);
     void ChooseColor(EOptionColor which);

@@ -42,7 +42,6 @@ public:
 
     QLineEdit* GetTextBox() const { return m_pText; }
     QCheckBox* GetFieldBox(int field) const { return m_boxes.at(static_cast<std::size_t>(field)); }
-    QCheckBox* GetIgnoreBox() const { return m_pIgnore; }
     QPushButton* GetFindButton() const { return m_pFind; }
     QLabel* GetStatusLine() const { return m_pStatus; }
     QLabel* GetHitLine() const { return m_pHits; }
