@@ -1,14 +1,13 @@
 #include "../core/CTempFolder.h"
-
 #include "core/storage/CArchiveClass.h"
 #include "core/storage/CArchiveWriter.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>

@@ -1,5 +1,4 @@
 #include "../core/CTempFolder.h"
-
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/document/CAddressDoc.h"

@@ -1,5 +1,4 @@
 #include "CBookFixture.h"
-
 #include "core/commands/CDeletePersonalCommand.h"
 
 using ::testing::ElementsAre;

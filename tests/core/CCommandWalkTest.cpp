@@ -2,7 +2,6 @@
 #include "CScriptedCellEditor.h"
 #include "CScriptedEditDialogs.h"
 #include "CTempFolder.h"
-
 #include "core/app/CCsvCommands.h"
 #include "core/app/CDocumentEditor.h"
 #include "core/commands/CAddGroupToGroupCommand.h"

@@ -1,8 +1,10 @@
 #include "core/text/CCp932.h"
+
 #include "core/text/CCp932Pattern.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <random>
 #include <string>
 #include <string_view>

@@ -1,4 +1,5 @@
 #include "core/text/CCp932Utf8Table.h"
+
 #include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "core/app/CCsvCommands.h"
+
 #include "CBookFixture.h"
 #include "CScriptedCsvDialogs.h"
 #include "CTempFolder.h"

@@ -1,4 +1,5 @@
 #include "core/csv/CCSVReader.h"
+
 #include "CTempFolder.h"
 #include "core/csv/CCSVWriter.h"
 #include "core/csv/CCsvRecordCursor.h"

@@ -1,4 +1,5 @@
 #include "core/storage/CDataFile.h"
+
 #include "CBookFixture.h"
 #include "CHexBytes.h"
 #include "CTempFolder.h"

@@ -1,7 +1,7 @@
+#include "core/app/CDocumentEditor.h"
+
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
-
-#include "core/app/CDocumentEditor.h"
 #include "core/dialogs/CCategoryDialogModel.h"
 #include "core/dialogs/CPersonalDialogModel.h"
 #include "core/dialogs/CUniteGroupModel.h"

@@ -1,7 +1,7 @@
-#include "CBookFixture.h"
-
-#include "core/ui/CommandIds.h"
 #include "core/views/CDragDrop.h"
+
+#include "CBookFixture.h"
+#include "core/ui/CommandIds.h"
 
 #include <map>
 

@@ -1,7 +1,6 @@
 #include "CBookFixture.h"
 #include "CScriptedFindWindow.h"
 #include "CTempFolder.h"
-
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/ui/CCmdUI.h"

@@ -1,4 +1,5 @@
 #include "core/find/CFindMatcher.h"
+
 #include "core/find/CFindProgress.h"
 #include "core/find/CWidthFolding.h"
 #include "core/model/CFieldTable.h"

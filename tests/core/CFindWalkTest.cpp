@@ -1,11 +1,11 @@
+#include "core/find/CFindWalk.h"
+
 #include "CBookFixture.h"
 #include "CTempFolder.h"
-
 #include "core/commands/CDeleteGroupCommand.h"
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/commands/CRestoreCommand.h"
-#include "core/find/CFindWalk.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CDataFile.h"
 

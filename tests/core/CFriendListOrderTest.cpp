@@ -1,5 +1,4 @@
 #include "CBookFixture.h"
-
 #include "core/commands/CCommandGroup.h"
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CModifyByListEditCommand.h"

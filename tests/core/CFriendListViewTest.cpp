@@ -1,5 +1,4 @@
 #include "CBookFixture.h"
-
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CCommandGroup.h"
 #include "core/commands/CModifyByListEditCommand.h"

@@ -1,5 +1,4 @@
 #include "CBookFixture.h"
-
 #include "core/settings/CProfile.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"

@@ -1,5 +1,4 @@
 #include "CBookFixture.h"
-
 #include "core/commands/CAddGroupToGroupCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CDeleteGroupAndMembersCommand.h"

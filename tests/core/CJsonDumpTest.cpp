@@ -1,4 +1,5 @@
 #include "core/storage/CJsonDump.h"
+
 #include "CHexBytes.h"
 #include "CTempFolder.h"
 #include "core/document/CAddressDoc.h"
@@ -6,9 +7,9 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <array>
+#include <nlohmann/json.hpp>
 
 using ::testing::HasSubstr;
 

@@ -1,6 +1,5 @@
 #include "CBookFixture.h"
 #include "CScriptedCellEditor.h"
-
 #include "core/model/CFieldTable.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CommandIds.h"

@@ -1,4 +1,5 @@
 #include "core/mail/CMailSettings.h"
+
 #include "CTempFolder.h"
 #include "core/settings/CProfile.h"
 

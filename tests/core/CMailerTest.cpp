@@ -1,4 +1,5 @@
 #include "core/mail/CMailer.h"
+
 #include "CBookFixture.h"
 #include "CTempFolder.h"
 #include "core/app/CFrameCommands.h"

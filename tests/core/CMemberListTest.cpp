@@ -1,4 +1,5 @@
 #include "core/containers/CMemberList.h"
+
 #include "core/model/CPersonalData.h"
 
 #include <gtest/gtest.h>

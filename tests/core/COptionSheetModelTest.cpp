@@ -1,4 +1,5 @@
 #include "core/dialogs/COptionSheetModel.h"
+
 #include "CBookFixture.h"
 #include "core/app/COptionsCommand.h"
 #include "core/dialogs/CDialogModelTexts.h"

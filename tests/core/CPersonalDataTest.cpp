@@ -1,4 +1,5 @@
 #include "core/model/CPersonalData.h"
+
 #include "core/model/CFieldTable.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"

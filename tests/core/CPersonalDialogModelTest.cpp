@@ -1,9 +1,9 @@
+#include "core/dialogs/CPersonalDialogModel.h"
+
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
-
 #include "core/commands/CCommandGroup.h"
 #include "core/dialogs/CCategoryDialogModel.h"
-#include "core/dialogs/CPersonalDialogModel.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

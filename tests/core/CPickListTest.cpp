@@ -1,4 +1,5 @@
 #include "core/dialogs/CPickList.h"
+
 #include "core/dialogs/CPickOrder.h"
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"

@@ -1,9 +1,10 @@
 #include "core/settings/CProfile.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 

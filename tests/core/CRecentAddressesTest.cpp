@@ -1,4 +1,5 @@
 #include "core/mail/CRecentAddresses.h"
+
 #include "CHexBytes.h"
 #include "CTempFolder.h"
 #include "core/mail/CRecentAddressFile.h"

@@ -1,10 +1,10 @@
 #include "core/settings/CSettingsLocation.h"
+
+#include "CTempFolder.h"
 #include "core/settings/CColumnWidth.h"
 #include "core/settings/CProfile.h"
 #include "core/settings/CRecentFileList.h"
 #include "core/settings/CWindowPlacement.h"
-
-#include "CTempFolder.h"
 
 #include <gtest/gtest.h>
 

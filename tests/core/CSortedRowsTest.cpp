@@ -1,4 +1,5 @@
 #include "core/views/CSortedRows.h"
+
 #include "core/model/CPersonalData.h"
 #include "core/text/CCp932.h"
 

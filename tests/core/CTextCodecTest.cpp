@@ -1,6 +1,7 @@
 #include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>
+
 #include <set>
 #include <string>
 #include <utility>

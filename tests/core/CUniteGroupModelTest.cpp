@@ -1,6 +1,6 @@
-#include "CBookFixture.h"
-
 #include "core/dialogs/CUniteGroupModel.h"
+
+#include "CBookFixture.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;

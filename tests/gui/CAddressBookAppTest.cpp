@@ -1,5 +1,4 @@
 #include "CAppFixture.h"
-
 #include "core/settings/CProfile.h"
 #include "core/storage/CDataFile.h"
 #include "core/ui/CommandIds.h"

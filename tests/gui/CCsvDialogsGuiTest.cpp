@@ -1,5 +1,4 @@
 #include "CAppFixture.h"
-
 #include "core/app/CCsvCommands.h"
 #include "core/dialogs/CCSVImportModel.h"
 #include "core/ui/CCsvDialogs.h"

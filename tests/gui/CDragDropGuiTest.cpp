@@ -1,6 +1,5 @@
 #include "CAppFixture.h"
 #include "CBookFixture.h"
-
 #include "core/views/CDragDrop.h"
 #include "gui/views/CGroupTreeModel.h"
 #include "gui/views/CGroupTreeWidget.h"

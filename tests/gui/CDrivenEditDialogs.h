@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CDialogCheck.h"
-
 #include "core/ui/CEditDialogs.h"
 #include "gui/dialogs/CCategoryDialog.h"
 #include "gui/dialogs/CPersonalDialog.h"

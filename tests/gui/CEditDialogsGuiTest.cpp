@@ -1,6 +1,5 @@
 #include "CBookFixture.h"
 #include "CDrivenEditDialogs.h"
-
 #include "core/app/CDocumentEditor.h"
 #include "core/dialogs/CPersonalDialogModel.h"
 #include "core/text/CTextCodec.h"

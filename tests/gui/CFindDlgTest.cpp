@@ -1,8 +1,8 @@
-#include "CAppFixture.h"
+#include "gui/dialogs/CFindDlg.h"
 
+#include "CAppFixture.h"
 #include "core/find/CFindController.h"
 #include "core/ui/CommandIds.h"
-#include "gui/dialogs/CFindDlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

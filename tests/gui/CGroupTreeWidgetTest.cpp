@@ -1,12 +1,12 @@
+#include "gui/views/CGroupTreeWidget.h"
+
 #include "CBookFixture.h"
 #include "CModelCheck.h"
-
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/settings/CProfile.h"
 #include "core/text/CTextCodec.h"
 #include "core/ui/CommandIds.h"
 #include "gui/views/CGroupTreeModel.h"
-#include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CViewIcons.h"
 
 #include <QAbstractListModel>

@@ -1,5 +1,4 @@
 #include "CAppFixture.h"
-
 #include "core/ui/CommandIds.h"
 #include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CListEdit.h"

@@ -1,8 +1,8 @@
-#include "CBookFixture.h"
+#include "gui/views/CListEdit.h"
 
+#include "CBookFixture.h"
 #include "core/model/CFieldTable.h"
 #include "core/ui/CommandIds.h"
-#include "gui/views/CListEdit.h"
 #include "gui/views/CPersonListModel.h"
 #include "gui/views/CPersonListWidget.h"
 

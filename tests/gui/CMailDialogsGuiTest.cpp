@@ -2,7 +2,6 @@
 #include "CBookFixture.h"
 #include "CDialogCheck.h"
 #include "CMailtoCatcher.h"
-
 #include "core/app/COptionsCommand.h"
 #include "core/dialogs/CDialogModelTexts.h"
 #include "core/dialogs/COptionSheetModel.h"

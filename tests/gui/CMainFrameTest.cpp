@@ -1,5 +1,4 @@
 #include "CAppFixture.h"
-
 #include "core/app/CContextMenuRules.h"
 #include "core/commands/CAddGroupCommand.h"
 #include "core/settings/CProfile.h"

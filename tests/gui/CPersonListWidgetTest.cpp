@@ -1,12 +1,12 @@
+#include "gui/views/CPersonListWidget.h"
+
 #include "CBookFixture.h"
 #include "CModelCheck.h"
-
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/model/CFieldTable.h"
 #include "core/settings/CProfile.h"
 #include "core/ui/CommandIds.h"
 #include "gui/views/CPersonListModel.h"
-#include "gui/views/CPersonListWidget.h"
 #include "gui/views/CViewIcons.h"
 
 #include <QApplication>

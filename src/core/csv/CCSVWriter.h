@@ -5,7 +5,6 @@
 #include "core/storage/CFileResult.h"
 
 #include <array>
-
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -1,7 +1,6 @@
 #include "core/ui/CCommandTexts.h"
 
 #include "core/text/CSharedTexts.h"
-
 #include "core/ui/CommandIds.h"
 
 #include <algorithm>

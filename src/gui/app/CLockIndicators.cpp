@@ -1,6 +1,7 @@
 #include "gui/app/CLockIndicators.h"
 
 #include "gui/app/CAppTexts.h"
+
 #include <QLabel>
 #include <QTimer>
 

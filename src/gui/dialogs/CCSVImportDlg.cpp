@@ -1,12 +1,11 @@
 #include "gui/dialogs/CCSVImportDlg.h"
 
+#include "core/dialogs/CCSVImportModel.h"
+#include "core/text/CSharedTexts.h"
 #include "gui/dialogs/CCsvList.h"
 #include "gui/dialogs/CDialogIcons.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
-
-#include "core/dialogs/CCSVImportModel.h"
-#include "core/text/CSharedTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

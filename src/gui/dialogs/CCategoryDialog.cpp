@@ -1,13 +1,12 @@
 #include "gui/dialogs/CCategoryDialog.h"
 
+#include "core/dialogs/CCategoryDialogModel.h"
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPersonalListBox.h"
 #include "gui/dialogs/CPickListLayout.h"
-
-#include "core/dialogs/CCategoryDialogModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

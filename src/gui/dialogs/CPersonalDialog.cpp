@@ -1,5 +1,7 @@
 #include "gui/dialogs/CPersonalDialog.h"
 
+#include "core/dialogs/CPersonalDialogModel.h"
+#include "core/ui/CommandIds.h"
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
 #include "gui/dialogs/CDialogTexts.h"
@@ -7,9 +9,6 @@
 #include "gui/dialogs/CMailAddressEdit.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPickListLayout.h"
-
-#include "core/dialogs/CPersonalDialogModel.h"
-#include "core/ui/CommandIds.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "core/model/CPersonalData.h"
 #include "gui/dialogs/CEncodedFields.h"
 #include "gui/dialogs/CPickListBinding.h"
-
-#include "core/model/CPersonalData.h"
 
 #include <QDialog>
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "gui/dialogs/CPickListBox.h"
-
 #include "core/dialogs/CPickList.h"
+#include "gui/dialogs/CPickListBox.h"
 
 class CPersonalData;
 class CTextCodec;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "gui/dialogs/CPickListBox.h"
-
 #include "core/dialogs/CPickListPair.h"
+#include "gui/dialogs/CPickListBox.h"
 
 #include <QAbstractButton>
 #include <QObject>

@@ -1,11 +1,10 @@
 #include "gui/dialogs/CQtCsvDialogs.h"
 
+#include "core/text/CSharedTexts.h"
 #include "gui/dialogs/CCSVExportDlg.h"
 #include "gui/dialogs/CCSVImportDlg.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CFileColumns.h"
-
-#include "core/text/CSharedTexts.h"
 
 #include <QFile>
 #include <QFileDialog>

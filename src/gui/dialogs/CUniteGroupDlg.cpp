@@ -1,13 +1,12 @@
 #include "gui/dialogs/CUniteGroupDlg.h"
 
+#include "core/dialogs/CUniteGroupModel.h"
 #include "gui/dialogs/CDialogFrame.h"
 #include "gui/dialogs/CDialogIcons.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/CGroupListBox.h"
 #include "gui/dialogs/COkCancelRow.h"
 #include "gui/dialogs/CPickListLayout.h"
-
-#include "core/dialogs/CUniteGroupModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
