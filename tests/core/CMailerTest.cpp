@@ -39,10 +39,10 @@ public:
 class CMailerTest : public CBookFixture {
 protected:
     CMailerTest() : m_mailer(m_ui, {}) {
-        m_doc.SetMailer(&m_mailer);
+        m_list.SetMailer(&m_mailer);
+        m_tree.SetMailer(&m_mailer);
         m_mailer.SetDialogs(&m_dialogs);
     }
-    ~CMailerTest() override { m_doc.SetMailer(nullptr); }
 
     CPersonalData* AddMailPerson(const std::string& name, const std::string& email1,
                                  const std::string& email2 = {}, std::vector<CGroup*> groups = {}) {
@@ -238,7 +238,7 @@ TEST(CMailerFileTest, EmptyingTheDocumentKeepsTheListOnlyWhenItChanged) {
     CScriptedUserInterface ui;
     CAddressDoc doc;
     CMailer mailer(ui, path);
-    doc.SetMailer(&mailer);
+    mailer.ListenTo(&doc);
     mailer.LoadRecentAddresses();
     doc.DeleteContents();
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -247,7 +247,6 @@ TEST(CMailerFileTest, EmptyingTheDocumentKeepsTheListOnlyWhenItChanged) {
     CMailer nextRun(ui, path);
     nextRun.LoadRecentAddresses();
     EXPECT_THAT(nextRun.GetRecentAddresses().GetStrings(), ElementsAre("a", "1"));
-    doc.SetMailer(nullptr);
 }
 
 } // namespace

@@ -123,14 +123,13 @@ public:
 
 class COptionsCommandTest : public CBookFixture {
 protected:
-    COptionsCommandTest() : m_mailer(m_ui, {}), m_options(m_doc, m_tree, m_list, m_ui, m_sheet) {
-        m_doc.SetMailer(&m_mailer);
+    COptionsCommandTest()
+        : m_mailer(m_ui, {}), m_options(&m_mailer, m_tree, m_list, m_ui, m_sheet) {
         m_list.SetColors(0x11, 0x22);
         m_tree.SetColors(0x33, 0x44);
         for (const char* address : {"a", "b", "c", "d"})
             m_mailer.RememberAddresses(address, address);
     }
-    ~COptionsCommandTest() override { m_doc.SetMailer(nullptr); }
 
     CScriptedSheet m_sheet;
     CMailer m_mailer;

@@ -69,16 +69,16 @@ void Click(const QWidget& dialog, const char* button) {
 class CMailDialogsGuiTest : public CBookFixture {
 protected:
     CMailDialogsGuiTest()
-        : m_mailer(m_qtUi, {}), m_options(m_doc, m_tree, m_list, m_ui, m_dialogs) {
+        : m_mailer(m_qtUi, {}), m_options(&m_mailer, m_tree, m_list, m_ui, m_dialogs) {
         // The catcher stands for the desktop's mail program, whatever this machine has.
         m_qtUi.SetHandlerProbe([](const QString&) { return std::optional<bool>(); });
-        m_doc.SetMailer(&m_mailer);
+        m_list.SetMailer(&m_mailer);
+        m_tree.SetMailer(&m_mailer);
         m_mailer.SetDialogs(&m_dialogs);
         m_options.SetCommandSender([this](int id) {
             CCommandRouter([this] { return std::vector<CCommandTarget*>{&m_list}; }).Dispatch(id);
         });
     }
-    ~CMailDialogsGuiTest() override { m_doc.SetMailer(nullptr); }
 
     CQtUserInterface m_qtUi;
     CMailtoCatcher m_catcher;

@@ -1,19 +1,18 @@
 #include "core/app/COptionsCommand.h"
 
 #include "core/dialogs/COptionSheetModel.h"
-#include "core/document/CAddressDoc.h"
 #include "core/mail/CMailer.h"
 #include "core/ui/CMailDialogs.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 
-COptionsCommand::COptionsCommand(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list,
+COptionsCommand::COptionsCommand(CMailer* mailer, CFriendTreeView& tree, CFriendListView& list,
                                  CUserInterface& ui, CMailDialogs& dialogs)
-    : m_doc(doc), m_tree(tree), m_list(list), m_ui(ui), m_dialogs(dialogs) {}
+    : m_pMailer(mailer), m_tree(tree), m_list(list), m_ui(ui), m_dialogs(dialogs) {}
 
 bool COptionsCommand::HasCommand(int id) const {
-    return id == ID_OPTIONS && m_doc.GetMailer() != nullptr;
+    return id == ID_OPTIONS && m_pMailer != nullptr;
 }
 
 void COptionsCommand::OnCommand(int id) {
@@ -22,7 +21,7 @@ void COptionsCommand::OnCommand(int id) {
 }
 
 COptionValues COptionsCommand::LoadValues() const {
-    const CMailSettings& mail = m_doc.GetMailer()->GetSettings();
+    const CMailSettings& mail = m_pMailer->GetSettings();
     COptionValues values;
     values.m_listBackground = m_list.GetBackgroundColor();
     values.m_treeBackground = m_tree.GetBackgroundColor();
@@ -37,7 +36,7 @@ COptionValues COptionsCommand::LoadValues() const {
 }
 
 bool COptionsCommand::OnOptions() {
-    if (!m_doc.GetMailer())
+    if (!m_pMailer)
         return false;
     COptionSheetModel sheet(LoadValues(), m_ui, m_sendCommand);
     if (!m_dialogs.RunOptionSheet(sheet))
@@ -47,7 +46,7 @@ bool COptionsCommand::OnOptions() {
 }
 
 void COptionsCommand::ApplyValues(const COptionValues& values) {
-    CMailer& mailer = *m_doc.GetMailer();
+    CMailer& mailer = *m_pMailer;
     CMailSettings& mail = mailer.GetSettings();
     mail.m_strMailSeparator = values.m_strMailSeparator;
     m_list.GetCellEditor().SetEditByDblClk(values.m_bEditByDblClk);

@@ -4,10 +4,10 @@
 
 #include <functional>
 
-class CAddressDoc;
 class CFriendListView;
 class CFriendTreeView;
 class CMailDialogs;
+class CMailer;
 class COptionSheetModel;
 class CUserInterface;
 struct COptionValues;
@@ -16,7 +16,8 @@ struct COptionValues;
 // and, unless it was cancelled, applies what it gives back.
 class COptionsCommand : public CCommandTarget {
 public:
-    COptionsCommand(CAddressDoc& doc, CFriendTreeView& tree, CFriendListView& list,
+    // Without a mailer there are no mail settings to show, and the command is off.
+    COptionsCommand(CMailer* mailer, CFriendTreeView& tree, CFriendListView& list,
                     CUserInterface& ui, CMailDialogs& dialogs);
 
     // The sheet's column reset reaches the main window through here.
@@ -33,7 +34,7 @@ public:
     void ApplyValues(const COptionValues& values);
 
 private:
-    CAddressDoc& m_doc;
+    CMailer* m_pMailer;
     CFriendTreeView& m_tree;
     CFriendListView& m_list;
     CUserInterface& m_ui;

@@ -2,7 +2,6 @@
 
 #include "core/commands/CCommand.h"
 #include "core/document/CDocumentTexts.h"
-#include "core/mail/CMailer.h"
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
@@ -192,9 +191,6 @@ void CAddressDoc::ReleaseCommands() {
 }
 
 void CAddressDoc::DeleteContents() {
-    // The recent addresses outlive every address book; they are kept whenever one goes.
-    if (m_pMailer)
-        m_pMailer->SaveRecentAddresses();
     ReleaseCommands();
     m_allPersons.clear();
     m_deletedPersons.clear();

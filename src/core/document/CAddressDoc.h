@@ -15,7 +15,6 @@
 #include <vector>
 
 class CCommand;
-class CMailer;
 class CRecordEditor;
 
 using CPersonList = std::list<CPersonalData*>;
@@ -104,8 +103,6 @@ public:
     void SetRecordEditor(CRecordEditor* editor) { m_pEditor = editor; }
     CRecordEditor* GetRecordEditor() const { return m_pEditor; }
     // Writes mail and keeps the recent addresses; without it the mail commands are off.
-    void SetMailer(CMailer* mailer) { m_pMailer = mailer; }
-    CMailer* GetMailer() const { return m_pMailer; }
 
 private:
     void ReleaseCommands();
@@ -123,6 +120,5 @@ private:
     std::string m_strStatusText;
     std::function<void(const std::string&)> m_statusListener;
     CRecordEditor* m_pEditor = nullptr;
-    CMailer* m_pMailer = nullptr;
     std::function<void()> m_endDrag;
 };

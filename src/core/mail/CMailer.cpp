@@ -1,5 +1,6 @@
 #include "core/mail/CMailer.h"
 
+#include "core/document/CAddressDoc.h"
 #include "core/mail/CMailAddressText.h"
 #include "core/mail/CMailTexts.h"
 #include "core/mail/CMailtoLink.h"
@@ -14,6 +15,23 @@
 
 CMailer::CMailer(CUserInterface& ui, std::filesystem::path recentFile)
     : m_ui(ui), m_recentFile(std::move(recentFile)) {}
+
+CMailer::~CMailer() {
+    ListenTo(nullptr);
+}
+
+void CMailer::ListenTo(CAddressDoc* doc) {
+    if (m_pDoc)
+        m_pDoc->RemoveView(this);
+    m_pDoc = doc;
+    if (m_pDoc)
+        m_pDoc->AddView(this);
+}
+
+void CMailer::OnUpdate(CDocView*, EHint hint, const CHintObject&) {
+    if (hint == EHint::Emptied)
+        SaveRecentAddresses();
+}
 
 bool CMailer::HasCommand(int id) const {
     return id == ID_RECENT_ADDRESSES && m_pDialogs != nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/CDocView.h"
 #include "core/mail/CMailSettings.h"
 #include "core/mail/CRecentAddresses.h"
 #include "core/text/CTextCodec.h"
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+class CAddressDoc;
 class CMailDialogs;
 class CPersonalData;
 class CProfile;
@@ -19,13 +21,21 @@ class CUserInterface;
 // Writes mail: joins the chosen persons' addresses, remembers the use and hands the addresses
 // to the mail program or the clipboard. It also keeps the recent-address list, which belongs
 // to the running program rather than to any address book, and runs its dialog.
-class CMailer : public CCommandTarget {
+class CMailer : public CCommandTarget, public CDocView {
 public:
     // Beyond this many bytes a mailto: link may not reach the mail program whole.
     static constexpr std::size_t LONG_LINK_BYTES = 32000;
 
     // An empty `recentFile` keeps the list in memory only.
     CMailer(CUserInterface& ui, std::filesystem::path recentFile);
+    ~CMailer() override;
+    CMailer(const CMailer&) = delete;
+    CMailer& operator=(const CMailer&) = delete;
+
+    // The recent addresses outlive every address book: they are kept whenever `doc` lets one
+    // go. Null stops listening.
+    void ListenTo(CAddressDoc* doc);
+    void OnUpdate(CDocView* sender, EHint hint, const CHintObject& object) override;
 
     // The window runs the recent-address dialog; without it command 32811 is off.
     void SetDialogs(CMailDialogs* dialogs) { m_pDialogs = dialogs; }
@@ -60,6 +70,7 @@ public:
 
 private:
     CUserInterface& m_ui;
+    CAddressDoc* m_pDoc = nullptr;
     std::filesystem::path m_recentFile;
     CMailDialogs* m_pDialogs = nullptr;
     CMailSettings m_settings;

@@ -297,7 +297,7 @@ bool CFriendListView::HasCommand(int id) const {
         return m_doc.GetRecordEditor() != nullptr;
     case ID_MAIL_EMAIL1:
     case ID_MAIL_EMAIL2:
-        return m_doc.GetMailer() != nullptr;
+        return m_pMailer != nullptr;
     default:
         return false;
     }
@@ -359,8 +359,8 @@ void CFriendListView::OnCommand(int id) {
         break;
     case ID_MAIL_EMAIL1:
     case ID_MAIL_EMAIL2:
-        if (CMailer* mailer = m_doc.GetMailer(); mailer && CanWriteMail())
-            mailer->WriteMail(GetSelectedPersons(), CMailer::FieldOfCommand(id));
+        if (m_pMailer && CanWriteMail())
+            m_pMailer->WriteMail(GetSelectedPersons(), CMailer::FieldOfCommand(id));
         break;
     default:
         break;

@@ -14,6 +14,7 @@
 
 class CAddressDoc;
 class CCommand;
+class CMailer;
 class CGroup;
 class CGroupInfo;
 class CPersonalData;
@@ -104,6 +105,8 @@ public:
     std::uint32_t GetTextColor() const { return m_textColor; }
     std::uint32_t GetBackgroundColor() const { return m_backgroundColor; }
     void SetColors(std::uint32_t text, std::uint32_t background);
+    // Mail is written through the program's mailer; without one its commands are off.
+    void SetMailer(CMailer* mailer) { m_pMailer = mailer; }
     bool UsesFlatScrollBars() const { return m_bFlatScrollBars; }
     void LoadSettings(const CProfile& profile);
     void SaveSettings(CProfile& profile) const;
@@ -117,6 +120,7 @@ private:
     static bool IsValidOrder(const std::array<int, COLUMN_COUNT>& order);
 
     CAddressDoc& m_doc;
+    CMailer* m_pMailer = nullptr;
     CUserInterface& m_ui;
     CListControlObserver* m_observer = nullptr;
     const CGroupInfo* m_pGroupInfo = nullptr;

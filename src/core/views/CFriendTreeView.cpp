@@ -426,7 +426,7 @@ bool CFriendTreeView::HasCommand(int id) const {
         return m_doc.GetRecordEditor() != nullptr;
     case ID_MAIL_EMAIL1:
     case ID_MAIL_EMAIL2:
-        return m_doc.GetMailer() != nullptr;
+        return m_pMailer != nullptr;
     default:
         return false;
     }
@@ -478,8 +478,8 @@ void CFriendTreeView::OnCommand(int id) {
     case ID_MAIL_EMAIL1:
     case ID_MAIL_EMAIL2:
         // Always on here: the root writes to everyone, a group to its members.
-        if (CMailer* mailer = m_doc.GetMailer())
-            mailer->WriteMail(GetCaretPersons(), CMailer::FieldOfCommand(id));
+        if (m_pMailer)
+            m_pMailer->WriteMail(GetCaretPersons(), CMailer::FieldOfCommand(id));
         break;
     default:
         break;

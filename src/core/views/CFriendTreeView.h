@@ -14,6 +14,7 @@
 
 class CAddressDoc;
 class CCommand;
+class CMailer;
 class CProfile;
 class CUserInterface;
 
@@ -88,6 +89,8 @@ public:
     std::uint32_t GetTextColor() const { return m_textColor; }
     std::uint32_t GetBackgroundColor() const { return m_backgroundColor; }
     void SetColors(std::uint32_t text, std::uint32_t background);
+    // Mail is written through the program's mailer; without one its commands are off.
+    void SetMailer(CMailer* mailer) { m_pMailer = mailer; }
 
     CGroupInfo m_groupInfo;
     bool m_bShowPersonal = false;
@@ -107,6 +110,7 @@ private:
     void Execute(std::unique_ptr<CCommand> command);
 
     CAddressDoc& m_doc;
+    CMailer* m_pMailer = nullptr;
     CUserInterface& m_ui;
     CTreeControl m_tree;
     std::function<void()> m_selectAll;

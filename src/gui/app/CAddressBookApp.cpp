@@ -30,7 +30,7 @@ CAddressBookApp::CAddressBookApp(CUserInterface& ui, CAppPaths paths)
 CAddressBookApp::~CAddressBookApp() {
     // The window and its views go before the document they show.
     m_frame.reset();
-    m_doc.SetMailer(nullptr);
+    m_mailer.ListenTo(nullptr);
 }
 
 bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLineFile) {
@@ -42,9 +42,10 @@ bool CAddressBookApp::InitInstance(const std::optional<std::string>& commandLine
     std::filesystem::create_directories(m_paths.m_settingsFile.parent_path(), ignored);
     m_recent.Load(m_profile);
     m_mailer.Load(m_profile);
-    m_doc.SetMailer(&m_mailer);
+    m_bMailerLoaded = true;
+    m_mailer.ListenTo(&m_doc);
 
-    m_frame = std::make_unique<CMainFrame>(m_doc, m_profile, m_ui, m_files, m_commands);
+    m_frame = std::make_unique<CMainFrame>(m_doc, m_profile, m_ui, m_files, m_commands, &m_mailer);
     QObject::connect(m_frame.get(), &CMainFrame::documentFileChanged, m_frame.get(),
                      [this] { m_recent.Save(m_profile); });
     m_commands.SetAboutHandler([this] { ShowAboutBox(); });
@@ -64,7 +65,7 @@ void CAddressBookApp::ExitInstance() {
     m_frame.reset();
     // The mail settings and the recent addresses outlive every address book; only what was
     // read at start is written back.
-    if (m_doc.GetMailer()) {
+    if (m_bMailerLoaded) {
         m_mailer.SaveRecentAddresses();
         m_mailer.SaveSettings(m_profile);
     }

@@ -61,6 +61,7 @@ private:
     CRecentFileList m_recent;
     CAddressDoc m_doc;
     CMailer m_mailer;
+    bool m_bMailerLoaded = false;
     CFileController m_files;
     CApplicationCommands m_commands;
     std::unique_ptr<CMainFrame> m_frame;

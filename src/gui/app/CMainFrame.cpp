@@ -62,12 +62,13 @@ bool MayChangeCommandStates(QEvent::Type type) {
 } // namespace
 
 CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
-                       CFileController& files, CCommandTarget& application, QWidget* parent)
+                       CFileController& files, CCommandTarget& application, CMailer* mailer,
+                       QWidget* parent)
     : QMainWindow(parent), m_doc(doc), m_profile(profile), m_files(files),
-      m_application(application), m_treeView(doc, ui), m_listView(doc, ui),
+      m_application(application), m_pMailer(mailer), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
       m_editor(doc, ui, m_editDialogs, [this] { return m_listView.GetShownGroup(); }),
-      m_mailDialogs(this), m_options(doc, m_treeView, m_listView, ui, m_mailDialogs),
+      m_mailDialogs(this), m_options(mailer, m_treeView, m_listView, ui, m_mailDialogs),
       m_find(doc, ui, profile), m_csvDialogs(this),
       m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
@@ -97,8 +98,10 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
     m_editDialogs.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
     // The recent-address dialog and the options open over this window; the options' column
     // reset is sent here like any command.
-    if (CMailer* mailer = m_doc.GetMailer())
-        mailer->SetDialogs(&m_mailDialogs);
+    m_treeView.SetMailer(m_pMailer);
+    m_listView.SetMailer(m_pMailer);
+    if (m_pMailer)
+        m_pMailer->SetDialogs(&m_mailDialogs);
     m_options.SetCommandSender([this](int id) { m_actions->Dispatch(id); });
     m_options.SetRepaintHandler([this] {
         m_treeWidget->ApplyColors();
@@ -131,8 +134,8 @@ CMainFrame::~CMainFrame() {
     m_files.SetChangeListener({});
     m_doc.SetStatusTextListener({});
     m_doc.SetRecordEditor(nullptr);
-    if (CMailer* mailer = m_doc.GetMailer())
-        mailer->SetDialogs(nullptr);
+    if (m_pMailer)
+        m_pMailer->SetDialogs(nullptr);
     // The pane widgets observe the core views, which are members and go first otherwise.
     delete m_splitter;
 }
@@ -144,7 +147,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
             &m_find,
             &m_csv,
             &m_files,
-            m_doc.GetMailer(),
+            m_pMailer,
             &m_options,
             &m_frameCommands,
             &m_application};

@@ -22,6 +22,7 @@
 
 class CActionRouter;
 class CAddressDoc;
+class CMailer;
 class CFileController;
 class CGroupTreeWidget;
 class CLockIndicators;
@@ -43,8 +44,9 @@ class CMainFrame : public QMainWindow, public CFrameWindow {
     Q_OBJECT
 
 public:
+    // Without a mailer the mail commands and the options are off.
     CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui, CFileController& files,
-               CCommandTarget& application, QWidget* parent = nullptr);
+               CCommandTarget& application, CMailer* mailer, QWidget* parent = nullptr);
     ~CMainFrame() override;
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
@@ -102,6 +104,7 @@ private:
     CProfile& m_profile;
     CFileController& m_files;
     CCommandTarget& m_application;
+    CMailer* m_pMailer;
     CFriendTreeView m_treeView;
     CFriendListView m_listView;
     CFrameCommands m_frameCommands;
