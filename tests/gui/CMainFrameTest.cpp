@@ -345,6 +345,8 @@ TEST_F(CMainFrameTest, AFreshStartShowsASixCharacterGroupNameWhole) {
         const QRect text = tree.style()->subElementRect(QStyle::SE_ItemViewItemText, &item, &tree);
         EXPECT_GE(text.width(), tree.fontMetrics().horizontalAdvance(name)) << pixels;
         EXPECT_GE(Frame()->GetSplitter()->sizes().value(0), 100);
+        // ... and leaves the list most of the window.
+        EXPECT_LE(Frame()->GetSplitter()->sizes().value(0), Frame()->width() / 3) << pixels;
         Stop();
         QApplication::setFont(old);
     }

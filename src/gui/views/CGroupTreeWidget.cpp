@@ -54,20 +54,20 @@ void CGroupTreeWidget::ApplyIndent() {
 }
 
 int CGroupTreeWidget::WidthForGroupName(int characters) const {
-    // Where the style puts a group's text behind its icon, in a row far wider than needed.
-    constexpr int WIDE = 10000;
+    // Where the style puts a group's text behind its icon; after the text it leaves the same
+    // margin as a focus frame does.
     QStyleOptionViewItem item;
     item.initFrom(viewport());
-    item.rect = QRect(0, 0, WIDE, fontMetrics().height());
+    item.rect = QRect(0, 0, QWIDGETSIZE_MAX, fontMetrics().height());
     item.text = QString(characters, QChar(0x3042));
     item.decorationSize = iconSize();
     item.features = QStyleOptionViewItem::HasDisplay | QStyleOptionViewItem::HasDecoration;
-    const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &item, this);
-    const int margins = text.left() + (WIDE - 1 - text.right());
+    const int textLeft = style()->subElementRect(QStyle::SE_ItemViewItemText, &item, this).left();
+    const int textRight = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     // A group sits one level below the root; the scroll bar may come with many groups.
     const int levels = rootIsDecorated() ? 2 : 1;
-    return levels * indentation() + margins + fontMetrics().horizontalAdvance(item.text) +
-           verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    return levels * indentation() + textLeft + fontMetrics().horizontalAdvance(item.text) +
+           textRight + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
 }
 
 void CGroupTreeWidget::ApplyColors() {
