@@ -104,11 +104,11 @@ TEST_F(CDataFileTest, EmptyDocumentIsEightZeroBytes) {
     EXPECT_EQ(Bytes(), EMPTY_BOOK);
 }
 
-TEST_F(CDataFileTest, LoadingAnEmptyBookSendsOnlyTheCompletionHintAfterEmptying) {
+TEST_F(CDataFileTest, LoadingAnEmptyBookSendsOnlyTheLoadedHintAfterEmptying) {
     AddGroup("old");
     CHintRecorder recorder(m_doc);
     ASSERT_TRUE(LoadBytes(EMPTY_BOOK).ok);
-    EXPECT_THAT(recorder.m_hints, ElementsAre(EHint::Emptied, EHint::BulkComplete));
+    EXPECT_THAT(recorder.m_hints, ElementsAre(EHint::Emptied, EHint::Loaded));
     ExpectEmptyDocument();
     EXPECT_FALSE(m_doc.IsModified());
 }
@@ -118,11 +118,10 @@ TEST_F(CDataFileTest, BytesAfterTheLastPersonAreIgnored) {
     ExpectEmptyDocument();
 }
 
-TEST_F(CDataFileTest, LoadingPutsRecordsInThroughTheViewsWithoutUndoHistory) {
+TEST_F(CDataFileTest, LoadingTellsTheViewsOnceAndLeavesNoUndoHistory) {
     CHintRecorder recorder(m_doc);
     ASSERT_TRUE(LoadBytes(EXAMPLE).ok);
-    EXPECT_THAT(recorder.m_hints, ElementsAre(EHint::Emptied, EHint::CommandDone, EHint::BulkAdded,
-                                              EHint::BulkComplete));
+    EXPECT_THAT(recorder.m_hints, ElementsAre(EHint::Emptied, EHint::Loaded));
     ASSERT_EQ(m_doc.GetGroupList().size(), 1u);
     ASSERT_EQ(m_doc.GetPersonList().size(), 1u);
     CGroup* a = m_doc.GetGroupList().front();

@@ -16,6 +16,7 @@ enum class EHint : int {
     CommandUndone = 200,
     BulkAdded = 250, // a record added while loading or importing; only the tree applies it
     BulkComplete = 300,
+    Loaded = 400, // the document was filled from a file as a whole; views build themselves from it
 };
 
 // What the tree sends with a selection change: what is shown, then the persons to show.

@@ -1,7 +1,5 @@
 #include "core/storage/CDataFile.h"
 
-#include "core/commands/CAddGroupCommand.h"
-#include "core/commands/CAddPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFileReader.h"
 #include "core/storage/CDataFileWriter.h"
@@ -28,18 +26,14 @@ CFileResult OutOfMemory(const fs::path& path) {
                    0, EFileFailure::OutOfMemory);
 }
 
+// The persons come with their groups; adding a person makes it a member of each. The views
+// then build themselves from the whole book at once.
 void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
-    for (CGroup* group : records.groups) {
-        CAddGroupCommand command(group, false);
-        command.Do(doc);
-        doc.UpdateAllViews(nullptr, EHint::CommandDone, {&command, nullptr});
-    }
-    for (CPersonalData* person : records.persons) {
-        CAddPersonalCommand command(person);
-        command.Do(doc);
-        doc.UpdateAllViews(nullptr, EHint::BulkAdded, {&command, nullptr});
-    }
-    doc.UpdateAllViews(nullptr, EHint::BulkComplete);
+    for (CGroup* group : records.groups)
+        doc.AddGroup(group);
+    for (CPersonalData* person : records.persons)
+        doc.AddPerson(person);
+    doc.UpdateAllViews(nullptr, EHint::Loaded);
 }
 
 // The backup is a courtesy: failing to make it does not stop the save. It is written like the

@@ -14,8 +14,8 @@ class CDataFile {
 public:
     CDataFile() = delete;
 
-    // Replaces the document's contents with the file's, as unrecorded add commands, so the
-    // views fill themselves and no undo history is left. A file that cannot be read leaves the
+    // Replaces the document's contents with the file's, leaving no undo history; the views
+    // build themselves from the whole book. A file that cannot be read leaves the
     // document as it was; a damaged one leaves it empty. `stamp`, when given, receives the
     // version of the file that was read.
     static CFileResult Load(CAddressDoc& doc, const std::filesystem::path& path,

@@ -33,6 +33,37 @@ std::pair<ETreeImage, ETreeImage> ImagesOf(ETreeItemKind kind) {
     }
     return {ETreeImage::Group, ETreeImage::GroupOpen};
 }
+std::string_view NameOf(const CPersonalData* person) {
+    return person->GetText(EPersonText::Name);
+}
+
+std::string_view NameOf(const CGroup* group) {
+    return group->m_strGroupName.Str();
+}
+
+// In name order each item lands after its siblings, so no insertion moves the others; equal
+// names keep the list's order, as one-by-one sorted insertion would have it.
+template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
+    struct CNamed {
+        std::uint64_t prefix;
+        std::string_view name;
+        TRecord* record;
+    };
+    std::vector<CNamed> named;
+    named.reserve(records.size());
+    for (TRecord* record : records) {
+        const std::string_view name = NameOf(record);
+        named.push_back({CTreeControl::TextPrefix(name), name, record});
+    }
+    std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
+        return CTreeControl::ComparePrefixed(a.prefix, a.name, b.prefix, b.name) < 0;
+    });
+    std::vector<TRecord*> ordered;
+    ordered.reserve(named.size());
+    for (const CNamed& entry : named)
+        ordered.push_back(entry.record);
+    return ordered;
+}
 } // namespace
 
 CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
@@ -63,19 +94,37 @@ void CFriendTreeView::OnUpdate(CDocView* sender, EHint hint, const CHintObject& 
     case EHint::BulkComplete:
         CollapseAll();
         break;
+    case EHint::Loaded:
+        Rebuild();
+        break;
     default:
         break;
     }
 }
 
 void CFriendTreeView::Reset() {
+    ResetItems();
+    m_tree.SelectItem(m_hRootItem);
+}
+
+void CFriendTreeView::Rebuild() {
+    // The window's tree is reset once for the whole book rather than told of every item, and
+    // the list hears of the selection only when every item is in.
+    const CTreeControl::CBulkChange bulk(m_tree);
+    ResetItems();
+    for (CGroup* group : ByName(m_doc.GetGroupList()))
+        InsertGroupItem(group, false);
+    ShowPersons();
+    CollapseAll();
+}
+
+void CFriendTreeView::ResetItems() {
     m_tree.DeleteAllItems();
     m_hRootItem = InsertTreeItem(TVI_NONE, ETreeItemKind::Group, CViewTexts::ROOT_CP932, {}, false,
                                  ETreeInsert::Sort);
     m_hDeletedItem = InsertTreeItem(TVI_NONE, ETreeItemKind::DeletedFolder,
                                     CViewTexts::DELETED_CP932, {}, false, ETreeInsert::Last);
     m_hCurrentItem = NO_CURRENT_ITEM;
-    m_tree.SelectItem(m_hRootItem);
 }
 
 void CFriendTreeView::ApplyCommand(CCommand& command, bool undo) {
@@ -211,34 +260,10 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
-    // In name order each item lands after its siblings, so no insertion moves the others; equal
-    // names keep the list's order, as one-by-one sorted insertion would have it.
     for (CPersonalData* person : ByName(m_doc.GetPersonList()))
         InsertPersonalItems(person);
     for (CPersonalData* person : ByName(m_doc.GetDeletedList()))
         InsertPersonUnderDeleted(person);
-}
-
-std::vector<CPersonalData*> CFriendTreeView::ByName(const std::list<CPersonalData*>& persons) {
-    struct CNamed {
-        std::uint64_t prefix;
-        std::string_view name;
-        CPersonalData* person;
-    };
-    std::vector<CNamed> named;
-    named.reserve(persons.size());
-    for (CPersonalData* person : persons) {
-        const std::string_view name = person->GetText(EPersonText::Name);
-        named.push_back({CTreeControl::TextPrefix(name), name, person});
-    }
-    std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
-        return CTreeControl::ComparePrefixed(a.prefix, a.name, b.prefix, b.name) < 0;
-    });
-    std::vector<CPersonalData*> ordered;
-    ordered.reserve(named.size());
-    for (const CNamed& entry : named)
-        ordered.push_back(entry.person);
-    return ordered;
 }
 
 void CFriendTreeView::HidePersons() {
@@ -258,6 +283,7 @@ void CFriendTreeView::HidePersons() {
 }
 
 void CFriendTreeView::ToggleShowPersonal() {
+    const CTreeControl::CBulkChange bulk(m_tree);
     m_bShowPersonal = !m_bShowPersonal;
     if (m_bShowPersonal)
         ShowPersons();

@@ -100,12 +100,14 @@ public:
 
 private:
     void Reset();
+    // The whole book arrived: every item is made again in one go.
+    void Rebuild();
+    void ResetItems();
     void ApplyCommand(CCommand& command, bool undo);
     void OnSelectionChanged();
     void CollapseAll();
     void HidePersons();
     void ShowPersons();
-    static std::vector<CPersonalData*> ByName(const std::list<CPersonalData*>& persons);
     void RestorePlainImages(HTREEITEM item);
     void Execute(std::unique_ptr<CCommand> command);
 

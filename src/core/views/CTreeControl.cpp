@@ -5,6 +5,16 @@
 #include <stdexcept>
 #include <utility>
 
+CTreeControl::CBulkChange::CBulkChange(CTreeControl& tree) : m_tree(tree) {
+    if (m_tree.m_nBulkDepth++ == 0 && m_tree.m_observer)
+        m_tree.m_observer->OnAboutToReset();
+}
+
+CTreeControl::CBulkChange::~CBulkChange() {
+    if (--m_tree.m_nBulkDepth == 0 && m_tree.m_observer)
+        m_tree.m_observer->OnReset();
+}
+
 void CTreeControl::SetSelectionHandler(std::function<void()> handler) {
     m_selectionHandler = std::move(handler);
 }
@@ -138,8 +148,8 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, ETreeImag
     const std::uint64_t prefix = TextPrefix(text);
     const std::size_t row = where == ETreeInsert::Sort ? SortedPosition(parent, prefix, text)
                                                        : GetChildren(parent).size();
-    if (m_observer)
-        m_observer->OnAboutToInsert(parent, static_cast<int>(row));
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnAboutToInsert(parent, static_cast<int>(row));
     const HTREEITEM handle = m_nextHandle++;
     const std::uint32_t slot = TakeFreeSlot();
     m_slotOf.Set(handle, slot);
@@ -151,8 +161,8 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, ETreeImag
     item.SetData(data);
     item.rowHint = static_cast<int>(row);
     ChildrenOf(parent).Insert(row, handle, {prefix});
-    if (m_observer)
-        m_observer->OnInserted(handle);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnInserted(handle);
     return handle;
 }
 
@@ -204,13 +214,13 @@ bool CTreeControl::DeleteItem(HTREEITEM item) {
         }
     }
     const int row = GetRow(item);
-    if (m_observer)
-        m_observer->OnAboutToRemove(item, row);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnAboutToRemove(item, row);
     const HTREEITEM parent = GetParent(item);
     ChildrenOf(parent).Erase(static_cast<std::size_t>(row));
     Forget(item);
-    if (m_observer)
-        m_observer->OnRemoved(item);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnRemoved(item);
     if (caretMoves) {
         m_caret = TVI_NONE;
         SelectItem(caret);
@@ -224,16 +234,16 @@ void CTreeControl::DeleteChildren(HTREEITEM item) {
 }
 
 void CTreeControl::DeleteAllItems() {
-    if (m_observer)
-        m_observer->OnAboutToReset();
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnAboutToReset();
     m_chunks.clear();
     m_nSlots = 0;
     m_freeSlots = {};
     m_slotOf.Clear();
     m_topItems.Clear();
     m_caret = TVI_NONE;
-    if (m_observer)
-        m_observer->OnReset();
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnReset();
 }
 
 void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
@@ -241,8 +251,8 @@ void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
     CItem& entry = Item(item);
     entry.text = std::move(text);
     ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text)});
-    if (m_observer)
-        m_observer->OnChanged(item);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnChanged(item);
 }
 
 void CTreeControl::SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage) {
@@ -251,8 +261,8 @@ void CTreeControl::SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage sel
         return;
     entry.image = image;
     entry.selectedImage = selectedImage;
-    if (m_observer)
-        m_observer->OnChanged(item);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnChanged(item);
 }
 
 void CTreeControl::SetExpanded(HTREEITEM item, bool expanded) {
@@ -260,8 +270,8 @@ void CTreeControl::SetExpanded(HTREEITEM item, bool expanded) {
     if (entry.expanded == expanded)
         return;
     entry.expanded = expanded;
-    if (m_observer)
-        m_observer->OnExpandChanged(item, expanded);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnExpandChanged(item, expanded);
     if (!expanded && IsAncestor(item, m_caret))
         SelectItem(item);
 }
@@ -284,8 +294,8 @@ void CTreeControl::SelectItem(HTREEITEM item) {
     if (item == m_caret)
         return;
     m_caret = item;
-    if (m_observer)
-        m_observer->OnCaretChanged(item);
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnCaretChanged(item);
     if (m_selectionHandler)
         m_selectionHandler();
 }

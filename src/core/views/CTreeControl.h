@@ -87,6 +87,19 @@ public:
     static int ComparePrefixed(std::uint64_t prefixA, std::string_view a, std::uint64_t prefixB,
                                std::string_view b);
 
+    // While one lives, the observer hears of no single change: the whole tree is reset once
+    // when the last one ends, which is what a window wants of thousands of items at once.
+    class CBulkChange {
+    public:
+        explicit CBulkChange(CTreeControl& tree);
+        CBulkChange(const CBulkChange&) = delete;
+        CBulkChange& operator=(const CBulkChange&) = delete;
+        ~CBulkChange();
+
+    private:
+        CTreeControl& m_tree;
+    };
+
     void SetObserver(CTreeControlObserver* observer) { m_observer = observer; }
     // Called whenever the caret moved, the way the control reports a selection change.
     void SetSelectionHandler(std::function<void()> handler);
@@ -121,6 +134,7 @@ public:
 private:
     // CCp932::Compare for texts whose prefixes agree.
     static int CompareRest(std::string_view a, std::string_view b);
+    CTreeControlObserver* Observer() const { return m_nBulkDepth == 0 ? m_observer : nullptr; }
     CChildList& ChildrenOf(HTREEITEM parent);
     std::uint32_t SlotOf(HTREEITEM item) const;
     CItem& Item(HTREEITEM item) { return AtSlot(SlotOf(item)); }
@@ -147,5 +161,6 @@ private:
     HTREEITEM m_nextHandle = 1;
     HTREEITEM m_caret = TVI_NONE;
     CTreeControlObserver* m_observer = nullptr;
+    int m_nBulkDepth = 0;
     std::function<void()> m_selectionHandler;
 };
