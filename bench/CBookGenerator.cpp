@@ -1,8 +1,8 @@
 #include "CBookGenerator.h"
 
 #include "core/csv/CCSVWriter.h"
+#include "core/document/CDataFileWriter.h"
 #include "core/model/CFieldTable.h"
-#include "core/storage/CDataFileWriter.h"
 
 #include <algorithm>
 #include <stdexcept>

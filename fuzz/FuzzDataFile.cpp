@@ -3,8 +3,8 @@
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFileReader.h"
-#include "core/storage/CDataFileWriter.h"
+#include "core/document/CDataFileReader.h"
+#include "core/document/CDataFileWriter.h"
 
 #include <cstdint>
 #include <cstdlib>

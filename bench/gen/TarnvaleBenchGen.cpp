@@ -1,7 +1,7 @@
 #include "CAbookWriter.h"
 #include "CBookGenerator.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFileWriter.h"
+#include "core/document/CDataFileWriter.h"
 
 #include <cstdio>
 #include <cstdlib>

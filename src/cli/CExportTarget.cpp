@@ -1,7 +1,7 @@
 #include "cli/CExportTarget.h"
 
 #include "cli/CCliTexts.h"
-#include "core/storage/CDataFileReader.h"
+#include "core/document/CDataFileReader.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CFileStamp.h"
 #include "core/storage/CRecordVisitor.h"

@@ -6,10 +6,10 @@
 #include "cli/CStdout.h"
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
+#include "core/document/CDataFile.h"
+#include "core/document/CJsonDump.h"
 #include "core/find/CFindMatcher.h"
 #include "core/find/CFindTexts.h"
-#include "core/storage/CDataFile.h"
-#include "core/storage/CJsonDump.h"
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextCodec.h"
 

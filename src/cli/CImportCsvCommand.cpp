@@ -8,8 +8,8 @@
 #include "core/csv/CCSVReader.h"
 #include "core/csv/CCsvHeaderMap.h"
 #include "core/document/CAddressDoc.h"
+#include "core/document/CDataFile.h"
 #include "core/model/CFieldTable.h"
-#include "core/storage/CDataFile.h"
 #include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 

@@ -1,6 +1,6 @@
 #include "cli/CLockedBook.h"
 
-#include "core/storage/CDataFile.h"
+#include "core/document/CDataFile.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"

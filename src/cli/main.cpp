@@ -8,8 +8,8 @@
 #include "cli/CMailAddressesCommand.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFile.h"
-#include "core/storage/CJsonDump.h"
+#include "core/document/CDataFile.h"
+#include "core/document/CJsonDump.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFile.h"
+#include "core/document/CDataFile.h"
 #include "core/text/CTextCodec.h"
 
 #include <gtest/gtest.h>

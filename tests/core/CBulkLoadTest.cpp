@@ -3,9 +3,9 @@
 #include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFile.h"
-#include "core/storage/CDataFileReader.h"
-#include "core/storage/CDataFileWriter.h"
+#include "core/document/CDataFile.h"
+#include "core/document/CDataFileReader.h"
+#include "core/document/CDataFileWriter.h"
 #include "core/views/CFriendListView.h"
 #include "core/views/CFriendTreeView.h"
 

@@ -10,9 +10,9 @@
 #include "core/csv/CCSVReader.h"
 #include "core/dialogs/CCategoryDialogModel.h"
 #include "core/dialogs/CPersonalDialogModel.h"
+#include "core/document/CDataFile.h"
 #include "core/find/CFindWalk.h"
 #include "core/model/CFieldTable.h"
-#include "core/storage/CDataFile.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CDragDrop.h"
 

@@ -1,5 +1,5 @@
-#include "core/dialogs/CCSVExportModel.h"
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/csv/CCSVExportModel.h"
+#include "core/csv/CCSVImportModel.h"
 
 #include <gtest/gtest.h>
 

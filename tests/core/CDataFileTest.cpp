@@ -1,12 +1,12 @@
-#include "core/storage/CDataFile.h"
+#include "core/document/CDataFile.h"
 
 #include "CBookFixture.h"
 #include "CHexBytes.h"
 #include "CTempFolder.h"
 #include "core/commands/CDeleteGroupCommand.h"
+#include "core/document/CDataFileReader.h"
+#include "core/document/CDataFileWriter.h"
 #include "core/storage/CArchiveWriter.h"
-#include "core/storage/CDataFileReader.h"
-#include "core/storage/CDataFileWriter.h"
 
 #include <array>
 #include <sys/stat.h>

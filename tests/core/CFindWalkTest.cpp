@@ -6,8 +6,8 @@
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/commands/CRestoreCommand.h"
+#include "core/document/CDataFile.h"
 #include "core/model/CFieldTable.h"
-#include "core/storage/CDataFile.h"
 
 #include <functional>
 #include <utility>

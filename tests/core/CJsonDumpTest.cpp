@@ -1,9 +1,9 @@
-#include "core/storage/CJsonDump.h"
+#include "core/document/CJsonDump.h"
 
 #include "CHexBytes.h"
 #include "CTempFolder.h"
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFile.h"
+#include "core/document/CDataFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

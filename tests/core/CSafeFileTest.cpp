@@ -1,8 +1,8 @@
 #include "CBookFixture.h"
 #include "CTempFolder.h"
+#include "core/document/CDataFile.h"
 #include "core/settings/CProfile.h"
 #include "core/settings/CRecentFileList.h"
-#include "core/storage/CDataFile.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CTempFile.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/dialogs/CCSVExportModel.h"
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/csv/CCSVExportModel.h"
+#include "core/csv/CCSVImportModel.h"
 #include "core/ui/CCsvDialogs.h"
 
 #include <functional>

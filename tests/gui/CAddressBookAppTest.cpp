@@ -1,6 +1,6 @@
 #include "CAppFixture.h"
+#include "core/document/CDataFile.h"
 #include "core/settings/CProfile.h"
-#include "core/storage/CDataFile.h"
 #include "core/ui/CommandIds.h"
 #include "gui/app/CAboutDialog.h"
 #include "gui/app/CInstanceLock.h"

@@ -1,6 +1,6 @@
 #include "CAppFixture.h"
 #include "core/app/CCsvCommands.h"
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/csv/CCSVImportModel.h"
 #include "core/ui/CCsvDialogs.h"
 #include "core/ui/CommandIds.h"
 #include "gui/dialogs/CCSVExportDlg.h"

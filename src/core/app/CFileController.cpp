@@ -1,10 +1,10 @@
 #include "core/app/CFileController.h"
 
 #include "core/document/CAddressDoc.h"
+#include "core/document/CDataFile.h"
 #include "core/document/CDocumentTexts.h"
 #include "core/settings/CRecentFileList.h"
 #include "core/storage/CBookLock.h"
-#include "core/storage/CDataFile.h"
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"

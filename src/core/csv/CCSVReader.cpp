@@ -1,10 +1,10 @@
 #include "core/csv/CCSVReader.h"
 
+#include "core/csv/CCSVImportModel.h"
 #include "core/csv/CCsvHeaderMap.h"
 #include "core/csv/CCsvTexts.h"
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/document/CDataFile.h"
 #include "core/model/CFieldTable.h"
-#include "core/storage/CDataFile.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CCsvDialogs.h"
 #include "core/ui/CUserInterface.h"

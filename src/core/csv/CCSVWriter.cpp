@@ -1,7 +1,7 @@
 #include "core/csv/CCSVWriter.h"
 
+#include "core/csv/CCSVExportModel.h"
 #include "core/csv/CCsvTexts.h"
-#include "core/dialogs/CCSVExportModel.h"
 #include "core/model/CFieldTable.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/text/CTextCodec.h"

@@ -1,6 +1,6 @@
 #include "gui/dialogs/CCSVExportDlg.h"
 
-#include "core/dialogs/CCSVExportModel.h"
+#include "core/csv/CCSVExportModel.h"
 #include "core/text/CSharedTexts.h"
 #include "gui/dialogs/CCsvList.h"
 #include "gui/dialogs/CDialogIcons.h"

@@ -1,6 +1,6 @@
 #include "gui/dialogs/CCSVImportDlg.h"
 
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/csv/CCSVImportModel.h"
 #include "core/text/CSharedTexts.h"
 #include "gui/dialogs/CCsvList.h"
 #include "gui/dialogs/CDialogIcons.h"

@@ -1,4 +1,4 @@
-#include "core/dialogs/CCSVExportModel.h"
+#include "core/csv/CCSVExportModel.h"
 
 #include <algorithm>
 #include <utility>

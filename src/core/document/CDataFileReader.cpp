@@ -1,4 +1,4 @@
-#include "core/storage/CDataFileReader.h"
+#include "core/document/CDataFileReader.h"
 
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CArchiveException.h"

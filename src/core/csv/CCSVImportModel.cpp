@@ -1,4 +1,4 @@
-#include "core/dialogs/CCSVImportModel.h"
+#include "core/csv/CCSVImportModel.h"
 
 #include "core/csv/CCsvHeaderMap.h"
 #include "core/dialogs/CDialogModelTexts.h"

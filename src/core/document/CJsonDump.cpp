@@ -1,8 +1,8 @@
-#include "core/storage/CJsonDump.h"
+#include "core/document/CJsonDump.h"
 
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFile.h"
-#include "core/storage/CDataFileReader.h"
+#include "core/document/CDataFile.h"
+#include "core/document/CDataFileReader.h"
 #include "core/storage/CJsonWriter.h"
 #include "core/storage/CRecordVisitor.h"
 

@@ -1,8 +1,8 @@
-#include "core/storage/CDataFile.h"
+#include "core/document/CDataFile.h"
 
 #include "core/document/CAddressDoc.h"
-#include "core/storage/CDataFileReader.h"
-#include "core/storage/CDataFileWriter.h"
+#include "core/document/CDataFileReader.h"
+#include "core/document/CDataFileWriter.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"

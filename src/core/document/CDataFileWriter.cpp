@@ -1,4 +1,4 @@
-#include "core/storage/CDataFileWriter.h"
+#include "core/document/CDataFileWriter.h"
 
 #include "core/storage/CArchiveWriter.h"
 #include "core/storage/CDataFileFormat.h"
