@@ -1,9 +1,9 @@
 #include "core/commands/CAddGroupCommand.h"
 
 #include "core/commands/CAddPersonalToGroupCommand.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendTreeView.h"
 
 std::string CAddGroupCommand::GetName() const {
     return CUndoTexts::ADD_GROUP;
@@ -25,21 +25,21 @@ void CAddGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);
 }
 
-void CAddGroupCommand::DoTree(CFriendTreeView& tree) {
+void CAddGroupCommand::DoTree(CCommandTree& tree) {
     tree.InsertGroupItem(m_pGroup, m_bSelect);
     m_commands.DoTree(tree);
 }
 
-void CAddGroupCommand::DoList(CFriendListView&) {}
+void CAddGroupCommand::DoList(CCommandList&) {}
 
 void CAddGroupCommand::Undo(CAddressDoc& doc) {
     m_commands.Undo(doc);
     doc.RemoveGroup(*m_pGroup->m_posList);
 }
 
-void CAddGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CAddGroupCommand::UndoTree(CCommandTree& tree) {
     m_commands.UndoTree(tree);
-    tree.GetTreeCtrl().DeleteItem(m_pGroup->m_hTreeItem);
+    tree.DeleteGroupItem(m_pGroup);
 }
 
-void CAddGroupCommand::UndoList(CFriendListView&) {}
+void CAddGroupCommand::UndoList(CCommandList&) {}

@@ -17,18 +17,18 @@ void CAddGroupToGroupCommand::Do(CAddressDoc& doc) {
     m_commands->Do(doc);
 }
 
-void CAddGroupToGroupCommand::DoTree(CFriendTreeView& tree) {
+void CAddGroupToGroupCommand::DoTree(CCommandTree& tree) {
     m_commands->DoTree(tree);
 }
-void CAddGroupToGroupCommand::DoList(CFriendListView& list) {
+void CAddGroupToGroupCommand::DoList(CCommandList& list) {
     m_commands->DoList(list);
 }
 void CAddGroupToGroupCommand::Undo(CAddressDoc& doc) {
     m_commands->Undo(doc);
 }
-void CAddGroupToGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CAddGroupToGroupCommand::UndoTree(CCommandTree& tree) {
     m_commands->UndoTree(tree);
 }
-void CAddGroupToGroupCommand::UndoList(CFriendListView& list) {
+void CAddGroupToGroupCommand::UndoList(CCommandList& list) {
     m_commands->UndoList(list);
 }

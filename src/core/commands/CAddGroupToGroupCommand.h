@@ -14,11 +14,11 @@ public:
         : m_pSource(source), m_pTarget(target) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
-    void DoTree(CFriendTreeView& tree) override;
-    void DoList(CFriendListView& list) override;
+    void DoTree(CCommandTree& tree) override;
+    void DoList(CCommandList& list) override;
     void Undo(CAddressDoc& doc) override;
-    void UndoTree(CFriendTreeView& tree) override;
-    void UndoList(CFriendListView& list) override;
+    void UndoTree(CCommandTree& tree) override;
+    void UndoList(CCommandList& list) override;
 
 private:
     std::unique_ptr<CCommandGroup> m_commands; // made when done

@@ -1,9 +1,9 @@
 #include "core/commands/CAddPersonalCommand.h"
 
+#include "core/commands/CCommandList.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendListView.h"
-#include "core/views/CFriendTreeView.h"
 
 std::string CAddPersonalCommand::GetName() const {
     return CUndoTexts::ADD_PERSON;
@@ -13,11 +13,11 @@ void CAddPersonalCommand::Do(CAddressDoc& doc) {
     doc.AddPerson(m_pPerson);
 }
 
-void CAddPersonalCommand::DoTree(CFriendTreeView& tree) {
+void CAddPersonalCommand::DoTree(CCommandTree& tree) {
     tree.InsertPersonalItems(m_pPerson);
 }
 
-void CAddPersonalCommand::DoList(CFriendListView& list) {
+void CAddPersonalCommand::DoList(CCommandList& list) {
     if (list.GetGroupInfo() && m_pPerson->IsShownIn(*list.GetGroupInfo()))
         list.InsertPersonalRow(m_pPerson);
 }
@@ -26,11 +26,11 @@ void CAddPersonalCommand::Undo(CAddressDoc& doc) {
     doc.RemovePerson(m_pPerson);
 }
 
-void CAddPersonalCommand::UndoTree(CFriendTreeView& tree) {
+void CAddPersonalCommand::UndoTree(CCommandTree& tree) {
     tree.DeletePersonalItems(m_pPerson);
 }
 
-void CAddPersonalCommand::UndoList(CFriendListView& list) {
+void CAddPersonalCommand::UndoList(CCommandList& list) {
     if (m_pPerson->IsMemberOf(list.GetShownGroup()))
         list.DeletePersonalRow(m_pPerson);
 }

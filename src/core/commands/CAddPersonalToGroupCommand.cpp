@@ -8,18 +8,18 @@ std::string CAddPersonalToGroupCommand::GetName() const {
 void CAddPersonalToGroupCommand::Do(CAddressDoc& doc) {
     m_remove.Undo(doc);
 }
-void CAddPersonalToGroupCommand::DoTree(CFriendTreeView& tree) {
+void CAddPersonalToGroupCommand::DoTree(CCommandTree& tree) {
     m_remove.UndoTree(tree);
 }
-void CAddPersonalToGroupCommand::DoList(CFriendListView& list) {
+void CAddPersonalToGroupCommand::DoList(CCommandList& list) {
     m_remove.UndoList(list);
 }
 void CAddPersonalToGroupCommand::Undo(CAddressDoc& doc) {
     m_remove.Do(doc);
 }
-void CAddPersonalToGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CAddPersonalToGroupCommand::UndoTree(CCommandTree& tree) {
     m_remove.DoTree(tree);
 }
-void CAddPersonalToGroupCommand::UndoList(CFriendListView& list) {
+void CAddPersonalToGroupCommand::UndoList(CCommandList& list) {
     m_remove.DoList(list);
 }

@@ -6,8 +6,8 @@
 #include <string>
 
 class CAddressDoc;
-class CFriendTreeView;
-class CFriendListView;
+class CCommandTree;
+class CCommandList;
 
 // An undoable change: it does and undoes itself on the document, and brings the group tree
 // and the person list up to date item by item, so that no view is rebuilt after an edit.
@@ -25,11 +25,11 @@ public:
     virtual void SetSelection(std::uint32_t item) { m_hSelectItem = item; }
 
     virtual void Do(CAddressDoc& doc) = 0;
-    virtual void DoTree(CFriendTreeView& tree) = 0;
-    virtual void DoList(CFriendListView& list) = 0;
+    virtual void DoTree(CCommandTree& tree) = 0;
+    virtual void DoList(CCommandList& list) = 0;
     virtual void Undo(CAddressDoc& doc) = 0;
-    virtual void UndoTree(CFriendTreeView& tree) = 0;
-    virtual void UndoList(CFriendListView& list) = 0;
+    virtual void UndoTree(CCommandTree& tree) = 0;
+    virtual void UndoList(CCommandList& list) = 0;
 
 protected:
     std::uint32_t m_hSelectItem = 0;

@@ -27,12 +27,12 @@ void CCommandGroup::Do(CAddressDoc& doc) {
     doc.SetModifiedFlag();
 }
 
-void CCommandGroup::DoTree(CFriendTreeView& tree) {
+void CCommandGroup::DoTree(CCommandTree& tree) {
     for (auto& command : m_subCommands)
         command->DoTree(tree);
 }
 
-void CCommandGroup::DoList(CFriendListView& list) {
+void CCommandGroup::DoList(CCommandList& list) {
     for (auto& command : m_subCommands)
         command->DoList(list);
 }
@@ -43,12 +43,12 @@ void CCommandGroup::Undo(CAddressDoc& doc) {
     doc.SetModifiedFlag();
 }
 
-void CCommandGroup::UndoTree(CFriendTreeView& tree) {
+void CCommandGroup::UndoTree(CCommandTree& tree) {
     for (auto it = m_subCommands.rbegin(); it != m_subCommands.rend(); ++it)
         (*it)->UndoTree(tree);
 }
 
-void CCommandGroup::UndoList(CFriendListView& list) {
+void CCommandGroup::UndoList(CCommandList& list) {
     for (auto it = m_subCommands.rbegin(); it != m_subCommands.rend(); ++it)
         (*it)->UndoList(list);
 }

@@ -1,9 +1,9 @@
 #include "core/commands/CDeleteGroupCommand.h"
 
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CRemoveCommand.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendTreeView.h"
 
 CDeleteGroupCommand::CDeleteGroupCommand(CGroup* group) : m_pGroup(group) {
     for (CPersonalData* person : group->m_memberList)
@@ -19,13 +19,13 @@ void CDeleteGroupCommand::Do(CAddressDoc& doc) {
     doc.RemoveGroup(*m_pGroup->m_posList);
 }
 
-void CDeleteGroupCommand::DoTree(CFriendTreeView& tree) {
-    if (tree.m_bShowPersonal)
+void CDeleteGroupCommand::DoTree(CCommandTree& tree) {
+    if (tree.ShowsPersons())
         m_commands.DoTree(tree);
-    tree.GetTreeCtrl().DeleteItem(m_pGroup->m_hTreeItem);
+    tree.DeleteGroupItem(m_pGroup);
 }
 
-void CDeleteGroupCommand::DoList(CFriendListView&) {}
+void CDeleteGroupCommand::DoList(CCommandList&) {}
 
 void CDeleteGroupCommand::Undo(CAddressDoc& doc) {
     doc.SetModifiedFlag();
@@ -33,10 +33,10 @@ void CDeleteGroupCommand::Undo(CAddressDoc& doc) {
     m_commands.Undo(doc);
 }
 
-void CDeleteGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CDeleteGroupCommand::UndoTree(CCommandTree& tree) {
     tree.InsertGroupItem(m_pGroup, false);
-    if (tree.m_bShowPersonal)
+    if (tree.ShowsPersons())
         m_commands.UndoTree(tree);
 }
 
-void CDeleteGroupCommand::UndoList(CFriendListView&) {}
+void CDeleteGroupCommand::UndoList(CCommandList&) {}

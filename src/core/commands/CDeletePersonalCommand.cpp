@@ -1,9 +1,9 @@
 #include "core/commands/CDeletePersonalCommand.h"
 
+#include "core/commands/CCommandList.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendListView.h"
-#include "core/views/CFriendTreeView.h"
 
 std::string CDeletePersonalCommand::GetName() const {
     return CUndoTexts::DELETE_PERSON;
@@ -14,12 +14,12 @@ void CDeletePersonalCommand::Do(CAddressDoc& doc) {
         doc.AddDeletedPerson(m_pPerson);
 }
 
-void CDeletePersonalCommand::DoTree(CFriendTreeView& tree) {
+void CDeletePersonalCommand::DoTree(CCommandTree& tree) {
     tree.DeletePersonalItems(m_pPerson);
     tree.InsertPersonUnderDeleted(m_pPerson);
 }
 
-void CDeletePersonalCommand::DoList(CFriendListView& list) {
+void CDeletePersonalCommand::DoList(CCommandList& list) {
     if (m_pPerson->IsMemberOf(list.GetShownGroup()))
         list.DeletePersonalRow(m_pPerson);
 }
@@ -29,12 +29,12 @@ void CDeletePersonalCommand::Undo(CAddressDoc& doc) {
         doc.AddPerson(m_pPerson);
 }
 
-void CDeletePersonalCommand::UndoTree(CFriendTreeView& tree) {
+void CDeletePersonalCommand::UndoTree(CCommandTree& tree) {
     tree.DeletePersonalItems(m_pPerson);
     tree.InsertPersonalItems(m_pPerson);
 }
 
-void CDeletePersonalCommand::UndoList(CFriendListView& list) {
+void CDeletePersonalCommand::UndoList(CCommandList& list) {
     if (list.ShowsDeleted())
         list.DeletePersonalRow(m_pPerson);
     else if (m_pPerson->IsMemberOf(list.GetShownGroup()))

@@ -1,10 +1,10 @@
 #include "core/commands/CModifyByListEditCommand.h"
 
+#include "core/commands/CCommandList.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
-#include "core/views/CFriendListView.h"
-#include "core/views/CFriendTreeView.h"
 
 std::string CModifyByListEditCommand::GetName() const {
     return CUndoTexts::MODIFY_BY_CELL_EDIT;
@@ -15,16 +15,13 @@ void CModifyByListEditCommand::Exchange(CAddressDoc& doc) {
     doc.SetModifiedFlag();
 }
 
-void CModifyByListEditCommand::ShowField(CFriendTreeView& tree) const {
-    if (m_nField != CFieldTable::FIELD_NAME || !tree.m_bShowPersonal)
+void CModifyByListEditCommand::ShowField(CCommandTree& tree) const {
+    if (m_nField != CFieldTable::FIELD_NAME || !tree.ShowsPersons())
         return;
-    for (const HTREEITEM item : m_pPerson->m_treeItems) {
-        if (tree.GetTreeCtrl().Exists(item))
-            tree.GetTreeCtrl().SetItemText(item, m_pPerson->GetFieldText(CFieldTable::FIELD_NAME));
-    }
+    tree.RenamePersonalItems(m_pPerson);
 }
 
-void CModifyByListEditCommand::ShowField(CFriendListView& list) const {
+void CModifyByListEditCommand::ShowField(CCommandList& list) const {
     if (!list.ShowsDeleted() && m_pPerson->IsMemberOf(list.GetShownGroup()))
         list.UpdatePersonalRow(m_pPerson);
 }
@@ -32,18 +29,18 @@ void CModifyByListEditCommand::ShowField(CFriendListView& list) const {
 void CModifyByListEditCommand::Do(CAddressDoc& doc) {
     Exchange(doc);
 }
-void CModifyByListEditCommand::DoTree(CFriendTreeView& tree) {
+void CModifyByListEditCommand::DoTree(CCommandTree& tree) {
     ShowField(tree);
 }
-void CModifyByListEditCommand::DoList(CFriendListView& list) {
+void CModifyByListEditCommand::DoList(CCommandList& list) {
     ShowField(list);
 }
 void CModifyByListEditCommand::Undo(CAddressDoc& doc) {
     Exchange(doc);
 }
-void CModifyByListEditCommand::UndoTree(CFriendTreeView& tree) {
+void CModifyByListEditCommand::UndoTree(CCommandTree& tree) {
     ShowField(tree);
 }
-void CModifyByListEditCommand::UndoList(CFriendListView& list) {
+void CModifyByListEditCommand::UndoList(CCommandList& list) {
     ShowField(list);
 }

@@ -12,16 +12,16 @@ public:
         : m_pPerson(person), m_nField(field), m_strText(std::move(text)) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
-    void DoTree(CFriendTreeView& tree) override;
-    void DoList(CFriendListView& list) override;
+    void DoTree(CCommandTree& tree) override;
+    void DoList(CCommandList& list) override;
     void Undo(CAddressDoc& doc) override;
-    void UndoTree(CFriendTreeView& tree) override;
-    void UndoList(CFriendListView& list) override;
+    void UndoTree(CCommandTree& tree) override;
+    void UndoList(CCommandList& list) override;
 
 private:
     void Exchange(CAddressDoc& doc);
-    void ShowField(CFriendTreeView& tree) const;
-    void ShowField(CFriendListView& list) const;
+    void ShowField(CCommandTree& tree) const;
+    void ShowField(CCommandList& list) const;
 
     CPersonalData* m_pPerson;
     int m_nField;

@@ -15,18 +15,18 @@ std::string CModifyGroupCommand::GetName() const {
 void CModifyGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);
 }
-void CModifyGroupCommand::DoTree(CFriendTreeView& tree) {
+void CModifyGroupCommand::DoTree(CCommandTree& tree) {
     m_commands.DoTree(tree);
 }
-void CModifyGroupCommand::DoList(CFriendListView& list) {
+void CModifyGroupCommand::DoList(CCommandList& list) {
     m_commands.DoList(list);
 }
 void CModifyGroupCommand::Undo(CAddressDoc& doc) {
     m_commands.Undo(doc);
 }
-void CModifyGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CModifyGroupCommand::UndoTree(CCommandTree& tree) {
     m_commands.UndoTree(tree);
 }
-void CModifyGroupCommand::UndoList(CFriendListView& list) {
+void CModifyGroupCommand::UndoList(CCommandList& list) {
     m_commands.UndoList(list);
 }

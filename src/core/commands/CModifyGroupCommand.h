@@ -11,11 +11,11 @@ public:
     CModifyGroupCommand(CGroup* oldGroup, CGroup* newGroup);
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
-    void DoTree(CFriendTreeView& tree) override;
-    void DoList(CFriendListView& list) override;
+    void DoTree(CCommandTree& tree) override;
+    void DoList(CCommandList& list) override;
     void Undo(CAddressDoc& doc) override;
-    void UndoTree(CFriendTreeView& tree) override;
-    void UndoList(CFriendListView& list) override;
+    void UndoTree(CCommandTree& tree) override;
+    void UndoList(CCommandList& list) override;
 
 private:
     CCommandGroup m_commands;

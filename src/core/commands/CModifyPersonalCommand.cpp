@@ -1,9 +1,9 @@
 #include "core/commands/CModifyPersonalCommand.h"
 
+#include "core/commands/CCommandList.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendListView.h"
-#include "core/views/CFriendTreeView.h"
 
 #include <utility>
 
@@ -16,12 +16,12 @@ void CModifyPersonalCommand::Do(CAddressDoc& doc) {
     doc.AddPerson(m_pNew);
 }
 
-void CModifyPersonalCommand::DoTree(CFriendTreeView& tree) {
+void CModifyPersonalCommand::DoTree(CCommandTree& tree) {
     tree.DeletePersonalItems(m_pOld);
     tree.InsertPersonalItems(m_pNew);
 }
 
-void CModifyPersonalCommand::DoList(CFriendListView& list) {
+void CModifyPersonalCommand::DoList(CCommandList& list) {
     if (list.ShowsDeleted())
         return;
     if (m_pOld->IsMemberOf(list.GetShownGroup()))
@@ -36,10 +36,10 @@ void CModifyPersonalCommand::Undo(CAddressDoc& doc) {
     std::swap(m_pOld, m_pNew);
 }
 
-void CModifyPersonalCommand::UndoTree(CFriendTreeView& tree) {
+void CModifyPersonalCommand::UndoTree(CCommandTree& tree) {
     DoTree(tree);
 }
 
-void CModifyPersonalCommand::UndoList(CFriendListView& list) {
+void CModifyPersonalCommand::UndoList(CCommandList& list) {
     DoList(list);
 }

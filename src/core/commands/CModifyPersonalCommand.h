@@ -12,11 +12,11 @@ public:
         : m_pOld(oldPerson), m_pNew(newPerson) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
-    void DoTree(CFriendTreeView& tree) override;
-    void DoList(CFriendListView& list) override;
+    void DoTree(CCommandTree& tree) override;
+    void DoList(CCommandList& list) override;
     void Undo(CAddressDoc& doc) override;
-    void UndoTree(CFriendTreeView& tree) override;
-    void UndoList(CFriendListView& list) override;
+    void UndoTree(CCommandTree& tree) override;
+    void UndoList(CCommandList& list) override;
 
 private:
     CPersonalData* m_pOld; // always the record that is out of the document

@@ -11,11 +11,11 @@ public:
     CRemoveCommand(CPersonalData* person, CGroup* group) : m_pPerson(person), m_pGroup(group) {}
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
-    void DoTree(CFriendTreeView& tree) override;
-    void DoList(CFriendListView& list) override;
+    void DoTree(CCommandTree& tree) override;
+    void DoList(CCommandList& list) override;
     void Undo(CAddressDoc& doc) override;
-    void UndoTree(CFriendTreeView& tree) override;
-    void UndoList(CFriendListView& list) override;
+    void UndoTree(CCommandTree& tree) override;
+    void UndoList(CCommandList& list) override;
 
 private:
     CPersonalData* m_pPerson;

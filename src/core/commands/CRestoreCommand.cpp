@@ -1,9 +1,9 @@
 #include "core/commands/CRestoreCommand.h"
 
+#include "core/commands/CCommandList.h"
+#include "core/commands/CCommandTree.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
-#include "core/views/CFriendListView.h"
-#include "core/views/CFriendTreeView.h"
 
 #include <algorithm>
 
@@ -24,12 +24,12 @@ void CRestoreCommand::Do(CAddressDoc& doc) {
     doc.RemoveDeletedPerson(m_pDeleted);
 }
 
-void CRestoreCommand::DoTree(CFriendTreeView& tree) {
+void CRestoreCommand::DoTree(CCommandTree& tree) {
     tree.InsertPersonalItems(m_pCopy);
     tree.DeletePersonalItems(m_pDeleted);
 }
 
-void CRestoreCommand::DoList(CFriendListView& list) {
+void CRestoreCommand::DoList(CCommandList& list) {
     if (list.ShowsDeleted())
         list.DeletePersonalRow(m_pDeleted);
     else if (m_pCopy->IsMemberOf(list.GetShownGroup()))
@@ -41,12 +41,12 @@ void CRestoreCommand::Undo(CAddressDoc& doc) {
     doc.AddDeletedPerson(m_pDeleted);
 }
 
-void CRestoreCommand::UndoTree(CFriendTreeView& tree) {
+void CRestoreCommand::UndoTree(CCommandTree& tree) {
     tree.DeletePersonalItems(m_pCopy);
     tree.InsertPersonUnderDeleted(m_pDeleted);
 }
 
-void CRestoreCommand::UndoList(CFriendListView& list) {
+void CRestoreCommand::UndoList(CCommandList& list) {
     if (list.ShowsDeleted())
         list.InsertPersonalRow(m_pDeleted);
     else if (m_pCopy->IsMemberOf(list.GetShownGroup()))

@@ -22,18 +22,18 @@ std::string CUniteGroupCommand::GetName() const {
 void CUniteGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);
 }
-void CUniteGroupCommand::DoTree(CFriendTreeView& tree) {
+void CUniteGroupCommand::DoTree(CCommandTree& tree) {
     m_commands.DoTree(tree);
 }
-void CUniteGroupCommand::DoList(CFriendListView& list) {
+void CUniteGroupCommand::DoList(CCommandList& list) {
     m_commands.DoList(list);
 }
 void CUniteGroupCommand::Undo(CAddressDoc& doc) {
     m_commands.Undo(doc);
 }
-void CUniteGroupCommand::UndoTree(CFriendTreeView& tree) {
+void CUniteGroupCommand::UndoTree(CCommandTree& tree) {
     m_commands.UndoTree(tree);
 }
-void CUniteGroupCommand::UndoList(CFriendListView& list) {
+void CUniteGroupCommand::UndoList(CCommandList& list) {
     m_commands.UndoList(list);
 }

@@ -1,5 +1,7 @@
 #include "core/document/CAddressDoc.h"
 
+// The undo history keeps the commands and runs them: the one tie up to the commands, through
+// their interface alone.
 #include "core/commands/CCommand.h"
 #include "core/document/CDocumentTexts.h"
 #include "core/text/CSharedTexts.h"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/commands/CCommandList.h"
 #include "core/document/CDocView.h"
 #include "core/settings/CFontScale.h"
 #include "core/ui/CCommandTarget.h"
@@ -37,7 +38,7 @@ public:
 
 // The person list without pixels: one row per shown person, kept sorted by reading, the
 // selection, the column layout and the person-level commands with their enabling rules.
-class CFriendListView : public CDocView, public CCommandTarget {
+class CFriendListView : public CDocView, public CCommandTarget, public CCommandList {
 public:
     static constexpr int COLUMN_COUNT = 11;
 
@@ -54,13 +55,13 @@ public:
     void OnUpdateCommand(int id, CCmdUI& ui) override;
     void OnCommand(int id) override;
 
-    // Operations the commands use.
-    int InsertPersonalRow(CPersonalData* person);
-    bool DeletePersonalRow(CPersonalData* person);
-    void UpdatePersonalRow(CPersonalData* person);
-    CGroup* GetShownGroup() const;
-    const CGroupInfo* GetGroupInfo() const { return m_pGroupInfo; }
-    bool ShowsDeleted() const;
+    // What the commands change.
+    int InsertPersonalRow(CPersonalData* person) override;
+    bool DeletePersonalRow(CPersonalData* person) override;
+    void UpdatePersonalRow(CPersonalData* person) override;
+    CGroup* GetShownGroup() const override;
+    const CGroupInfo* GetGroupInfo() const override { return m_pGroupInfo; }
+    bool ShowsDeleted() const override;
 
     int GetRowCount() const { return static_cast<int>(m_rows.Size()); }
     CPersonalData* GetRowPerson(int row) const { return m_rows.At(static_cast<std::size_t>(row)); }

@@ -161,27 +161,16 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, 
 void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
     if (!m_bShowPersonal)
         return;
-    const std::string name(person->GetText(EPersonText::Name));
-    const auto insertUnder = [&](HTREEITEM parent) {
-        const HTREEITEM item = InsertTreeItem(parent, ETreeItemKind::Person, name,
-                                              {nullptr, person}, false, ETreeInsert::Sort);
-        if (item != TVI_NONE)
-            person->m_treeItems.AddTail(item);
-    };
     if (person->m_groupList.empty()) {
-        insertUnder(m_hRootItem);
+        InsertPersonItem(m_hRootItem, person);
         return;
     }
     for (const CGroup* group : person->m_groupList)
-        insertUnder(group->m_hTreeItem);
+        InsertPersonItem(group->m_hTreeItem, person);
 }
 
 void CFriendTreeView::InsertPersonUnderDeleted(CPersonalData* person) {
-    const HTREEITEM item = InsertTreeItem(m_hDeletedItem, ETreeItemKind::Person,
-                                          std::string(person->GetText(EPersonText::Name)),
-                                          {nullptr, person}, false, ETreeInsert::Sort);
-    if (item != TVI_NONE)
-        person->m_treeItems.AddTail(item);
+    InsertPersonItem(m_hDeletedItem, person);
 }
 
 void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
@@ -196,6 +185,52 @@ void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
     group->m_hTreeItem =
         InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.Str(),
                        {group, nullptr}, select, ETreeInsert::Sort);
+}
+
+void CFriendTreeView::DeleteGroupItem(CGroup* group) {
+    m_tree.DeleteItem(group->m_hTreeItem);
+}
+
+HTREEITEM CFriendTreeView::InsertPersonItem(HTREEITEM parent, CPersonalData* person) {
+    const HTREEITEM item = InsertTreeItem(parent, ETreeItemKind::Person,
+                                          std::string(person->GetText(EPersonText::Name)),
+                                          {nullptr, person}, false, ETreeInsert::Sort);
+    if (item != TVI_NONE)
+        person->m_treeItems.AddTail(item);
+    return item;
+}
+
+void CFriendTreeView::RemovePersonFromGroupItem(CPersonalData* person, CGroup* group) {
+    if (!m_bShowPersonal)
+        return;
+    for (const HTREEITEM item : person->m_treeItems) {
+        if (m_tree.GetParent(item) == group->m_hTreeItem) {
+            m_tree.DeleteItem(item);
+            person->m_treeItems.RemoveValue(item);
+            break;
+        }
+    }
+    // A person in no group is shown under the root item.
+    if (person->m_treeItems.IsEmpty())
+        InsertPersonItem(m_hRootItem, person);
+}
+
+void CFriendTreeView::AddPersonToGroupItem(CPersonalData* person, CGroup* group) {
+    if (!m_bShowPersonal)
+        return;
+    if (person->m_treeItems.GetCount() == 1 &&
+        m_tree.GetParent(person->m_treeItems.GetHead()) == m_hRootItem) {
+        m_tree.DeleteItem(person->m_treeItems.GetHead());
+        person->m_treeItems.RemoveAll();
+    }
+    InsertPersonItem(group->m_hTreeItem, person);
+}
+
+void CFriendTreeView::RenamePersonalItems(CPersonalData* person) {
+    for (const HTREEITEM item : person->m_treeItems) {
+        if (m_tree.Exists(item))
+            m_tree.SetItemText(item, std::string(person->GetText(EPersonText::Name)));
+    }
 }
 
 bool CFriendTreeView::IsPersonItem(HTREEITEM item) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/commands/CCommandTree.h"
 #include "core/document/CDocView.h"
 #include "core/model/CGroupInfo.h"
 #include "core/ui/CCommandTarget.h"
@@ -23,7 +24,7 @@ enum class ETreeItemKind { Group, Person, DeletedFolder };
 
 // The group tree without pixels: "全体" with the groups under it, optionally their persons,
 // and "削除済み". Commands patch its items; selecting an item tells the person list what to show.
-class CFriendTreeView : public CDocView, public CCommandTarget {
+class CFriendTreeView : public CDocView, public CCommandTarget, public CCommandTree {
 public:
     static constexpr HTREEITEM NO_CURRENT_ITEM = 0xFFFFFFFFu;
 
@@ -40,13 +41,19 @@ public:
     // Select all belongs to the frame, which makes the person list active first.
     void SetSelectAllHandler(std::function<void()> handler) { m_selectAll = std::move(handler); }
 
-    // Operations the commands use.
+    // What the commands change.
+    bool ShowsPersons() const override { return m_bShowPersonal; }
+    void InsertGroupItem(CGroup* group, bool select) override;
+    void DeleteGroupItem(CGroup* group) override;
+    void InsertPersonalItems(CPersonalData* person) override;
+    void InsertPersonUnderDeleted(CPersonalData* person) override;
+    void DeletePersonalItems(CPersonalData* person) override;
+    void RemovePersonFromGroupItem(CPersonalData* person, CGroup* group) override;
+    void AddPersonToGroupItem(CPersonalData* person, CGroup* group) override;
+    void RenamePersonalItems(CPersonalData* person) override;
+
     HTREEITEM InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
                              CTreeItemData data, bool select, ETreeInsert where);
-    void InsertPersonalItems(CPersonalData* person);
-    void InsertPersonUnderDeleted(CPersonalData* person);
-    void DeletePersonalItems(CPersonalData* person);
-    void InsertGroupItem(CGroup* group, bool select);
     CTreeControl& GetTreeCtrl() { return m_tree; }
     const CTreeControl& GetTreeCtrl() const { return m_tree; }
 
@@ -103,6 +110,8 @@ private:
     // The whole book arrived: every item is made again in one go.
     void Rebuild();
     void ResetItems();
+    // The person's item under the parent, remembered with the person.
+    HTREEITEM InsertPersonItem(HTREEITEM parent, CPersonalData* person);
     void ApplyCommand(CCommand& command, bool undo);
     void OnSelectionChanged();
     void CollapseAll();
