@@ -1,5 +1,6 @@
 #include "CBookFixture.h"
 #include "core/text/CCp932.h"
+#include "core/text/CSortPrefix.h"
 #include "core/views/CTreeControl.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,14 @@ int Sign(int value) {
 }
 
 // Texts where CP932 order differs from byte order, texts that end early and texts that share
-// their first four characters.
+// their first four or eight characters.
 const std::vector<std::string> TRICKY_TEXTS = {
     "",
+    "abcdefgh",
+    "abcdefghi",
+    "abcdefgi",
+    std::string("abcdefg\0x", 9),
+    "abcdefg\x82\xa0",
     "a",
     "ab",
     "abcd",
@@ -42,8 +48,11 @@ TEST(CTreeControlOrderTest, PrefixedComparisonAgreesWithCp932Comparison) {
         for (const std::string& b : TRICKY_TEXTS) {
             const int prefixed = CTreeControl::ComparePrefixed(CTreeControl::TextPrefix(a), a,
                                                                CTreeControl::TextPrefix(b), b);
+            const int longPrefixed = CSortPrefix::Compare(CSortPrefix(a), a, CSortPrefix(b), b);
             EXPECT_EQ(Sign(prefixed), Sign(CCp932::Compare(a, b)))
                 << "'" << a << "' against '" << b << "'";
+            EXPECT_EQ(Sign(longPrefixed), Sign(CCp932::Compare(a, b)))
+                << "'" << a << "' against '" << b << "' by eight characters";
         }
     }
 }

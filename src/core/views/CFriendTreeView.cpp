@@ -9,6 +9,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/mail/CMailer.h"
 #include "core/settings/CProfile.h"
+#include "core/text/CSortPrefix.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CRecordEditor.h"
 #include "core/ui/CUserInterface.h"
@@ -45,7 +46,7 @@ std::string_view NameOf(const CGroup* group) {
 // names keep the list's order, as one-by-one sorted insertion would have it.
 template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
     struct CNamed {
-        std::uint64_t prefix;
+        CSortPrefix prefix;
         std::string_view name;
         TRecord* record;
     };
@@ -53,10 +54,10 @@ template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord
     named.reserve(records.size());
     for (TRecord* record : records) {
         const std::string_view name = NameOf(record);
-        named.push_back({CTreeControl::TextPrefix(name), name, record});
+        named.push_back({CSortPrefix(name), name, record});
     }
     std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
-        return CTreeControl::ComparePrefixed(a.prefix, a.name, b.prefix, b.name) < 0;
+        return CSortPrefix::Compare(a.prefix, a.name, b.prefix, b.name) < 0;
     });
     std::vector<TRecord*> ordered;
     ordered.reserve(named.size());

@@ -1,7 +1,7 @@
 #include "core/views/CSortedRows.h"
 
 #include "core/model/CPersonalData.h"
-#include "core/views/CTreeControl.h"
+#include "core/text/CSortPrefix.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,18 +10,18 @@
 namespace {
 // A row with its sort key read and prefixed once, so that comparisons rarely touch the person.
 struct CKeyedRow {
-    std::uint64_t prefix;
+    CSortPrefix prefix;
     std::string_view key;
     CPersonalData* person;
 };
 
 CKeyedRow KeyOf(CPersonalData* person) {
     const std::string_view key = person->GetSortKey();
-    return {CTreeControl::TextPrefix(key), key, person};
+    return {CSortPrefix(key), key, person};
 }
 
 bool Before(const CKeyedRow& a, const CKeyedRow& b) {
-    return CTreeControl::ComparePrefixed(a.prefix, a.key, b.prefix, b.key) < 0;
+    return CSortPrefix::Compare(a.prefix, a.key, b.prefix, b.key) < 0;
 }
 
 using CRowIterator = std::vector<CPersonalData*>::iterator;

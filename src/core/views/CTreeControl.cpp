@@ -1,6 +1,7 @@
 #include "core/views/CTreeControl.h"
 
 #include "core/text/CCp932.h"
+#include "core/text/CSortPrefix.h"
 
 #include <stdexcept>
 #include <utility>
@@ -53,25 +54,8 @@ const CChildList& CTreeControl::GetChildren(HTREEITEM item) const {
 }
 
 std::uint64_t CTreeControl::TextPrefix(std::string_view text) {
-    constexpr int UNITS = 4;
-    std::uint64_t prefix = 0;
     std::size_t pos = 0;
-    for (int i = 0; i < UNITS; ++i) {
-        unsigned int unit = 0;
-        if (pos < text.size()) {
-            const auto first = static_cast<unsigned char>(text[pos++]);
-            unit = first;
-            if (CCp932::IsLeadByte(first)) {
-                const auto trail = pos < text.size() ? static_cast<unsigned char>(text[pos++]) : 0u;
-                // A lead byte without its trail byte ends the text, as a NUL does.
-                unit = trail == 0 ? 0u : (static_cast<unsigned int>(first) << 8) | trail;
-            }
-            if (unit == 0)
-                pos = text.size();
-        }
-        prefix = (prefix << 16) | unit;
-    }
-    return prefix;
+    return CSortPrefix::PackFour(text, pos);
 }
 
 int CTreeControl::ComparePrefixed(std::uint64_t prefixA, std::string_view a, std::uint64_t prefixB,
