@@ -317,7 +317,9 @@ void CFriendTreeView::ShowPersons() {
 
 void CFriendTreeView::HidePersons() {
     const CChildList& shown = m_tree.GetChildren(m_hRootItem);
-    const std::vector<HTREEITEM> children(shown.begin(), shown.end());
+    // From the last, so that each deletion moves no sibling after it.
+    std::vector<HTREEITEM> children(shown.begin(), shown.end());
+    std::reverse(children.begin(), children.end());
     for (const HTREEITEM child : children) {
         if (IsGroupItem(child))
             m_tree.DeleteChildren(child);

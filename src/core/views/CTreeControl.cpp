@@ -213,8 +213,23 @@ bool CTreeControl::DeleteItem(HTREEITEM item) {
 }
 
 void CTreeControl::DeleteChildren(HTREEITEM item) {
-    while (Exists(item) && !Get(item).children.empty())
-        DeleteItem(Get(item).children.back());
+    if (!Exists(item) || Get(item).children.empty())
+        return;
+    // Deleted one by one from the last, the children would hand a caret among them on to the
+    // one before until it reached the item: it goes there at once, and the window's tree is
+    // reset once rather than told of every child.
+    const bool caretInside = IsAncestor(item, m_caret);
+    {
+        const CBulkChange bulk(*this);
+        CChildList& children = Item(item).children;
+        for (const HTREEITEM child : children)
+            Forget(child);
+        children.Clear();
+        if (caretInside)
+            m_caret = TVI_NONE;
+    }
+    if (caretInside)
+        SelectItem(item);
 }
 
 void CTreeControl::DeleteAllItems() {
