@@ -31,26 +31,57 @@ const CMemberList::CSlots& CMemberList::Slots() const {
     return m_pData ? m_pData->members : none;
 }
 
+CPointerIndex& CMemberList::IndexedSlots() const {
+    const CSlots& slots = m_pData->members;
+    if (m_pData->indexed < slots.size()) {
+        m_pData->slotOf.Reserve(m_pData->count);
+        for (std::size_t slot = m_pData->indexed; slot < slots.size(); ++slot) {
+            if (slots[slot] != nullptr)
+                m_pData->slotOf.Set(slots[slot], slot);
+        }
+        m_pData->indexed = slots.size();
+    }
+    return m_pData->slotOf;
+}
+
 void CMemberList::AddTail(CPersonalData* person) {
     if (person == nullptr || Contains(person))
         return;
+    Append(person);
+}
+
+void CMemberList::AddNewTail(CPersonalData* person) {
+    if (person == nullptr || (m_pData && m_pData->members.back() == person))
+        return;
+    Append(person);
+}
+
+void CMemberList::Append(CPersonalData* person) {
     if (!m_pData)
         m_pData = std::make_unique<CSlotTable>();
-    m_pData->slotOf.Set(person, m_pData->members.size());
+    // A list that is searched keeps its index whole as members join.
+    if (m_pData->indexed == m_pData->members.size() && m_pData->indexed != 0) {
+        m_pData->slotOf.Set(person, m_pData->members.size());
+        ++m_pData->indexed;
+    }
     m_pData->members.push_back(person);
+    ++m_pData->count;
 }
 
 bool CMemberList::Remove(const CPersonalData* person) {
     if (!m_pData)
         return false;
+    CPointerIndex& slotOf = IndexedSlots();
     CSlots& slots = m_pData->members;
-    const std::size_t slot = m_pData->slotOf.Find(person);
+    const std::size_t slot = slotOf.Find(person);
     if (slot == CPointerIndex::NOT_FOUND)
         return false;
-    m_pData->slotOf.Erase(person);
+    slotOf.Erase(person);
     slots[slot] = nullptr;
+    --m_pData->count;
     while (!slots.empty() && slots.back() == nullptr)
         slots.pop_back();
+    m_pData->indexed = slots.size();
     if (slots.empty()) {
         m_pData.reset();
         return true;
@@ -62,8 +93,7 @@ bool CMemberList::Remove(const CPersonalData* person) {
 }
 
 void CMemberList::CloseHoles() {
-    CSlots& slots = m_pData->members;
-    std::erase(slots, nullptr);
-    for (std::size_t slot = 0; slot < slots.size(); ++slot)
-        m_pData->slotOf.Set(slots[slot], slot);
+    std::erase(m_pData->members, nullptr);
+    m_pData->slotOf.Clear();
+    m_pData->indexed = 0;
 }

@@ -10,10 +10,12 @@
 class CPersonalData;
 
 // A group's members in the order they joined. Groups of 100,000 members are common enough
-// that removing one member must not search the list, so each member's place is indexed. The
-// members sit in one array where a member that left leaves a hole until holes outnumber them,
-// so that joining allocates nothing per member; any change may move the members. An empty list
-// holds nothing at all: a file can name millions of groups that nobody joins.
+// that removing one member must not search the list, so each member's place is indexed, but
+// only once a member is looked for: a book just opened has its groups filled and nothing
+// searched, and keeps the memory. The members sit in one array where a member that left leaves
+// a hole until holes outnumber them, so that joining allocates nothing per member; any change
+// may move the members. An empty list holds nothing at all: a file can name millions of groups
+// that nobody joins.
 class CMemberList {
     using CSlots = std::vector<CPersonalData*>;
 
@@ -56,13 +58,16 @@ public:
 
     // A person is at most once in the list; appending a member again, or nullptr, is ignored.
     void AddTail(CPersonalData* person);
+    // For a caller that knows the person is no member unless it was the last to join: the
+    // list is not searched.
+    void AddNewTail(CPersonalData* person);
     // True when the person was a member.
     bool Remove(const CPersonalData* person);
     bool Contains(const CPersonalData* person) const {
-        return m_pData && m_pData->slotOf.Contains(person);
+        return m_pData && IndexedSlots().Contains(person);
     }
     void RemoveAll() { m_pData.reset(); }
-    std::size_t GetCount() const { return m_pData ? m_pData->slotOf.Size() : 0; }
+    std::size_t GetCount() const { return m_pData ? m_pData->count : 0; }
     bool IsEmpty() const { return GetCount() == 0; }
     const_iterator begin() const { return {Slots().begin(), Slots().end()}; }
     const_iterator end() const { return {Slots().end(), Slots().end()}; }
@@ -70,10 +75,16 @@ public:
 private:
     struct CSlotTable {
         CSlots members; // nullptr where a member left
-        CPointerIndex slotOf;
+        std::size_t count = 0;
+        // Right for the first `indexed` slots.
+        mutable CPointerIndex slotOf;
+        mutable std::size_t indexed = 0;
     };
 
     const CSlots& Slots() const;
+    // The index of every slot, brought up to date.
+    CPointerIndex& IndexedSlots() const;
+    void Append(CPersonalData* person);
     void CloseHoles();
 
     std::unique_ptr<CSlotTable> m_pData;

@@ -43,8 +43,10 @@ CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
     person->m_place = EPersonPlace::Live;
     const auto position = m_allPersons.insert(m_allPersons.end(), person);
     person->m_posList = position;
+    // A person outside the live list is no group's member, so it could only be one twice
+    // through a group its list names twice, and then it was the last to join that group.
     for (CGroup* group : person->m_groupList)
-        group->m_memberList.AddTail(person);
+        group->m_memberList.AddNewTail(person);
     SetModifiedFlag();
     return position;
 }
