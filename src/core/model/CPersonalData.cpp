@@ -5,6 +5,7 @@
 #include "core/model/CGroupInfo.h"
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -37,16 +38,26 @@ CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& tex
     std::size_t total = 0;
     for (const std::string_view text : texts)
         total += text.size();
-    m_texts.reserve(total);
+    m_texts = std::make_unique_for_overwrite<char[]>(total);
+    std::size_t end = 0;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        m_texts.append(texts[i]);
-        m_ends[i] = static_cast<std::uint32_t>(m_texts.size());
+        std::copy(texts[i].begin(), texts[i].end(), m_texts.get() + end);
+        end += texts[i].size();
+        m_ends[i] = static_cast<std::uint32_t>(end);
     }
 }
 
 CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
-      m_texts(other.m_texts), m_ends(other.m_ends) {}
+      m_ends(other.m_ends) {
+    const std::string_view texts = other.AllTexts();
+    m_texts = std::make_unique_for_overwrite<char[]>(texts.size());
+    std::copy(texts.begin(), texts.end(), m_texts.get());
+}
+
+std::string_view CPersonalData::AllTexts() const {
+    return {m_texts.get(), m_ends.back()};
+}
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
     const auto index = static_cast<std::size_t>(text);
@@ -55,15 +66,24 @@ std::size_t CPersonalData::Begin(EPersonText text) const {
 
 std::string_view CPersonalData::GetText(EPersonText text) const {
     const std::size_t begin = Begin(text);
-    return std::string_view(m_texts).substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
+    return AllTexts().substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
 }
 
 void CPersonalData::SetText(EPersonText text, std::string_view value) {
     const auto index = static_cast<std::size_t>(text);
+    const std::string_view old = AllTexts();
     const std::size_t begin = Begin(text);
-    const std::size_t oldSize = m_ends[index] - begin;
-    m_texts.replace(begin, oldSize, value);
-    const auto delta = static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(oldSize);
+    const std::size_t end = m_ends[index];
+    const std::size_t total = old.size() - (end - begin) + value.size();
+    // A person's texts are one block of exactly their size: an edit makes the block again.
+    auto texts = std::make_unique_for_overwrite<char[]>(total);
+    char* out =
+        std::copy(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(begin), texts.get());
+    out = std::copy(value.begin(), value.end(), out);
+    std::copy(old.begin() + static_cast<std::ptrdiff_t>(end), old.end(), out);
+    m_texts = std::move(texts);
+    const auto delta =
+        static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(end - begin);
     for (std::size_t i = index; i < m_ends.size(); ++i)
         m_ends[i] = static_cast<std::uint32_t>(static_cast<std::int64_t>(m_ends[i]) + delta);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,7 +83,9 @@ public:
 
 private:
     std::size_t Begin(EPersonText text) const;
+    std::string_view AllTexts() const;
 
-    std::string m_texts;
+    // One block of exactly the texts' size, which the last end gives.
+    std::unique_ptr<char[]> m_texts;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
 };
