@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/CSharedTexts.h"
+
 // The captions of the dialogs' controls, UTF-8; the window turns them into QString with
 // QString::fromUtf8. Texts other parts show too are in CSharedTexts.
 struct CDialogTexts {
@@ -47,7 +49,7 @@ struct CDialogTexts {
     static constexpr const char* UNITE_CHOSEN = "統合されるグループ";
     // The person dialog: the labels of its boxes, its buttons and lists.
     static constexpr const char* PERSON_NAME = "氏名";
-    static constexpr const char* PERSON_INITIAL = "頭文字（かな）";
+    static constexpr const char* PERSON_INITIAL = CSharedTexts::PERSON_INITIAL;
     // Not shown: the initial's box is as wide as eight of these.
     static constexpr const char* PERSON_INITIAL_MEASURE = "あ";
     static constexpr const char* PERSON_ZIP = "郵便番号";
