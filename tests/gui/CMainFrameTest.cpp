@@ -101,6 +101,17 @@ TEST_F(CMainFrameTest, UndoEntryNamesTheLastCommandAndGoesBackAfterUndo) {
     EXPECT_EQ(Action(ID_EDIT_UNDO)->text().toStdString(), "元に戻す(&U)\tCtrl+Z");
 }
 
+TEST_F(CMainFrameTest, FindingDuplicatesIsOfferedInTheEditMenuFromTwoPersonsOn) {
+    Start();
+    AddPerson("A");
+    OpenMenu(EDIT_MENU);
+    EXPECT_EQ(Action(ID_FIND_DUPLICATES)->text().toStdString(), "重複の検索...(&D)");
+    EXPECT_FALSE(Action(ID_FIND_DUPLICATES)->isEnabled());
+    AddPerson("B");
+    OpenMenu(EDIT_MENU);
+    EXPECT_TRUE(Action(ID_FIND_DUPLICATES)->isEnabled());
+}
+
 TEST_F(CMainFrameTest, CommandsWithoutHandlersAreGreyEverywhere) {
     Start();
     OpenMenu(FILE_MENU);

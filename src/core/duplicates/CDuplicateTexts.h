@@ -11,4 +11,7 @@ struct CDuplicateTexts {
     static constexpr const char* REASON_EMAIL = "e-mailが同じ";
     static constexpr const char* REASON_PHONE = "電話番号が同じ";
     static constexpr const char* REASON_SEPARATOR = "、";
+    // A set in the dialog's list: the persons' names and the reasons.
+    static constexpr const char* SET_CAPTION = "%1（%2）";
+    static constexpr const char* NAME_SEPARATOR = " / ";
 };

@@ -47,6 +47,15 @@ struct CDialogTexts {
     // The dialog that unites groups.
     static constexpr const char* UNITE_NAME = "統合後のグループ名";
     static constexpr const char* UNITE_CHOSEN = "統合されるグループ";
+    // The duplicates dialog.
+    static constexpr const char* DUPLICATES_TITLE = "重複の検索";
+    static constexpr const char* DUPLICATES_SETS = "同じ人かもしれない組(&S)";
+    static constexpr const char* DUPLICATES_NONE = "重複は見つかりませんでした";
+    static constexpr const char* DUPLICATES_KEEP = "残す人(&K)";
+    static constexpr const char* DUPLICATES_DIFFERENCES = "違う項目";
+    static constexpr const char* DUPLICATES_RESULT = "統合後";
+    static constexpr const char* DUPLICATES_MERGE = "統合";
+    static constexpr const char* DUPLICATES_NOT_DUPLICATES = "重複ではない";
     // The person dialog: the labels of its boxes, its buttons and lists.
     static constexpr const char* PERSON_NAME = "氏名";
     static constexpr const char* PERSON_INITIAL = CSharedTexts::PERSON_INITIAL;
