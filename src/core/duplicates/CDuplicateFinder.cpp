@@ -1,29 +1,79 @@
 #include "core/duplicates/CDuplicateFinder.h"
 
 #include "core/containers/CDisjointSets.h"
+#include "core/duplicates/CDuplicateKeys.h"
 #include "core/model/CPersonalData.h"
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
 namespace {
-using CBuckets = std::unordered_map<std::string, std::vector<std::uint32_t>>;
-
 // The e-mail fields, and the phones that are the person's own: the home town's phone is a
 // family's, and would offer brothers and sisters as one person.
 constexpr std::array EMAIL_TEXTS = {EPersonText::Email1, EPersonText::Email2};
 constexpr std::array PHONE_TEXTS = {EPersonText::Tel1, EPersonText::Tel2};
 
-void Put(CBuckets& buckets, std::string key, std::uint32_t index) {
-    if (key.empty())
-        return;
-    std::vector<std::uint32_t>& bucket = buckets[std::move(key)];
-    if (bucket.empty() || bucket.back() != index) // the same number in both fields counts once
-        bucket.push_back(index);
-}
+// The keys of one kind, all in one buffer, sorted so that persons with the same key stand
+// together: no allocation per key, and no node per key to chase.
+class CKeyTable {
+public:
+    explicit CKeyTable(std::size_t persons) {
+        m_entries.reserve(persons);
+        m_arena.reserve(persons * 16);
+    }
+
+    void Add(std::string_view key, std::uint32_t index) {
+        if (key.empty())
+            return;
+        m_entries.push_back({std::hash<std::string_view>()(key),
+                             static_cast<std::uint32_t>(m_arena.size()),
+                             static_cast<std::uint32_t>(key.size()), index});
+        m_arena.append(key);
+    }
+
+    // Calls `bucket` with the positions of each key held by two persons or more, each once.
+    template <typename Bucket> void ForEachBucket(Bucket bucket) {
+        std::sort(m_entries.begin(), m_entries.end(), [this](const CEntry& a, const CEntry& b) {
+            if (a.hash != b.hash)
+                return a.hash < b.hash;
+            const int order = Key(a).compare(Key(b));
+            return order != 0 ? order < 0 : a.index < b.index;
+        });
+        std::vector<std::uint32_t> members;
+        for (std::size_t begin = 0; begin < m_entries.size();) {
+            std::size_t end = begin + 1;
+            members.assign(1, m_entries[begin].index);
+            for (; end < m_entries.size() && m_entries[end].hash == m_entries[begin].hash &&
+                   Key(m_entries[end]) == Key(m_entries[begin]);
+                 ++end) {
+                if (m_entries[end].index != members.back()) // one person, the key twice
+                    members.push_back(m_entries[end].index);
+            }
+            if (members.size() > 1)
+                bucket(members);
+            begin = end;
+        }
+    }
+
+private:
+    struct CEntry {
+        std::size_t hash;
+        std::uint32_t offset;
+        std::uint32_t size;
+        std::uint32_t index;
+    };
+
+    std::string_view Key(const CEntry& entry) const {
+        return std::string_view(m_arena).substr(entry.offset, entry.size);
+    }
+
+    std::string m_arena;
+    std::vector<CEntry> m_entries;
+};
 
 std::uint64_t PairKey(std::uint32_t a, std::uint32_t b) {
     if (a > b)
@@ -44,15 +94,13 @@ public:
         }
     }
 
-    void JoinBuckets(const CBuckets& buckets, EDuplicateReason reason) {
-        for (const auto& [key, bucket] : buckets) {
-            if (bucket.size() < 2)
-                continue;
+    void JoinBuckets(CKeyTable& keys, EDuplicateReason reason) {
+        keys.ForEachBucket([this, reason](const std::vector<std::uint32_t>& bucket) {
             if (std::none_of(bucket.begin(), bucket.end(),
                              [this](std::uint32_t index) { return m_bTold[index]; })) {
                 for (std::size_t i = 1; i < bucket.size(); ++i)
                     Join(bucket[i - 1], bucket[i], reason);
-                continue;
+                return;
             }
             // A pair told apart may still be joined through a third person, so every pair
             // counts; such buckets are few and small.
@@ -62,7 +110,7 @@ public:
                         Join(bucket[i], bucket[j], reason);
                 }
             }
-        }
+        });
     }
 
     std::vector<CDuplicateSet> Sets() {
@@ -101,18 +149,17 @@ private:
 
 std::vector<CDuplicateSet> CDuplicateFinder::Find(const std::vector<const CPersonalData*>& persons,
                                                   const std::vector<CPair>& notDuplicates) const {
-    CBuckets names;
-    CBuckets emails;
-    CBuckets phones;
-    for (CBuckets* buckets : {&names, &emails, &phones})
-        buckets->reserve(persons.size());
+    CDuplicateKeys keys;
+    CKeyTable names(persons.size());
+    CKeyTable emails(persons.size());
+    CKeyTable phones(persons.size());
     for (std::uint32_t i = 0; i < persons.size(); ++i) {
         const CPersonalData& person = *persons[i];
-        Put(names, m_keys.NameKey(person.GetText(EPersonText::Name)), i);
+        names.Add(keys.NameKey(person.GetText(EPersonText::Name)), i);
         for (const EPersonText text : EMAIL_TEXTS)
-            Put(emails, m_keys.EmailKey(person.GetText(text)), i);
+            emails.Add(keys.EmailKey(person.GetText(text)), i);
         for (const EPersonText text : PHONE_TEXTS)
-            Put(phones, m_keys.PhoneKey(person.GetText(text)), i);
+            phones.Add(keys.PhoneKey(person.GetText(text)), i);
     }
     CJoiner joiner(persons.size(), notDuplicates);
     joiner.JoinBuckets(names, EDuplicateReason::Name);

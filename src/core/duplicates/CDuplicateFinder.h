@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/duplicates/CDuplicateKeys.h"
 #include "core/duplicates/CDuplicateSet.h"
 
 #include <cstdint>
@@ -11,7 +10,8 @@ class CPersonalData;
 
 // Gathers persons that may be the same person into sets: two are candidates when their names,
 // an e-mail address or a phone number give the same key, and candidates of candidates join the
-// same set. Keys are hashed, so the time grows with the number of persons, not of pairs.
+// same set. Keys are hashed and sorted, so the time grows with the number of persons, not of
+// pairs.
 class CDuplicateFinder {
 public:
     // Two positions in the list searched that the user said are different persons.
@@ -20,7 +20,4 @@ public:
     // The sets of two or more, each with its positions ascending, ordered by their first.
     std::vector<CDuplicateSet> Find(const std::vector<const CPersonalData*>& persons,
                                     const std::vector<CPair>& notDuplicates = {}) const;
-
-private:
-    CDuplicateKeys m_keys;
 };

@@ -6,8 +6,7 @@
 #include <algorithm>
 
 namespace {
-constexpr unsigned char HIRAGANA_LEAD = 0x82;
-constexpr unsigned char KATAKANA_LEAD = 0x83;
+constexpr unsigned char HIRAGANA_LEAD = 0x82;   // every full-width hiragana lies under it
 constexpr char32_t FIRST_HIRAGANA = 0x3041;     // ぁ
 constexpr char32_t LAST_HIRAGANA = 0x3093;      // ん
 constexpr char32_t HIRAGANA_TO_KATAKANA = 0x60; // the distance of the two blocks in Unicode
@@ -15,14 +14,6 @@ constexpr std::string_view COUNTRY_CODE = "81";
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 bool IsDigit(char c) {
@@ -38,53 +29,60 @@ CDuplicateKeys::CDuplicateKeys() {
     for (char32_t c = FIRST_HIRAGANA; c <= LAST_HIRAGANA; ++c) {
         const CEncodeResult hiragana = encode(c);
         const CEncodeResult katakana = encode(c + HIRAGANA_TO_KATAKANA);
-        if (hiragana.ok() && katakana.ok() && hiragana.text.size() == 2 &&
-            katakana.text.size() == 2 &&
-            static_cast<unsigned char>(hiragana.text[0]) == HIRAGANA_LEAD &&
-            static_cast<unsigned char>(katakana.text[0]) == KATAKANA_LEAD)
-            m_katakanaTrail[static_cast<unsigned char>(hiragana.text[1])] =
-                static_cast<unsigned char>(katakana.text[1]);
+        if (!hiragana.ok() || !katakana.ok() || hiragana.text.size() != 2 ||
+            static_cast<unsigned char>(hiragana.text[0]) != HIRAGANA_LEAD)
+            continue;
+        const std::string folded = m_folding.Fold(katakana.text);
+        CKana& kana = m_katakana[static_cast<unsigned char>(hiragana.text[1])];
+        kana.size = static_cast<std::uint8_t>(std::min(folded.size(), kana.bytes.size()));
+        std::copy_n(folded.begin(), kana.size, kana.bytes.begin());
     }
 }
 
-std::string CDuplicateKeys::ToKatakana(std::string_view text) const {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto lead = static_cast<unsigned char>(out[i]);
-        if (!CCp932::IsLeadByte(lead) || i + 1 >= out.size())
+std::string_view CDuplicateKeys::NameKey(std::string_view name) {
+    // Folded first, so that the hiragana put in afterwards are already in the folded form.
+    const std::string_view folded = m_folding.Fold(name, m_folded);
+    m_key.resize(2 * folded.size());
+    char* out = m_key.data();
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(folded[i]);
+        if (!CCp932::IsLeadByte(byte) || i + 1 == folded.size()) {
+            if (!IsBlank(folded[i]))
+                *out++ = folded[i];
             continue;
-        const unsigned char trail = m_katakanaTrail[static_cast<unsigned char>(out[i + 1])];
-        if (lead == HIRAGANA_LEAD && trail != 0) {
-            out[i] = static_cast<char>(KATAKANA_LEAD);
-            out[i + 1] = static_cast<char>(trail);
+        }
+        const CKana& kana = m_katakana[static_cast<unsigned char>(folded[i + 1])];
+        if (byte == HIRAGANA_LEAD && kana.size != 0) {
+            out = std::copy_n(kana.bytes.begin(), kana.size, out);
+        } else {
+            *out++ = folded[i];
+            *out++ = folded[i + 1];
         }
         ++i;
     }
-    return out;
+    return std::string_view(m_key.data(), static_cast<std::size_t>(out - m_key.data()));
 }
 
-std::string CDuplicateKeys::NameKey(std::string_view name) const {
-    // Katakana first: the folding takes a voiced katakana apart, as it does a half-width one.
-    std::string key = m_folding.Fold(ToKatakana(name));
-    std::erase_if(key, IsBlank);
+std::string_view CDuplicateKeys::EmailKey(std::string_view email) {
+    std::string_view key = m_folding.Fold(email, m_folded);
+    while (!key.empty() && IsBlank(key.front()))
+        key.remove_prefix(1);
+    while (!key.empty() && IsBlank(key.back()))
+        key.remove_suffix(1);
     return key;
 }
 
-std::string CDuplicateKeys::EmailKey(std::string_view email) const {
-    return std::string(Trim(m_folding.Fold(email)));
-}
-
-std::string CDuplicateKeys::PhoneKey(std::string_view phone) const {
-    const std::string folded = m_folding.Fold(phone);
-    std::string digits;
-    std::copy_if(folded.begin(), folded.end(), std::back_inserter(digits), IsDigit);
+std::string_view CDuplicateKeys::PhoneKey(std::string_view phone) {
+    const std::string_view folded = m_folding.Fold(phone, m_folded);
+    m_key.clear();
+    std::copy_if(folded.begin(), folded.end(), std::back_inserter(m_key), IsDigit);
     const auto firstDigit = std::find_if(folded.begin(), folded.end(), IsDigit);
     const bool international = std::find(folded.begin(), firstDigit, '+') != firstDigit;
-    if (international && digits.starts_with(COUNTRY_CODE)) {
+    if (international && m_key.starts_with(COUNTRY_CODE)) {
         // +81 (0)3 ... is written both with and without the domestic 0.
-        digits.erase(0, COUNTRY_CODE.size());
-        if (!digits.starts_with('0'))
-            digits.insert(digits.begin(), '0');
+        m_key.erase(0, COUNTRY_CODE.size());
+        if (!m_key.starts_with('0'))
+            m_key.insert(m_key.begin(), '0');
     }
-    return digits.size() < MIN_PHONE_DIGITS ? std::string() : digits;
+    return m_key.size() < MIN_PHONE_DIGITS ? std::string_view() : std::string_view(m_key);
 }

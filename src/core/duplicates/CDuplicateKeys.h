@@ -3,13 +3,15 @@
 #include "core/find/CWidthFolding.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The forms in which two persons' texts are compared when looking for the same person twice:
 // texts that differ only in ways a typist does not mean (blanks, width, letter case, hiragana
 // or katakana, the way a phone number is written) give the same key. An empty key never
-// matches anything.
+// matches anything. Each key lies in this object until the next call, so that keying a whole
+// book allocates hardly ever.
 class CDuplicateKeys {
 public:
     // Phone numbers shorter than this are extensions or typing mistakes, shared by chance.
@@ -19,17 +21,22 @@ public:
 
     // Without blanks of any width, folded as the search's "ignore width" does, hiragana read
     // as katakana.
-    std::string NameKey(std::string_view name) const;
+    std::string_view NameKey(std::string_view name);
     // Trimmed and folded, so that letter case does not count.
-    std::string EmailKey(std::string_view email) const;
+    std::string_view EmailKey(std::string_view email);
     // The digits only, an international +81 written as the leading 0 a domestic call dials.
-    std::string PhoneKey(std::string_view phone) const;
+    std::string_view PhoneKey(std::string_view phone);
 
 private:
-    // Full-width hiragana, which all lie under one lead byte, put as the katakana of the same
-    // sound.
-    std::string ToKatakana(std::string_view text) const;
+    // What a full-width hiragana becomes: its katakana as the folding leaves it, a voiced one
+    // taken apart as a voiced katakana is.
+    struct CKana {
+        std::array<char, 4> bytes{};
+        std::uint8_t size = 0;
+    };
 
     CWidthFolding m_folding;
-    std::array<unsigned char, 256> m_katakanaTrail{}; // by the hiragana's trail byte; 0: none
+    std::array<CKana, 256> m_katakana{}; // by the hiragana's trail byte
+    std::string m_folded;
+    std::string m_key;
 };
