@@ -106,6 +106,7 @@ TEST_F(CDuplicatesCommandTest, APairToldApartIsRememberedInTheSettingsAndNotOffe
     // As after a restart: the pairs come from the settings file.
     CProfile reread(m_settings);
     EXPECT_THAT(reread.GetContents(), HasSubstr("[NotDuplicates]"));
+    EXPECT_THAT(reread.GetContents(), HasSubstr(m_pSato->GetUid().ToString()));
     CDuplicatesCommand command(m_doc, m_dialogs, &reread);
     m_dialogs.m_duplicate = [this](CDuplicateDialogModel& dialog) {
         EXPECT_EQ(dialog.GetSetCount(), 1u);

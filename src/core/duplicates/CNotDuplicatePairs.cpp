@@ -4,7 +4,6 @@
 #include "core/settings/CProfile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <unordered_map>
 
 namespace {
@@ -22,20 +21,7 @@ CNotDuplicatePairs::CNotDuplicatePairs(CProfile* profile) : m_pProfile(profile) 
 }
 
 std::string CNotDuplicatePairs::PersonKey(const CPersonalData& person) {
-    // Persons have no identifier of their own yet: until they do, a person is named by a hash of
-    // its texts, which holds as long as the person is not edited.
-    std::uint64_t hash = 14695981039346656037ull;
-    for (int index = 0; index < CPersonalData::TEXT_COUNT; ++index) {
-        for (const char c : person.GetText(static_cast<EPersonText>(index))) {
-            hash ^= static_cast<unsigned char>(c);
-            hash *= 1099511628211ull;
-        }
-        hash ^= 0xFF; // a byte no text ends with, so that texts cannot shift into each other
-        hash *= 1099511628211ull;
-    }
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-    return text;
+    return person.GetUid().ToString();
 }
 
 CNotDuplicatePairs::CKeyPair CNotDuplicatePairs::KeysOf(const CPersonalData& a,
@@ -62,11 +48,9 @@ void CNotDuplicatePairs::Load() {
     }
 }
 
-bool CNotDuplicatePairs::Contains(const CPersonalData& a, const CPersonalData& b) const {
-    return m_pairs.contains(KeysOf(a, b));
-}
-
 bool CNotDuplicatePairs::Add(const CPersonalData& a, const CPersonalData& b) {
+    if (a.GetUid().IsNil() || b.GetUid().IsNil())
+        return true; // a person outside any book has nothing to be known by later
     const auto [it, added] = m_pairs.insert(KeysOf(a, b));
     if (!added || !m_pProfile)
         return true;
@@ -84,8 +68,10 @@ CNotDuplicatePairs::Among(const std::vector<const CPersonalData*>& persons) cons
     if (m_pairs.empty())
         return pairs;
     std::unordered_map<std::string, std::vector<std::uint32_t>> positions;
-    for (std::uint32_t i = 0; i < persons.size(); ++i)
-        positions[PersonKey(*persons[i])].push_back(i);
+    for (std::uint32_t i = 0; i < persons.size(); ++i) {
+        if (!persons[i]->GetUid().IsNil())
+            positions[PersonKey(*persons[i])].push_back(i);
+    }
     const auto at = [&positions](const std::string& key) {
         const auto found = positions.find(key);
         return found == positions.end() ? std::vector<std::uint32_t>() : found->second;

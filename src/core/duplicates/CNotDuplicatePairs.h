@@ -17,10 +17,9 @@ public:
     // Without a profile the pairs last as long as this object.
     explicit CNotDuplicatePairs(CProfile* profile);
 
-    // What names a person across saves and restarts.
+    // What names a person across saves and restarts: its UID.
     static std::string PersonKey(const CPersonalData& person);
 
-    bool Contains(const CPersonalData& a, const CPersonalData& b) const;
     // Remembers the pair and writes the settings; false when they could not be written.
     bool Add(const CPersonalData& a, const CPersonalData& b);
     // The remembered pairs among `persons`, by their positions, as the finder takes them.
