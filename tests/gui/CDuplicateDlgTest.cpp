@@ -1,6 +1,6 @@
 #include "CBookFixture.h"
 #include "CDrivenEditDialogs.h"
-#include "core/app/CDuplicatesCommand.h"
+#include "core/app/CFindDuplicatesCommand.h"
 #include "core/text/CTextCodec.h"
 #include "core/ui/CommandIds.h"
 
@@ -31,7 +31,7 @@ protected:
 
     CTextCodec m_codec;
     CDrivenEditDialogs m_dialogs;
-    CDuplicatesCommand m_command{m_doc, m_dialogs, nullptr};
+    CFindDuplicatesCommand m_command{m_doc, m_dialogs, nullptr};
 };
 
 TEST_F(CDuplicateDlgTest, ShowsTheSetsSideBySideAndMergesIntoThePersonChosenToStay) {

@@ -27,8 +27,7 @@ std::string Join(const std::vector<std::string>& parts, std::string_view separat
 } // namespace
 
 CDuplicateDialogModel::CDuplicateDialogModel(const CAddressDoc& doc, CNotDuplicatePairs& toldApart)
-    : m_doc(doc), m_toldApart(toldApart),
-      m_persons(doc.GetPersonList().begin(), doc.GetPersonList().end()) {
+    : m_toldApart(toldApart), m_persons(doc.GetPersonList().begin(), doc.GetPersonList().end()) {
     Find();
 }
 

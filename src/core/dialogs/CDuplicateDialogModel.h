@@ -36,7 +36,6 @@ public:
 
     // Choosing a set keeps its first person.
     void SelectSet(std::size_t set);
-    std::optional<std::size_t> GetSelectedSet() const { return m_selected; }
     // The chosen set's persons, in the book's order; empty with none chosen.
     const std::vector<CPersonalData*>& GetMembers() const { return m_members; }
     std::string GetMemberName(std::size_t member) const;
@@ -59,7 +58,6 @@ private:
     void Find();
     std::vector<CPersonalData*> Others() const;
 
-    const CAddressDoc& m_doc;
     CNotDuplicatePairs& m_toldApart;
     CDuplicateFinder m_finder;
     CPersonMerge m_merge;

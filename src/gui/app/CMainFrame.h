@@ -2,7 +2,7 @@
 
 #include "core/app/CCsvCommands.h"
 #include "core/app/CDocumentEditor.h"
-#include "core/app/CDuplicatesCommand.h"
+#include "core/app/CFindDuplicatesCommand.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
 #include "core/find/CFindController.h"
@@ -111,7 +111,7 @@ private:
     CFrameCommands m_frameCommands;
     CQtEditDialogs m_editDialogs;
     CDocumentEditor m_editor;
-    CDuplicatesCommand m_duplicates;
+    CFindDuplicatesCommand m_duplicates;
     CQtMailDialogs m_mailDialogs;
     COptionsCommand m_options;
     CFindController m_find;

@@ -9,10 +9,10 @@ class CProfile;
 
 // The command that looks for persons entered twice: it opens the duplicates dialog and, when
 // the user merges a set, does the merge as one undoable step.
-class CDuplicatesCommand : public CCommandTarget {
+class CFindDuplicatesCommand : public CCommandTarget {
 public:
     // The pairs told apart are kept in `profile`; without one, for as long as this lives.
-    CDuplicatesCommand(CAddressDoc& doc, CEditDialogs& dialogs, CProfile* profile);
+    CFindDuplicatesCommand(CAddressDoc& doc, CEditDialogs& dialogs, CProfile* profile);
 
     bool HasCommand(int id) const override;
     // There is something to look for from two persons on.

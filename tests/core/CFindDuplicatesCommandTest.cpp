@@ -1,4 +1,4 @@
-#include "core/app/CDuplicatesCommand.h"
+#include "core/app/CFindDuplicatesCommand.h"
 
 #include "CBookFixture.h"
 #include "CScriptedEditDialogs.h"
@@ -18,7 +18,7 @@ std::string Cp932(std::string_view utf8) {
 }
 
 // 山田太郎 twice, written apart, the second with an e-mail address; 佐藤 twice by phone; 田中.
-class CDuplicatesCommandTest : public CBookFixture {
+class CFindDuplicatesCommandTest : public CBookFixture {
 protected:
     void SetUp() override {
         CBookFixture::SetUp();
@@ -32,7 +32,7 @@ protected:
         sato2->SetText(EPersonText::Tel2, "+81 3 1111 2222");
     }
 
-    bool IsEnabled(CDuplicatesCommand& command) {
+    bool IsEnabled(CFindDuplicatesCommand& command) {
         CCmdUI ui;
         command.OnUpdateCommand(ID_FIND_DUPLICATES, ui);
         return ui.IsEnabled();
@@ -47,8 +47,8 @@ protected:
     CPersonalData* m_pSato = nullptr;
 };
 
-TEST_F(CDuplicatesCommandTest, TheChosenSetIsMergedIntoThePersonChosenToStayInOneUndoStep) {
-    CDuplicatesCommand command(m_doc, m_dialogs, &m_profile);
+TEST_F(CFindDuplicatesCommandTest, TheChosenSetIsMergedIntoThePersonChosenToStayInOneUndoStep) {
+    CFindDuplicatesCommand command(m_doc, m_dialogs, &m_profile);
     ASSERT_TRUE(command.HasCommand(ID_FIND_DUPLICATES));
     EXPECT_TRUE(IsEnabled(command));
     m_dialogs.m_duplicate = [](CDuplicateDialogModel& dialog) {
@@ -91,9 +91,9 @@ TEST_F(CDuplicatesCommandTest, TheChosenSetIsMergedIntoThePersonChosenToStayInOn
     EXPECT_EQ(m_doc.GetPersonList().size(), 5u);
 }
 
-TEST_F(CDuplicatesCommandTest, APairToldApartIsRememberedInTheSettingsAndNotOfferedAgain) {
+TEST_F(CFindDuplicatesCommandTest, APairToldApartIsRememberedInTheSettingsAndNotOfferedAgain) {
     {
-        CDuplicatesCommand command(m_doc, m_dialogs, &m_profile);
+        CFindDuplicatesCommand command(m_doc, m_dialogs, &m_profile);
         m_dialogs.m_duplicate = [](CDuplicateDialogModel& dialog) {
             dialog.SelectSet(1);
             EXPECT_TRUE(dialog.OnNotDuplicates());
@@ -107,7 +107,7 @@ TEST_F(CDuplicatesCommandTest, APairToldApartIsRememberedInTheSettingsAndNotOffe
     CProfile reread(m_settings);
     EXPECT_THAT(reread.GetContents(), HasSubstr("[NotDuplicates]"));
     EXPECT_THAT(reread.GetContents(), HasSubstr(m_pSato->GetUid().ToString()));
-    CDuplicatesCommand command(m_doc, m_dialogs, &reread);
+    CFindDuplicatesCommand command(m_doc, m_dialogs, &reread);
     m_dialogs.m_duplicate = [this](CDuplicateDialogModel& dialog) {
         EXPECT_EQ(dialog.GetSetCount(), 1u);
         dialog.SelectSet(0);

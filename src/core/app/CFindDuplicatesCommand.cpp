@@ -1,4 +1,4 @@
-#include "core/app/CDuplicatesCommand.h"
+#include "core/app/CFindDuplicatesCommand.h"
 
 #include "core/commands/CCommand.h"
 #include "core/dialogs/CDuplicateDialogModel.h"
@@ -7,18 +7,19 @@
 #include "core/ui/CEditDialogs.h"
 #include "core/ui/CommandIds.h"
 
-CDuplicatesCommand::CDuplicatesCommand(CAddressDoc& doc, CEditDialogs& dialogs, CProfile* profile)
+CFindDuplicatesCommand::CFindDuplicatesCommand(CAddressDoc& doc, CEditDialogs& dialogs,
+                                               CProfile* profile)
     : m_doc(doc), m_dialogs(dialogs), m_toldApart(profile) {}
 
-bool CDuplicatesCommand::HasCommand(int id) const {
+bool CFindDuplicatesCommand::HasCommand(int id) const {
     return id == ID_FIND_DUPLICATES;
 }
 
-void CDuplicatesCommand::OnUpdateCommand(int /*id*/, CCmdUI& ui) {
+void CFindDuplicatesCommand::OnUpdateCommand(int /*id*/, CCmdUI& ui) {
     ui.Enable(m_doc.GetPersonList().size() >= 2);
 }
 
-void CDuplicatesCommand::OnCommand(int id) {
+void CFindDuplicatesCommand::OnCommand(int id) {
     if (id != ID_FIND_DUPLICATES || m_doc.GetPersonList().size() < 2)
         return;
     CDuplicateDialogModel dialog(m_doc, m_toldApart);
