@@ -41,6 +41,16 @@ struct CCliTexts {
         "                      から割り当てます（--header を含みます）。--add で出力に\n"
         "                      追加します。備考以外の値の改行は空白にし、その数を標準エラーに\n"
         "                      書きます。\n"
+        "  duplicates ファイル  同じ人かもしれない人物の組を {\"sets\": [{\"indexes\": [位置...],\n"
+        "                      \"reasons\": [\"name\"|\"email\"|\"phone\"...]}...]} "
+        "で書き出します。\n"
+        "                      位置は保存順の 0 から。氏名（空白、全角/半角、大文字/小文字、\n"
+        "                      ひらがな/カタカナを区別せず）、e-mail、電話番号のどれかが同じ人を\n"
+        "                      組にします。\n"
+        "  merge ファイル 残す 統合する... [--output 出力]\n"
+        "                      位置で選んだ人物を「残す」人にウィンドウと同じ規則で統合して\n"
+        "                      "
+        "保存します（既定はファイル自身、元のファイルは「.bak」に残ります）。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
@@ -54,6 +64,10 @@ struct CCliTexts {
     static constexpr const char* IMPORT_CSV_USAGE =
         "import-csv CSV 出力 [--map 一覧|header] [--add] [--encoding auto|cp932|utf-8] [--header] "
         "[--rfc4180] [--replace-unencodable]";
+    static constexpr const char* MERGE_USAGE =
+        "merge ファイル 残す 統合する... [--output 出力]（位置は 0 からの数で、重複なし）";
+    // The position asked for and the number of persons.
+    static constexpr const char* NO_SUCH_PERSON = "位置 %1 の人物はいません（人物は %2 人です）";
     // The encoding asked for.
     static constexpr const char* EXPORT_ENCODING = "--encoding は cp932 か utf-8 です: %1";
     static constexpr const char* IMPORT_ENCODING = "--encoding は auto、cp932、utf-8 のどれかです";

@@ -17,6 +17,8 @@ constexpr CCommandForm COMMANDS[] = {
     {"mail-addresses", ECliCommand::MailAddresses, 1, true},
     {"export-csv", ECliCommand::ExportCsv, 1, true},
     {"import-csv", ECliCommand::ImportCsv, 2, true},
+    {"duplicates", ECliCommand::Duplicates, 1},
+    {"merge", ECliCommand::Merge, 1, true},
 };
 } // namespace
 

@@ -1,11 +1,13 @@
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
+#include "cli/CDuplicatesCommand.h"
 #include "cli/CExportCsvCommand.h"
 #include "cli/CFindCommand.h"
 #include "cli/CImportCsvCommand.h"
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
+#include "cli/CMergeCommand.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
@@ -61,6 +63,10 @@ CRun RunOf(ECliCommand command) {
         return CExportCsvCommand::Run;
     case ECliCommand::ImportCsv:
         return CImportCsvCommand::Run;
+    case ECliCommand::Duplicates:
+        return CDuplicatesCommand::Run;
+    case ECliCommand::Merge:
+        return CMergeCommand::Run;
     }
     return nullptr;
 }

@@ -11,6 +11,7 @@
 #include "core/dialogs/CCategoryDialogModel.h"
 #include "core/dialogs/CPersonalDialogModel.h"
 #include "core/document/CDataFile.h"
+#include "core/duplicates/CPersonMerge.h"
 #include "core/find/CFindWalk.h"
 #include "core/model/CFieldTable.h"
 #include "core/ui/CommandIds.h"
@@ -291,6 +292,7 @@ protected:
     std::vector<std::pair<const CCommand*, CBookState>> m_before;
     std::string m_trace;
     CDragDrop m_drag{m_doc, m_tree, m_list, m_ui};
+    CPersonMerge m_merge;
 };
 
 void CCommandWalk::ChooseInTree() {
@@ -340,7 +342,7 @@ void CCommandWalk::RunViewCommand() {
 void CCommandWalk::RunDocumentCommand() {
     CPersonalData* person = Any(Live());
     CGroup* group = Any(Groups());
-    switch (Pick(10)) {
+    switch (Pick(11)) {
     case 0:
     case 6:
     case 7:
@@ -376,6 +378,19 @@ void CCommandWalk::RunDocumentCommand() {
         ASSERT_TRUE(reader.LoadBytes(NewName() + ",1\r\n" + NewName() + ",2\r\n", "walk.csv").ok);
         ASSERT_TRUE(reader.Prepare({}, {0, 1}, false).ok);
         CCsvCommands::ImportRecords(m_doc, reader, true);
+        break;
+    }
+    case 9: {
+        std::vector<CPersonalData*> others;
+        for (int i = Pick(3); i >= 0; --i) {
+            CPersonalData* other = Any(Live());
+            if (other != person && std::find(others.begin(), others.end(), other) == others.end())
+                others.push_back(other);
+        }
+        if (person && !others.empty()) {
+            m_trace += " merge";
+            m_doc.ExecuteCommand(m_merge.MakeCommand(m_doc, person, others));
+        }
         break;
     }
     default:
@@ -507,7 +522,8 @@ void CCommandWalk::MoveThenDoubleClick() {
     m_cell.Type(typed);
     editor.OnListKey(ECellKey::Enter, false);
     ExpectOnlyCellChanged(before, person, edited);
-    EXPECT_EQ(person->GetFieldFullText(edited), typed) << m_trace;
+    // A memo cell shows and edits the first line; merges leave memos of several lines.
+    EXPECT_EQ(person->GetFieldText(edited), typed) << m_trace;
 }
 
 CCommandWalk::CFieldTexts CCommandWalk::FieldTexts() const {

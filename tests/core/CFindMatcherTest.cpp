@@ -1,10 +1,10 @@
 #include "core/find/CFindMatcher.h"
 
 #include "core/find/CFindProgress.h"
-#include "core/find/CWidthFolding.h"
 #include "core/model/CFieldTable.h"
 #include "core/model/CPersonalData.h"
 #include "core/text/CTextCodec.h"
+#include "core/text/CWidthFolding.h"
 
 #include <gtest/gtest.h>
 

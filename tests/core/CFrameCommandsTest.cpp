@@ -6,6 +6,7 @@
 #include "core/ui/CCommandTexts.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CTreeContextState.h"
 
 #include <set>
 
@@ -137,7 +138,7 @@ TEST_F(CFrameCommandsTest, TreeContextMenuGreysByTheItemUnderThePointer) {
     AddPerson("a", {g});
     ShowPersons(true);
     const auto greyed = [this](HTREEITEM hit) {
-        return CContextMenuRules::GetGreyedIds(m_tree.GetContextState(hit));
+        return CContextMenuRules::GetGreyedIds(CTreeContextState::Of(m_tree, hit));
     };
     EXPECT_THAT(greyed(TVI_NONE),
                 UnorderedElementsAre(ID_REMOVE_FROM_GROUP, ID_DELETE, ID_MODIFY, ID_RESTORE));

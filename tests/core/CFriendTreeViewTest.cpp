@@ -2,6 +2,7 @@
 #include "core/settings/CProfile.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CTreeContextState.h"
 
 #include <filesystem>
 #include <fstream>
@@ -153,13 +154,13 @@ TEST_F(CFriendTreeViewTest, ContextMenuGreysEntriesForTheItemHit) {
     ShowPersons(true);
     CGroup* g = AddGroup("G");
     CPersonalData* member = AddPerson("member", {g});
-    const auto none = m_tree.GetContextState(TVI_NONE);
-    EXPECT_FALSE(none.remove || none.deleteItem || none.modify || none.restore);
-    const auto root = m_tree.GetContextState(m_tree.m_hRootItem);
-    EXPECT_FALSE(root.deleteItem || root.modify || root.remove || root.restore);
-    const auto person = m_tree.GetContextState(member->m_treeItems.GetHead());
-    EXPECT_TRUE(person.remove && person.deleteItem && person.modify);
-    EXPECT_FALSE(person.restore);
+    const auto none = CTreeContextState::Of(m_tree, TVI_NONE);
+    EXPECT_FALSE(none.m_bRemove || none.m_bDelete || none.m_bModify || none.m_bRestore);
+    const auto root = CTreeContextState::Of(m_tree, m_tree.m_hRootItem);
+    EXPECT_FALSE(root.m_bDelete || root.m_bModify || root.m_bRemove || root.m_bRestore);
+    const auto person = CTreeContextState::Of(m_tree, member->m_treeItems.GetHead());
+    EXPECT_TRUE(person.m_bRemove && person.m_bDelete && person.m_bModify);
+    EXPECT_FALSE(person.m_bRestore);
 }
 
 TEST_F(CFriendTreeViewTest, SettingsReadAndWrittenAsTheProgramAlwaysHas) {

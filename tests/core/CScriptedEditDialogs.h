@@ -21,10 +21,17 @@ public:
         return m_unite && m_unite(model);
     }
 
+    bool RunDuplicateDialog(CDuplicateDialogModel& model) override {
+        ++m_nDuplicateRuns;
+        return m_duplicate && m_duplicate(model);
+    }
+
     std::function<bool(CPersonalDialogModel&)> m_personal;
     std::function<bool(CCategoryDialogModel&)> m_category;
     std::function<bool(CUniteGroupModel&)> m_unite;
+    std::function<bool(CDuplicateDialogModel&)> m_duplicate;
     int m_nPersonalRuns = 0;
     int m_nCategoryRuns = 0;
     int m_nUniteRuns = 0;
+    int m_nDuplicateRuns = 0;
 };

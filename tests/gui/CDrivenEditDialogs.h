@@ -3,6 +3,7 @@
 #include "CDialogCheck.h"
 #include "core/ui/CEditDialogs.h"
 #include "gui/dialogs/CCategoryDialog.h"
+#include "gui/dialogs/CDuplicateDlg.h"
 #include "gui/dialogs/CPersonalDialog.h"
 #include "gui/dialogs/CPickListBox.h"
 #include "gui/dialogs/CUniteGroupDlg.h"
@@ -31,6 +32,10 @@ public:
         CUniteGroupDlg dialog(model);
         return Drive(dialog, m_unite);
     }
+    bool RunDuplicateDialog(CDuplicateDialogModel& model) override {
+        CDuplicateDlg dialog(model);
+        return Drive(dialog, m_duplicate);
+    }
 
     // What a user's click on a list row does: the list gets the focus, then the selection.
     static void ClickRows(CPickListBox& box, const std::vector<int>& rows) {
@@ -57,6 +62,7 @@ public:
     std::function<void(CPersonalDialog&)> m_personal;
     std::function<void(CCategoryDialog&)> m_category;
     std::function<void(CUniteGroupDlg&)> m_unite;
+    std::function<void(CDuplicateDlg&)> m_duplicate;
 
 private:
     template <typename Dialog>

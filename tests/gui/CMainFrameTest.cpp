@@ -6,6 +6,7 @@
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CListContextState.h"
+#include "core/views/CTreeContextState.h"
 #include "gui/app/CMySplitter.h"
 #include "gui/app/CMySplitterHandle.h"
 #include "gui/views/CGroupTreeWidget.h"
@@ -101,6 +102,17 @@ TEST_F(CMainFrameTest, UndoEntryNamesTheLastCommandAndGoesBackAfterUndo) {
     EXPECT_EQ(Action(ID_EDIT_UNDO)->text().toStdString(), "元に戻す(&U)\tCtrl+Z");
 }
 
+TEST_F(CMainFrameTest, FindingDuplicatesIsOfferedInTheEditMenuFromTwoPersonsOn) {
+    Start();
+    AddPerson("A");
+    OpenMenu(EDIT_MENU);
+    EXPECT_EQ(Action(ID_FIND_DUPLICATES)->text().toStdString(), "重複の検索...(&D)");
+    EXPECT_FALSE(Action(ID_FIND_DUPLICATES)->isEnabled());
+    AddPerson("B");
+    OpenMenu(EDIT_MENU);
+    EXPECT_TRUE(Action(ID_FIND_DUPLICATES)->isEnabled());
+}
+
 TEST_F(CMainFrameTest, CommandsWithoutHandlersAreGreyEverywhere) {
     Start();
     OpenMenu(FILE_MENU);
@@ -190,7 +202,8 @@ TEST_F(CMainFrameTest, ContextMenusGreyWhatThePaneRulesForbid) {
 
     CFriendTreeView& tree = Frame()->GetTreeView();
     const auto treeMenu = Frame()->BuildContextMenu(
-        EPane::Tree, CContextMenuRules::GetGreyedIds(tree.GetContextState(tree.m_hRootItem)));
+        EPane::Tree,
+        CContextMenuRules::GetGreyedIds(CTreeContextState::Of(tree, tree.m_hRootItem)));
     EXPECT_EQ(Frame()->GetFrameCommands().GetActivePane(), EPane::Tree);
     for (const int id : {ID_REMOVE_FROM_GROUP, ID_DELETE, ID_MODIFY, ID_RESTORE})
         EXPECT_FALSE(enabled(*treeMenu, id)) << id;

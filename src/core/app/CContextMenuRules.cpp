@@ -9,12 +9,12 @@ void GreyUnless(bool enabled, int id, std::vector<int>& greyed) {
 }
 } // namespace
 
-std::vector<int> CContextMenuRules::GetGreyedIds(const CFriendTreeView::CContextState& state) {
+std::vector<int> CContextMenuRules::GetGreyedIds(const CTreeContextState& state) {
     std::vector<int> greyed;
-    GreyUnless(state.remove, ID_REMOVE_FROM_GROUP, greyed);
-    GreyUnless(state.deleteItem, ID_DELETE, greyed);
-    GreyUnless(state.modify, ID_MODIFY, greyed);
-    GreyUnless(state.restore, ID_RESTORE, greyed);
+    GreyUnless(state.m_bRemove, ID_REMOVE_FROM_GROUP, greyed);
+    GreyUnless(state.m_bDelete, ID_DELETE, greyed);
+    GreyUnless(state.m_bModify, ID_MODIFY, greyed);
+    GreyUnless(state.m_bRestore, ID_RESTORE, greyed);
     return greyed;
 }
 

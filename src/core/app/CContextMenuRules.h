@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/views/CFriendTreeView.h"
 #include "core/views/CListContextState.h"
+#include "core/views/CTreeContextState.h"
 
 #include <vector>
 
@@ -9,6 +9,6 @@
 // the others keep what the command's own update rule says.
 class CContextMenuRules {
 public:
-    static std::vector<int> GetGreyedIds(const CFriendTreeView::CContextState& state);
+    static std::vector<int> GetGreyedIds(const CTreeContextState& state);
     static std::vector<int> GetGreyedIds(const CListContextState& state);
 };

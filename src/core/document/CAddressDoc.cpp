@@ -36,12 +36,17 @@ CAddressDoc::~CAddressDoc() {
 }
 
 CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
-    if (person->m_place != EPersonPlace::None) {
+    return InsertPerson(person, nullptr);
+}
+
+CPersonalData::CPosition CAddressDoc::InsertPerson(CPersonalData* person,
+                                                   const CPersonalData* next) {
+    if (person->m_place != EPersonPlace::None || (next && next->m_place != EPersonPlace::Live)) {
         Refuse();
-        return *person->m_posList;
+        return person->m_posList.value_or(m_allPersons.end());
     }
     person->m_place = EPersonPlace::Live;
-    const auto position = m_allPersons.insert(m_allPersons.end(), person);
+    const auto position = m_allPersons.insert(next ? *next->m_posList : m_allPersons.end(), person);
     person->m_posList = position;
     // A person outside the live list is no group's member, so it could only be one twice
     // through a group its list names twice, and then it was the last to join that group.

@@ -45,6 +45,9 @@ public:
     // the live and deleted lists, once: a request that would break this is a fault in the
     // caller, which stops a debug build and is ignored otherwise, so the lists stay sound.
     CPersonalData::CPosition AddPerson(CPersonalData* person);
+    // Puts a person back before `next`, a live person, or at the end for nullptr, so that an
+    // undo can restore the order a change took apart.
+    CPersonalData::CPosition InsertPerson(CPersonalData* person, const CPersonalData* next);
     bool RemovePerson(CPersonalData::CPosition position);
     bool RemovePerson(CPersonalData* person);
     CGroup::CPosition AddGroup(CGroup* group);

@@ -3,6 +3,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFileReader.h"
 #include "core/document/CDataFileWriter.h"
+#include "core/document/CIdentityFile.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"
@@ -62,6 +63,7 @@ CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* 
             doc.SetModifiedFlag(false);
             return Damaged(path, {records.message, records.offset});
         }
+        CIdentityFile::Restore(path, bytes, records.persons);
         InsertRecords(doc, records);
     } catch (const std::bad_alloc&) {
         doc.DeleteContents();
@@ -104,6 +106,8 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     CFileResult result =
         CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp, {}, madeFrom);
     if (result.ok) {
+        // The book is saved even when its UIDs cannot be: they are matched by texts next time.
+        CIdentityFile::Save(path, bytes, doc.GetPersonList());
         doc.SetModifiedFlag(false);
         doc.SetStatusText(CStorageTexts::SAVED);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/find/CWidthFolding.h"
 #include "core/text/CCp932Pattern.h"
+#include "core/text/CWidthFolding.h"
 
 #include <optional>
 #include <string>

@@ -49,7 +49,7 @@ CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& tex
 
 CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
-      m_ends(other.m_ends) {
+      m_ends(other.m_ends), m_uid(other.m_uid) {
     const std::string_view texts = other.AllTexts();
     m_texts = std::make_unique_for_overwrite<char[]>(texts.size());
     std::copy(texts.begin(), texts.end(), m_texts.get());

@@ -14,4 +14,6 @@ struct CSharedTexts {
     static constexpr const char* NEW_GROUP = "グループの新規作成";
     static constexpr const char* UNITE_GROUPS = "グループの統合";
     static constexpr const char* FIND_TEXT = "検索する文字列";
+    // The label of a person's kana initial, which has no column.
+    static constexpr const char* PERSON_INITIAL = "頭文字（かな）";
 };

@@ -35,6 +35,7 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_CELL_EDIT_MODE, "セル編集モード(&M)", "セル編集モードに切り替えます", "セル編集モード"},
     {ID_COLUMN_SELECT_MODE, "列選択モード", "列選択モードに切り替えます", "列選択モード"},
     {ID_FIND, "検索...(&F)", "検索します", "検索"},
+    {ID_FIND_DUPLICATES, "重複の検索...(&D)", "同じ人が二重に入っていないか調べて統合します", "重複の検索"},
     {ID_NEW_PERSON, "個人データの新規作成（&P）\tCtrl+P", "個人データを新しく作成します", CSharedTexts::NEW_PERSON},
     {ID_NEW_GROUP, "グループの新規作成（&G）\tCtrl+G", "グループを新しく作成します", "ｸﾞﾙｰﾌﾟの新規作成"},
     {ID_MODIFY, "データの修正（&M）", "グループ情報または個人情報を修正します", "データの修正"},

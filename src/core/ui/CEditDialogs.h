@@ -1,6 +1,7 @@
 #pragma once
 
 class CCategoryDialogModel;
+class CDuplicateDialogModel;
 class CPersonalDialogModel;
 class CUniteGroupModel;
 
@@ -12,4 +13,6 @@ public:
     virtual bool RunPersonalDialog(CPersonalDialogModel& model) = 0;
     virtual bool RunCategoryDialog(CCategoryDialogModel& model) = 0;
     virtual bool RunUniteGroupDialog(CUniteGroupModel& model) = 0;
+    // True when the user chose to merge the set the model holds.
+    virtual bool RunDuplicateDialog(CDuplicateDialogModel& model) = 0;
 };

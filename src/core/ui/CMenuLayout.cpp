@@ -30,7 +30,7 @@ std::vector<CMenuEntry> BuildMainMenu() {
               {Command(ID_EDIT_UNDO), Separator(), Command(ID_UNITE_GROUPS),
                Command(ID_DELETE_GROUP_AND_MEMBERS), Separator(), Command(ID_RECENT_ADDRESSES),
                Separator(), Command(ID_CELL_EDIT_MODE), Command(ID_COLUMN_SELECT_MODE), Separator(),
-               Command(ID_FIND)}),
+               Command(ID_FIND), Command(ID_FIND_DUPLICATES)}),
         Popup(CUiTexts::MENU_COMMON,
               {Command(ID_NEW_PERSON), Command(ID_NEW_GROUP), Separator(), Command(ID_MODIFY),
                Command(ID_REMOVE_FROM_GROUP), Command(ID_DELETE), Command(ID_RESTORE), Separator(),

@@ -9,63 +9,17 @@
 #include "core/document/CAddressDoc.h"
 #include "core/mail/CMailer.h"
 #include "core/settings/CProfile.h"
-#include "core/text/CSortPrefix.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CRecordEditor.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
+#include "core/views/CNameOrder.h"
 #include "core/views/CViewTexts.h"
 
 #include <algorithm>
 #include <list>
 #include <string_view>
 #include <utility>
-
-namespace {
-// The plain and the selected picture of each kind of item.
-std::pair<ETreeImage, ETreeImage> ImagesOf(ETreeItemKind kind) {
-    switch (kind) {
-    case ETreeItemKind::Person:
-        return {ETreeImage::Person, ETreeImage::PersonSelected};
-    case ETreeItemKind::DeletedFolder:
-        return {ETreeImage::Deleted, ETreeImage::DeletedOpen};
-    case ETreeItemKind::Group:
-        break;
-    }
-    return {ETreeImage::Group, ETreeImage::GroupOpen};
-}
-std::string_view NameOf(const CPersonalData* person) {
-    return person->GetText(EPersonText::Name);
-}
-
-std::string_view NameOf(const CGroup* group) {
-    return group->m_strGroupName.Str();
-}
-
-// In name order each item lands after its siblings, so no insertion moves the others; equal
-// names keep the list's order, as one-by-one sorted insertion would have it.
-template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
-    struct CNamed {
-        CSortPrefix prefix;
-        std::string_view name;
-        TRecord* record;
-    };
-    std::vector<CNamed> named;
-    named.reserve(records.size());
-    for (TRecord* record : records) {
-        const std::string_view name = NameOf(record);
-        named.push_back({CSortPrefix(name), name, record});
-    }
-    std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
-        return CSortPrefix::Compare(a.prefix, a.name, b.prefix, b.name) < 0;
-    });
-    std::vector<TRecord*> ordered;
-    ordered.reserve(named.size());
-    for (const CNamed& entry : named)
-        ordered.push_back(entry.record);
-    return ordered;
-}
-} // namespace
 
 CFriendTreeView::CFriendTreeView(CAddressDoc& doc, CUserInterface& ui) : m_doc(doc), m_ui(ui) {
     m_tree.SetSelectionHandler([this] { OnSelectionChanged(); });
@@ -113,7 +67,7 @@ void CFriendTreeView::Rebuild() {
     // the list hears of the selection only when every item is in.
     const CTreeControl::CBulkChange bulk(m_tree);
     ResetItems();
-    for (CGroup* group : ByName(m_doc.GetGroupList()))
+    for (CGroup* group : CNameOrder::Of(m_doc.GetGroupList()))
         InsertGroupItem(group, false);
     ShowPersons();
     CollapseAll();
@@ -146,7 +100,7 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, 
         (parent != TVI_NONE && !m_tree.Exists(parent)))
         return TVI_NONE;
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
-    const auto [image, selectedImage] = ImagesOf(kind);
+    const auto [image, selectedImage] = CTreeControl::ImagesOf(kind);
     const HTREEITEM item =
         m_tree.InsertItem(parent, std::move(text), image, selectedImage, data, where);
     // A parent that receives its first child is left collapsed, with its expand button.
@@ -253,27 +207,26 @@ void CFriendTreeView::SelectShownItem() {
         m_tree.SelectItem(shown);
 }
 
-void CFriendTreeView::RestorePlainImages(HTREEITEM item) {
+void CFriendTreeView::ShowFolderOpen(HTREEITEM item, bool open) {
     if (item == NO_CURRENT_ITEM || !m_tree.Exists(item))
         return;
-    if (item == m_hDeletedItem)
-        m_tree.SetItemImage(item, ETreeImage::Deleted, ETreeImage::DeletedOpen);
+    const auto [plain, selected] = CTreeControl::ImagesOf(
+        item == m_hDeletedItem ? ETreeItemKind::DeletedFolder : ETreeItemKind::Group);
+    // An open folder shows the picture it has when selected, and the plain one when it is.
+    if (open)
+        m_tree.SetItemImage(item, selected, plain);
     else
-        m_tree.SetItemImage(item, ETreeImage::Group, ETreeImage::GroupOpen);
+        m_tree.SetItemImage(item, plain, selected);
 }
 
 void CFriendTreeView::OnSelectionChanged() {
     const HTREEITEM shown = GetShownItem();
     if (shown != m_hCurrentItem)
         NotifySelection();
-    RestorePlainImages(m_hCurrentItem);
+    ShowFolderOpen(m_hCurrentItem, false);
     // The group looks open while one of its persons is selected.
-    if (IsPersonItem(m_tree.GetCaret()) && m_tree.Exists(shown)) {
-        if (shown == m_hDeletedItem)
-            m_tree.SetItemImage(shown, ETreeImage::DeletedOpen, ETreeImage::Deleted);
-        else
-            m_tree.SetItemImage(shown, ETreeImage::GroupOpen, ETreeImage::Group);
-    }
+    if (IsPersonItem(m_tree.GetCaret()))
+        ShowFolderOpen(shown, true);
     m_hCurrentItem = shown;
 }
 
@@ -296,22 +249,12 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
-    // In name order the records lie scattered in memory, so each is asked for a few persons
-    // ahead, and its groups and name once it has come.
-    constexpr std::size_t RECORD_AHEAD = 16;
-    constexpr std::size_t CONTENTS_AHEAD = 8;
-    const std::vector<CPersonalData*> persons = ByName(m_doc.GetPersonList());
+    const std::vector<CPersonalData*> persons = CNameOrder::Of(m_doc.GetPersonList());
     for (std::size_t i = 0; i < persons.size(); ++i) {
-        if (i + RECORD_AHEAD < persons.size())
-            __builtin_prefetch(persons[i + RECORD_AHEAD]);
-        if (i + CONTENTS_AHEAD < persons.size()) {
-            const CPersonalData* ahead = persons[i + CONTENTS_AHEAD];
-            __builtin_prefetch(ahead->m_groupList.data());
-            __builtin_prefetch(ahead->GetText(EPersonText::Name).data());
-        }
+        CNameOrder::FetchAhead(persons, i);
         InsertPersonalItems(persons[i]);
     }
-    for (CPersonalData* person : ByName(m_doc.GetDeletedList()))
+    for (CPersonalData* person : CNameOrder::Of(m_doc.GetDeletedList()))
         InsertPersonUnderDeleted(person);
 }
 
@@ -457,18 +400,6 @@ std::vector<CPersonalData*> CFriendTreeView::GetCaretPersons() const {
     if (data.group)
         return {data.group->m_memberList.begin(), data.group->m_memberList.end()};
     return {};
-}
-
-CFriendTreeView::CContextState CFriendTreeView::GetContextState(HTREEITEM hit) const {
-    CContextState state;
-    if (!m_tree.Exists(hit))
-        return state;
-    const HTREEITEM parent = m_tree.GetParent(hit);
-    state.remove = IsPersonItem(hit) && parent != m_hRootItem && parent != m_hDeletedItem;
-    state.deleteItem = hit != m_hRootItem && hit != m_hDeletedItem && parent != m_hDeletedItem;
-    state.modify = state.deleteItem;
-    state.restore = parent == m_hDeletedItem;
-    return state;
 }
 
 void CFriendTreeView::LoadSettings(const CProfile& profile) {

@@ -20,7 +20,6 @@ class CProfile;
 class CUserInterface;
 
 // The kind an item is inserted as, which gives it its pictures.
-enum class ETreeItemKind { Group, Person, DeletedFolder };
 
 // The group tree without pixels: "全体" with the groups under it, optionally their persons,
 // and "削除済み". Commands patch its items; selecting an item tells the person list what to show.
@@ -81,15 +80,6 @@ public:
     // The persons a command on the caret works on: one person, all, the deleted or a group's.
     std::vector<CPersonalData*> GetCaretPersons() const;
 
-    // Which entries of the context menu stay enabled for the item under the pointer.
-    struct CContextState {
-        bool remove = false;
-        bool deleteItem = false;
-        bool modify = false;
-        bool restore = false;
-    };
-    CContextState GetContextState(HTREEITEM hit) const;
-
     void LoadSettings(const CProfile& profile);
     void SaveSettings(CProfile& profile) const;
     bool HasIndent() const { return m_bIndent; }
@@ -117,7 +107,8 @@ private:
     void CollapseAll();
     void HidePersons();
     void ShowPersons();
-    void RestorePlainImages(HTREEITEM item);
+    // A folder (a group or the deleted folder) looks open, or plain again.
+    void ShowFolderOpen(HTREEITEM item, bool open);
     void Execute(std::unique_ptr<CCommand> command);
 
     CAddressDoc& m_doc;

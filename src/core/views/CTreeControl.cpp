@@ -16,6 +16,18 @@ CTreeControl::CBulkChange::~CBulkChange() {
         m_tree.m_observer->OnReset();
 }
 
+std::pair<ETreeImage, ETreeImage> CTreeControl::ImagesOf(ETreeItemKind kind) {
+    switch (kind) {
+    case ETreeItemKind::Person:
+        return {ETreeImage::Person, ETreeImage::PersonSelected};
+    case ETreeItemKind::DeletedFolder:
+        return {ETreeImage::Deleted, ETreeImage::DeletedOpen};
+    case ETreeItemKind::Group:
+        break;
+    }
+    return {ETreeImage::Group, ETreeImage::GroupOpen};
+}
+
 void CTreeControl::SetSelectionHandler(std::function<void()> handler) {
     m_selectionHandler = std::move(handler);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CGroup;
@@ -33,6 +34,9 @@ enum class ETreeImage : std::int8_t {
     DeletedTargetOpen,
 };
 constexpr int TREE_IMAGE_COUNT = 10;
+
+// What kind of record an item shows; the root is shown as a group.
+enum class ETreeItemKind { Group, Person, DeletedFolder };
 
 // What an item stands for; the root and the deleted folder carry neither.
 struct CTreeItemData {
@@ -99,6 +103,9 @@ public:
     private:
         CTreeControl& m_tree;
     };
+
+    // The plain and the selected picture of each kind of item.
+    static std::pair<ETreeImage, ETreeImage> ImagesOf(ETreeItemKind kind);
 
     void SetObserver(CTreeControlObserver* observer) { m_observer = observer; }
     // Called whenever the caret moved, the way the control reports a selection change.

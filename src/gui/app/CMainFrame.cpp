@@ -10,6 +10,7 @@
 #include "core/text/CSharedTexts.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/views/CListContextState.h"
+#include "core/views/CTreeContextState.h"
 #include "gui/app/CActionRouter.h"
 #include "gui/app/CAppIcons.h"
 #include "gui/app/CAppTexts.h"
@@ -68,9 +69,9 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
       m_application(application), m_pMailer(mailer), m_treeView(doc, ui), m_listView(doc, ui),
       m_frameCommands(m_treeView, m_listView, *this), m_editDialogs(this),
       m_editor(doc, ui, m_editDialogs, [this] { return m_listView.GetShownGroup(); }),
-      m_mailDialogs(this), m_options(mailer, m_treeView, m_listView, ui, m_mailDialogs),
-      m_find(doc, ui, profile), m_csvDialogs(this),
-      m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
+      m_duplicates(doc, m_editDialogs, &profile), m_mailDialogs(this),
+      m_options(mailer, m_treeView, m_listView, ui, m_mailDialogs), m_find(doc, ui, profile),
+      m_csvDialogs(this), m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
       m_router([this] { return GetChain(); }), m_actions(new CActionRouter(m_router, this)),
       m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
@@ -144,6 +145,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
     return {&m_frameCommands.GetActiveView(),
             &m_doc,
             &m_editor,
+            &m_duplicates,
             &m_find,
             &m_csv,
             &m_files,
@@ -241,8 +243,9 @@ void CMainFrame::ConnectPanes() {
             [this](int id) { RunPaneCommand(EPane::List, id); });
     connect(m_treeWidget, &CGroupTreeWidget::contextMenuRequested, this,
             [this](const QPoint& pos, HTREEITEM hit) {
-                ShowContextMenu(EPane::Tree, pos,
-                                CContextMenuRules::GetGreyedIds(m_treeView.GetContextState(hit)));
+                ShowContextMenu(
+                    EPane::Tree, pos,
+                    CContextMenuRules::GetGreyedIds(CTreeContextState::Of(m_treeView, hit)));
             });
     connect(m_listWidget, &CPersonListWidget::contextMenuRequested, this,
             [this](const QPoint& pos) {

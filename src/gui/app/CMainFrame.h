@@ -2,6 +2,7 @@
 
 #include "core/app/CCsvCommands.h"
 #include "core/app/CDocumentEditor.h"
+#include "core/app/CFindDuplicatesCommand.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
 #include "core/find/CFindController.h"
@@ -110,6 +111,7 @@ private:
     CFrameCommands m_frameCommands;
     CQtEditDialogs m_editDialogs;
     CDocumentEditor m_editor;
+    CFindDuplicatesCommand m_duplicates;
     CQtMailDialogs m_mailDialogs;
     COptionsCommand m_options;
     CFindController m_find;

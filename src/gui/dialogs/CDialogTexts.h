@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/CSharedTexts.h"
+
 // The captions of the dialogs' controls, UTF-8; the window turns them into QString with
 // QString::fromUtf8. Texts other parts show too are in CSharedTexts.
 struct CDialogTexts {
@@ -45,9 +47,18 @@ struct CDialogTexts {
     // The dialog that unites groups.
     static constexpr const char* UNITE_NAME = "統合後のグループ名";
     static constexpr const char* UNITE_CHOSEN = "統合されるグループ";
+    // The duplicates dialog.
+    static constexpr const char* DUPLICATES_TITLE = "重複の検索";
+    static constexpr const char* DUPLICATES_SETS = "同じ人かもしれない組(&S)";
+    static constexpr const char* DUPLICATES_NONE = "重複は見つかりませんでした";
+    static constexpr const char* DUPLICATES_KEEP = "残す人(&K)";
+    static constexpr const char* DUPLICATES_DIFFERENCES = "違う項目";
+    static constexpr const char* DUPLICATES_RESULT = "統合後";
+    static constexpr const char* DUPLICATES_MERGE = "統合";
+    static constexpr const char* DUPLICATES_NOT_DUPLICATES = "重複ではない";
     // The person dialog: the labels of its boxes, its buttons and lists.
     static constexpr const char* PERSON_NAME = "氏名";
-    static constexpr const char* PERSON_INITIAL = "頭文字（かな）";
+    static constexpr const char* PERSON_INITIAL = CSharedTexts::PERSON_INITIAL;
     // Not shown: the initial's box is as wide as eight of these.
     static constexpr const char* PERSON_INITIAL_MEASURE = "あ";
     static constexpr const char* PERSON_ZIP = "郵便番号";

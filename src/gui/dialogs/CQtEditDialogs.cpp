@@ -1,6 +1,7 @@
 #include "gui/dialogs/CQtEditDialogs.h"
 
 #include "gui/dialogs/CCategoryDialog.h"
+#include "gui/dialogs/CDuplicateDlg.h"
 #include "gui/dialogs/CPersonalDialog.h"
 #include "gui/dialogs/CUniteGroupDlg.h"
 
@@ -28,5 +29,10 @@ bool CQtEditDialogs::RunCategoryDialog(CCategoryDialogModel& model) {
 
 bool CQtEditDialogs::RunUniteGroupDialog(CUniteGroupModel& model) {
     CUniteGroupDlg dialog(model, Parent());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool CQtEditDialogs::RunDuplicateDialog(CDuplicateDialogModel& model) {
+    CDuplicateDlg dialog(model, Parent());
     return dialog.exec() == QDialog::Accepted;
 }

@@ -19,6 +19,7 @@ public:
     bool RunPersonalDialog(CPersonalDialogModel& model) override;
     bool RunCategoryDialog(CCategoryDialogModel& model) override;
     bool RunUniteGroupDialog(CUniteGroupModel& model) override;
+    bool RunDuplicateDialog(CDuplicateDialogModel& model) override;
 
 private:
     QWidget* Parent() const;

@@ -1,4 +1,4 @@
-#include "core/find/CWidthFolding.h"
+#include "core/text/CWidthFolding.h"
 
 #include "core/text/CCp932.h"
 #include "core/text/CTextCodec.h"

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/commands/CMergePersonsCommand.h"
+#include "core/model/CPersonalData.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+class CAddressDoc;
+
+// What the kept person becomes when others are merged into it. Nothing is lost: an empty text
+// takes the others' text, a text that differs from the kept one goes into the memo with its
+// label, and the groups become the union of everyone's.
+class CPersonMerge {
+public:
+    // Labels are converted to the records' CP932 once.
+    CPersonMerge();
+
+    // `merged` starts as a copy of the kept person.
+    void MergeInto(CPersonalData& merged, const std::vector<const CPersonalData*>& others) const;
+
+    // The one undoable step that merges `others` into `keep`, all live persons of `doc`, each
+    // once.
+    std::unique_ptr<CMergePersonsCommand>
+    MakeCommand(CAddressDoc& doc, CPersonalData* keep,
+                const std::vector<CPersonalData*>& others) const;
+
+    // The texts in the order the merge visits them, as the person dialog shows them; the memo
+    // comes last.
+    static const std::array<EPersonText, CPersonalData::TEXT_COUNT>& MergeOrder();
+    // The label of a text, UTF-8.
+    static std::string Label(EPersonText text);
+
+private:
+    void MergeText(CPersonalData& merged, const CPersonalData& other, EPersonText text,
+                   std::string& memo) const;
+
+    std::array<std::string, CPersonalData::TEXT_COUNT> m_labels; // CP932, by EPersonText
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <list>
+#include <vector>
+
+class CGroup;
+class CPersonalData;
+
+// Records in the order the tree shows them under one item: by name, equal names in the order
+// they came. Put in that order, each item lands after its siblings and no insertion moves the
+// others.
+class CNameOrder {
+public:
+    CNameOrder() = delete;
+
+    static std::vector<CPersonalData*> Of(const std::list<CPersonalData*>& persons);
+    static std::vector<CGroup*> Of(const std::list<CGroup*>& groups);
+    // In name order the records lie scattered in memory: a walk through them asks for each a
+    // few persons ahead of `at`, and for its groups and name once it has come.
+    static void FetchAhead(const std::vector<CPersonalData*>& persons, std::size_t at);
+};
