@@ -17,6 +17,7 @@ constexpr CCommandForm COMMANDS[] = {
     {"mail-addresses", ECliCommand::MailAddresses, 1, true},
     {"export-csv", ECliCommand::ExportCsv, 1, true},
     {"import-csv", ECliCommand::ImportCsv, 2, true},
+    {"postcards", ECliCommand::Postcards, 1, true},
 };
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "cli/CImportCsvCommand.h"
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
+#include "cli/CPostcardsCommand.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
@@ -61,6 +62,8 @@ CRun RunOf(ECliCommand command) {
         return CExportCsvCommand::Run;
     case ECliCommand::ImportCsv:
         return CImportCsvCommand::Run;
+    case ECliCommand::Postcards:
+        return CPostcardsCommand::Run;
     }
     return nullptr;
 }

@@ -61,6 +61,8 @@ struct CPostcardGeometry {
     // Shrinking steps, as a share of the size tried before; never below the smallest size.
     static constexpr double SHRINK_STEP = 0.95;
     static constexpr double SMALLEST_EM = 0.5;
+    // A column may shrink to this share of its size to save breaking its text in two.
+    static constexpr double SINGLE_COLUMN_SHRINK = 0.8;
 
     // Where a glyph's baseline lies below the centre of its cell, in ems: CJK fonts place the
     // ideograph's square from 0.88 above the baseline to 0.12 below it.

@@ -32,8 +32,10 @@ std::optional<std::size_t> BreakAtSpace(const std::vector<CColumnToken>& tokens,
     return std::nullopt;
 }
 
+// Breaks the text into columns of `capacity` pitches; `midText` tells whether a break fell
+// elsewhere than at a space.
 std::optional<CColumns> Split(const std::vector<CColumnToken>& tokens, double capacity,
-                              int maxColumns) {
+                              int maxColumns, bool* midText = nullptr) {
     CColumns columns;
     std::size_t at = 0;
     while (at < tokens.size()) {
@@ -53,6 +55,8 @@ std::optional<CColumns> Split(const std::vector<CColumnToken>& tokens, double ca
         const auto space = end < tokens.size()
                                ? BreakAtSpace(tokens, at, end, columnsLeft * capacity)
                                : std::nullopt;
+        if (midText && end < tokens.size() && !space && !IsBlank(tokens[end]))
+            *midText = true;
         const std::size_t stop = space.value_or(end);
         columns.emplace_back(tokens.begin() + static_cast<std::ptrdiff_t>(at),
                              tokens.begin() + static_cast<std::ptrdiff_t>(stop));
@@ -73,9 +77,21 @@ void ShiftInCell(EGlyphShift shift, double em, double& x, double& y) {
 CColumnFit CVerticalColumns::Fit(const std::vector<CColumnToken>& tokens,
                                  const CColumnFrame& frame) {
     const double height = frame.m_dBottom - frame.m_dTop;
+    const auto capacity = [&](double em) { return height / (em * frame.m_dPitch); };
+    // A text a little too long for one column reads better a little smaller than broken in
+    // the middle of a word or a number; a break at a space is taken at the full size.
+    bool midText = false;
+    auto columns = Split(tokens, capacity(frame.m_dEm), frame.m_nMaxColumns, &midText);
+    if (columns && (columns->size() <= 1 || !midText))
+        return {frame.m_dEm, std::move(*columns)};
+    const double smallest = frame.m_dEm * CPostcardGeometry::SINGLE_COLUMN_SHRINK;
+    for (double em = frame.m_dEm * CPostcardGeometry::SHRINK_STEP; em >= smallest;
+         em *= CPostcardGeometry::SHRINK_STEP) {
+        if (auto single = Split(tokens, capacity(em), 1))
+            return {em, std::move(*single)};
+    }
     for (double em = frame.m_dEm;; em *= CPostcardGeometry::SHRINK_STEP) {
-        const double capacity = height / (em * frame.m_dPitch);
-        auto columns = Split(tokens, capacity, frame.m_nMaxColumns);
+        columns = Split(tokens, capacity(em), frame.m_nMaxColumns);
         if (columns || em < CPostcardGeometry::SMALLEST_EM)
             return {em, columns.value_or(CColumns{tokens})};
     }
