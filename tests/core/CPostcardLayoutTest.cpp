@@ -193,6 +193,26 @@ TEST(CPostcardLayoutTest, SecondColumnStartsAfterTheSpace) {
     EXPECT_NEAR(cells[streetLength]->m_dY, cells.front()->m_dY, 1e-6);
 }
 
+// In the column, 、 moves to the upper right of its cell, small kana a little the same way, and
+// the long vowel mark is turned.
+TEST(CPostcardLayoutTest, PunctuationAndSmallKanaSitAtTheUpperRight) {
+    const CPostcardLayout layout =
+        CPostcardLayout::Build({"山田", "", "東、京ゃ町ー"}, nullptr, Options());
+    const auto cells = CellsOf(layout, EGlyphRole::Address);
+    ASSERT_EQ(cells.size(), 6u);
+    const double em = cells[0]->m_dEm;
+    const auto slotY = [&](int index) {
+        return cells[0]->m_dY + index * em;
+    };
+    EXPECT_GT(cells[1]->m_dX, cells[0]->m_dX + em / 2.0);
+    EXPECT_LT(cells[1]->m_dY, slotY(1) - em / 2.0);
+    EXPECT_GT(cells[3]->m_dX, cells[0]->m_dX);
+    EXPECT_LT(cells[3]->m_dY, slotY(3));
+    EXPECT_GT(cells[3]->m_dY, slotY(3) - em / 4.0);
+    EXPECT_EQ(cells[5]->m_nRotation, 90);
+    EXPECT_DOUBLE_EQ(cells[5]->m_dX, cells[0]->m_dX);
+}
+
 // The sender's small boxes carry the sender's own code, never the addressee's.
 TEST(CPostcardLayoutTest, SenderBoxesCarryTheSendersCode) {
     const CPostcardParty sender{"鈴木花子", "〒987-6543", "大阪府大阪市北区1-2"};

@@ -18,8 +18,8 @@ enum class EGlyphRole : std::uint8_t {
 
 // One character (or two digits side by side) placed on the card, in millimetres from the card's
 // top-left corner. The painter turns the text by `m_nRotation` degrees clockwise about the
-// centre, draws it with its baseline `m_dBaseline` below the centre (before turning) and
-// squeezes it sideways when it is wider than `m_dWidth`.
+// centre, draws it with its baseline `m_dBaseline` below the centre (a turned glyph is centred
+// by its ink instead) and squeezes it sideways when it is wider than `m_dWidth`.
 struct CGlyphCell {
     std::string m_strText; // UTF-8
     double m_dX = 0.0;     // centre

@@ -67,8 +67,10 @@ struct CPostcardGeometry {
     // Where a glyph's baseline lies below the centre of its cell, in ems: CJK fonts place the
     // ideograph's square from 0.88 above the baseline to 0.12 below it.
     static constexpr double BASELINE_BELOW_CENTRE = 0.38;
-    // Vertical writing moves 、。 from the lower left of their square to its upper right, and
-    // small kana a little the same way.
-    static constexpr double PUNCTUATION_SHIFT = 0.5;
-    static constexpr double SMALL_KANA_SHIFT = 0.12;
+    // Vertical writing moves 、。 from the lower left of their square to its upper right (right
+    // and up, in ems), and small kana a little the same way.
+    static constexpr double PUNCTUATION_SHIFT_X = 0.55;
+    static constexpr double PUNCTUATION_SHIFT_Y = 0.6;
+    static constexpr double SMALL_KANA_SHIFT_X = 0.1;
+    static constexpr double SMALL_KANA_SHIFT_Y = 0.15;
 };

@@ -66,18 +66,23 @@ std::optional<CColumns> Split(const std::vector<CColumnToken>& tokens, double ca
 }
 
 void ShiftInCell(EGlyphShift shift, double em, double& x, double& y) {
-    const double share = shift == EGlyphShift::Punctuation ? CPostcardGeometry::PUNCTUATION_SHIFT
-                         : shift == EGlyphShift::SmallKana ? CPostcardGeometry::SMALL_KANA_SHIFT
-                                                           : 0.0;
-    x += share * em;
-    y -= share * em;
+    using G = CPostcardGeometry;
+    if (shift == EGlyphShift::Punctuation) {
+        x += G::PUNCTUATION_SHIFT_X * em;
+        y -= G::PUNCTUATION_SHIFT_Y * em;
+    } else if (shift == EGlyphShift::SmallKana) {
+        x += G::SMALL_KANA_SHIFT_X * em;
+        y -= G::SMALL_KANA_SHIFT_Y * em;
+    }
 }
 } // namespace
 
 CColumnFit CVerticalColumns::Fit(const std::vector<CColumnToken>& tokens,
                                  const CColumnFrame& frame) {
     const double height = frame.m_dBottom - frame.m_dTop;
-    const auto capacity = [&](double em) { return height / (em * frame.m_dPitch); };
+    const auto capacity = [&](double em) {
+        return height / (em * frame.m_dPitch);
+    };
     // A text a little too long for one column reads better a little smaller than broken in
     // the middle of a word or a number; a break at a space is taken at the full size.
     bool midText = false;

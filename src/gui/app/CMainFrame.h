@@ -4,6 +4,7 @@
 #include "core/app/CDocumentEditor.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
+#include "core/app/CPrintCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/ui/CCommandRouter.h"
@@ -14,6 +15,7 @@
 #include "gui/dialogs/CQtCsvDialogs.h"
 #include "gui/dialogs/CQtEditDialogs.h"
 #include "gui/dialogs/CQtMailDialogs.h"
+#include "gui/print/CQtPrintDialogs.h"
 
 #include <QMainWindow>
 
@@ -115,6 +117,8 @@ private:
     CFindController m_find;
     CQtCsvDialogs m_csvDialogs;
     CCsvCommands m_csv;
+    CQtPrintDialogs m_printDialogs;
+    CPrintCommands m_print;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

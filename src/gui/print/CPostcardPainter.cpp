@@ -30,14 +30,20 @@ void CPostcardPainter::PaintText(QPainter& painter, const CPostcardLayout& layou
             lastSize = size;
         }
         const QString text = QString::fromUtf8(cell.m_strText);
-        const double advance = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
+        const QFontMetricsF metrics(font, painter.device());
+        const double advance = metrics.horizontalAdvance(text);
         const double room = cell.m_dWidth * m_dUnitsPerMm;
         painter.save();
         painter.translate(cell.m_dX * m_dUnitsPerMm, cell.m_dY * m_dUnitsPerMm);
         painter.rotate(cell.m_nRotation);
         if (advance > room && advance > 0)
             painter.scale(room / advance, 1.0);
-        painter.drawText(QPointF(-advance / 2.0, cell.m_dBaseline * m_dUnitsPerMm), text);
+        // A turned dash or long vowel mark sits on the column's axis by its ink, wherever the
+        // font puts it in its square.
+        const QPointF origin = cell.m_nRotation != 0
+                                   ? -metrics.tightBoundingRect(text).center()
+                                   : QPointF(-advance / 2.0, cell.m_dBaseline * m_dUnitsPerMm);
+        painter.drawText(origin, text);
         painter.restore();
     }
 }
