@@ -1,6 +1,7 @@
 #include "gui/print/CListPrintPainter.h"
 
 #include "core/print/CListPrintout.h"
+#include "gui/print/CPdfUnicodeMap.h"
 #include "gui/print/CPostcardPages.h"
 
 #include <QFont>
@@ -88,4 +89,7 @@ void CListPrintPainter::Paint(QPrinter& printer, CListPrintout& printout) {
             printer.newPage();
         PaintPage(painter, lines, printout, page, paper.width(), font);
     }
+    painter.end();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        CPdfUnicodeMap::MendFile(printer.outputFileName(), font);
 }

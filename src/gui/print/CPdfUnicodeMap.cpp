@@ -1,5 +1,8 @@
 #include "gui/print/CPdfUnicodeMap.h"
 
+#include "core/storage/CSafeFileWriter.h"
+
+#include <QFile>
 #include <QFont>
 #include <QRawFont>
 
@@ -9,6 +12,7 @@ constexpr char16_t LAST_RADICAL = 0x2FDF;
 constexpr char16_t FIRST_IDEOGRAPH = 0x3400; // extension A, then the unified ideographs
 constexpr char16_t LAST_IDEOGRAPH = 0x9FFF;
 constexpr int HEX_DIGITS = 4;
+constexpr const char* FALLBACK_FAMILY = "Noto Sans CJK JP";
 
 QString Range(char16_t first, char16_t last) {
     QString text;
@@ -42,6 +46,13 @@ void RewriteTargets(QByteArray& pdf, qsizetype begin, qsizetype end,
 } // namespace
 
 QHash<char16_t, char16_t> CPdfUnicodeMap::RadicalsOf(const QFont& font) {
+    // Text in a font without CJK glyphs falls back to the CJK fonts the program installs.
+    QHash<char16_t, char16_t> radicals = RadicalsOfOne(QFont(QString::fromLatin1(FALLBACK_FAMILY)));
+    radicals.insert(RadicalsOfOne(font));
+    return radicals;
+}
+
+QHash<char16_t, char16_t> CPdfUnicodeMap::RadicalsOfOne(const QFont& font) {
     const QRawFont raw = QRawFont::fromFont(font);
     const QList<quint32> ideographGlyphs =
         raw.glyphIndexesForString(Range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH));
@@ -71,4 +82,17 @@ void CPdfUnicodeMap::PreferIdeographs(QByteArray& pdf, const QHash<char16_t, cha
             return;
         RewriteTargets(pdf, begin, end, radicals);
     }
+}
+
+bool CPdfUnicodeMap::MendFile(const QString& path, const QFont& font) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray pdf = file.readAll();
+    file.close();
+    PreferIdeographs(pdf, RadicalsOf(font));
+    return CSafeFileWriter::Write(
+               path.toStdString(),
+               std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))
+        .ok;
 }

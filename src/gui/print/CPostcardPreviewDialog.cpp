@@ -7,6 +7,7 @@
 #include "core/text/CSharedTexts.h"
 #include "core/text/CTextFormat.h"
 #include "core/ui/CUserInterface.h"
+#include "gui/print/CPdfUnicodeMap.h"
 #include "gui/print/CPostcardPageWidget.h"
 #include "gui/print/CPostcardPages.h"
 #include "gui/print/CPostcardPdf.h"
@@ -185,6 +186,8 @@ void CPostcardPreviewDialog::Print() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    CPostcardPages::Paint(printer, printer.resolution(), m_model.GetBatch().GetCards(),
-                          QString::fromStdString(m_model.GetOptions().m_strFont));
+    const QString font = QString::fromStdString(m_model.GetOptions().m_strFont);
+    if (CPostcardPages::Paint(printer, printer.resolution(), m_model.GetBatch().GetCards(), font) &&
+        printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        CPdfUnicodeMap::MendFile(printer.outputFileName(), QFont(font));
 }
