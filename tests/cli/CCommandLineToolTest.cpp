@@ -115,6 +115,13 @@ TEST_F(CCommandLineToolTest, DumpsAFileOfAnOlderSchemaAndCopiesItByteForByte) {
     const CRun again = Run("copy '" + Path("new.dat") + "' '" + Path("again.dat") + "'");
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(ReadFile(Path("again.dat")), ReadFile(Path("new.dat")));
+    // A copy keeps its original's UIDs, distinct ones even for equal persons.
+    for (const char* copy : {"old.dat", "again.dat"}) {
+        const nlohmann::json copied = nlohmann::json::parse(Run("dump '" + Path(copy) + "'").out);
+        EXPECT_EQ(copied["persons"][0]["uid"].get<std::string>().size(), 36u);
+        EXPECT_NE(copied["persons"][0]["uid"], copied["persons"][1]["uid"]);
+        EXPECT_EQ(copied["persons"], book["persons"]);
+    }
 }
 
 // A file name is shown with its control characters escaped, so that it can neither break the

@@ -297,8 +297,8 @@ TEST_F(CDataFileTest, SavingMarksTheDocumentSavedAndKeepsThePermissions) {
     struct stat info {};
     ASSERT_EQ(::stat(File("book.dat").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    // No temporary file is left beside it.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);
+    // No temporary file is left beside it: only the backup and the UIDs.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 3);
 }
 
 TEST_F(CDataFileTest, SearchResultGroupAndItsMembershipsAreNotSaved) {

@@ -52,7 +52,7 @@ TEST_F(CJsonDumpTest, EmptyBookHasTwoEmptyArrays) {
 
 TEST_F(CJsonDumpTest, OneGroupAndOnePerson) {
     CGroup* a = AddGroup("A");
-    AddPerson("B", {a});
+    const CPersonalData* b = AddPerson("B", {a});
     EXPECT_EQ(CJsonDump::Dump(m_doc), "{\n"
                                       "  \"groups\": [\n"
                                       "    {\"name\": \"A\"}\n"
@@ -60,7 +60,9 @@ TEST_F(CJsonDumpTest, OneGroupAndOnePerson) {
                                       "  \"persons\": [\n"
                                       "    {\"name\": \"B\", " +
                                           EMPTY_TEXTS +
-                                          ", \"sex\": 2, \"groups\": [0]}\n"
+                                          ", \"sex\": 2, \"groups\": [0], \"uid\": \"" +
+                                          b->GetUid().ToString() +
+                                          "\"}\n"
                                           "  ]\n"
                                           "}\n");
 }
@@ -69,7 +71,8 @@ TEST_F(CJsonDumpTest, EveryTextGoesUnderItsOwnKey) {
     std::array<std::string_view, CPersonalData::TEXT_COUNT> texts = {
         "Name",    "Address", "Tel1",    "Zip",  "Email1",  "HomeAddress", "Tel2",
         "HomeZip", "Email2",  "HomeTel", "Memo", "Initial", "HomePage"};
-    m_doc.AddPerson(m_doc.NewPerson(texts, CPersonalData::SEX_FEMALE));
+    CPersonalData* person = m_doc.NewPerson(texts, CPersonalData::SEX_FEMALE);
+    m_doc.AddPerson(person);
     const nlohmann::json expected = {{"name", "Name"},
                                      {"zip", "Zip"},
                                      {"address", "Address"},
@@ -84,7 +87,8 @@ TEST_F(CJsonDumpTest, EveryTextGoesUnderItsOwnKey) {
                                      {"initial", "Initial"},
                                      {"homePage", "HomePage"},
                                      {"sex", 1},
-                                     {"groups", nlohmann::json::array()}};
+                                     {"groups", nlohmann::json::array()},
+                                     {"uid", person->GetUid().ToString()}};
     EXPECT_EQ(Parsed()["persons"][0], expected);
 }
 
@@ -143,7 +147,9 @@ TEST_F(CJsonDumpFileTest, DumpingAFileGivesWhatLoadingAndDumpingGives) {
     ASSERT_TRUE(CDataFile::Save(m_doc, m_folder / "saved.dat").ok);
 
     std::string json;
-    ASSERT_TRUE(DumpFile(CTempFolder::ReadFile(m_folder / "saved.dat"), json).ok);
+    ASSERT_TRUE(CJsonDump::DumpFile(m_folder / "saved.dat", [&json](std::string_view piece) {
+                    json.append(piece);
+                }).ok);
     CAddressDoc loaded;
     ASSERT_TRUE(CDataFile::Load(loaded, m_folder / "saved.dat").ok);
     EXPECT_EQ(json, CJsonDump::Dump(loaded));
@@ -172,8 +178,9 @@ TEST_F(CJsonDumpFileTest, AMissingFileIsReported) {
 }
 
 TEST_F(CJsonDumpTest, LargeBooksArriveInPiecesThatJoinUp) {
+    const CPersonalData* last = nullptr;
     for (int i = 0; i < 20000; ++i)
-        AddPerson("person " + std::to_string(i));
+        last = AddPerson("person " + std::to_string(i));
     std::vector<std::size_t> pieces;
     std::string joined;
     CJsonDump::Dump(m_doc, [&](std::string_view piece) {
@@ -183,7 +190,8 @@ TEST_F(CJsonDumpTest, LargeBooksArriveInPiecesThatJoinUp) {
     EXPECT_GT(pieces.size(), 1u);
     EXPECT_EQ(joined, CJsonDump::Dump(m_doc));
     EXPECT_TRUE(joined.ends_with("\"person 19999\", " + EMPTY_TEXTS +
-                                 ", \"sex\": 2, \"groups\": []}\n  ]\n}\n"));
+                                 ", \"sex\": 2, \"groups\": [], \"uid\": \"" +
+                                 last->GetUid().ToString() + "\"}\n  ]\n}\n"));
 }
 } // namespace
 

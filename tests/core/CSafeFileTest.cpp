@@ -136,7 +136,7 @@ TEST_F(CSafeSaveTest, AbandonedTemporaryFilesOfTheBookGoAtItsNextSave) {
     for (const fs::directory_entry& entry : fs::directory_iterator(m_folder.Path()))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    std::vector<std::string> expected = {"book.dat", inUse.filename().string(),
+    std::vector<std::string> expected = {"book.dat", "book.dat.ids", inUse.filename().string(),
                                          otherBook.filename().string()};
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(names, expected);

@@ -4,15 +4,22 @@
 #include "core/model/CPersonalData.h"
 
 #include <deque>
+#include <random>
 #include <utility>
 
 // Owns every record made while a document's contents live. Records move in and out of the
 // document's lists as commands are done and undone, so none is freed before the contents are
-// discarded: no command can ever reach a freed record, and nothing is freed twice.
+// discarded: no command can ever reach a freed record, and nothing is freed twice. A new person
+// gets a random UID unless it is a copy that brings one.
 class CRecordStore {
 public:
+    CRecordStore();
+
     template <typename... Args> CPersonalData* NewPerson(Args&&... args) {
-        return &m_persons.emplace_back(std::forward<Args>(args)...);
+        CPersonalData& person = m_persons.emplace_back(std::forward<Args>(args)...);
+        if (person.GetUid().IsNil())
+            person.SetUid(CUuid::Random(m_random));
+        return &person;
     }
     template <typename... Args> CGroup* NewGroup(Args&&... args) {
         return &m_groups.emplace_back(std::forward<Args>(args)...);
@@ -25,4 +32,11 @@ public:
 private:
     std::deque<CPersonalData> m_persons;
     std::deque<CGroup> m_groups;
+    std::mt19937_64 m_random;
 };
+
+inline CRecordStore::CRecordStore() {
+    std::random_device device;
+    std::seed_seq seed{device(), device(), device(), device()};
+    m_random.seed(seed);
+}

@@ -46,7 +46,7 @@ CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& tex
 
 CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
-      m_texts(other.m_texts), m_ends(other.m_ends) {}
+      m_texts(other.m_texts), m_ends(other.m_ends), m_uid(other.m_uid) {}
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
     const auto index = static_cast<std::size_t>(text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/CDWordList.h"
+#include "core/model/CUuid.h"
 
 #include <array>
 #include <cstdint>
@@ -33,8 +34,9 @@ enum class EPersonText : std::uint8_t {
     HomePage,    // m_strHomePage
 };
 
-// One entry of the address book. Persons have no identifier: the document, groups, views and
-// commands all hold the same record by pointer, and the file knows them only by their order.
+// One entry of the address book. The document, groups, views and commands all hold the same
+// record by pointer, and the file knows them only by their order; the UID is for the world
+// outside (vCards) and lives in a file beside the book.
 // The texts are CP932 bytes kept in one buffer, so that 100,000 persons cost little memory.
 class CPersonalData {
 public:
@@ -48,7 +50,7 @@ public:
     CPersonalData();
     // All texts in file order, as the loader reads them.
     CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex);
-    // A copy shares the group pointers and tree items but sits in no list.
+    // A copy shares the group pointers, tree items and UID but sits in no list.
     CPersonalData(const CPersonalData& other);
     CPersonalData& operator=(const CPersonalData&) = delete;
     ~CPersonalData() = default;
@@ -70,6 +72,9 @@ public:
     // The person list orders by reading: the kana initial, or the name when it has none.
     std::string_view GetSortKey() const;
 
+    const CUuid& GetUid() const { return m_uid; }
+    void SetUid(const CUuid& uid) { m_uid = uid; }
+
     bool IsMemberOf(const CGroup* group) const;
     bool IsShownIn(const CGroupInfo& info) const;
 
@@ -85,4 +90,5 @@ private:
 
     std::string m_texts;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
+    CUuid m_uid;
 };

@@ -6,6 +6,7 @@
 #include "core/storage/CDataFileReader.h"
 #include "core/storage/CDataFileWriter.h"
 #include "core/storage/CFileReader.h"
+#include "core/storage/CIdentityFile.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/text/CTextEscape.h"
@@ -68,6 +69,7 @@ CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* 
             doc.SetModifiedFlag(false);
             return Damaged(path, {records.message, records.offset});
         }
+        CIdentityFile::Restore(path, bytes, records.persons);
         InsertRecords(doc, records);
     } catch (const std::bad_alloc&) {
         doc.DeleteContents();
@@ -110,6 +112,8 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     CFileResult result =
         CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp, {}, madeFrom);
     if (result.ok) {
+        // The book is saved even when its UIDs cannot be: they are matched by texts next time.
+        CIdentityFile::Save(path, bytes, doc.GetPersonList());
         doc.SetModifiedFlag(false);
         doc.SetStatusText(CStorageTexts::SAVED);
     }

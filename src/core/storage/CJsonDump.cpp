@@ -3,6 +3,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
 #include "core/storage/CDataFileReader.h"
+#include "core/storage/CIdentityFile.h"
 #include "core/storage/CJsonWriter.h"
 #include "core/storage/CRecordVisitor.h"
 
@@ -51,7 +52,8 @@ private:
 // Writes each record as the file reader meets it; serials are the groups' indexes already.
 class CJsonRecordWriter : public CRecordVisitor {
 public:
-    explicit CJsonRecordWriter(const CJsonDump::CSink& sink) : m_json(sink), m_layout(m_json) {}
+    CJsonRecordWriter(const CJsonDump::CSink& sink, std::vector<CUuid> uids)
+        : m_json(sink), m_layout(m_json), m_uids(std::move(uids)) {}
 
     void OnGroup(std::string_view name) override {
         m_layout.NextGroup();
@@ -62,7 +64,7 @@ public:
 
     void OnPerson(const CTexts& texts, int sex, std::span<const std::int32_t> groups) override {
         m_layout.NextPerson();
-        m_json.Person(texts, sex, groups);
+        m_json.Person(texts, sex, groups, std::nullopt, &m_uids.at(m_nPersons++));
     }
 
     void Finish() { m_layout.Finish(); }
@@ -70,13 +72,29 @@ public:
 private:
     CJsonWriter m_json;
     CBookLayout m_layout;
+    std::vector<CUuid> m_uids; // one for each person, in file order
+    std::size_t m_nPersons = 0;
 };
 
-CTexts TextsOf(const CPersonalData& person) {
-    CTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = person.GetText(static_cast<EPersonText>(i));
-    return texts;
+// Keeps the texts of every person for the UIDs, as views into the file's bytes.
+class CTextsCollector : public CRecordVisitor {
+public:
+    void OnPersonCount(std::uint32_t count) override { m_texts.reserve(count); }
+    void OnPerson(const CTexts& texts, int, std::span<const std::int32_t>) override {
+        m_texts.push_back(texts);
+    }
+    const std::vector<CTexts>& GetTexts() const { return m_texts; }
+
+private:
+    std::vector<CTexts> m_texts;
+};
+
+std::vector<CUuid> UidsOf(const CAddressDoc& doc) {
+    std::vector<CUuid> uids;
+    uids.reserve(doc.GetPersonList().size());
+    for (const CPersonalData* person : doc.GetPersonList())
+        uids.push_back(person->GetUid());
+    return uids;
 }
 
 using CSerials = std::unordered_map<const CGroup*, std::int32_t>;
@@ -100,14 +118,14 @@ void GroupsOf(const CPersonalData& person, const CSerials& serials,
 } // namespace
 
 void CJsonDump::Dump(const CAddressDoc& doc, const CSink& sink) {
-    CJsonRecordWriter writer(sink);
+    CJsonRecordWriter writer(sink, UidsOf(doc));
     const CSerials serials = SerialsOf(doc);
     for (const CGroup* group : doc.GetGroupList())
         writer.OnGroup(group->m_strGroupName);
     std::vector<std::int32_t> groups;
     for (const CPersonalData* person : doc.GetPersonList()) {
         GroupsOf(*person, serials, groups);
-        writer.OnPerson(TextsOf(*person), person->m_nSex, groups);
+        writer.OnPerson(CIdentityFile::TextsOf(*person), person->m_nSex, groups);
     }
     writer.Finish();
 }
@@ -126,7 +144,7 @@ void CJsonDump::DumpPersons(const CAddressDoc& doc, const std::vector<std::size_
         if (*wanted == index++) {
             json.Raw(wanted == indexes.begin() ? "\n    " : ",\n    ");
             GroupsOf(*person, serials, groups);
-            json.Person(TextsOf(*person), person->m_nSex, groups, *wanted++);
+            json.Person(CIdentityFile::TextsOf(*person), person->m_nSex, groups, *wanted++);
         }
     }
     json.Raw(indexes.empty() ? "]\n}\n" : "\n  ]\n}\n");
@@ -143,10 +161,10 @@ CFileResult CJsonDump::DumpFile(const std::filesystem::path& path, const CSink& 
     std::string bytes;
     if (CFileResult read = CDataFile::ReadBytes(path, bytes); !read.ok)
         return read;
-    CRecordVisitor checker;
+    CTextsCollector checker;
     if (const auto error = CDataFileReader::Visit(bytes, checker))
         return CDataFile::Damaged(path, *error);
-    CJsonRecordWriter writer(sink);
+    CJsonRecordWriter writer(sink, CIdentityFile::Read(path, bytes, checker.GetTexts()));
     if (const auto error = CDataFileReader::Visit(bytes, writer))
         return CDataFile::Damaged(path, *error);
     writer.Finish();

@@ -86,7 +86,8 @@ void CJsonWriter::String(std::string_view cp932) {
 }
 
 void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
-                         std::span<const std::int32_t> groups, std::optional<std::size_t> index) {
+                         std::span<const std::int32_t> groups, std::optional<std::size_t> index,
+                         const CUuid* uid) {
     for (const auto& [key, text] : PERSON_KEYS) {
         Raw(key);
         String(texts[static_cast<std::size_t>(text)]);
@@ -100,6 +101,11 @@ void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
         Number(groups[i]);
     }
     Raw("]");
+    if (uid) {
+        Raw(", \"uid\": \"");
+        Raw(uid->ToString());
+        Raw("\"");
+    }
     if (index) {
         Raw(", \"index\": ");
         Number(static_cast<long long>(*index));

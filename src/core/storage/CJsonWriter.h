@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CUuid.h"
 #include "core/storage/CRecordVisitor.h"
 #include "core/text/CCp932Utf8Table.h"
 
@@ -26,9 +27,9 @@ public:
     // A JSON string of a CP932 text.
     void String(std::string_view cp932);
     // One person object: texts in file order, the sex and the indexes of its groups; then the
-    // person's own index when one is given.
+    // person's UID and own index when they are given.
     void Person(const CRecordVisitor::CTexts& texts, int sex, std::span<const std::int32_t> groups,
-                std::optional<std::size_t> index = std::nullopt);
+                std::optional<std::size_t> index = std::nullopt, const CUuid* uid = nullptr);
     // Hands what is buffered to the sink.
     void Flush();
 
