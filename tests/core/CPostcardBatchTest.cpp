@@ -20,12 +20,14 @@ protected:
         person->SetText(EPersonText::Zip, m_codec.FromUtf8(zip).text);
         person->SetText(EPersonText::Address, m_codec.FromUtf8(address).text);
         person->SetText(EPersonText::HomeAddress, m_codec.FromUtf8("実家の住所").text);
+        person->SetUid(CUuid::Random(m_random));
         m_list.push_back(person.get());
         m_persons.push_back(std::move(person));
         return m_list.back();
     }
 
     CTextCodec m_codec;
+    std::mt19937_64 m_random{7};
     std::vector<std::unique_ptr<CPersonalData>> m_persons;
     std::list<CPersonalData*> m_list;
 };
@@ -67,6 +69,9 @@ TEST_F(CPostcardBatchTest, SettingsRememberTheChoicesAndTheSender) {
     EXPECT_EQ(options.m_strFont, "Noto Sans CJK JP");
     EXPECT_EQ(CPostcardSender::Find(m_list, loaded.m_strSenderKey), sender);
     EXPECT_EQ(CPostcardSender::Find(m_list, ""), nullptr);
+    m_list.back()->SetUid({}); // a person without a UID is never taken for another
+    EXPECT_EQ(CPostcardSender::KeyOf(*m_list.back()), "");
+    EXPECT_EQ(CPostcardSender::Find(m_list, loaded.m_strSenderKey), nullptr);
 
     CProfile damaged({}, "[Postcard]\r\nHonorific=9\r\nOffsetX=99999\r\n");
     loaded.Load(damaged);

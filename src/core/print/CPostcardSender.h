@@ -12,7 +12,7 @@ class CPostcardSender {
 public:
     CPostcardSender() = delete;
 
-    // The one place that knows what a sender's key is.
+    // The person's UID; empty for a person without one, who cannot be remembered.
     static std::string KeyOf(const CPersonalData& person);
     // Nothing when no person of the list has the key (the sender was deleted, or another book
     // is open); an empty key names nobody.
