@@ -1,6 +1,7 @@
 #include "cli/CPostcardsCommand.h"
 
 #include "cli/CCliArguments.h"
+#include "cli/CCliPersons.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportTarget.h"
@@ -17,9 +18,9 @@
 
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 struct COptions {
@@ -87,23 +88,6 @@ std::optional<COptions> ParseOptions(const CCommandLine& commandLine) {
     return options;
 }
 
-std::optional<std::vector<const CPersonalData*>>
-Addressees(const CAddressDoc& doc, const CTextCodec& codec,
-           const std::optional<std::string>& group) {
-    if (!group)
-        return std::vector<const CPersonalData*>(doc.GetPersonList().begin(),
-                                                 doc.GetPersonList().end());
-    const CEncodeResult name = codec.FromUtf8(*group);
-    const auto& groups = doc.GetGroupList();
-    const auto found = std::find_if(groups.begin(), groups.end(), [&name](const CGroup* candidate) {
-        return name.ok() && candidate->m_strGroupName == name.text;
-    });
-    if (found == groups.end())
-        return std::nullopt;
-    return std::vector<const CPersonalData*>((*found)->m_memberList.begin(),
-                                             (*found)->m_memberList.end());
-}
-
 void ReportSkipped(const CPostcardBatch& batch) {
     for (const std::string& name : batch.GetSkippedNames())
         CCliArguments::Report(CTextFormat::Format(CCliTexts::POSTCARD_SKIPPED,
@@ -143,7 +127,7 @@ int CPostcardsCommand::Run(const CCommandLine& commandLine) {
     if (const CFileResult loaded = CDataFile::Load(doc, options->file); !loaded.ok)
         return CCliArguments::Report(loaded.message);
     const CTextCodec codec;
-    const auto persons = Addressees(doc, codec, options->group);
+    const auto persons = CCliPersons::Select(doc, codec, options->group);
     if (!persons)
         return CCliArguments::Report(CTextFormat::Format(
             CCliTexts::NO_GROUP, {CTextEscape::ControlCharacters(*options->group)}));
@@ -155,7 +139,7 @@ int CPostcardsCommand::Run(const CCommandLine& commandLine) {
         options->sender
             ? *std::next(everyone.begin(), static_cast<std::ptrdiff_t>(*options->sender))
             : nullptr;
-    const CPostcardBatch batch(*persons, sender, options->card, codec);
+    const CPostcardBatch batch({persons->begin(), persons->end()}, sender, options->card, codec);
     ReportSkipped(batch);
     if (batch.GetCards().empty())
         return CCliArguments::Report(CCliTexts::POSTCARD_NONE);
