@@ -151,26 +151,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Sixty characters cannot stand in one column at the usual size: they go on in a second column
-// (set smaller), in order, and none runs past the bottom or off the card.
+// (set smaller), in order, and none runs past the bottom or off the card; nor do four hundred.
 TEST(CPostcardLayoutTest, LongAddressTakesTwoColumnsAndIsNeverCutOff) {
-    std::string address;
-    for (int at = 0; at < 60; ++at)
-        address += (at % 2 == 0) ? "東" : "京";
-    const CPostcardLayout layout =
-        CPostcardLayout::Build({"山田太郎", "1000001", address}, nullptr, Options());
-    const auto cells = CellsOf(layout, EGlyphRole::Address);
-    ASSERT_EQ(TextOf(cells), address);
-    std::set<double> columns;
-    for (const CGlyphCell* cell : cells) {
-        columns.insert(cell->m_dX);
-        EXPECT_GE(cell->m_dY - cell->m_dEm / 2.0, G::ADDRESS_TOP - 1e-6);
-        EXPECT_LE(cell->m_dY + cell->m_dEm / 2.0, G::ADDRESS_BOTTOM + 1e-6);
-        EXPECT_LE(cell->m_dX + cell->m_dEm / 2.0, G::ADDRESS_RIGHT + 1e-6);
+    for (const int length : {60, 400}) {
+        SCOPED_TRACE(length);
+        std::string address;
+        for (int at = 0; at < length; ++at)
+            address += (at % 2 == 0) ? "東" : "京";
+        const CPostcardLayout layout =
+            CPostcardLayout::Build({"山田太郎", "1000001", address}, nullptr, Options());
+        const auto cells = CellsOf(layout, EGlyphRole::Address);
+        ASSERT_EQ(TextOf(cells), address);
+        std::set<double> columns;
+        for (const CGlyphCell* cell : cells) {
+            columns.insert(cell->m_dX);
+            EXPECT_GE(cell->m_dY - cell->m_dEm / 2.0, G::ADDRESS_TOP - 1e-6);
+            EXPECT_LE(cell->m_dY + cell->m_dEm / 2.0, G::ADDRESS_BOTTOM + 1e-6);
+            EXPECT_LE(cell->m_dX + cell->m_dEm / 2.0, G::ADDRESS_RIGHT + 1e-6);
+        }
+        EXPECT_EQ(columns.size(), 2u);
+        EXPECT_LT(cells.front()->m_dEm, G::ADDRESS_EM);
+        // The columns stay clear of the name on the card's axis.
+        EXPECT_GT(*columns.begin() - cells.front()->m_dEm / 2.0,
+                  G::NAME_CENTRE_X + G::NAME_EM / 2.0);
     }
-    EXPECT_EQ(columns.size(), 2u);
-    EXPECT_LT(cells.front()->m_dEm, G::ADDRESS_EM);
-    // The columns stay clear of the name on the card's axis.
-    EXPECT_GT(*columns.begin() - cells.front()->m_dEm / 2.0, G::NAME_CENTRE_X + G::NAME_EM / 2.0);
 }
 
 // A short address stays in one column at its full size; one a little too long breaks at its

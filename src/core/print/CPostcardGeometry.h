@@ -58,9 +58,8 @@ struct CPostcardGeometry {
 
     // Columns stand this many ems apart, centre to centre.
     static constexpr double COLUMN_PITCH = 1.3;
-    // Shrinking steps, as a share of the size tried before; never below the smallest size.
+    // Shrinking steps, as a share of the size tried before.
     static constexpr double SHRINK_STEP = 0.95;
-    static constexpr double SMALLEST_EM = 0.5;
     // A column may shrink to this share of its size to save breaking its text in two.
     static constexpr double SINGLE_COLUMN_SHRINK = 0.8;
 

@@ -9,6 +9,7 @@
 #include "core/print/CVerticalColumns.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 using G = CPostcardGeometry;
@@ -81,12 +82,8 @@ std::size_t CountShown(std::u32string_view text) {
 
 CPostcardLayout::CBoxCentres CPostcardLayout::ZipBoxCentres() {
     CBoxCentres centres{};
-    const double rowWidth = 7 * G::ZIP_BOX_WIDTH + [] {
-        double gaps = 0.0;
-        for (const double gap : G::ZIP_BOX_GAPS)
-            gaps += gap;
-        return gaps;
-    }();
+    const double rowWidth = static_cast<double>(centres.size()) * G::ZIP_BOX_WIDTH +
+                            std::accumulate(G::ZIP_BOX_GAPS.begin(), G::ZIP_BOX_GAPS.end(), 0.0);
     double left = G::CARD_WIDTH - G::ZIP_ROW_RIGHT_MARGIN - rowWidth;
     for (std::size_t box = 0; box < centres.size(); ++box) {
         centres[box] = left + G::ZIP_BOX_WIDTH / 2.0;

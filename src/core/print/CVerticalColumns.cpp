@@ -95,10 +95,11 @@ CColumnFit CVerticalColumns::Fit(const std::vector<CColumnToken>& tokens,
         if (auto single = Split(tokens, capacity(em), 1))
             return {em, std::move(*single)};
     }
+    // Every text fits at some size: the columns' room grows without end as the size shrinks.
     for (double em = frame.m_dEm;; em *= CPostcardGeometry::SHRINK_STEP) {
         columns = Split(tokens, capacity(em), frame.m_nMaxColumns);
-        if (columns || em < CPostcardGeometry::SMALLEST_EM)
-            return {em, columns.value_or(CColumns{tokens})};
+        if (columns)
+            return {em, std::move(*columns)};
     }
 }
 
