@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -24,6 +24,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 constexpr int ZOOM_PERCENTS[] = {50, 75, 100, 150, 200};
 constexpr int DEFAULT_ZOOM_INDEX = 2;
