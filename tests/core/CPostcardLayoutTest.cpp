@@ -133,7 +133,7 @@ TEST_P(CAddressNumeralsTest, SetsNumbersInTheChosenStyle) {
     std::vector<std::string> cells;
     for (const auto& cell :
          CAddressNumerals::Cells(CCodePoints::Decode(GetParam().address), GetParam().style))
-        cells.push_back(CCodePoints::Encode(cell));
+        cells.push_back(CCodePoints::Encode(cell.m_text));
     EXPECT_EQ(cells, std::vector<std::string>(GetParam().cells.begin(), GetParam().cells.end()));
 }
 
@@ -215,6 +215,20 @@ TEST(CPostcardLayoutTest, PunctuationAndSmallKanaSitAtTheUpperRight) {
     EXPECT_GT(cells[3]->m_dY, slotY(3) - em / 4.0);
     EXPECT_EQ(cells[5]->m_nRotation, 90);
     EXPECT_DOUBLE_EQ(cells[5]->m_dX, cells[0]->m_dX);
+}
+
+// An address too long for one column even a little smaller breaks before its block number
+// rather than inside it or inside 丁目.
+TEST(CPostcardLayoutTest, ColumnBreaksBeforeANumber) {
+    const CPostcardParty sender{"石川", "1000001", "千葉県千葉市美浜区高砂4丁目2-4-17"};
+    const CPostcardLayout layout =
+        CPostcardLayout::Build({"山田", "1000001", "東京都"}, &sender, Options());
+    const auto cells = CellsOf(layout, EGlyphRole::SenderAddress);
+    ASSERT_EQ(TextOf(cells), "千葉県千葉市美浜区高砂四丁目二―四―一七");
+    EXPECT_EQ(cells[10]->m_dX, cells.front()->m_dX);
+    EXPECT_LT(cells[11]->m_dX, cells.front()->m_dX);
+    EXPECT_NEAR(cells[11]->m_dY, cells.front()->m_dY, 1e-6);
+    EXPECT_DOUBLE_EQ(cells.front()->m_dEm, G::SENDER_ADDRESS_EM);
 }
 
 // The sender's small boxes carry the sender's own code, never the addressee's.

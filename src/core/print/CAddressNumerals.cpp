@@ -22,13 +22,13 @@ std::size_t DigitRunEnd(std::u32string_view text, std::size_t at) {
     return at;
 }
 
-void AppendNumber(std::vector<std::u32string>& cells, std::u32string_view text, std::size_t begin,
+void AppendNumber(std::vector<CColumnToken>& cells, std::u32string_view text, std::size_t begin,
                   std::size_t end, ENumeralStyle style) {
     if (style == ENumeralStyle::Arabic && end - begin == SIDE_BY_SIDE_DIGITS) {
         std::u32string pair;
         for (std::size_t at = begin; at < end; ++at)
             pair.push_back(U'0' + static_cast<char32_t>(CPostalDigits::DigitValue(text[at])));
-        cells.push_back(pair);
+        cells.push_back({pair, 1.0, true});
         return;
     }
     for (std::size_t at = begin; at < end; ++at) {
@@ -36,7 +36,7 @@ void AppendNumber(std::vector<std::u32string>& cells, std::u32string_view text, 
         const char32_t digit = style == ENumeralStyle::Kanji
                                    ? CAddressNumerals::KanjiDigit(value)
                                    : FULLWIDTH_ZERO + static_cast<char32_t>(value);
-        cells.push_back(std::u32string(1, digit));
+        cells.push_back({std::u32string(1, digit), 1.0, true});
     }
 }
 } // namespace
@@ -45,9 +45,9 @@ char32_t CAddressNumerals::KanjiDigit(int value) {
     return KANJI_DIGITS.at(static_cast<std::size_t>(value));
 }
 
-std::vector<std::u32string> CAddressNumerals::Cells(std::u32string_view address,
-                                                    ENumeralStyle style) {
-    std::vector<std::u32string> cells;
+std::vector<CColumnToken> CAddressNumerals::Cells(std::u32string_view address,
+                                                  ENumeralStyle style) {
+    std::vector<CColumnToken> cells;
     cells.reserve(address.size());
     std::size_t at = 0;
     while (at < address.size()) {
@@ -60,7 +60,8 @@ std::vector<std::u32string> CAddressNumerals::Cells(std::u32string_view address,
         const bool betweenNumbers = at > 0 && IsDigitAt(address, at - 1) &&
                                     IsDigitAt(address, at + 1) &&
                                     CPostalDigits::IsHyphen(address[at]);
-        cells.push_back(std::u32string(1, betweenNumbers ? NUMBER_DASH : address[at]));
+        cells.push_back(
+            {std::u32string(1, betweenNumbers ? NUMBER_DASH : address[at]), 1.0, betweenNumbers});
         ++at;
     }
     return cells;

@@ -152,7 +152,7 @@ void CPostcardLayout::AddAddressee(const CPostcardParty& addressee,
                                    const CPostcardOptions& options) {
     const auto address =
         CAddressNumerals::Cells(CardText(addressee.m_strAddress), options.m_numerals);
-    SetColumns(CVerticalColumns::Tokens(address),
+    SetColumns(address,
                {G::ADDRESS_RIGHT, false, G::ADDRESS_TOP, G::ADDRESS_BOTTOM, G::ADDRESS_EM, 1.0,
                 G::ADDRESS_COLUMNS},
                EGlyphRole::Address, m_cells);
@@ -169,7 +169,7 @@ void CPostcardLayout::AddAddressee(const CPostcardParty& addressee,
 
 void CPostcardLayout::AddSender(const CPostcardParty& sender, const CPostcardOptions& options) {
     const auto address = CAddressNumerals::Cells(CardText(sender.m_strAddress), options.m_numerals);
-    SetColumns(CVerticalColumns::Tokens(address),
+    SetColumns(address,
                {G::SENDER_ADDRESS_RIGHT, false, G::SENDER_ADDRESS_TOP, G::SENDER_BOTTOM,
                 G::SENDER_ADDRESS_EM, 1.0, G::ADDRESS_COLUMNS},
                EGlyphRole::SenderAddress, m_cells);

@@ -32,8 +32,21 @@ std::optional<std::size_t> BreakAtSpace(const std::vector<CColumnToken>& tokens,
     return std::nullopt;
 }
 
-// Breaks the text into columns of `capacity` pitches; `midText` tells whether a break fell
-// elsewhere than at a space.
+// The last start of a number in the second half of (begin, end] from which the rest still
+// fits: a block number reads badly torn from itself or from its 丁目.
+std::optional<std::size_t> BreakBeforeNumber(const std::vector<CColumnToken>& tokens,
+                                             std::size_t begin, std::size_t end,
+                                             double restCapacity) {
+    for (std::size_t at = end; at > begin + (end - begin) / 2; --at) {
+        if (tokens[at].m_bNumber && !tokens[at - 1].m_bNumber &&
+            LengthFrom(tokens, at) <= restCapacity + EPSILON)
+            return at;
+    }
+    return std::nullopt;
+}
+
+// Breaks the text into columns of `capacity` pitches, at a space or else before a number where
+// one is near; `midText` tells whether a break fell elsewhere than at a space.
 std::optional<CColumns> Split(const std::vector<CColumnToken>& tokens, double capacity,
                               int maxColumns, bool* midText = nullptr) {
     CColumns columns;
@@ -55,9 +68,12 @@ std::optional<CColumns> Split(const std::vector<CColumnToken>& tokens, double ca
         const auto space = end < tokens.size()
                                ? BreakAtSpace(tokens, at, end, columnsLeft * capacity)
                                : std::nullopt;
+        const auto number = end < tokens.size() && !space
+                                ? BreakBeforeNumber(tokens, at, end, columnsLeft * capacity)
+                                : std::nullopt;
         if (midText && end < tokens.size() && !space && !IsBlank(tokens[end]))
             *midText = true;
-        const std::size_t stop = space.value_or(end);
+        const std::size_t stop = space.value_or(number.value_or(end));
         columns.emplace_back(tokens.begin() + static_cast<std::ptrdiff_t>(at),
                              tokens.begin() + static_cast<std::ptrdiff_t>(stop));
         at = space ? stop + 1 : stop;
@@ -139,12 +155,4 @@ CGlyphCell CVerticalColumns::MakeCell(std::u32string_view text, double x, double
     cell.m_dX = x;
     cell.m_dY = y;
     return cell;
-}
-
-std::vector<CColumnToken> CVerticalColumns::Tokens(const std::vector<std::u32string>& texts) {
-    std::vector<CColumnToken> tokens;
-    tokens.reserve(texts.size());
-    for (const std::u32string& text : texts)
-        tokens.push_back({text, 1.0});
-    return tokens;
 }

@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
-// One step down a column: a cell's text (empty for a gap) and its length in pitches.
+// One step down a column: a cell's text (empty for a gap), its length in pitches, and whether
+// it is part of a number (digits and the dashes between them).
 struct CColumnToken {
     std::u32string m_text;
     double m_dAdvance = 1.0;
+    bool m_bNumber = false;
 };
 
 // Where a run of columns may stand: the first column's right edge (or, centred, its centre),
@@ -31,8 +33,8 @@ struct CColumnFit {
 };
 
 // Sets a text in vertical columns that never run past their bottom: a text too long for one
-// column goes on in the next one (breaking at a space when the rest still fits), and a text too
-// long for all of them is set smaller until it fits.
+// column goes on in the next one (breaking at a space, else before a number, when the rest
+// still fits), and a text too long for all of them is set smaller until it fits.
 class CVerticalColumns {
 public:
     CVerticalColumns() = delete;
@@ -44,5 +46,4 @@ public:
     // A cell for one text at a centre; two digits side by side stay upright as they are.
     static CGlyphCell MakeCell(std::u32string_view text, double x, double y, double em,
                                EGlyphRole role);
-    static std::vector<CColumnToken> Tokens(const std::vector<std::u32string>& texts);
 };
