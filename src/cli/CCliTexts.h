@@ -51,6 +51,13 @@ struct CCliTexts {
         "                      位置で選んだ人物を「残す」人にウィンドウと同じ規則で統合して\n"
         "                      "
         "保存します（既定はファイル自身、元のファイルは「.bak」に残ります）。\n"
+        "  postcards ファイル --output 出力.pdf [--group 名前] [--sender 番号]\n"
+        "             [--honorific 敬称|none] [--digits kanji|arabic] [--offset X,Y] [--force]\n"
+        "                      はがきの宛名面を 1 人 1 ページの PDF に書き出します。既定は\n"
+        "                      全員（保存順）、--group ではその名前の最初のグループの所属員。\n"
+        "                      住所のない人は飛ばして標準エラーに名前を書きます。差出人は\n"
+        "                      保存順の番号（0 から）、敬称の既定は「様」、住所の数字の既定は\n"
+        "                      漢数字、--offset は印刷位置のずれ（mm、右と下が正）。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
@@ -68,6 +75,19 @@ struct CCliTexts {
         "merge ファイル 残す 統合する... [--output 出力]（位置は 0 からの数で、重複なし）";
     // The position asked for and the number of persons.
     static constexpr const char* NO_SUCH_PERSON = "位置 %1 の人物はいません（人物は %2 人です）";
+    static constexpr const char* POSTCARDS_USAGE =
+        "postcards ファイル --output 出力.pdf [--group 名前] [--sender 番号] [--honorific "
+        "敬称|none] "
+        "[--digits kanji|arabic] [--offset X,Y] [--force]";
+    // The person's name.
+    static constexpr const char* POSTCARD_SKIPPED = "住所がないので宛名面を作りませんでした: %1";
+    // The count of cards.
+    static constexpr const char* POSTCARD_ZIP_UNREADABLE =
+        "%1 枚の郵便番号が 7 桁の数字でないため、枠の上にそのまま印刷します";
+    static constexpr const char* POSTCARD_NONE = "住所のある人がいないので、宛名面はありません";
+    // The count of persons.
+    static constexpr const char* POSTCARD_SENDER_INDEX =
+        "--sender は保存順の番号（0 から %1 未満）です";
     // The encoding asked for.
     static constexpr const char* EXPORT_ENCODING = "--encoding は cp932 か utf-8 です: %1";
     static constexpr const char* IMPORT_ENCODING = "--encoding は auto、cp932、utf-8 のどれかです";

@@ -19,6 +19,7 @@ constexpr CCommandForm COMMANDS[] = {
     {"import-csv", ECliCommand::ImportCsv, 2, true},
     {"duplicates", ECliCommand::Duplicates, 1},
     {"merge", ECliCommand::Merge, 1, true},
+    {"postcards", ECliCommand::Postcards, 1, true},
 };
 } // namespace
 

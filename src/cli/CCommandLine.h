@@ -14,7 +14,8 @@ enum class ECliCommand {
     ExportCsv,
     ImportCsv,
     Duplicates,
-    Merge
+    Merge,
+    Postcards
 };
 
 // What tarnvale-cli was asked to do, read from its arguments.

@@ -1,6 +1,7 @@
 #include "cli/CMailAddressesCommand.h"
 
 #include "cli/CCliArguments.h"
+#include "cli/CCliPersons.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CStdout.h"
@@ -12,7 +13,6 @@
 #include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -51,13 +51,6 @@ std::optional<std::string> ToCp932(const CTextCodec& codec, const std::string& u
     return std::move(encoded.text);
 }
 
-const CGroup* FindGroup(const CAddressDoc& doc, const std::string& name) {
-    const auto& groups = doc.GetGroupList();
-    const auto it = std::find_if(groups.begin(), groups.end(), [&name](const CGroup* group) {
-        return group->m_strGroupName == name;
-    });
-    return it != groups.end() ? *it : nullptr;
-}
 } // namespace
 
 int CMailAddressesCommand::Run(const CCommandLine& commandLine) {
@@ -73,19 +66,12 @@ int CMailAddressesCommand::Run(const CCommandLine& commandLine) {
     if (!loaded.ok)
         return Fail(loaded.message);
 
-    std::vector<CPersonalData*> persons;
-    if (options->group) {
-        const auto name = ToCp932(codec, *options->group);
-        const CGroup* group = name ? FindGroup(doc, *name) : nullptr;
-        if (!group)
-            return Fail(CTextFormat::Format(CCliTexts::NO_GROUP,
-                                            {CTextEscape::ControlCharacters(*options->group)}));
-        persons.assign(group->m_memberList.begin(), group->m_memberList.end());
-    } else {
-        persons.assign(doc.GetPersonList().begin(), doc.GetPersonList().end());
-    }
+    const auto persons = CCliPersons::Select(doc, codec, options->group);
+    if (!persons)
+        return Fail(CTextFormat::Format(CCliTexts::NO_GROUP,
+                                        {CTextEscape::ControlCharacters(*options->group)}));
 
-    const auto text = CMailAddressText::Build(persons, options->field, *separator);
+    const auto text = CMailAddressText::Build(*persons, options->field, *separator);
     if (!text)
         return CCliArguments::EXIT_OK;
     CStdout out;

@@ -8,6 +8,7 @@
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "cli/CMergeCommand.h"
+#include "cli/CPostcardsCommand.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
@@ -67,6 +68,8 @@ CRun RunOf(ECliCommand command) {
         return CDuplicatesCommand::Run;
     case ECliCommand::Merge:
         return CMergeCommand::Run;
+    case ECliCommand::Postcards:
+        return CPostcardsCommand::Run;
     }
     return nullptr;
 }

@@ -19,6 +19,8 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_CSV_EXPORT, "CSVファイルの書き出し...(&E)", CSharedTexts::CSV_EXPORT, CSharedTexts::CSV_EXPORT},
     {ID_FILE_PRINT, "印刷(&P)...\tCtrl+Shift+P", "作業中のﾌｧｲﾙを印刷", "印刷"},
     {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾙｽｸﾘｰﾝで表示", "印刷ﾌﾟﾚﾋﾞｭｰ"},
+    {ID_POSTCARDS, "はがき宛名印刷...", "選ばれた人（またはグループ）のはがきの宛名面を印刷します", "はがき宛名印刷"},
+    {ID_SET_SENDER, "差出人に設定", "選ばれた人をはがきの差出人にします", "差出人に設定"},
     {ID_FILE_PAGE_SETUP, "ﾌﾟﾘﾝﾀの設定(&R)...", "ﾌﾟﾘﾝﾀ/印刷設定の変更", "ﾌﾟﾘﾝﾀの設定"},
     {ID_FILE_MRU_FILE1, CSharedTexts::NO_RECENT_FILE, RECENT_PROMPT, ""},
     {ID_FILE_MRU_FILE1 + 1, "", RECENT_PROMPT, ""},

@@ -28,6 +28,8 @@ enum ECommandId : int {
     ID_START_FIND = 32832,  // sent by the find dialog's button, never shown
     ID_CANCEL_FIND = 32833, // likewise
     ID_FIND_DUPLICATES = 32840,
+    ID_POSTCARDS = 32841,
+    ID_SET_SENDER = 32842,
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

@@ -5,6 +5,7 @@
 #include "core/app/CFindDuplicatesCommand.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
+#include "core/app/CPrintCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/ui/CCommandRouter.h"
@@ -15,6 +16,7 @@
 #include "gui/dialogs/CQtCsvDialogs.h"
 #include "gui/dialogs/CQtEditDialogs.h"
 #include "gui/dialogs/CQtMailDialogs.h"
+#include "gui/print/CQtPrintDialogs.h"
 
 #include <QMainWindow>
 
@@ -117,6 +119,8 @@ private:
     CFindController m_find;
     CQtCsvDialogs m_csvDialogs;
     CCsvCommands m_csv;
+    CQtPrintDialogs m_printDialogs;
+    CPrintCommands m_print;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

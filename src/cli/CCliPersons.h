@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class CAddressDoc;
+class CPersonalData;
+class CTextCodec;
+
+// The persons a sub-command works on: everyone in stored order, or the members of the first
+// group of the name given (UTF-8, as the command line has it) in their order.
+class CCliPersons {
+public:
+    CCliPersons() = delete;
+
+    // Nothing when no group has the name.
+    static std::optional<std::vector<CPersonalData*>>
+    Select(const CAddressDoc& doc, const CTextCodec& codec,
+           const std::optional<std::string>& group);
+};
