@@ -41,6 +41,14 @@ struct CCliTexts {
         "                      から割り当てます（--header を含みます）。--add で出力に\n"
         "                      追加します。備考以外の値の改行は空白にし、その数を標準エラーに\n"
         "                      書きます。\n"
+        "  import-vcard VCF 出力 [--add] [--replace-unencodable]\n"
+        "                      vCard（2.1、3.0、4.0）の各カードを人物として出力に保存します。\n"
+        "                      --add で出力に追加します。同じ UID の人、UID のないカードで\n"
+        "                      同じ内容の人は追加しません。欄のない値はメモに残し、結果を\n"
+        "                      標準エラーに書きます。\n"
+        "  export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]\n"
+        "                      人物を vCard（UTF-8、既定 3.0）で標準出力（または出力）に\n"
+        "                      書き出します。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
@@ -54,6 +62,12 @@ struct CCliTexts {
     static constexpr const char* IMPORT_CSV_USAGE =
         "import-csv CSV 出力 [--map 一覧|header] [--add] [--encoding auto|cp932|utf-8] [--header] "
         "[--rfc4180] [--replace-unencodable]";
+    static constexpr const char* IMPORT_VCARD_USAGE =
+        "import-vcard VCF 出力 [--add] [--replace-unencodable]";
+    static constexpr const char* EXPORT_VCARD_USAGE =
+        "export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]";
+    // The version asked for.
+    static constexpr const char* VCARD_VERSION = "--version は 3.0 か 4.0 です: %1";
     // The encoding asked for.
     static constexpr const char* EXPORT_ENCODING = "--encoding は cp932 か utf-8 です: %1";
     static constexpr const char* IMPORT_ENCODING = "--encoding は auto、cp932、utf-8 のどれかです";

@@ -17,6 +17,8 @@ constexpr CCommandForm COMMANDS[] = {
     {"mail-addresses", ECliCommand::MailAddresses, 1, true},
     {"export-csv", ECliCommand::ExportCsv, 1, true},
     {"import-csv", ECliCommand::ImportCsv, 2, true},
+    {"import-vcard", ECliCommand::ImportVCard, 2, true},
+    {"export-vcard", ECliCommand::ExportVCard, 1, true},
 };
 } // namespace
 

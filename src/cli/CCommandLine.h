@@ -5,7 +5,17 @@
 #include <string_view>
 #include <vector>
 
-enum class ECliCommand { Help, Dump, Copy, MailAddresses, Find, ExportCsv, ImportCsv };
+enum class ECliCommand {
+    Help,
+    Dump,
+    Copy,
+    MailAddresses,
+    Find,
+    ExportCsv,
+    ImportCsv,
+    ImportVCard,
+    ExportVCard
+};
 
 // What tarnvale-cli was asked to do, read from its arguments.
 class CCommandLine {

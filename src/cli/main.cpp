@@ -2,8 +2,10 @@
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportCsvCommand.h"
+#include "cli/CExportVCardCommand.h"
 #include "cli/CFindCommand.h"
 #include "cli/CImportCsvCommand.h"
+#include "cli/CImportVCardCommand.h"
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "cli/CStdout.h"
@@ -61,6 +63,10 @@ CRun RunOf(ECliCommand command) {
         return CExportCsvCommand::Run;
     case ECliCommand::ImportCsv:
         return CImportCsvCommand::Run;
+    case ECliCommand::ImportVCard:
+        return CImportVCardCommand::Run;
+    case ECliCommand::ExportVCard:
+        return CExportVCardCommand::Run;
     }
     return nullptr;
 }
