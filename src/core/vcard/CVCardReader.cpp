@@ -65,7 +65,8 @@ std::string DecodeQuotedPrintable(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int high = text[i] == '=' && i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
         const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
-        if (low < 0) {
+        // "=00" stays as written too: a NUL is no text, here as in the file.
+        if (low < 0 || high * 16 + low == 0) {
             out.push_back(text[i]);
             continue;
         }

@@ -55,7 +55,7 @@ std::string CVCardWriter::Escape(std::string_view text) {
             out += "\\n";
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
-        } else {
+        } else if (c != '\0') { // a NUL would make the file no text
             out.push_back(c);
         }
     }

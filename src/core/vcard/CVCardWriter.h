@@ -22,7 +22,7 @@ public:
     void WritePerson(const CPersonalData& person);
     const std::string& GetText() const { return m_text; }
 
-    // "\", ",", ";" and line breaks escaped, CR LF taken as one line break.
+    // "\", ",", ";" and line breaks escaped, CR LF taken as one line break; NUL bytes left out.
     static std::string Escape(std::string_view text);
     // The text split at its first blank, ASCII or ideographic: family name and given name.
     static std::pair<std::string, std::string> SplitName(std::string_view utf8);

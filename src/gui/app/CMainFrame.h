@@ -4,6 +4,7 @@
 #include "core/app/CDocumentEditor.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
+#include "core/app/CVCardCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/ui/CCommandRouter.h"
@@ -115,6 +116,7 @@ private:
     CFindController m_find;
     CQtCsvDialogs m_csvDialogs;
     CCsvCommands m_csv;
+    CVCardCommands m_vcard;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;
