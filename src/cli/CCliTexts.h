@@ -9,7 +9,7 @@ struct CCliTexts {
         "  dump ファイル       アドレス帳を JSON（UTF-8）で標準出力に書き出します。\n"
         "                      {\"groups\": [{\"name\"}...], \"persons\": [{\"name\", \"zip\", "
         "...,\n"
-        "                      \"sex\", \"groups\": [グループの番号...]}...]}\n"
+        "                      \"sex\", \"groups\": [グループの番号...], \"uid\"}...]}\n"
         "  copy 入力 出力      入力のアドレス帳を読み込んで出力に保存します。\n"
         "                      出力が既にあれば「出力.bak」に残してから置き換えます。\n"
         "  mail-addresses ファイル [--group 名前] [--field 1|2] [--separator 文字列] [--label]\n"
