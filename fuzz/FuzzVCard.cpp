@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<const CPersonalData*> persons(doc.GetPersonList().begin(),
                                                     doc.GetPersonList().end());
     const CVCardReadResult exported = CVCardReader::Read(
-        CVCardCommands::ExportPersons(persons, static_cast<EVCardVersion>(data[0] >> 7 & 1), 0));
+        CVCardCommands::ExportPersons(persons, static_cast<EVCardVersion>((data[0] >> 7) & 1), 0));
     Require(exported.error.empty() && exported.cards.size() == persons.size());
     return 0;
 }
