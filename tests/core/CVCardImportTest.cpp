@@ -127,7 +127,7 @@ protected:
 TEST_F(CVCardBookTest, ImportingTheSameFileTwiceAddsNobodyAndUndoTakesTheImportBack) {
     const std::string text = Card("3.0", "FN:a\r\nUID:1\r\nCATEGORIES:G\r\n") +
                              Card("3.0", "FN:b\r\nTEL:1\r\n") +
-                             Card("4.0", "KIND:group\r\nFN:H\r\nMEMBER:urn:uuid:" +
+                             Card("4.0", "KIND:Group\r\nFN:H\r\nMEMBER:urn:uuid:" +
                                              CVCardImport::UidOf("1")->ToString() + "\r\n");
     const CVCardSummary first = Import(text);
     EXPECT_EQ(first.added, 2u);

@@ -20,7 +20,11 @@ void CSha1::Block(const std::uint8_t* block) {
     std::array<std::uint32_t, 16> w{};
     for (std::size_t i = 0; i < 16; ++i)
         w[i] = BigEndian32(block + 4 * i);
-    auto [a, b, c, d, e] = m_state;
+    std::uint32_t a = m_state[0];
+    std::uint32_t b = m_state[1];
+    std::uint32_t c = m_state[2];
+    std::uint32_t d = m_state[3];
+    std::uint32_t e = m_state[4];
     const auto schedule = [&w](std::size_t i) {
         if (i < 16)
             return w[i];

@@ -124,8 +124,16 @@ public:
     bool IsGroupCard() const {
         const CVCardProperty* kind = m_card.Find("KIND");
         const CVCardProperty* serverKind = m_card.Find("X-ADDRESSBOOKSERVER-KIND");
-        return (kind && CVCardReader::Unescape(kind->value) == "group") ||
-               (serverKind && CVCardReader::Unescape(serverKind->value) == "group");
+        const auto isGroup = [](const CVCardProperty* property) {
+            if (!property)
+                return false;
+            std::string value = CVCardReader::Unescape(property->value);
+            std::transform(value.begin(), value.end(), value.begin(), [](char c) {
+                return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+            });
+            return value == "group";
+        };
+        return isGroup(kind) || isGroup(serverKind);
     }
 
     CVCardGroupCard GroupCard() const {

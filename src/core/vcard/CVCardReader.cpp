@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <iconv.h>
 #include <map>
-#include <memory>
 
 namespace {
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
