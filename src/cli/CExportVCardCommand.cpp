@@ -19,9 +19,6 @@
 #include <ctime>
 
 namespace {
-// About what a card of an everyday person takes, so that the text is not copied as it grows.
-constexpr std::size_t EXPECTED_CARD_BYTES = 640;
-
 // Keeps the records as views into the file's bytes: the UIDs need every person's texts before
 // the first card is written. Like export-csv, it reads no document.
 class CRecordKeeper : public CRecordVisitor {
@@ -109,7 +106,7 @@ int CExportVCardCommand::Run(const CCommandLine& commandLine) {
 
     CVCardWriter writer(version == "4.0" ? EVCardVersion::V40 : EVCardVersion::V30, codec,
                         std::time(nullptr));
-    writer.Reserve(records.GetTexts().size() * EXPECTED_CARD_BYTES);
+    writer.Reserve(records.GetTexts().size() * CVCardWriter::EXPECTED_CARD_BYTES);
     records.WriteCards(writer, CIdentityFile::Read(file, bytes, records.GetTexts()));
     if (const auto output = arguments->Get("--output")) {
         if (const CFileResult written = CSafeFileWriter::Write(

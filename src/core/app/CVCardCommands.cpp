@@ -23,9 +23,6 @@
 #include <unordered_map>
 
 namespace {
-// About what a card of an everyday person takes, so that the text is not copied as it grows.
-constexpr std::size_t EXPECTED_CARD_BYTES = 640;
-
 // Finds the book's groups by name and makes the missing ones as part of the import.
 class CGroupFinder {
 public:
@@ -139,7 +136,7 @@ std::string CVCardCommands::ExportPersons(const std::vector<const CPersonalData*
                                           EVCardVersion version, std::time_t now) {
     const CTextCodec codec;
     CVCardWriter writer(version, codec, now);
-    writer.Reserve(persons.size() * EXPECTED_CARD_BYTES);
+    writer.Reserve(persons.size() * CVCardWriter::EXPECTED_CARD_BYTES);
     for (const CPersonalData* person : persons)
         writer.WritePerson(*person);
     return writer.GetText();

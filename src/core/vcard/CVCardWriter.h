@@ -22,6 +22,8 @@ enum class EVCardVersion { V30, V40 };
 class CVCardWriter {
 public:
     using CTexts = std::array<std::string_view, CPersonalData::TEXT_COUNT>;
+    // About what the card of an everyday person takes, for Reserve.
+    static constexpr std::size_t EXPECTED_CARD_BYTES = 640;
 
     // `now` is the time REV gives.
     CVCardWriter(EVCardVersion version, const CTextCodec& codec, std::time_t now);
