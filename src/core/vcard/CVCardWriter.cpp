@@ -55,6 +55,7 @@ std::string ParamValue(std::string_view value) {
     return out;
 }
 
+// "\", ",", ";" and line breaks escaped, CR LF taken as one line break; NUL bytes left out.
 // Plain runs are copied whole; only the few special characters are looked at one by one.
 void AppendEscapedUtf8(std::string_view text, std::string& out) {
     while (!text.empty()) {
@@ -75,6 +76,18 @@ void AppendEscapedUtf8(std::string_view text, std::string& out) {
     }
 }
 
+// The text split at its first blank, ASCII or ideographic: family name and given name.
+std::pair<std::string_view, std::string_view> SplitName(std::string_view utf8) {
+    const std::size_t ascii = utf8.find(' ');
+    const std::size_t wide = utf8.find(IDEOGRAPHIC_SPACE);
+    if (ascii == std::string_view::npos && wide == std::string_view::npos)
+        return {utf8, {}};
+    const bool isAscii = ascii < wide;
+    const std::size_t at = isAscii ? ascii : wide;
+    const std::size_t blank = isAscii ? 1 : IDEOGRAPHIC_SPACE.size();
+    return {utf8.substr(0, at), utf8.substr(at + blank)};
+}
+
 const std::string_view& Text(const CVCardWriter::CTexts& texts, EPersonText which) {
     return texts[static_cast<std::size_t>(which)];
 }
@@ -82,24 +95,6 @@ const std::string_view& Text(const CVCardWriter::CTexts& texts, EPersonText whic
 
 CVCardWriter::CVCardWriter(EVCardVersion version, const CTextCodec& codec, std::time_t now)
     : m_version(version), m_table(codec), m_rev(RevOf(now, version)) {}
-
-std::string CVCardWriter::Escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    AppendEscapedUtf8(text, out);
-    return out;
-}
-
-std::pair<std::string, std::string> CVCardWriter::SplitName(std::string_view utf8) {
-    const std::size_t ascii = utf8.find(' ');
-    const std::size_t wide = utf8.find(IDEOGRAPHIC_SPACE);
-    if (ascii == std::string_view::npos && wide == std::string_view::npos)
-        return {std::string(utf8), {}};
-    const bool isAscii = ascii < wide;
-    const std::size_t at = isAscii ? ascii : wide;
-    const std::size_t blank = isAscii ? 1 : IDEOGRAPHIC_SPACE.size();
-    return {std::string(utf8.substr(0, at)), std::string(utf8.substr(at + blank))};
-}
 
 std::string_view CVCardWriter::Utf8(std::string_view cp932) {
     if (m_utf8.size() < cp932.size() * CCp932Utf8Table::MAX_UTF8_PER_BYTE)
@@ -146,6 +141,12 @@ void CVCardWriter::Line(std::string_view name, std::string_view value) {
     End();
 }
 
+void CVCardWriter::EscapedLine(std::string_view name, std::string_view utf8) {
+    Begin(name);
+    AppendEscapedUtf8(utf8, m_text);
+    End();
+}
+
 void CVCardWriter::TextLine(std::string_view name, std::string_view cp932) {
     if (cp932.empty())
         return;
@@ -185,22 +186,26 @@ void CVCardWriter::Write(const CTexts& texts, int sex, const std::vector<std::st
     const bool v4 = m_version == EVCardVersion::V40;
     m_nItem = 0;
     m_text += v4 ? "BEGIN:VCARD\r\nVERSION:4.0\r\n" : "BEGIN:VCARD\r\nVERSION:3.0\r\n";
-    const std::string name(Utf8(Text(texts, EPersonText::Name)));
-    const std::string reading(Utf8(Text(texts, EPersonText::Initial)));
-    const auto [family, given] = SplitName(name);
-    Line("FN", Escape(name));
-    const std::string n = Escape(family) + ";" + Escape(given) + ";;;";
-    if (v4 && !reading.empty())
-        Line("N;SORT-AS=\"" + ParamValue(reading) + "\"", n);
+    m_name = Utf8(Text(texts, EPersonText::Name));
+    m_reading = Utf8(Text(texts, EPersonText::Initial));
+    EscapedLine("FN", m_name);
+    if (v4 && !m_reading.empty())
+        Begin("N;SORT-AS=\"" + ParamValue(m_reading) + "\"");
     else
-        Line("N", n);
-    if (!reading.empty()) {
-        const auto [last, first] = SplitName(reading);
-        Line("X-PHONETIC-LAST-NAME", Escape(last));
+        Begin("N");
+    const auto [family, given] = SplitName(m_name);
+    AppendEscapedUtf8(family, m_text);
+    m_text += ';';
+    AppendEscapedUtf8(given, m_text);
+    m_text += ";;;";
+    End();
+    if (!m_reading.empty()) {
+        const auto [last, first] = SplitName(m_reading);
+        EscapedLine("X-PHONETIC-LAST-NAME", last);
         if (!first.empty())
-            Line("X-PHONETIC-FIRST-NAME", Escape(first));
+            EscapedLine("X-PHONETIC-FIRST-NAME", first);
         if (!v4)
-            Line("SORT-STRING", Escape(reading));
+            EscapedLine("SORT-STRING", m_reading);
     }
     const auto address = [&](EPersonText zip, EPersonText text, bool home) {
         if (Text(texts, zip).empty() && Text(texts, text).empty())

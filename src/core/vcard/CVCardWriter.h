@@ -36,11 +36,6 @@ public:
     void Reserve(std::size_t bytes) { m_text.reserve(bytes); }
     const std::string& GetText() const { return m_text; }
 
-    // "\", ",", ";" and line breaks escaped, CR LF taken as one line break; NUL bytes left out.
-    static std::string Escape(std::string_view text);
-    // The text split at its first blank, ASCII or ideographic: family name and given name.
-    static std::pair<std::string, std::string> SplitName(std::string_view utf8);
-
 private:
     // A content line; the value is appended by the caller between Begin and End.
     void Begin(std::string_view name);
@@ -51,12 +46,15 @@ private:
     void LabelledText(std::string_view name, std::string_view cp932, std::string_view label);
     void Label(std::string_view label);
     void AppendEscaped(std::string_view cp932);
+    void EscapedLine(std::string_view name, std::string_view utf8);
     std::string_view Utf8(std::string_view cp932);
 
     EVCardVersion m_version;
     CCp932Utf8Table m_table; // a whole book of texts is converted without a call into iconv each
     std::string m_rev;
     std::string m_utf8;
+    std::string m_name;    // the person's name in UTF-8, kept while its lines are written
+    std::string m_reading; // likewise the reading
     std::string m_text;
     std::size_t m_nLineStart = 0;
     int m_nItem = 0; // the last item group of the card being written
