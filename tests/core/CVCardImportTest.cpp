@@ -105,7 +105,7 @@ TEST(CVCardMapTest, SexGroupsUidAndCounts) {
     EXPECT_EQ(persons[0].skippedValues, 1u);
     EXPECT_EQ(persons[0].movedToMemo, 1u);
     EXPECT_EQ(persons[1].sex, CPersonalData::SEX_MALE);
-    EXPECT_EQ(persons[1].uid, CVCardImport::UidOf("google-1234"));
+    EXPECT_EQ(persons[1].uid, CVCardMapper::UidOf("google-1234"));
 }
 
 class CVCardBookTest : public CBookFixture {
@@ -132,7 +132,7 @@ TEST_F(CVCardBookTest, ImportingTheSameFileTwiceAddsNobodyAndUndoTakesTheImportB
     const std::string text = Card("3.0", "FN:a\r\nUID:1\r\nCATEGORIES:G\r\n") +
                              Card("3.0", "FN:b\r\nTEL:1\r\n") +
                              Card("4.0", "KIND:Group\r\nFN:H\r\nMEMBER:urn:uuid:" +
-                                             CVCardImport::UidOf("1")->ToString() + "\r\n");
+                                             CVCardMapper::UidOf("1")->ToString() + "\r\n");
     const CVCardSummary first = Import(text);
     EXPECT_EQ(first.added, 2u);
     EXPECT_EQ(first.groupsCreated, 2u);
