@@ -101,7 +101,7 @@ std::string JoinAddress(const std::string& address, const std::string& part) {
     return address + (blank ? " " : "") + part;
 }
 
-// Apple's own labels come as "_$!<Anniversary>!$_".
+// Some address books write their built-in labels as "_$!<Anniversary>!$_".
 std::string CleanLabel(std::string label) {
     if (label.starts_with("_$!<") && label.ends_with(">!$_"))
         label = label.substr(4, label.size() - 8);
