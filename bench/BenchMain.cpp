@@ -7,7 +7,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    CRatioReporter reporter(std::vector<CRatioReporter::CPair>{{"Walk/NoMatch", "Grep"}});
+    CRatioReporter reporter(
+        std::vector<CRatioReporter::CPair>{{"Walk/NoMatch", "Grep"}, {"ExportVCard", "ExportCsv"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -9,7 +9,7 @@ struct CCliTexts {
         "  dump ファイル       アドレス帳を JSON（UTF-8）で標準出力に書き出します。\n"
         "                      {\"groups\": [{\"name\"}...], \"persons\": [{\"name\", \"zip\", "
         "...,\n"
-        "                      \"sex\", \"groups\": [グループの番号...]}...]}\n"
+        "                      \"sex\", \"groups\": [グループの番号...], \"uid\"}...]}\n"
         "  copy 入力 出力      入力のアドレス帳を読み込んで出力に保存します。\n"
         "                      出力が既にあれば「出力.bak」に残してから置き換えます。\n"
         "  mail-addresses ファイル [--group 名前] [--field 1|2] [--separator 文字列] [--label]\n"
@@ -58,6 +58,14 @@ struct CCliTexts {
         "                      住所のない人は飛ばして標準エラーに名前を書きます。差出人は\n"
         "                      保存順の番号（0 から）、敬称の既定は「様」、住所の数字の既定は\n"
         "                      漢数字、--offset は印刷位置のずれ（mm、右と下が正）。\n"
+        "  import-vcard VCF 出力 [--add] [--replace-unencodable]\n"
+        "                      vCard（2.1、3.0、4.0）の各カードを人物として出力に保存します。\n"
+        "                      --add で出力に追加します。同じ UID の人、UID のないカードで\n"
+        "                      同じ内容の人は追加しません。欄のない値はメモに残し、結果を\n"
+        "                      標準エラーに書きます。\n"
+        "  export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]\n"
+        "                      人物を vCard（UTF-8、既定 3.0）で標準出力（または出力）に\n"
+        "                      書き出します。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
@@ -88,6 +96,12 @@ struct CCliTexts {
     // The count of persons.
     static constexpr const char* POSTCARD_SENDER_INDEX =
         "--sender は保存順の番号（0 から %1 未満）です";
+    static constexpr const char* IMPORT_VCARD_USAGE =
+        "import-vcard VCF 出力 [--add] [--replace-unencodable]";
+    static constexpr const char* EXPORT_VCARD_USAGE =
+        "export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]";
+    // The version asked for.
+    static constexpr const char* VCARD_VERSION = "--version は 3.0 か 4.0 です: %1";
     // The encoding asked for.
     static constexpr const char* EXPORT_ENCODING = "--encoding は cp932 か utf-8 です: %1";
     static constexpr const char* IMPORT_ENCODING = "--encoding は auto、cp932、utf-8 のどれかです";

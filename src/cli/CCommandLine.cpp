@@ -20,6 +20,8 @@ constexpr CCommandForm COMMANDS[] = {
     {"duplicates", ECliCommand::Duplicates, 1},
     {"merge", ECliCommand::Merge, 1, true},
     {"postcards", ECliCommand::Postcards, 1, true},
+    {"import-vcard", ECliCommand::ImportVCard, 2, true},
+    {"export-vcard", ECliCommand::ExportVCard, 1, true},
 };
 } // namespace
 

@@ -15,7 +15,9 @@ enum class ECliCommand {
     ImportCsv,
     Duplicates,
     Merge,
-    Postcards
+    Postcards,
+    ImportVCard,
+    ExportVCard
 };
 
 // What tarnvale-cli was asked to do, read from its arguments.

@@ -3,8 +3,10 @@
 #include "cli/CCommandLine.h"
 #include "cli/CDuplicatesCommand.h"
 #include "cli/CExportCsvCommand.h"
+#include "cli/CExportVCardCommand.h"
 #include "cli/CFindCommand.h"
 #include "cli/CImportCsvCommand.h"
+#include "cli/CImportVCardCommand.h"
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "cli/CMergeCommand.h"
@@ -70,6 +72,10 @@ CRun RunOf(ECliCommand command) {
         return CMergeCommand::Run;
     case ECliCommand::Postcards:
         return CPostcardsCommand::Run;
+    case ECliCommand::ImportVCard:
+        return CImportVCardCommand::Run;
+    case ECliCommand::ExportVCard:
+        return CExportVCardCommand::Run;
     }
     return nullptr;
 }

@@ -213,3 +213,37 @@ TEST_F(CCommandLineToolTest, ConcurrentImportsIntoOneBookKeepBothRunsWork) {
     }
 }
 } // namespace
+
+namespace {
+TEST_F(CCommandLineToolTest, VCardImportAddsNobodyTheSecondTimeAndExportReadsBack) {
+    WriteFile(Path("in.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nORG:x\r\nCATEGORIES:G\r\n"
+                              "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nFN:b😀\r\nEND:VCARD\r\n");
+    const CRun refused = Run("import-vcard '" + Path("in.vcf") + "' '" + Path("book.dat") + "'");
+    ExpectFailure(refused, 1);
+    EXPECT_NE(refused.err.find("1 個の値に"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(Path("book.dat")));
+
+    const std::string import =
+        "import-vcard '" + Path("in.vcf") + "' '" + Path("book.dat") + "' --replace-unencodable";
+    const CRun first = Run(import);
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.err, "tarnvale-cli: 2 人を追加し、1 個のグループを作りました。1 "
+                         "個の値をメモに移し、0 個の値（画像など）を読み飛ばしました。0 "
+                         "人はすでにあるので追加しませんでした。\n");
+    const CRun second = Run(import + " --add");
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_NE(second.err.find("0 人を追加し"), std::string::npos) << second.err;
+    const nlohmann::json book = nlohmann::json::parse(Run("dump '" + Path("book.dat") + "'").out);
+    ASSERT_EQ(book["persons"].size(), 2u);
+    EXPECT_EQ(book["persons"][1]["name"], "b〓");
+
+    const CRun exported = Run("export-vcard '" + Path("book.dat") + "' --group G --version 4.0");
+    EXPECT_EQ(exported.status, 0) << exported.err;
+    EXPECT_NE(exported.out.find("VERSION:4.0\r\nFN:a\r\n"), std::string::npos) << exported.out;
+    EXPECT_NE(exported.out.find("UID:urn:uuid:" + book["persons"][0]["uid"].get<std::string>()),
+              std::string::npos);
+    EXPECT_EQ(exported.out.find("FN:b"), std::string::npos);
+    ExpectFailure(Run("export-vcard '" + Path("book.dat") + "' --version 2.1"), 2);
+    ExpectFailure(Run("export-vcard '" + Path("book.dat") + "' --group nothing"), 1);
+}
+} // namespace

@@ -4,6 +4,7 @@
 #include "CTempFolder.h"
 #include "core/app/CCsvCommands.h"
 #include "core/app/CDocumentEditor.h"
+#include "core/app/CVCardCommands.h"
 #include "core/commands/CAddGroupToGroupCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CUniteGroupCommand.h"
@@ -14,7 +15,9 @@
 #include "core/duplicates/CPersonMerge.h"
 #include "core/find/CFindWalk.h"
 #include "core/model/CFieldTable.h"
+#include "core/text/CTextCodec.h"
 #include "core/ui/CommandIds.h"
+#include "core/vcard/CVCardReader.h"
 #include "core/views/CDragDrop.h"
 
 #include <algorithm>
@@ -51,7 +54,8 @@ std::string Describe(const CPersonalData& person) {
     std::sort(groups.begin(), groups.end());
     for (const std::string& group : groups)
         text.append(group).append(",");
-    return text + std::to_string(person.m_nSex);
+    // Undo, restore and a save and reload all keep a person's UID.
+    return text + std::to_string(person.m_nSex) + person.GetUid().ToString();
 }
 
 template <typename List> std::vector<std::string> Sorted(const List& list) {
@@ -342,7 +346,7 @@ void CCommandWalk::RunViewCommand() {
 void CCommandWalk::RunDocumentCommand() {
     CPersonalData* person = Any(Live());
     CGroup* group = Any(Groups());
-    switch (Pick(11)) {
+    switch (Pick(12)) {
     case 0:
     case 6:
     case 7:
@@ -391,6 +395,19 @@ void CCommandWalk::RunDocumentCommand() {
             m_trace += " merge";
             m_doc.ExecuteCommand(m_merge.MakeCommand(m_doc, person, others));
         }
+        break;
+    }
+    case 10: {
+        // A new person in a group by name, and a group card that takes a person of the book.
+        m_trace += " importVCard";
+        std::string text = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + NewName() + "\r\nCATEGORIES:G" +
+                           std::to_string(Pick(8)) + "\r\nEND:VCARD\r\n";
+        if (person)
+            text += "BEGIN:VCARD\r\nVERSION:4.0\r\nKIND:group\r\nFN:G" + std::to_string(Pick(8)) +
+                    "\r\nMEMBER:urn:uuid:" + person->GetUid().ToString() + "\r\nEND:VCARD\r\n";
+        CVCardImport import(CVCardReader::Read(text).cards);
+        ASSERT_TRUE(import.Encode(CTextCodec(), false));
+        CVCardCommands::ImportCards(m_doc, import, true);
         break;
     }
     default:

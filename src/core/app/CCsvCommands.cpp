@@ -118,21 +118,22 @@ void CCsvCommands::OnImport() {
         m_ui.MessageBox(*joined, EMessageButtons::Ok, EMessageIcon::None);
 }
 
-ECsvScope CCsvCommands::GetScopePreset() const {
-    if (m_list.GetSelectedCount() > 0)
+ECsvScope CCsvCommands::ScopePreset(const CFriendListView& list) {
+    if (list.GetSelectedCount() > 0)
         return ECsvScope::Selected;
-    const CGroupInfo* shown = m_list.GetGroupInfo();
+    const CGroupInfo* shown = list.GetGroupInfo();
     return shown && shown->IsGroup() ? ECsvScope::Group : ECsvScope::All;
 }
 
-std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(ECsvScope scope) const {
-    const CGroupInfo* shown = m_list.GetGroupInfo();
+std::vector<const CPersonalData*>
+CCsvCommands::ScopePersons(const CAddressDoc& doc, const CFriendListView& list, ECsvScope scope) {
+    const CGroupInfo* shown = list.GetGroupInfo();
     if (scope == ECsvScope::Group && (!shown || shown->IsAll()))
         scope = ECsvScope::All;
     std::vector<const CPersonalData*> persons;
     switch (scope) {
     case ECsvScope::Selected:
-        for (const CPersonalData* person : m_list.GetSelectedPersons())
+        for (const CPersonalData* person : list.GetSelectedPersons())
             persons.push_back(person);
         break;
     case ECsvScope::Group:
@@ -142,7 +143,7 @@ std::vector<const CPersonalData*> CCsvCommands::GetScopePersons(ECsvScope scope)
         }
         break;
     default:
-        persons.assign(m_doc.GetPersonList().begin(), m_doc.GetPersonList().end());
+        persons.assign(doc.GetPersonList().begin(), doc.GetPersonList().end());
         break;
     }
     return persons;

@@ -36,9 +36,15 @@ public:
     static void ImportRecords(CAddressDoc& doc, CCSVReader& reader, bool record,
                               const std::function<void(int)>& progress = {});
     // The scope the export dialog opens with: the selected rows, else the shown group, else all.
-    ECsvScope GetScopePreset() const;
+    ECsvScope GetScopePreset() const { return ScopePreset(m_list); }
     // The persons a scope writes, in the order they are written.
-    std::vector<const CPersonalData*> GetScopePersons(ECsvScope scope) const;
+    std::vector<const CPersonalData*> GetScopePersons(ECsvScope scope) const {
+        return ScopePersons(m_doc, m_list, scope);
+    }
+    // The same for any export of the persons the list shows.
+    static ECsvScope ScopePreset(const CFriendListView& list);
+    static std::vector<const CPersonalData*>
+    ScopePersons(const CAddressDoc& doc, const CFriendListView& list, ECsvScope scope);
 
     static std::vector<std::string> FieldNames();
     static CCsvOptions LoadOptions(const CProfile& profile);

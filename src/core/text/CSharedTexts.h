@@ -10,6 +10,8 @@ struct CSharedTexts {
     static constexpr const char* ALL_FILES_FILTER = "すべてのファイル (*.*)";
     static constexpr const char* CSV_IMPORT = "CSVファイルの読み込み";
     static constexpr const char* CSV_EXPORT = "CSVファイルの書き出し";
+    static constexpr const char* VCARD_IMPORT = "vCardファイルの読み込み";
+    static constexpr const char* VCARD_EXPORT = "vCardファイルの書き出し";
     static constexpr const char* NEW_PERSON = "個人データの新規作成";
     static constexpr const char* NEW_GROUP = "グループの新規作成";
     static constexpr const char* UNITE_GROUPS = "グループの統合";

@@ -25,6 +25,8 @@ std::vector<CMenuEntry> BuildMainMenu() {
                                     Separator(),
                                     Command(ID_CSV_IMPORT),
                                     Command(ID_CSV_EXPORT),
+                                    Command(ID_VCARD_IMPORT),
+                                    Command(ID_VCARD_EXPORT),
                                     Separator(),
                                     Command(ID_FILE_PRINT),
                                     Command(ID_POSTCARDS),

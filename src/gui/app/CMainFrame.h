@@ -6,6 +6,7 @@
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
 #include "core/app/CPrintCommands.h"
+#include "core/app/CVCardCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
 #include "core/ui/CCommandRouter.h"
@@ -119,6 +120,7 @@ private:
     CFindController m_find;
     CQtCsvDialogs m_csvDialogs;
     CCsvCommands m_csv;
+    CVCardCommands m_vcard;
     CQtPrintDialogs m_printDialogs;
     CPrintCommands m_print;
     CCommandRouter m_router;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/model/CPersonalData.h"
+#include "core/vcard/CVCardMapper.h"
+#include "core/vcard/CVCardProperty.h"
+
+#include <cstddef>
+#include <list>
+#include <string>
+#include <vector>
+
+class CTextCodec;
+
+// What an import did, for the summary.
+struct CVCardSummary {
+    std::size_t added = 0;
+    std::size_t groupsCreated = 0;
+    std::size_t movedToMemo = 0;
+    std::size_t skippedValues = 0;
+    std::size_t alreadyPresent = 0;
+};
+
+// Values whose characters code page 932 lacks: how many, and the first of them.
+struct CVCardUnencodable {
+    std::size_t values = 0;
+    std::size_t line = 0;
+    std::string characters; // UTF-8, each once
+};
+
+// Turns a file's cards into persons and groups (each through CVCardMapper), encodes their texts
+// for the book, and with Filter leaves out what the book has already, so that importing a file
+// twice adds nobody the second time.
+class CVCardImport {
+public:
+    explicit CVCardImport(const std::vector<CVCard>& cards);
+
+    // UTF-8 to CP932. Without `replace` a text with a character CP932 lacks fails the whole
+    // import (GetUnencodable says which); with it each such character becomes "〓".
+    bool Encode(const CTextCodec& codec, bool replace);
+    const CVCardUnencodable& GetUnencodable() const { return m_unencodable; }
+
+    // Drops the persons already in the book: a card with a UID that a person of the book has,
+    // and a card without one whose texts and sex equal a person's. A UID twice in the file is
+    // added once. Counted as already present.
+    void Filter(const std::list<CPersonalData*>& persons);
+
+    const std::vector<CVCardPerson>& GetPersons() const { return m_persons; }
+    const std::vector<CVCardGroupCard>& GetGroupCards() const { return m_groupCards; }
+    // How many persons Filter left out.
+    std::size_t GetAlreadyPresent() const { return m_nAlreadyPresent; }
+
+    // The summary the import ends with, UTF-8.
+    static std::string SummaryText(const CVCardSummary& summary);
+    // Why nothing was read (the CLI), or the question whether to read it with "〓" (the window).
+    static std::string UnencodableText(const CVCardUnencodable& unencodable);
+    static std::string UnencodableQuestion(const CVCardUnencodable& unencodable);
+
+private:
+    void MapCard(const CVCard& card);
+    std::string EncodeText(const std::string& utf8, std::size_t line, const CTextCodec& codec,
+                           bool replace);
+
+    std::vector<CVCardPerson> m_persons;
+    std::vector<CVCardGroupCard> m_groupCards;
+    std::size_t m_nAlreadyPresent = 0;
+    CVCardUnencodable m_unencodable;
+};

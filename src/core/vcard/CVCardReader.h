@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/vcard/CVCardProperty.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What reading a vCard file gave: every card, or what is wrong and on which line. A file that
+// is wrong gives no cards at all, so an import never adds half of it.
+struct CVCardReadResult {
+    std::vector<CVCard> cards;
+    std::string error; // UTF-8, empty when the file was read
+    std::size_t errorLine = 0;
+};
+
+// Reads vCard 2.1, 3.0 and 4.0 text into cards: line ends of any kind, a UTF-8 byte-order mark,
+// folded lines (2.1 keeps the blank that starts a continuation, later versions drop it),
+// quoted-printable values with soft line breaks, CHARSET parameters, and names and parameters
+// in any case. Values stay escaped; Unescape and Split undo that for each kind of value.
+class CVCardReader {
+public:
+    CVCardReader() = delete;
+
+    static CVCardReadResult Read(std::string_view bytes);
+
+    // "\n" and "\N" become a line break, "\," "\;" "\:" and "\\" the character itself.
+    static std::string Unescape(std::string_view value);
+    // The parts between unescaped `separator`s, each unescaped.
+    static std::vector<std::string> Split(std::string_view value, char separator);
+};
