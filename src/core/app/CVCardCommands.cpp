@@ -2,10 +2,10 @@
 
 #include "core/app/CCsvCommands.h"
 #include "core/app/CFileController.h"
-#include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CCommandGroup.h"
+#include "core/commands/CGroupFinder.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CFileReader.h"
@@ -22,34 +22,6 @@
 #include <unordered_map>
 
 namespace {
-// Finds the book's groups by name and makes the missing ones as part of the import.
-class CGroupFinder {
-public:
-    CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, CVCardSummary& summary)
-        : m_doc(doc), m_composite(composite), m_summary(summary) {
-        for (CGroup* group : doc.GetGroupList()) {
-            if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
-                m_groups.emplace(group->m_strGroupName.Str(), group);
-        }
-    }
-
-    CGroup* Get(const std::string& name) {
-        if (const auto found = m_groups.find(name); found != m_groups.end())
-            return found->second;
-        CGroup* group = m_doc.NewGroup(name);
-        m_composite.AddCommand(std::make_unique<CAddGroupCommand>(group, false));
-        ++m_summary.groupsCreated;
-        m_groups.emplace(name, group);
-        return group;
-    }
-
-private:
-    CAddressDoc& m_doc;
-    CCommandGroup& m_composite;
-    CVCardSummary& m_summary;
-    std::map<std::string, CGroup*> m_groups;
-};
-
 void Join(CPersonalData* person, CGroup* group) {
     if (std::find(person->m_groupList.begin(), person->m_groupList.end(), group) ==
         person->m_groupList.end())
@@ -78,7 +50,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
     summary.alreadyPresent = import.GetAlreadyPresent();
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(CUndoTexts::VCARD_IMPORT);
-    CGroupFinder groups(doc, *composite, summary);
+    CGroupFinder groups(doc, *composite, summary.groupsCreated);
     std::unordered_map<CUuid, CPersonalData*> byUid;
     for (CPersonalData* person : doc.GetPersonList())
         byUid.emplace(person->GetUid(), person);

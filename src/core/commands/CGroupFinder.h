@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+class CAddressDoc;
+class CCommandGroup;
+class CGroup;
+
+// Finds the book's groups by name (CP932) and makes the missing ones as part of a composite,
+// counting them: what an import or a sync needs for the group names a card carries.
+class CGroupFinder {
+public:
+    CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, std::size_t& created);
+
+    CGroup* Get(const std::string& name);
+
+private:
+    CAddressDoc& m_doc;
+    CCommandGroup& m_composite;
+    std::size_t& m_nCreated;
+    std::map<std::string, CGroup*> m_groups;
+};
