@@ -19,6 +19,9 @@ constexpr CCommandForm COMMANDS[] = {
     {"import-csv", ECliCommand::ImportCsv, 2, true},
     {"import-vcard", ECliCommand::ImportVCard, 2, true},
     {"export-vcard", ECliCommand::ExportVCard, 1, true},
+    {"sync", ECliCommand::Sync, 2, true},
+    {"set", ECliCommand::Set, 2, true},
+    {"delete", ECliCommand::Delete, 2},
 };
 } // namespace
 

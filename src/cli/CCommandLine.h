@@ -14,7 +14,10 @@ enum class ECliCommand {
     ExportCsv,
     ImportCsv,
     ImportVCard,
-    ExportVCard
+    ExportVCard,
+    Sync,
+    Set,
+    Delete
 };
 
 // What tarnvale-cli was asked to do, read from its arguments.

@@ -1,6 +1,7 @@
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
+#include "cli/CEditCommands.h"
 #include "cli/CExportCsvCommand.h"
 #include "cli/CExportVCardCommand.h"
 #include "cli/CFindCommand.h"
@@ -9,6 +10,7 @@
 #include "cli/CLockedBook.h"
 #include "cli/CMailAddressesCommand.h"
 #include "cli/CStdout.h"
+#include "cli/CSyncCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
 #include "core/storage/CJsonDump.h"
@@ -67,6 +69,12 @@ CRun RunOf(ECliCommand command) {
         return CImportVCardCommand::Run;
     case ECliCommand::ExportVCard:
         return CExportVCardCommand::Run;
+    case ECliCommand::Sync:
+        return CSyncCommand::Run;
+    case ECliCommand::Set:
+        return CEditCommands::Set;
+    case ECliCommand::Delete:
+        return CEditCommands::Delete;
     }
     return nullptr;
 }

@@ -69,7 +69,9 @@ std::string CDavSession::Discover(const std::string& url, CHttpResponse& failure
     };
     if (std::string found = addressBookAt(url); !found.empty())
         return found;
-    if (failure.status == 0)
+    // Only a server's root or a collection that is no address book leads on: a URL of an address
+    // book that is not there must not find the user another one.
+    if (failure.status == 0 || (!IsMultistatus(failure) && PathOf(url) != "/"))
         return {};
     // The server's root: follow the well-known address to the user's principal.
     CHttpResponse answer = Propfind(Resolve(url, "/.well-known/carddav"), 0, PROPFIND_KIND);
