@@ -19,4 +19,5 @@ struct CUndoTexts {
     static constexpr const char* ADD_TO_GROUP = "グループに追加";
     static constexpr const char* REMOVE_FROM_GROUP = "グループから外す";
     static constexpr const char* VCARD_IMPORT = CSharedTexts::VCARD_IMPORT;
+    static constexpr const char* SYNC = CSharedTexts::SYNC;
 };

@@ -23,6 +23,7 @@ enum ECommandId : int {
     ID_CSV_EXPORT = 32813,
     ID_VCARD_IMPORT = 32840, // numbers past the program's own
     ID_VCARD_EXPORT = 32841,
+    ID_SYNC = 32842,
     ID_SUPPORT_PAGE = 32819,
     ID_CELL_EDIT_MODE = 32820,
     ID_COLUMN_SELECT_MODE = 32822,
