@@ -4,6 +4,7 @@
 #include "core/app/CDocumentEditor.h"
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
+#include "core/app/CSyncCommands.h"
 #include "core/app/CVCardCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
@@ -15,6 +16,7 @@
 #include "gui/dialogs/CQtCsvDialogs.h"
 #include "gui/dialogs/CQtEditDialogs.h"
 #include "gui/dialogs/CQtMailDialogs.h"
+#include "gui/dialogs/CQtSyncDialogs.h"
 
 #include <QMainWindow>
 
@@ -117,6 +119,8 @@ private:
     CQtCsvDialogs m_csvDialogs;
     CCsvCommands m_csv;
     CVCardCommands m_vcard;
+    CQtSyncDialogs m_syncDialogs;
+    CSyncCommands m_sync;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;
