@@ -5,25 +5,69 @@
 #include "cli/CCommandLine.h"
 #include "cli/CExportTarget.h"
 #include "cli/CStdout.h"
-#include "core/app/CVCardCommands.h"
-#include "core/document/CAddressDoc.h"
 #include "core/storage/CDataFile.h"
+#include "core/storage/CDataFileReader.h"
+#include "core/storage/CIdentityFile.h"
+#include "core/storage/CRecordVisitor.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextEscape.h"
 #include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardWriter.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace {
-// The first group of that name, as export-csv finds it; nothing when the book has none.
-const CGroup* FindGroup(const CAddressDoc& doc, const std::string& cp932) {
-    const auto& groups = doc.GetGroupList();
-    const auto found = std::find_if(groups.begin(), groups.end(), [&](const CGroup* group) {
-        return group->m_strGroupName.View() == cp932;
-    });
-    return found == groups.end() ? nullptr : *found;
-}
+// Keeps the records as views into the file's bytes: the UIDs need every person's texts before
+// the first card is written. Like export-csv, it reads no document.
+class CRecordKeeper : public CRecordVisitor {
+public:
+    explicit CRecordKeeper(std::optional<std::string> group) : m_group(std::move(group)) {}
+
+    void OnPersonCount(std::uint32_t count) override {
+        m_texts.reserve(count);
+        m_persons.reserve(count);
+    }
+    void OnGroup(std::string_view name) override {
+        if (m_group && m_nGroup < 0 && name == *m_group)
+            m_nGroup = static_cast<std::int32_t>(m_names.size());
+        m_names.push_back(name);
+    }
+    void OnPerson(const CTexts& texts, int sex, std::span<const std::int32_t> groups) override {
+        m_texts.push_back(texts);
+        m_persons.push_back({sex, {groups.begin(), groups.end()}});
+    }
+
+    bool FoundGroup() const { return !m_group || m_nGroup >= 0; }
+    const std::vector<CTexts>& GetTexts() const { return m_texts; }
+
+    // The cards of every person, or of the members of the chosen group, in file order.
+    void WriteCards(CVCardWriter& writer, const std::vector<CUuid>& uids) const {
+        std::vector<std::string_view> names;
+        for (std::size_t i = 0; i < m_persons.size(); ++i) {
+            const auto& groups = m_persons[i].groups;
+            if (m_group && std::find(groups.begin(), groups.end(), m_nGroup) == groups.end())
+                continue;
+            names.clear();
+            for (const std::int32_t serial : groups)
+                names.push_back(m_names[static_cast<std::size_t>(serial)]);
+            writer.Write(m_texts[i], m_persons[i].sex, names, uids[i]);
+        }
+    }
+
+private:
+    struct CPerson {
+        int sex = 0;
+        std::vector<std::int32_t> groups;
+    };
+
+    std::optional<std::string> m_group;
+    std::int32_t m_nGroup = -1;
+    std::vector<std::string_view> m_names;
+    std::vector<CTexts> m_texts;
+    std::vector<CPerson> m_persons;
+};
 } // namespace
 
 int CExportVCardCommand::Run(const CCommandLine& commandLine) {
@@ -40,31 +84,38 @@ int CExportVCardCommand::Run(const CCommandLine& commandLine) {
         if (const auto refusal = CExportTarget::Refusal(file, *output, arguments->Has("--force")))
             return CCliArguments::Report(*refusal);
     }
-    CAddressDoc doc;
-    if (const CFileResult loaded = CDataFile::Load(doc, file); !loaded.ok)
-        return CCliArguments::Report(loaded.message);
-    std::vector<const CPersonalData*> persons;
+
+    const CTextCodec codec;
+    std::optional<std::string> group;
     if (const auto name = arguments->Get("--group")) {
-        const CEncodeResult encoded = CTextCodec().FromUtf8(*name);
-        const CGroup* group = encoded.ok() ? FindGroup(doc, encoded.text) : nullptr;
-        if (!group)
-            return CCliArguments::Report(CTextFormat::Format(
-                CCliTexts::NO_GROUP_IN_FILE,
-                {CTextEscape::Path(file), CTextEscape::ControlCharacters(*name)}));
-        persons.assign(group->m_memberList.begin(), group->m_memberList.end());
-    } else {
-        persons.assign(doc.GetPersonList().begin(), doc.GetPersonList().end());
+        const CEncodeResult encoded = codec.FromUtf8(*name);
+        // A name code page 932 cannot hold names no group; it matches nothing.
+        group = encoded.ok() ? encoded.text : std::string(1, '\0');
     }
-    const std::string text = CVCardCommands::ExportPersons(
-        persons, version == "4.0" ? EVCardVersion::V40 : EVCardVersion::V30, std::time(nullptr));
+    std::string bytes;
+    if (const CFileResult read = CDataFile::ReadBytes(file, bytes); !read.ok)
+        return CCliArguments::Report(read.message);
+    CRecordKeeper records(group);
+    if (const auto error = CDataFileReader::Visit(bytes, records))
+        return CCliArguments::Report(CDataFile::Damaged(file, *error).message);
+    if (!records.FoundGroup())
+        return CCliArguments::Report(CTextFormat::Format(
+            CCliTexts::NO_GROUP_IN_FILE,
+            {CTextEscape::Path(file),
+             CTextEscape::ControlCharacters(arguments->Get("--group").value_or(""))}));
+
+    CVCardWriter writer(version == "4.0" ? EVCardVersion::V40 : EVCardVersion::V30, codec,
+                        std::time(nullptr));
+    writer.Reserve(records.GetTexts().size() * CVCardWriter::EXPECTED_CARD_BYTES);
+    records.WriteCards(writer, CIdentityFile::Read(file, bytes, records.GetTexts()));
     if (const auto output = arguments->Get("--output")) {
-        if (const CFileResult written =
-                CSafeFileWriter::Write(*output, text, ELinkRule::WriteThrough, nullptr, {}, file);
+        if (const CFileResult written = CSafeFileWriter::Write(
+                *output, writer.GetText(), ELinkRule::WriteThrough, nullptr, {}, file);
             !written.ok)
             return CCliArguments::Report(written.message);
         return CCliArguments::EXIT_OK;
     }
     CStdout out;
-    out.Write(text);
+    out.Write(writer.GetText());
     return out.Finish();
 }

@@ -1,9 +1,13 @@
 #include "core/vcard/CVCardImport.h"
 
 #include "CBookFixture.h"
+#include "CTempFolder.h"
+#include "core/app/CFileController.h"
 #include "core/app/CVCardCommands.h"
+#include "core/settings/CRecentFileList.h"
 #include "core/storage/CDataFile.h"
 #include "core/text/CTextCodec.h"
+#include "core/ui/CommandIds.h"
 #include "core/vcard/CVCardReader.h"
 
 #include <random>
@@ -127,7 +131,7 @@ protected:
 TEST_F(CVCardBookTest, ImportingTheSameFileTwiceAddsNobodyAndUndoTakesTheImportBack) {
     const std::string text = Card("3.0", "FN:a\r\nUID:1\r\nCATEGORIES:G\r\n") +
                              Card("3.0", "FN:b\r\nTEL:1\r\n") +
-                             Card("4.0", "KIND:group\r\nFN:H\r\nMEMBER:urn:uuid:" +
+                             Card("4.0", "KIND:Group\r\nFN:H\r\nMEMBER:urn:uuid:" +
                                              CVCardImport::UidOf("1")->ToString() + "\r\n");
     const CVCardSummary first = Import(text);
     EXPECT_EQ(first.added, 2u);
@@ -169,6 +173,46 @@ TEST_F(CVCardBookTest, TextCp932LacksIsRefusedWithTheFirstPlaceUnlessReplaced) {
                           "行目から始まるカードの「😀」"));
     Import(text, true);
     EXPECT_EQ(Utf8(m_doc.GetPersonList().back()->GetText(EPersonText::Name)), "b〓");
+}
+
+// The window's import into a new book, and what cancels it.
+class CVCardCommandsTest : public CVCardBookTest {
+protected:
+    void Import(const std::string& text) {
+        CTempFolder::WriteFile(m_folder / "in.vcf", text);
+        m_ui.m_openFileNames = {(m_folder / "in.vcf").string()};
+        m_commands.OnCommand(ID_VCARD_IMPORT);
+    }
+
+    CTempFolder m_folder;
+    CRecentFileList m_recent;
+    CFileController m_files{m_doc, m_ui, m_recent};
+    CVCardCommands m_commands{m_doc, m_ui, m_files, m_list};
+};
+
+TEST_F(CVCardCommandsTest, ImportIntoANewBookLeavesNoUndoAndTheFirstSaveAsksForAName) {
+    AddPerson("old");
+    // A new book, then no to saving the old one's changes, then the summary.
+    m_ui.m_answers = {EMessageResult::No, EMessageResult::No, EMessageResult::Ok};
+    Import(Card("3.0", "FN:a\r\n"));
+    EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"a"}));
+    EXPECT_FALSE(m_doc.CanUndo());
+    EXPECT_TRUE(m_doc.IsModified());
+    m_files.OnFileSave();
+    EXPECT_EQ(m_ui.m_suggestedNames, (std::vector<std::string>{"無題"}));
+}
+
+TEST_F(CVCardCommandsTest, ABrokenFileOrACancelledQuestionChangesNothing) {
+    AddPerson("old");
+    m_ui.m_answers = {EMessageResult::Ok};
+    Import("BEGIN:VCARD\r\nFN:a\r\n");
+    EXPECT_THAT(m_ui.m_asked.back(), HasSubstr("1 行目で始まるカードが終わっていません"));
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Import(Card("3.0", "FN:b😀\r\n"));
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Import(Card("3.0", "FN:c\r\n"));
+    EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"old"}));
+    EXPECT_EQ(m_ui.m_asked.size(), 3u);
 }
 
 // Export then import gives back every text, the sex, the groups and the UID.

@@ -18,7 +18,7 @@
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
-#include <map>
+#include <set>
 #include <unordered_map>
 
 namespace {
@@ -51,9 +51,6 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(CUndoTexts::VCARD_IMPORT);
     CGroupFinder groups(doc, *composite, summary.groupsCreated);
-    std::unordered_map<CUuid, CPersonalData*> byUid;
-    for (CPersonalData* person : doc.GetPersonList())
-        byUid.emplace(person->GetUid(), person);
     std::vector<CPersonalData*> added;
     for (const CVCardPerson& card : import.GetPersons()) {
         std::array<std::string_view, CPersonalData::TEXT_COUNT> texts;
@@ -63,24 +60,32 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
             person->SetUid(*card.uid);
         for (const std::string& name : card.groups)
             Join(person, groups.Get(name));
-        byUid.emplace(person->GetUid(), person);
         added.push_back(person);
         summary.movedToMemo += card.movedToMemo;
         summary.skippedValues += card.skippedValues;
     }
-    // Members of group cards that are in the book already join through commands of their own.
+    // Members of group cards join their group: a person of this import before it is added, a
+    // person of the book through a command of its own.
     std::vector<std::unique_ptr<CCommand>> joins;
-    for (const CVCardGroupCard& card : import.GetGroupCards()) {
-        CGroup* group = groups.Get(card.name);
-        for (const CUuid& uid : card.members) {
-            const auto found = byUid.find(uid);
-            if (found == byUid.end())
-                continue;
-            CPersonalData* person = found->second;
-            if (std::find(added.begin(), added.end(), person) != added.end())
-                Join(person, group);
-            else if (!person->IsMemberOf(group))
-                joins.push_back(std::make_unique<CAddPersonalToGroupCommand>(person, group));
+    if (!import.GetGroupCards().empty()) {
+        std::unordered_map<CUuid, std::pair<CPersonalData*, bool>> byUid; // the person, if new
+        for (CPersonalData* person : doc.GetPersonList())
+            byUid.emplace(person->GetUid(), std::pair(person, false));
+        for (CPersonalData* person : added)
+            byUid.emplace(person->GetUid(), std::pair(person, true));
+        std::set<std::pair<CPersonalData*, CGroup*>> joined;
+        for (const CVCardGroupCard& card : import.GetGroupCards()) {
+            CGroup* group = groups.Get(card.name);
+            for (const CUuid& uid : card.members) {
+                const auto found = byUid.find(uid);
+                if (found == byUid.end())
+                    continue;
+                const auto [person, isNew] = found->second;
+                if (isNew)
+                    Join(person, group);
+                else if (!person->IsMemberOf(group) && joined.emplace(person, group).second)
+                    joins.push_back(std::make_unique<CAddPersonalToGroupCommand>(person, group));
+            }
         }
     }
     for (CPersonalData* person : added)
@@ -102,6 +107,7 @@ std::string CVCardCommands::ExportPersons(const std::vector<const CPersonalData*
                                           EVCardVersion version, std::time_t now) {
     const CTextCodec codec;
     CVCardWriter writer(version, codec, now);
+    writer.Reserve(persons.size() * CVCardWriter::EXPECTED_CARD_BYTES);
     for (const CPersonalData* person : persons)
         writer.WritePerson(*person);
     return writer.GetText();

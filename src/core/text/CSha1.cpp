@@ -14,35 +14,41 @@ std::uint32_t BigEndian32(const std::uint8_t* bytes) {
 CSha1::CSha1() : m_state{0x67452301U, 0xEFCDAB89U, 0x98BADCFEU, 0x10325476U, 0xC3D2E1F0U} {}
 
 void CSha1::Block(const std::uint8_t* block) {
-    std::array<std::uint32_t, 80> w{};
+    // The message schedule is kept as a ring of sixteen words, and each group of twenty rounds
+    // has a loop of its own, so that the loops carry no branch: books are digested whole on
+    // every load and save.
+    std::array<std::uint32_t, 16> w{};
     for (std::size_t i = 0; i < 16; ++i)
         w[i] = BigEndian32(block + 4 * i);
-    for (std::size_t i = 16; i < 80; ++i)
-        w[i] = std::rotl(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
-    auto [a, b, c, d, e] = m_state;
-    for (std::size_t i = 0; i < 80; ++i) {
-        std::uint32_t f = 0;
-        std::uint32_t k = 0;
-        if (i < 20) {
-            f = (b & c) | (~b & d);
-            k = 0x5A827999U;
-        } else if (i < 40) {
-            f = b ^ c ^ d;
-            k = 0x6ED9EBA1U;
-        } else if (i < 60) {
-            f = (b & c) | (b & d) | (c & d);
-            k = 0x8F1BBCDCU;
-        } else {
-            f = b ^ c ^ d;
-            k = 0xCA62C1D6U;
-        }
-        const std::uint32_t next = std::rotl(a, 5) + f + e + k + w[i];
+    std::uint32_t a = m_state[0];
+    std::uint32_t b = m_state[1];
+    std::uint32_t c = m_state[2];
+    std::uint32_t d = m_state[3];
+    std::uint32_t e = m_state[4];
+    const auto schedule = [&w](std::size_t i) {
+        if (i < 16)
+            return w[i];
+        const std::uint32_t next =
+            std::rotl(w[(i - 3) & 15] ^ w[(i - 8) & 15] ^ w[(i - 14) & 15] ^ w[i & 15], 1);
+        w[i & 15] = next;
+        return next;
+    };
+    const auto round = [&](std::uint32_t f, std::uint32_t k, std::uint32_t word) {
+        const std::uint32_t next = std::rotl(a, 5) + f + e + k + word;
         e = d;
         d = c;
         c = std::rotl(b, 30);
         b = a;
         a = next;
-    }
+    };
+    for (std::size_t i = 0; i < 20; ++i)
+        round(d ^ (b & (c ^ d)), 0x5A827999U, schedule(i));
+    for (std::size_t i = 20; i < 40; ++i)
+        round(b ^ c ^ d, 0x6ED9EBA1U, schedule(i));
+    for (std::size_t i = 40; i < 60; ++i)
+        round((b & c) | (d & (b | c)), 0x8F1BBCDCU, schedule(i));
+    for (std::size_t i = 60; i < 80; ++i)
+        round(b ^ c ^ d, 0xCA62C1D6U, schedule(i));
     m_state[0] += a;
     m_state[1] += b;
     m_state[2] += c;

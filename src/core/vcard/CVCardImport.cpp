@@ -113,18 +113,27 @@ std::string CleanLabel(std::string label) {
 // The pieces of one card as the mapping meets them.
 class CCardMapper {
 public:
-    explicit CCardMapper(const CVCard& card) : m_card(card) {
+    explicit CCardMapper(const CVCard& card) : m_card(card), m_used(card.properties.size(), false) {
         for (const CVCardProperty& property : card.properties) {
             if (property.name == "X-ABLABEL" && !property.group.empty())
-                m_labels[property.group] = CleanLabel(CVCardReader::Unescape(property.value));
+                m_labels.emplace_back(property.group,
+                                      CleanLabel(CVCardReader::Unescape(property.value)));
         }
     }
 
     bool IsGroupCard() const {
         const CVCardProperty* kind = m_card.Find("KIND");
         const CVCardProperty* serverKind = m_card.Find("X-ADDRESSBOOKSERVER-KIND");
-        return (kind && CVCardReader::Unescape(kind->value) == "group") ||
-               (serverKind && CVCardReader::Unescape(serverKind->value) == "group");
+        const auto isGroup = [](const CVCardProperty* property) {
+            if (!property)
+                return false;
+            std::string value = CVCardReader::Unescape(property->value);
+            std::transform(value.begin(), value.end(), value.begin(), [](char c) {
+                return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+            });
+            return value == "group";
+        };
+        return isGroup(kind) || isGroup(serverKind);
     }
 
     CVCardGroupCard GroupCard() const {
@@ -176,8 +185,19 @@ public:
 
 private:
     std::string LabelOf(const CVCardProperty& property) const {
-        const auto found = m_labels.find(property.group);
-        return property.group.empty() || found == m_labels.end() ? std::string() : found->second;
+        if (property.group.empty())
+            return {};
+        const auto found = std::find_if(m_labels.begin(), m_labels.end(), [&](const auto& label) {
+            return label.first == property.group;
+        });
+        return found == m_labels.end() ? std::string() : found->second;
+    }
+
+    bool IsUsed(const CVCardProperty* property) const {
+        return m_used[static_cast<std::size_t>(property - m_card.properties.data())];
+    }
+    void Use(const CVCardProperty* property) {
+        m_used[static_cast<std::size_t>(property - m_card.properties.data())] = true;
     }
 
     std::string Name() const {
@@ -215,7 +235,7 @@ private:
     }
 
     bool IsMapped(const CVCardProperty& property) const {
-        return HOUSEKEEPING.contains(property.name) || m_used.contains(&property) ||
+        return HOUSEKEEPING.contains(property.name) || IsUsed(&property) ||
                (property.name == "SOUND" && property.HasParam("TYPE", "X-IRMC-N"));
     }
 
@@ -254,12 +274,12 @@ private:
         if (main) {
             std::tie(Text(texts, EPersonText::Zip), Text(texts, EPersonText::Address)) =
                 Address(*main);
-            m_used.insert(main);
+            Use(main);
         }
         if (home) {
             std::tie(Text(texts, EPersonText::HomeZip), Text(texts, EPersonText::HomeAddress)) =
                 Address(*home);
-            m_used.insert(home);
+            Use(home);
         }
     }
 
@@ -274,7 +294,7 @@ private:
             if (!text.empty())
                 return false;
             text = CVCardReader::Unescape(property->value);
-            m_used.insert(property);
+            Use(property);
             return true;
         };
         for (const CVCardProperty& property : m_card.properties) {
@@ -292,7 +312,7 @@ private:
                 break;
         }
         for (const CVCardProperty* property : rest) {
-            if (m_used.contains(property))
+            if (IsUsed(property))
                 continue;
             for (const EPersonText slot : slots) {
                 if (fill(slot, property))
@@ -339,8 +359,8 @@ private:
     }
 
     const CVCard& m_card;
-    std::map<std::string, std::string> m_labels; // group to label
-    std::unordered_set<const CVCardProperty*> m_used;
+    std::vector<std::pair<std::string, std::string>> m_labels; // item group and its label
+    std::vector<bool> m_used;                                  // by property, mapped already
     std::vector<std::string> m_overflow;
 };
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <iconv.h>
 #include <map>
-#include <memory>
 
 namespace {
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
+constexpr std::size_t PROPERTIES_PER_CARD = 16; // room for an everyday card
 
 std::string Upper(std::string_view text) {
     std::string upper(text);
@@ -20,8 +20,23 @@ std::string Upper(std::string_view text) {
     return upper;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && Upper(text.substr(0, prefix.size())) == prefix;
+char UpperChar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+
+// `upper` is in uppercase already.
+bool StartsWithNoCase(std::string_view text, std::string_view upper) {
+    return text.size() >= upper.size() &&
+           std::equal(upper.begin(), upper.end(), text.begin(),
+                      [](char u, char t) { return u == UpperChar(t); });
+}
+
+bool ContainsNoCase(std::string_view text, std::string_view upper) {
+    for (std::size_t i = 0; i + upper.size() <= text.size(); ++i) {
+        if (StartsWithNoCase(text.substr(i), upper))
+            return true;
+    }
+    return false;
 }
 
 bool IsValidUtf8(std::string_view text) {
@@ -180,7 +195,9 @@ std::size_t FindValueColon(std::string_view line) {
 
 bool IsQuotedPrintable(std::string_view line) {
     const std::size_t colon = FindValueColon(line);
-    return Upper(line.substr(0, colon)).find("QUOTED-PRINTABLE") != std::string::npos;
+    const std::string_view head = line.substr(0, colon);
+    // Most lines have no parameter at all.
+    return head.find(';') != std::string_view::npos && ContainsNoCase(head, "QUOTED-PRINTABLE");
 }
 
 std::vector<std::string_view> SplitParams(std::string_view head) {
@@ -240,12 +257,15 @@ std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t numbe
                                          Unquoted(head[i].substr(equals + 1)));
     }
     std::string value(line.substr(colon + 1));
-    const std::string encoding = Upper(property.Param("ENCODING").value_or(""));
-    if (encoding == "BASE64" || encoding == "B" || StartsWithNoCase(value, "DATA:")) {
+    const std::string_view encoding = property.Param("ENCODING").value_or("");
+    const auto isEncoding = [encoding](std::string_view upper) {
+        return encoding.size() == upper.size() && StartsWithNoCase(encoding, upper);
+    };
+    if (isEncoding("BASE64") || isEncoding("B") || StartsWithNoCase(value, "DATA:")) {
         property.binary = true;
         return property;
     }
-    if (encoding == "QUOTED-PRINTABLE")
+    if (isEncoding("QUOTED-PRINTABLE"))
         value = DecodeQuotedPrintable(value);
     if (const auto charset = property.Param("CHARSET"))
         property.value = charsets.ToUtf8(value, *charset);
@@ -311,6 +331,7 @@ CVCardReadResult CVCardReader::Read(std::string_view bytes) {
                 return Failure(CVCardTexts::CARD_NEVER_ENDS, card->line);
             card.emplace();
             card->line = number;
+            card->properties.reserve(PROPERTIES_PER_CARD);
             keepsBlank = false;
         } else if (!card) {
             continue; // text between cards

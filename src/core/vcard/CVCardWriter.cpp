@@ -1,14 +1,30 @@
 #include "core/vcard/CVCardWriter.h"
 
 #include "core/model/CGroup.h"
-#include "core/model/CPersonalData.h"
-#include "core/text/CTextCodec.h"
+#include "core/model/CUuid.h"
 #include "core/vcard/CVCardTexts.h"
 
 namespace {
 constexpr std::size_t FOLD_OCTETS = 75;
 constexpr std::string_view CRLF = "\r\n";
 constexpr std::string_view IDEOGRAPHIC_SPACE = "\xE3\x80\x80";
+
+// The bytes an escape is written for: backslash, comma, semicolon, line breaks and NUL.
+constexpr std::array<bool, 256> MakeSpecial() {
+    std::array<bool, 256> special{};
+    for (const unsigned char c : {'\\', ',', ';', '\r', '\n', '\0'})
+        special[c] = true;
+    return special;
+}
+constexpr std::array<bool, 256> SPECIAL = MakeSpecial();
+
+std::size_t FindSpecial(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (SPECIAL[static_cast<unsigned char>(text[i])])
+            return i;
+    }
+    return std::string_view::npos;
+}
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -38,138 +54,198 @@ std::string ParamValue(std::string_view value) {
     }
     return out;
 }
-} // namespace
 
-CVCardWriter::CVCardWriter(EVCardVersion version, const CTextCodec& codec, std::time_t now)
-    : m_version(version), m_codec(codec), m_rev(RevOf(now, version)) {}
-
-std::string CVCardWriter::Escape(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+// "\", ",", ";" and line breaks escaped, CR LF taken as one line break; NUL bytes left out.
+// Plain runs are copied whole; only the few special characters are looked at one by one.
+void AppendEscapedUtf8(std::string_view text, std::string& out) {
+    while (!text.empty()) {
+        const std::size_t special = FindSpecial(text);
+        out.append(text.substr(0, special));
+        if (special == std::string_view::npos)
+            return;
+        const char c = text[special];
+        text.remove_prefix(special + 1);
         if (c == '\\' || c == ',' || c == ';') {
             out.push_back('\\');
             out.push_back(c);
         } else if (c == '\r' || c == '\n') {
             out += "\\n";
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-        } else if (c != '\0') { // a NUL would make the file no text
-            out.push_back(c);
-        }
+            if (c == '\r' && text.starts_with('\n'))
+                text.remove_prefix(1);
+        } // a NUL is left out: it would make the file no text
     }
-    return out;
 }
 
-std::pair<std::string, std::string> CVCardWriter::SplitName(std::string_view utf8) {
+// The text split at its first blank, ASCII or ideographic: family name and given name.
+std::pair<std::string_view, std::string_view> SplitName(std::string_view utf8) {
     const std::size_t ascii = utf8.find(' ');
     const std::size_t wide = utf8.find(IDEOGRAPHIC_SPACE);
     if (ascii == std::string_view::npos && wide == std::string_view::npos)
-        return {std::string(utf8), {}};
+        return {utf8, {}};
     const bool isAscii = ascii < wide;
     const std::size_t at = isAscii ? ascii : wide;
     const std::size_t blank = isAscii ? 1 : IDEOGRAPHIC_SPACE.size();
-    return {std::string(utf8.substr(0, at)), std::string(utf8.substr(at + blank))};
+    return {utf8.substr(0, at), utf8.substr(at + blank)};
 }
 
-std::string CVCardWriter::Utf8(std::string_view cp932) const {
-    return m_codec.ToUtf8(cp932);
+const std::string_view& Text(const CVCardWriter::CTexts& texts, EPersonText which) {
+    return texts[static_cast<std::size_t>(which)];
+}
+} // namespace
+
+CVCardWriter::CVCardWriter(EVCardVersion version, const CTextCodec& codec, std::time_t now)
+    : m_version(version), m_table(codec), m_rev(RevOf(now, version)) {}
+
+std::string_view CVCardWriter::Utf8(std::string_view cp932) {
+    if (m_utf8.size() < cp932.size() * CCp932Utf8Table::MAX_UTF8_PER_BYTE)
+        m_utf8.resize(cp932.size() * CCp932Utf8Table::MAX_UTF8_PER_BYTE);
+    const char* end = m_table.Convert(cp932, m_utf8.data());
+    return std::string_view(m_utf8.data(), static_cast<std::size_t>(end - m_utf8.data()));
 }
 
-void CVCardWriter::Line(std::string_view name, std::string_view value) {
-    std::string line(name);
-    line += ':';
-    line += value;
-    std::string_view rest = line;
-    std::size_t room = FOLD_OCTETS;
-    while (rest.size() > room) {
-        std::size_t cut = room;
-        while (cut > 0 && IsContinuationByte(rest[cut]))
-            --cut;
-        m_text += rest.substr(0, cut);
-        m_text += CRLF;
-        m_text += ' ';
-        rest.remove_prefix(cut);
-        room = FOLD_OCTETS - 1;
+void CVCardWriter::AppendEscaped(std::string_view cp932) {
+    AppendEscapedUtf8(Utf8(cp932), m_text);
+}
+
+void CVCardWriter::Begin(std::string_view name) {
+    m_nLineStart = m_text.size();
+    m_text += name;
+    m_text += ':';
+}
+
+void CVCardWriter::End() {
+    if (m_text.size() - m_nLineStart > FOLD_OCTETS) {
+        // Folded in place: the line moves to a buffer and comes back in pieces.
+        const std::string line = m_text.substr(m_nLineStart);
+        m_text.resize(m_nLineStart);
+        std::string_view rest = line;
+        std::size_t room = FOLD_OCTETS;
+        while (rest.size() > room) {
+            std::size_t cut = room;
+            while (cut > 0 && IsContinuationByte(rest[cut]))
+                --cut;
+            m_text += rest.substr(0, cut);
+            m_text += CRLF;
+            m_text += ' ';
+            rest.remove_prefix(cut);
+            room = FOLD_OCTETS - 1;
+        }
+        m_text += rest;
     }
-    m_text += rest;
     m_text += CRLF;
 }
 
-void CVCardWriter::Labelled(std::string_view name, std::string_view value, std::string_view label) {
-    const std::string group = "item" + std::to_string(++m_nItem) + ".";
-    Line(group + std::string(name), value);
-    Line(group + "X-ABLabel", Escape(label));
+void CVCardWriter::Line(std::string_view name, std::string_view value) {
+    Begin(name);
+    m_text += value;
+    End();
+}
+
+void CVCardWriter::EscapedLine(std::string_view name, std::string_view utf8) {
+    Begin(name);
+    AppendEscapedUtf8(utf8, m_text);
+    End();
+}
+
+void CVCardWriter::TextLine(std::string_view name, std::string_view cp932) {
+    if (cp932.empty())
+        return;
+    Begin(name);
+    AppendEscaped(cp932);
+    End();
+}
+
+void CVCardWriter::Label(std::string_view label) {
+    Begin("item" + std::to_string(m_nItem) + ".X-ABLabel");
+    AppendEscapedUtf8(label, m_text);
+    End();
+}
+
+void CVCardWriter::LabelledText(std::string_view name, std::string_view cp932,
+                                std::string_view label) {
+    if (cp932.empty())
+        return;
+    TextLine("item" + std::to_string(++m_nItem) + "." + std::string(name), cp932);
+    Label(label);
 }
 
 void CVCardWriter::WritePerson(const CPersonalData& person) {
-    const auto text = [&](EPersonText which) {
-        return Utf8(person.GetText(which));
-    };
+    CTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = person.GetText(static_cast<EPersonText>(i));
+    std::vector<std::string_view> groups;
+    for (const CGroup* group : person.m_groupList) {
+        if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
+            groups.push_back(group->m_strGroupName);
+    }
+    Write(texts, person.m_nSex, groups, person.GetUid());
+}
+
+void CVCardWriter::Write(const CTexts& texts, int sex, const std::vector<std::string_view>& groups,
+                         const CUuid& uid) {
     const bool v4 = m_version == EVCardVersion::V40;
     m_nItem = 0;
-    Line("BEGIN", "VCARD");
-    Line("VERSION", v4 ? "4.0" : "3.0");
-    const std::string name = text(EPersonText::Name);
-    const std::string reading = text(EPersonText::Initial);
-    const auto [family, given] = SplitName(name);
-    Line("FN", Escape(name));
-    const std::string n = Escape(family) + ";" + Escape(given) + ";;;";
-    if (v4 && !reading.empty())
-        Line("N;SORT-AS=\"" + ParamValue(reading) + "\"", n);
+    m_text += v4 ? "BEGIN:VCARD\r\nVERSION:4.0\r\n" : "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+    m_name = Utf8(Text(texts, EPersonText::Name));
+    m_reading = Utf8(Text(texts, EPersonText::Initial));
+    EscapedLine("FN", m_name);
+    if (v4 && !m_reading.empty())
+        Begin("N;SORT-AS=\"" + ParamValue(m_reading) + "\"");
     else
-        Line("N", n);
-    if (!reading.empty()) {
-        const auto [last, first] = SplitName(reading);
-        Line("X-PHONETIC-LAST-NAME", Escape(last));
+        Begin("N");
+    const auto [family, given] = SplitName(m_name);
+    AppendEscapedUtf8(family, m_text);
+    m_text += ';';
+    AppendEscapedUtf8(given, m_text);
+    m_text += ";;;";
+    End();
+    if (!m_reading.empty()) {
+        const auto [last, first] = SplitName(m_reading);
+        EscapedLine("X-PHONETIC-LAST-NAME", last);
         if (!first.empty())
-            Line("X-PHONETIC-FIRST-NAME", Escape(first));
+            EscapedLine("X-PHONETIC-FIRST-NAME", first);
         if (!v4)
-            Line("SORT-STRING", Escape(reading));
+            EscapedLine("SORT-STRING", m_reading);
     }
-    const auto adr = [&](EPersonText zip, EPersonText address) {
-        return ";;" + Escape(text(address)) + ";;;" + Escape(text(zip)) + ";";
+    const auto address = [&](EPersonText zip, EPersonText text, bool home) {
+        if (Text(texts, zip).empty() && Text(texts, text).empty())
+            return;
+        Begin(home ? "item" + std::to_string(++m_nItem) + ".ADR" : std::string("ADR"));
+        m_text += ";;";
+        AppendEscaped(Text(texts, text));
+        m_text += ";;;";
+        AppendEscaped(Text(texts, zip));
+        m_text += ';';
+        End();
+        if (home)
+            Label(CVCardTexts::HOME_LABEL);
     };
-    if (!person.GetText(EPersonText::Zip).empty() || !person.GetText(EPersonText::Address).empty())
-        Line("ADR", adr(EPersonText::Zip, EPersonText::Address));
-    if (!person.GetText(EPersonText::HomeZip).empty() ||
-        !person.GetText(EPersonText::HomeAddress).empty())
-        Labelled("ADR", adr(EPersonText::HomeZip, EPersonText::HomeAddress),
-                 CVCardTexts::HOME_LABEL);
-    if (!person.GetText(EPersonText::Tel1).empty())
-        Line("TEL", Escape(text(EPersonText::Tel1)));
-    if (!person.GetText(EPersonText::Tel2).empty())
-        Labelled("TEL", Escape(text(EPersonText::Tel2)), CVCardTexts::TEL2_LABEL);
-    if (!person.GetText(EPersonText::HomeTel).empty())
-        Labelled("TEL", Escape(text(EPersonText::HomeTel)), CVCardTexts::HOME_LABEL);
-    if (!person.GetText(EPersonText::Email1).empty())
-        Line("EMAIL", Escape(text(EPersonText::Email1)));
-    if (!person.GetText(EPersonText::Email2).empty())
-        Labelled("EMAIL", Escape(text(EPersonText::Email2)), CVCardTexts::EMAIL2_LABEL);
-    if (!person.GetText(EPersonText::Memo).empty())
-        Line("NOTE", Escape(text(EPersonText::Memo)));
-    if (!person.GetText(EPersonText::HomePage).empty())
-        Line("URL", Escape(text(EPersonText::HomePage)));
-    if (person.m_nSex == CPersonalData::SEX_MALE || person.m_nSex == CPersonalData::SEX_FEMALE) {
-        const bool male = person.m_nSex == CPersonalData::SEX_MALE;
+    address(EPersonText::Zip, EPersonText::Address, false);
+    address(EPersonText::HomeZip, EPersonText::HomeAddress, true);
+    TextLine("TEL", Text(texts, EPersonText::Tel1));
+    LabelledText("TEL", Text(texts, EPersonText::Tel2), CVCardTexts::TEL2_LABEL);
+    LabelledText("TEL", Text(texts, EPersonText::HomeTel), CVCardTexts::HOME_LABEL);
+    TextLine("EMAIL", Text(texts, EPersonText::Email1));
+    LabelledText("EMAIL", Text(texts, EPersonText::Email2), CVCardTexts::EMAIL2_LABEL);
+    TextLine("NOTE", Text(texts, EPersonText::Memo));
+    TextLine("URL", Text(texts, EPersonText::HomePage));
+    if (sex == CPersonalData::SEX_MALE || sex == CPersonalData::SEX_FEMALE) {
+        const bool male = sex == CPersonalData::SEX_MALE;
         if (v4)
             Line("GENDER", male ? "M" : "F");
         else
             Line("X-GENDER", male ? "Male" : "Female");
     }
-    std::string categories;
-    for (const CGroup* group : person.m_groupList) {
-        if (group->m_nSerial == CGroup::GROUP_TRANSIENT)
-            continue;
-        if (!categories.empty())
-            categories += ',';
-        categories += Escape(Utf8(group->m_strGroupName));
+    if (!groups.empty()) {
+        Begin("CATEGORIES");
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            if (i > 0)
+                m_text += ',';
+            AppendEscaped(groups[i]);
+        }
+        End();
     }
-    if (!categories.empty())
-        Line("CATEGORIES", categories);
-    const std::string uid = person.GetUid().ToString();
-    Line("UID", v4 ? "urn:uuid:" + uid : uid);
+    Line("UID", v4 ? "urn:uuid:" + uid.ToString() : uid.ToString());
     Line("REV", m_rev);
-    Line("END", "VCARD");
+    m_text += "END:VCARD\r\n";
 }
