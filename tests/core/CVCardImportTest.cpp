@@ -96,7 +96,7 @@ TEST(CVCardMapTest, SexGroupsUidAndCounts) {
     const CVCardImport import = Mapped(
         Card("4.0", "GENDER:F;\r\nCATEGORIES:友人, 仕事\\,趣味,友人\r\nUID:urn:uuid:"
                     "6BA7B810-9DAD-11D1-80B4-00C04FD430C8\r\nPHOTO;ENCODING=b:AAAA\r\nORG:x\r\n") +
-        Card("3.0", "X-GENDER:Male\r\nUID:google-1234\r\n"));
+        Card("3.0", "X-GENDER:Male\r\nUID:contact-1234\r\n"));
     const auto& persons = import.GetPersons();
     ASSERT_EQ(persons.size(), 2u);
     EXPECT_EQ(persons[0].sex, CPersonalData::SEX_FEMALE);
@@ -105,7 +105,7 @@ TEST(CVCardMapTest, SexGroupsUidAndCounts) {
     EXPECT_EQ(persons[0].skippedValues, 1u);
     EXPECT_EQ(persons[0].movedToMemo, 1u);
     EXPECT_EQ(persons[1].sex, CPersonalData::SEX_MALE);
-    EXPECT_EQ(persons[1].uid, CVCardImport::UidOf("google-1234"));
+    EXPECT_EQ(persons[1].uid, CVCardMapper::UidOf("contact-1234"));
 }
 
 class CVCardBookTest : public CBookFixture {
@@ -132,7 +132,7 @@ TEST_F(CVCardBookTest, ImportingTheSameFileTwiceAddsNobodyAndUndoTakesTheImportB
     const std::string text = Card("3.0", "FN:a\r\nUID:1\r\nCATEGORIES:G\r\n") +
                              Card("3.0", "FN:b\r\nTEL:1\r\n") +
                              Card("4.0", "KIND:Group\r\nFN:H\r\nMEMBER:urn:uuid:" +
-                                             CVCardImport::UidOf("1")->ToString() + "\r\n");
+                                             CVCardMapper::UidOf("1")->ToString() + "\r\n");
     const CVCardSummary first = Import(text);
     EXPECT_EQ(first.added, 2u);
     EXPECT_EQ(first.groupsCreated, 2u);

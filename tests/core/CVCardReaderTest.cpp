@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "begin:vcard\nversion:3.0\nfn:A\nend:vcard\n",
                   "FN", "A"},
         CReadCase{"CarriageReturnsOnly", "BEGIN:VCARD\rVERSION:4.0\rFN:B\rEND:VCARD\r", "FN", "B"},
-        CReadCase{"GroupedAppleLabel", Card("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:実家\r\n"),
+        CReadCase{"GroupedLabel", Card("3.0", "item1.TEL:1\r\nitem1.X-ABLabel:実家\r\n"),
                   "ITEM1.X-ABLABEL", "実家"},
         CReadCase{"QuotedParameterWithColon", Card("4.0", "ADR;LABEL=\"a:b;c\":;;x;;;;\r\n"), "ADR",
                   ";;x;;;;"},

@@ -1,36 +1,15 @@
 #pragma once
 
 #include "core/model/CPersonalData.h"
-#include "core/model/CUuid.h"
+#include "core/vcard/CVCardMapper.h"
 #include "core/vcard/CVCardProperty.h"
 
-#include <array>
 #include <cstddef>
 #include <list>
-#include <optional>
 #include <string>
 #include <vector>
 
-class CGroup;
 class CTextCodec;
-
-// A person a card gives: texts (UTF-8 until Encode, CP932 after), sex, UID and group names.
-struct CVCardPerson {
-    std::array<std::string, CPersonalData::TEXT_COUNT> texts;
-    int sex = CPersonalData::SEX_NONE;
-    std::optional<CUuid> uid;
-    std::vector<std::string> groups;
-    std::size_t line = 0; // where the card began
-    std::size_t movedToMemo = 0;
-    std::size_t skippedValues = 0;
-};
-
-// A group card (KIND:group, or the address-book-server form): a group and its members' UIDs.
-struct CVCardGroupCard {
-    std::string name;
-    std::vector<CUuid> members;
-    std::size_t line = 0;
-};
 
 // What an import did, for the summary.
 struct CVCardSummary {
@@ -48,10 +27,9 @@ struct CVCardUnencodable {
     std::string characters; // UTF-8, each once
 };
 
-// Turns cards into persons and groups: the mapping of properties to fields, with every value
-// that has no field of its own kept in the memo as "label: value" and binary data skipped and
-// counted. Then Filter leaves out what the book has already, so that importing a file twice
-// adds nobody the second time.
+// Turns a file's cards into persons and groups (each through CVCardMapper), encodes their texts
+// for the book, and with Filter leaves out what the book has already, so that importing a file
+// twice adds nobody the second time.
 class CVCardImport {
 public:
     explicit CVCardImport(const std::vector<CVCard>& cards);
@@ -76,9 +54,6 @@ public:
     // Why nothing was read (the CLI), or the question whether to read it with "〓" (the window).
     static std::string UnencodableText(const CVCardUnencodable& unencodable);
     static std::string UnencodableQuestion(const CVCardUnencodable& unencodable);
-
-    // A card's UID as a person's: a UUID as it is, any other text made one by name.
-    static std::optional<CUuid> UidOf(std::string_view value);
 
 private:
     void MapCard(const CVCard& card);

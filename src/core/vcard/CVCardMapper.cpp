@@ -1,0 +1,359 @@
+#include "core/vcard/CVCardMapper.h"
+
+#include "core/text/CHalfWidthKana.h"
+#include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardReader.h"
+#include "core/vcard/CVCardTexts.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_set>
+
+namespace {
+using CTextArray = CVCardMapper::CTextArray;
+
+constexpr std::string_view CRLF = "\r\n";
+// The namespace of UIDs made from a card's UID that is no UUID.
+constexpr CUuid::CBytes CARD_UID_NAMESPACE = {0x3b, 0x8e, 0x51, 0x0c, 0x7d, 0x26, 0x4f, 0x90,
+                                              0xb1, 0x47, 0x62, 0xa8, 0x0e, 0xd3, 0x95, 0x2c};
+
+// Properties that say how the card is made rather than what it holds, or that another
+// property of the mapping reads.
+const std::unordered_set<std::string_view> HOUSEKEEPING = {"VERSION",
+                                                           "PRODID",
+                                                           "REV",
+                                                           "UID",
+                                                           "KIND",
+                                                           "X-ADDRESSBOOKSERVER-KIND",
+                                                           "MEMBER",
+                                                           "X-ADDRESSBOOKSERVER-MEMBER",
+                                                           "X-ABLABEL",
+                                                           "FN",
+                                                           "N",
+                                                           "SORT-STRING",
+                                                           "X-PHONETIC-LAST-NAME",
+                                                           "X-PHONETIC-FIRST-NAME",
+                                                           "LABEL",
+                                                           "CLIENTPIDMAP",
+                                                           "X-ABUID",
+                                                           "NAME",
+                                                           "SOURCE"};
+
+const std::map<std::string_view, const char*> LABELS = {
+    {"ORG", CVCardTexts::LABEL_ORG},
+    {"TITLE", CVCardTexts::LABEL_TITLE},
+    {"ROLE", CVCardTexts::LABEL_ROLE},
+    {"BDAY", CVCardTexts::LABEL_BDAY},
+    {"ANNIVERSARY", CVCardTexts::LABEL_ANNIVERSARY},
+    {"NICKNAME", CVCardTexts::LABEL_NICKNAME},
+    {"TEL", CVCardTexts::LABEL_TEL},
+    {"EMAIL", CVCardTexts::LABEL_EMAIL},
+    {"URL", CVCardTexts::LABEL_URL},
+    {"ADR", CVCardTexts::LABEL_ADR},
+    {"IMPP", CVCardTexts::LABEL_IMPP}};
+
+std::string& Text(CTextArray& texts, EPersonText which) {
+    return texts[static_cast<std::size_t>(which)];
+}
+
+std::string JoinNonEmpty(const std::vector<std::string>& parts, std::string_view separator) {
+    std::string joined;
+    for (const std::string& part : parts) {
+        if (part.empty())
+            continue;
+        if (!joined.empty())
+            joined += separator;
+        joined += part;
+    }
+    return joined;
+}
+
+std::vector<std::string> Components(const CVCardProperty& property, std::size_t count) {
+    std::vector<std::string> parts = CVCardReader::Split(property.value, ';');
+    parts.resize(std::max(parts.size(), count));
+    return parts;
+}
+
+// A memo's lines end in CR LF, as the program's own memos do.
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (text[i] == '\n' || text[i] == '\r')
+            out += CRLF;
+        else
+            out.push_back(text[i]);
+    }
+    return out;
+}
+
+bool IsAsciiAlnum(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// Japanese address parts follow each other without a blank; Latin words get one.
+std::string JoinAddress(const std::string& address, const std::string& part) {
+    if (address.empty() || part.empty())
+        return address + part;
+    const bool blank = IsAsciiAlnum(address.back()) && IsAsciiAlnum(part.front());
+    return address + (blank ? " " : "") + part;
+}
+
+// Some address books write their built-in labels as "_$!<Anniversary>!$_".
+std::string CleanLabel(std::string label) {
+    if (label.starts_with("_$!<") && label.ends_with(">!$_"))
+        label = label.substr(4, label.size() - 8);
+    return label;
+}
+
+} // namespace
+
+CVCardMapper::CVCardMapper(const CVCard& card)
+    : m_card(card), m_used(card.properties.size(), false) {
+    for (const CVCardProperty& property : card.properties) {
+        if (property.name == "X-ABLABEL" && !property.group.empty())
+            m_labels.emplace_back(property.group,
+                                  CleanLabel(CVCardReader::Unescape(property.value)));
+    }
+}
+
+bool CVCardMapper::IsGroupCard() const {
+    const CVCardProperty* kind = m_card.Find("KIND");
+    const CVCardProperty* serverKind = m_card.Find("X-ADDRESSBOOKSERVER-KIND");
+    const auto isGroup = [](const CVCardProperty* property) {
+        if (!property)
+            return false;
+        std::string value = CVCardReader::Unescape(property->value);
+        std::transform(value.begin(), value.end(), value.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+        return value == "group";
+    };
+    return isGroup(kind) || isGroup(serverKind);
+}
+
+CVCardGroupCard CVCardMapper::GroupCard() const {
+    CVCardGroupCard group;
+    group.name = Name();
+    group.line = m_card.line;
+    for (const CVCardProperty& property : m_card.properties) {
+        if (property.name != "MEMBER" && property.name != "X-ADDRESSBOOKSERVER-MEMBER")
+            continue;
+        if (const auto uid = UidOf(CVCardReader::Unescape(property.value)))
+            group.members.push_back(*uid);
+    }
+    return group;
+}
+
+CVCardPerson CVCardMapper::Person() {
+    CVCardPerson person;
+    person.line = m_card.line;
+    Text(person.texts, EPersonText::Name) = Name();
+    Text(person.texts, EPersonText::Initial) = CHalfWidthKana::ToFullWidth(Reading());
+    MapAddresses(person.texts);
+    MapSlots("TEL", CVCardTexts::TEL2_LABEL,
+             {EPersonText::Tel1, EPersonText::Tel2, EPersonText::HomeTel}, person.texts);
+    MapSlots("EMAIL", CVCardTexts::EMAIL2_LABEL, {EPersonText::Email1, EPersonText::Email2},
+             person.texts);
+    std::vector<std::string> notes;
+    for (const CVCardProperty& property : m_card.properties) {
+        if (property.binary) {
+            ++person.skippedValues;
+            continue;
+        }
+        if (property.name == "NOTE")
+            notes.push_back(WithCrLf(CVCardReader::Unescape(property.value)));
+        else if (property.name == "URL" && Text(person.texts, EPersonText::HomePage).empty())
+            Text(person.texts, EPersonText::HomePage) = CVCardReader::Unescape(property.value);
+        else if (property.name == "GENDER" || property.name == "X-GENDER")
+            person.sex = SexOf(property);
+        else if (property.name == "CATEGORIES")
+            AddGroups(property, person.groups);
+        else if (property.name == "UID")
+            person.uid = UidOf(CVCardReader::Unescape(property.value));
+        else if (!IsMapped(property))
+            Overflow(property, person);
+    }
+    notes.insert(notes.end(), m_overflow.begin(), m_overflow.end());
+    Text(person.texts, EPersonText::Memo) = JoinNonEmpty(notes, CRLF);
+    return person;
+}
+
+std::string CVCardMapper::LabelOf(const CVCardProperty& property) const {
+    if (property.group.empty())
+        return {};
+    const auto found = std::find_if(m_labels.begin(), m_labels.end(), [&](const auto& label) {
+        return label.first == property.group;
+    });
+    return found == m_labels.end() ? std::string() : found->second;
+}
+
+bool CVCardMapper::IsUsed(const CVCardProperty* property) const {
+    return m_used[static_cast<std::size_t>(property - m_card.properties.data())];
+}
+
+void CVCardMapper::Use(const CVCardProperty* property) {
+    m_used[static_cast<std::size_t>(property - m_card.properties.data())] = true;
+}
+
+std::string CVCardMapper::Name() const {
+    if (const CVCardProperty* fn = m_card.Find("FN")) {
+        if (std::string name = CVCardReader::Unescape(fn->value); !name.empty())
+            return name;
+    }
+    if (const CVCardProperty* n = m_card.Find("N")) {
+        const std::vector<std::string> parts = Components(*n, 2);
+        return JoinNonEmpty({parts[0], parts[1]}, " ");
+    }
+    return {};
+}
+
+std::string CVCardMapper::Reading() const {
+    if (const CVCardProperty* sort = m_card.Find("SORT-STRING"))
+        return CVCardReader::Unescape(sort->value);
+    if (const CVCardProperty* n = m_card.Find("N")) {
+        if (const auto sortAs = n->Param("SORT-AS"))
+            return JoinNonEmpty(CVCardReader::Split(*sortAs, ','), " ");
+    }
+    const CVCardProperty* last = m_card.Find("X-PHONETIC-LAST-NAME");
+    const CVCardProperty* first = m_card.Find("X-PHONETIC-FIRST-NAME");
+    if (last || first)
+        return JoinNonEmpty({last ? CVCardReader::Unescape(last->value) : std::string(),
+                             first ? CVCardReader::Unescape(first->value) : std::string()},
+                            " ");
+    for (const CVCardProperty& property : m_card.properties) {
+        if (property.name == "SOUND" && property.HasParam("TYPE", "X-IRMC-N")) {
+            const std::vector<std::string> parts = Components(property, 2);
+            return JoinNonEmpty({parts[0], parts[1]}, " ");
+        }
+    }
+    return {};
+}
+
+bool CVCardMapper::IsMapped(const CVCardProperty& property) const {
+    return HOUSEKEEPING.contains(property.name) || IsUsed(&property) ||
+           (property.name == "SOUND" && property.HasParam("TYPE", "X-IRMC-N"));
+}
+
+std::pair<std::string, std::string> CVCardMapper::Address(const CVCardProperty& property) {
+    const std::vector<std::string> c = Components(property, 7);
+    std::string address;
+    for (const std::size_t part : {4, 3, 2})
+        address = JoinAddress(address, c[part]);
+    for (const std::size_t part : {1, 0, 6})
+        address = JoinNonEmpty({address, c[part]}, " ");
+    return {c[5], address};
+}
+
+void CVCardMapper::MapAddresses(CTextArray& texts) {
+    std::vector<const CVCardProperty*> plain;
+    const CVCardProperty* home = nullptr;
+    for (const CVCardProperty& property : m_card.properties) {
+        if (property.name != "ADR" || property.binary)
+            continue;
+        if (!home && LabelOf(property) == CVCardTexts::HOME_LABEL)
+            home = &property;
+        else
+            plain.push_back(&property);
+    }
+    const auto preferred =
+        std::find_if(plain.begin(), plain.end(), [](const auto* p) { return p->IsPreferred(); });
+    const CVCardProperty* main = preferred != plain.end() ? *preferred
+                                 : plain.empty()          ? nullptr
+                                                          : plain.front();
+    if (!home) {
+        const auto other =
+            std::find_if(plain.begin(), plain.end(), [main](const auto* p) { return p != main; });
+        home = other == plain.end() ? nullptr : *other;
+    }
+    if (main) {
+        std::tie(Text(texts, EPersonText::Zip), Text(texts, EPersonText::Address)) = Address(*main);
+        Use(main);
+    }
+    if (home) {
+        std::tie(Text(texts, EPersonText::HomeZip), Text(texts, EPersonText::HomeAddress)) =
+            Address(*home);
+        Use(home);
+    }
+}
+
+int CVCardMapper::SexOf(const CVCardProperty& property) {
+    const std::string value = CVCardReader::Split(property.value, ';').front();
+    if (value == "M" || value == "m" || value == "Male" || value == "male")
+        return CPersonalData::SEX_MALE;
+    if (value == "F" || value == "f" || value == "Female" || value == "female")
+        return CPersonalData::SEX_FEMALE;
+    return CPersonalData::SEX_NONE;
+}
+
+void CVCardMapper::AddGroups(const CVCardProperty& property, std::vector<std::string>& groups) {
+    for (std::string& name : CVCardReader::Split(property.value, ',')) {
+        const std::size_t begin = name.find_first_not_of(' ');
+        if (begin == std::string::npos)
+            continue;
+        name = name.substr(begin, name.find_last_not_of(' ') + 1 - begin);
+        if (std::find(groups.begin(), groups.end(), name) == groups.end())
+            groups.push_back(std::move(name));
+    }
+}
+
+void CVCardMapper::Overflow(const CVCardProperty& property, CVCardPerson& person) {
+    std::string value = JoinNonEmpty(CVCardReader::Split(property.value, ';'), " ");
+    if (property.name == "ADR") {
+        const auto [zip, address] = Address(property);
+        value = JoinNonEmpty({zip, address}, " ");
+    }
+    if (value.empty())
+        return;
+    std::string label = LabelOf(property);
+    if (label.empty()) {
+        const auto known = LABELS.find(property.name);
+        label = known == LABELS.end() ? property.name : known->second;
+    }
+    m_overflow.push_back(CTextFormat::Format(CVCardTexts::MEMO_LINE, {label, WithCrLf(value)}));
+    ++person.movedToMemo;
+}
+
+void CVCardMapper::MapSlots(std::string_view name, std::string_view secondLabel,
+                            const std::vector<EPersonText>& slots, CTextArray& texts) {
+    std::vector<const CVCardProperty*> rest;
+    auto fill = [&](EPersonText slot, const CVCardProperty* property) {
+        std::string& text = Text(texts, slot);
+        if (!text.empty())
+            return false;
+        text = CVCardReader::Unescape(property->value);
+        Use(property);
+        return true;
+    };
+    for (const CVCardProperty& property : m_card.properties) {
+        if (property.name != name || property.binary)
+            continue;
+        const std::string label = LabelOf(property);
+        const bool placed =
+            (label == CVCardTexts::HOME_LABEL && slots.size() > 2 && fill(slots[2], &property)) ||
+            (label == secondLabel && fill(slots[1], &property));
+        if (!placed)
+            rest.push_back(&property);
+    }
+    for (const CVCardProperty* property : rest) {
+        if (property->IsPreferred() && fill(slots[0], property))
+            break;
+    }
+    for (const CVCardProperty* property : rest) {
+        if (IsUsed(property))
+            continue;
+        for (const EPersonText slot : slots) {
+            if (fill(slot, property))
+                break;
+        }
+    }
+}
+
+std::optional<CUuid> CVCardMapper::UidOf(std::string_view value) {
+    if (value.empty())
+        return std::nullopt;
+    if (const auto uuid = CUuid::Parse(value); uuid && !uuid->IsNil())
+        return uuid;
+    return CUuid::NameBased(CUuid(CARD_UID_NAMESPACE), value);
+}
