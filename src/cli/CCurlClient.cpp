@@ -72,8 +72,6 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
         curl_easy_setopt(curl, CURLOPT_POSTFIELDS, request.body.data());
         curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE,
                          static_cast<curl_off_t>(request.body.size()));
-    } else if (request.method == "DELETE") {
-        curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
     }
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
     curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MAX_REDIRECTS);

@@ -67,9 +67,10 @@ void CSyncCommands::OnSync() {
         m_pProfile->WriteProfileString(SECTION, "url-" + key, login.url);
         m_pProfile->WriteProfileString(SECTION, "user-" + key, login.user);
     }
-    const std::unique_ptr<CHttpClient> http = m_dialogs.MakeClient(login);
+    std::unique_ptr<CHttpClient> http = m_dialogs.MakeClient(login);
     CSyncState state = CSyncState::Load(path);
     const CSyncReport report = SyncBook(m_doc, state, *http, login.url);
+    http.reset(); // its progress display ends with the sync
     // Without the book saved, the state must not claim what the book lacks.
     if (m_doc.IsModified() && !m_files.OnFileSave())
         return;

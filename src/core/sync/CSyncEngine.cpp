@@ -11,6 +11,7 @@
 #include "core/text/CSha1.h"
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardMapper.h"
 #include "core/vcard/CVCardReader.h"
 #include "core/vcard/CVCardWriter.h"
 
@@ -138,7 +139,7 @@ bool CSyncEngine::Fetch(const std::string& href, const std::string& etag, CSyncR
         return true;
     CRemoteCard card{href, etag, import.GetPersons().front()};
     if (!card.person.uid)
-        card.person.uid = CVCardImport::UidOf(href);
+        card.person.uid = CVCardMapper::UidOf(href);
     m_fetched.emplace(card.person.uid->ToString(), std::move(card));
     return true;
 }
