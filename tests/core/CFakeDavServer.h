@@ -70,6 +70,7 @@ public:
     std::map<std::string, CCard> m_cards; // by path
     std::vector<std::string> m_log;
     bool m_bSyncReport = true;
+    bool m_bEtagOnPut = true;
     std::function<void(const CHttpRequest&)> m_beforeRequest;
 
 private:
@@ -150,6 +151,8 @@ private:
             (!match.empty() && (!exists || found->second.etag != match)))
             return {412, {}, {}, {}, request.url};
         Write(path, request.body);
+        if (!m_bEtagOnPut)
+            return {201, {}, {}, {}, request.url};
         return {201, {{"ETag", m_cards[path].etag}}, {}, {}, request.url};
     }
 

@@ -222,6 +222,19 @@ TEST_F(CSyncEngineTest, ConflictKeepsLocalTextsAndNotesTheServers) {
     EXPECT_NE(std::string::npos, body.find("222"));
 }
 
+TEST_F(CSyncEngineTest, AWriteWithoutETagCostsOneFetchAndChangesNothing) {
+    m_server.m_bEtagOnPut = false;
+    m_a.Edit("Baba", EPersonText::Tel1, "1");
+    EXPECT_EQ(1u, m_a.Sync(m_server).uploaded);
+    const CPersonalData* baba = m_a.Find("Baba");
+    const CSyncReport next = m_a.Sync(m_server);
+    EXPECT_EQ(0u, next.downloaded + next.uploaded);
+    EXPECT_EQ(baba, m_a.Find("Baba")); // not replaced by a copy of itself
+    EXPECT_EQ(1u, m_server.Count("GET"));
+    m_a.Sync(m_server);
+    EXPECT_EQ(1u, m_server.Count("GET"));
+}
+
 TEST_F(CSyncEngineTest, RaceAnsweredWith412IsMerged) {
     m_a.Edit("Baba", EPersonText::Tel1, "111");
     const std::string path = PathOf(*m_a.Find("Baba"));

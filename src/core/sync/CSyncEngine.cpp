@@ -53,6 +53,16 @@ void Join(CPersonalData& person, CGroup* group) {
         person.m_groupList.push_back(group);
 }
 
+// Whether the card says exactly what the person says: then there is nothing to bring down.
+bool SaysTheSame(const CPersonalData& person, const CVCardPerson& card) {
+    for (std::size_t i = 0; i < card.texts.size(); ++i) {
+        if (card.texts[i] != person.GetText(static_cast<EPersonText>(i)))
+            return false;
+    }
+    return card.sex == person.m_nSex &&
+           GroupNames(person) == std::set<std::string>(card.groups.begin(), card.groups.end());
+}
+
 std::string WithSlash(std::string path) {
     if (!path.ends_with('/'))
         path += '/';
@@ -261,6 +271,10 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
             return;
         }
         if (entry && !localChanged) {
+            if (SaysTheSame(*local, card->person)) { // our own upload, its ETag unknown then
+                Record(uid, card->href, card->etag, *local);
+                return;
+            }
             Record(uid, card->href, card->etag, *ReplaceByCard(local, *card));
             ++report.downloaded;
             return;
