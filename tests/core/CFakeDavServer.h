@@ -105,6 +105,8 @@ private:
     CHttpResponse Report(const CHttpRequest& request) const {
         if (!m_bSyncReport)
             return {501, {}, {}, {}, request.url};
+        if (request.body.find("addressbook-multiget") != std::string::npos)
+            return MultiGet(request);
         const std::size_t open = request.body.find("<d:sync-token>") + 14;
         const std::string token = request.body.substr(open, request.body.find('<', open) - open);
         long since = 0;
@@ -132,6 +134,29 @@ private:
                 inner += Response(href, "<d:getetag>" + card->second.etag + "</d:getetag>");
         }
         inner += "<d:sync-token>t" + std::to_string(m_nVersion) + "</d:sync-token>";
+        return Multistatus(inner, request.url);
+    }
+
+    CHttpResponse MultiGet(const CHttpRequest& request) const {
+        std::string inner;
+        for (std::size_t at = request.body.find("<d:href>"); at != std::string::npos;
+             at = request.body.find("<d:href>", at + 1)) {
+            const std::size_t begin = at + 8;
+            const std::string href =
+                request.body.substr(begin, request.body.find('<', begin) - begin);
+            const auto card = m_cards.find(href);
+            if (card == m_cards.end())
+                continue;
+            std::string data;
+            for (const char c : card->second.body)
+                data += c == '<'    ? "&lt;"
+                        : c == '&'  ? "&amp;"
+                        : c == '\r' ? "&#13;"
+                                    : std::string(1, c);
+            inner +=
+                Response(href, "<d:getetag>" + card->second.etag + "</d:getetag><c:address-data>" +
+                                   data + "</c:address-data>");
+        }
         return Multistatus(inner, request.url);
     }
 

@@ -168,6 +168,22 @@ CDavListing CDavSession::List(const std::string& collection, const std::string& 
     return PropfindListing(collection);
 }
 
+CDavMultistatus CDavSession::MultiGet(const std::string& collection,
+                                      const std::vector<std::string>& hrefs,
+                                      CHttpResponse& answer) {
+    std::string body = R"(<?xml version="1.0" encoding="utf-8"?>
+<c:addressbook-multiget xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">
+<d:prop><d:getetag/><c:address-data/></d:prop>)";
+    for (const std::string& href : hrefs)
+        body += "<d:href>" + CDavXml::Escape(href) + "</d:href>";
+    body += "</c:addressbook-multiget>";
+    answer =
+        m_http.Send({"REPORT", collection, {{"Depth", "1"}, {"Content-Type", XML_TYPE}}, body});
+    if (!IsMultistatus(answer))
+        return {};
+    return CDavXml::Parse(answer.body);
+}
+
 CHttpResponse CDavSession::Get(const std::string& url) {
     return m_http.Send({"GET", url, {{"Accept", "text/vcard"}}, {}});
 }

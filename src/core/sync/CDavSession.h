@@ -30,6 +30,10 @@ public:
     // The sync-collection report from `token` (empty: every card); a server without it, or one
     // that refuses even an empty token, is listed with PROPFIND instead.
     CDavListing List(const std::string& collection, const std::string& token);
+    // The cards at `hrefs` with their ETags in one addressbook-multiget report; not ok from a
+    // server without it, which the caller then asks card by card.
+    CDavMultistatus MultiGet(const std::string& collection, const std::vector<std::string>& hrefs,
+                             CHttpResponse& answer);
     CHttpResponse Get(const std::string& url);
     // `etag` empty: only when nothing is there yet (If-None-Match), else If-Match.
     CHttpResponse Put(const std::string& url, const std::string& card, const std::string& etag);

@@ -22,6 +22,7 @@
 namespace {
 constexpr std::string_view CRLF = "\r\n";
 constexpr int MAX_ATTEMPTS = 3; // a card that keeps changing under a write is left to next time
+constexpr std::size_t MULTIGET_BATCH = 100;
 
 // The label of each text in a conflict's memo lines: the field table's, and the reading's.
 std::string LabelOf(EPersonText text) {
@@ -139,18 +140,55 @@ bool CSyncEngine::Fetch(const std::string& href, const std::string& etag, CSyncR
         report.error = Failure("GET", answer);
         return false;
     }
+    Take(href, etag, answer.body);
+    return true;
+}
+
+void CSyncEngine::Take(const std::string& href, const std::string& etag, std::string_view text) {
     // A card the book cannot read stays on the server as it is.
-    const CVCardReadResult read = CVCardReader::Read(answer.body);
+    const CVCardReadResult read = CVCardReader::Read(text);
     if (!read.error.empty())
-        return true;
+        return;
     CVCardImport import(read.cards);
     import.Encode(CTextCodec(), true);
     if (import.GetPersons().empty())
-        return true;
+        return;
     CRemoteCard card{href, etag, import.GetPersons().front()};
     if (!card.person.uid)
         card.person.uid = CVCardMapper::UidOf(href);
     m_fetched.emplace(card.person.uid->ToString(), std::move(card));
+}
+
+bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report) {
+    std::vector<std::string> batch;
+    auto next = hrefs.begin();
+    while (next != hrefs.end()) {
+        batch.clear();
+        for (; next != hrefs.end() && batch.size() < MULTIGET_BATCH; ++next)
+            batch.push_back(next->first);
+        CHttpResponse answer;
+        const CDavMultistatus cards = m_dav.MultiGet(m_strCollection, batch, answer);
+        // A server without the report refuses it (4xx, 501); any other failure stops the sync.
+        const bool refused = (answer.status >= 400 && answer.status < 500) || answer.status == 501;
+        if (!cards.ok && !refused && answer.status != 207) {
+            report.error = Failure("REPORT", answer);
+            return false;
+        }
+        if (!cards.ok) {
+            for (const std::string& href : batch) {
+                if (!Fetch(href, hrefs.at(href), report))
+                    return false;
+            }
+            continue;
+        }
+        for (const CDavResource& resource : cards.resources) {
+            const auto asked = hrefs.find(resource.href);
+            if (asked == hrefs.end() || resource.addressData.empty())
+                continue; // gone since the listing, or a card of no interest
+            Take(resource.href, resource.etag.empty() ? asked->second : resource.etag,
+                 resource.addressData);
+        }
+    }
     return true;
 }
 
@@ -373,13 +411,14 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
         m_server.erase(href);
     for (const CDavResource& resource : listing.changed)
         m_server[resource.href] = resource.etag;
+    std::map<std::string, std::string> wanted;
     for (const auto& [href, etag] : m_server) {
         const auto known = uidOfHref.find(href);
-        if (known != uidOfHref.end() && m_state.m_entries.at(known->second).etag == etag)
-            continue;
-        if (!Fetch(href, etag, report))
-            return report; // nothing changed yet on either side
+        if (known == uidOfHref.end() || m_state.m_entries.at(known->second).etag != etag)
+            wanted.emplace(href, etag);
     }
+    if (!FetchAll(wanted, report))
+        return report; // nothing changed yet on either side
 
     std::map<std::string, CPersonalData*> live;
     for (CPersonalData* person : m_doc.GetPersonList())

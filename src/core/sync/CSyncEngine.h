@@ -63,6 +63,9 @@ private:
 
     bool Discover(const std::string& url, CSyncReport& report);
     bool Fetch(const std::string& href, const std::string& etag, CSyncReport& report);
+    // The cards at `hrefs` (to their ETags), a batch at a time, else one by one.
+    bool FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report);
+    void Take(const std::string& href, const std::string& etag, std::string_view text);
     void Decide(const std::string& uid, CPersonalData* local, CSyncReport& report);
     void Apply(std::unique_ptr<CCommand> command);
     CPersonalData* AddFromCard(const CRemoteCard& card);
