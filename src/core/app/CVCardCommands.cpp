@@ -21,14 +21,6 @@
 #include <set>
 #include <unordered_map>
 
-namespace {
-void Join(CPersonalData* person, CGroup* group) {
-    if (std::find(person->m_groupList.begin(), person->m_groupList.end(), group) ==
-        person->m_groupList.end())
-        person->m_groupList.push_back(group);
-}
-} // namespace
-
 CVCardCommands::CVCardCommands(CAddressDoc& doc, CUserInterface& ui, CFileController& files,
                                const CFriendListView& list)
     : m_doc(doc), m_ui(ui), m_files(files), m_list(list) {}
@@ -59,7 +51,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
         if (card.uid)
             person->SetUid(*card.uid);
         for (const std::string& name : card.groups)
-            Join(person, groups.Get(name));
+            CGroupFinder::Join(*person, groups.Get(name));
         added.push_back(person);
         summary.movedToMemo += card.movedToMemo;
         summary.skippedValues += card.skippedValues;
@@ -82,7 +74,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
                     continue;
                 const auto [person, isNew] = found->second;
                 if (isNew)
-                    Join(person, group);
+                    CGroupFinder::Join(*person, group);
                 else if (!person->IsMemberOf(group) && joined.emplace(person, group).second)
                     joins.push_back(std::make_unique<CAddPersonalToGroupCommand>(person, group));
             }

@@ -4,6 +4,8 @@
 #include "core/commands/CCommandGroup.h"
 #include "core/document/CAddressDoc.h"
 
+#include <algorithm>
+
 CGroupFinder::CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, std::size_t& created)
     : m_doc(doc), m_composite(composite), m_nCreated(created) {
     for (CGroup* group : doc.GetGroupList()) {
@@ -20,4 +22,10 @@ CGroup* CGroupFinder::Get(const std::string& name) {
     ++m_nCreated;
     m_groups.emplace(name, group);
     return group;
+}
+
+void CGroupFinder::Join(CPersonalData& person, CGroup* group) {
+    if (std::find(person.m_groupList.begin(), person.m_groupList.end(), group) ==
+        person.m_groupList.end())
+        person.m_groupList.push_back(group);
 }

@@ -7,6 +7,7 @@
 class CAddressDoc;
 class CCommandGroup;
 class CGroup;
+class CPersonalData;
 
 // Finds the book's groups by name (CP932) and makes the missing ones as part of a composite,
 // counting them: what an import or a sync needs for the group names a card carries.
@@ -15,6 +16,8 @@ public:
     CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, std::size_t& created);
 
     CGroup* Get(const std::string& name);
+    // Puts the group in a person's list, once; for a person not yet in the document.
+    static void Join(CPersonalData& person, CGroup* group);
 
 private:
     CAddressDoc& m_doc;

@@ -48,12 +48,6 @@ std::set<std::string> GroupNames(const CPersonalData& person) {
     return names;
 }
 
-void Join(CPersonalData& person, CGroup* group) {
-    if (std::find(person.m_groupList.begin(), person.m_groupList.end(), group) ==
-        person.m_groupList.end())
-        person.m_groupList.push_back(group);
-}
-
 // Whether the card says exactly what the person says: then there is nothing to bring down.
 bool SaysTheSame(const CPersonalData& person, const CVCardPerson& card) {
     for (std::size_t i = 0; i < card.texts.size(); ++i) {
@@ -206,7 +200,7 @@ CPersonalData* CSyncEngine::AddFromCard(const CRemoteCard& card) {
     CPersonalData* person = m_doc.NewPerson(texts, card.person.sex);
     person->SetUid(*card.person.uid);
     for (const std::string& name : card.person.groups)
-        Join(*person, groups.Get(name));
+        CGroupFinder::Join(*person, groups.Get(name));
     step->AddCommand(std::make_unique<CAddPersonalCommand>(person));
     Apply(std::move(step));
     return person;
@@ -223,7 +217,7 @@ CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CRemoteCa
     copy->m_nSex = card.person.sex;
     copy->m_groupList.clear();
     for (const std::string& name : card.person.groups)
-        Join(*copy, groups.Get(name));
+        CGroupFinder::Join(*copy, groups.Get(name));
     step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
     Apply(std::move(step));
     return copy;
@@ -264,7 +258,7 @@ bool CSyncEngine::Merge(CPersonalData*& person, const CRemoteCard& card, CSyncRe
     copy->SetText(EPersonText::Memo, memo);
     // The server's groups are joined rather than noted: membership is not a text to lose.
     for (const std::string& name : extraGroups)
-        Join(*copy, groups.Get(name));
+        CGroupFinder::Join(*copy, groups.Get(name));
     step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
     Apply(std::move(step));
     if (!lines.empty())
