@@ -11,7 +11,8 @@ TARNVALE_ASAN_BUILD=${ASAN_BUILD:-$TARNVALE_ROOT/build-asan}
 # Everything to build the program and its tests and to look at it on a virtual display.
 TARNVALE_PACKAGES=(build-essential cmake g++ clang clang-format libgtest-dev libgmock-dev
     googletest libbenchmark-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-    fonts-noto-cjk xvfb xauth qt6-translations-l10n nlohmann-json3-dev libssl-dev poppler-utils)
+    fonts-noto-cjk xvfb xauth qt6-translations-l10n nlohmann-json3-dev libssl-dev poppler-utils
+    libxml2-dev libcurl4-openssl-dev radicale)
 
 tarnvale_missing_packages() {
     local package

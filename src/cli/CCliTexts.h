@@ -66,10 +66,20 @@ struct CCliTexts {
         "  export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]\n"
         "                      人物を vCard（UTF-8、既定 3.0）で標準出力（または出力）に\n"
         "                      書き出します。\n"
+        "  sync ファイル URL [--user 名前] [--password-file パス]\n"
+        "                      アドレス帳を CardDAV サーバーのアドレス帳（URL、またはサーバーの\n"
+        "                      ルート）と双方向に同期します。パスワードはファイルの 1 行目から\n"
+        "                      読みます。ファイルがなければサーバーから作ります。同期の状態は\n"
+        "                      「ファイル.sync」に残します。\n"
+        "  set ファイル 位置 項目=文字列...\n"
+        "                      保存順で位置（0 から）の人の項目（番号 0-10 か dump の名前）を\n"
+        "                      書き換えて保存します（「ファイル.bak」を残します）。\n"
+        "  delete ファイル 位置\n"
+        "                      保存順で位置の人を削除済みに移して保存します。\n"
         "  --help, -h          この説明を表示します。\n"
         "\n"
         "終了コード: 0 成功、1 ファイルを読めないか保存できない（理由を標準エラーに 1 行）、\n"
-        "            2 使い方の誤り。\n";
+        "            2 使い方の誤り、3 同期で両方に変更があった（サーバーの値はメモに）。\n";
     // What a command line that fits no command is told, in one line.
     static constexpr const char* USAGE_LINE =
         "使い方: tarnvale-cli <コマンド> <ファイル>...（tarnvale-cli --help で説明を表示します）";
@@ -98,6 +108,13 @@ struct CCliTexts {
         "--sender は保存順の番号（0 から %1 未満）です";
     static constexpr const char* IMPORT_VCARD_USAGE =
         "import-vcard VCF 出力 [--add] [--replace-unencodable]";
+    static constexpr const char* SYNC_USAGE =
+        "sync ファイル URL [--user 名前] [--password-file パス]";
+    static constexpr const char* SET_USAGE = "set ファイル 位置 項目=文字列...";
+    static constexpr const char* BAD_INDEX = "位置は 0 以上の数です: %1";
+    static constexpr const char* NO_SUCH_INDEX = "位置 %1 の人はいません（%2 人）。";
+    static constexpr const char* SET_UNENCODABLE =
+        "%1 の文字列に Shift_JIS (CP932) にない文字があります。何も変更しませんでした。";
     static constexpr const char* EXPORT_VCARD_USAGE =
         "export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]";
     // The version asked for.

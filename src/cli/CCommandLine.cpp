@@ -22,6 +22,9 @@ constexpr CCommandForm COMMANDS[] = {
     {"postcards", ECliCommand::Postcards, 1, true},
     {"import-vcard", ECliCommand::ImportVCard, 2, true},
     {"export-vcard", ECliCommand::ExportVCard, 1, true},
+    {"sync", ECliCommand::Sync, 2, true},
+    {"set", ECliCommand::Set, 2, true},
+    {"delete", ECliCommand::Delete, 2},
 };
 } // namespace
 

@@ -17,7 +17,10 @@ enum class ECliCommand {
     Merge,
     Postcards,
     ImportVCard,
-    ExportVCard
+    ExportVCard,
+    Sync,
+    Set,
+    Delete
 };
 
 // What tarnvale-cli was asked to do, read from its arguments.

@@ -2,6 +2,7 @@
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CDuplicatesCommand.h"
+#include "cli/CEditCommands.h"
 #include "cli/CExportCsvCommand.h"
 #include "cli/CExportVCardCommand.h"
 #include "cli/CFindCommand.h"
@@ -12,6 +13,7 @@
 #include "cli/CMergeCommand.h"
 #include "cli/CPostcardsCommand.h"
 #include "cli/CStdout.h"
+#include "cli/CSyncCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
 #include "core/document/CJsonDump.h"
@@ -76,6 +78,12 @@ CRun RunOf(ECliCommand command) {
         return CImportVCardCommand::Run;
     case ECliCommand::ExportVCard:
         return CExportVCardCommand::Run;
+    case ECliCommand::Sync:
+        return CSyncCommand::Run;
+    case ECliCommand::Set:
+        return CEditCommands::Set;
+    case ECliCommand::Delete:
+        return CEditCommands::Delete;
     }
     return nullptr;
 }

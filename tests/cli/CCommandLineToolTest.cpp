@@ -246,4 +246,52 @@ TEST_F(CCommandLineToolTest, VCardImportAddsNobodyTheSecondTimeAndExportReadsBac
     ExpectFailure(Run("export-vcard '" + Path("book.dat") + "' --version 2.1"), 2);
     ExpectFailure(Run("export-vcard '" + Path("book.dat") + "' --group nothing"), 1);
 }
+
+TEST_F(CCommandLineToolTest, SetAndDeleteEditOnePersonByIndexAndKeepUids) {
+    WriteFile(Path("in.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:a\r\nEND:VCARD\r\n"
+                              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:b\r\nEND:VCARD\r\n");
+    ASSERT_EQ(Run("import-vcard '" + Path("in.vcf") + "' '" + Path("book.dat") + "'").status, 0);
+    const std::string book = "'" + Path("book.dat") + "'";
+    const auto dump = [&] {
+        return nlohmann::json::parse(Run("dump " + book).out)["persons"];
+    };
+    const nlohmann::json before = dump();
+
+    const CRun set = Run("set " + book + " 1 tel1=03-1 10='メモ' homePage=http://x");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_TRUE(fs::exists(Path("book.dat.bak")));
+    const nlohmann::json after = dump();
+    EXPECT_EQ(after[1]["tel1"], "03-1");
+    EXPECT_EQ(after[1]["memo"], "メモ");
+    EXPECT_EQ(after[1]["homePage"], "http://x");
+    EXPECT_EQ(after[1]["uid"], before[1]["uid"]);
+    EXPECT_EQ(after[0], before[0]);
+
+    ExpectFailure(Run("set " + book + " 0 name='\xF0\x9F\x98\x80'"), 1);
+    ExpectFailure(Run("set " + book + " 2 name=c"), 1);
+    ExpectFailure(Run("set " + book + " x name=c"), 2);
+    ExpectFailure(Run("set " + book + " 0 11=c"), 2);
+    ExpectFailure(Run("set " + book + " 0 sex=1"), 2);
+    ExpectFailure(Run("set " + book + " 0"), 2);
+    EXPECT_EQ(dump(), after);
+
+    EXPECT_EQ(Run("delete " + book + " 0").status, 0);
+    const nlohmann::json left = dump();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0]["uid"], before[1]["uid"]);
+    ExpectFailure(Run("delete " + book + " 1"), 1);
+}
+
+TEST_F(CCommandLineToolTest, SyncWithoutAServerFailsAndMakesNoBook) {
+    WriteFile(Path("password"), "secret\n");
+    // Port 9 of the local host: nothing listens there.
+    const CRun run = Run("sync '" + Path("new.dat") +
+                         "' http://127.0.0.1:9/book/ --user u "
+                         "--password-file '" +
+                         Path("password") + "'");
+    ExpectFailure(run, 1);
+    EXPECT_FALSE(fs::exists(Path("new.dat")));
+    EXPECT_FALSE(fs::exists(Path("new.dat.sync")));
+    ExpectFailure(Run("sync '" + Path("new.dat") + "' http://127.0.0.1:9/ --password x"), 2);
+}
 } // namespace

@@ -1,9 +1,11 @@
 #include "CBookFixture.h"
+#include "CFakeDavServer.h"
 #include "CScriptedCellEditor.h"
 #include "CScriptedEditDialogs.h"
 #include "CTempFolder.h"
 #include "core/app/CCsvCommands.h"
 #include "core/app/CDocumentEditor.h"
+#include "core/app/CSyncCommands.h"
 #include "core/app/CVCardCommands.h"
 #include "core/commands/CAddGroupToGroupCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
@@ -15,6 +17,7 @@
 #include "core/duplicates/CPersonMerge.h"
 #include "core/find/CFindWalk.h"
 #include "core/model/CFieldTable.h"
+#include "core/sync/CSyncState.h"
 #include "core/text/CTextCodec.h"
 #include "core/ui/CommandIds.h"
 #include "core/vcard/CVCardReader.h"
@@ -295,6 +298,8 @@ protected:
     // The state before each command still on the undo list, newest last.
     std::vector<std::pair<const CCommand*, CBookState>> m_before;
     std::string m_trace;
+    CFakeDavServer m_server;
+    CSyncState m_syncState;
     CDragDrop m_drag{m_doc, m_tree, m_list, m_ui};
     CPersonMerge m_merge;
 };
@@ -346,7 +351,7 @@ void CCommandWalk::RunViewCommand() {
 void CCommandWalk::RunDocumentCommand() {
     CPersonalData* person = Any(Live());
     CGroup* group = Any(Groups());
-    switch (Pick(12)) {
+    switch (Pick(13)) {
     case 0:
     case 6:
     case 7:
@@ -408,6 +413,18 @@ void CCommandWalk::RunDocumentCommand() {
         CVCardImport import(CVCardReader::Read(text).cards);
         ASSERT_TRUE(import.Encode(CTextCodec(), false));
         CVCardCommands::ImportCards(m_doc, import, true);
+        break;
+    }
+    case 11: {
+        // Another client changes one of a few cards now and then; the sync is one command.
+        m_trace += " sync";
+        if (Pick(2) == 0) {
+            const std::string n = std::to_string(Pick(4));
+            m_server.Write("/book/w" + n + ".vcf",
+                           "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + NewName() + "\r\nCATEGORIES:G" +
+                               std::to_string(Pick(8)) + "\r\nUID:w" + n + "\r\nEND:VCARD\r\n");
+        }
+        CSyncCommands::SyncBook(m_doc, m_syncState, m_server, CFakeDavServer::COLLECTION);
         break;
     }
     default:

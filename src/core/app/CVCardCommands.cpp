@@ -2,10 +2,10 @@
 
 #include "core/app/CCsvCommands.h"
 #include "core/app/CFileController.h"
-#include "core/commands/CAddGroupCommand.h"
 #include "core/commands/CAddPersonalCommand.h"
 #include "core/commands/CAddPersonalToGroupCommand.h"
 #include "core/commands/CCommandGroup.h"
+#include "core/commands/CGroupFinder.h"
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CFileReader.h"
@@ -18,45 +18,8 @@
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <unordered_map>
-
-namespace {
-// Finds the book's groups by name and makes the missing ones as part of the import.
-class CGroupFinder {
-public:
-    CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, CVCardSummary& summary)
-        : m_doc(doc), m_composite(composite), m_summary(summary) {
-        for (CGroup* group : doc.GetGroupList()) {
-            if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
-                m_groups.emplace(group->m_strGroupName.Str(), group);
-        }
-    }
-
-    CGroup* Get(const std::string& name) {
-        if (const auto found = m_groups.find(name); found != m_groups.end())
-            return found->second;
-        CGroup* group = m_doc.NewGroup(name);
-        m_composite.AddCommand(std::make_unique<CAddGroupCommand>(group, false));
-        ++m_summary.groupsCreated;
-        m_groups.emplace(name, group);
-        return group;
-    }
-
-private:
-    CAddressDoc& m_doc;
-    CCommandGroup& m_composite;
-    CVCardSummary& m_summary;
-    std::map<std::string, CGroup*> m_groups;
-};
-
-void Join(CPersonalData* person, CGroup* group) {
-    if (std::find(person->m_groupList.begin(), person->m_groupList.end(), group) ==
-        person->m_groupList.end())
-        person->m_groupList.push_back(group);
-}
-} // namespace
 
 CVCardCommands::CVCardCommands(CAddressDoc& doc, CUserInterface& ui, CFileController& files,
                                const CFriendListView& list)
@@ -79,7 +42,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
     summary.alreadyPresent = import.GetAlreadyPresent();
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(CUndoTexts::VCARD_IMPORT);
-    CGroupFinder groups(doc, *composite, summary);
+    CGroupFinder groups(doc, *composite, summary.groupsCreated);
     std::vector<CPersonalData*> added;
     for (const CVCardPerson& card : import.GetPersons()) {
         std::array<std::string_view, CPersonalData::TEXT_COUNT> texts;
@@ -88,7 +51,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
         if (card.uid)
             person->SetUid(*card.uid);
         for (const std::string& name : card.groups)
-            Join(person, groups.Get(name));
+            CGroupFinder::Join(*person, groups.Get(name));
         added.push_back(person);
         summary.movedToMemo += card.movedToMemo;
         summary.skippedValues += card.skippedValues;
@@ -111,7 +74,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
                     continue;
                 const auto [person, isNew] = found->second;
                 if (isNew)
-                    Join(person, group);
+                    CGroupFinder::Join(*person, group);
                 else if (!person->IsMemberOf(group) && joined.emplace(person, group).second)
                     joins.push_back(std::make_unique<CAddPersonalToGroupCommand>(person, group));
             }

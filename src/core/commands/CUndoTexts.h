@@ -20,4 +20,5 @@ struct CUndoTexts {
     static constexpr const char* REMOVE_FROM_GROUP = "グループから外す";
     static constexpr const char* MERGE_DUPLICATES = "重複の統合";
     static constexpr const char* VCARD_IMPORT = CSharedTexts::VCARD_IMPORT;
+    static constexpr const char* SYNC = CSharedTexts::SYNC;
 };

@@ -29,6 +29,18 @@ constexpr std::array<std::pair<std::string_view, EPersonText>, CPersonalData::TE
                     {", \"initial\": ", EPersonText::Initial},
                     {", \"homePage\": ", EPersonText::HomePage}}};
 
+} // namespace
+
+std::optional<EPersonText> CJsonWriter::TextOfKey(std::string_view key) {
+    for (const auto& [json, text] : PERSON_KEYS) {
+        const std::size_t open = json.find('"');
+        if (json.substr(open + 1, json.find('"', open + 1) - open - 1) == key)
+            return text;
+    }
+    return std::nullopt;
+}
+
+namespace {
 enum class EByteKind : std::uint8_t { Plain, Escape, High };
 
 constexpr std::array<EByteKind, 256> MakeByteKinds() {

@@ -33,6 +33,9 @@ public:
     // Hands what is buffered to the sink.
     void Flush();
 
+    // The text a person's key in the JSON names ("name", "homeZip", ...), nothing for another.
+    static std::optional<EPersonText> TextOfKey(std::string_view key);
+
 private:
     char* Room(std::size_t count);
     std::string_view Converted(std::string_view cp932);

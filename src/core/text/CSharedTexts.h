@@ -12,6 +12,7 @@ struct CSharedTexts {
     static constexpr const char* CSV_EXPORT = "CSVファイルの書き出し";
     static constexpr const char* VCARD_IMPORT = "vCardファイルの読み込み";
     static constexpr const char* VCARD_EXPORT = "vCardファイルの書き出し";
+    static constexpr const char* SYNC = "サーバーと同期";
     static constexpr const char* NEW_PERSON = "個人データの新規作成";
     static constexpr const char* NEW_GROUP = "グループの新規作成";
     static constexpr const char* UNITE_GROUPS = "グループの統合";

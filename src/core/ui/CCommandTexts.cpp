@@ -19,6 +19,7 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_CSV_EXPORT, "CSVファイルの書き出し...(&E)", CSharedTexts::CSV_EXPORT, CSharedTexts::CSV_EXPORT},
     {ID_VCARD_IMPORT, "vCardファイルの読み込み...(&D)", CSharedTexts::VCARD_IMPORT, CSharedTexts::VCARD_IMPORT},
     {ID_VCARD_EXPORT, "vCardファイルの書き出し...(&W)", CSharedTexts::VCARD_EXPORT, CSharedTexts::VCARD_EXPORT},
+    {ID_SYNC, "サーバーと同期...(&Y)", "CardDAV サーバーのアドレス帳と双方向に同期", CSharedTexts::SYNC},
     {ID_FILE_PRINT, "印刷(&P)...\tCtrl+Shift+P", "作業中のﾌｧｲﾙを印刷", "印刷"},
     {ID_FILE_PRINT_PREVIEW, "印刷ﾌﾟﾚﾋﾞｭｰ(&V)", "ﾌﾙｽｸﾘｰﾝで表示", "印刷ﾌﾟﾚﾋﾞｭｰ"},
     {ID_POSTCARDS, "はがき宛名印刷...", "選ばれた人（またはグループ）のはがきの宛名面を印刷します", "はがき宛名印刷"},

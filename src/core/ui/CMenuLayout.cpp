@@ -27,6 +27,7 @@ std::vector<CMenuEntry> BuildMainMenu() {
                                     Command(ID_CSV_EXPORT),
                                     Command(ID_VCARD_IMPORT),
                                     Command(ID_VCARD_EXPORT),
+                                    Command(ID_SYNC),
                                     Separator(),
                                     Command(ID_FILE_PRINT),
                                     Command(ID_POSTCARDS),

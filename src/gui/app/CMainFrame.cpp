@@ -73,7 +73,8 @@ CMainFrame::CMainFrame(CAddressDoc& doc, CProfile& profile, CUserInterface& ui,
       m_options(mailer, m_treeView, m_listView, ui, m_mailDialogs), m_find(doc, ui, profile),
       m_csvDialogs(this), m_csv(doc, ui, m_csvDialogs, files, m_listView, &profile),
       m_vcard(doc, ui, files, m_listView), m_printDialogs(this, ui),
-      m_print(doc, m_listView, m_printDialogs, profile), m_router([this] { return GetChain(); }),
+      m_print(doc, m_listView, m_printDialogs, profile), m_syncDialogs(this),
+      m_sync(doc, ui, files, m_syncDialogs, &profile), m_router([this] { return GetChain(); }),
       m_actions(new CActionRouter(m_router, this)), m_idleTimer(new QTimer(this)) {
     setWindowIcon(CAppIcons::Application());
     m_listView.SetFontScale(CFontScale(fontMetrics().horizontalAdvance(QChar(0x3042))));
@@ -151,6 +152,7 @@ std::vector<CCommandTarget*> CMainFrame::GetChain() {
             &m_csv,
             &m_print,
             &m_vcard,
+            &m_sync,
             &m_files,
             m_pMailer,
             &m_options,

@@ -6,6 +6,7 @@
 #include "core/app/CFrameCommands.h"
 #include "core/app/COptionsCommand.h"
 #include "core/app/CPrintCommands.h"
+#include "core/app/CSyncCommands.h"
 #include "core/app/CVCardCommands.h"
 #include "core/find/CFindController.h"
 #include "core/settings/CWindowPlacement.h"
@@ -17,6 +18,7 @@
 #include "gui/dialogs/CQtCsvDialogs.h"
 #include "gui/dialogs/CQtEditDialogs.h"
 #include "gui/dialogs/CQtMailDialogs.h"
+#include "gui/dialogs/CQtSyncDialogs.h"
 #include "gui/print/CQtPrintDialogs.h"
 
 #include <QMainWindow>
@@ -123,6 +125,8 @@ private:
     CVCardCommands m_vcard;
     CQtPrintDialogs m_printDialogs;
     CPrintCommands m_print;
+    CQtSyncDialogs m_syncDialogs;
+    CSyncCommands m_sync;
     CCommandRouter m_router;
     CActionRouter* m_actions;
     CMySplitter* m_splitter = nullptr;

@@ -111,4 +111,11 @@ struct CDialogTexts {
     // The file choosers' columns where Qt's own texts are missing or follow the system's
     // language.
     static constexpr const char* FILE_TYPE_FOLDER = "フォルダー";
+    // The sync's server question and its progress.
+    static constexpr const char* SYNC_URL = "アドレス帳の URL:";
+    static constexpr const char* SYNC_USER = "ユーザー名:";
+    static constexpr const char* SYNC_PASSWORD = "パスワード:";
+    static constexpr const char* SYNC_PASSWORD_NOTE =
+        "パスワードはこのセッションの間だけ覚えます。";
+    static constexpr const char* SYNC_PROGRESS = "サーバーと通信しています... (%1)";
 };

@@ -1,0 +1,443 @@
+#include "core/sync/CSyncEngine.h"
+
+#include "core/commands/CAddPersonalCommand.h"
+#include "core/commands/CCommandGroup.h"
+#include "core/commands/CDeletePersonalCommand.h"
+#include "core/commands/CGroupFinder.h"
+#include "core/commands/CModifyPersonalCommand.h"
+#include "core/document/CAddressDoc.h"
+#include "core/model/CFieldTable.h"
+#include "core/sync/CSyncTexts.h"
+#include "core/text/CSha1.h"
+#include "core/text/CTextCodec.h"
+#include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardMapper.h"
+#include "core/vcard/CVCardReader.h"
+#include "core/vcard/CVCardWriter.h"
+
+#include <algorithm>
+#include <ctime>
+#include <set>
+
+namespace {
+constexpr std::string_view CRLF = "\r\n";
+constexpr int MAX_ATTEMPTS = 3; // a card that keeps changing under a write is left to next time
+constexpr std::size_t MULTIGET_BATCH = 100;
+
+// The label of each text in a conflict's memo lines: the field table's, and the reading's.
+std::string LabelOf(EPersonText text) {
+    if (text == EPersonText::Initial)
+        return CSyncTexts::LABEL_READING;
+    for (int field = 0; field < CFieldTable::FIELD_COUNT; ++field) {
+        if (CPersonalData::TextOfField(field) == text)
+            return std::string(CFieldTable::GetLabel(field));
+    }
+    return {};
+}
+
+std::string Cp932(const std::string& utf8) {
+    return CTextCodec().FromUtf8(utf8).text;
+}
+
+std::set<std::string> GroupNames(const CPersonalData& person) {
+    std::set<std::string> names;
+    for (const CGroup* group : person.m_groupList) {
+        if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
+            names.insert(group->m_strGroupName.Str());
+    }
+    return names;
+}
+
+// Whether the card says exactly what the person says: then there is nothing to bring down.
+bool SaysTheSame(const CPersonalData& person, const CVCardPerson& card) {
+    for (std::size_t i = 0; i < card.texts.size(); ++i) {
+        if (card.texts[i] != person.GetText(static_cast<EPersonText>(i)))
+            return false;
+    }
+    return card.sex == person.m_nSex &&
+           GroupNames(person) == std::set<std::string>(card.groups.begin(), card.groups.end());
+}
+
+std::string WithSlash(std::string path) {
+    if (!path.ends_with('/'))
+        path += '/';
+    return path;
+}
+} // namespace
+
+CSyncEngine::CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http)
+    : m_doc(doc), m_state(state), m_dav(http) {}
+
+std::string CSyncEngine::DigestOf(const CPersonalData& person) {
+    const CTextCodec codec;
+    CVCardWriter writer(EVCardVersion::V30, codec, 0);
+    writer.WritePerson(person);
+    return CSha1::Hex(CSha1::Of(writer.GetText()));
+}
+
+std::string CSyncEngine::CardOf(const CPersonalData& person) {
+    const CTextCodec codec;
+    CVCardWriter writer(EVCardVersion::V30, codec, std::time(nullptr));
+    writer.WritePerson(person);
+    return writer.GetText();
+}
+
+std::string CSyncEngine::ReportText(const CSyncReport& report) {
+    std::string text = CTextFormat::Format(
+        CSyncTexts::SUMMARY,
+        {std::to_string(report.uploaded), std::to_string(report.downloaded),
+         std::to_string(report.deletedHere), std::to_string(report.deletedThere)});
+    if (!report.conflicts.empty()) {
+        std::string names;
+        for (const std::string& name : report.conflicts)
+            names += (names.empty() ? "" : CSyncTexts::NAME_SEPARATOR) + name;
+        text += '\n' + CTextFormat::Format(CSyncTexts::CONFLICTS, {names});
+    }
+    if (!report.error.empty())
+        text += '\n' + report.error + '\n' + CSyncTexts::UNFINISHED;
+    return text;
+}
+
+std::string CSyncEngine::Failure(const std::string& what, const CHttpResponse& response) const {
+    if (response.status == 0)
+        return CTextFormat::Format(CSyncTexts::NO_ANSWER, {response.error});
+    if (response.status == 401)
+        return CSyncTexts::AUTH_FAILED;
+    return CTextFormat::Format(CSyncTexts::SERVER_REFUSED, {what, std::to_string(response.status)});
+}
+
+bool CSyncEngine::Discover(const std::string& url, CSyncReport& report) {
+    if (m_state.m_strUrl != url) {
+        m_state = CSyncState();
+        m_state.m_strUrl = url;
+    }
+    if (m_state.m_strCollection.empty()) {
+        CHttpResponse failure;
+        m_state.m_strCollection = m_dav.Discover(url, failure);
+        if (m_state.m_strCollection.empty()) {
+            report.error = failure.status == 0 || failure.status == 401
+                               ? Failure("PROPFIND", failure)
+                               : CTextFormat::Format(CSyncTexts::NO_ADDRESS_BOOK,
+                                                     {url, std::to_string(failure.status)});
+            return false;
+        }
+    }
+    m_strCollection = m_state.m_strCollection;
+    return true;
+}
+
+bool CSyncEngine::Fetch(const std::string& href, const std::string& etag, CSyncReport& report) {
+    const CHttpResponse answer = m_dav.Get(CDavSession::Resolve(m_strCollection, href));
+    if (answer.status == 404)
+        return true; // gone since the listing; the next listing says so
+    if (!answer.IsSuccess()) {
+        report.error = Failure("GET", answer);
+        return false;
+    }
+    Take(href, etag, answer.body);
+    return true;
+}
+
+void CSyncEngine::Take(const std::string& href, const std::string& etag, std::string_view text) {
+    // A card the book cannot read stays on the server as it is.
+    const CVCardReadResult read = CVCardReader::Read(text);
+    if (!read.error.empty())
+        return;
+    CVCardImport import(read.cards);
+    import.Encode(CTextCodec(), true);
+    if (import.GetPersons().empty())
+        return;
+    CRemoteCard card{href, etag, import.GetPersons().front()};
+    if (!card.person.uid)
+        card.person.uid = CVCardMapper::UidOf(href);
+    m_fetched.emplace(card.person.uid->ToString(), std::move(card));
+}
+
+bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report) {
+    std::vector<std::string> batch;
+    auto next = hrefs.begin();
+    while (next != hrefs.end()) {
+        batch.clear();
+        for (; next != hrefs.end() && batch.size() < MULTIGET_BATCH; ++next)
+            batch.push_back(next->first);
+        CHttpResponse answer;
+        const CDavMultistatus cards = m_dav.MultiGet(m_strCollection, batch, answer);
+        // A server without the report refuses it (4xx, 501); any other failure stops the sync.
+        const bool refused = (answer.status >= 400 && answer.status < 500) || answer.status == 501;
+        if (!cards.ok && !refused && answer.status != 207) {
+            report.error = Failure("REPORT", answer);
+            return false;
+        }
+        if (!cards.ok) {
+            for (const std::string& href : batch) {
+                if (!Fetch(href, hrefs.at(href), report))
+                    return false;
+            }
+            continue;
+        }
+        for (const CDavResource& resource : cards.resources) {
+            const auto asked = hrefs.find(resource.href);
+            if (asked == hrefs.end() || resource.addressData.empty())
+                continue; // gone since the listing, or a card of no interest
+            Take(resource.href, resource.etag.empty() ? asked->second : resource.etag,
+                 resource.addressData);
+        }
+    }
+    return true;
+}
+
+void CSyncEngine::Apply(std::unique_ptr<CCommand> command) {
+    command->Do(m_doc);
+    m_pChanges->AddCommand(std::move(command));
+}
+
+CPersonalData* CSyncEngine::AddFromCard(const CRemoteCard& card) {
+    auto step = std::make_unique<CCommandGroup>();
+    std::size_t created = 0;
+    CGroupFinder groups(m_doc, *step, created);
+    std::array<std::string_view, CPersonalData::TEXT_COUNT> texts;
+    std::copy(card.person.texts.begin(), card.person.texts.end(), texts.begin());
+    CPersonalData* person = m_doc.NewPerson(texts, card.person.sex);
+    person->SetUid(*card.person.uid);
+    for (const std::string& name : card.person.groups)
+        CGroupFinder::Join(*person, groups.Get(name));
+    step->AddCommand(std::make_unique<CAddPersonalCommand>(person));
+    Apply(std::move(step));
+    return person;
+}
+
+CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CRemoteCard& card) {
+    auto step = std::make_unique<CCommandGroup>();
+    std::size_t created = 0;
+    CGroupFinder groups(m_doc, *step, created);
+    CPersonalData* copy = m_doc.NewPerson(*person);
+    copy->m_treeItems.RemoveAll();
+    for (std::size_t i = 0; i < card.person.texts.size(); ++i)
+        copy->SetText(static_cast<EPersonText>(i), card.person.texts[i]);
+    copy->m_nSex = card.person.sex;
+    copy->m_groupList.clear();
+    for (const std::string& name : card.person.groups)
+        CGroupFinder::Join(*copy, groups.Get(name));
+    step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
+    Apply(std::move(step));
+    return copy;
+}
+
+bool CSyncEngine::Merge(CPersonalData*& person, const CRemoteCard& card, CSyncReport& report) {
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < card.person.texts.size(); ++i) {
+        const auto text = static_cast<EPersonText>(i);
+        const std::string& theirs = card.person.texts[i];
+        if (!theirs.empty() && theirs != person->GetText(text))
+            lines.push_back(Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {LabelOf(text)})) +
+                            theirs);
+    }
+    if (card.person.sex != CPersonalData::SEX_NONE && card.person.sex != person->m_nSex) {
+        const bool male = card.person.sex == CPersonalData::SEX_MALE;
+        lines.push_back(
+            Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
+                  (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE)));
+    }
+    const std::set<std::string> ours = GroupNames(*person);
+    std::vector<std::string> extraGroups;
+    for (const std::string& name : card.person.groups) {
+        if (!ours.contains(name))
+            extraGroups.push_back(name);
+    }
+    if (lines.empty() && extraGroups.empty())
+        return ours != std::set<std::string>(card.person.groups.begin(), card.person.groups.end());
+
+    auto step = std::make_unique<CCommandGroup>();
+    std::size_t created = 0;
+    CGroupFinder groups(m_doc, *step, created);
+    CPersonalData* copy = m_doc.NewPerson(*person);
+    copy->m_treeItems.RemoveAll();
+    std::string memo(person->GetText(EPersonText::Memo));
+    for (const std::string& line : lines)
+        memo += (memo.empty() ? "" : std::string(CRLF)) + line;
+    copy->SetText(EPersonText::Memo, memo);
+    // The server's groups are joined rather than noted: membership is not a text to lose.
+    for (const std::string& name : extraGroups)
+        CGroupFinder::Join(*copy, groups.Get(name));
+    step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
+    Apply(std::move(step));
+    if (!lines.empty())
+        report.conflicts.push_back(CTextCodec().ToUtf8(person->GetText(EPersonText::Name)));
+    person = copy;
+    return true;
+}
+
+void CSyncEngine::Record(const std::string& uid, const std::string& href, const std::string& etag,
+                         const CPersonalData& person) {
+    m_state.m_entries[uid] = {href, etag, DigestOf(person)};
+}
+
+void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncReport& report) {
+    const auto entryAt = m_state.m_entries.find(uid);
+    const CSyncEntry* entry = entryAt == m_state.m_entries.end() ? nullptr : &entryAt->second;
+    const auto fetchedAt = m_fetched.find(uid);
+    const CRemoteCard* card = fetchedAt == m_fetched.end() ? nullptr : &fetchedAt->second;
+    const bool localChanged = local && (!entry || DigestOf(*local) != entry->digest);
+
+    if (entry && !m_server.contains(entry->href) && !card) { // deleted on the server
+        if (local && localChanged) {
+            // Changed here meanwhile: the person stays and goes up again as a new card.
+            report.conflicts.push_back(CTextCodec().ToUtf8(local->GetText(EPersonText::Name)));
+            m_uploads.push_back({local, entry->href, {}});
+            return;
+        }
+        if (local) {
+            Apply(std::make_unique<CDeletePersonalCommand>(local));
+            ++report.deletedHere;
+        }
+        m_state.m_entries.erase(entryAt);
+        return;
+    }
+    if (card) {
+        if (!local) {
+            CPersonalData* added = AddFromCard(*card);
+            ++report.downloaded;
+            if (entry) // deleted here but changed there: the newer card comes back
+                report.conflicts.push_back(CTextCodec().ToUtf8(added->GetText(EPersonText::Name)));
+            Record(uid, card->href, card->etag, *added);
+            return;
+        }
+        if (entry && !localChanged) {
+            if (SaysTheSame(*local, card->person)) { // our own upload, its ETag unknown then
+                Record(uid, card->href, card->etag, *local);
+                return;
+            }
+            Record(uid, card->href, card->etag, *ReplaceByCard(local, *card));
+            ++report.downloaded;
+            return;
+        }
+        if (Merge(local, *card, report))
+            m_uploads.push_back({local, card->href, card->etag});
+        else
+            Record(uid, card->href, card->etag, *local);
+        return;
+    }
+    if (entry) {
+        if (!local)
+            m_removals.push_back(uid);
+        else if (localChanged)
+            m_uploads.push_back({local, entry->href, entry->etag});
+        return;
+    }
+    if (local)
+        m_uploads.push_back(
+            {local, WithSlash(CDavSession::PathOf(m_strCollection)) + uid + ".vcf", {}});
+}
+
+bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
+    const std::string uid = upload.person->GetUid().ToString();
+    const std::string url = CDavSession::Resolve(m_strCollection, upload.href);
+    for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
+        const CHttpResponse put = m_dav.Put(url, CardOf(*upload.person), upload.etag);
+        if (put.IsSuccess()) {
+            Record(uid, upload.href, put.Header("ETag"), *upload.person);
+            ++report.uploaded;
+            return true;
+        }
+        if (put.status != 412) {
+            report.error = Failure("PUT", put);
+            return false;
+        }
+        // Changed (or made) on the server since the listing: look at it as at any change.
+        const CHttpResponse get = m_dav.Get(url);
+        if (get.status == 404) {
+            upload.etag.clear();
+            continue;
+        }
+        const std::string etag = get.Header("ETag");
+        if (!get.IsSuccess() || etag.empty()) {
+            report.error = Failure("GET", get);
+            return false;
+        }
+        m_fetched.erase(uid);
+        if (!Fetch(upload.href, etag, report))
+            return false;
+        const auto fetched = m_fetched.find(uid);
+        if (fetched == m_fetched.end())
+            return true; // no card of this person there: left to the next sync
+        if (!Merge(upload.person, fetched->second, report)) {
+            Record(uid, upload.href, etag, *upload.person);
+            return true;
+        }
+        upload.etag = etag;
+    }
+    return true;
+}
+
+bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
+    const CSyncEntry entry = m_state.m_entries.at(uid);
+    const CHttpResponse answer =
+        m_dav.Delete(CDavSession::Resolve(m_strCollection, entry.href), entry.etag);
+    if (answer.IsSuccess() || answer.status == 404) {
+        m_state.m_entries.erase(uid);
+        ++report.deletedThere;
+        return true;
+    }
+    // 412: changed on the server meanwhile; the next sync brings it back.
+    if (answer.status == 412)
+        return true;
+    report.error = Failure("DELETE", answer);
+    return false;
+}
+
+CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
+    m_pChanges = &changes;
+    CSyncReport report;
+    if (!Discover(url, report))
+        return report;
+    const CDavListing listing = m_dav.List(m_strCollection, m_state.m_strToken);
+    if (!listing.ok) {
+        report.error = Failure("REPORT", listing.failure);
+        return report;
+    }
+    std::map<std::string, std::string> uidOfHref;
+    for (const auto& [uid, entry] : m_state.m_entries) {
+        uidOfHref.emplace(entry.href, uid);
+        if (!listing.complete)
+            m_server[entry.href] = entry.etag;
+    }
+    for (const std::string& href : listing.removed)
+        m_server.erase(href);
+    for (const CDavResource& resource : listing.changed)
+        m_server[resource.href] = resource.etag;
+    std::map<std::string, std::string> wanted;
+    for (const auto& [href, etag] : m_server) {
+        const auto known = uidOfHref.find(href);
+        if (known == uidOfHref.end() || m_state.m_entries.at(known->second).etag != etag)
+            wanted.emplace(href, etag);
+    }
+    if (!FetchAll(wanted, report))
+        return report; // nothing changed yet on either side
+
+    std::map<std::string, CPersonalData*> live;
+    for (CPersonalData* person : m_doc.GetPersonList())
+        live.emplace(person->GetUid().ToString(), person);
+    std::set<std::string> uids;
+    for (const auto& [uid, entry] : m_state.m_entries)
+        uids.insert(uid);
+    for (const auto& [uid, card] : m_fetched)
+        uids.insert(uid);
+    for (const auto& [uid, person] : live)
+        uids.insert(uid);
+    for (const std::string& uid : uids) {
+        const auto found = live.find(uid);
+        Decide(uid, found == live.end() ? nullptr : found->second, report);
+    }
+    // The token is the one from before this sync's writes, so that the next listing shows
+    // them and their ETags confirm what was recorded.
+    m_state.m_strToken = listing.token;
+    for (const CUpload& upload : m_uploads) {
+        if (!Upload(upload, report))
+            return report;
+    }
+    for (const std::string& uid : m_removals) {
+        if (!Remove(uid, report))
+            return report;
+    }
+    return report;
+}

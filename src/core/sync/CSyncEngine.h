@@ -1,0 +1,91 @@
+#pragma once
+
+#include "core/sync/CDavSession.h"
+#include "core/sync/CSyncState.h"
+#include "core/vcard/CVCardImport.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class CAddressDoc;
+class CCommand;
+class CCommandGroup;
+class CHttpClient;
+class CPersonalData;
+
+// What a sync did, for the summary and the exit code.
+struct CSyncReport {
+    std::size_t uploaded = 0;
+    std::size_t downloaded = 0;
+    std::size_t deletedHere = 0;
+    std::size_t deletedThere = 0;
+    std::vector<std::string> conflicts; // the persons' names, UTF-8
+    std::string error;                  // UTF-8; empty when the sync finished
+};
+
+// Two-way sync of a book's live persons with one address-book collection. The server's side is
+// told by its ETags (and sync tokens), the book's side by the digest of each person's card as
+// the last sync left it; a person changed on both sides keeps its texts and gets the server's
+// differing values in its memo. The book changes only through commands, done at once and
+// collected in one composite, so that the window can undo a sync as one step; the state is
+// brought up to date with each request that succeeds, so that a sync cut short leaves book and
+// state consistent with what reached the server and the next sync finishes the job.
+class CSyncEngine {
+public:
+    CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http);
+
+    CSyncReport Run(const std::string& url, CCommandGroup& changes);
+
+    // The digest of the card the person gives, without its REV, so that it changes only with
+    // the person.
+    static std::string DigestOf(const CPersonalData& person);
+    // The card that goes up: what the vCard export writes.
+    static std::string CardOf(const CPersonalData& person);
+    // The summary, the conflicts and the error, one after another.
+    static std::string ReportText(const CSyncReport& report);
+
+private:
+    // A card the server has that the book must look at.
+    struct CRemoteCard {
+        std::string href;
+        std::string etag;
+        CVCardPerson person; // texts CP932
+    };
+    // A person that goes up: to `href`, replacing `etag` (empty: a new card).
+    struct CUpload {
+        CPersonalData* person;
+        std::string href;
+        std::string etag;
+    };
+
+    bool Discover(const std::string& url, CSyncReport& report);
+    bool Fetch(const std::string& href, const std::string& etag, CSyncReport& report);
+    // The cards at `hrefs` (to their ETags), a batch at a time, else one by one.
+    bool FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report);
+    void Take(const std::string& href, const std::string& etag, std::string_view text);
+    void Decide(const std::string& uid, CPersonalData* local, CSyncReport& report);
+    void Apply(std::unique_ptr<CCommand> command);
+    CPersonalData* AddFromCard(const CRemoteCard& card);
+    CPersonalData* ReplaceByCard(CPersonalData* person, const CRemoteCard& card);
+    // Keeps the person's texts and adds the card's differing values to its memo; false, and
+    // nothing done, when the card says what the person says.
+    bool Merge(CPersonalData*& person, const CRemoteCard& card, CSyncReport& report);
+    void Record(const std::string& uid, const std::string& href, const std::string& etag,
+                const CPersonalData& person);
+    bool Upload(CUpload upload, CSyncReport& report);
+    bool Remove(const std::string& uid, CSyncReport& report);
+    std::string Failure(const std::string& what, const CHttpResponse& response) const;
+
+    CAddressDoc& m_doc;
+    CSyncState& m_state;
+    CDavSession m_dav;
+    CCommandGroup* m_pChanges = nullptr;
+    std::string m_strCollection;
+    std::map<std::string, std::string> m_server;            // href to ETag
+    std::unordered_map<std::string, CRemoteCard> m_fetched; // by UID
+    std::vector<CUpload> m_uploads;
+    std::vector<std::string> m_removals; // UIDs whose card goes
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+// The texts of the sync with an address-book server (UTF-8).
+struct CSyncTexts {
+    // A value of the server's card that a conflict kept out of the person, as a memo line.
+    static constexpr const char* SERVER_LINE = "サーバー: %1: ";
+    static constexpr const char* LABEL_READING = "ふりがな";
+    static constexpr const char* LABEL_SEX = "性別";
+    static constexpr const char* LABEL_GROUP = "グループ";
+    static constexpr const char* SEX_MALE = "男性";
+    static constexpr const char* SEX_FEMALE = "女性";
+    static constexpr const char* SUMMARY =
+        "同期しました。送信 %1 件、受信 %2 件、こちらで削除 %3 件、サーバーで削除 %4 件。";
+    static constexpr const char* CONFLICTS =
+        "両方で変更された人がいます。サーバーの値はメモに残しました: %1";
+    static constexpr const char* NAME_SEPARATOR = "、";
+    static constexpr const char* NO_ADDRESS_BOOK = "%1 にアドレス帳が見つかりません（%2）。";
+    static constexpr const char* NO_ANSWER = "サーバーに接続できません: %1";
+    static constexpr const char* SERVER_REFUSED = "サーバーが %1 を受け付けませんでした（%2）。";
+    static constexpr const char* UNFINISHED =
+        "同期は途中で止まりました。次の同期で続きを行います。";
+    static constexpr const char* AUTH_FAILED = "サーバーがユーザー名かパスワードを拒否しました。";
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class CHttpClient;
+
+// Where and as whom a book syncs. The password is never written anywhere.
+struct CSyncLogin {
+    std::string url;
+    std::string user;
+    std::string password;
+};
+
+// What the sync asks of the desktop: the server question, filled in with what was last used,
+// and an HTTP client for the answer (Qt Network in the window, a scripted server in tests).
+class CSyncDialogs {
+public:
+    virtual ~CSyncDialogs() = default;
+    // False when the person cancelled.
+    virtual bool AskServer(CSyncLogin& login) = 0;
+    virtual std::unique_ptr<CHttpClient> MakeClient(const CSyncLogin& login) = 0;
+};
