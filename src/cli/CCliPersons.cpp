@@ -21,3 +21,11 @@ CCliPersons::Select(const CAddressDoc& doc, const CTextCodec& codec,
     return std::vector<CPersonalData*>((*found)->m_memberList.begin(),
                                        (*found)->m_memberList.end());
 }
+
+std::optional<std::string> CCliPersons::GroupName(const std::optional<std::string>& utf8,
+                                                  const CTextCodec& codec) {
+    if (!utf8)
+        return std::nullopt;
+    const CEncodeResult encoded = codec.FromUtf8(*utf8);
+    return encoded.ok() ? encoded.text : std::string(1, '\0');
+}

@@ -1,6 +1,7 @@
 #include "cli/CExportCsvCommand.h"
 
 #include "cli/CCliArguments.h"
+#include "cli/CCliPersons.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportTarget.h"
@@ -91,12 +92,8 @@ int CExportCsvCommand::Run(const CCommandLine& commandLine) {
     }
 
     const CTextCodec codec;
-    std::optional<std::string> group;
-    if (const auto name = arguments->Get("--group")) {
-        const CEncodeResult encoded = codec.FromUtf8(*name);
-        // A name code page 932 cannot hold names no group; it matches nothing.
-        group = encoded.ok() ? encoded.text : std::string(1, '\0');
-    }
+    const std::optional<std::string> group =
+        CCliPersons::GroupName(arguments->Get("--group"), codec);
 
     std::string bytes;
     if (const CFileResult read = CDataFile::ReadBytes(file, bytes); !read.ok)

@@ -59,7 +59,7 @@ std::string CHalfWidthKana::ToFullWidth(std::string_view utf8) {
             out.push_back(utf8[pos++]);
             continue;
         }
-        char32_t full = FULL_WIDTH[half - FIRST];
+        char32_t full = FullWidthOf(half);
         pos += 3;
         if (const char32_t joined = Joined(full, HalfWidthAt(utf8, pos))) {
             full = joined;
@@ -68,4 +68,8 @@ std::string CHalfWidthKana::ToFullWidth(std::string_view utf8) {
         out += CTextCodec::EncodeUtf8(full);
     }
     return out;
+}
+
+char32_t CHalfWidthKana::FullWidthOf(char32_t halfWidth) {
+    return halfWidth >= FIRST && halfWidth <= LAST ? FULL_WIDTH[halfWidth - FIRST] : halfWidth;
 }

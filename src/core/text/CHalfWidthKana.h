@@ -11,4 +11,7 @@ public:
 
     // UTF-8 in and out; everything else passes unchanged.
     static std::string ToFullWidth(std::string_view utf8);
+    // The full-width form of one of U+FF61..U+FF9F (punctuation and the marks included, a
+    // mark standing alone); any other code point as it is.
+    static char32_t FullWidthOf(char32_t halfWidth);
 };

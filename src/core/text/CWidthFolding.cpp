@@ -1,6 +1,7 @@
 #include "core/text/CWidthFolding.h"
 
 #include "core/text/CCp932.h"
+#include "core/text/CHalfWidthKana.h"
 #include "core/text/CTextCodec.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 namespace {
 constexpr unsigned char HALF_KANA_FIRST = 0xA1;
 constexpr unsigned char HALF_KANA_LAST = 0xDF;
+constexpr char32_t HALF_WIDTH_FIRST = 0xFF61;
 constexpr unsigned char FIRST_WIDE_LEAD = 0x81;
 constexpr unsigned char KATAKANA_LEAD = 0x83; // every full-width katakana lies under it
 constexpr char32_t IDEOGRAPHIC_SPACE = 0x3000;
@@ -17,15 +19,6 @@ constexpr char32_t KATAKANA_U = 0x30A6;
 constexpr char32_t KATAKANA_VU = 0x30F4;
 constexpr char32_t VOICED_MARK = 0x309B;      // ゛
 constexpr char32_t SEMI_VOICED_MARK = 0x309C; // ゜
-
-// The full-width form of each half-width katakana byte 0xA1-0xDF, punctuation included.
-constexpr std::array<char16_t, HALF_KANA_LAST - HALF_KANA_FIRST + 1> FULL_KANA = {
-    0x3002, 0x300C, 0x300D, 0x3001, 0x30FB, 0x30F2, 0x30A1, 0x30A3, 0x30A5, 0x30A7, 0x30A9,
-    0x30E3, 0x30E5, 0x30E7, 0x30C3, 0x30FC, 0x30A2, 0x30A4, 0x30A6, 0x30A8, 0x30AA, 0x30AB,
-    0x30AD, 0x30AF, 0x30B1, 0x30B3, 0x30B5, 0x30B7, 0x30B9, 0x30BB, 0x30BD, 0x30BF, 0x30C1,
-    0x30C4, 0x30C6, 0x30C8, 0x30CA, 0x30CB, 0x30CC, 0x30CD, 0x30CE, 0x30CF, 0x30D2, 0x30D5,
-    0x30D8, 0x30DB, 0x30DE, 0x30DF, 0x30E0, 0x30E1, 0x30E2, 0x30E4, 0x30E6, 0x30E8, 0x30E9,
-    0x30EA, 0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3, 0x309B, 0x309C};
 
 // ｶ-ﾄ and ﾊ-ﾎ take the voiced mark, ﾊ-ﾎ the semi-voiced one; the marked forms follow their
 // plain form in Unicode.
@@ -36,8 +29,9 @@ bool TakesSemiVoicedMark(unsigned byte) {
     return byte >= 0xCA && byte <= 0xCE;
 }
 
+// CP932's half-width katakana bytes stand for U+FF61..U+FF9F in order.
 char32_t FullKana(unsigned byte) {
-    return FULL_KANA[static_cast<std::size_t>(byte - HALF_KANA_FIRST)];
+    return CHalfWidthKana::FullWidthOf(HALF_WIDTH_FIRST + (byte - HALF_KANA_FIRST));
 }
 
 char Lower(unsigned char byte) {
