@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
@@ -127,12 +128,19 @@ std::string CIdentityFile::Encode(std::string_view bookBytes,
 
 std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                           const std::vector<CTexts>& persons) {
+    return Resolve(idsBytes, bookBytes, persons.size(),
+                   [&persons](std::size_t i) { return KeyOf(persons[i]); });
+}
+
+std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
+                                          std::size_t count,
+                                          const std::function<std::string(std::size_t)>& keyOf) {
     const std::string digest = CSha1::Hex(CSha1::Of(bookBytes));
     std::vector<CUuid> uids;
-    uids.reserve(persons.size());
+    uids.reserve(count);
     const std::optional<CRemembered> remembered = Parse(idsBytes);
     if (remembered && remembered->digest == digest) {
-        if (remembered->records.size() == persons.size()) {
+        if (remembered->records.size() == count) {
             for (const auto& record : remembered->records)
                 uids.push_back(record.first);
             return uids;
@@ -141,8 +149,8 @@ std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string
         std::unordered_map<std::string, std::deque<CUuid>> byKey;
         for (const auto& [uid, key] : remembered->records)
             byKey[key].push_back(uid);
-        for (const CTexts& texts : persons) {
-            auto found = byKey.find(KeyOf(texts));
+        for (std::size_t i = 0; i < count; ++i) {
+            auto found = byKey.find(keyOf(i));
             if (found == byKey.end() || found->second.empty()) {
                 uids.emplace_back();
                 continue;
@@ -151,22 +159,27 @@ std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string
             found->second.pop_front();
         }
     }
-    uids.resize(persons.size());
+    uids.resize(count);
     const CUuid ns(BOOK_NAMESPACE);
+    CSha1 sha;
+    std::string name = digest + '/';
+    const std::size_t prefix = name.size();
     for (std::size_t i = 0; i < uids.size(); ++i) {
-        if (uids[i].IsNil())
-            uids[i] = CUuid::NameBased(ns, digest + '/' + std::to_string(i));
+        if (!uids[i].IsNil())
+            continue;
+        name.resize(prefix);
+        name += std::to_string(i);
+        uids[i] = CUuid::NameBased(ns, name, sha);
     }
     return uids;
 }
 
 void CIdentityFile::Restore(const fs::path& book, std::string_view bookBytes,
                             const std::vector<CPersonalData*>& persons) {
-    std::vector<CTexts> texts;
-    texts.reserve(persons.size());
-    for (const CPersonalData* person : persons)
-        texts.push_back(TextsOf(*person));
-    const std::vector<CUuid> uids = Read(book, bookBytes, texts);
+    // A person's texts are read only when the book was changed elsewhere.
+    const std::vector<CUuid> uids =
+        Resolve(ReadIds(book), bookBytes, persons.size(),
+                [&persons](std::size_t i) { return KeyOf(TextsOf(*persons[i])); });
     for (std::size_t i = 0; i < persons.size(); ++i)
         persons[i]->SetUid(uids[i]);
 }

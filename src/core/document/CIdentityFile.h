@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <list>
 #include <string>
 #include <string_view>
@@ -38,6 +39,10 @@ public:
     // digest and its position, so that two readings of one file agree.
     static std::vector<CUuid> Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                       const std::vector<CTexts>& persons);
+    // The same for `count` persons whose texts' keys `keyOf` gives when they are needed.
+    static std::vector<CUuid> Resolve(std::string_view idsBytes, std::string_view bookBytes,
+                                      std::size_t count,
+                                      const std::function<std::string(std::size_t)>& keyOf);
 
     // Gives the persons just read from `bookBytes` their UIDs from the file beside `book`.
     static void Restore(const std::filesystem::path& book, std::string_view bookBytes,

@@ -43,6 +43,11 @@ CUuid CUuid::Random(std::mt19937_64& random) {
 
 CUuid CUuid::NameBased(const CUuid& ns, std::string_view name) {
     CSha1 sha;
+    return NameBased(ns, name, sha);
+}
+
+CUuid CUuid::NameBased(const CUuid& ns, std::string_view name, CSha1& sha) {
+    sha.Restart();
     sha.Update(std::string_view(reinterpret_cast<const char*>(ns.m_bytes.data()), 16));
     sha.Update(name);
     const CSha1::CDigest digest = sha.Finish();

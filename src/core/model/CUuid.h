@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class CSha1;
+
 // A universally unique identifier: sixteen bytes, all zero for none. Persons carry one so that
 // other address books can recognise them across exports and imports.
 class CUuid {
@@ -21,6 +23,9 @@ public:
     // Version 5: the SHA-1 of the namespace and the name, so the same name always gives the
     // same identifier.
     static CUuid NameBased(const CUuid& ns, std::string_view name);
+    // The same with a digest of the caller's, used again for each name: a book of 100,000
+    // persons is given its identifiers without setting up a digest for each.
+    static CUuid NameBased(const CUuid& ns, std::string_view name, CSha1& sha);
     // Lowercase 8-4-4-4-12 hexadecimal; Parse also takes uppercase and a "urn:uuid:" prefix.
     std::string ToString() const;
     static std::optional<CUuid> Parse(std::string_view text);

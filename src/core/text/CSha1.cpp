@@ -15,6 +15,11 @@ CSha1::CSha1() : m_context(EVP_MD_CTX_new()) {
         throw std::runtime_error("SHA-1 is not available");
 }
 
+void CSha1::Restart() {
+    if (EVP_DigestInit_ex2(m_context.get(), nullptr, nullptr) != 1)
+        throw std::runtime_error("SHA-1 is not available");
+}
+
 void CSha1::Update(std::string_view bytes) {
     if (EVP_DigestUpdate(m_context.get(), bytes.data(), bytes.size()) != 1)
         throw std::runtime_error("SHA-1 failed");

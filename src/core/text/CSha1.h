@@ -19,8 +19,11 @@ public:
     CSha1();
 
     void Update(std::string_view bytes);
-    // The digest of everything given so far; the object may not be updated afterwards.
+    // The digest of everything given so far; the object may not be updated afterwards until
+    // it starts again.
     CDigest Finish();
+    // Forgets what it was given, so that one object digests many short texts in turn.
+    void Restart();
 
     static CDigest Of(std::string_view bytes);
     // Lowercase hexadecimal, forty digits.
