@@ -83,18 +83,21 @@ std::string CSyncEngine::CardOf(const CPersonalData& person) {
 }
 
 std::string CSyncEngine::ReportText(const CSyncReport& report) {
-    std::string text = CTextFormat::Format(
-        CSyncTexts::SUMMARY,
-        {std::to_string(report.uploaded), std::to_string(report.downloaded),
-         std::to_string(report.deletedHere), std::to_string(report.deletedThere)});
+    // A sync that stopped says so first: it did not sync.
+    const bool stopped = !report.error.empty();
+    std::string text = stopped ? report.error + '\n' : std::string();
+    text += CTextFormat::Format(stopped ? CSyncTexts::PARTIAL_SUMMARY : CSyncTexts::SUMMARY,
+                                {std::to_string(report.uploaded), std::to_string(report.downloaded),
+                                 std::to_string(report.deletedHere),
+                                 std::to_string(report.deletedThere)});
     if (!report.conflicts.empty()) {
         std::string names;
         for (const std::string& name : report.conflicts)
             names += (names.empty() ? "" : CSyncTexts::NAME_SEPARATOR) + name;
         text += '\n' + CTextFormat::Format(CSyncTexts::CONFLICTS, {names});
     }
-    if (!report.error.empty())
-        text += '\n' + report.error + '\n' + CSyncTexts::UNFINISHED;
+    if (stopped)
+        text += '\n' + std::string(CSyncTexts::UNFINISHED);
     return text;
 }
 

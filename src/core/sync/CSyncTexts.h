@@ -11,6 +11,10 @@ struct CSyncTexts {
     static constexpr const char* SEX_FEMALE = "女性";
     static constexpr const char* SUMMARY =
         "同期しました。送信 %1 件、受信 %2 件、こちらで削除 %3 件、サーバーで削除 %4 件。";
+    // The same counts for a sync that stopped on the way.
+    static constexpr const char* PARTIAL_SUMMARY =
+        "止まるまでに送信 %1 件、受信 %2 件、こちらで削除 %3 件、サーバーで削除 %4 "
+        "件を済ませました。";
     static constexpr const char* CONFLICTS =
         "両方で変更された人がいます。サーバーの値はメモに残しました: %1";
     static constexpr const char* NAME_SEPARATOR = "、";
