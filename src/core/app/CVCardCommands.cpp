@@ -102,7 +102,7 @@ std::string CVCardCommands::ExportPersons(const std::vector<const CPersonalData*
     writer.Reserve(persons.size() * CVCardWriter::EXPECTED_CARD_BYTES);
     for (const CPersonalData* person : persons)
         writer.WritePerson(*person);
-    return writer.GetText();
+    return writer.TakeText();
 }
 
 void CVCardCommands::OnImport() {

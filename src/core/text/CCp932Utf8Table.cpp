@@ -6,17 +6,6 @@
 #include <cstring>
 #include <stdexcept>
 
-namespace {
-bool IsTrailByte(unsigned char c) {
-    return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
-}
-
-char* Put(char* out, const auto& utf8) {
-    std::memcpy(out, utf8.bytes.data(), utf8.bytes.size());
-    return out + utf8.length;
-}
-} // namespace
-
 CCp932Utf8Table::CCp932Utf8Table(const CTextCodec& codec) {
     for (std::size_t byte = 0; byte < m_single.size(); ++byte) {
         const char c = static_cast<char>(byte);
@@ -46,23 +35,9 @@ CCp932Utf8Table::CUtf8 CCp932Utf8Table::Encode(const CTextCodec& codec, std::str
     return entry;
 }
 
-std::size_t CCp932Utf8Table::LeadRow(unsigned char lead) {
-    return lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + (0x9Fu - 0x81u + 1);
-}
-
 char* CCp932Utf8Table::Convert(std::string_view cp932, char* out) const {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(cp932.data());
-    const std::size_t size = cp932.size();
-    for (std::size_t i = 0; i < size; ++i) {
-        const unsigned char c = bytes[i];
-        if (c < 0x80) {
-            *out++ = static_cast<char>(c);
-        } else if (CCp932::IsLeadByte(c) && i + 1 < size && IsTrailByte(bytes[i + 1])) {
-            out = Put(out, m_double[LeadRow(c)][bytes[i + 1]]);
-            ++i;
-        } else {
-            out = Put(out, m_single[c]);
-        }
-    }
-    return out;
+    return ConvertWith(cp932, out, [](std::string_view rest, char*& at) {
+        *at++ = rest.front();
+        return std::size_t{1};
+    });
 }

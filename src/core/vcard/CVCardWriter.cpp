@@ -4,9 +4,12 @@
 #include "core/model/CUuid.h"
 #include "core/vcard/CVCardTexts.h"
 
+#include <cstring>
+
 namespace {
 constexpr std::size_t FOLD_OCTETS = 75;
 constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view FOLD = "\r\n ";
 constexpr std::string_view IDEOGRAPHIC_SPACE = "\xE3\x80\x80";
 
 // The bytes an escape is written for: backslash, comma, semicolon, line breaks and NUL.
@@ -55,24 +58,43 @@ std::string ParamValue(std::string_view value) {
     return out;
 }
 
-// "\", ",", ";" and line breaks escaped, CR LF taken as one line break; NUL bytes left out.
-// Plain runs are copied whole; only the few special characters are looked at one by one.
+// "\", ",", ";" and line breaks escaped, CR LF taken as one line break, NUL left out: what
+// is written for the ASCII character `rest` begins with. Returns the bytes it took.
+std::size_t EscapeAscii(std::string_view rest, char*& out) {
+    const char c = rest.front();
+    switch (c) {
+    case '\\':
+    case ',':
+    case ';':
+        *out++ = '\\';
+        *out++ = c;
+        return 1;
+    case '\r':
+    case '\n':
+        *out++ = '\\';
+        *out++ = 'n';
+        return c == '\r' && rest.size() > 1 && rest[1] == '\n' ? 2 : 1;
+    case '\0':
+        return 1; // a NUL would make the file no text
+    default:
+        *out++ = c;
+        return 1;
+    }
+}
+
+// The same over UTF-8: plain runs are copied whole; only the few special characters are looked
+// at one by one.
 void AppendEscapedUtf8(std::string_view text, std::string& out) {
     while (!text.empty()) {
         const std::size_t special = FindSpecial(text);
         out.append(text.substr(0, special));
         if (special == std::string_view::npos)
             return;
-        const char c = text[special];
-        text.remove_prefix(special + 1);
-        if (c == '\\' || c == ',' || c == ';') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (c == '\r' || c == '\n') {
-            out += "\\n";
-            if (c == '\r' && text.starts_with('\n'))
-                text.remove_prefix(1);
-        } // a NUL is left out: it would make the file no text
+        text.remove_prefix(special);
+        char escaped[2];
+        char* end = escaped;
+        text.remove_prefix(EscapeAscii(text, end));
+        out.append(escaped, end);
     }
 }
 
@@ -104,7 +126,12 @@ std::string_view CVCardWriter::Utf8(std::string_view cp932) {
 }
 
 void CVCardWriter::AppendEscaped(std::string_view cp932) {
-    AppendEscapedUtf8(Utf8(cp932), m_text);
+    // Converted and escaped straight into the cards: no byte takes more than a character's
+    // UTF-8, and an escape takes two.
+    const std::size_t start = m_text.size();
+    m_text.resize(start + cp932.size() * CCp932Utf8Table::MAX_UTF8_PER_BYTE);
+    const char* const end = m_table.ConvertWith(cp932, m_text.data() + start, EscapeAscii);
+    m_text.resize(static_cast<std::size_t>(end - m_text.data()));
 }
 
 void CVCardWriter::Begin(std::string_view name) {
@@ -114,25 +141,33 @@ void CVCardWriter::Begin(std::string_view name) {
 }
 
 void CVCardWriter::End() {
-    if (m_text.size() - m_nLineStart > FOLD_OCTETS) {
-        // Folded in place: the line moves to a buffer and comes back in pieces.
-        const std::string line = m_text.substr(m_nLineStart);
-        m_text.resize(m_nLineStart);
-        std::string_view rest = line;
-        std::size_t room = FOLD_OCTETS;
-        while (rest.size() > room) {
-            std::size_t cut = room;
-            while (cut > 0 && IsContinuationByte(rest[cut]))
-                --cut;
-            m_text += rest.substr(0, cut);
-            m_text += CRLF;
-            m_text += ' ';
-            rest.remove_prefix(cut);
-            room = FOLD_OCTETS - 1;
-        }
-        m_text += rest;
-    }
+    if (m_text.size() - m_nLineStart > FOLD_OCTETS)
+        FoldLine();
     m_text += CRLF;
+}
+
+void CVCardWriter::FoldLine() {
+    // The breaks are found first, so that the line's pieces move once each, the last first.
+    m_cuts.clear();
+    std::size_t at = m_nLineStart;
+    std::size_t room = FOLD_OCTETS;
+    while (m_text.size() - at > room) {
+        std::size_t cut = at + room;
+        while (cut > at && IsContinuationByte(m_text[cut]))
+            --cut;
+        m_cuts.push_back(cut);
+        at = cut;
+        room = FOLD_OCTETS - 1; // the blank that begins a continued line counts
+    }
+    std::size_t end = m_text.size();
+    m_text.resize(end + m_cuts.size() * FOLD.size());
+    for (std::size_t k = m_cuts.size(); k-- > 0;) {
+        const std::size_t cut = m_cuts[k];
+        const std::size_t to = cut + (k + 1) * FOLD.size();
+        std::memmove(m_text.data() + to, m_text.data() + cut, end - cut);
+        std::memcpy(m_text.data() + to - FOLD.size(), FOLD.data(), FOLD.size());
+        end = cut;
+    }
 }
 
 void CVCardWriter::Line(std::string_view name, std::string_view value) {
@@ -173,12 +208,12 @@ void CVCardWriter::WritePerson(const CPersonalData& person) {
     CTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = person.GetText(static_cast<EPersonText>(i));
-    std::vector<std::string_view> groups;
+    m_groupNames.clear();
     for (const CGroup* group : person.m_groupList) {
         if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
-            groups.push_back(group->m_strGroupName);
+            m_groupNames.push_back(group->m_strGroupName);
     }
-    Write(texts, person.m_nSex, groups, person.GetUid());
+    Write(texts, person.m_nSex, m_groupNames, person.GetUid());
 }
 
 void CVCardWriter::Write(const CTexts& texts, int sex, const std::vector<std::string_view>& groups,

@@ -35,11 +35,14 @@ public:
     // Room for so many bytes, when the caller knows roughly how many are coming.
     void Reserve(std::size_t bytes) { m_text.reserve(bytes); }
     const std::string& GetText() const { return m_text; }
+    // The cards written, handed over without a copy; the writer is empty afterwards.
+    std::string TakeText() { return std::move(m_text); }
 
 private:
     // A content line; the value is appended by the caller between Begin and End.
     void Begin(std::string_view name);
     void End();
+    void FoldLine();
     void Line(std::string_view name, std::string_view value);
     // A property whose value is one text, escaped; nothing when the text is empty.
     void TextLine(std::string_view name, std::string_view cp932);
@@ -56,6 +59,8 @@ private:
     std::string m_name;    // the person's name in UTF-8, kept while its lines are written
     std::string m_reading; // likewise the reading
     std::string m_text;
+    std::vector<std::size_t> m_cuts;            // where the line being folded breaks
+    std::vector<std::string_view> m_groupNames; // the person's, reused from card to card
     std::size_t m_nLineStart = 0;
     int m_nItem = 0; // the last item group of the card being written
 };
