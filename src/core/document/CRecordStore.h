@@ -2,9 +2,11 @@
 
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
+#include "core/model/CTextArena.h"
 
 #include <deque>
 #include <random>
+#include <type_traits>
 #include <utility>
 
 // Owns every record made while a document's contents live. Records move in and out of the
@@ -16,7 +18,7 @@ public:
     CRecordStore();
 
     template <typename... Args> CPersonalData* NewPerson(Args&&... args) {
-        CPersonalData& person = m_persons.emplace_back(std::forward<Args>(args)...);
+        CPersonalData& person = MakePerson(std::forward<Args>(args)...);
         if (person.GetUid().IsNil())
             person.SetUid(CUuid::Random(m_random));
         return &person;
@@ -27,9 +29,20 @@ public:
     void Clear() {
         std::deque<CPersonalData>().swap(m_persons);
         std::deque<CGroup>().swap(m_groups);
+        m_texts.Clear();
     }
 
 private:
+    // A person made from texts keeps them in the store's arena.
+    template <typename... Args> CPersonalData& MakePerson(Args&&... args) {
+        if constexpr (std::is_constructible_v<CPersonalData, Args..., CTextArena*>)
+            return m_persons.emplace_back(std::forward<Args>(args)..., &m_texts);
+        else
+            return m_persons.emplace_back(std::forward<Args>(args)...);
+    }
+
+    // Declared first, so that it goes last: the persons point into it.
+    CTextArena m_texts;
     std::deque<CPersonalData> m_persons;
     std::deque<CGroup> m_groups;
     std::mt19937_64 m_random;

@@ -3,6 +3,7 @@
 #include "core/model/CFieldTable.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
+#include "core/model/CTextArena.h"
 
 #include <algorithm>
 #include <memory>
@@ -33,15 +34,16 @@ EPersonText CPersonalData::TextOfField(int field) {
 
 CPersonalData::CPersonalData() = default;
 
-CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex)
+CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
+                             CTextArena* arena)
     : m_nSex(sex) {
     std::size_t total = 0;
     for (const std::string_view text : texts)
         total += text.size();
-    m_texts = std::make_unique_for_overwrite<char[]>(total);
+    char* const block = NewBlock(total, arena);
     std::size_t end = 0;
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::copy(texts[i].begin(), texts[i].end(), m_texts.get() + end);
+        std::copy(texts[i].begin(), texts[i].end(), block + end);
         end += texts[i].size();
         m_ends[i] = static_cast<std::uint32_t>(end);
     }
@@ -51,12 +53,22 @@ CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
       m_ends(other.m_ends), m_uid(other.m_uid) {
     const std::string_view texts = other.AllTexts();
-    m_texts = std::make_unique_for_overwrite<char[]>(texts.size());
-    std::copy(texts.begin(), texts.end(), m_texts.get());
+    std::copy(texts.begin(), texts.end(), NewBlock(texts.size(), nullptr));
+}
+
+char* CPersonalData::NewBlock(std::size_t size, CTextArena* arena) {
+    if (arena != nullptr) {
+        char* const block = arena->Allocate(size);
+        m_texts = block;
+        return block;
+    }
+    m_ownTexts = std::make_unique_for_overwrite<char[]>(size);
+    m_texts = m_ownTexts.get();
+    return m_ownTexts.get();
 }
 
 std::string_view CPersonalData::AllTexts() const {
-    return {m_texts.get(), m_ends.back()};
+    return {m_texts, m_ends.back()};
 }
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
@@ -75,13 +87,15 @@ void CPersonalData::SetText(EPersonText text, std::string_view value) {
     const std::size_t begin = Begin(text);
     const std::size_t end = m_ends[index];
     const std::size_t total = old.size() - (end - begin) + value.size();
-    // A person's texts are one block of exactly their size: an edit makes the block again.
+    // A person's texts are one block of exactly their size: an edit makes the block again,
+    // the person's own from then on.
     auto texts = std::make_unique_for_overwrite<char[]>(total);
     char* out =
         std::copy(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(begin), texts.get());
     out = std::copy(value.begin(), value.end(), out);
     std::copy(old.begin() + static_cast<std::ptrdiff_t>(end), old.end(), out);
-    m_texts = std::move(texts);
+    m_ownTexts = std::move(texts);
+    m_texts = m_ownTexts.get();
     const auto delta =
         static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(end - begin);
     for (std::size_t i = index; i < m_ends.size(); ++i)

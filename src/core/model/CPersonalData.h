@@ -14,6 +14,7 @@
 
 class CGroup;
 class CGroupInfo;
+class CTextArena;
 
 // Which of the document's two person lists holds a person, if either.
 enum class EPersonPlace : std::uint8_t { None, Live, Deleted };
@@ -49,8 +50,10 @@ public:
     using CPosition = std::list<CPersonalData*>::iterator;
 
     CPersonalData();
-    // All texts in file order, as the loader reads them.
-    CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex);
+    // All texts in file order, as the loader reads them; kept in `arena` when given, which
+    // must outlive the person.
+    CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
+                  CTextArena* arena = nullptr);
     // A copy shares the group pointers, tree items and UID but sits in no list.
     CPersonalData(const CPersonalData& other);
     CPersonalData& operator=(const CPersonalData&) = delete;
@@ -87,11 +90,15 @@ public:
     CDWordList m_treeItems;
 
 private:
+    // Room for the texts, which m_texts then points to.
+    char* NewBlock(std::size_t size, CTextArena* arena);
     std::size_t Begin(EPersonText text) const;
     std::string_view AllTexts() const;
 
-    // One block of exactly the texts' size, which the last end gives.
-    std::unique_ptr<char[]> m_texts;
+    // One block of exactly the texts' size, which the last end gives: the person's own, or
+    // room in the arena its record store keeps.
+    const char* m_texts = nullptr;
+    std::unique_ptr<char[]> m_ownTexts;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
     CUuid m_uid;
 };
