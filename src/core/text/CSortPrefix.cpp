@@ -30,13 +30,12 @@ std::uint64_t CSortPrefix::PackFour(std::string_view text, std::size_t& pos) {
 
 int CSortPrefix::Compare(const CSortPrefix& a, std::string_view textA, const CSortPrefix& b,
                          std::string_view textB) {
-    if (a.m_high != b.m_high)
-        return a.m_high < b.m_high ? -1 : 1;
-    if (a.m_low != b.m_low)
-        return a.m_low < b.m_low ? -1 : 1;
-    // A prefix that ends in 0 holds the whole text.
-    if ((a.m_low & 0xFFFFu) == 0)
-        return 0;
+    if (const int order = ComparePrefixes(a, b); order != 0)
+        return order;
+    return a.HoldsWholeText() ? 0 : CompareRest(textA, textB);
+}
+
+int CSortPrefix::CompareRest(std::string_view a, std::string_view b) {
     // Texts whose prefixes agree are mostly the same name again.
-    return textA == textB ? 0 : CCp932::Compare(textA, textB);
+    return a == b ? 0 : CCp932::Compare(a, b);
 }

@@ -2,9 +2,9 @@
 
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
-#include "core/text/CSortPrefix.h"
+#include "core/text/CTextOrder.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <string_view>
 
 namespace {
@@ -17,24 +17,15 @@ std::string_view NameOf(const CGroup* group) {
 }
 
 template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
-    struct CNamed {
-        CSortPrefix prefix;
-        std::string_view name;
-        TRecord* record;
-    };
-    std::vector<CNamed> named;
-    named.reserve(records.size());
-    for (TRecord* record : records) {
-        const std::string_view name = NameOf(record);
-        named.push_back({CSortPrefix(name), name, record});
-    }
-    std::stable_sort(named.begin(), named.end(), [](const CNamed& a, const CNamed& b) {
-        return CSortPrefix::Compare(a.prefix, a.name, b.prefix, b.name) < 0;
-    });
+    const std::vector<TRecord*> listed(records.begin(), records.end());
+    std::vector<std::string_view> names;
+    names.reserve(listed.size());
+    for (const TRecord* record : listed)
+        names.push_back(NameOf(record));
     std::vector<TRecord*> ordered;
-    ordered.reserve(named.size());
-    for (const CNamed& entry : named)
-        ordered.push_back(entry.record);
+    ordered.reserve(listed.size());
+    for (const std::uint32_t index : CTextOrder::Of(names))
+        ordered.push_back(listed[index]);
     return ordered;
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/model/CPersonalData.h"
 #include "core/text/CSortPrefix.h"
+#include "core/text/CTextOrder.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -166,14 +167,14 @@ std::size_t CSortedRows::MergeInsertedRows() {
 }
 
 void CSortedRows::SortAllRows() {
-    // Most comparisons of 100,000 keyed rows are decided by the prefixes alone.
-    std::vector<CKeyedRow> keyed;
-    keyed.reserve(m_rows.size());
-    for (CPersonalData* person : m_rows)
-        keyed.push_back(KeyOf(person));
-    std::stable_sort(keyed.begin(), keyed.end(), Before);
-    for (std::size_t row = 0; row < keyed.size(); ++row)
-        m_rows[row] = keyed[row].person;
+    std::vector<std::string_view> keys;
+    keys.reserve(m_rows.size());
+    for (const CPersonalData* person : m_rows)
+        keys.push_back(person->GetSortKey());
+    const std::vector<CPersonalData*> unsorted = m_rows;
+    const std::vector<std::uint32_t> order = CTextOrder::Of(keys);
+    for (std::size_t row = 0; row < order.size(); ++row)
+        m_rows[row] = unsorted[order[row]];
 }
 
 void CSortedRows::IndexRows() const {
