@@ -56,7 +56,7 @@ protected:
     std::vector<std::string> ChildTexts(HTREEITEM parent) const {
         std::vector<std::string> texts;
         for (const HTREEITEM child : m_tree.GetTreeCtrl().GetChildren(parent))
-            texts.push_back(m_tree.GetTreeCtrl().Get(child).text.Str());
+            texts.push_back(std::string(m_tree.GetTreeCtrl().Get(child).Text()));
         return texts;
     }
 

@@ -38,7 +38,8 @@ struct CWindowViews {
         for (const HTREEITEM child : control.GetChildren(parent)) {
             const CTreeControl::CItem& item = control.Get(child);
             shown +=
-                "(" + item.text.Str() + "|" + std::to_string(static_cast<int>(item.image)) +
+                "(" + std::string(item.Text()) + "|" +
+                std::to_string(static_cast<int>(item.image)) +
                 std::to_string(static_cast<int>(item.selectedImage)) + (item.expanded ? "+" : "-") +
                 (item.expandedOnce ? "+" : "-") + (child == control.GetCaret() ? "*" : "") +
                 (item.Data().person ? PersonNumber(item.Data().person) : "") + Items(child) + ")";

@@ -212,7 +212,7 @@ protected:
 
     HTREEITEM ItemUnder(HTREEITEM parent, const std::string& name) const {
         for (const HTREEITEM child : m_tree.GetTreeCtrl().GetChildren(parent)) {
-            if (m_tree.GetTreeCtrl().Get(child).text == name)
+            if (m_tree.GetTreeCtrl().Get(child).Text() == name)
                 return child;
         }
         return TVI_NONE;

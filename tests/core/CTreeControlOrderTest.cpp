@@ -74,7 +74,7 @@ TEST(CTreeControlOrderTest, SortedInsertionOrdersByCp932AndKeepsArrivalOrderOfEq
     ASSERT_EQ(children.size(), texts.size());
     for (std::size_t row = 1; row < children.size(); ++row) {
         const int order =
-            CCp932::Compare(tree.Get(children[row - 1]).text, tree.Get(children[row]).text);
+            CCp932::Compare(tree.Get(children[row - 1]).Text(), tree.Get(children[row]).Text());
         EXPECT_LE(order, 0) << "at row " << row;
         // Equal texts stay in the order they came.
         if (order == 0) {
@@ -135,7 +135,7 @@ TEST(CTreeControlOrderTest, ManyEqualTextsStayInArrivalOrderThroughDeletionsAndA
         if (children[row - 1] == renamed || children[row] == renamed)
             continue;
         const int order =
-            CCp932::Compare(tree.Get(children[row - 1]).text, tree.Get(children[row]).text);
+            CCp932::Compare(tree.Get(children[row - 1]).Text(), tree.Get(children[row]).Text());
         EXPECT_TRUE(order < 0 || (order == 0 && children[row - 1] < children[row]))
             << "at row " << row;
     }

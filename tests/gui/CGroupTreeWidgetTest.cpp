@@ -52,7 +52,8 @@ protected:
         for (int row = 0; row < static_cast<int>(children.size()); ++row) {
             const HTREEITEM child = children[static_cast<std::size_t>(row)];
             const QModelIndex index = model.index(row, 0, parent);
-            EXPECT_EQ(index.data().toString().toStdString(), m_codec.ToUtf8(tree.Get(child).text));
+            EXPECT_EQ(index.data().toString().toStdString(),
+                      m_codec.ToUtf8(tree.Get(child).Text()));
             EXPECT_EQ(model.parent(index), parent);
             ExpectModelMirrorsCore(child);
         }

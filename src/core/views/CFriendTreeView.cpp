@@ -94,15 +94,15 @@ void CFriendTreeView::ApplyCommand(CCommand& command, bool undo) {
     m_tree.SelectItem(m_tree.Exists(selection) ? selection : m_hRootItem);
 }
 
-HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
-                                          CTreeItemData data, bool select, ETreeInsert where) {
+HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind,
+                                          std::string_view text, CTreeItemData data, bool select,
+                                          ETreeInsert where) {
     if ((kind == ETreeItemKind::Person && !m_bShowPersonal) ||
         (parent != TVI_NONE && !m_tree.Exists(parent)))
         return TVI_NONE;
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
     const auto [image, selectedImage] = CTreeControl::ImagesOf(kind);
-    const HTREEITEM item =
-        m_tree.InsertItem(parent, std::move(text), image, selectedImage, data, where);
+    const HTREEITEM item = m_tree.InsertItem(parent, text, image, selectedImage, data, where);
     // A parent that receives its first child is left collapsed, with its expand button.
     if (firstChild) {
         m_tree.SetExpanded(parent, false);
@@ -114,18 +114,22 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, 
 }
 
 void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
+    InsertPersonalItems(person, ETreeInsert::Sort);
+}
+
+void CFriendTreeView::InsertPersonalItems(CPersonalData* person, ETreeInsert underGroups) {
     if (!m_bShowPersonal)
         return;
     if (person->m_groupList.empty()) {
-        InsertPersonItem(m_hRootItem, person);
+        InsertPersonItem(m_hRootItem, person, ETreeInsert::Sort);
         return;
     }
     for (const CGroup* group : person->m_groupList)
-        InsertPersonItem(group->m_hTreeItem, person);
+        InsertPersonItem(group->m_hTreeItem, person, underGroups);
 }
 
 void CFriendTreeView::InsertPersonUnderDeleted(CPersonalData* person) {
-    InsertPersonItem(m_hDeletedItem, person);
+    InsertPersonItem(m_hDeletedItem, person, ETreeInsert::Sort);
 }
 
 void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
@@ -138,7 +142,7 @@ void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
 
 void CFriendTreeView::InsertGroupItem(CGroup* group, bool select) {
     group->m_hTreeItem =
-        InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.Str(),
+        InsertTreeItem(m_hRootItem, ETreeItemKind::Group, group->m_strGroupName.View(),
                        {group, nullptr}, select, ETreeInsert::Sort);
 }
 
@@ -146,10 +150,10 @@ void CFriendTreeView::DeleteGroupItem(CGroup* group) {
     m_tree.DeleteItem(group->m_hTreeItem);
 }
 
-HTREEITEM CFriendTreeView::InsertPersonItem(HTREEITEM parent, CPersonalData* person) {
-    const HTREEITEM item = InsertTreeItem(parent, ETreeItemKind::Person,
-                                          std::string(person->GetText(EPersonText::Name)),
-                                          {nullptr, person}, false, ETreeInsert::Sort);
+HTREEITEM CFriendTreeView::InsertPersonItem(HTREEITEM parent, CPersonalData* person,
+                                            ETreeInsert where) {
+    const HTREEITEM item =
+        InsertTreeItem(parent, ETreeItemKind::Person, {}, {nullptr, person}, false, where);
     if (item != TVI_NONE)
         person->m_treeItems.AddTail(item);
     return item;
@@ -167,7 +171,7 @@ void CFriendTreeView::RemovePersonFromGroupItem(CPersonalData* person, CGroup* g
     }
     // A person in no group is shown under the root item.
     if (person->m_treeItems.IsEmpty())
-        InsertPersonItem(m_hRootItem, person);
+        InsertPersonItem(m_hRootItem, person, ETreeInsert::Sort);
 }
 
 void CFriendTreeView::AddPersonToGroupItem(CPersonalData* person, CGroup* group) {
@@ -178,13 +182,13 @@ void CFriendTreeView::AddPersonToGroupItem(CPersonalData* person, CGroup* group)
         m_tree.DeleteItem(person->m_treeItems.GetHead());
         person->m_treeItems.RemoveAll();
     }
-    InsertPersonItem(group->m_hTreeItem, person);
+    InsertPersonItem(group->m_hTreeItem, person, ETreeInsert::Sort);
 }
 
 void CFriendTreeView::RenamePersonalItems(CPersonalData* person) {
     for (const HTREEITEM item : person->m_treeItems) {
         if (m_tree.Exists(item))
-            m_tree.SetItemText(item, std::string(person->GetText(EPersonText::Name)));
+            m_tree.SetItemText(item, person->GetText(EPersonText::Name));
     }
 }
 
@@ -249,13 +253,15 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
+    // In name order each person's item comes last among its group's, as a sorted insertion
+    // would put it, since no group shows a person yet; under the root it sorts among the groups.
     const std::vector<CPersonalData*> persons = CNameOrder::Of(m_doc.GetPersonList());
     for (std::size_t i = 0; i < persons.size(); ++i) {
         CNameOrder::FetchAhead(persons, i);
-        InsertPersonalItems(persons[i]);
+        InsertPersonalItems(persons[i], ETreeInsert::Last);
     }
     for (CPersonalData* person : CNameOrder::Of(m_doc.GetDeletedList()))
-        InsertPersonUnderDeleted(person);
+        InsertPersonItem(m_hDeletedItem, person, ETreeInsert::Last);
 }
 
 void CFriendTreeView::HidePersons() {

@@ -51,7 +51,7 @@ public:
     void AddPersonToGroupItem(CPersonalData* person, CGroup* group) override;
     void RenamePersonalItems(CPersonalData* person) override;
 
-    HTREEITEM InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string text,
+    HTREEITEM InsertTreeItem(HTREEITEM parent, ETreeItemKind kind, std::string_view text,
                              CTreeItemData data, bool select, ETreeInsert where);
     CTreeControl& GetTreeCtrl() { return m_tree; }
     const CTreeControl& GetTreeCtrl() const { return m_tree; }
@@ -101,7 +101,9 @@ private:
     void Rebuild();
     void ResetItems();
     // The person's item under the parent, remembered with the person.
-    HTREEITEM InsertPersonItem(HTREEITEM parent, CPersonalData* person);
+    HTREEITEM InsertPersonItem(HTREEITEM parent, CPersonalData* person, ETreeInsert where);
+    // `underGroups` says how the items under the person's groups are placed.
+    void InsertPersonalItems(CPersonalData* person, ETreeInsert underGroups);
     void ApplyCommand(CCommand& command, bool undo);
     void OnSelectionChanged();
     void CollapseAll();

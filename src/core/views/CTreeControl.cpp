@@ -1,5 +1,6 @@
 #include "core/views/CTreeControl.h"
 
+#include "core/model/CPersonalData.h"
 #include "core/text/CCp932.h"
 #include "core/text/CSortPrefix.h"
 
@@ -50,6 +51,18 @@ void CTreeControl::CItem::SetData(CTreeItemData data) {
         m_data = reinterpret_cast<std::uintptr_t>(data.group);
 }
 
+std::string_view CTreeControl::CItem::Text() const {
+    if ((m_data & PERSON_BIT) != 0)
+        return reinterpret_cast<const CPersonalData*>(m_data & ~PERSON_BIT)
+            ->GetText(EPersonText::Name);
+    return m_text;
+}
+
+void CTreeControl::CItem::SetText(std::string_view text) {
+    if ((m_data & PERSON_BIT) == 0)
+        m_text = text;
+}
+
 std::uint32_t CTreeControl::SlotOf(HTREEITEM item) const {
     const std::uint32_t slot = m_slotOf.Find(item);
     if (slot == m_slotOf.NOT_FOUND)
@@ -91,7 +104,7 @@ int CTreeControl::CompareWithChild(std::uint64_t prefix, std::string_view text, 
         return prefix < key.prefix ? -1 : 1;
     if ((prefix & 0xFFFFu) == 0)
         return 0;
-    return CompareRest(text, Get(child).text);
+    return CompareRest(text, Get(child).Text());
 }
 
 HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {
@@ -122,10 +135,11 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     // Siblings are usually sorted by text, and equal texts by arrival, which handles follow, so
     // look there first; a renamed person item may sit out of order, which the plain search
     // still finds.
-    const std::uint64_t prefix = TextPrefix(entry.text);
+    const std::string_view text = entry.Text();
+    const std::uint64_t prefix = TextPrefix(text);
     std::size_t row =
         siblings.PartitionPoint([&](HTREEITEM child, const CChildList::CKey& childKey) {
-            const int order = CompareWithChild(prefix, entry.text, child, childKey);
+            const int order = CompareWithChild(prefix, text, child, childKey);
             return order > 0 || (order == 0 && child < item);
         });
     if (row >= siblings.size() || siblings[row] != item)
@@ -134,15 +148,17 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     return entry.rowHint;
 }
 
-HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, ETreeImage image,
+HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                                    ETreeImage selectedImage, CTreeItemData data,
                                    ETreeInsert where) {
     // Undoing a whole-group deletion re-inserts members before their group's item is back;
     // those items come with the group, so an insertion under a missing parent is skipped.
     if (parent != TVI_NONE && !Exists(parent))
         return TVI_NONE;
-    const std::uint64_t prefix = TextPrefix(text);
-    const std::size_t row = where == ETreeInsert::Sort ? SortedPosition(parent, prefix, text)
+    const std::string_view shown =
+        data.person != nullptr ? data.person->GetText(EPersonText::Name) : text;
+    const std::uint64_t prefix = TextPrefix(shown);
+    const std::size_t row = where == ETreeInsert::Sort ? SortedPosition(parent, prefix, shown)
                                                        : GetChildren(parent).size();
     if (CTreeControlObserver* observer = Observer())
         observer->OnAboutToInsert(parent, static_cast<int>(row));
@@ -151,10 +167,10 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string text, ETreeImag
     m_slotOf.Set(handle, slot);
     CItem& item = AtSlot(slot);
     item.parent = parent;
-    item.text = std::move(text);
+    item.SetData(data);
+    item.SetText(text);
     item.image = image;
     item.selectedImage = selectedImage;
-    item.SetData(data);
     item.rowHint = static_cast<int>(row);
     ChildrenOf(parent).Insert(row, handle, {prefix});
     if (CTreeControlObserver* observer = Observer())
@@ -257,11 +273,11 @@ void CTreeControl::DeleteAllItems() {
         observer->OnReset();
 }
 
-void CTreeControl::SetItemText(HTREEITEM item, std::string text) {
+void CTreeControl::SetItemText(HTREEITEM item, std::string_view text) {
     const auto row = static_cast<std::size_t>(GetRow(item));
     CItem& entry = Item(item);
-    entry.text = std::move(text);
-    ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.text)});
+    entry.SetText(text);
+    ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.Text())});
     if (CTreeControlObserver* observer = Observer())
         observer->OnChanged(item);
 }

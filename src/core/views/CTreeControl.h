@@ -69,7 +69,6 @@ public:
         // Where the item was last found among its siblings; checked before searching.
         mutable int rowHint = -1;
         CChildList children;
-        CShortText text; // CP932
         ETreeImage image = ETreeImage::Group;
         ETreeImage selectedImage = ETreeImage::Group;
         bool expanded = false;
@@ -77,8 +76,13 @@ public:
 
         CTreeItemData Data() const;
         void SetData(CTreeItemData data);
+        // What the item shows, in CP932: a person's item shows the person's name, which it
+        // does not copy, so that showing 100,000 persons in their groups copies no text.
+        std::string_view Text() const;
+        void SetText(std::string_view text);
 
     private:
+        CShortText m_text; // of an item that stands for no person
         // The group's or the person's address, told apart by the lowest bit.
         std::uintptr_t m_data = 0;
     };
@@ -111,7 +115,8 @@ public:
     // Called whenever the caret moved, the way the control reports a selection change.
     void SetSelectionHandler(std::function<void()> handler);
 
-    HTREEITEM InsertItem(HTREEITEM parent, std::string text, ETreeImage image,
+    // An item that stands for a person shows its name, whatever `text` says.
+    HTREEITEM InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
     // Deletes the item with everything under it; a deleted caret moves to a neighbour.
     bool DeleteItem(HTREEITEM item);
@@ -127,7 +132,8 @@ public:
     int GetRow(HTREEITEM item) const;
     std::size_t GetCount() const { return m_slotOf.Size(); }
 
-    void SetItemText(HTREEITEM item, std::string text);
+    // Also for a person's item, whose text then follows the person's new name.
+    void SetItemText(HTREEITEM item, std::string_view text);
     void SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage);
     // Collapsing an item whose subtree holds the caret moves the caret up to it, as the control
     // does, so that the caret is never hidden.

@@ -86,7 +86,7 @@ const QString& CGroupTreeModel::TextOf(HTREEITEM item) const {
     const auto found = m_texts.find(item);
     if (found != m_texts.end())
         return found->second;
-    const std::string utf8 = m_codec.ToUtf8(m_tree.Get(item).text);
+    const std::string utf8 = m_codec.ToUtf8(m_tree.Get(item).Text());
     return m_texts.emplace(item, QString::fromUtf8(utf8)).first->second;
 }
 
