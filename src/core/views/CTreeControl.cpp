@@ -196,6 +196,8 @@ void CTreeControl::Forget(HTREEITEM item) {
         return;
     for (const HTREEITEM child : AtSlot(slot).children)
         Forget(child);
+    if (AtSlot(slot).expanded)
+        m_expandedItems.erase(item);
     AtSlot(slot) = CItem{};
     m_slotOf.Erase(item);
     m_freeSlots.push_back(slot);
@@ -268,6 +270,7 @@ void CTreeControl::DeleteAllItems() {
     m_freeSlots = {};
     m_slotOf.Clear();
     m_topItems.Clear();
+    m_expandedItems.clear();
     m_caret = TVI_NONE;
     if (CTreeControlObserver* observer = Observer())
         observer->OnReset();
@@ -297,6 +300,10 @@ void CTreeControl::SetExpanded(HTREEITEM item, bool expanded) {
     if (entry.expanded == expanded)
         return;
     entry.expanded = expanded;
+    if (expanded)
+        m_expandedItems.insert(item);
+    else
+        m_expandedItems.erase(item);
     if (CTreeControlObserver* observer = Observer())
         observer->OnExpandChanged(item, expanded);
     if (!expanded && IsAncestor(item, m_caret))

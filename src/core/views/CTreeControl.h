@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -139,6 +140,9 @@ public:
     // does, so that the caret is never hidden.
     void SetExpanded(HTREEITEM item, bool expanded);
     void SetExpandedOnce(HTREEITEM item, bool once);
+    // The items that are expanded, however deep, without a walk of every item: a window that
+    // forgot its expansion (after a reset) asks for them.
+    const std::set<HTREEITEM>& GetExpandedItems() const { return m_expandedItems; }
 
     HTREEITEM GetCaret() const { return m_caret; }
     // Moves the caret and reports the change; selecting the caret again reports nothing.
@@ -171,6 +175,7 @@ private:
     // Handles are numbers handed out in turn, which an index can hold seven eighths full.
     CHashIndex<HTREEITEM, std::uint32_t, 7> m_slotOf;
     CChildList m_topItems;
+    std::set<HTREEITEM> m_expandedItems; // few: the user opens a group or two
     HTREEITEM m_nextHandle = 1;
     HTREEITEM m_caret = TVI_NONE;
     CTreeControlObserver* m_observer = nullptr;

@@ -94,19 +94,10 @@ void CGroupTreeWidget::FollowExpansion(const QModelIndex& item, bool expanded) {
 }
 
 void CGroupTreeWidget::FollowCoreAfterReset() {
-    ApplyExpansionBelow(TVI_NONE);
+    // A reset view has every item collapsed: only the expanded ones need telling.
+    for (const HTREEITEM item : m_tree.GetTreeCtrl().GetExpandedItems())
+        setExpanded(m_model->IndexOf(item), true);
     FollowCaret(m_model->IndexOf(m_tree.GetTreeCtrl().GetCaret()));
-}
-
-void CGroupTreeWidget::ApplyExpansionBelow(HTREEITEM item) {
-    const CTreeControl& tree = m_tree.GetTreeCtrl();
-    for (const HTREEITEM child : tree.GetChildren(item)) {
-        const CTreeControl::CItem& entry = tree.Get(child);
-        if (entry.children.empty())
-            continue;
-        setExpanded(m_model->IndexOf(child), entry.expanded);
-        ApplyExpansionBelow(child);
-    }
 }
 
 void CGroupTreeWidget::OnCurrentChanged(const QModelIndex& current) {

@@ -49,7 +49,6 @@ private:
     void FollowCaret(const QModelIndex& caret);
     void FollowExpansion(const QModelIndex& item, bool expanded);
     void FollowCoreAfterReset();
-    void ApplyExpansionBelow(HTREEITEM item);
     void OnCurrentChanged(const QModelIndex& current);
     void OnUserExpanded(const QModelIndex& index, bool expanded);
     // The item whose icon or label lies under the point; the rest of its row does not count.
