@@ -55,6 +55,9 @@ protected:
             EXPECT_EQ(index.data().toString().toStdString(),
                       m_codec.ToUtf8(tree.Get(child).Text()));
             EXPECT_EQ(model.parent(index), parent);
+            if (!tree.Get(child).children.empty()) {
+                EXPECT_EQ(m_widget.isExpanded(index), tree.Get(child).expanded);
+            }
             ExpectModelMirrorsCore(child);
         }
         if (item == TVI_NONE) {
@@ -96,6 +99,7 @@ TEST_F(CGroupTreeWidgetTest, ModelFollowsEveryCommandAndPassesTheTester) {
     m_doc.OnEditUndo();
     ExpectModelMirrorsCore();
 
+    m_tree.GetTreeCtrl().SetExpanded(friends->m_hTreeItem, true);
     ShowPersons(false);
     ExpectModelMirrorsCore();
     ShowPersons(true);
