@@ -8,6 +8,7 @@
 #include "core/model/CUuid.h"
 #include "core/text/CSha1.h"
 
+#include <cstdio>
 #include <nlohmann/json.hpp>
 #include <unordered_set>
 
@@ -134,6 +135,44 @@ TEST_F(CIdentityTest, AForeignChangeKeepsTheUidsOfPersonsWhoseTextsStayed) {
     EXPECT_NE(loaded[3], saved[0]);
     EXPECT_NE(loaded[3], d->GetUid());
     EXPECT_EQ(std::unordered_set<CUuid>(loaded.begin(), loaded.end()).size(), 4u);
+}
+
+// What builds before version 2 wrote as a record key: FNV-1a, byte by byte, each text's length
+// in four bytes before it.
+std::string ByteWiseKey(const CPersonalData& person) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    const auto add = [&hash](unsigned char byte) {
+        hash = (hash ^ byte) * 0x100000001b3ULL;
+    };
+    for (const std::string_view text : CIdentityFile::TextsOf(person)) {
+        for (int shift = 0; shift < 32; shift += 8)
+            add(static_cast<unsigned char>(text.size() >> shift));
+        for (const char c : text)
+            add(static_cast<unsigned char>(c));
+    }
+    char key[17];
+    std::snprintf(key, sizeof key, "%016llx", static_cast<unsigned long long>(hash));
+    return key;
+}
+
+TEST_F(CIdentityTest, AVersionOneFileStillGivesBackTheUidsOfAChangedBook) {
+    CPersonalData* a = AddPerson("a");
+    CPersonalData* b = AddPerson("b");
+    ASSERT_TRUE(CDataFile::Save(m_doc, Book()).ok);
+    std::string ids = CTempFolder::ReadFile(IdsPath());
+    ASSERT_TRUE(ids.starts_with("tarnvale-ids 2\n"));
+    ids[13] = '1';
+    for (const CPersonalData* person : {a, b}) {
+        const std::size_t line = ids.find(person->GetUid().ToString());
+        ids.replace(line + 37, 16, ByteWiseKey(*person));
+    }
+    b->SetText(EPersonText::Name, "B");
+    ASSERT_TRUE(CDataFile::Save(m_doc, Book()).ok);
+    CTempFolder::WriteFile(IdsPath(), ids);
+    const std::vector<CUuid> loaded = Reload();
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0], a->GetUid());
+    EXPECT_NE(loaded[1], b->GetUid());
 }
 
 struct CDamageCase {

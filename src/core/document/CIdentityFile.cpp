@@ -4,7 +4,9 @@
 #include "core/storage/CSafeFileWriter.h"
 #include "core/text/CSha1.h"
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -14,7 +16,8 @@
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::string_view MAGIC = "tarnvale-ids 1\n";
+constexpr std::string_view MAGIC_V1 = "tarnvale-ids 1\n";
+constexpr std::string_view MAGIC = "tarnvale-ids 2\n";
 constexpr std::string_view BOOK = "book ";
 constexpr std::size_t DIGEST_DIGITS = 40;
 constexpr std::size_t KEY_DIGITS = 16;
@@ -25,7 +28,9 @@ constexpr std::size_t MAX_FILE_SIZE = 512 * 1024 * 1024;
 constexpr CUuid::CBytes BOOK_NAMESPACE = {0x6f, 0x1c, 0x2e, 0x4a, 0x93, 0x57, 0x4b, 0x0d,
                                           0xa4, 0x61, 0x3e, 0x0f, 0x8b, 0x25, 0xd7, 0x19};
 
-std::string KeyOf(const CIdentityFile::CTexts& texts) {
+enum class EKeyVersion { ByteWise, WordWise };
+
+std::uint64_t ByteWiseHash(const CIdentityFile::CTexts& texts) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;
     auto add = [&hash](unsigned char byte) {
         hash ^= byte;
@@ -38,6 +43,40 @@ std::string KeyOf(const CIdentityFile::CTexts& texts) {
         for (const char c : text)
             add(static_cast<unsigned char>(c));
     }
+    return hash;
+}
+
+// Eight bytes, the first the lowest, whatever the processor's order, so that every machine
+// writes the same keys.
+std::uint64_t LittleEndianWord(const char* bytes, std::size_t size) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, size);
+    if constexpr (std::endian::native == std::endian::big)
+        word = __builtin_bswap64(word);
+    return word;
+}
+
+std::uint64_t WordWiseHash(const CIdentityFile::CTexts& texts) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    auto add = [&hash](std::uint64_t word) {
+        hash ^= word;
+        hash *= 0x9e3779b97f4a7c15ULL;
+        hash ^= hash >> 32;
+    };
+    for (const std::string_view text : texts) {
+        add(text.size());
+        std::size_t at = 0;
+        for (; at + 8 <= text.size(); at += 8)
+            add(LittleEndianWord(text.data() + at, 8));
+        if (at < text.size())
+            add(LittleEndianWord(text.data() + at, text.size() - at));
+    }
+    return hash;
+}
+
+std::string KeyOf(const CIdentityFile::CTexts& texts, EKeyVersion version) {
+    const std::uint64_t hash =
+        version == EKeyVersion::ByteWise ? ByteWiseHash(texts) : WordWiseHash(texts);
     static constexpr char DIGITS[] = "0123456789abcdef";
     std::string key(KEY_DIGITS, '0');
     for (std::size_t i = 0; i < KEY_DIGITS; ++i)
@@ -46,6 +85,7 @@ std::string KeyOf(const CIdentityFile::CTexts& texts) {
 }
 
 struct CRemembered {
+    EKeyVersion keys = EKeyVersion::WordWise;
     std::string digest;
     std::vector<std::pair<CUuid, std::string>> records; // UID and record key
 };
@@ -56,10 +96,12 @@ bool IsLowerHex(std::string_view text) {
 
 // The file's records, or nothing for a file the program did not write as it is.
 std::optional<CRemembered> Parse(std::string_view bytes) {
-    if (!bytes.starts_with(MAGIC))
+    CRemembered remembered;
+    if (bytes.starts_with(MAGIC_V1))
+        remembered.keys = EKeyVersion::ByteWise;
+    else if (!bytes.starts_with(MAGIC))
         return std::nullopt;
     bytes.remove_prefix(MAGIC.size());
-    CRemembered remembered;
     std::unordered_set<CUuid> seen;
     bool first = true;
     while (!bytes.empty()) {
@@ -120,7 +162,7 @@ std::string CIdentityFile::Encode(std::string_view bookBytes,
     for (const CPersonalData* person : persons) {
         text += person->GetUid().ToString();
         text += ' ';
-        text += KeyOf(TextsOf(*person));
+        text += KeyOf(TextsOf(*person), EKeyVersion::WordWise);
         text += '\n';
     }
     return text;
@@ -129,12 +171,12 @@ std::string CIdentityFile::Encode(std::string_view bookBytes,
 std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                           const std::vector<CTexts>& persons) {
     return Resolve(idsBytes, bookBytes, persons.size(),
-                   [&persons](std::size_t i) { return KeyOf(persons[i]); });
+                   [&persons](std::size_t i) { return persons[i]; });
 }
 
 std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                           std::size_t count,
-                                          const std::function<std::string(std::size_t)>& keyOf) {
+                                          const std::function<CTexts(std::size_t)>& textsOf) {
     const std::string digest = CSha1::Hex(CSha1::Of(bookBytes));
     std::vector<CUuid> uids;
     uids.reserve(count);
@@ -150,7 +192,7 @@ std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string
         for (const auto& [uid, key] : remembered->records)
             byKey[key].push_back(uid);
         for (std::size_t i = 0; i < count; ++i) {
-            auto found = byKey.find(keyOf(i));
+            auto found = byKey.find(KeyOf(textsOf(i), remembered->keys));
             if (found == byKey.end() || found->second.empty()) {
                 uids.emplace_back();
                 continue;
@@ -179,7 +221,7 @@ void CIdentityFile::Restore(const fs::path& book, std::string_view bookBytes,
     // A person's texts are read only when the book was changed elsewhere.
     const std::vector<CUuid> uids =
         Resolve(ReadIds(book), bookBytes, persons.size(),
-                [&persons](std::size_t i) { return KeyOf(TextsOf(*persons[i])); });
+                [&persons](std::size_t i) { return TextsOf(*persons[i]); });
     for (std::size_t i = 0; i < persons.size(); ++i)
         persons[i]->SetUid(uids[i]);
 }

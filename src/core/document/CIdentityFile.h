@@ -15,13 +15,14 @@
 // The UIDs of a book's persons, which the data file has no room for, kept beside it as
 // NAME.ids. A text file in UTF-8 (ASCII in fact), lines ending in LF:
 //
-//     tarnvale-ids 1
+//     tarnvale-ids 2
 //     book <SHA-1 of the book's bytes, 40 lowercase hex digits>
 //     <uid> <record key>          one line per person, in the book's stored order
 //
-// The record key is 16 hex digits of a 64-bit FNV-1a hash of the person's thirteen texts, so a
-// book changed by another program still gives back the UIDs of the persons it left alone. A
-// file that breaks any of this is ignored as a whole: the UIDs are a convenience and never
+// The record key is 16 hex digits of a 64-bit hash of the person's thirteen texts, so a book
+// changed by another program still gives back the UIDs of the persons it left alone. Version 2
+// hashes eight bytes at a step; version 1, which is still read, hashed bytes one by one (FNV-1a).
+// A file that breaks any of this is ignored as a whole: the UIDs are a convenience and never
 // stop a book from opening.
 class CIdentityFile {
 public:
@@ -39,10 +40,10 @@ public:
     // digest and its position, so that two readings of one file agree.
     static std::vector<CUuid> Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                       const std::vector<CTexts>& persons);
-    // The same for `count` persons whose texts' keys `keyOf` gives when they are needed.
+    // The same for `count` persons whose texts `textsOf` gives when they are needed.
     static std::vector<CUuid> Resolve(std::string_view idsBytes, std::string_view bookBytes,
                                       std::size_t count,
-                                      const std::function<std::string(std::size_t)>& keyOf);
+                                      const std::function<CTexts(std::size_t)>& textsOf);
 
     // Gives the persons just read from `bookBytes` their UIDs from the file beside `book`.
     static void Restore(const std::filesystem::path& book, std::string_view bookBytes,
