@@ -89,12 +89,7 @@ int CTreeControl::ComparePrefixed(std::uint64_t prefixA, std::string_view a, std
         return prefixA < prefixB ? -1 : 1;
     if ((prefixA & 0xFFFFu) == 0)
         return 0;
-    return CompareRest(a, b);
-}
-
-int CTreeControl::CompareRest(std::string_view a, std::string_view b) {
-    // Texts whose prefixes agree are mostly the same name again.
-    return a == b ? 0 : CCp932::Compare(a, b);
+    return CSortPrefix::CompareRest(a, b);
 }
 
 int CTreeControl::CompareWithChild(std::uint64_t prefix, std::string_view text, HTREEITEM child,
@@ -104,7 +99,7 @@ int CTreeControl::CompareWithChild(std::uint64_t prefix, std::string_view text, 
         return prefix < key.prefix ? -1 : 1;
     if ((prefix & 0xFFFFu) == 0)
         return 0;
-    return CompareRest(text, Get(child).Text());
+    return CSortPrefix::CompareRest(text, Get(child).Text());
 }
 
 HTREEITEM CTreeControl::GetParent(HTREEITEM item) const {

@@ -149,8 +149,6 @@ public:
     void SelectItem(HTREEITEM item);
 
 private:
-    // CCp932::Compare for texts whose prefixes agree.
-    static int CompareRest(std::string_view a, std::string_view b);
     CTreeControlObserver* Observer() const { return m_nBulkDepth == 0 ? m_observer : nullptr; }
     CChildList& ChildrenOf(HTREEITEM parent);
     std::uint32_t SlotOf(HTREEITEM item) const;
