@@ -164,6 +164,16 @@ std::string CBookGenerator::MakeGroupName(std::size_t index) {
            std::to_string(index / m_groupWords.size() + 1);
 }
 
+std::string CBookGenerator::MakeShortGroupName(std::size_t index) {
+    static constexpr std::string_view DIGITS =
+        "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    std::string name;
+    // Counting in bijective base 62, so that no name is left out and none is repeated.
+    for (std::size_t rest = index + 1; rest != 0; rest = (rest - 1) / DIGITS.size())
+        name.insert(name.begin(), DIGITS[(rest - 1) % DIGITS.size()]);
+    return name;
+}
+
 std::vector<CGroup*> CBookGenerator::PickGroups(const std::vector<CGroup*>& groups) {
     std::vector<CGroup*> chosen;
     if (groups.empty())
@@ -180,7 +190,8 @@ std::vector<CGroup*> CBookGenerator::PickGroups(const std::vector<CGroup*>& grou
 void CBookGenerator::Fill(CAddressDoc& doc, const CBookShape& shape) {
     std::vector<CGroup*> groups;
     for (std::size_t i = 0; i < shape.groups; ++i) {
-        groups.push_back(doc.NewGroup(MakeGroupName(i)));
+        groups.push_back(
+            doc.NewGroup(shape.everyoneInEveryGroup ? MakeShortGroupName(i) : MakeGroupName(i)));
         doc.AddGroup(groups.back());
     }
     for (std::size_t i = 0; i < shape.persons; ++i) {
@@ -188,7 +199,7 @@ void CBookGenerator::Fill(CAddressDoc& doc, const CBookShape& shape) {
         std::array<std::string_view, CPersonalData::TEXT_COUNT> views;
         std::copy(texts.begin(), texts.end(), views.begin());
         CPersonalData* person = doc.NewPerson(views, static_cast<int>(Pick(3)));
-        person->m_groupList = PickGroups(groups);
+        person->m_groupList = shape.everyoneInEveryGroup ? groups : PickGroups(groups);
         if (i < shape.bigGroupMembers && !groups.empty() && !person->IsMemberOf(groups.front()))
             person->m_groupList.insert(person->m_groupList.begin(), groups.front());
         doc.AddPerson(person);

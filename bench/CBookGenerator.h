@@ -16,6 +16,9 @@ struct CBookShape {
     std::size_t groups = 0;
     // The first this many persons also join the first group, to make one big group.
     std::size_t bigGroupMembers = 0;
+    // Every person joins every group, and the groups have the shortest distinct names: the
+    // book that costs the most memory for its size.
+    bool everyoneInEveryGroup = false;
 };
 
 // A realistic Japanese address book for benchmarks and fuzz seeds: names with kana readings,
@@ -43,6 +46,8 @@ public:
     // One person's texts in file order.
     CTexts MakePersonTexts();
     std::string MakeGroupName(std::size_t index);
+    // "0", "1", ... "z", "10", ...: a user's short tags, one to four characters for millions.
+    static std::string MakeShortGroupName(std::size_t index);
 
 private:
     struct CName {

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <random>
+#include <sstream>
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -142,4 +145,55 @@ TEST_F(CChildListTest, PositionsOutsideTheListThrowAndClearEmpties) {
     ExpectMatchesModel();
     EXPECT_TRUE(m_list.begin() == m_list.end());
 }
+
+// A list of one child holds it alone; these walk it across the border between one and more.
+struct CSmallCase {
+    const char* name;
+    const char* steps; // "i2" inserts a child at position 2, "e2" erases the child there
+};
+
+class CChildListSmallTest : public CChildListTest,
+                            public ::testing::WithParamInterface<CSmallCase> {};
+
+TEST_P(CChildListSmallTest, MatchesAVectorAndSurvivesCopyAndMove) {
+    std::istringstream steps(GetParam().steps);
+    std::string step;
+    while (steps >> step) {
+        const std::size_t pos = std::stoul(step.substr(1));
+        if (step[0] == 'i')
+            Insert(pos, m_nextItem % 3);
+        else
+            Erase(pos);
+        ExpectMatchesModel();
+    }
+    if (!m_model.empty()) {
+        m_list.SetKey(0, {42});
+        m_model[0].prefix = 42;
+    }
+    const std::uint64_t last = m_model.empty() ? 0 : m_model.back().prefix;
+    EXPECT_EQ(m_list.PartitionPoint(
+                  [last](HTREEITEM, const CChildList::CKey& key) { return key.prefix < last; }),
+              static_cast<std::size_t>(
+                  std::count_if(m_model.begin(), m_model.end(),
+                                [last](const CEntry& entry) { return entry.prefix < last; })));
+    CChildList copy = m_list;
+    CChildList moved = std::move(m_list);
+    m_list = std::move(copy);
+    ExpectMatchesModel();
+    m_list = moved;
+    ExpectMatchesModel();
+    EXPECT_TRUE(copy.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CChildListSmallTest,
+                         ::testing::Values(CSmallCase{"Empty", ""}, CSmallCase{"One", "i0"},
+                                           CSmallCase{"OneErased", "i0 e0"},
+                                           CSmallCase{"SecondBefore", "i0 i0"},
+                                           CSmallCase{"SecondAfter", "i0 i1"},
+                                           CSmallCase{"FirstOfTwoErased", "i0 i1 e0"},
+                                           CSmallCase{"LastOfTwoErased", "i0 i1 e1"},
+                                           CSmallCase{"DownToOneAndUp", "i0 i1 i2 e1 e0 i0 i2 e2"}),
+                         [](const ::testing::TestParamInfo<CSmallCase>& info) {
+                             return std::string(info.param.name);
+                         });
 } // namespace

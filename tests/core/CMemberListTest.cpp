@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <deque>
 #include <random>
+#include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,4 +97,51 @@ TEST_F(CMemberListTest, ACopyIsIndependentAndRemoveAllEmpties) {
     Join(Person(7));
     ExpectMatchesModel();
 }
+
+// A list of no member or one holds it without a table; these walk it across that border.
+struct CSmallCase {
+    const char* name;
+    const char* steps; // "+3" joins person 3, "-3" makes it leave, "*3" appends it as new
+};
+
+class CMemberListSmallTest : public CMemberListTest,
+                             public ::testing::WithParamInterface<CSmallCase> {};
+
+TEST_P(CMemberListSmallTest, MatchesTheJoinOrderAndSurvivesCopyAndMove) {
+    std::istringstream steps(GetParam().steps);
+    std::string step;
+    while (steps >> step) {
+        CPersonalData* person = Person(std::stoul(step.substr(1)));
+        if (step[0] == '+') {
+            Join(person);
+        } else if (step[0] == '-') {
+            Leave(person);
+        } else {
+            m_list.AddNewTail(person);
+            if (m_model.empty() || m_model.back() != person)
+                m_model.push_back(person);
+        }
+        ExpectMatchesModel();
+    }
+    const CMemberList copy = m_list;
+    CMemberList moved = std::move(m_list);
+    EXPECT_EQ(Members(copy), m_model);
+    EXPECT_EQ(Members(moved), m_model);
+    EXPECT_TRUE(m_list.IsEmpty());
+    EXPECT_FALSE(m_list.Contains(Person(1)));
+    EXPECT_FALSE(m_list.Contains(nullptr));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CMemberListSmallTest,
+                         ::testing::Values(CSmallCase{"Empty", ""}, CSmallCase{"One", "+1"},
+                                           CSmallCase{"OneLeaves", "+1 -1"},
+                                           CSmallCase{"StrangerLeaves", "+1 -2"},
+                                           CSmallCase{"OneJoinsTwice", "+1 +1 *1"},
+                                           CSmallCase{"SecondStaysAlone", "+1 +2 -1"},
+                                           CSmallCase{"FirstStaysAlone", "+1 +2 +3 -3 -2"},
+                                           CSmallCase{"AloneThenMore", "+1 +2 -1 +3 +1 -2"},
+                                           CSmallCase{"NewTails", "*1 *1 *2 -1 *1"}),
+                         [](const ::testing::TestParamInfo<CSmallCase>& info) {
+                             return std::string(info.param.name);
+                         });
 } // namespace

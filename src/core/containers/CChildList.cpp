@@ -4,39 +4,86 @@
 #include <stdexcept>
 #include <utility>
 
-CChildList::CChildList(const CChildList& other)
-    : m_pData(other.m_pData ? std::make_unique<CBlockTable>(*other.m_pData) : nullptr) {}
+CChildList::CChildList(const CChildList& other) {
+    if (const COne* one = other.One())
+        SetOne(*one);
+    else if (const CBlockTable* table = other.Table())
+        m_bits = reinterpret_cast<std::uintptr_t>(new CBlockTable(*table));
+}
 
 CChildList& CChildList::operator=(const CChildList& other) {
     CChildList copy(other);
-    std::swap(m_pData, copy.m_pData);
+    std::swap(m_bits, copy.m_bits);
     return *this;
+}
+
+CChildList& CChildList::operator=(CChildList&& other) noexcept {
+    if (this != &other) {
+        Clear();
+        m_bits = std::exchange(other.m_bits, 0);
+    }
+    return *this;
+}
+
+std::size_t CChildList::size() const {
+    if (One())
+        return 1;
+    const CBlockTable* table = Table();
+    return table ? table->size : 0;
+}
+
+void CChildList::SetOne(const COne& one) {
+    m_bits = reinterpret_cast<std::uintptr_t>(new COne(one)) | ONE;
+}
+
+CChildList::CBlockTable& CChildList::MakeTable() {
+    if (m_bits == 0) {
+        m_bits = reinterpret_cast<std::uintptr_t>(new CBlockTable);
+    } else if (const COne* one = One()) {
+        auto table = std::make_unique<CBlockTable>();
+        table->blocks.push_back({{one->item}, {one->key}});
+        table->starts.push_back(0);
+        table->size = 1;
+        delete one;
+        m_bits = reinterpret_cast<std::uintptr_t>(table.release());
+    }
+    return *reinterpret_cast<CBlockTable*>(m_bits);
+}
+
+void CChildList::ShrinkToOne() {
+    // Blocks are never empty, so the one child is the first block's first.
+    const CBlock& block = MakeTable().blocks.front();
+    const COne one{block.items.front(), block.keys.front()};
+    Clear();
+    SetOne(one);
 }
 
 const std::vector<CChildList::CBlock>& CChildList::Blocks() const {
     static const std::vector<CBlock> none;
-    return m_pData ? m_pData->blocks : none;
-}
-
-std::vector<CChildList::CBlock>& CChildList::Blocks() {
-    if (!m_pData)
-        m_pData = std::make_unique<CBlockTable>();
-    return m_pData->blocks;
+    const CBlockTable* table = Table();
+    return table ? table->blocks : none;
 }
 
 const std::vector<std::size_t>& CChildList::Starts() const {
     static const std::vector<std::size_t> none;
-    return m_pData ? m_pData->starts : none;
+    const CBlockTable* table = Table();
+    return table ? table->starts : none;
 }
 
-std::vector<std::size_t>& CChildList::Starts() {
-    if (!m_pData)
-        m_pData = std::make_unique<CBlockTable>();
-    return m_pData->starts;
+CChildList::const_iterator CChildList::begin() const {
+    if (const COne* one = One())
+        return {one, 0};
+    return {&Blocks(), 0, 0};
+}
+
+CChildList::const_iterator CChildList::end() const {
+    if (const COne* one = One())
+        return {one, 1};
+    return {&Blocks(), Blocks().size(), 0};
 }
 
 CChildList::const_iterator& CChildList::const_iterator::operator++() {
-    if (++m_offset == (*m_blocks)[m_block].items.size()) {
+    if (++m_offset == (m_blocks ? (*m_blocks)[m_block].items.size() : 1)) {
         ++m_block;
         m_offset = 0;
     }
@@ -56,6 +103,8 @@ CChildList::CPlace CChildList::Locate(std::size_t pos) const {
 }
 
 const HTREEITEM& CChildList::operator[](std::size_t pos) const {
+    if (const COne* one = One())
+        return one->item;
     const CPlace place = Locate(pos);
     return Blocks()[place.block].items[place.offset];
 }
@@ -69,16 +118,24 @@ const HTREEITEM& CChildList::at(std::size_t pos) const {
 CChildList::const_iterator CChildList::IteratorAt(std::size_t pos) const {
     if (pos >= size())
         return end();
+    if (One())
+        return begin();
     const CPlace place = Locate(pos);
     return {&Blocks(), place.block, place.offset};
 }
 
 const CChildList::CKey& CChildList::KeyAt(std::size_t pos) const {
+    if (const COne* one = One())
+        return one->key;
     const CPlace place = Locate(pos);
     return Blocks()[place.block].keys[place.offset];
 }
 
 void CChildList::SetKey(std::size_t pos, const CKey& key) {
+    if (COne* one = One()) {
+        one->key = key;
+        return;
+    }
     const CPlace place = Locate(pos);
     Blocks()[place.block].keys[place.offset] = key;
 }
@@ -126,33 +183,42 @@ CChildList::CPlace CChildList::PlaceForInsert(std::size_t pos) {
 void CChildList::Insert(std::size_t pos, HTREEITEM item, const CKey& key) {
     if (pos > size())
         throw std::out_of_range("CChildList::Insert");
+    if (m_bits == 0) {
+        SetOne({item, key});
+        return;
+    }
+    MakeTable(); // a lone child becomes a block of its own first
     const CPlace place = PlaceForInsert(pos);
     CBlock& block = Blocks()[place.block];
     const auto at = static_cast<std::ptrdiff_t>(place.offset);
     block.items.insert(block.items.begin() + at, item);
     block.keys.insert(block.keys.begin() + at, key);
-    ++m_pData->size;
+    ++MakeTable().size;
     ShiftStarts(place.block + 1, 1);
 }
 
 void CChildList::Erase(std::size_t pos) {
     if (pos >= size())
         throw std::out_of_range("CChildList::Erase");
+    if (One()) {
+        Clear();
+        return;
+    }
     const CPlace place = Locate(pos);
     CBlock& block = Blocks()[place.block];
     const auto at = static_cast<std::ptrdiff_t>(place.offset);
     block.items.erase(block.items.begin() + at);
     block.keys.erase(block.keys.begin() + at);
-    --m_pData->size;
+    --MakeTable().size;
     ShiftStarts(place.block + 1, -1);
-    if (m_pData->size == 0) {
-        m_pData.reset();
-    } else if (block.items.empty()) {
+    if (block.items.empty()) {
         Blocks().erase(Blocks().begin() + static_cast<std::ptrdiff_t>(place.block));
         Starts().erase(Starts().begin() + static_cast<std::ptrdiff_t>(place.block));
     } else {
         MergeAround(place.block);
     }
+    if (size() == 1)
+        ShrinkToOne();
 }
 
 void CChildList::MergeWithNext(std::size_t block) {
@@ -175,10 +241,16 @@ void CChildList::MergeAround(std::size_t block) {
 }
 
 void CChildList::Clear() {
-    m_pData.reset();
+    if (const COne* one = One())
+        delete one;
+    else
+        delete Table();
+    m_bits = 0;
 }
 
 std::size_t CChildList::IndexOf(HTREEITEM item) const {
+    if (const COne* one = One())
+        return one->item == item ? 0 : 1;
     for (std::size_t block = 0; block < Blocks().size(); ++block) {
         const std::vector<HTREEITEM>& items = Blocks()[block].items;
         const auto found = std::find(items.begin(), items.end(), item);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using HTREEITEM = std::uint32_t; // 0 is no item
@@ -12,7 +13,8 @@ using HTREEITEM = std::uint32_t; // 0 is no item
 // few hundred, so that an insertion or erasure in the middle of 100,000 children moves one
 // block's worth of entries rather than everything behind it, and a position is found by a
 // binary search over the blocks' first positions. A list without children holds nothing: most
-// items are leaves.
+// items are leaves; and a list of one child holds it alone, without blocks: a group shows its
+// one person so, a million times over in some books.
 class CChildList {
 public:
     // What a child is ordered by, kept beside its handle: a sorted search among 100,000
@@ -26,6 +28,10 @@ private:
     struct CBlock {
         std::vector<HTREEITEM> items;
         std::vector<CKey> keys;
+    };
+    struct COne {
+        HTREEITEM item = 0;
+        CKey key;
     };
 
 public:
@@ -42,9 +48,13 @@ public:
         using reference = const HTREEITEM&;
 
         const_iterator() = default;
-        reference operator*() const { return (*m_blocks)[m_block].items[m_offset]; }
+        reference operator*() const {
+            return m_blocks ? (*m_blocks)[m_block].items[m_offset] : m_pOne->item;
+        }
         pointer operator->() const { return &**this; }
-        const CKey& Key() const { return (*m_blocks)[m_block].keys[m_offset]; }
+        const CKey& Key() const {
+            return m_blocks ? (*m_blocks)[m_block].keys[m_offset] : m_pOne->key;
+        }
         const_iterator& operator++();
         const_iterator operator++(int);
         bool operator==(const const_iterator& other) const {
@@ -55,8 +65,11 @@ public:
         friend class CChildList;
         const_iterator(const std::vector<CBlock>* blocks, std::size_t block, std::size_t offset)
             : m_blocks(blocks), m_block(block), m_offset(offset) {}
+        // The lone child is a block of one.
+        const_iterator(const COne* one, std::size_t block) : m_pOne(one), m_block(block) {}
 
         const std::vector<CBlock>* m_blocks = nullptr;
+        const COne* m_pOne = nullptr;
         std::size_t m_block = 0;
         std::size_t m_offset = 0;
     };
@@ -70,23 +83,23 @@ public:
     CChildList() = default;
     CChildList(const CChildList& other);
     CChildList& operator=(const CChildList& other);
-    CChildList(CChildList&&) noexcept = default;
-    CChildList& operator=(CChildList&&) noexcept = default;
-    ~CChildList() = default;
+    CChildList(CChildList&& other) noexcept : m_bits(std::exchange(other.m_bits, 0)) {}
+    CChildList& operator=(CChildList&& other) noexcept;
+    ~CChildList() { Clear(); }
 
-    std::size_t size() const { return m_pData ? m_pData->size : 0; }
+    std::size_t size() const;
     bool empty() const { return size() == 0; }
     const HTREEITEM& operator[](std::size_t pos) const;
     const HTREEITEM& at(std::size_t pos) const;
-    const HTREEITEM& front() const { return Blocks().front().items.front(); }
-    const HTREEITEM& back() const { return Blocks().back().items.back(); }
-    const_iterator begin() const { return {&Blocks(), 0, 0}; }
-    const_iterator end() const { return {&Blocks(), Blocks().size(), 0}; }
+    const HTREEITEM& front() const { return One() ? One()->item : Blocks().front().items.front(); }
+    const HTREEITEM& back() const { return One() ? One()->item : Blocks().back().items.back(); }
+    const_iterator begin() const;
+    const_iterator end() const;
     // The iterator at a position; end() for size().
     const_iterator IteratorAt(std::size_t pos) const;
 
     const CKey& KeyAt(std::size_t pos) const;
-    const CKey& BackKey() const { return Blocks().back().keys.back(); }
+    const CKey& BackKey() const { return One() ? One()->key : Blocks().back().keys.back(); }
     void SetKey(std::size_t pos, const CKey& key);
 
     void Insert(std::size_t pos, HTREEITEM item, const CKey& key);
@@ -119,18 +132,36 @@ private:
         std::size_t size = 0;
     };
 
-    const std::vector<CBlock>& Blocks() const;
-    std::vector<CBlock>& Blocks();
-    const std::vector<std::size_t>& Starts() const;
-    std::vector<std::size_t>& Starts();
+    // The lowest bit of m_bits tells a lone child from a table.
+    static constexpr std::uintptr_t ONE = 1;
+    const COne* One() const {
+        return (m_bits & ONE) != 0 ? reinterpret_cast<const COne*>(m_bits & ~ONE) : nullptr;
+    }
+    COne* One() { return const_cast<COne*>(std::as_const(*this).One()); }
+    const CBlockTable* Table() const {
+        return (m_bits & ONE) == 0 ? reinterpret_cast<const CBlockTable*>(m_bits) : nullptr;
+    }
+    // The table, made first when there is none and from the lone child when there is one.
+    CBlockTable& MakeTable();
+    void SetOne(const COne& one);
+    // A table left with one child gives it back to a lone child's place.
+    void ShrinkToOne();
 
-    // Null when there are no children: the list of a leaf costs one pointer.
-    std::unique_ptr<CBlockTable> m_pData;
+    const std::vector<CBlock>& Blocks() const;
+    std::vector<CBlock>& Blocks() { return MakeTable().blocks; }
+    const std::vector<std::size_t>& Starts() const;
+    std::vector<std::size_t>& Starts() { return MakeTable().starts; }
+
+    // 0 when there are no children: the list of a leaf costs one pointer. Else the address of
+    // a CBlockTable, or that of a COne with the lowest bit set, both owned.
+    std::uintptr_t m_bits = 0;
 };
 
 template <class Condition> std::size_t CChildList::PartitionPoint(Condition holds) const {
     // A block whose last child holds holds all through; the point is in the first one that
     // does not.
+    if (const COne* one = One())
+        return holds(one->item, one->key) ? 1 : 0;
     const std::vector<CBlock>& blocks = Blocks();
     std::size_t low = 0;
     std::size_t high = blocks.size();

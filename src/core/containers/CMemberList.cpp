@@ -7,8 +7,7 @@ namespace {
 constexpr std::size_t MIN_HOLES = 16;
 } // namespace
 
-CMemberList::const_iterator::const_iterator(CSlots::const_iterator at, CSlots::const_iterator end)
-    : m_at(at), m_end(end) {
+CMemberList::const_iterator::const_iterator(pointer at, pointer end) : m_at(at), m_end(end) {
     while (m_at != m_end && *m_at == nullptr)
         ++m_at;
 }
@@ -26,9 +25,17 @@ CMemberList::const_iterator CMemberList::const_iterator::operator++(int) {
     return before;
 }
 
-const CMemberList::CSlots& CMemberList::Slots() const {
-    static const CSlots none;
-    return m_pData ? m_pData->members : none;
+CPersonalData* const* CMemberList::SlotsBegin() const {
+    return m_pData ? m_pData->members.data() : &m_pOne;
+}
+
+CPersonalData* const* CMemberList::SlotsEnd() const {
+    return m_pData ? m_pData->members.data() + m_pData->members.size()
+                   : &m_pOne + (m_pOne != nullptr);
+}
+
+CPersonalData* CMemberList::Last() const {
+    return m_pData ? m_pData->members.back() : m_pOne;
 }
 
 CPointerIndex& CMemberList::IndexedSlots() const {
@@ -51,14 +58,21 @@ void CMemberList::AddTail(CPersonalData* person) {
 }
 
 void CMemberList::AddNewTail(CPersonalData* person) {
-    if (person == nullptr || (m_pData && m_pData->members.back() == person))
+    if (person == nullptr || Last() == person)
         return;
     Append(person);
 }
 
 void CMemberList::Append(CPersonalData* person) {
-    if (!m_pData)
+    if (!m_pData && m_pOne == nullptr) {
+        m_pOne = person;
+        return;
+    }
+    if (!m_pData) {
         m_pData = std::make_unique<CSlotTable>();
+        m_pData->members.push_back(std::exchange(m_pOne, nullptr));
+        m_pData->count = 1;
+    }
     // A list that is searched keeps its index whole as members join.
     if (m_pData->indexed == m_pData->members.size() && m_pData->indexed != 0) {
         m_pData->slotOf.Set(person, m_pData->members.size());
@@ -69,8 +83,12 @@ void CMemberList::Append(CPersonalData* person) {
 }
 
 bool CMemberList::Remove(const CPersonalData* person) {
-    if (!m_pData)
-        return false;
+    if (!m_pData) {
+        if (person == nullptr || person != m_pOne)
+            return false;
+        m_pOne = nullptr;
+        return true;
+    }
     CPointerIndex& slotOf = IndexedSlots();
     CSlots& slots = m_pData->members;
     const std::size_t slot = slotOf.Find(person);
@@ -82,14 +100,19 @@ bool CMemberList::Remove(const CPersonalData* person) {
     while (!slots.empty() && slots.back() == nullptr)
         slots.pop_back();
     m_pData->indexed = slots.size();
-    if (slots.empty()) {
-        m_pData.reset();
+    if (GetCount() == 1) {
+        ShrinkToOne();
         return true;
     }
     // Closing the holes costs a pass over the members, paid for by as many removals.
     if (slots.size() - GetCount() > std::max(GetCount(), MIN_HOLES))
         CloseHoles();
     return true;
+}
+
+void CMemberList::ShrinkToOne() {
+    m_pOne = m_pData->members.back();
+    m_pData.reset();
 }
 
 void CMemberList::CloseHoles() {

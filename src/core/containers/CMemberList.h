@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CPersonalData;
@@ -14,8 +15,8 @@ class CPersonalData;
 // only once a member is looked for: a book just opened has its groups filled and nothing
 // searched, and keeps the memory. The members sit in one array where a member that left leaves
 // a hole until holes outnumber them, so that joining allocates nothing per member; any change
-// may move the members. An empty list holds nothing at all: a file can name millions of groups
-// that nobody joins.
+// may move the members. An empty list holds nothing at all, and a list of one member holds it
+// inline: a file can name millions of groups that nobody or one person joins.
 class CMemberList {
     using CSlots = std::vector<CPersonalData*>;
 
@@ -31,29 +32,34 @@ public:
 
         const_iterator() = default;
         reference operator*() const { return *m_at; }
-        pointer operator->() const { return &*m_at; }
+        pointer operator->() const { return m_at; }
         const_iterator& operator++();
         const_iterator operator++(int);
         bool operator==(const const_iterator& other) const { return m_at == other.m_at; }
 
     private:
         friend class CMemberList;
-        const_iterator(CSlots::const_iterator at, CSlots::const_iterator end);
+        const_iterator(pointer at, pointer end);
 
-        CSlots::const_iterator m_at;
-        CSlots::const_iterator m_end;
+        pointer m_at = nullptr;
+        pointer m_end = nullptr;
     };
 
     CMemberList() = default;
     CMemberList(const CMemberList& other)
-        : m_pData(other.m_pData ? std::make_unique<CSlotTable>(*other.m_pData) : nullptr) {}
+        : m_pOne(other.m_pOne),
+          m_pData(other.m_pData ? std::make_unique<CSlotTable>(*other.m_pData) : nullptr) {}
     CMemberList& operator=(const CMemberList& other) {
         CMemberList copy(other);
-        m_pData = std::move(copy.m_pData);
+        return *this = std::move(copy);
+    }
+    CMemberList(CMemberList&& other) noexcept
+        : m_pOne(std::exchange(other.m_pOne, nullptr)), m_pData(std::move(other.m_pData)) {}
+    CMemberList& operator=(CMemberList&& other) noexcept {
+        m_pOne = std::exchange(other.m_pOne, nullptr);
+        m_pData = std::move(other.m_pData);
         return *this;
     }
-    CMemberList(CMemberList&&) noexcept = default;
-    CMemberList& operator=(CMemberList&&) noexcept = default;
     ~CMemberList() = default;
 
     // A person is at most once in the list; appending a member again, or nullptr, is ignored.
@@ -64,13 +70,16 @@ public:
     // True when the person was a member.
     bool Remove(const CPersonalData* person);
     bool Contains(const CPersonalData* person) const {
-        return m_pData && IndexedSlots().Contains(person);
+        return m_pData ? IndexedSlots().Contains(person) : person != nullptr && person == m_pOne;
     }
-    void RemoveAll() { m_pData.reset(); }
-    std::size_t GetCount() const { return m_pData ? m_pData->count : 0; }
+    void RemoveAll() {
+        m_pOne = nullptr;
+        m_pData.reset();
+    }
+    std::size_t GetCount() const { return m_pData ? m_pData->count : m_pOne != nullptr; }
     bool IsEmpty() const { return GetCount() == 0; }
-    const_iterator begin() const { return {Slots().begin(), Slots().end()}; }
-    const_iterator end() const { return {Slots().end(), Slots().end()}; }
+    const_iterator begin() const { return {SlotsBegin(), SlotsEnd()}; }
+    const_iterator end() const { return {SlotsEnd(), SlotsEnd()}; }
 
 private:
     struct CSlotTable {
@@ -81,11 +90,18 @@ private:
         mutable std::size_t indexed = 0;
     };
 
-    const CSlots& Slots() const;
+    // The slots as one range: the table's, or the one member's.
+    CPersonalData* const* SlotsBegin() const;
+    CPersonalData* const* SlotsEnd() const;
+    CPersonalData* Last() const;
     // The index of every slot, brought up to date.
     CPointerIndex& IndexedSlots() const;
     void Append(CPersonalData* person);
     void CloseHoles();
+    // A table left with one member gives it back to the inline place.
+    void ShrinkToOne();
 
+    // The only member while there is no table; a table holds two members or more.
+    CPersonalData* m_pOne = nullptr;
     std::unique_ptr<CSlotTable> m_pData;
 };

@@ -27,14 +27,12 @@ CFileResult OutOfMemory(const fs::path& path) {
                    0, EFileFailure::OutOfMemory);
 }
 
-// The persons come with their groups; adding a person makes it a member of each. The views
-// then build themselves from the whole book at once.
+// The persons come with their groups; adding a person makes it a member of each.
 void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
     for (CGroup* group : records.groups)
         doc.AddGroup(group);
     for (CPersonalData* person : records.persons)
         doc.AddPerson(person);
-    doc.UpdateAllViews(nullptr, EHint::Loaded);
 }
 
 // The backup is a courtesy: failing to make it does not stop the save. It is written like the
@@ -52,19 +50,24 @@ void MakeBackup(const fs::path& path) {
 
 CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp) {
     try {
-        std::string bytes;
-        if (CFileResult read = CFileReader::Read(path, bytes, CFileReader::NO_LIMIT, stamp);
-            !read.ok)
-            return read;
-        doc.DeleteContents();
-        const CReadResult records = CDataFileReader::Read(bytes, doc);
-        if (!records.ok) {
+        // The file's bytes and the reader's lists are gone before the views build themselves
+        // from the whole book at once, which is when a load needs the most memory.
+        {
+            std::string bytes;
+            if (CFileResult read = CFileReader::Read(path, bytes, CFileReader::NO_LIMIT, stamp);
+                !read.ok)
+                return read;
             doc.DeleteContents();
-            doc.SetModifiedFlag(false);
-            return Damaged(path, {records.message, records.offset});
+            const CReadResult records = CDataFileReader::Read(bytes, doc);
+            if (!records.ok) {
+                doc.DeleteContents();
+                doc.SetModifiedFlag(false);
+                return Damaged(path, {records.message, records.offset});
+            }
+            CIdentityFile::Restore(path, bytes, records.persons);
+            InsertRecords(doc, records);
         }
-        CIdentityFile::Restore(path, bytes, records.persons);
-        InsertRecords(doc, records);
+        doc.UpdateAllViews(nullptr, EHint::Loaded);
     } catch (const std::bad_alloc&) {
         doc.DeleteContents();
         doc.SetModifiedFlag(false);

@@ -4,23 +4,37 @@
 #include <ostream>
 
 std::string_view CCompactText::View() const {
-    if (!m_pBytes)
+    if (IsInline())
+        return {reinterpret_cast<const char*>(&m_bits) + 1, (m_bits & 0xFF) >> 1};
+    if (m_bits == 0)
         return {};
+    const auto* bytes = reinterpret_cast<const char*>(m_bits);
     std::uint32_t length = 0;
-    std::memcpy(&length, m_pBytes.get(), sizeof length);
-    return {m_pBytes.get() + sizeof length, length};
+    std::memcpy(&length, bytes, sizeof length);
+    return {bytes + sizeof length, length};
 }
 
 void CCompactText::Assign(std::string_view text) {
-    if (text.empty()) {
-        m_pBytes.reset();
-        return;
+    // The new value is made whole before the old one goes: the text may be a view of it.
+    std::uintptr_t bits = 0;
+    if (text.size() <= INLINE && !text.empty()) {
+        bits = (text.size() << 1) | INLINE_MARK;
+        std::memcpy(reinterpret_cast<char*>(&bits) + 1, text.data(), text.size());
+    } else if (!text.empty()) {
+        const auto length = static_cast<std::uint32_t>(text.size());
+        auto* bytes = new char[sizeof length + text.size()];
+        std::memcpy(bytes, &length, sizeof length);
+        std::memcpy(bytes + sizeof length, text.data(), text.size());
+        bits = reinterpret_cast<std::uintptr_t>(bytes);
     }
-    const auto length = static_cast<std::uint32_t>(text.size());
-    auto bytes = std::make_unique_for_overwrite<char[]>(sizeof length + text.size());
-    std::memcpy(bytes.get(), &length, sizeof length);
-    std::memcpy(bytes.get() + sizeof length, text.data(), text.size());
-    m_pBytes = std::move(bytes);
+    Release();
+    m_bits = bits;
+}
+
+void CCompactText::Release() {
+    if (!IsInline())
+        delete[] reinterpret_cast<char*>(m_bits);
+    m_bits = 0;
 }
 
 std::ostream& operator<<(std::ostream& out, const CCompactText& text) {

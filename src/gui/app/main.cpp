@@ -16,8 +16,11 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("tarnvale"));
     CInterfaceLanguage::Install(app);
 
+    // --quit-after-load opens the book, paints the window once and ends: how much memory a
+    // book costs is measured so.
+    QStringList arguments = QApplication::arguments();
+    const bool quitAfterLoad = arguments.removeAll(QStringLiteral("--quit-after-load")) > 0;
     std::optional<std::string> commandLineFile;
-    const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1)
         commandLineFile = QFile::encodeName(arguments.at(1)).toStdString();
 
@@ -27,6 +30,12 @@ int main(int argc, char** argv) {
     if (!shell.InitInstance(commandLineFile))
         return 1;
     ui.SetParentWidget(shell.GetMainFrame());
+    if (quitAfterLoad) {
+        QApplication::processEvents();
+        shell.GetMainFrame()->repaint();
+        shell.ExitInstance();
+        return 0;
+    }
     const int result = QApplication::exec();
     shell.ExitInstance();
     return result;
