@@ -13,7 +13,7 @@ std::string_view NameOf(const CPersonalData* person) {
 }
 
 std::string_view NameOf(const CGroup* group) {
-    return group->m_strGroupName.Str();
+    return group->m_strGroupName.View();
 }
 
 template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
