@@ -52,7 +52,7 @@ TEST(CPersonalDataTest, ACopySharesGroupsButKeepsItsOwnList) {
     EXPECT_THAT(copy.m_groupList, ElementsAre(&a, &b));
     EXPECT_EQ(copy.GetText(EPersonText::HomePage), std::string(300, 'x'));
     EXPECT_EQ(copy.m_nSex, CPersonalData::SEX_FEMALE);
-    EXPECT_FALSE(copy.m_posList.has_value());
+    EXPECT_EQ(copy.m_place, EPersonPlace::None);
 }
 
 TEST(CPersonalDataTest, SortKeyIsTheInitialWhenThereIsOne) {

@@ -5,15 +5,14 @@
 
 #include <array>
 #include <cstdint>
-#include <list>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CGroup;
 class CGroupInfo;
+class CPersonList;
 
 // Which of the document's two person lists holds a person, if either.
 enum class EPersonPlace : std::uint8_t { None, Live, Deleted };
@@ -45,8 +44,6 @@ public:
     static constexpr int SEX_FEMALE = 1;
     static constexpr int SEX_NONE = 2;
     static constexpr int TEXT_COUNT = 13;
-
-    using CPosition = std::list<CPersonalData*>::iterator;
 
     CPersonalData();
     // All texts in file order, as the loader reads them.
@@ -80,16 +77,21 @@ public:
     bool IsShownIn(const CGroupInfo& info) const;
 
     int m_nSex = SEX_NONE;
-    // m_posList points into the live list or the deleted list, as m_place says.
+    // Set by the list that holds the person.
     EPersonPlace m_place = EPersonPlace::None;
-    std::optional<CPosition> m_posList;
     std::vector<CGroup*> m_groupList;
     CDWordList m_treeItems;
 
 private:
+    friend class CPersonList;
+
     std::size_t Begin(EPersonText text) const;
     std::string_view AllTexts() const;
 
+    // The neighbours in the list m_place names, null at its ends; beside the texts' place,
+    // which a walk along the list reads next.
+    CPersonalData* m_pPrevPerson = nullptr;
+    CPersonalData* m_pNextPerson = nullptr;
     // One block of exactly the texts' size, which the last end gives.
     std::unique_ptr<char[]> m_texts;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
