@@ -50,13 +50,9 @@ CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& tex
 CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
       m_ends(other.m_ends), m_uid(other.m_uid) {
-    const std::string_view texts = other.AllTexts();
+    const std::string_view texts = other.GetAllTexts();
     m_texts = std::make_unique_for_overwrite<char[]>(texts.size());
     std::copy(texts.begin(), texts.end(), m_texts.get());
-}
-
-std::string_view CPersonalData::AllTexts() const {
-    return {m_texts.get(), m_ends.back()};
 }
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
@@ -66,12 +62,17 @@ std::size_t CPersonalData::Begin(EPersonText text) const {
 
 std::string_view CPersonalData::GetText(EPersonText text) const {
     const std::size_t begin = Begin(text);
-    return AllTexts().substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
+    return GetAllTexts().substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
+}
+
+EPersonText CPersonalData::TextAt(std::size_t offset) const {
+    const auto after = std::upper_bound(m_ends.begin(), m_ends.end(), offset);
+    return static_cast<EPersonText>(after - m_ends.begin());
 }
 
 void CPersonalData::SetText(EPersonText text, std::string_view value) {
     const auto index = static_cast<std::size_t>(text);
-    const std::string_view old = AllTexts();
+    const std::string_view old = GetAllTexts();
     const std::size_t begin = Begin(text);
     const std::size_t end = m_ends[index];
     const std::size_t total = old.size() - (end - begin) + value.size();

@@ -54,6 +54,10 @@ public:
     ~CPersonalData() = default;
 
     std::string_view GetText(EPersonText text) const;
+    // All thirteen texts as they lie in memory, one after another in file order, and which of
+    // them holds the byte at `offset` there: a search looks over them all at once.
+    std::string_view GetAllTexts() const { return {m_texts.get(), m_ends.back()}; }
+    EPersonText TextAt(std::size_t offset) const;
     void SetText(EPersonText text, std::string_view value);
 
     // The text that holds field `field` of the field table; throws std::out_of_range for
@@ -86,7 +90,6 @@ private:
     friend class CPersonList;
 
     std::size_t Begin(EPersonText text) const;
-    std::string_view AllTexts() const;
 
     // The neighbours in the list m_place names, null at its ends; beside the texts' place,
     // which a walk along the list reads next.
