@@ -1,5 +1,6 @@
 #include "core/model/CPersonalData.h"
 
+#include "core/containers/CByteArena.h"
 #include "core/model/CFieldTable.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
@@ -11,6 +12,13 @@
 namespace {
 // The display form of a memo is its first line, without the line break; files written by other
 // programs may break lines with LF alone.
+std::size_t TotalSize(const std::array<std::string_view, CPersonalData::TEXT_COUNT>& texts) {
+    std::size_t total = 0;
+    for (const std::string_view text : texts)
+        total += text.size();
+    return total;
+}
+
 std::string_view FirstLine(std::string_view memo) {
     const std::size_t lf = memo.find('\n');
     if (lf == std::string_view::npos)
@@ -35,24 +43,43 @@ CPersonalData::CPersonalData() = default;
 
 CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex)
     : m_nSex(sex) {
-    std::size_t total = 0;
-    for (const std::string_view text : texts)
-        total += text.size();
-    m_texts = std::make_unique_for_overwrite<char[]>(total);
-    std::size_t end = 0;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::copy(texts[i].begin(), texts[i].end(), m_texts.get() + end);
-        end += texts[i].size();
-        m_ends[i] = static_cast<std::uint32_t>(end);
-    }
+    PutTexts(texts, std::make_unique_for_overwrite<char[]>(TotalSize(texts)).release());
+}
+
+CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
+                             CByteArena& arena)
+    : m_nSex(sex), m_bOwnsTexts(false) {
+    PutTexts(texts, arena.Allocate(TotalSize(texts)));
 }
 
 CPersonalData::CPersonalData(const CPersonalData& other)
     : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
       m_ends(other.m_ends), m_uid(other.m_uid) {
     const std::string_view texts = other.GetAllTexts();
-    m_texts = std::make_unique_for_overwrite<char[]>(texts.size());
-    std::copy(texts.begin(), texts.end(), m_texts.get());
+    m_pTexts = std::make_unique_for_overwrite<char[]>(texts.size()).release();
+    std::copy(texts.begin(), texts.end(), m_pTexts);
+}
+
+CPersonalData::~CPersonalData() {
+    if (m_bOwnsTexts)
+        delete[] m_pTexts;
+}
+
+void CPersonalData::PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block) {
+    m_pTexts = block;
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        std::copy(texts[i].begin(), texts[i].end(), block + end);
+        end += texts[i].size();
+        m_ends[i] = static_cast<std::uint32_t>(end);
+    }
+}
+
+void CPersonalData::ReplaceBlock(char* block) {
+    if (m_bOwnsTexts)
+        delete[] m_pTexts;
+    m_pTexts = block;
+    m_bOwnsTexts = true;
 }
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
@@ -82,7 +109,7 @@ void CPersonalData::SetText(EPersonText text, std::string_view value) {
         std::copy(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(begin), texts.get());
     out = std::copy(value.begin(), value.end(), out);
     std::copy(old.begin() + static_cast<std::ptrdiff_t>(end), old.end(), out);
-    m_texts = std::move(texts);
+    ReplaceBlock(texts.release());
     const auto delta =
         static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(end - begin);
     for (std::size_t i = index; i < m_ends.size(); ++i)

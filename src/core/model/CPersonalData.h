@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class CByteArena;
 class CGroup;
 class CGroupInfo;
 class CPersonList;
@@ -48,15 +49,19 @@ public:
     CPersonalData();
     // All texts in file order, as the loader reads them.
     CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex);
+    // The same with the texts in `arena`, which outlives the person: the persons a store makes
+    // together then cost no block each. A later edit gives the person a block of its own.
+    CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
+                  CByteArena& arena);
     // A copy shares the group pointers, tree items and UID but sits in no list.
     CPersonalData(const CPersonalData& other);
     CPersonalData& operator=(const CPersonalData&) = delete;
-    ~CPersonalData() = default;
+    ~CPersonalData();
 
     std::string_view GetText(EPersonText text) const;
     // All thirteen texts as they lie in memory, one after another in file order, and which of
     // them holds the byte at `offset` there: a search looks over them all at once.
-    std::string_view GetAllTexts() const { return {m_texts.get(), m_ends.back()}; }
+    std::string_view GetAllTexts() const { return {m_pTexts, m_ends.back()}; }
     EPersonText TextAt(std::size_t offset) const;
     void SetText(EPersonText text, std::string_view value);
 
@@ -90,13 +95,17 @@ private:
     friend class CPersonList;
 
     std::size_t Begin(EPersonText text) const;
+    void PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block);
+    void ReplaceBlock(char* block);
 
     // The neighbours in the list m_place names, null at its ends; beside the texts' place,
     // which a walk along the list reads next.
     CPersonalData* m_pPrevPerson = nullptr;
     CPersonalData* m_pNextPerson = nullptr;
-    // One block of exactly the texts' size, which the last end gives.
-    std::unique_ptr<char[]> m_texts;
+    // One block of exactly the texts' size, which the last end gives: the person's own, to be
+    // freed with it, or the arena's.
+    char* m_pTexts = nullptr;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
     CUuid m_uid;
+    bool m_bOwnsTexts = true;
 };
