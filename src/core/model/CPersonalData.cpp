@@ -10,8 +10,6 @@
 #include <stdexcept>
 
 namespace {
-// The display form of a memo is its first line, without the line break; files written by other
-// programs may break lines with LF alone.
 std::size_t TotalSize(const std::array<std::string_view, CPersonalData::TEXT_COUNT>& texts) {
     std::size_t total = 0;
     for (const std::string_view text : texts)
@@ -19,6 +17,8 @@ std::size_t TotalSize(const std::array<std::string_view, CPersonalData::TEXT_COU
     return total;
 }
 
+// The display form of a memo is its first line, without the line break; files written by other
+// programs may break lines with LF alone.
 std::string_view FirstLine(std::string_view memo) {
     const std::size_t lf = memo.find('\n');
     if (lf == std::string_view::npos)
