@@ -51,8 +51,8 @@ BENCHMARK_CAPTURE(Walk, NoMatchIgnoringCaseAndWidth, true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// The floor under the walk: reading the document's person list and nothing else. Its nodes lie
-// apart in memory and each says where the next is, so they are read one wait after another.
+// The floor under the walk: reading the document's person list and nothing else. Each person
+// says where the next is, so the persons are read one after another.
 void PersonList(benchmark::State& state) {
     CAddressDoc doc;
     CBookGenerator().Fill(doc, BOOK);

@@ -76,8 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CReadResult reread = CDataFileReader::Read(written, again);
     Require(reread.ok);
     RequireSameRecords(records, reread);
-    CGroupList groups(reread.groups.begin(), reread.groups.end());
-    CPersonList persons(reread.persons.begin(), reread.persons.end());
-    Require(CDataFileWriter::Write(groups, persons) == written);
+    InsertRecords(again, reread);
+    Require(CDataFileWriter::Write(again.GetGroupList(), again.GetPersonList()) == written);
     return 0;
 }

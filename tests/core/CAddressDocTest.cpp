@@ -26,7 +26,7 @@ TEST_F(CAddressDocTest, RemovingAPersonKeepsItsOwnGroupsAndAddingBackRestoresThe
     for (const CGroup* group : {a, b, c})
         EXPECT_FALSE(group->m_memberList.Contains(p));
     EXPECT_THAT(p->m_groupList, ElementsAre(a, b, c));
-    EXPECT_FALSE(p->m_posList.has_value());
+    EXPECT_EQ(p->m_place, EPersonPlace::None);
 
     m_doc.AddPerson(p);
     for (const CGroup* group : {a, b, c})

@@ -219,9 +219,10 @@ TEST_F(CDataFileTest, PersonClassIndexFrom0x7FFFIsWrittenInTheLongForm) {
         CGroupList groups;
         for (std::size_t i = 0; i < groupCount; ++i)
             groups.push_back(doc.NewGroup(std::to_string(i)));
-        CPersonList persons = {doc.NewPerson(), doc.NewPerson()};
-        persons.back()->m_groupList = {groups.back(), groups.front()};
-        const std::string bytes = CDataFileWriter::Write(groups, persons);
+        doc.AddPerson(doc.NewPerson());
+        doc.AddPerson(doc.NewPerson());
+        doc.GetPersonList().back()->m_groupList = {groups.back(), groups.front()};
+        const std::string bytes = CDataFileWriter::Write(groups, doc.GetPersonList());
 
         const std::uint32_t index = static_cast<std::uint32_t>(groupCount) + 2;
         const std::string reference =

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -110,6 +111,41 @@ TEST(CFindMatcherPropertyTest, IgnoringCaseAndWidthFindsEverythingThePlainSearch
             << ::testing::PrintToString(pattern) << " in " << ::testing::PrintToString(text);
     }
     EXPECT_GT(plainHits, 500);
+}
+
+// Looking over all of a person's texts at once finds what searching each chosen field finds: a
+// string that runs from one text into the next, or stands in a text not chosen, is no hit. 表
+// (95 5C) and ソ (83 5C) end in the byte of a backslash.
+TEST(CFindMatcherPropertyTest, LookingOverAllTextsFindsWhatEachChosenFieldFinds) {
+    const std::vector<std::string> alphabet = {"a", "b", "\\", Cp932("表"), Cp932("ソ"), "\x83"};
+    std::mt19937 random(17);
+    const auto randomText = [&](std::size_t maxChars) {
+        std::string text;
+        for (std::size_t n = random() % (maxChars + 1); n > 0; --n)
+            text += alphabet[random() % alphabet.size()];
+        return text;
+    };
+    int hits = 0;
+    for (int round = 0; round < 5000; ++round) {
+        CPersonalData person;
+        for (int text = 0; text < CPersonalData::TEXT_COUNT; ++text)
+            person.SetText(static_cast<EPersonText>(text), randomText(2));
+        std::vector<int> fields;
+        for (int field = 0; field < CFieldTable::FIELD_COUNT; ++field) {
+            if (random() % 3 == 0)
+                fields.push_back(field);
+        }
+        const std::string pattern = randomText(3);
+        if (pattern.empty())
+            continue;
+        const CFindMatcher matcher(pattern, fields, false);
+        const bool expected = std::any_of(fields.begin(), fields.end(), [&](int field) {
+            return matcher.Contains(person.GetFieldView(field));
+        });
+        hits += expected ? 1 : 0;
+        EXPECT_EQ(matcher.Matches(person), expected) << ::testing::PrintToString(pattern);
+    }
+    EXPECT_GT(hits, 500);
 }
 
 struct CProgressCase {

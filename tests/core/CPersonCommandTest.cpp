@@ -54,7 +54,7 @@ TEST_F(CPersonCommandTest, ModifyingMovesThePersonToTheEndAndUndoMovesTheOldReco
     EXPECT_THAT(ListNames(), ElementsAre("a2", "b"));
     m_doc.OnEditUndo();
     EXPECT_THAT(NamesOf(m_doc.GetPersonList()), ElementsAre("b", "a"));
-    EXPECT_FALSE(copy->m_posList.has_value());
+    EXPECT_EQ(copy->m_place, EPersonPlace::None);
     EXPECT_THAT(ListNames(), ElementsAre("a", "b"));
 }
 

@@ -1,11 +1,17 @@
 #include "core/model/CPersonalData.h"
 
+#include "core/containers/CByteArena.h"
 #include "core/model/CFieldTable.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
 using ::testing::ElementsAre;
 
@@ -52,7 +58,30 @@ TEST(CPersonalDataTest, ACopySharesGroupsButKeepsItsOwnList) {
     EXPECT_THAT(copy.m_groupList, ElementsAre(&a, &b));
     EXPECT_EQ(copy.GetText(EPersonText::HomePage), std::string(300, 'x'));
     EXPECT_EQ(copy.m_nSex, CPersonalData::SEX_FEMALE);
-    EXPECT_FALSE(copy.m_posList.has_value());
+    EXPECT_EQ(copy.m_place, EPersonPlace::None);
+}
+
+// Persons made together keep their texts in one arena, side by side: pieces that cross the end
+// of a block, or are large, never overlap, and an edit or a copy leaves the arena alone.
+TEST(CPersonalDataTest, PersonsInAnArenaKeepTheirTextsApartThroughEditsAndCopies) {
+    CByteArena arena;
+    std::vector<std::unique_ptr<CPersonalData>> persons;
+    const std::vector<std::size_t> sizes = {0, 16000, 16000, 16000, 16000, 9, 16000, 40000};
+    for (const std::size_t size : sizes) {
+        std::array<std::string_view, CPersonalData::TEXT_COUNT> texts{};
+        const std::string memo(size, static_cast<char>('a' + persons.size()));
+        texts[static_cast<std::size_t>(EPersonText::Memo)] = memo;
+        persons.push_back(std::make_unique<CPersonalData>(texts, CPersonalData::SEX_NONE, arena));
+    }
+    const CPersonalData copy(*persons[5]);
+    persons[5]->SetText(EPersonText::Name, "edited");
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const std::string_view memo = persons[i]->GetText(EPersonText::Memo);
+        EXPECT_EQ(memo.size(), sizes[i]);
+        EXPECT_EQ(memo.find_first_not_of(static_cast<char>('a' + i)), std::string_view::npos) << i;
+    }
+    EXPECT_EQ(persons[5]->GetText(EPersonText::Name), "edited");
+    EXPECT_EQ(copy.GetAllTexts(), std::string(9, 'f'));
 }
 
 TEST(CPersonalDataTest, SortKeyIsTheInitialWhenThereIsOne) {

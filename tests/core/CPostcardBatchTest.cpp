@@ -1,5 +1,6 @@
 #include "core/print/CPostcardBatch.h"
 
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/print/CPostcardSender.h"
 #include "core/print/CPostcardSettings.h"
@@ -8,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <list>
 #include <memory>
 
 namespace {
@@ -21,7 +21,7 @@ protected:
         person->SetText(EPersonText::Address, m_codec.FromUtf8(address).text);
         person->SetText(EPersonText::HomeAddress, m_codec.FromUtf8("実家の住所").text);
         person->SetUid(CUuid::Random(m_random));
-        m_list.push_back(person.get());
+        m_list.insert(m_list.end(), person.get());
         m_persons.push_back(std::move(person));
         return m_list.back();
     }
@@ -29,7 +29,7 @@ protected:
     CTextCodec m_codec;
     std::mt19937_64 m_random{7};
     std::vector<std::unique_ptr<CPersonalData>> m_persons;
-    std::list<CPersonalData*> m_list;
+    CPersonList m_list{EPersonPlace::Live};
 };
 
 // Persons whose address is empty or blank get no card and are named; the home-town address

@@ -65,7 +65,7 @@ void CDocumentEditor::OnUniteGroups() {
 }
 
 void CDocumentEditor::EditPerson(CPersonalData* person, int focusField) {
-    if (!person || !person->m_posList)
+    if (!person || person->m_place == EPersonPlace::None)
         return;
     CPersonalDialogModel dialog(m_doc, m_ui, m_dialogs, *person);
     dialog.SetFocusField(focusField);

@@ -18,7 +18,7 @@ std::string CMergePersonsCommand::GetName() const {
 
 const CPersonalData* CMergePersonsCommand::NextLive(const CAddressDoc& doc,
                                                     const CPersonalData* person) {
-    const auto next = std::next(*person->m_posList);
+    const auto next = std::next(doc.GetPersonList().IteratorTo(person));
     return next == doc.GetPersonList().end() ? nullptr : *next;
 }
 

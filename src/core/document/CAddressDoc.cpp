@@ -35,19 +35,17 @@ CAddressDoc::~CAddressDoc() {
     ReleaseCommands();
 }
 
-CPersonalData::CPosition CAddressDoc::AddPerson(CPersonalData* person) {
+CPersonList::iterator CAddressDoc::AddPerson(CPersonalData* person) {
     return InsertPerson(person, nullptr);
 }
 
-CPersonalData::CPosition CAddressDoc::InsertPerson(CPersonalData* person,
-                                                   const CPersonalData* next) {
+CPersonList::iterator CAddressDoc::InsertPerson(CPersonalData* person, const CPersonalData* next) {
     if (person->m_place != EPersonPlace::None || (next && next->m_place != EPersonPlace::Live)) {
         Refuse();
-        return person->m_posList.value_or(m_allPersons.end());
+        return m_allPersons.Contains(person) ? m_allPersons.IteratorTo(person) : m_allPersons.end();
     }
-    person->m_place = EPersonPlace::Live;
-    const auto position = m_allPersons.insert(next ? *next->m_posList : m_allPersons.end(), person);
-    person->m_posList = position;
+    const auto position =
+        m_allPersons.insert(next ? m_allPersons.IteratorTo(next) : m_allPersons.end(), person);
     // A person outside the live list is no group's member, so it could only be one twice
     // through a group its list names twice, and then it was the last to join that group.
     for (CGroup* group : person->m_groupList)
@@ -56,11 +54,9 @@ CPersonalData::CPosition CAddressDoc::InsertPerson(CPersonalData* person,
     return position;
 }
 
-bool CAddressDoc::RemovePerson(CPersonalData::CPosition position) {
+bool CAddressDoc::RemovePerson(CPersonList::iterator position) {
     CPersonalData* person = *position;
-    if (person->m_place != EPersonPlace::Live || *person->m_posList != position)
-        return Refuse();
-    return RemovePerson(person);
+    return person ? RemovePerson(person) : Refuse();
 }
 
 bool CAddressDoc::RemovePerson(CPersonalData* person) {
@@ -68,9 +64,7 @@ bool CAddressDoc::RemovePerson(CPersonalData* person) {
         return Refuse();
     for (CGroup* group : person->m_groupList)
         group->m_memberList.Remove(person);
-    m_allPersons.erase(*person->m_posList);
-    person->m_posList.reset();
-    person->m_place = EPersonPlace::None;
+    m_allPersons.erase(m_allPersons.IteratorTo(person));
     SetModifiedFlag();
     return true;
 }
@@ -91,9 +85,9 @@ void CAddressDoc::RemoveGroup(CGroup::CPosition position) {
     SetModifiedFlag();
 }
 
-bool CAddressDoc::RemovePersonFromGroup(CPersonalData::CPosition person, CGroup::CPosition group) {
-    (*group)->m_memberList.Remove(*person);
-    EraseGroup((*person)->m_groupList, *group);
+bool CAddressDoc::RemovePersonFromGroup(CPersonalData* person, CGroup::CPosition group) {
+    (*group)->m_memberList.Remove(person);
+    EraseGroup(person->m_groupList, *group);
     SetModifiedFlag();
     return true;
 }
@@ -107,17 +101,14 @@ void CAddressDoc::LinkPersonToGroup(CPersonalData* person, CGroup* group) {
 bool CAddressDoc::AddDeletedPerson(CPersonalData* person) {
     if (person->m_place != EPersonPlace::None)
         return Refuse();
-    person->m_place = EPersonPlace::Deleted;
-    person->m_posList = m_deletedPersons.insert(m_deletedPersons.end(), person);
+    m_deletedPersons.insert(m_deletedPersons.end(), person);
     return true;
 }
 
 bool CAddressDoc::RemoveDeletedPerson(CPersonalData* person) {
     if (person->m_place != EPersonPlace::Deleted)
         return Refuse();
-    m_deletedPersons.erase(*person->m_posList);
-    person->m_posList.reset();
-    person->m_place = EPersonPlace::None;
+    m_deletedPersons.erase(m_deletedPersons.IteratorTo(person));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/document/CRecordStore.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/ui/CCommandTarget.h"
 
@@ -17,7 +18,6 @@
 class CCommand;
 class CRecordEditor;
 
-using CPersonList = std::list<CPersonalData*>;
 using CGroupList = std::list<CGroup*>;
 
 // The open address book: live, deleted and grouped persons, the membership operations the
@@ -44,22 +44,23 @@ public:
     // Membership operations; each marks the document modified. A person is in at most one of
     // the live and deleted lists, once: a request that would break this is a fault in the
     // caller, which stops a debug build and is ignored otherwise, so the lists stay sound.
-    CPersonalData::CPosition AddPerson(CPersonalData* person);
+    CPersonList::iterator AddPerson(CPersonalData* person);
     // Puts a person back before `next`, a live person, or at the end for nullptr, so that an
-    // undo can restore the order a change took apart.
-    CPersonalData::CPosition InsertPerson(CPersonalData* person, const CPersonalData* next);
-    bool RemovePerson(CPersonalData::CPosition position);
+    // undo can restore the order a change took apart. A refused person gets its own place
+    // when it is live already, the end otherwise.
+    CPersonList::iterator InsertPerson(CPersonalData* person, const CPersonalData* next);
+    bool RemovePerson(CPersonList::iterator position);
     bool RemovePerson(CPersonalData* person);
     CGroup::CPosition AddGroup(CGroup* group);
     void RemoveGroup(CGroup::CPosition position);
-    bool RemovePersonFromGroup(CPersonalData::CPosition person, CGroup::CPosition group);
+    bool RemovePersonFromGroup(CPersonalData* person, CGroup::CPosition group);
     // Appends each to the other's list; the inverse of RemovePersonFromGroup.
     void LinkPersonToGroup(CPersonalData* person, CGroup* group);
-    // The deleted persons' list, kept with each record's position up to date.
+    // The deleted persons' list.
     bool AddDeletedPerson(CPersonalData* person);
     bool RemoveDeletedPerson(CPersonalData* person);
 
-    static CPersonalData* GetPerson(CPersonalData::CPosition position) { return *position; }
+    static CPersonalData* GetPerson(CPersonList::iterator position) { return *position; }
     static CGroup* GetGroup(CGroup::CPosition position) { return *position; }
     const CPersonList& GetPersonList() const { return m_allPersons; }
     const CGroupList& GetGroupList() const { return m_allGroups; }
@@ -112,9 +113,9 @@ private:
 
     std::vector<std::unique_ptr<CCommand>> m_undoList;
     std::vector<std::unique_ptr<CCommand>> m_undoneList;
-    CPersonList m_allPersons;
+    CPersonList m_allPersons{EPersonPlace::Live};
     CGroupList m_allGroups;
-    CPersonList m_deletedPersons;
+    CPersonList m_deletedPersons{EPersonPlace::Deleted};
     CRecordStore m_store;
     std::vector<CDocView*> m_views;
     bool m_bModified = false;

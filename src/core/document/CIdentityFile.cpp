@@ -152,8 +152,7 @@ CIdentityFile::CTexts CIdentityFile::TextsOf(const CPersonalData& person) {
     return texts;
 }
 
-std::string CIdentityFile::Encode(std::string_view bookBytes,
-                                  const std::list<CPersonalData*>& persons) {
+std::string CIdentityFile::Encode(std::string_view bookBytes, const CPersonList& persons) {
     std::string text(MAGIC);
     text.reserve(MAGIC.size() + 64 + persons.size() * (UID_DIGITS + KEY_DIGITS + 2));
     text += BOOK;
@@ -232,7 +231,7 @@ std::vector<CUuid> CIdentityFile::Read(const fs::path& book, std::string_view bo
 }
 
 CFileResult CIdentityFile::Save(const fs::path& book, std::string_view bookBytes,
-                                const std::list<CPersonalData*>& persons) {
+                                const CPersonList& persons) {
     return CSafeFileWriter::Write(PathFor(book), Encode(bookBytes, persons), ELinkRule::Replace,
                                   nullptr, book);
 }

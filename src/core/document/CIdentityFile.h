@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/model/CUuid.h"
 #include "core/storage/CFileResult.h"
@@ -7,7 +8,6 @@
 #include <array>
 #include <filesystem>
 #include <functional>
-#include <list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +33,7 @@ public:
     // "X.adr" gives "X.adr.ids".
     static std::filesystem::path PathFor(const std::filesystem::path& book);
 
-    static std::string Encode(std::string_view bookBytes, const std::list<CPersonalData*>& persons);
+    static std::string Encode(std::string_view bookBytes, const CPersonList& persons);
     // The UIDs of the persons read from `bookBytes`, in file order: by position when the ids
     // file was written with these very bytes; else a person whose texts some remembered record
     // had gets its UID (each UID once); any other person gets one derived from the book's
@@ -53,7 +53,7 @@ public:
                                    const std::vector<CTexts>& persons);
     // Written after the book itself, with the book's permissions.
     static CFileResult Save(const std::filesystem::path& book, std::string_view bookBytes,
-                            const std::list<CPersonalData*>& persons);
+                            const CPersonList& persons);
 
     static CTexts TextsOf(const CPersonalData& person);
 };

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/containers/CByteArena.h"
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
-#include "core/model/CTextArena.h"
 
 #include <deque>
 #include <random>
@@ -12,7 +12,8 @@
 // Owns every record made while a document's contents live. Records move in and out of the
 // document's lists as commands are done and undone, so none is freed before the contents are
 // discarded: no command can ever reach a freed record, and nothing is freed twice. A new person
-// gets a random UID unless it is a copy that brings one.
+// gets a random UID unless it is a copy that brings one; a person made from texts keeps them in
+// the store's arena.
 class CRecordStore {
 public:
     CRecordStore();
@@ -33,16 +34,15 @@ public:
     }
 
 private:
-    // A person made from texts keeps them in the store's arena.
     template <typename... Args> CPersonalData& MakePerson(Args&&... args) {
-        if constexpr (std::is_constructible_v<CPersonalData, Args..., CTextArena*>)
-            return m_persons.emplace_back(std::forward<Args>(args)..., &m_texts);
+        if constexpr (std::is_constructible_v<CPersonalData, Args..., CByteArena&>)
+            return m_persons.emplace_back(std::forward<Args>(args)..., m_texts);
         else
             return m_persons.emplace_back(std::forward<Args>(args)...);
     }
 
-    // Declared first, so that it goes last: the persons point into it.
-    CTextArena m_texts;
+    // Before the persons, so that it goes after them.
+    CByteArena m_texts;
     std::deque<CPersonalData> m_persons;
     std::deque<CGroup> m_groups;
     std::mt19937_64 m_random;

@@ -3,6 +3,7 @@
 #include "core/text/CCp932Pattern.h"
 #include "core/text/CWidthFolding.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,8 +22,12 @@ public:
     bool Contains(std::string_view text) const;
 
 private:
+    bool MatchesFieldByField(const CPersonalData& person) const;
+
     std::optional<CWidthFolding> m_folding;
     CCp932Pattern m_pattern;
     std::vector<int> m_fields;
+    // Bit n for the person text EPersonText(n) that holds a chosen field.
+    std::uint32_t m_chosenTexts = 0;
     mutable std::string m_folded; // reused, so that a search allocates once
 };

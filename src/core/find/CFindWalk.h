@@ -3,10 +3,10 @@
 #include "core/document/CDocView.h"
 #include "core/find/CFindMatcher.h"
 #include "core/find/CFindProgress.h"
+#include "core/model/CPersonList.h"
 
 #include <chrono>
 #include <cstddef>
-#include <list>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -15,7 +15,6 @@
 class CAddressDoc;
 class CCommand;
 class CGroup;
-class CPersonalData;
 
 enum class EFindStep {
     Progressed, // the progress bar moved
@@ -85,7 +84,7 @@ private:
     // Until the document changes under it, the walk follows the document's own list and notes
     // whom it looked at; after a change, it walks what a catch-up left in m_order.
     bool m_bFollowingList = true;
-    std::list<CPersonalData*>::const_iterator m_itNext;
+    CPersonList::iterator m_itNext;
     std::vector<const CPersonalData*> m_followed;
     // The persons to look at from m_nNext on; those before it were looked at.
     std::vector<CPersonalData*> m_order;

@@ -1,15 +1,22 @@
 #include "core/model/CPersonalData.h"
 
+#include "core/containers/CByteArena.h"
 #include "core/model/CFieldTable.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
-#include "core/model/CTextArena.h"
 
 #include <algorithm>
 #include <memory>
 #include <stdexcept>
 
 namespace {
+std::size_t TotalSize(const std::array<std::string_view, CPersonalData::TEXT_COUNT>& texts) {
+    std::size_t total = 0;
+    for (const std::string_view text : texts)
+        total += text.size();
+    return total;
+}
+
 // The display form of a memo is its first line, without the line break; files written by other
 // programs may break lines with LF alone.
 std::string_view FirstLine(std::string_view memo) {
@@ -34,13 +41,32 @@ EPersonText CPersonalData::TextOfField(int field) {
 
 CPersonalData::CPersonalData() = default;
 
-CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
-                             CTextArena* arena)
+CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex)
     : m_nSex(sex) {
-    std::size_t total = 0;
-    for (const std::string_view text : texts)
-        total += text.size();
-    char* const block = NewBlock(total, arena);
+    PutTexts(texts, std::make_unique_for_overwrite<char[]>(TotalSize(texts)).release());
+}
+
+CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
+                             CByteArena& arena)
+    : m_nSex(sex), m_bOwnsTexts(false) {
+    PutTexts(texts, arena.Allocate(TotalSize(texts)));
+}
+
+CPersonalData::CPersonalData(const CPersonalData& other)
+    : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
+      m_ends(other.m_ends), m_uid(other.m_uid) {
+    const std::string_view texts = other.GetAllTexts();
+    m_pTexts = std::make_unique_for_overwrite<char[]>(texts.size()).release();
+    std::copy(texts.begin(), texts.end(), m_pTexts);
+}
+
+CPersonalData::~CPersonalData() {
+    if (m_bOwnsTexts)
+        delete[] m_pTexts;
+}
+
+void CPersonalData::PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block) {
+    m_pTexts = block;
     std::size_t end = 0;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         std::copy(texts[i].begin(), texts[i].end(), block + end);
@@ -49,26 +75,11 @@ CPersonalData::CPersonalData(const std::array<std::string_view, TEXT_COUNT>& tex
     }
 }
 
-CPersonalData::CPersonalData(const CPersonalData& other)
-    : m_nSex(other.m_nSex), m_groupList(other.m_groupList), m_treeItems(other.m_treeItems),
-      m_ends(other.m_ends), m_uid(other.m_uid) {
-    const std::string_view texts = other.AllTexts();
-    std::copy(texts.begin(), texts.end(), NewBlock(texts.size(), nullptr));
-}
-
-char* CPersonalData::NewBlock(std::size_t size, CTextArena* arena) {
-    if (arena != nullptr) {
-        char* const block = arena->Allocate(size);
-        m_texts = block;
-        return block;
-    }
-    m_ownTexts = std::make_unique_for_overwrite<char[]>(size);
-    m_texts = m_ownTexts.get();
-    return m_ownTexts.get();
-}
-
-std::string_view CPersonalData::AllTexts() const {
-    return {m_texts, m_ends.back()};
+void CPersonalData::ReplaceBlock(char* block) {
+    if (m_bOwnsTexts)
+        delete[] m_pTexts;
+    m_pTexts = block;
+    m_bOwnsTexts = true;
 }
 
 std::size_t CPersonalData::Begin(EPersonText text) const {
@@ -78,24 +89,27 @@ std::size_t CPersonalData::Begin(EPersonText text) const {
 
 std::string_view CPersonalData::GetText(EPersonText text) const {
     const std::size_t begin = Begin(text);
-    return AllTexts().substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
+    return GetAllTexts().substr(begin, m_ends[static_cast<std::size_t>(text)] - begin);
+}
+
+EPersonText CPersonalData::TextAt(std::size_t offset) const {
+    const auto after = std::upper_bound(m_ends.begin(), m_ends.end(), offset);
+    return static_cast<EPersonText>(after - m_ends.begin());
 }
 
 void CPersonalData::SetText(EPersonText text, std::string_view value) {
     const auto index = static_cast<std::size_t>(text);
-    const std::string_view old = AllTexts();
+    const std::string_view old = GetAllTexts();
     const std::size_t begin = Begin(text);
     const std::size_t end = m_ends[index];
     const std::size_t total = old.size() - (end - begin) + value.size();
-    // A person's texts are one block of exactly their size: an edit makes the block again,
-    // the person's own from then on.
+    // A person's texts are one block of exactly their size: an edit makes the block again.
     auto texts = std::make_unique_for_overwrite<char[]>(total);
     char* out =
         std::copy(old.begin(), old.begin() + static_cast<std::ptrdiff_t>(begin), texts.get());
     out = std::copy(value.begin(), value.end(), out);
     std::copy(old.begin() + static_cast<std::ptrdiff_t>(end), old.end(), out);
-    m_ownTexts = std::move(texts);
-    m_texts = m_ownTexts.get();
+    ReplaceBlock(texts.release());
     const auto delta =
         static_cast<std::int64_t>(value.size()) - static_cast<std::int64_t>(end - begin);
     for (std::size_t i = index; i < m_ends.size(); ++i)

@@ -5,16 +5,15 @@
 
 #include <array>
 #include <cstdint>
-#include <list>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CByteArena;
 class CGroup;
 class CGroupInfo;
-class CTextArena;
+class CPersonList;
 
 // Which of the document's two person lists holds a person, if either.
 enum class EPersonPlace : std::uint8_t { None, Live, Deleted };
@@ -47,19 +46,23 @@ public:
     static constexpr int SEX_NONE = 2;
     static constexpr int TEXT_COUNT = 13;
 
-    using CPosition = std::list<CPersonalData*>::iterator;
-
     CPersonalData();
-    // All texts in file order, as the loader reads them; kept in `arena` when given, which
-    // must outlive the person.
+    // All texts in file order, as the loader reads them.
+    CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex);
+    // The same with the texts in `arena`, which outlives the person: the persons a store makes
+    // together then cost no block each. A later edit gives the person a block of its own.
     CPersonalData(const std::array<std::string_view, TEXT_COUNT>& texts, int sex,
-                  CTextArena* arena = nullptr);
+                  CByteArena& arena);
     // A copy shares the group pointers, tree items and UID but sits in no list.
     CPersonalData(const CPersonalData& other);
     CPersonalData& operator=(const CPersonalData&) = delete;
-    ~CPersonalData() = default;
+    ~CPersonalData();
 
     std::string_view GetText(EPersonText text) const;
+    // All thirteen texts as they lie in memory, one after another in file order, and which of
+    // them holds the byte at `offset` there: a search looks over them all at once.
+    std::string_view GetAllTexts() const { return {m_pTexts, m_ends.back()}; }
+    EPersonText TextAt(std::size_t offset) const;
     void SetText(EPersonText text, std::string_view value);
 
     // The text that holds field `field` of the field table; throws std::out_of_range for
@@ -83,22 +86,26 @@ public:
     bool IsShownIn(const CGroupInfo& info) const;
 
     int m_nSex = SEX_NONE;
-    // m_posList points into the live list or the deleted list, as m_place says.
+    // Set by the list that holds the person.
     EPersonPlace m_place = EPersonPlace::None;
-    std::optional<CPosition> m_posList;
     std::vector<CGroup*> m_groupList;
     CDWordList m_treeItems;
 
 private:
-    // Room for the texts, which m_texts then points to.
-    char* NewBlock(std::size_t size, CTextArena* arena);
-    std::size_t Begin(EPersonText text) const;
-    std::string_view AllTexts() const;
+    friend class CPersonList;
 
-    // One block of exactly the texts' size, which the last end gives: the person's own, or
-    // room in the arena its record store keeps.
-    const char* m_texts = nullptr;
-    std::unique_ptr<char[]> m_ownTexts;
+    std::size_t Begin(EPersonText text) const;
+    void PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block);
+    void ReplaceBlock(char* block);
+
+    // The neighbours in the list m_place names, null at its ends; beside the texts' place,
+    // which a walk along the list reads next.
+    CPersonalData* m_pPrevPerson = nullptr;
+    CPersonalData* m_pNextPerson = nullptr;
+    // One block of exactly the texts' size, which the last end gives: the person's own, to be
+    // freed with it, or the arena's.
+    char* m_pTexts = nullptr;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
     CUuid m_uid;
+    bool m_bOwnsTexts = true;
 };

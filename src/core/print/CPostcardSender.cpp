@@ -1,5 +1,6 @@
 #include "core/print/CPostcardSender.h"
 
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 
 #include <algorithm>
@@ -8,8 +9,7 @@ std::string CPostcardSender::KeyOf(const CPersonalData& person) {
     return person.GetUid().IsNil() ? std::string() : person.GetUid().ToString();
 }
 
-const CPersonalData* CPostcardSender::Find(const std::list<CPersonalData*>& persons,
-                                           std::string_view key) {
+const CPersonalData* CPostcardSender::Find(const CPersonList& persons, std::string_view key) {
     if (key.empty())
         return nullptr;
     const auto found =

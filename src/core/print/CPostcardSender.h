@@ -1,9 +1,9 @@
 #pragma once
 
-#include <list>
 #include <string>
 #include <string_view>
 
+class CPersonList;
 class CPersonalData;
 
 // How the settings file names the person chosen as the sender, so that the choice survives
@@ -16,6 +16,5 @@ public:
     static std::string KeyOf(const CPersonalData& person);
     // Nothing when no person of the list has the key (the sender was deleted, or another book
     // is open); an empty key names nobody.
-    static const CPersonalData* Find(const std::list<CPersonalData*>& persons,
-                                     std::string_view key);
+    static const CPersonalData* Find(const CPersonList& persons, std::string_view key);
 };

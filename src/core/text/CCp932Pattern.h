@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,15 @@ public:
 
     // The first hit at or after `from`, where the walk over characters starts; npos for none.
     std::size_t FindIn(std::string_view haystack, std::size_t from = 0) const;
+    // Where the string's rarest byte next stands in `text` at or after `from`, npos for none:
+    // a stretch of text without it holds no hit. Needs a string that is not empty.
+    std::size_t FindRareByte(std::string_view text, std::size_t from) const {
+        const std::string_view rest = text.substr(from);
+        const void* seen = std::memchr(rest.data(), m_strNeedle[m_nRare], rest.size());
+        return seen ? from + static_cast<std::size_t>(static_cast<const char*>(seen) - rest.data())
+                    : std::string_view::npos;
+    }
+    bool IsEmpty() const { return m_strNeedle.empty(); }
 
 private:
     // Where the search stands in one text: the bytes before `checked` hold no NUL, and

@@ -86,7 +86,7 @@ bool CVCardImport::Encode(const CTextCodec& codec, bool replace) {
     return replace || m_unencodable.values == 0;
 }
 
-void CVCardImport::Filter(const std::list<CPersonalData*>& persons) {
+void CVCardImport::Filter(const CPersonList& persons) {
     std::unordered_set<CUuid> uids;
     std::unordered_set<std::string> keys;
     for (const CPersonalData* person : persons) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/vcard/CVCardMapper.h"
 #include "core/vcard/CVCardProperty.h"
 
 #include <cstddef>
-#include <list>
 #include <string>
 #include <vector>
 
@@ -42,7 +42,7 @@ public:
     // Drops the persons already in the book: a card with a UID that a person of the book has,
     // and a card without one whose texts and sex equal a person's. A UID twice in the file is
     // added once. Counted as already present.
-    void Filter(const std::list<CPersonalData*>& persons);
+    void Filter(const CPersonList& persons);
 
     const std::vector<CVCardPerson>& GetPersons() const { return m_persons; }
     const std::vector<CVCardGroupCard>& GetGroupCards() const { return m_groupCards; }

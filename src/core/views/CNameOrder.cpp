@@ -1,6 +1,7 @@
 #include "core/views/CNameOrder.h"
 
 #include "core/model/CGroup.h"
+#include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/text/CTextOrder.h"
 
@@ -16,7 +17,7 @@ std::string_view NameOf(const CGroup* group) {
     return group->m_strGroupName.View();
 }
 
-template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord*>& records) {
+template <typename TRecord, typename TList> std::vector<TRecord*> ByName(const TList& records) {
     const std::vector<TRecord*> listed(records.begin(), records.end());
     std::vector<std::string_view> names;
     names.reserve(listed.size());
@@ -30,12 +31,12 @@ template <typename TRecord> std::vector<TRecord*> ByName(const std::list<TRecord
 }
 } // namespace
 
-std::vector<CPersonalData*> CNameOrder::Of(const std::list<CPersonalData*>& persons) {
-    return ByName(persons);
+std::vector<CPersonalData*> CNameOrder::Of(const CPersonList& persons) {
+    return ByName<CPersonalData>(persons);
 }
 
 std::vector<CGroup*> CNameOrder::Of(const std::list<CGroup*>& groups) {
-    return ByName(groups);
+    return ByName<CGroup>(groups);
 }
 
 void CNameOrder::FetchAhead(const std::vector<CPersonalData*>& persons, std::size_t at) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 class CGroup;
+class CPersonList;
 class CPersonalData;
 
 // Records in the order the tree shows them under one item: by name, equal names in the order
@@ -14,7 +15,7 @@ class CNameOrder {
 public:
     CNameOrder() = delete;
 
-    static std::vector<CPersonalData*> Of(const std::list<CPersonalData*>& persons);
+    static std::vector<CPersonalData*> Of(const CPersonList& persons);
     static std::vector<CGroup*> Of(const std::list<CGroup*>& groups);
     // In name order the records lie scattered in memory: a walk through them asks for each a
     // few persons ahead of `at`, and for its groups and name once it has come.
