@@ -253,8 +253,7 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
-    // In name order each person's item comes last among its group's, as a sorted insertion
-    // would put it, since no group shows a person yet; under the root it sorts among the groups.
+    // In name order an item goes last in its group, where sorting would put it: none is there.
     const std::vector<CPersonalData*> persons = CNameOrder::Of(m_doc.GetPersonList());
     for (std::size_t i = 0; i < persons.size(); ++i) {
         CNameOrder::FetchAhead(persons, i);
