@@ -45,7 +45,9 @@ std::string_view CShortText::View() const {
 
 void CShortText::Assign(std::string_view text) {
     if (text.size() <= INLINE) {
-        std::memcpy(m_bytes, text.data(), text.size());
+        // An empty view may carry no address, which memcpy must not be given.
+        if (!text.empty())
+            std::memcpy(m_bytes, text.data(), text.size());
         SetInlineSize(text.size());
         return;
     }
