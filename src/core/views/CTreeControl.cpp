@@ -52,10 +52,11 @@ void CTreeControl::CItem::SetData(CTreeItemData data) {
 }
 
 std::string_view CTreeControl::CItem::Text() const {
-    if ((m_data & PERSON_BIT) != 0)
-        return reinterpret_cast<const CPersonalData*>(m_data & ~PERSON_BIT)
-            ->GetText(EPersonText::Name);
-    return m_text;
+    return ShownText(m_text, Data());
+}
+
+std::string_view CTreeControl::ShownText(std::string_view text, CTreeItemData data) {
+    return data.person != nullptr ? data.person->GetText(EPersonText::Name) : text;
 }
 
 void CTreeControl::CItem::SetText(std::string_view text) {
@@ -150,8 +151,7 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
     // those items come with the group, so an insertion under a missing parent is skipped.
     if (parent != TVI_NONE && !Exists(parent))
         return TVI_NONE;
-    const std::string_view shown =
-        data.person != nullptr ? data.person->GetText(EPersonText::Name) : text;
+    const std::string_view shown = ShownText(text, data);
     const std::uint64_t prefix = TextPrefix(shown);
     const std::size_t row = where == ETreeInsert::Sort ? SortedPosition(parent, prefix, shown)
                                                        : GetChildren(parent).size();

@@ -116,6 +116,10 @@ public:
     // Called whenever the caret moved, the way the control reports a selection change.
     void SetSelectionHandler(std::function<void()> handler);
 
+    // What an item given `text` and `data` shows: an item that stands for a person shows its
+    // name, whatever `text` says.
+    static std::string_view ShownText(std::string_view text, CTreeItemData data);
+
     // An item that stands for a person shows its name, whatever `text` says.
     HTREEITEM InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
