@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -78,7 +79,7 @@ TEST(CTreeControlOrderTest, SortedInsertionOrdersByCp932AndKeepsArrivalOrderOfEq
         EXPECT_LE(order, 0) << "at row " << row;
         // Equal texts stay in the order they came.
         if (order == 0) {
-            EXPECT_LT(children[row - 1], children[row]);
+            EXPECT_LT(tree.Get(children[row - 1]).arrival, tree.Get(children[row]).arrival);
         }
     }
     for (std::size_t row = 0; row < children.size(); ++row)
@@ -136,7 +137,8 @@ TEST(CTreeControlOrderTest, ManyEqualTextsStayInArrivalOrderThroughDeletionsAndA
             continue;
         const int order =
             CCp932::Compare(tree.Get(children[row - 1]).Text(), tree.Get(children[row]).Text());
-        EXPECT_TRUE(order < 0 || (order == 0 && children[row - 1] < children[row]))
+        EXPECT_TRUE(order < 0 || (order == 0 && tree.Get(children[row - 1]).arrival <
+                                                    tree.Get(children[row]).arrival))
             << "at row " << row;
     }
     for (const HTREEITEM item : alive)
@@ -191,3 +193,26 @@ TEST_F(CShowPersonsOrderTest, ShowingPersonsGivesTheTreeThatAddingThemOneByOneGa
     }
 }
 } // namespace
+
+TEST(CTreeControlOrderTest, AHandleIsNeverGivenOutTwiceAndAStaleOneFindsNoItem) {
+    // Slots are taken again, hundreds of times over, which outlasts a slot's generations.
+    CTreeControl tree;
+    std::set<HTREEITEM> given;
+    HTREEITEM last = TVI_NONE;
+    for (int round = 0; round < 600; ++round) {
+        if (round == 300)
+            tree.DeleteAllItems();
+        const HTREEITEM group = tree.InsertItem(TVI_NONE, "g", ETreeImage::Group,
+                                                ETreeImage::GroupOpen, {}, ETreeInsert::Sort);
+        const HTREEITEM child = tree.InsertItem(group, "p", ETreeImage::Person,
+                                                ETreeImage::PersonSelected, {}, ETreeInsert::Last);
+        ASSERT_TRUE(given.insert(group).second) << "round " << round;
+        ASSERT_TRUE(given.insert(child).second) << "round " << round;
+        EXPECT_FALSE(tree.Exists(last));
+        EXPECT_EQ(tree.Get(child).Text(), "p");
+        tree.DeleteItem(group);
+        EXPECT_FALSE(tree.Exists(child));
+        last = child;
+    }
+    EXPECT_EQ(tree.GetCount(), 0u);
+}

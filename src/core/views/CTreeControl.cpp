@@ -1,5 +1,6 @@
 #include "core/views/CTreeControl.h"
 
+#include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
 #include "core/text/CCp932.h"
 #include "core/text/CSortPrefix.h"
@@ -34,41 +35,55 @@ void CTreeControl::SetSelectionHandler(std::function<void()> handler) {
 }
 
 namespace {
-constexpr std::uintptr_t PERSON_BIT = 1;
+// The lowest two bits of an item's record address: every record is aligned wider than that.
+constexpr std::uintptr_t KIND_BITS = 3;
+constexpr std::uintptr_t PERSON_KIND = 1;
+constexpr std::uintptr_t PLAIN_KIND = 2;
 } // namespace
 
 CTreeItemData CTreeControl::CItem::Data() const {
-    if ((m_data & PERSON_BIT) != 0)
-        return {nullptr, reinterpret_cast<CPersonalData*>(m_data & ~PERSON_BIT)};
-    return {reinterpret_cast<CGroup*>(m_data), nullptr};
-}
-
-void CTreeControl::CItem::SetData(CTreeItemData data) {
-    // An item stands for a group or a person, never both; both are aligned wider than a byte.
-    if (data.person != nullptr)
-        m_data = reinterpret_cast<std::uintptr_t>(data.person) | PERSON_BIT;
-    else
-        m_data = reinterpret_cast<std::uintptr_t>(data.group);
+    switch (m_data & KIND_BITS) {
+    case PERSON_KIND:
+        return {nullptr, reinterpret_cast<CPersonalData*>(m_data & ~KIND_BITS)};
+    case PLAIN_KIND:
+        return {};
+    default:
+        return {reinterpret_cast<CGroup*>(m_data), nullptr};
+    }
 }
 
 std::string_view CTreeControl::CItem::Text() const {
-    return ShownText(m_text, Data());
+    if ((m_data & KIND_BITS) == PLAIN_KIND)
+        return *reinterpret_cast<const std::string*>(m_data & ~KIND_BITS);
+    return ShownText({}, Data());
 }
 
 std::string_view CTreeControl::ShownText(std::string_view text, CTreeItemData data) {
-    return data.person != nullptr ? data.person->GetText(EPersonText::Name) : text;
+    if (data.person != nullptr)
+        return data.person->GetText(EPersonText::Name);
+    if (data.group != nullptr)
+        return data.group->m_strGroupName.View();
+    return text;
 }
 
-void CTreeControl::CItem::SetText(std::string_view text) {
-    if ((m_data & PERSON_BIT) == 0)
-        m_text = text;
+void CTreeControl::SetItemData(CItem& item, HTREEITEM handle, std::string_view text,
+                               CTreeItemData data) {
+    // An item stands for a group or a person, never both.
+    if (data.person != nullptr) {
+        item.m_data = reinterpret_cast<std::uintptr_t>(data.person) | PERSON_KIND;
+    } else if (data.group != nullptr) {
+        item.m_data = reinterpret_cast<std::uintptr_t>(data.group);
+    } else {
+        std::string& plain = m_plainTexts[handle];
+        plain = text;
+        item.m_data = reinterpret_cast<std::uintptr_t>(&plain) | PLAIN_KIND;
+    }
 }
 
 std::uint32_t CTreeControl::SlotOf(HTREEITEM item) const {
-    const std::uint32_t slot = m_slotOf.Find(item);
-    if (slot == m_slotOf.NOT_FOUND)
+    if (!Exists(item))
         throw std::out_of_range("CTreeControl: no such item");
-    return slot;
+    return SlotPart(item);
 }
 
 CChildList& CTreeControl::ChildrenOf(HTREEITEM parent) {
@@ -136,7 +151,7 @@ int CTreeControl::GetRow(HTREEITEM item) const {
     std::size_t row =
         siblings.PartitionPoint([&](HTREEITEM child, const CChildList::CKey& childKey) {
             const int order = CompareWithChild(prefix, text, child, childKey);
-            return order > 0 || (order == 0 && child < item);
+            return order > 0 || (order == 0 && Get(child).arrival < entry.arrival);
         });
     if (row >= siblings.size() || siblings[row] != item)
         row = siblings.IndexOf(item);
@@ -157,13 +172,14 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
                                                        : GetChildren(parent).size();
     if (CTreeControlObserver* observer = Observer())
         observer->OnAboutToInsert(parent, static_cast<int>(row));
-    const HTREEITEM handle = m_nextHandle++;
-    const std::uint32_t slot = TakeFreeSlot();
-    m_slotOf.Set(handle, slot);
-    CItem& item = AtSlot(slot);
+    const HTREEITEM handle = TakeHandle();
+    if (handle == TVI_NONE)
+        return TVI_NONE;
+    CItem& item = AtSlot(SlotPart(handle));
+    item.generation = GenerationPart(handle);
     item.parent = parent;
-    item.SetData(data);
-    item.SetText(text);
+    item.arrival = m_nextArrival++;
+    SetItemData(item, handle, text, data);
     item.image = image;
     item.selectedImage = selectedImage;
     item.rowHint = static_cast<int>(row);
@@ -173,29 +189,42 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
     return handle;
 }
 
-std::uint32_t CTreeControl::TakeFreeSlot() {
-    if (!m_freeSlots.empty()) {
-        const std::uint32_t slot = m_freeSlots.back();
-        m_freeSlots.pop_back();
-        return slot;
+HTREEITEM CTreeControl::TakeHandle() {
+    if (!m_freeHandles.empty()) {
+        const HTREEITEM handle = m_freeHandles.back();
+        m_freeHandles.pop_back();
+        ++m_nCount;
+        return handle;
     }
+    if (m_nSlots > SLOT_MASK)
+        return TVI_NONE;
     // Whole chunks, so that the items never move and cost nothing beside themselves.
     if (m_nSlots % CHUNK == 0)
         m_chunks.push_back(std::make_unique<CItem[]>(CHUNK));
-    return m_nSlots++;
+    ++m_nCount;
+    return (HTREEITEM{1} << SLOT_BITS) | m_nSlots++;
+}
+
+void CTreeControl::FreeSlot(std::uint32_t slot) {
+    CItem& item = AtSlot(slot);
+    const std::uint8_t generation = item.generation;
+    if ((item.m_data & KIND_BITS) == PLAIN_KIND)
+        m_plainTexts.erase((HTREEITEM{generation} << SLOT_BITS) | slot);
+    item = CItem{};
+    --m_nCount;
+    if (generation != 0xFF)
+        m_freeHandles.push_back((HTREEITEM{generation + 1u} << SLOT_BITS) | slot);
 }
 
 void CTreeControl::Forget(HTREEITEM item) {
-    const std::uint32_t slot = m_slotOf.Find(item);
-    if (slot == m_slotOf.NOT_FOUND)
+    if (!Exists(item))
         return;
+    const std::uint32_t slot = SlotPart(item);
     for (const HTREEITEM child : AtSlot(slot).children)
         Forget(child);
     if (AtSlot(slot).expanded)
         m_expandedItems.erase(item);
-    AtSlot(slot) = CItem{};
-    m_slotOf.Erase(item);
-    m_freeSlots.push_back(slot);
+    FreeSlot(slot);
 }
 
 HTREEITEM CTreeControl::CaretAfterDeleting(HTREEITEM item) const {
@@ -260,10 +289,12 @@ void CTreeControl::DeleteChildren(HTREEITEM item) {
 void CTreeControl::DeleteAllItems() {
     if (CTreeControlObserver* observer = Observer())
         observer->OnAboutToReset();
-    m_chunks.clear();
-    m_nSlots = 0;
-    m_freeSlots = {};
-    m_slotOf.Clear();
+    // The slots stay, with their generations, so that no handle of the old items comes back.
+    // Freed from the last, they are taken again from the first.
+    for (std::uint32_t slot = m_nSlots; slot-- > 0;) {
+        if (AtSlot(slot).generation != 0)
+            FreeSlot(slot);
+    }
     m_topItems.Clear();
     m_expandedItems.clear();
     m_caret = TVI_NONE;
@@ -274,7 +305,8 @@ void CTreeControl::DeleteAllItems() {
 void CTreeControl::SetItemText(HTREEITEM item, std::string_view text) {
     const auto row = static_cast<std::size_t>(GetRow(item));
     CItem& entry = Item(item);
-    entry.SetText(text);
+    if ((entry.m_data & KIND_BITS) == PLAIN_KIND)
+        m_plainTexts[item] = text;
     ChildrenOf(entry.parent).SetKey(row, {TextPrefix(entry.Text())});
     if (CTreeControlObserver* observer = Observer())
         observer->OnChanged(item);

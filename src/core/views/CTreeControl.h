@@ -1,8 +1,6 @@
 #pragma once
 
 #include "core/containers/CChildList.h"
-#include "core/containers/CHashIndex.h"
-#include "core/text/CShortText.h"
 
 #include <cstdint>
 #include <functional>
@@ -10,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -70,23 +69,30 @@ public:
         // Where the item was last found among its siblings; checked before searching.
         mutable int rowHint = -1;
         CChildList children;
+        // Counts insertions, so that siblings of equal text can be told apart in the order
+        // they came, as the sorted insertion placed them.
+        std::uint32_t arrival = 0;
         ETreeImage image = ETreeImage::Group;
         ETreeImage selectedImage = ETreeImage::Group;
-        bool expanded = false;
-        bool expandedOnce = false;
+        // The generation of the handle that names the item in its slot; 0 while the slot is
+        // free.
+        std::uint8_t generation = 0;
+        bool expanded : 1 = false;
+        bool expandedOnce : 1 = false;
 
         CTreeItemData Data() const;
-        void SetData(CTreeItemData data);
-        // What the item shows, in CP932: a person's item shows the person's name, which it
-        // does not copy, so that showing 100,000 persons in their groups copies no text.
+        // What the item shows, in CP932: a group's or a person's item shows the record's
+        // name, which it does not copy, so that showing 100,000 persons in their groups
+        // copies no text and a million groups cost no text twice.
         std::string_view Text() const;
-        void SetText(std::string_view text);
 
     private:
-        CShortText m_text; // of an item that stands for no person
-        // The group's or the person's address, told apart by the lowest bit.
+        friend class CTreeControl;
+        // The group's or the person's address, or that of the text of an item that stands for
+        // neither, told apart by the lowest two bits.
         std::uintptr_t m_data = 0;
     };
+    static_assert(sizeof(CItem) <= 32, "a tree item stays within half a cache line");
 
     // The first four characters of a text as CCp932::Compare sees them, packed so that
     // texts whose prefixes differ compare as their prefixes do; a prefix whose last character
@@ -116,11 +122,12 @@ public:
     // Called whenever the caret moved, the way the control reports a selection change.
     void SetSelectionHandler(std::function<void()> handler);
 
-    // What an item given `text` and `data` shows: an item that stands for a person shows its
-    // name, whatever `text` says.
+    // What an item given `text` and `data` shows: an item that stands for a group or a person
+    // shows its name, whatever `text` says.
     static std::string_view ShownText(std::string_view text, CTreeItemData data);
 
-    // An item that stands for a person shows its name, whatever `text` says.
+    // An item that stands for a group or a person shows its name, whatever `text` says. No
+    // item (TVI_NONE) when the parent is gone or the tree holds all the items it can name.
     HTREEITEM InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
     // Deletes the item with everything under it; a deleted caret moves to a neighbour.
@@ -128,16 +135,21 @@ public:
     void DeleteChildren(HTREEITEM item);
     void DeleteAllItems();
 
-    bool Exists(HTREEITEM item) const { return m_slotOf.Contains(item); }
+    bool Exists(HTREEITEM item) const {
+        const std::uint8_t generation = GenerationPart(item);
+        return generation != 0 && SlotPart(item) < m_nSlots &&
+               AtSlot(SlotPart(item)).generation == generation;
+    }
     // The item of a handle that exists.
     const CItem& Get(HTREEITEM item) const { return AtSlot(SlotOf(item)); }
     HTREEITEM GetParent(HTREEITEM item) const;
     const CChildList& GetChildren(HTREEITEM item) const;
     const CChildList& GetTopItems() const { return m_topItems; }
     int GetRow(HTREEITEM item) const;
-    std::size_t GetCount() const { return m_slotOf.Size(); }
+    std::size_t GetCount() const { return m_nCount; }
 
-    // Also for a person's item, whose text then follows the person's new name.
+    // For a group's or a person's item, whose text follows the record, this places the item
+    // anew by the record's new name.
     void SetItemText(HTREEITEM item, std::string_view text);
     void SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage);
     // Collapsing an item whose subtree holds the caret moves the caret up to it, as the control
@@ -159,7 +171,6 @@ private:
     CItem& Item(HTREEITEM item) { return AtSlot(SlotOf(item)); }
     const CItem& AtSlot(std::uint32_t slot) const { return m_chunks[slot / CHUNK][slot % CHUNK]; }
     CItem& AtSlot(std::uint32_t slot) { return m_chunks[slot / CHUNK][slot % CHUNK]; }
-    std::uint32_t TakeFreeSlot();
     // How the text compares with the child's.
     int CompareWithChild(std::uint64_t prefix, std::string_view text, HTREEITEM child,
                          const CChildList::CKey& key) const;
@@ -168,17 +179,30 @@ private:
     HTREEITEM CaretAfterDeleting(HTREEITEM item) const;
     bool IsAncestor(HTREEITEM ancestor, HTREEITEM item) const;
 
-    // Items live in slots that never move, found by handle through an index; a deleted item's
-    // slot takes the next new item, while its handle is never given out again.
+    // Items live in slots that never move. A handle names a slot and the slot's generation,
+    // which moves on when the item is deleted, so that a handle is never given out twice and
+    // a stale one finds no item without any index; a slot whose generations are used up is
+    // retired.
+    static constexpr unsigned SLOT_BITS = 24;
+    static constexpr std::uint32_t SLOT_MASK = (1u << SLOT_BITS) - 1;
     static constexpr std::uint32_t CHUNK = 4096;
+    static std::uint32_t SlotPart(HTREEITEM item) { return item & SLOT_MASK; }
+    static std::uint8_t GenerationPart(HTREEITEM item) {
+        return static_cast<std::uint8_t>(item >> SLOT_BITS);
+    }
+    // The handle the next item gets, or TVI_NONE when every slot is taken.
+    HTREEITEM TakeHandle();
+    void FreeSlot(std::uint32_t slot);
+    void SetItemData(CItem& item, HTREEITEM handle, std::string_view text, CTreeItemData data);
     std::vector<std::unique_ptr<CItem[]>> m_chunks;
     std::uint32_t m_nSlots = 0;
-    std::vector<std::uint32_t> m_freeSlots;
-    // Handles are numbers handed out in turn, which an index can hold seven eighths full.
-    CHashIndex<HTREEITEM, std::uint32_t, 7> m_slotOf;
+    std::vector<HTREEITEM> m_freeHandles; // the handle each free slot gives next
+    std::size_t m_nCount = 0;
+    std::uint32_t m_nextArrival = 0;
+    // The texts of the few items that stand for no record: the root and the deleted folder.
+    std::unordered_map<HTREEITEM, std::string> m_plainTexts;
     CChildList m_topItems;
     std::set<HTREEITEM> m_expandedItems; // few: the user opens a group or two
-    HTREEITEM m_nextHandle = 1;
     HTREEITEM m_caret = TVI_NONE;
     CTreeControlObserver* m_observer = nullptr;
     int m_nBulkDepth = 0;
