@@ -197,6 +197,30 @@ void CChildList::Insert(std::size_t pos, HTREEITEM item, const CKey& key) {
     ShiftStarts(place.block + 1, 1);
 }
 
+void CChildList::Append(std::span<const HTREEITEM> items, std::span<const CKey> keys) {
+    if (items.empty())
+        return;
+    if (m_bits == 0 && items.size() == 1) {
+        SetOne({items.front(), keys.front()});
+        return;
+    }
+    CBlockTable& table = MakeTable();
+    for (std::size_t done = 0; done < items.size();) {
+        if (table.blocks.empty() || table.blocks.back().items.size() >= MAX_BLOCK) {
+            table.starts.push_back(table.size);
+            table.blocks.emplace_back();
+        }
+        CBlock& block = table.blocks.back();
+        const std::size_t take = std::min(MAX_BLOCK - block.items.size(), items.size() - done);
+        const auto from = static_cast<std::ptrdiff_t>(done);
+        const auto to = static_cast<std::ptrdiff_t>(done + take);
+        block.items.insert(block.items.end(), items.begin() + from, items.begin() + to);
+        block.keys.insert(block.keys.end(), keys.begin() + from, keys.begin() + to);
+        table.size += take;
+        done += take;
+    }
+}
+
 void CChildList::Erase(std::size_t pos) {
     if (pos >= size())
         throw std::out_of_range("CChildList::Erase");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <memory>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -103,6 +104,8 @@ public:
     void SetKey(std::size_t pos, const CKey& key);
 
     void Insert(std::size_t pos, HTREEITEM item, const CKey& key);
+    // Many children after the last, as Insert at size() would put them one by one.
+    void Append(std::span<const HTREEITEM> items, std::span<const CKey> keys);
     void Erase(std::size_t pos);
     void Clear();
 

@@ -37,7 +37,8 @@ void SortByUnit(std::vector<CEntry>& entries, std::vector<CEntry>& spare, int un
 }
 } // namespace
 
-std::vector<std::uint32_t> CTextOrder::Of(const std::vector<std::string_view>& texts) {
+std::vector<std::uint32_t> CTextOrder::Of(const std::vector<std::string_view>& texts,
+                                          std::vector<std::uint64_t>* firstFour) {
     std::vector<CEntry> entries;
     entries.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i)
@@ -69,5 +70,11 @@ std::vector<std::uint32_t> CTextOrder::Of(const std::vector<std::string_view>& t
     order.reserve(entries.size());
     for (const CEntry& entry : entries)
         order.push_back(entry.index);
+    if (firstFour != nullptr) {
+        firstFour->clear();
+        firstFour->reserve(entries.size());
+        for (const CEntry& entry : entries)
+            firstFour->push_back(entry.prefix.High());
+    }
     return order;
 }

@@ -14,10 +14,10 @@
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CNameOrder.h"
+#include "core/views/CPersonItemBatch.h"
 #include "core/views/CViewTexts.h"
 
 #include <algorithm>
-#include <list>
 #include <string_view>
 #include <utility>
 
@@ -103,33 +103,30 @@ HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind,
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();
     const auto [image, selectedImage] = CTreeControl::ImagesOf(kind);
     const HTREEITEM item = m_tree.InsertItem(parent, text, image, selectedImage, data, where);
-    // A parent that receives its first child is left collapsed, with its expand button.
-    if (firstChild) {
-        m_tree.SetExpanded(parent, false);
-        m_tree.SetExpandedOnce(parent, true);
-    }
+    if (firstChild)
+        LeaveCollapsed(parent);
     if (select)
         m_tree.SelectItem(item);
     return item;
 }
 
-void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
-    InsertPersonalItems(person, ETreeInsert::Sort);
+void CFriendTreeView::LeaveCollapsed(HTREEITEM parent) {
+    // Collapsed with its expand button, as a parent is left when its first child arrives.
+    m_tree.SetExpanded(parent, false);
+    m_tree.SetExpandedOnce(parent, true);
 }
 
-void CFriendTreeView::InsertPersonalItems(CPersonalData* person, ETreeInsert underGroups) {
+void CFriendTreeView::InsertPersonalItems(CPersonalData* person) {
     if (!m_bShowPersonal)
         return;
-    if (person->m_groupList.empty()) {
-        InsertPersonItem(m_hRootItem, person, ETreeInsert::Sort);
-        return;
-    }
+    if (person->m_groupList.empty())
+        InsertPersonItem(m_hRootItem, person);
     for (const CGroup* group : person->m_groupList)
-        InsertPersonItem(group->m_hTreeItem, person, underGroups);
+        InsertPersonItem(group->m_hTreeItem, person);
 }
 
 void CFriendTreeView::InsertPersonUnderDeleted(CPersonalData* person) {
-    InsertPersonItem(m_hDeletedItem, person, ETreeInsert::Sort);
+    InsertPersonItem(m_hDeletedItem, person);
 }
 
 void CFriendTreeView::DeletePersonalItems(CPersonalData* person) {
@@ -150,10 +147,9 @@ void CFriendTreeView::DeleteGroupItem(CGroup* group) {
     m_tree.DeleteItem(group->m_hTreeItem);
 }
 
-HTREEITEM CFriendTreeView::InsertPersonItem(HTREEITEM parent, CPersonalData* person,
-                                            ETreeInsert where) {
-    const HTREEITEM item =
-        InsertTreeItem(parent, ETreeItemKind::Person, {}, {nullptr, person}, false, where);
+HTREEITEM CFriendTreeView::InsertPersonItem(HTREEITEM parent, CPersonalData* person) {
+    const HTREEITEM item = InsertTreeItem(parent, ETreeItemKind::Person, {}, {nullptr, person},
+                                          false, ETreeInsert::Sort);
     if (item != TVI_NONE)
         person->m_treeItems.AddTail(item);
     return item;
@@ -171,7 +167,7 @@ void CFriendTreeView::RemovePersonFromGroupItem(CPersonalData* person, CGroup* g
     }
     // A person in no group is shown under the root item.
     if (person->m_treeItems.IsEmpty())
-        InsertPersonItem(m_hRootItem, person, ETreeInsert::Sort);
+        InsertPersonItem(m_hRootItem, person);
 }
 
 void CFriendTreeView::AddPersonToGroupItem(CPersonalData* person, CGroup* group) {
@@ -182,7 +178,7 @@ void CFriendTreeView::AddPersonToGroupItem(CPersonalData* person, CGroup* group)
         m_tree.DeleteItem(person->m_treeItems.GetHead());
         person->m_treeItems.RemoveAll();
     }
-    InsertPersonItem(group->m_hTreeItem, person, ETreeInsert::Sort);
+    InsertPersonItem(group->m_hTreeItem, person);
 }
 
 void CFriendTreeView::RenamePersonalItems(CPersonalData* person) {
@@ -217,10 +213,7 @@ void CFriendTreeView::ShowFolderOpen(HTREEITEM item, bool open) {
     const auto [plain, selected] = CTreeControl::ImagesOf(
         item == m_hDeletedItem ? ETreeItemKind::DeletedFolder : ETreeItemKind::Group);
     // An open folder shows the picture it has when selected, and the plain one when it is.
-    if (open)
-        m_tree.SetItemImage(item, selected, plain);
-    else
-        m_tree.SetItemImage(item, plain, selected);
+    m_tree.SetItemImage(item, open ? selected : plain, open ? plain : selected);
 }
 
 void CFriendTreeView::OnSelectionChanged() {
@@ -253,14 +246,22 @@ void CFriendTreeView::NotifySelection() {
 }
 
 void CFriendTreeView::ShowPersons() {
-    // In name order an item goes last in its group, where sorting would put it: none is there.
-    const std::vector<CPersonalData*> persons = CNameOrder::Of(m_doc.GetPersonList());
-    for (std::size_t i = 0; i < persons.size(); ++i) {
-        CNameOrder::FetchAhead(persons, i);
-        InsertPersonalItems(persons[i], ETreeInsert::Last);
+    if (!m_bShowPersonal)
+        return;
+    CPersonItemBatch batch;
+    batch.AddUnderGroups(m_doc.GetPersonList());
+    batch.AddUnder(m_hDeletedItem, m_doc.GetDeletedList());
+    const std::vector<HTREEITEM> items = m_tree.AppendItems(batch.Appends());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const CTreeControl::CAppend& append = batch.Appends()[i];
+        if (items[i] == TVI_NONE)
+            continue;
+        append.data.person->m_treeItems.AddTail(items[i]);
+        if (m_tree.GetChildren(append.parent).front() == items[i])
+            LeaveCollapsed(append.parent);
     }
-    for (CPersonalData* person : CNameOrder::Of(m_doc.GetDeletedList()))
-        InsertPersonItem(m_hDeletedItem, person, ETreeInsert::Last);
+    for (CPersonalData* person : batch.Ungrouped())
+        InsertPersonItem(m_hRootItem, person);
 }
 
 void CFriendTreeView::HidePersons() {
@@ -291,10 +292,8 @@ void CFriendTreeView::ToggleShowPersonal() {
 }
 
 void CFriendTreeView::CollapseAll() {
-    for (const HTREEITEM child : m_tree.GetChildren(m_hRootItem)) {
-        m_tree.SetExpanded(child, false);
-        m_tree.SetExpandedOnce(child, true);
-    }
+    for (const HTREEITEM child : m_tree.GetChildren(m_hRootItem))
+        LeaveCollapsed(child);
     m_tree.SetExpanded(m_hRootItem, true);
     // The list shows everyone afterwards, the new records included, also when the caret was
     // on a person under the root, whose selection moving up changes nothing the list shows.

@@ -100,10 +100,9 @@ private:
     // The whole book arrived: every item is made again in one go.
     void Rebuild();
     void ResetItems();
-    // The person's item under the parent, remembered with the person.
-    HTREEITEM InsertPersonItem(HTREEITEM parent, CPersonalData* person, ETreeInsert where);
-    // `underGroups` says how the items under the person's groups are placed.
-    void InsertPersonalItems(CPersonalData* person, ETreeInsert underGroups);
+    // The person's item under the parent in its sorted place, remembered with the person.
+    HTREEITEM InsertPersonItem(HTREEITEM parent, CPersonalData* person);
+    void LeaveCollapsed(HTREEITEM parent);
     void ApplyCommand(CCommand& command, bool undo);
     void OnSelectionChanged();
     void CollapseAll();

@@ -17,7 +17,8 @@ std::string_view NameOf(const CGroup* group) {
     return group->m_strGroupName.View();
 }
 
-template <typename TRecord, typename TList> std::vector<TRecord*> ByName(const TList& records) {
+template <typename TRecord, typename TList>
+std::vector<TRecord*> ByName(const TList& records, std::vector<std::uint64_t>* firstFour) {
     const std::vector<TRecord*> listed(records.begin(), records.end());
     std::vector<std::string_view> names;
     names.reserve(listed.size());
@@ -25,18 +26,19 @@ template <typename TRecord, typename TList> std::vector<TRecord*> ByName(const T
         names.push_back(NameOf(record));
     std::vector<TRecord*> ordered;
     ordered.reserve(listed.size());
-    for (const std::uint32_t index : CTextOrder::Of(names))
+    for (const std::uint32_t index : CTextOrder::Of(names, firstFour))
         ordered.push_back(listed[index]);
     return ordered;
 }
 } // namespace
 
-std::vector<CPersonalData*> CNameOrder::Of(const CPersonList& persons) {
-    return ByName<CPersonalData>(persons);
+std::vector<CPersonalData*> CNameOrder::Of(const CPersonList& persons,
+                                           std::vector<std::uint64_t>* firstFour) {
+    return ByName<CPersonalData>(persons, firstFour);
 }
 
 std::vector<CGroup*> CNameOrder::Of(const std::list<CGroup*>& groups) {
-    return ByName<CGroup>(groups);
+    return ByName<CGroup>(groups, nullptr);
 }
 
 void CNameOrder::FetchAhead(const std::vector<CPersonalData*>& persons, std::size_t at) {

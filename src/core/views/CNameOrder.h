@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
 #include <vector>
 
@@ -15,7 +16,10 @@ class CNameOrder {
 public:
     CNameOrder() = delete;
 
-    static std::vector<CPersonalData*> Of(const CPersonList& persons);
+    // With `firstFour`, also each name's first four characters as CTreeControl::TextPrefix
+    // packs them, in the same order.
+    static std::vector<CPersonalData*> Of(const CPersonList& persons,
+                                          std::vector<std::uint64_t>* firstFour = nullptr);
     static std::vector<CGroup*> Of(const std::list<CGroup*>& groups);
     // In name order the records lie scattered in memory: a walk through them asks for each a
     // few persons ahead of `at`, and for its groups and name once it has come.

@@ -170,8 +170,19 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
     const std::uint64_t prefix = TextPrefix(shown);
     const std::size_t row = where == ETreeInsert::Sort ? SortedPosition(parent, prefix, shown)
                                                        : GetChildren(parent).size();
+    const HTREEITEM handle = NewItem(parent, text, data, {image, selectedImage}, row);
+    if (handle == TVI_NONE)
+        return TVI_NONE;
     if (CTreeControlObserver* observer = Observer())
         observer->OnAboutToInsert(parent, static_cast<int>(row));
+    ChildrenOf(parent).Insert(row, handle, {prefix});
+    if (CTreeControlObserver* observer = Observer())
+        observer->OnInserted(handle);
+    return handle;
+}
+
+HTREEITEM CTreeControl::NewItem(HTREEITEM parent, std::string_view text, CTreeItemData data,
+                               std::pair<ETreeImage, ETreeImage> images, std::size_t row) {
     const HTREEITEM handle = TakeHandle();
     if (handle == TVI_NONE)
         return TVI_NONE;
@@ -180,13 +191,59 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
     item.parent = parent;
     item.arrival = m_nextArrival++;
     SetItemData(item, handle, text, data);
-    item.image = image;
-    item.selectedImage = selectedImage;
+    item.image = images.first;
+    item.selectedImage = images.second;
     item.rowHint = static_cast<int>(row);
-    ChildrenOf(parent).Insert(row, handle, {prefix});
-    if (CTreeControlObserver* observer = Observer())
-        observer->OnInserted(handle);
     return handle;
+}
+
+std::vector<std::uint32_t> CTreeControl::ByParent(const std::vector<CAppend>& appends) const {
+    // A counting sort by the parent's slot, the top level first: stable and without compares.
+    const auto bucketOf = [](HTREEITEM parent) {
+        return parent == TVI_NONE ? 0 : std::size_t{SlotPart(parent)} + 1;
+    };
+    std::vector<std::uint32_t> starts(std::size_t{m_nSlots} + 2, 0);
+    for (const CAppend& append : appends)
+        ++starts[bucketOf(append.parent) + 1];
+    for (std::size_t bucket = 1; bucket < starts.size(); ++bucket)
+        starts[bucket] += starts[bucket - 1];
+    std::vector<std::uint32_t> order(appends.size());
+    for (std::uint32_t i = 0; i < appends.size(); ++i)
+        order[starts[bucketOf(appends[i].parent)]++] = i;
+    return order;
+}
+
+std::vector<HTREEITEM> CTreeControl::AppendItems(const std::vector<CAppend>& appends) {
+    const CBulkChange bulk(*this);
+    std::vector<HTREEITEM> handles(appends.size(), TVI_NONE);
+    const std::vector<std::uint32_t> order = ByParent(appends);
+    std::vector<HTREEITEM> run;
+    std::vector<CChildList::CKey> keys;
+    for (std::size_t first = 0; first < order.size();) {
+        const HTREEITEM parent = appends[order[first]].parent;
+        std::size_t last = first;
+        while (last < order.size() && appends[order[last]].parent == parent)
+            ++last;
+        if (parent == TVI_NONE || Exists(parent)) {
+            CChildList& children = ChildrenOf(parent);
+            run.clear();
+            keys.clear();
+            for (std::size_t at = first; at < last; ++at) {
+                const CAppend& append = appends[order[at]];
+                const HTREEITEM handle =
+                    NewItem(parent, {}, append.data, {append.image, append.selectedImage},
+                            children.size() + run.size());
+                if (handle == TVI_NONE)
+                    break;
+                run.push_back(handle);
+                keys.push_back({append.firstFour});
+                handles[order[at]] = handle;
+            }
+            children.Append(run, keys);
+        }
+        first = last;
+    }
+    return handles;
 }
 
 HTREEITEM CTreeControl::TakeHandle() {

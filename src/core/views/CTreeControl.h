@@ -130,6 +130,19 @@ public:
     // item (TVI_NONE) when the parent is gone or the tree holds all the items it can name.
     HTREEITEM InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
+    // An item that AppendItems puts after its parent's children: it stands for a group or a
+    // person, and `firstFour` is TextPrefix of its name, which the caller has at hand.
+    struct CAppend {
+        HTREEITEM parent = TVI_NONE;
+        CTreeItemData data;
+        std::uint64_t firstFour = 0;
+        ETreeImage image = ETreeImage::Person;
+        ETreeImage selectedImage = ETreeImage::PersonSelected;
+    };
+    // What InsertItem with ETreeInsert::Last would make of each, in one bulk change, and their
+    // handles in the same order. Each parent's new items take neighbouring slots, so that a
+    // walk through a group's items later reads memory in order.
+    std::vector<HTREEITEM> AppendItems(const std::vector<CAppend>& appends);
     // Deletes the item with everything under it; a deleted caret moves to a neighbour.
     bool DeleteItem(HTREEITEM item);
     void DeleteChildren(HTREEITEM item);
@@ -193,6 +206,11 @@ private:
     // The handle the next item gets, or TVI_NONE when every slot is taken.
     HTREEITEM TakeHandle();
     void FreeSlot(std::uint32_t slot);
+    // The positions of `appends` grouped by parent, in their order within each parent.
+    std::vector<std::uint32_t> ByParent(const std::vector<CAppend>& appends) const;
+    // A new item in a free slot, not yet among its parent's children.
+    HTREEITEM NewItem(HTREEITEM parent, std::string_view text, CTreeItemData data,
+                      std::pair<ETreeImage, ETreeImage> images, std::size_t row);
     void SetItemData(CItem& item, HTREEITEM handle, std::string_view text, CTreeItemData data);
     std::vector<std::unique_ptr<CItem[]>> m_chunks;
     std::uint32_t m_nSlots = 0;
