@@ -25,6 +25,17 @@ protected:
         m_model.insert(m_model.begin() + static_cast<std::ptrdiff_t>(pos), {item, prefix});
     }
 
+    void Append(std::size_t count) {
+        std::vector<HTREEITEM> items;
+        std::vector<CChildList::CKey> keys;
+        for (std::size_t i = 0; i < count; ++i) {
+            items.push_back(m_nextItem++);
+            keys.push_back({42 + items.back() / 64}); // in order, as PartitionPoint needs
+            m_model.push_back({items.back(), keys.back().prefix});
+        }
+        m_list.Append(items, keys);
+    }
+
     void Erase(std::size_t pos) {
         m_list.Erase(pos);
         m_model.erase(m_model.begin() + static_cast<std::ptrdiff_t>(pos));
@@ -149,7 +160,8 @@ TEST_F(CChildListTest, PositionsOutsideTheListThrowAndClearEmpties) {
 // A list of one child holds it alone; these walk it across the border between one and more.
 struct CSmallCase {
     const char* name;
-    const char* steps; // "i2" inserts a child at position 2, "e2" erases the child there
+    // "i2" inserts a child at position 2, "e2" erases the child there, "a9" appends nine
+    const char* steps;
 };
 
 class CChildListSmallTest : public CChildListTest,
@@ -162,6 +174,8 @@ TEST_P(CChildListSmallTest, MatchesAVectorAndSurvivesCopyAndMove) {
         const std::size_t pos = std::stoul(step.substr(1));
         if (step[0] == 'i')
             Insert(pos, m_nextItem % 3);
+        else if (step[0] == 'a')
+            Append(pos);
         else
             Erase(pos);
         ExpectMatchesModel();
@@ -185,15 +199,14 @@ TEST_P(CChildListSmallTest, MatchesAVectorAndSurvivesCopyAndMove) {
     EXPECT_TRUE(copy.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CChildListSmallTest,
-                         ::testing::Values(CSmallCase{"Empty", ""}, CSmallCase{"One", "i0"},
-                                           CSmallCase{"OneErased", "i0 e0"},
-                                           CSmallCase{"SecondBefore", "i0 i0"},
-                                           CSmallCase{"SecondAfter", "i0 i1"},
-                                           CSmallCase{"FirstOfTwoErased", "i0 i1 e0"},
-                                           CSmallCase{"LastOfTwoErased", "i0 i1 e1"},
-                                           CSmallCase{"DownToOneAndUp", "i0 i1 i2 e1 e0 i0 i2 e2"}),
-                         [](const ::testing::TestParamInfo<CSmallCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CChildListSmallTest,
+    ::testing::Values(
+        CSmallCase{"Empty", ""}, CSmallCase{"One", "i0"}, CSmallCase{"OneErased", "i0 e0"},
+        CSmallCase{"SecondBefore", "i0 i0"}, CSmallCase{"SecondAfter", "i0 i1"},
+        CSmallCase{"FirstOfTwoErased", "i0 i1 e0"}, CSmallCase{"LastOfTwoErased", "i0 i1 e1"},
+        CSmallCase{"DownToOneAndUp", "i0 i1 i2 e1 e0 i0 i2 e2"}, CSmallCase{"AppendNone", "a0"},
+        CSmallCase{"AppendOne", "a1 a1"}, CSmallCase{"AppendToOne", "i0 a300 e0 e5"},
+        CSmallCase{"AppendPastFullBlocks", "a256 a1 a600 e300"}),
+    [](const ::testing::TestParamInfo<CSmallCase>& info) { return std::string(info.param.name); });
 } // namespace

@@ -182,7 +182,7 @@ HTREEITEM CTreeControl::InsertItem(HTREEITEM parent, std::string_view text, ETre
 }
 
 HTREEITEM CTreeControl::NewItem(HTREEITEM parent, std::string_view text, CTreeItemData data,
-                               std::pair<ETreeImage, ETreeImage> images, std::size_t row) {
+                                std::pair<ETreeImage, ETreeImage> images, std::size_t row) {
     const HTREEITEM handle = TakeHandle();
     if (handle == TVI_NONE)
         return TVI_NONE;
