@@ -190,8 +190,9 @@ std::vector<CGroup*> CBookGenerator::PickGroups(const std::vector<CGroup*>& grou
 void CBookGenerator::Fill(CAddressDoc& doc, const CBookShape& shape) {
     std::vector<CGroup*> groups;
     for (std::size_t i = 0; i < shape.groups; ++i) {
-        groups.push_back(
-            doc.NewGroup(shape.everyoneInEveryGroup ? MakeShortGroupName(i) : MakeGroupName(i)));
+        groups.push_back(doc.NewGroup(shape.unnamedGroups          ? std::string()
+                                      : shape.everyoneInEveryGroup ? MakeShortGroupName(i)
+                                                                   : MakeGroupName(i)));
         doc.AddGroup(groups.back());
     }
     for (std::size_t i = 0; i < shape.persons; ++i) {

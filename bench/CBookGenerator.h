@@ -19,6 +19,8 @@ struct CBookShape {
     // Every person joins every group, and the groups have the shortest distinct names: the
     // book that costs the most memory for its size.
     bool everyoneInEveryGroup = false;
+    // With that, the groups have no names at all: the smallest file of that many groups.
+    bool unnamedGroups = false;
 };
 
 // A realistic Japanese address book for benchmarks and fuzz seeds: names with kana readings,

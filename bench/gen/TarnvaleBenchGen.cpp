@@ -11,13 +11,13 @@
 
 namespace {
 constexpr const char* USAGE =
-    "usage: tarnvale-bench-gen [--persons N] [--groups G] [--all-groups] [--seed S] [--abook "
-    "FILE]\n"
-    "                          OUT\n"
+    "usage: tarnvale-bench-gen [--persons N] [--groups G] [--all-groups | --unnamed-groups]\n"
+    "                          [--seed S] [--abook FILE] OUT\n"
     "Writes a generated Japanese address book of N persons (default 100000) in G groups\n"
     "(default 1000) to OUT, and the same contacts in abook's format to FILE if given.\n"
     "--all-groups makes every person a member of every group, the groups named by short\n"
-    "tags: e.g. --persons 1 --groups 2000000, the book that costs the most memory.\n";
+    "tags: e.g. --persons 1 --groups 2000000, the book that costs the most memory.\n"
+    "--unnamed-groups does the same with groups that have no names.\n";
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -42,6 +42,8 @@ bool Parse(int argc, char* argv[], COptions& options) {
             options.shape.groups = std::strtoul(argv[++i], nullptr, 10);
         else if (arg == "--all-groups")
             options.shape.everyoneInEveryGroup = true;
+        else if (arg == "--unnamed-groups")
+            options.shape.everyoneInEveryGroup = options.shape.unnamedGroups = true;
         else if (arg == "--seed" && hasValue)
             options.seed = static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else if (arg == "--abook" && hasValue)
