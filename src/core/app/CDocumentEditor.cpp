@@ -14,7 +14,7 @@
 
 namespace {
 std::vector<CPersonalData*> Persons(const CAddressDoc& doc) {
-    return {doc.GetPersonList().begin(), doc.GetPersonList().end()};
+    return doc.GetPersonList().ToVector();
 }
 std::vector<CGroup*> Groups(const CAddressDoc& doc) {
     return {doc.GetGroupList().begin(), doc.GetGroupList().end()};

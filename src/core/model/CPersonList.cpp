@@ -47,3 +47,11 @@ void CPersonList::clear() {
     m_pBack = nullptr;
     m_nSize = 0;
 }
+
+std::vector<CPersonalData*> CPersonList::ToVector() const {
+    std::vector<CPersonalData*> persons;
+    persons.reserve(m_nSize);
+    for (CPersonalData* person = m_pFront; person != nullptr; person = person->m_pNextPerson)
+        persons.push_back(person);
+    return persons;
+}

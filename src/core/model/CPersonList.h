@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <iterator>
+#include <vector>
 
 // One of the document's two person lists, linked through the persons themselves: a person costs
 // no node of its own, and a walk reads the persons where they were made, mostly one after
@@ -66,6 +67,9 @@ public:
     bool empty() const { return m_nSize == 0; }
     CPersonalData* front() const { return m_pFront; }
     CPersonalData* back() const { return m_pBack; }
+
+    // The persons in one walk; a vector built from the iterators would walk twice, to count.
+    std::vector<CPersonalData*> ToVector() const;
 
     bool Contains(const CPersonalData* person) const { return person->m_place == m_place; }
     // The place of a person this list holds, found without a search.

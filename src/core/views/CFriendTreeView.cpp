@@ -233,10 +233,10 @@ void CFriendTreeView::NotifySelection() {
     selection.info = &m_groupInfo;
     if (shown == m_hRootItem) {
         m_groupInfo.SetAll();
-        selection.persons.assign(m_doc.GetPersonList().begin(), m_doc.GetPersonList().end());
+        selection.persons = m_doc.GetPersonList().ToVector();
     } else if (shown == m_hDeletedItem) {
         m_groupInfo.SetDeleted();
-        selection.persons.assign(m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end());
+        selection.persons = m_doc.GetDeletedList().ToVector();
     } else if (m_tree.Exists(shown) && m_tree.Get(shown).Data().group) {
         CGroup* group = m_tree.Get(shown).Data().group;
         m_groupInfo.SetGroup(group);
@@ -253,6 +253,7 @@ void CFriendTreeView::ShowPersons() {
     batch.AddUnder(m_hDeletedItem, m_doc.GetDeletedList());
     const std::vector<HTREEITEM> items = m_tree.AppendItems(batch.Appends());
     for (std::size_t i = 0; i < items.size(); ++i) {
+        batch.FetchAhead(i);
         const CTreeControl::CAppend& append = batch.Appends()[i];
         if (items[i] == TVI_NONE)
             continue;
@@ -395,9 +396,9 @@ std::vector<CPersonalData*> CFriendTreeView::GetCaretPersons() const {
     if (!m_tree.Exists(caret))
         return {};
     if (caret == m_hRootItem)
-        return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
+        return m_doc.GetPersonList().ToVector();
     if (caret == m_hDeletedItem)
-        return {m_doc.GetDeletedList().begin(), m_doc.GetDeletedList().end()};
+        return m_doc.GetDeletedList().ToVector();
     const CTreeItemData& data = m_tree.Get(caret).Data();
     if (data.person)
         return {data.person};

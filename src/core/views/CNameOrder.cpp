@@ -19,7 +19,10 @@ std::string_view NameOf(const CGroup* group) {
 
 template <typename TRecord, typename TList>
 std::vector<TRecord*> ByName(const TList& records, std::vector<std::uint64_t>* firstFour) {
-    const std::vector<TRecord*> listed(records.begin(), records.end());
+    std::vector<TRecord*> listed;
+    listed.reserve(records.size());
+    for (TRecord* record : records)
+        listed.push_back(record);
     std::vector<std::string_view> names;
     names.reserve(listed.size());
     for (const TRecord* record : listed)

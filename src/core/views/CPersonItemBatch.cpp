@@ -19,7 +19,7 @@ void CPersonItemBatch::AddUnderGroups(const CPersonList& persons) {
             m_ungrouped.push_back(person);
         for (const CGroup* group : person->m_groupList)
             m_appends.push_back(
-                {group->m_hTreeItem, {nullptr, person}, firstFour[i], image, selectedImage});
+                {group->m_hTreeItem, image, selectedImage, firstFour[i], {nullptr, person}});
     }
 }
 
@@ -28,5 +28,11 @@ void CPersonItemBatch::AddUnder(HTREEITEM folder, const CPersonList& persons) {
     const std::vector<CPersonalData*> ordered = CNameOrder::Of(persons, &firstFour);
     const auto [image, selectedImage] = CTreeControl::ImagesOf(ETreeItemKind::Person);
     for (std::size_t i = 0; i < ordered.size(); ++i)
-        m_appends.push_back({folder, {nullptr, ordered[i]}, firstFour[i], image, selectedImage});
+        m_appends.push_back({folder, image, selectedImage, firstFour[i], {nullptr, ordered[i]}});
+}
+
+void CPersonItemBatch::FetchAhead(std::size_t at) const {
+    constexpr std::size_t AHEAD = 8;
+    if (at + AHEAD < m_appends.size())
+        __builtin_prefetch(&m_appends[at + AHEAD].data.person->m_treeItems);
 }

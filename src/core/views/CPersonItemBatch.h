@@ -19,6 +19,9 @@ public:
 
     const std::vector<CTreeControl::CAppend>& Appends() const { return m_appends; }
     const std::vector<CPersonalData*>& Ungrouped() const { return m_ungrouped; }
+    // The persons lie scattered in name order: a walk that gives each its items asks for a
+    // person some appends ahead of `at`.
+    void FetchAhead(std::size_t at) const;
 
 private:
     std::vector<CTreeControl::CAppend> m_appends;

@@ -132,12 +132,13 @@ public:
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
     // An item that AppendItems puts after its parent's children: it stands for a group or a
     // person, and `firstFour` is TextPrefix of its name, which the caller has at hand.
+    // Packed tight: a book may show millions of them at once.
     struct CAppend {
         HTREEITEM parent = TVI_NONE;
-        CTreeItemData data;
-        std::uint64_t firstFour = 0;
         ETreeImage image = ETreeImage::Person;
         ETreeImage selectedImage = ETreeImage::PersonSelected;
+        std::uint64_t firstFour = 0;
+        CTreeItemData data;
     };
     // What InsertItem with ETreeInsert::Last would make of each, in one bulk change, and their
     // handles in the same order. Each parent's new items take neighbouring slots, so that a
