@@ -37,12 +37,23 @@ TEST_F(CAddressDocTest, RemovingAPersonKeepsItsOwnGroupsAndAddingBackRestoresThe
 
 TEST_F(CAddressDocTest, RemovingAGroupUnlinksItsMembersButKeepsItsMemberList) {
     CGroup* a = AddGroup("A");
-    CPersonalData* p = AddPerson("p", {a});
-    m_doc.RemoveGroup(*a->m_posList);
+    CGroup* b = AddGroup("B");
+    CGroup* c = AddGroup("C");
+    CPersonalData* p = AddPerson("p", {b});
+    m_doc.RemoveGroup(b);
     EXPECT_TRUE(p->m_groupList.empty());
-    EXPECT_TRUE(a->m_memberList.Contains(p));
-    EXPECT_FALSE(a->m_posList.has_value());
-    EXPECT_TRUE(m_doc.GetGroupList().empty());
+    EXPECT_TRUE(b->m_memberList.Contains(p));
+    EXPECT_FALSE(m_doc.ContainsGroup(b));
+    EXPECT_THAT(m_doc.GetGroupList(), ElementsAre(a, c));
+    EXPECT_THAT(std::vector<CGroup*>(std::make_reverse_iterator(m_doc.GetGroupList().end()),
+                                     std::make_reverse_iterator(m_doc.GetGroupList().begin())),
+                ElementsAre(c, a));
+    m_doc.RemoveGroup(a);
+    m_doc.RemoveGroup(c);
+    m_doc.AddGroup(b);
+    EXPECT_THAT(m_doc.GetGroupList(), ElementsAre(b));
+    EXPECT_TRUE(m_doc.ContainsGroup(b));
+    EXPECT_FALSE(m_doc.ContainsGroup(a));
 }
 
 TEST_F(CAddressDocTest, SettingModifiedReplacesTheSavedTextWithReady) {

@@ -29,7 +29,7 @@ TEST_F(CGroupCommandTest, ChangingAGroupReplacesItAtTheEndAndUndoPutsTheOldOneBa
     edited->m_memberList.AddTail(p);
     m_doc.ExecuteCommand(std::make_unique<CModifyGroupCommand>(a, edited));
     EXPECT_THAT(m_doc.GetGroupList(), ElementsAre(m_doc.GetGroupList().front(), edited));
-    EXPECT_FALSE(a->m_posList.has_value());
+    EXPECT_FALSE(m_doc.ContainsGroup(a));
     EXPECT_THAT(p->m_groupList, ElementsAre(edited));
     // The old group's item was current and is gone, so the root is selected.
     EXPECT_EQ(m_tree.GetTreeCtrl().GetCaret(), m_tree.m_hRootItem);
@@ -62,7 +62,7 @@ TEST_F(CGroupCommandTest, UnitingGroupsWithASharedMemberHoldsItOnceAndUndoRestor
     EXPECT_THAT(NamesOf(b->m_memberList), ElementsAre("y", "s"));
     // The united groups come back each at the end, in reverse order of uniting.
     EXPECT_THAT(m_doc.GetGroupList(), ElementsAre(b, a));
-    EXPECT_FALSE(united->m_posList.has_value());
+    EXPECT_FALSE(m_doc.ContainsGroup(united));
     EXPECT_THAT(x->m_groupList, ElementsAre(a));
     EXPECT_THAT(y->m_groupList, ElementsAre(b));
 }

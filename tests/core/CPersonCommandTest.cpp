@@ -29,7 +29,7 @@ TEST_F(CPersonCommandTest, UndoMenuNamesTheNewestCommandAndUndoesNewestFirst) {
     CGroup* group = AddGroup("G");
     EXPECT_EQ(m_doc.GetUndoMenuText(), "元に戻す(&U) － グループの新規作成\tCtrl+Z");
     m_doc.OnEditUndo();
-    EXPECT_FALSE(group->m_posList.has_value());
+    EXPECT_FALSE(m_doc.ContainsGroup(group));
     EXPECT_EQ(m_doc.GetUndoMenuText(), "元に戻す(&U) － 個人データの新規作成\tCtrl+Z");
     m_doc.OnEditUndo();
     EXPECT_TRUE(m_doc.GetPersonList().empty());
@@ -108,7 +108,7 @@ TEST_F(CPersonCommandTest, RestoringAfterAGroupWasDeletedKeepsOnlyRemainingGroup
     m_ui.m_answers = {EMessageResult::Yes};
     SelectGroup(g);
     m_tree.OnDelete();
-    ASSERT_FALSE(g->m_posList.has_value());
+    ASSERT_FALSE(m_doc.ContainsGroup(g));
 
     auto restore = std::make_unique<CRestoreCommand>(m_doc, p);
     m_doc.ExecuteCommand(std::move(restore));

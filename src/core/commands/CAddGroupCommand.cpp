@@ -34,7 +34,7 @@ void CAddGroupCommand::DoList(CCommandList&) {}
 
 void CAddGroupCommand::Undo(CAddressDoc& doc) {
     m_commands.Undo(doc);
-    doc.RemoveGroup(*m_pGroup->m_posList);
+    doc.RemoveGroup(m_pGroup);
 }
 
 void CAddGroupCommand::UndoTree(CCommandTree& tree) {

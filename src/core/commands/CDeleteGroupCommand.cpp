@@ -16,7 +16,7 @@ std::string CDeleteGroupCommand::GetName() const {
 
 void CDeleteGroupCommand::Do(CAddressDoc& doc) {
     m_commands.Do(doc);
-    doc.RemoveGroup(*m_pGroup->m_posList);
+    doc.RemoveGroup(m_pGroup);
 }
 
 void CDeleteGroupCommand::DoTree(CCommandTree& tree) {

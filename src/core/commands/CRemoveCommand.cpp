@@ -10,7 +10,7 @@ std::string CRemoveCommand::GetName() const {
 }
 
 void CRemoveCommand::Do(CAddressDoc& doc) {
-    doc.RemovePersonFromGroup(m_pPerson, *m_pGroup->m_posList);
+    doc.RemovePersonFromGroup(m_pPerson, m_pGroup);
 }
 
 void CRemoveCommand::DoTree(CCommandTree& tree) {

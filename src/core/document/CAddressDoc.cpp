@@ -69,25 +69,21 @@ bool CAddressDoc::RemovePerson(CPersonalData* person) {
     return true;
 }
 
-CGroup::CPosition CAddressDoc::AddGroup(CGroup* group) {
-    const auto position = m_allGroups.insert(m_allGroups.end(), group);
-    group->m_posList = position;
+void CAddressDoc::AddGroup(CGroup* group) {
+    m_allGroups.push_back(group);
     SetModifiedFlag();
-    return position;
 }
 
-void CAddressDoc::RemoveGroup(CGroup::CPosition position) {
-    CGroup* group = *position;
+void CAddressDoc::RemoveGroup(CGroup* group) {
     for (CPersonalData* person : group->m_memberList)
         EraseGroup(person->m_groupList, group);
-    m_allGroups.erase(position);
-    group->m_posList.reset();
+    m_allGroups.erase(group);
     SetModifiedFlag();
 }
 
-bool CAddressDoc::RemovePersonFromGroup(CPersonalData* person, CGroup::CPosition group) {
-    (*group)->m_memberList.Remove(person);
-    EraseGroup(person->m_groupList, *group);
+bool CAddressDoc::RemovePersonFromGroup(CPersonalData* person, CGroup* group) {
+    group->m_memberList.Remove(person);
+    EraseGroup(person->m_groupList, group);
     SetModifiedFlag();
     return true;
 }

@@ -4,21 +4,19 @@
 #include "core/document/CRecordStore.h"
 #include "core/model/CGroup.h"
 #include "core/model/CGroupInfo.h"
+#include "core/model/CGroupList.h"
 #include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/ui/CCommandTarget.h"
 
 #include <cstdint>
 #include <functional>
-#include <list>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CCommand;
 class CRecordEditor;
-
-using CGroupList = std::list<CGroup*>;
 
 // The open address book: live, deleted and grouped persons, the membership operations the
 // commands use, the undo history, the modified flag and the update of all views.
@@ -51,9 +49,9 @@ public:
     CPersonList::iterator InsertPerson(CPersonalData* person, const CPersonalData* next);
     bool RemovePerson(CPersonList::iterator position);
     bool RemovePerson(CPersonalData* person);
-    CGroup::CPosition AddGroup(CGroup* group);
-    void RemoveGroup(CGroup::CPosition position);
-    bool RemovePersonFromGroup(CPersonalData* person, CGroup::CPosition group);
+    void AddGroup(CGroup* group);
+    void RemoveGroup(CGroup* group);
+    bool RemovePersonFromGroup(CPersonalData* person, CGroup* group);
     // Appends each to the other's list; the inverse of RemovePersonFromGroup.
     void LinkPersonToGroup(CPersonalData* person, CGroup* group);
     // The deleted persons' list.
@@ -61,11 +59,10 @@ public:
     bool RemoveDeletedPerson(CPersonalData* person);
 
     static CPersonalData* GetPerson(CPersonList::iterator position) { return *position; }
-    static CGroup* GetGroup(CGroup::CPosition position) { return *position; }
     const CPersonList& GetPersonList() const { return m_allPersons; }
     const CGroupList& GetGroupList() const { return m_allGroups; }
     const CPersonList& GetDeletedList() const { return m_deletedPersons; }
-    bool ContainsGroup(const CGroup* group) const { return group->m_posList.has_value(); }
+    bool ContainsGroup(const CGroup* group) const { return m_allGroups.Contains(group); }
     static int CountSavedGroups(const CGroupList& groups);
 
     // A number for the command whose hints the views are being given, 0 between commands: a

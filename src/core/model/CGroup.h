@@ -4,8 +4,6 @@
 #include "core/text/CCompactText.h"
 
 #include <cstdint>
-#include <list>
-#include <optional>
 #include <string>
 
 // A named, flat set of persons. A group taken out of the document keeps its members, so
@@ -13,8 +11,6 @@
 class CGroup {
 public:
     static constexpr int GROUP_TRANSIENT = -1; // a search result, never saved
-
-    using CPosition = std::list<CGroup*>::iterator;
 
     CGroup() = default;
     explicit CGroup(std::string_view name) : m_strGroupName(name) {}
@@ -25,7 +21,9 @@ public:
     // The two numbers side by side, so that a group wastes no padding.
     int m_nSerial = 0;
     std::uint32_t m_hTreeItem = 0;
-    std::optional<CPosition> m_posList;
+    // The neighbours in the document's group list, null at its ends and outside it.
+    CGroup* m_pPrevGroup = nullptr;
+    CGroup* m_pNextGroup = nullptr;
     CCompactText m_strGroupName;
     CMemberList m_memberList;
 };

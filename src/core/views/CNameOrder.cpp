@@ -1,6 +1,7 @@
 #include "core/views/CNameOrder.h"
 
 #include "core/model/CGroup.h"
+#include "core/model/CGroupList.h"
 #include "core/model/CPersonList.h"
 #include "core/model/CPersonalData.h"
 #include "core/text/CTextOrder.h"
@@ -40,7 +41,7 @@ std::vector<CPersonalData*> CNameOrder::Of(const CPersonList& persons,
     return ByName<CPersonalData>(persons, firstFour);
 }
 
-std::vector<CGroup*> CNameOrder::Of(const std::list<CGroup*>& groups) {
+std::vector<CGroup*> CNameOrder::Of(const CGroupList& groups) {
     return ByName<CGroup>(groups, nullptr);
 }
 

@@ -2,10 +2,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
 #include <vector>
 
 class CGroup;
+class CGroupList;
 class CPersonList;
 class CPersonalData;
 
@@ -20,7 +20,7 @@ public:
     // packs them, in the same order.
     static std::vector<CPersonalData*> Of(const CPersonList& persons,
                                           std::vector<std::uint64_t>* firstFour = nullptr);
-    static std::vector<CGroup*> Of(const std::list<CGroup*>& groups);
+    static std::vector<CGroup*> Of(const CGroupList& groups);
     // In name order the records lie scattered in memory: a walk through them asks for each a
     // few persons ahead of `at`, and for its groups and name once it has come.
     static void FetchAhead(const std::vector<CPersonalData*>& persons, std::size_t at);
