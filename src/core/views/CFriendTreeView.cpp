@@ -97,7 +97,7 @@ void CFriendTreeView::ApplyCommand(CCommand& command, bool undo) {
 HTREEITEM CFriendTreeView::InsertTreeItem(HTREEITEM parent, ETreeItemKind kind,
                                           std::string_view text, CTreeItemData data, bool select,
                                           ETreeInsert where) {
-    if ((kind == ETreeItemKind::Person && !m_bShowPersonal) ||
+    if ((kind == ETreeItemKind::Person && (!m_bShowPersonal || parent == TVI_NONE)) ||
         (parent != TVI_NONE && !m_tree.Exists(parent)))
         return TVI_NONE;
     const bool firstChild = parent != TVI_NONE && m_tree.GetChildren(parent).empty();

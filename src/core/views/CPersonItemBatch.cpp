@@ -17,9 +17,12 @@ void CPersonItemBatch::AddUnderGroups(const CPersonList& persons) {
         CPersonalData* person = ordered[i];
         if (person->m_groupList.empty())
             m_ungrouped.push_back(person);
-        for (const CGroup* group : person->m_groupList)
+        for (const CGroup* group : person->m_groupList) {
+            if (group->m_hTreeItem == TVI_NONE) // a tree full to its last handle
+                continue;
             m_appends.push_back(
                 {group->m_hTreeItem, image, selectedImage, firstFour[i], {nullptr, person}});
+        }
     }
 }
 
