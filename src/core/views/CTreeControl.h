@@ -131,8 +131,8 @@ public:
     HTREEITEM InsertItem(HTREEITEM parent, std::string_view text, ETreeImage image,
                          ETreeImage selectedImage, CTreeItemData data, ETreeInsert where);
     // An item that AppendItems puts after its parent's children: it stands for a group or a
-    // person, and `firstFour` is TextPrefix of its name, which the caller has at hand.
-    // Packed tight: a book may show millions of them at once.
+    // person, and `firstFour` is TextPrefix of its name, which the caller has at hand. Packed
+    // tight, as a book may show millions at once.
     struct CAppend {
         HTREEITEM parent = TVI_NONE;
         ETreeImage image = ETreeImage::Person;
@@ -162,8 +162,8 @@ public:
     int GetRow(HTREEITEM item) const;
     std::size_t GetCount() const { return m_nCount; }
 
-    // For a group's or a person's item, whose text follows the record, this places the item
-    // anew by the record's new name.
+    // A group's or a person's item keeps no text of its own: it follows the record, and this
+    // takes its order key again from the record's new name.
     void SetItemText(HTREEITEM item, std::string_view text);
     void SetItemImage(HTREEITEM item, ETreeImage image, ETreeImage selectedImage);
     // Collapsing an item whose subtree holds the caret moves the caret up to it, as the control
