@@ -1,53 +1,17 @@
 #pragma once
 
+#include "core/containers/CLinkIterator.h"
 #include "core/model/CGroup.h"
 
 #include <cstddef>
-#include <iterator>
 
 // The document's groups in their order, linked through the groups themselves: a group costs
 // no node of its own, which a book of two million groups feels. A group is in at most one such
 // list.
 class CGroupList {
 public:
-    // Gives the groups as the list holds them; from end() it steps back to the last.
-    class iterator {
-    public:
-        using iterator_category = std::bidirectional_iterator_tag;
-        using value_type = CGroup*;
-        using difference_type = std::ptrdiff_t;
-        using pointer = CGroup* const*;
-        using reference = CGroup*;
-
-        iterator() = default;
-        reference operator*() const { return m_pGroup; }
-        iterator& operator++() {
-            m_pGroup = m_pGroup->m_pNextGroup;
-            return *this;
-        }
-        iterator operator++(int) {
-            const iterator before = *this;
-            ++*this;
-            return before;
-        }
-        iterator& operator--() {
-            m_pGroup = m_pGroup ? m_pGroup->m_pPrevGroup : m_pList->m_pBack;
-            return *this;
-        }
-        iterator operator--(int) {
-            const iterator before = *this;
-            --*this;
-            return before;
-        }
-        bool operator==(const iterator& other) const = default;
-
-    private:
-        friend class CGroupList;
-        iterator(CGroup* group, const CGroupList* list) : m_pGroup(group), m_pList(list) {}
-
-        CGroup* m_pGroup = nullptr; // nullptr at the end
-        const CGroupList* m_pList = nullptr;
-    };
+    // Gives the groups as the list holds them.
+    using iterator = CLinkIterator<CGroup, &CGroup::m_pPrevGroup, &CGroup::m_pNextGroup>;
     using const_iterator = iterator;
     using value_type = CGroup*;
     using size_type = std::size_t;
@@ -58,8 +22,8 @@ public:
     // Touches no group: the groups may have gone before their list.
     ~CGroupList() = default;
 
-    iterator begin() const { return {m_pFront, this}; }
-    iterator end() const { return {nullptr, this}; }
+    iterator begin() const { return {m_pFront, &m_pBack}; }
+    iterator end() const { return {nullptr, &m_pBack}; }
     std::size_t size() const { return m_nSize; }
     bool empty() const { return m_nSize == 0; }
     CGroup* front() const { return m_pFront; }

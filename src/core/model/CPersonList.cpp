@@ -5,12 +5,12 @@
 CPersonList::iterator CPersonList::IteratorTo(const CPersonalData* person) const {
     assert(Contains(person));
     // The list hands out its persons as it holds them, for a change through the document.
-    return {const_cast<CPersonalData*>(person), this};
+    return {const_cast<CPersonalData*>(person), &m_pBack};
 }
 
 CPersonList::iterator CPersonList::insert(iterator position, CPersonalData* person) {
-    assert(person->m_place == EPersonPlace::None && position.m_pList == this);
-    CPersonalData* next = position.m_pPerson;
+    assert(person->m_place == EPersonPlace::None && position.Walks(&m_pBack));
+    CPersonalData* next = *position;
     CPersonalData* prev = next ? next->m_pPrevPerson : m_pBack;
     person->m_pPrevPerson = prev;
     person->m_pNextPerson = next;
@@ -18,12 +18,12 @@ CPersonList::iterator CPersonList::insert(iterator position, CPersonalData* pers
     (next ? next->m_pPrevPerson : m_pBack) = person;
     person->m_place = m_place;
     ++m_nSize;
-    return {person, this};
+    return {person, &m_pBack};
 }
 
 CPersonList::iterator CPersonList::erase(iterator position) {
-    CPersonalData* person = position.m_pPerson;
-    assert(person && Contains(person) && position.m_pList == this);
+    CPersonalData* person = *position;
+    assert(person && Contains(person) && position.Walks(&m_pBack));
     CPersonalData* prev = person->m_pPrevPerson;
     CPersonalData* next = person->m_pNextPerson;
     (prev ? prev->m_pNextPerson : m_pFront) = next;
@@ -32,7 +32,7 @@ CPersonList::iterator CPersonList::erase(iterator position) {
     person->m_pNextPerson = nullptr;
     person->m_place = EPersonPlace::None;
     --m_nSize;
-    return {next, this};
+    return {next, &m_pBack};
 }
 
 void CPersonList::clear() {

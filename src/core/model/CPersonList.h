@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/containers/CLinkIterator.h"
 #include "core/model/CPersonalData.h"
 
 #include <cstddef>
-#include <iterator>
 #include <vector>
 
 // One of the document's two person lists, linked through the persons themselves: a person costs
@@ -11,45 +11,9 @@
 // another. A person is in at most one such list, the one its m_place names.
 class CPersonList {
 public:
-    // Gives the persons as the list holds them; from end() it steps back to the last.
-    class iterator {
-    public:
-        using iterator_category = std::bidirectional_iterator_tag;
-        using value_type = CPersonalData*;
-        using difference_type = std::ptrdiff_t;
-        using pointer = CPersonalData* const*;
-        using reference = CPersonalData*;
-
-        iterator() = default;
-        reference operator*() const { return m_pPerson; }
-        iterator& operator++() {
-            m_pPerson = m_pPerson->m_pNextPerson;
-            return *this;
-        }
-        iterator operator++(int) {
-            const iterator before = *this;
-            ++*this;
-            return before;
-        }
-        iterator& operator--() {
-            m_pPerson = m_pPerson ? m_pPerson->m_pPrevPerson : m_pList->m_pBack;
-            return *this;
-        }
-        iterator operator--(int) {
-            const iterator before = *this;
-            --*this;
-            return before;
-        }
-        bool operator==(const iterator& other) const = default;
-
-    private:
-        friend class CPersonList;
-        iterator(CPersonalData* person, const CPersonList* list)
-            : m_pPerson(person), m_pList(list) {}
-
-        CPersonalData* m_pPerson = nullptr; // nullptr at the end
-        const CPersonList* m_pList = nullptr;
-    };
+    // Gives the persons as the list holds them.
+    using iterator =
+        CLinkIterator<CPersonalData, &CPersonalData::m_pPrevPerson, &CPersonalData::m_pNextPerson>;
     using const_iterator = iterator;
     using value_type = CPersonalData*;
     using size_type = std::size_t;
@@ -61,8 +25,8 @@ public:
     // Touches no person: the persons may have gone before their list.
     ~CPersonList() = default;
 
-    iterator begin() const { return {m_pFront, this}; }
-    iterator end() const { return {nullptr, this}; }
+    iterator begin() const { return {m_pFront, &m_pBack}; }
+    iterator end() const { return {nullptr, &m_pBack}; }
     std::size_t size() const { return m_nSize; }
     bool empty() const { return m_nSize == 0; }
     CPersonalData* front() const { return m_pFront; }
