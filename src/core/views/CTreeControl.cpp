@@ -199,8 +199,11 @@ HTREEITEM CTreeControl::NewItem(HTREEITEM parent, std::string_view text, CTreeIt
 
 std::vector<std::uint32_t> CTreeControl::ByParent(const std::vector<CAppend>& appends) const {
     // A counting sort by the parent's slot, the top level first: stable and without compares.
-    const auto bucketOf = [](HTREEITEM parent) {
-        return parent == TVI_NONE ? 0 : std::size_t{SlotPart(parent)} + 1;
+    // A parent that names no slot joins the top level's bucket, where its own run is skipped.
+    const auto bucketOf = [this](HTREEITEM parent) {
+        return parent == TVI_NONE || SlotPart(parent) >= m_nSlots
+                   ? 0
+                   : std::size_t{SlotPart(parent)} + 1;
     };
     std::vector<std::uint32_t> starts(std::size_t{m_nSlots} + 2, 0);
     for (const CAppend& append : appends)
