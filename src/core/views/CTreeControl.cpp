@@ -256,7 +256,9 @@ HTREEITEM CTreeControl::TakeHandle() {
         ++m_nCount;
         return handle;
     }
-    if (m_nSlots > SLOT_MASK)
+    // The last slot stays unused: its last handle would be all ones, which a window may keep
+    // as its mark for no item.
+    if (m_nSlots >= SLOT_MASK)
         return TVI_NONE;
     // Whole chunks, so that the items never move and cost nothing beside themselves.
     if (m_nSlots % CHUNK == 0)
