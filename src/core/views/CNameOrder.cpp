@@ -20,14 +20,15 @@ std::string_view NameOf(const CGroup* group) {
 
 template <typename TRecord, typename TList>
 std::vector<TRecord*> ByName(const TList& records, std::vector<std::uint64_t>* firstFour) {
+    // One walk: a record's name is read while the record is at hand.
     std::vector<TRecord*> listed;
-    listed.reserve(records.size());
-    for (TRecord* record : records)
-        listed.push_back(record);
     std::vector<std::string_view> names;
-    names.reserve(listed.size());
-    for (const TRecord* record : listed)
+    listed.reserve(records.size());
+    names.reserve(records.size());
+    for (TRecord* record : records) {
+        listed.push_back(record);
         names.push_back(NameOf(record));
+    }
     std::vector<TRecord*> ordered;
     ordered.reserve(listed.size());
     for (const std::uint32_t index : CTextOrder::Of(names, firstFour))
