@@ -8,7 +8,7 @@ CChildList::CChildList(const CChildList& other) {
     if (const COne* one = other.One())
         SetOne(*one);
     else if (const CBlockTable* table = other.Table())
-        m_bits = reinterpret_cast<std::uintptr_t>(new CBlockTable(*table));
+        m_bits = reinterpret_cast<std::uintptr_t>(std::make_unique<CBlockTable>(*table).release());
 }
 
 CChildList& CChildList::operator=(const CChildList& other) {
@@ -33,18 +33,18 @@ std::size_t CChildList::size() const {
 }
 
 void CChildList::SetOne(const COne& one) {
-    m_bits = reinterpret_cast<std::uintptr_t>(new COne(one)) | ONE;
+    m_bits = reinterpret_cast<std::uintptr_t>(std::make_unique<COne>(one).release()) | ONE;
 }
 
 CChildList::CBlockTable& CChildList::MakeTable() {
     if (m_bits == 0) {
-        m_bits = reinterpret_cast<std::uintptr_t>(new CBlockTable);
-    } else if (const COne* one = One()) {
+        m_bits = reinterpret_cast<std::uintptr_t>(std::make_unique<CBlockTable>().release());
+    } else if (One() != nullptr) {
+        const std::unique_ptr<const COne> one(One()); // the table takes its place
         auto table = std::make_unique<CBlockTable>();
         table->blocks.push_back({{one->item}, {one->key}});
         table->starts.push_back(0);
         table->size = 1;
-        delete one;
         m_bits = reinterpret_cast<std::uintptr_t>(table.release());
     }
     return *reinterpret_cast<CBlockTable*>(m_bits);
@@ -265,10 +265,11 @@ void CChildList::MergeAround(std::size_t block) {
 }
 
 void CChildList::Clear() {
-    if (const COne* one = One())
-        delete one;
+    // The address is the list's own, whichever it is; unique_ptr frees it.
+    if (One() != nullptr)
+        std::unique_ptr<const COne>{One()}.reset();
     else
-        delete Table();
+        std::unique_ptr<const CBlockTable>{Table()}.reset();
     m_bits = 0;
 }
 

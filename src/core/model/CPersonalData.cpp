@@ -61,8 +61,13 @@ CPersonalData::CPersonalData(const CPersonalData& other)
 }
 
 CPersonalData::~CPersonalData() {
+    FreeOwnTexts();
+}
+
+void CPersonalData::FreeOwnTexts() {
+    // A block of the arena's goes with the arena.
     if (m_bOwnsTexts)
-        delete[] m_pTexts;
+        std::unique_ptr<char[]>{m_pTexts}.reset();
 }
 
 void CPersonalData::PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block) {
@@ -76,8 +81,7 @@ void CPersonalData::PutTexts(const std::array<std::string_view, TEXT_COUNT>& tex
 }
 
 void CPersonalData::ReplaceBlock(char* block) {
-    if (m_bOwnsTexts)
-        delete[] m_pTexts;
+    FreeOwnTexts();
     m_pTexts = block;
     m_bOwnsTexts = true;
 }

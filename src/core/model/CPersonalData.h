@@ -97,6 +97,7 @@ private:
     std::size_t Begin(EPersonText text) const;
     void PutTexts(const std::array<std::string_view, TEXT_COUNT>& texts, char* block);
     void ReplaceBlock(char* block);
+    void FreeOwnTexts();
 
     // The neighbours in the list m_place names, null at its ends; beside the texts' place,
     // which a walk along the list reads next.

@@ -1,6 +1,7 @@
 #include "core/text/CCompactText.h"
 
 #include <cstring>
+#include <memory>
 #include <ostream>
 
 std::string_view CCompactText::View() const {
@@ -22,7 +23,7 @@ void CCompactText::Assign(std::string_view text) {
         std::memcpy(reinterpret_cast<char*>(&bits) + 1, text.data(), text.size());
     } else if (!text.empty()) {
         const auto length = static_cast<std::uint32_t>(text.size());
-        auto* bytes = new char[sizeof length + text.size()];
+        char* bytes = std::make_unique_for_overwrite<char[]>(sizeof length + text.size()).release();
         std::memcpy(bytes, &length, sizeof length);
         std::memcpy(bytes + sizeof length, text.data(), text.size());
         bits = reinterpret_cast<std::uintptr_t>(bytes);
@@ -33,7 +34,7 @@ void CCompactText::Assign(std::string_view text) {
 
 void CCompactText::Release() {
     if (!IsInline())
-        delete[] reinterpret_cast<char*>(m_bits);
+        std::unique_ptr<char[]>{reinterpret_cast<char*>(m_bits)}.reset();
     m_bits = 0;
 }
 
