@@ -39,12 +39,14 @@ void CChildList::SetOne(const COne& one) {
 CChildList::CBlockTable& CChildList::MakeTable() {
     if (m_bits == 0) {
         m_bits = reinterpret_cast<std::uintptr_t>(std::make_unique<CBlockTable>().release());
-    } else if (One() != nullptr) {
-        const std::unique_ptr<const COne> one(One()); // the table takes its place
+    } else if (const COne* one = One()) {
         auto table = std::make_unique<CBlockTable>();
         table->blocks.push_back({{one->item}, {one->key}});
         table->starts.push_back(0);
         table->size = 1;
+        // Freed only once the table that takes its place is whole, so that a failed
+        // allocation leaves the lone child where it was.
+        std::unique_ptr<const COne>{one}.reset();
         m_bits = reinterpret_cast<std::uintptr_t>(table.release());
     }
     return *reinterpret_cast<CBlockTable*>(m_bits);
