@@ -17,7 +17,7 @@ std::vector<CPersonalData*> Persons(const CAddressDoc& doc) {
     return doc.GetPersonList().ToVector();
 }
 std::vector<CGroup*> Groups(const CAddressDoc& doc) {
-    return {doc.GetGroupList().begin(), doc.GetGroupList().end()};
+    return doc.GetGroupList().ToVector();
 }
 } // namespace
 

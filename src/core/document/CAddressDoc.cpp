@@ -64,7 +64,7 @@ bool CAddressDoc::RemovePerson(CPersonalData* person) {
         return Refuse();
     for (CGroup* group : person->m_groupList)
         group->m_memberList.Remove(person);
-    m_allPersons.erase(m_allPersons.IteratorTo(person));
+    m_allPersons.erase(person);
     SetModifiedFlag();
     return true;
 }
@@ -104,7 +104,7 @@ bool CAddressDoc::AddDeletedPerson(CPersonalData* person) {
 bool CAddressDoc::RemoveDeletedPerson(CPersonalData* person) {
     if (person->m_place != EPersonPlace::Deleted)
         return Refuse();
-    m_deletedPersons.erase(m_deletedPersons.IteratorTo(person));
+    m_deletedPersons.erase(person);
     return true;
 }
 
