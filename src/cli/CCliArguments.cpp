@@ -60,6 +60,11 @@ int CCliArguments::Report(const std::string& message, int code) {
     return code;
 }
 
+void CCliArguments::Warn(const std::string& message) {
+    if (!message.empty())
+        std::fprintf(stderr, "tarnvale-cli: %s\n", OneLine(message).c_str());
+}
+
 // Scripts read one line per failure: the line breaks of a message written for a window become
 // blanks, and whatever control character is left is shown escaped rather than sent raw.
 std::string CCliArguments::OneLine(std::string_view message) {

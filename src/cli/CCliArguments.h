@@ -28,6 +28,8 @@ public:
 
     // Prints "tarnvale-cli: message" as one line on standard error and gives the code.
     static int Report(const std::string& message, int code = EXIT_FAILED);
+    // A message for a run that goes on; nothing for an empty one.
+    static void Warn(const std::string& message);
     static int UsageError(const std::string& message) { return Report(message, EXIT_USAGE); }
     // The field numbers 0-10 in order: every field, each where it stands.
     static std::vector<int> AllFields();

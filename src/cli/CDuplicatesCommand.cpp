@@ -2,6 +2,7 @@
 
 #include "cli/CCliArguments.h"
 #include "cli/CCommandLine.h"
+#include "cli/CLockedBook.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
@@ -36,7 +37,8 @@ std::string SetJson(const CDuplicateSet& set) {
 
 int CDuplicatesCommand::Run(const CCommandLine& commandLine) {
     CAddressDoc doc;
-    if (const CFileResult loaded = CDataFile::Load(doc, commandLine.GetFiles()[0]); !loaded.ok)
+    if (const CFileResult loaded = CLockedBook::LoadUnlocked(doc, commandLine.GetFiles()[0]);
+        !loaded.ok)
         return CCliArguments::Report(loaded.message);
     const std::vector<const CPersonalData*> persons(doc.GetPersonList().begin(),
                                                     doc.GetPersonList().end());

@@ -44,7 +44,7 @@ public:
     const std::vector<CTexts>& GetTexts() const { return m_texts; }
 
     // The cards of every person, or of the members of the chosen group, in file order.
-    void WriteCards(CVCardWriter& writer, const std::vector<CUuid>& uids) const {
+    void WriteCards(CVCardWriter& writer, const std::vector<CUid>& uids) const {
         std::vector<std::string_view> names;
         for (std::size_t i = 0; i < m_persons.size(); ++i) {
             const auto& groups = m_persons[i].groups;
@@ -104,7 +104,9 @@ int CExportVCardCommand::Run(const CCommandLine& commandLine) {
     CVCardWriter writer(version == "4.0" ? EVCardVersion::V40 : EVCardVersion::V30, codec,
                         std::time(nullptr));
     writer.Reserve(records.GetTexts().size() * CVCardWriter::EXPECTED_CARD_BYTES);
-    records.WriteCards(writer, CIdentityFile::Read(file, bytes, records.GetTexts()));
+    const CIdentities identities = CIdentityFile::Read(file, bytes, records.GetTexts());
+    CCliArguments::Warn(CIdentityFile::Warning(file, identities));
+    records.WriteCards(writer, identities.uids);
     if (const auto output = arguments->Get("--output")) {
         if (const CFileResult written = CSafeFileWriter::Write(
                 *output, writer.GetText(), ELinkRule::WriteThrough, nullptr, {}, file);

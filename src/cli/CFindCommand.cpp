@@ -3,6 +3,7 @@
 #include "cli/CCliArguments.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
+#include "cli/CLockedBook.h"
 #include "cli/CStdout.h"
 #include "core/dialogs/CUnsavableText.h"
 #include "core/document/CAddressDoc.h"
@@ -45,7 +46,7 @@ int CFindCommand::Run(const CCommandLine& commandLine) {
     if (fields->empty())
         return CCliArguments::Report(CFindTexts::NO_FIELD);
     CAddressDoc doc;
-    if (const CFileResult loaded = CDataFile::Load(doc, file); !loaded.ok)
+    if (const CFileResult loaded = CLockedBook::LoadUnlocked(doc, file); !loaded.ok)
         return CCliArguments::Report(loaded.message);
     const CFindMatcher matcher(text.text, *fields, arguments->Has("--ignore-case-width"));
     std::vector<std::size_t> hits;

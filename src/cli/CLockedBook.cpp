@@ -1,5 +1,6 @@
 #include "cli/CLockedBook.h"
 
+#include "cli/CCliArguments.h"
 #include "core/document/CDataFile.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/text/CTextEscape.h"
@@ -10,6 +11,13 @@ CFileResult CLockedBook::Load(CAddressDoc& doc) {
     CFileResult loaded = CDataFile::Load(doc, m_path, &stamp);
     if (loaded.ok)
         m_readStamp = stamp;
+    CCliArguments::Warn(loaded.warning);
+    return loaded;
+}
+
+CFileResult CLockedBook::LoadUnlocked(CAddressDoc& doc, const std::filesystem::path& path) {
+    CFileResult loaded = CDataFile::Load(doc, path);
+    CCliArguments::Warn(loaded.warning);
     return loaded;
 }
 

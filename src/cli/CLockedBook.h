@@ -18,7 +18,10 @@ public:
 
     // Waits while another program holds the book.
     CFileResult Lock() { return m_lock.Lock(m_path, ELockWait::UntilFree); }
+    // A warning of the load (damaged UIDs) goes to standard error.
     CFileResult Load(CAddressDoc& doc);
+    // A book read but not written back, so not locked; warnings as Load.
+    static CFileResult LoadUnlocked(CAddressDoc& doc, const std::filesystem::path& path);
     // `madeFrom` as CDataFile::Save takes it.
     CFileResult Save(CAddressDoc& doc, const std::filesystem::path& madeFrom = {});
 

@@ -4,6 +4,7 @@
 #include "cli/CCliPersons.h"
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
+#include "cli/CLockedBook.h"
 #include "cli/CStdout.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
@@ -62,7 +63,7 @@ int CMailAddressesCommand::Run(const CCommandLine& commandLine) {
     if (!separator)
         return Fail(CCliTexts::SEPARATOR_UNENCODABLE);
     CAddressDoc doc;
-    const CFileResult loaded = CDataFile::Load(doc, options->file);
+    const CFileResult loaded = CLockedBook::LoadUnlocked(doc, options->file);
     if (!loaded.ok)
         return Fail(loaded.message);
 

@@ -51,7 +51,7 @@ int CMergeCommand::Run(const CCommandLine& commandLine) {
         return CCliArguments::Report(locked.message);
     CAddressDoc doc;
     // The book read is the book saved unless another is named: then it stays as it is.
-    const CFileResult loaded = out == in ? book.Load(doc) : CDataFile::Load(doc, in);
+    const CFileResult loaded = out == in ? book.Load(doc) : CLockedBook::LoadUnlocked(doc, in);
     if (!loaded.ok)
         return CCliArguments::Report(loaded.message);
     const std::vector<CPersonalData*> live(doc.GetPersonList().begin(), doc.GetPersonList().end());

@@ -5,6 +5,7 @@
 #include "cli/CCliTexts.h"
 #include "cli/CCommandLine.h"
 #include "cli/CExportTarget.h"
+#include "cli/CLockedBook.h"
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
 #include "core/print/CPostcardBatch.h"
@@ -124,7 +125,7 @@ int CPostcardsCommand::Run(const CCommandLine& commandLine) {
     if (const auto refusal = CExportTarget::Refusal(options->file, options->output, options->force))
         return CCliArguments::Report(*refusal);
     CAddressDoc doc;
-    if (const CFileResult loaded = CDataFile::Load(doc, options->file); !loaded.ok)
+    if (const CFileResult loaded = CLockedBook::LoadUnlocked(doc, options->file); !loaded.ok)
         return CCliArguments::Report(loaded.message);
     const CTextCodec codec;
     const auto persons = CCliPersons::Select(doc, codec, options->group);

@@ -34,6 +34,7 @@ int Dump(const CCommandLine& commandLine) {
         commandLine.GetFiles()[0], [&out](std::string_view piece) { out.Write(piece); });
     if (!dumped.ok)
         return CCliArguments::Report(dumped.message);
+    CCliArguments::Warn(dumped.warning);
     return out.Finish();
 }
 
@@ -43,7 +44,7 @@ int Copy(const CCommandLine& commandLine) {
     if (const CFileResult locked = book.Lock(); !locked.ok)
         return CCliArguments::Report(locked.message);
     CAddressDoc doc;
-    if (const CFileResult loaded = CDataFile::Load(doc, in); !loaded.ok)
+    if (const CFileResult loaded = CLockedBook::LoadUnlocked(doc, in); !loaded.ok)
         return CCliArguments::Report(loaded.message);
     if (const CFileResult saved = book.Save(doc, in); !saved.ok)
         return CCliArguments::Report(saved.message);

@@ -171,6 +171,8 @@ bool CFileController::Load(const std::string& path) {
     m_recent.Add(absolute);
     SetPathName(absolute);
     m_fileStamp = stamp;
+    if (!result.warning.empty())
+        m_doc.SetStatusText(result.warning);
     return true;
 }
 

@@ -37,9 +37,10 @@ void CVCardCommands::OnCommand(int id) {
 }
 
 CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import, bool record) {
-    import.Filter(doc.GetPersonList());
+    import.Filter(doc.GetPersonList(), doc.GetDeletedList());
     CVCardSummary summary;
     summary.alreadyPresent = import.GetAlreadyPresent();
+    summary.givenNewUid = import.GetGivenNewUid();
     auto composite = std::make_unique<CCommandGroup>();
     composite->SetName(CUndoTexts::VCARD_IMPORT);
     CGroupFinder groups(doc, *composite, summary.groupsCreated);
@@ -60,7 +61,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
     // person of the book through a command of its own.
     std::vector<std::unique_ptr<CCommand>> joins;
     if (!import.GetGroupCards().empty()) {
-        std::unordered_map<CUuid, std::pair<CPersonalData*, bool>> byUid; // the person, if new
+        std::unordered_map<CUid, std::pair<CPersonalData*, bool>> byUid; // the person, if new
         for (CPersonalData* person : doc.GetPersonList())
             byUid.emplace(person->GetUid(), std::pair(person, false));
         for (CPersonalData* person : added)
@@ -68,7 +69,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
         std::set<std::pair<CPersonalData*, CGroup*>> joined;
         for (const CVCardGroupCard& card : import.GetGroupCards()) {
             CGroup* group = groups.Get(card.name);
-            for (const CUuid& uid : card.members) {
+            for (const CUid& uid : card.members) {
                 const auto found = byUid.find(uid);
                 if (found == byUid.end())
                     continue;

@@ -7,6 +7,11 @@
 
 #include <utility>
 
+CModifyPersonalCommand::CModifyPersonalCommand(CPersonalData* oldPerson, CPersonalData* newPerson)
+    : m_pOld(oldPerson), m_pNew(newPerson) {
+    m_pNew->SetUid(m_pOld->GetUid());
+}
+
 std::string CModifyPersonalCommand::GetName() const {
     return CUndoTexts::MODIFY_PERSON;
 }

@@ -5,11 +5,12 @@
 class CPersonalData;
 class CGroup;
 
-// Replaces a person by its edited copy; the copy goes to the end of the person order.
+// Replaces a person by its edited copy; the copy goes to the end of the person order. The copy
+// is the same person to the world outside, so it takes the old record's UID whatever it was
+// made with.
 class CModifyPersonalCommand : public CCommand {
 public:
-    CModifyPersonalCommand(CPersonalData* oldPerson, CPersonalData* newPerson)
-        : m_pOld(oldPerson), m_pNew(newPerson) {}
+    CModifyPersonalCommand(CPersonalData* oldPerson, CPersonalData* newPerson);
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
     void DoTree(CCommandTree& tree) override;

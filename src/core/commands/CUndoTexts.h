@@ -8,6 +8,7 @@ struct CUndoTexts {
     static constexpr const char* COMMAND_GROUP = "コマンドグループ";
     static constexpr const char* ADD_PERSON = CSharedTexts::NEW_PERSON;
     static constexpr const char* MODIFY_PERSON = "個人データの修正";
+    static constexpr const char* CHANGE_UID = "UID の復元";
     static constexpr const char* MODIFY_BY_CELL_EDIT = "修正（セル編集）";
     static constexpr const char* DELETE_PERSON = "個人データの削除";
     static constexpr const char* RESTORE = "削除データの復活";

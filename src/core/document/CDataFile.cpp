@@ -38,17 +38,21 @@ void InsertRecords(CAddressDoc& doc, const CReadResult& records) {
 // The backup is a courtesy: failing to make it does not stop the save. It is written like the
 // save itself, so a full disk cannot leave a truncated backup in place of a good one, and a
 // backup that is a link is replaced rather than written through.
-void MakeBackup(const fs::path& path) {
-    std::string old;
-    if (!CFileReader::Read(path, old).ok)
+void MakeBackup(const fs::path& path, std::string_view old) {
+    if (old.empty())
         return;
     fs::path backup = path;
     backup += ".bak";
     CSafeFileWriter::Write(backup, old, ELinkRule::Replace, nullptr, path);
 }
+void Reached(const CDataFile::CSaveStepHook& afterStep, ESaveStep step) {
+    if (afterStep)
+        afterStep(step);
+}
 } // namespace
 
 CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp) {
+    std::string warning;
     try {
         // The file's bytes and the reader's lists are gone before the views build themselves
         // from the whole book at once, which is when a load needs the most memory.
@@ -64,7 +68,7 @@ CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* 
                 doc.SetModifiedFlag(false);
                 return Damaged(path, {records.message, records.offset});
             }
-            CIdentityFile::Restore(path, bytes, records.persons);
+            warning = CIdentityFile::Restore(path, bytes, records.persons);
             InsertRecords(doc, records);
         }
         doc.UpdateAllViews(nullptr, EHint::Loaded);
@@ -78,7 +82,9 @@ CFileResult CDataFile::Load(CAddressDoc& doc, const fs::path& path, CFileStamp* 
         return OutOfMemory(path);
     }
     doc.SetModifiedFlag(false);
-    return {true, {}, 0};
+    CFileResult loaded{true, {}, 0};
+    loaded.warning = std::move(warning);
+    return loaded;
 }
 
 CFileResult CDataFile::ReadBytes(const fs::path& path, std::string& bytes) {
@@ -93,7 +99,7 @@ CFileResult CDataFile::Damaged(const fs::path& path, const CReadError& error) {
 }
 
 CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* stamp,
-                            const fs::path& madeFrom) {
+                            const fs::path& madeFrom, const CSaveStepHook& afterStep) {
     std::string bytes;
     try {
         bytes = CDataFileWriter::Write(doc.GetGroupList(), doc.GetPersonList());
@@ -105,12 +111,20 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     // A file that may not be replaced keeps its backup as it is, too.
     if (CFileResult refused = CSafeFileWriter::Check(path); !refused.ok)
         return refused;
-    MakeBackup(path);
+    std::string old;
+    if (!CFileReader::Read(path, old).ok)
+        old.clear();
+    MakeBackup(path, old);
+    Reached(afterStep, ESaveStep::Backup);
+    // The UIDs go first, for the book on disk and the one replacing it: a save cut short
+    // anywhere leaves a book whose UIDs are found. The book is saved even when its UIDs cannot
+    // be: they are matched by texts next time.
+    CIdentityFile::Save(path, bytes, doc.GetPersonList(), old);
+    Reached(afterStep, ESaveStep::Identities);
     CFileResult result =
         CSafeFileWriter::Write(path, bytes, ELinkRule::WriteThrough, stamp, {}, madeFrom);
     if (result.ok) {
-        // The book is saved even when its UIDs cannot be: they are matched by texts next time.
-        CIdentityFile::Save(path, bytes, doc.GetPersonList());
+        Reached(afterStep, ESaveStep::Book);
         doc.SetModifiedFlag(false);
         doc.SetStatusText(CStorageTexts::SAVED);
     }

@@ -11,5 +11,9 @@ struct CDocumentTexts {
         "ファイルが他のプログラムによって変更されています。上書きしますか？";
     // The undo menu item with the last command's name (a full-width hyphen-minus between
     // spaces); with none it is the command's own caption.
+    // The ids file, the persons and how many of them were recognised.
+    static constexpr const char* IDS_DAMAGED =
+        "UID を記録したファイル「%1」が壊れていました。%2 人のうち %3 人の UID を読み取れた行から"
+        "取り戻しました。残りの人は次の同期で内容から照合されます。";
     static constexpr const char* UNDO_NAMED = "元に戻す(&U) － %1\tCtrl+Z";
 };

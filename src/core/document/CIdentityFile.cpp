@@ -1,8 +1,11 @@
 #include "core/document/CIdentityFile.h"
 
+#include "core/document/CDocumentTexts.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/text/CSha1.h"
+#include "core/text/CTextEscape.h"
+#include "core/text/CTextFormat.h"
 
 #include <bit>
 #include <cstdint>
@@ -10,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -17,11 +21,13 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr std::string_view MAGIC_V1 = "tarnvale-ids 1\n";
-constexpr std::string_view MAGIC = "tarnvale-ids 2\n";
+constexpr std::string_view MAGIC_V2 = "tarnvale-ids 2\n";
+constexpr std::string_view MAGIC = "tarnvale-ids 3\n";
 constexpr std::string_view BOOK = "book ";
 constexpr std::size_t DIGEST_DIGITS = 40;
 constexpr std::size_t KEY_DIGITS = 16;
-constexpr std::size_t UID_DIGITS = 36;
+constexpr std::size_t UUID_DIGITS = 36;
+constexpr std::size_t CHECK_DIGITS = 8;
 // Far above what a book the program can load would need; a larger file is no ids file.
 constexpr std::size_t MAX_FILE_SIZE = 512 * 1024 * 1024;
 // The namespace of the UIDs derived from a book's digest and a person's position.
@@ -74,68 +80,186 @@ std::uint64_t WordWiseHash(const CIdentityFile::CTexts& texts) {
     return hash;
 }
 
-std::string KeyOf(const CIdentityFile::CTexts& texts, EKeyVersion version) {
-    const std::uint64_t hash =
-        version == EKeyVersion::ByteWise ? ByteWiseHash(texts) : WordWiseHash(texts);
+std::string HexOf(std::uint64_t value, std::size_t digits) {
     static constexpr char DIGITS[] = "0123456789abcdef";
-    std::string key(KEY_DIGITS, '0');
-    for (std::size_t i = 0; i < KEY_DIGITS; ++i)
-        key[i] = DIGITS[(hash >> (60 - 4 * i)) & 0x0F];
-    return key;
+    std::string hex(digits, '0');
+    for (std::size_t i = 0; i < digits; ++i)
+        hex[i] = DIGITS[(value >> (4 * (digits - 1 - i))) & 0x0F];
+    return hex;
 }
+
+std::string KeyOf(const CIdentityFile::CTexts& texts, EKeyVersion version) {
+    return HexOf(version == EKeyVersion::ByteWise ? ByteWiseHash(texts) : WordWiseHash(texts),
+                 KEY_DIGITS);
+}
+
+// FNV-1a over the UID's text: enough to tell a line that changed on disk from a sound one.
+std::string CheckOf(std::string_view uid) {
+    std::uint32_t hash = 0x811c9dc5U;
+    for (const char c : uid) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x01000193U;
+    }
+    return HexOf(hash, CHECK_DIGITS);
+}
+
+// The persons one book had: its digest and each person's UID and record key, in order.
+struct CSection {
+    std::string digest;
+    std::vector<std::pair<CUid, std::string>> records;
+    bool damaged = false;
+};
 
 struct CRemembered {
     EKeyVersion keys = EKeyVersion::WordWise;
-    std::string digest;
-    std::vector<std::pair<CUuid, std::string>> records; // UID and record key
+    std::vector<CSection> sections;
+    bool damaged = false;
 };
 
 bool IsLowerHex(std::string_view text) {
     return text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
-// The file's records, or nothing for a file the program did not write as it is.
+// A person's line, or nothing for one that is not as the program wrote it.
+std::optional<std::pair<CUid, std::string>> ParseRecord(std::string_view line, bool oldForm) {
+    std::string_view uidText;
+    std::string_view key;
+    if (oldForm) {
+        if (line.size() != UUID_DIGITS + 1 + KEY_DIGITS || line[UUID_DIGITS] != ' ')
+            return std::nullopt;
+        uidText = line.substr(0, UUID_DIGITS);
+        key = line.substr(UUID_DIGITS + 1);
+    } else {
+        if (line.size() <= KEY_DIGITS + CHECK_DIGITS + 2 || line[KEY_DIGITS] != ' ' ||
+            line[KEY_DIGITS + 1 + CHECK_DIGITS] != ' ')
+            return std::nullopt;
+        key = line.substr(0, KEY_DIGITS);
+        uidText = line.substr(KEY_DIGITS + CHECK_DIGITS + 2);
+        if (line.substr(KEY_DIGITS + 1, CHECK_DIGITS) != CheckOf(uidText))
+            return std::nullopt;
+    }
+    auto uid = CUid::FromText(uidText);
+    if (!uid || !IsLowerHex(key) || (oldForm && !uid->AsUuid()))
+        return std::nullopt;
+    return std::pair(std::move(*uid), std::string(key));
+}
+
+std::optional<std::string_view> TakeLine(std::string_view& bytes) {
+    const std::size_t end = bytes.find('\n');
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view line = bytes.substr(0, end);
+    bytes.remove_prefix(end + 1);
+    return line;
+}
+
+// The file's sections, with the lines that could not be read left out and the damage noted;
+// nothing for a file that is no ids file at all.
 std::optional<CRemembered> Parse(std::string_view bytes) {
     CRemembered remembered;
+    const bool oldForm = bytes.starts_with(MAGIC_V1) || bytes.starts_with(MAGIC_V2);
     if (bytes.starts_with(MAGIC_V1))
         remembered.keys = EKeyVersion::ByteWise;
-    else if (!bytes.starts_with(MAGIC))
+    else if (!oldForm && !bytes.starts_with(MAGIC))
         return std::nullopt;
     bytes.remove_prefix(MAGIC.size());
-    std::unordered_set<CUuid> seen;
-    bool first = true;
+    std::unordered_set<CUid> seen;
     while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        if (end == std::string_view::npos)
-            return std::nullopt;
-        const std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end + 1);
-        if (first) {
-            if (!line.starts_with(BOOK) || line.size() != BOOK.size() + DIGEST_DIGITS ||
-                !IsLowerHex(line.substr(BOOK.size())))
-                return std::nullopt;
-            remembered.digest = line.substr(BOOK.size());
-            first = false;
+        const std::optional<std::string_view> line = TakeLine(bytes);
+        if (!line) { // cut off in the middle of a line
+            remembered.damaged = true;
+            break;
+        }
+        const bool isBook = line->starts_with(BOOK) &&
+                            line->size() == BOOK.size() + DIGEST_DIGITS &&
+                            IsLowerHex(line->substr(BOOK.size()));
+        if (isBook && (!oldForm || remembered.sections.empty())) {
+            remembered.sections.push_back({std::string(line->substr(BOOK.size())), {}});
+            seen.clear();
             continue;
         }
-        if (line.size() != UID_DIGITS + 1 + KEY_DIGITS || line[UID_DIGITS] != ' ')
-            return std::nullopt;
-        const auto uid = CUuid::Parse(line.substr(0, UID_DIGITS));
-        const std::string_view key = line.substr(UID_DIGITS + 1);
-        if (!uid || uid->IsNil() || !IsLowerHex(key) || !seen.insert(*uid).second)
-            return std::nullopt;
-        remembered.records.emplace_back(*uid, key);
+        auto record = remembered.sections.empty() ? std::nullopt : ParseRecord(*line, oldForm);
+        if (!record || !seen.insert(record->first).second) {
+            remembered.damaged = true;
+            if (!remembered.sections.empty())
+                remembered.sections.back().damaged = true;
+            continue;
+        }
+        remembered.sections.back().records.push_back(std::move(*record));
     }
-    if (first)
-        return std::nullopt;
+    if (remembered.sections.empty())
+        remembered.damaged = true;
     return remembered;
 }
 
-std::string ReadIds(const fs::path& book) {
-    std::string bytes;
-    if (!CFileReader::Read(CIdentityFile::PathFor(book), bytes, MAX_FILE_SIZE).ok)
+void AppendRecord(std::string& text, std::string_view key, const CUid& uid) {
+    const std::string uidText = uid.ToString();
+    text += key;
+    text += ' ';
+    text += CheckOf(uidText);
+    text += ' ';
+    text += uidText;
+    text += '\n';
+}
+
+// The UIDs remembered for other texts go to the persons whose texts they were, each once.
+std::size_t MatchByTexts(const CRemembered& remembered, std::size_t count,
+                         const std::function<CIdentityFile::CTexts(std::size_t)>& textsOf,
+                         std::vector<CUid>& uids) {
+    std::unordered_map<std::string, std::deque<const CUid*>> byKey;
+    for (const CSection& section : remembered.sections) {
+        for (const auto& [uid, key] : section.records)
+            byKey[key].push_back(&uid);
+    }
+    std::unordered_set<CUid> given;
+    std::size_t recognised = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto found = byKey.find(KeyOf(textsOf(i), remembered.keys));
+        if (found == byKey.end())
+            continue;
+        auto& candidates = found->second;
+        while (!candidates.empty() && given.contains(*candidates.front()))
+            candidates.pop_front();
+        if (candidates.empty())
+            continue;
+        uids[i] = *candidates.front();
+        given.insert(uids[i]);
+        candidates.pop_front();
+        ++recognised;
+    }
+    return recognised;
+}
+
+void DeriveTheRest(std::string_view digest, std::vector<CUid>& uids) {
+    const CUuid ns(BOOK_NAMESPACE);
+    CSha1 sha;
+    std::string name = std::string(digest) + '/';
+    const std::size_t prefix = name.size();
+    for (std::size_t i = 0; i < uids.size(); ++i) {
+        if (!uids[i].IsNil())
+            continue;
+        name.resize(prefix);
+        name += std::to_string(i);
+        uids[i] = CUid(CUuid::NameBased(ns, name, sha));
+    }
+}
+
+// The ids file's bytes; false when there is something at its place that cannot be read.
+bool ReadIds(const fs::path& book, std::string& bytes) {
+    const CFileResult read = CFileReader::Read(CIdentityFile::PathFor(book), bytes, MAX_FILE_SIZE);
+    if (!read.ok)
         bytes.clear();
-    return bytes;
+    return read.ok || read.failure == EFileFailure::Missing;
+}
+
+CIdentities ResolveFile(const fs::path& book, std::string_view bookBytes, std::size_t count,
+                        const std::function<CIdentityFile::CTexts(std::size_t)>& textsOf) {
+    std::string ids;
+    const bool readable = ReadIds(book, ids);
+    CIdentities identities = CIdentityFile::Resolve(ids, bookBytes, count, textsOf);
+    if (!readable)
+        identities.outcome = EIdentityOutcome::Damaged;
+    return identities;
 }
 } // namespace
 
@@ -152,86 +276,102 @@ CIdentityFile::CTexts CIdentityFile::TextsOf(const CPersonalData& person) {
     return texts;
 }
 
-std::string CIdentityFile::Encode(std::string_view bookBytes, const CPersonList& persons) {
+std::string CIdentityFile::Encode(std::string_view bookBytes, const CPersonList& persons,
+                                  std::string_view previousIds, std::string_view replacedBytes) {
     std::string text(MAGIC);
-    text.reserve(MAGIC.size() + 64 + persons.size() * (UID_DIGITS + KEY_DIGITS + 2));
+    text.reserve(MAGIC.size() + 64 + persons.size() * (KEY_DIGITS + CHECK_DIGITS + 40));
+    const std::string digest = CSha1::Hex(CSha1::Of(bookBytes));
     text += BOOK;
-    text += CSha1::Hex(CSha1::Of(bookBytes));
+    text += digest;
     text += '\n';
-    for (const CPersonalData* person : persons) {
-        text += person->GetUid().ToString();
-        text += ' ';
-        text += KeyOf(TextsOf(*person), EKeyVersion::WordWise);
+    for (const CPersonalData* person : persons)
+        AppendRecord(text, KeyOf(TextsOf(*person), EKeyVersion::WordWise), person->GetUid());
+    if (replacedBytes.empty())
+        return text;
+    const std::string replaced = CSha1::Hex(CSha1::Of(replacedBytes));
+    const std::optional<CRemembered> previous = Parse(previousIds);
+    if (replaced == digest || !previous || previous->keys != EKeyVersion::WordWise)
+        return text;
+    for (const CSection& section : previous->sections) {
+        if (section.digest != replaced || section.damaged)
+            continue;
+        text += BOOK;
+        text += replaced;
         text += '\n';
+        for (const auto& [uid, key] : section.records)
+            AppendRecord(text, key, uid);
+        break;
     }
     return text;
 }
 
-std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
-                                          const std::vector<CTexts>& persons) {
+CIdentities CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
+                                   const std::vector<CTexts>& persons) {
     return Resolve(idsBytes, bookBytes, persons.size(),
                    [&persons](std::size_t i) { return persons[i]; });
 }
 
-std::vector<CUuid> CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
-                                          std::size_t count,
-                                          const std::function<CTexts(std::size_t)>& textsOf) {
+CIdentities CIdentityFile::Resolve(std::string_view idsBytes, std::string_view bookBytes,
+                                   std::size_t count,
+                                   const std::function<CTexts(std::size_t)>& textsOf) {
     const std::string digest = CSha1::Hex(CSha1::Of(bookBytes));
-    std::vector<CUuid> uids;
-    uids.reserve(count);
+    CIdentities identities;
+    identities.uids.resize(count);
     const std::optional<CRemembered> remembered = Parse(idsBytes);
-    if (remembered && remembered->digest == digest) {
-        if (remembered->records.size() == count) {
-            for (const auto& record : remembered->records)
-                uids.push_back(record.first);
-            return uids;
+    if (!remembered) {
+        identities.outcome =
+            idsBytes.empty() ? EIdentityOutcome::Missing : EIdentityOutcome::Damaged;
+    } else {
+        const auto exact = std::find_if(
+            remembered->sections.begin(), remembered->sections.end(), [&](const CSection& s) {
+                return s.digest == digest && !s.damaged && s.records.size() == count;
+            });
+        if (exact != remembered->sections.end()) {
+            for (std::size_t i = 0; i < count; ++i)
+                identities.uids[i] = exact->records[i].first;
+            identities.outcome = EIdentityOutcome::Exact;
+            identities.recognised = count;
+            return identities;
         }
-    } else if (remembered) {
-        std::unordered_map<std::string, std::deque<CUuid>> byKey;
-        for (const auto& [uid, key] : remembered->records)
-            byKey[key].push_back(uid);
-        for (std::size_t i = 0; i < count; ++i) {
-            auto found = byKey.find(KeyOf(textsOf(i), remembered->keys));
-            if (found == byKey.end() || found->second.empty()) {
-                uids.emplace_back();
-                continue;
-            }
-            uids.push_back(found->second.front());
-            found->second.pop_front();
-        }
+        identities.recognised = MatchByTexts(*remembered, count, textsOf, identities.uids);
+        identities.outcome =
+            remembered->damaged ? EIdentityOutcome::Damaged : EIdentityOutcome::ByTexts;
     }
-    uids.resize(count);
-    const CUuid ns(BOOK_NAMESPACE);
-    CSha1 sha;
-    std::string name = digest + '/';
-    const std::size_t prefix = name.size();
-    for (std::size_t i = 0; i < uids.size(); ++i) {
-        if (!uids[i].IsNil())
-            continue;
-        name.resize(prefix);
-        name += std::to_string(i);
-        uids[i] = CUuid::NameBased(ns, name, sha);
-    }
-    return uids;
+    DeriveTheRest(digest, identities.uids);
+    return identities;
 }
 
-void CIdentityFile::Restore(const fs::path& book, std::string_view bookBytes,
-                            const std::vector<CPersonalData*>& persons) {
+std::string CIdentityFile::Restore(const fs::path& book, std::string_view bookBytes,
+                                   const std::vector<CPersonalData*>& persons) {
     // A person's texts are read only when the book was changed elsewhere.
-    const std::vector<CUuid> uids =
-        Resolve(ReadIds(book), bookBytes, persons.size(),
-                [&persons](std::size_t i) { return TextsOf(*persons[i]); });
+    CIdentities identities =
+        ResolveFile(book, bookBytes, persons.size(),
+                    [&persons](std::size_t i) { return TextsOf(*persons[i]); });
     for (std::size_t i = 0; i < persons.size(); ++i)
-        persons[i]->SetUid(uids[i]);
+        persons[i]->SetUid(std::move(identities.uids[i]));
+    return Warning(book, identities);
 }
 
-std::vector<CUuid> CIdentityFile::Read(const fs::path& book, std::string_view bookBytes,
-                                       const std::vector<CTexts>& persons) {
-    return Resolve(ReadIds(book), bookBytes, persons);
+CIdentities CIdentityFile::Read(const fs::path& book, std::string_view bookBytes,
+                                const std::vector<CTexts>& persons) {
+    return ResolveFile(book, bookBytes, persons.size(),
+                       [&persons](std::size_t i) { return persons[i]; });
+}
+
+std::string CIdentityFile::Warning(const fs::path& book, const CIdentities& identities) {
+    if (identities.outcome != EIdentityOutcome::Damaged)
+        return {};
+    return CTextFormat::Format(CDocumentTexts::IDS_DAMAGED,
+                               {CTextEscape::Path(PathFor(book)),
+                                std::to_string(identities.uids.size()),
+                                std::to_string(identities.recognised)});
 }
 
 CFileResult CIdentityFile::Save(const fs::path& book, std::string_view bookBytes,
-                                const CPersonList& persons) {
-    return CSafeFileWriter::Write(PathFor(book), Encode(bookBytes, persons), ELinkRule::Replace,
-                                  nullptr, book);
+                                const CPersonList& persons, std::string_view replacedBytes) {
+    std::string previous;
+    ReadIds(book, previous);
+    return CSafeFileWriter::Write(PathFor(book),
+                                  Encode(bookBytes, persons, previous, replacedBytes),
+                                  ELinkRule::Replace, nullptr, book);
 }

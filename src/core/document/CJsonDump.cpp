@@ -52,7 +52,7 @@ private:
 // Writes each record as the file reader meets it; serials are the groups' indexes already.
 class CJsonRecordWriter : public CRecordVisitor {
 public:
-    CJsonRecordWriter(const CJsonDump::CSink& sink, std::vector<CUuid> uids)
+    CJsonRecordWriter(const CJsonDump::CSink& sink, std::vector<CUid> uids)
         : m_json(sink), m_layout(m_json), m_uids(std::move(uids)) {}
 
     void OnGroup(std::string_view name) override {
@@ -72,7 +72,7 @@ public:
 private:
     CJsonWriter m_json;
     CBookLayout m_layout;
-    std::vector<CUuid> m_uids; // one for each person, in file order
+    std::vector<CUid> m_uids; // one for each person, in file order
     std::size_t m_nPersons = 0;
 };
 
@@ -89,8 +89,8 @@ private:
     std::vector<CTexts> m_texts;
 };
 
-std::vector<CUuid> UidsOf(const CAddressDoc& doc) {
-    std::vector<CUuid> uids;
+std::vector<CUid> UidsOf(const CAddressDoc& doc) {
+    std::vector<CUid> uids;
     uids.reserve(doc.GetPersonList().size());
     for (const CPersonalData* person : doc.GetPersonList())
         uids.push_back(person->GetUid());
@@ -164,9 +164,12 @@ CFileResult CJsonDump::DumpFile(const std::filesystem::path& path, const CSink& 
     CTextsCollector checker;
     if (const auto error = CDataFileReader::Visit(bytes, checker))
         return CDataFile::Damaged(path, *error);
-    CJsonRecordWriter writer(sink, CIdentityFile::Read(path, bytes, checker.GetTexts()));
+    CIdentities identities = CIdentityFile::Read(path, bytes, checker.GetTexts());
+    CFileResult dumped{true, {}, 0};
+    dumped.warning = CIdentityFile::Warning(path, identities);
+    CJsonRecordWriter writer(sink, std::move(identities.uids));
     if (const auto error = CDataFileReader::Visit(bytes, writer))
         return CDataFile::Damaged(path, *error);
     writer.Finish();
-    return {true, {}, 0};
+    return dumped;
 }

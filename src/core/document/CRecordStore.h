@@ -21,7 +21,7 @@ public:
     template <typename... Args> CPersonalData* NewPerson(Args&&... args) {
         CPersonalData& person = MakePerson(std::forward<Args>(args)...);
         if (person.GetUid().IsNil())
-            person.SetUid(CUuid::Random(m_random));
+            person.SetUid(CUid(CUuid::Random(m_random)));
         return &person;
     }
     template <typename... Args> CGroup* NewGroup(Args&&... args) {

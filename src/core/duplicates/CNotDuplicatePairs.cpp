@@ -21,7 +21,7 @@ CNotDuplicatePairs::CNotDuplicatePairs(CProfile* profile) : m_pProfile(profile) 
 }
 
 std::string CNotDuplicatePairs::PersonKey(const CPersonalData& person) {
-    return person.GetUid().ToString();
+    return person.GetUid().Key();
 }
 
 CNotDuplicatePairs::CKeyPair CNotDuplicatePairs::KeysOf(const CPersonalData& a,

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "core/model/CDWordList.h"
-#include "core/model/CUuid.h"
+#include "core/model/CUid.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CByteArena;
@@ -79,8 +80,8 @@ public:
     // The person list orders by reading: the kana initial, or the name when it has none.
     std::string_view GetSortKey() const;
 
-    const CUuid& GetUid() const { return m_uid; }
-    void SetUid(const CUuid& uid) { m_uid = uid; }
+    const CUid& GetUid() const { return m_uid; }
+    void SetUid(CUid uid) { m_uid = std::move(uid); }
 
     bool IsMemberOf(const CGroup* group) const;
     bool IsShownIn(const CGroupInfo& info) const;
@@ -107,6 +108,6 @@ private:
     // freed with it, or the arena's.
     char* m_pTexts = nullptr;
     std::array<std::uint32_t, TEXT_COUNT> m_ends{};
-    CUuid m_uid;
+    CUid m_uid;
     bool m_bOwnsTexts = true;
 };

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 std::string CPostcardSender::KeyOf(const CPersonalData& person) {
-    return person.GetUid().IsNil() ? std::string() : person.GetUid().ToString();
+    return person.GetUid().Key();
 }
 
 const CPersonalData* CPostcardSender::Find(const CPersonList& persons, std::string_view key) {

@@ -99,7 +99,7 @@ void CJsonWriter::String(std::string_view cp932) {
 
 void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
                          std::span<const std::int32_t> groups, std::optional<std::size_t> index,
-                         const CUuid* uid) {
+                         const CUid* uid) {
     for (const auto& [key, text] : PERSON_KEYS) {
         Raw(key);
         String(texts[static_cast<std::size_t>(text)]);
@@ -115,7 +115,8 @@ void CJsonWriter::Person(const CRecordVisitor::CTexts& texts, int sex,
     Raw("]");
     if (uid) {
         Raw(", \"uid\": \"");
-        Raw(uid->ToString());
+        // A UID from a card is UTF-8 text of any kind, and is escaped like the person's texts.
+        Escaped(uid->ToString());
         Raw("\"");
     }
     if (index) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/model/CUuid.h"
+#include "core/model/CUid.h"
 #include "core/storage/CRecordVisitor.h"
 #include "core/text/CCp932Utf8Table.h"
 
@@ -29,7 +29,7 @@ public:
     // One person object: texts in file order, the sex and the indexes of its groups; then the
     // person's UID and own index when they are given.
     void Person(const CRecordVisitor::CTexts& texts, int sex, std::span<const std::int32_t> groups,
-                std::optional<std::size_t> index = std::nullopt, const CUuid* uid = nullptr);
+                std::optional<std::size_t> index = std::nullopt, const CUid* uid = nullptr);
     // Hands what is buffered to the sink.
     void Flush();
 

@@ -1,12 +1,15 @@
 #include "core/sync/CSyncEngine.h"
 
 #include "core/commands/CAddPersonalCommand.h"
+#include "core/commands/CChangeUidCommand.h"
 #include "core/commands/CCommandGroup.h"
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CGroupFinder.h"
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
+#include "core/sync/CSyncDigest.h"
+#include "core/sync/CSyncIdentity.h"
 #include "core/sync/CSyncTexts.h"
 #include "core/text/CSha1.h"
 #include "core/text/CTextCodec.h"
@@ -16,6 +19,7 @@
 #include "core/vcard/CVCardWriter.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <set>
 
@@ -40,12 +44,25 @@ std::string Cp932(const std::string& utf8) {
 }
 
 std::set<std::string> GroupNames(const CPersonalData& person) {
-    std::set<std::string> names;
-    for (const CGroup* group : person.m_groupList) {
-        if (group->m_nSerial != CGroup::GROUP_TRANSIENT)
-            names.insert(group->m_strGroupName.Str());
+    return CSyncDigest::GroupNames(person);
+}
+
+// A card's name in a path: the characters no URL needs to escape as they are, the rest
+// percent-encoded, so that a UID of any text makes an address the server reads as meant.
+std::string PathSegment(std::string_view text) {
+    static constexpr char DIGITS[] = "0123456789ABCDEF";
+    std::string segment;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || c == '-' || c == '.' || c == '_' || c == '~') {
+            segment += c;
+        } else {
+            segment += '%';
+            segment += DIGITS[byte >> 4];
+            segment += DIGITS[byte & 0x0F];
+        }
     }
-    return names;
+    return segment;
 }
 
 // Whether the card says exactly what the person says: then there is nothing to bring down.
@@ -69,10 +86,7 @@ CSyncEngine::CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http)
     : m_doc(doc), m_state(state), m_dav(http) {}
 
 std::string CSyncEngine::DigestOf(const CPersonalData& person) {
-    const CTextCodec codec;
-    CVCardWriter writer(EVCardVersion::V30, codec, 0);
-    writer.WritePerson(person);
-    return CSha1::Hex(CSha1::Of(writer.GetText()));
+    return CSyncDigest::Of(person);
 }
 
 std::string CSyncEngine::CardOf(const CPersonalData& person) {
@@ -90,6 +104,12 @@ std::string CSyncEngine::ReportText(const CSyncReport& report) {
                                 {std::to_string(report.uploaded), std::to_string(report.downloaded),
                                  std::to_string(report.deletedHere),
                                  std::to_string(report.deletedThere)});
+    if (report.recovered > 0)
+        text += '\n' +
+                CTextFormat::Format(CSyncTexts::UIDS_RECOVERED, {std::to_string(report.recovered)});
+    if (report.givenNewUid > 0)
+        text += '\n' + CTextFormat::Format(CSyncTexts::GIVEN_NEW_UID,
+                                           {std::to_string(report.givenNewUid)});
     if (!report.conflicts.empty()) {
         std::string names;
         for (const std::string& name : report.conflicts)
@@ -150,10 +170,10 @@ void CSyncEngine::Take(const std::string& href, const std::string& etag, std::st
     import.Encode(CTextCodec(), true);
     if (import.GetPersons().empty())
         return;
-    CRemoteCard card{href, etag, import.GetPersons().front()};
+    CSyncCard card{href, etag, import.GetPersons().front()};
     if (!card.person.uid)
-        card.person.uid = CVCardMapper::UidOf(href);
-    m_fetched.emplace(card.person.uid->ToString(), std::move(card));
+        card.person.uid = CVCardMapper::DerivedUid(href);
+    CSyncIdentity::Add(m_fetched, std::move(card));
 }
 
 bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report) {
@@ -194,7 +214,7 @@ void CSyncEngine::Apply(std::unique_ptr<CCommand> command) {
     m_pChanges->AddCommand(std::move(command));
 }
 
-CPersonalData* CSyncEngine::AddFromCard(const CRemoteCard& card) {
+CPersonalData* CSyncEngine::AddFromCard(const CSyncCard& card) {
     auto step = std::make_unique<CCommandGroup>();
     std::size_t created = 0;
     CGroupFinder groups(m_doc, *step, created);
@@ -209,7 +229,7 @@ CPersonalData* CSyncEngine::AddFromCard(const CRemoteCard& card) {
     return person;
 }
 
-CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CRemoteCard& card) {
+CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CSyncCard& card) {
     auto step = std::make_unique<CCommandGroup>();
     std::size_t created = 0;
     CGroupFinder groups(m_doc, *step, created);
@@ -226,7 +246,7 @@ CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CRemoteCa
     return copy;
 }
 
-bool CSyncEngine::Merge(CPersonalData*& person, const CRemoteCard& card, CSyncReport& report) {
+bool CSyncEngine::Merge(CPersonalData*& person, const CSyncCard& card, CSyncReport& report) {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < card.person.texts.size(); ++i) {
         const auto text = static_cast<EPersonText>(i);
@@ -279,7 +299,7 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
     const auto entryAt = m_state.m_entries.find(uid);
     const CSyncEntry* entry = entryAt == m_state.m_entries.end() ? nullptr : &entryAt->second;
     const auto fetchedAt = m_fetched.find(uid);
-    const CRemoteCard* card = fetchedAt == m_fetched.end() ? nullptr : &fetchedAt->second;
+    const CSyncCard* card = fetchedAt == m_fetched.end() ? nullptr : &fetchedAt->second;
     const bool localChanged = local && (!entry || DigestOf(*local) != entry->digest);
 
     if (entry && !m_server.contains(entry->href) && !card) { // deleted on the server
@@ -294,6 +314,13 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
             ++report.deletedHere;
         }
         m_state.m_entries.erase(entryAt);
+        return;
+    }
+    if (card && card->reassigned) {
+        CPersonalData* added = AddFromCard(*card);
+        ++report.downloaded;
+        ++report.givenNewUid;
+        m_uploads.push_back({added, card->href, card->etag});
         return;
     }
     if (card) {
@@ -328,8 +355,16 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
         return;
     }
     if (local)
-        m_uploads.push_back(
-            {local, WithSlash(CDavSession::PathOf(m_strCollection)) + uid + ".vcf", {}});
+        m_uploads.push_back({local, NewHref(uid), {}});
+}
+
+std::string CSyncEngine::NewHref(const std::string& uid) const {
+    const std::string folder = WithSlash(CDavSession::PathOf(m_strCollection));
+    const std::string name = PathSegment(uid);
+    std::string href = folder + name + ".vcf";
+    for (int n = 2; m_server.contains(href); ++n)
+        href = folder + name + '-' + std::to_string(n) + ".vcf";
+    return href;
 }
 
 bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
@@ -411,15 +446,24 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
     std::map<std::string, std::string> wanted;
     for (const auto& [href, etag] : m_server) {
         const auto known = uidOfHref.find(href);
-        if (known == uidOfHref.end() || m_state.m_entries.at(known->second).etag != etag)
+        // A card an earlier sync kept the old digest of is read once more, so that its UID is
+        // compared with the one the book gave its person.
+        if (known == uidOfHref.end() || m_state.m_entries.at(known->second).etag != etag ||
+            !CSyncDigest::IsCurrent(m_state.m_entries.at(known->second).digest))
             wanted.emplace(href, etag);
     }
     if (!FetchAll(wanted, report))
         return report; // nothing changed yet on either side
 
-    std::map<std::string, CPersonalData*> live;
+    CSyncIdentity::CLiveMap live;
     for (CPersonalData* person : m_doc.GetPersonList())
         live.emplace(person->GetUid().ToString(), person);
+    CSyncIdentity identity(m_state, m_fetched, live, [this](CPersonalData* person, CUid uid) {
+        Apply(std::make_unique<CChangeUidCommand>(person, std::move(uid)));
+    });
+    identity.UpgradeDigests();
+    report.recovered += identity.Reconcile();
+    report.recovered += identity.Recover();
     std::set<std::string> uids;
     for (const auto& [uid, entry] : m_state.m_entries)
         uids.insert(uid);

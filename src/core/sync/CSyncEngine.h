@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/sync/CDavSession.h"
+#include "core/sync/CSyncCard.h"
 #include "core/sync/CSyncState.h"
 #include "core/vcard/CVCardImport.h"
 
@@ -22,6 +23,8 @@ struct CSyncReport {
     std::size_t downloaded = 0;
     std::size_t deletedHere = 0;
     std::size_t deletedThere = 0;
+    std::size_t givenNewUid = 0;        // cards of other persons that came with a UID of the book's
+    std::size_t recovered = 0;          // persons whose lost UIDs were recognised by their content
     std::vector<std::string> conflicts; // the persons' names, UTF-8
     std::string error;                  // UTF-8; empty when the sync finished
 };
@@ -39,8 +42,7 @@ public:
 
     CSyncReport Run(const std::string& url, CCommandGroup& changes);
 
-    // The digest of the card the person gives, without its REV, so that it changes only with
-    // the person.
+    // What the person says, UID aside (CSyncDigest): the state keeps it for each person.
     static std::string DigestOf(const CPersonalData& person);
     // The card that goes up: what the vCard export writes.
     static std::string CardOf(const CPersonalData& person);
@@ -48,12 +50,6 @@ public:
     static std::string ReportText(const CSyncReport& report);
 
 private:
-    // A card the server has that the book must look at.
-    struct CRemoteCard {
-        std::string href;
-        std::string etag;
-        CVCardPerson person; // texts CP932
-    };
     // A person that goes up: to `href`, replacing `etag` (empty: a new card).
     struct CUpload {
         CPersonalData* person;
@@ -67,12 +63,14 @@ private:
     bool FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report);
     void Take(const std::string& href, const std::string& etag, std::string_view text);
     void Decide(const std::string& uid, CPersonalData* local, CSyncReport& report);
+    // Where a new person's card goes: its UID made safe for a path, and free.
+    std::string NewHref(const std::string& uid) const;
     void Apply(std::unique_ptr<CCommand> command);
-    CPersonalData* AddFromCard(const CRemoteCard& card);
-    CPersonalData* ReplaceByCard(CPersonalData* person, const CRemoteCard& card);
+    CPersonalData* AddFromCard(const CSyncCard& card);
+    CPersonalData* ReplaceByCard(CPersonalData* person, const CSyncCard& card);
     // Keeps the person's texts and adds the card's differing values to its memo; false, and
     // nothing done, when the card says what the person says.
-    bool Merge(CPersonalData*& person, const CRemoteCard& card, CSyncReport& report);
+    bool Merge(CPersonalData*& person, const CSyncCard& card, CSyncReport& report);
     void Record(const std::string& uid, const std::string& href, const std::string& etag,
                 const CPersonalData& person);
     bool Upload(CUpload upload, CSyncReport& report);
@@ -84,8 +82,8 @@ private:
     CDavSession m_dav;
     CCommandGroup* m_pChanges = nullptr;
     std::string m_strCollection;
-    std::map<std::string, std::string> m_server;            // href to ETag
-    std::unordered_map<std::string, CRemoteCard> m_fetched; // by UID
+    std::map<std::string, std::string> m_server;          // href to ETag
+    std::unordered_map<std::string, CSyncCard> m_fetched; // by UID
     std::vector<CUpload> m_uploads;
     std::vector<std::string> m_removals; // UIDs whose card goes
 };

@@ -1,6 +1,6 @@
 #include "core/sync/CSyncState.h"
 
-#include "core/model/CUuid.h"
+#include "core/model/CUid.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 
@@ -50,7 +50,7 @@ CSyncState CSyncState::Parse(std::string_view bytes) {
         return {};
     for (std::size_t i = 4; i < lines.size(); ++i) {
         const auto fields = Split(lines[i], '\t');
-        if (fields.size() != 4 || !CUuid::Parse(fields[0]) || fields[3].empty())
+        if (fields.size() != 4 || !CUid::FromText(fields[0]) || fields[3].empty())
             return {};
         state.m_entries[std::string(fields[0])] = {std::string(fields[3]), std::string(fields[2]),
                                                    std::string(fields[1])};

@@ -18,6 +18,12 @@ struct CSyncTexts {
     static constexpr const char* CONFLICTS =
         "両方で変更された人がいます。サーバーの値はメモに残しました: %1";
     static constexpr const char* NAME_SEPARATOR = "、";
+    // Cards whose UIDs another person of this book (or another card) had.
+    static constexpr const char* GIVEN_NEW_UID =
+        "%1 件のカードは名前の違う人と UID が同じだったため、別の人として新しい UID を付けました。";
+    // Persons whose lost UIDs were recognised by what they say.
+    static constexpr const char* UIDS_RECOVERED =
+        "%1 人の UID を内容から照合し、サーバーのカードと結び付けました。";
     static constexpr const char* NO_ADDRESS_BOOK = "%1 にアドレス帳が見つかりません（%2）。";
     static constexpr const char* NO_ANSWER = "サーバーに接続できません: %1";
     static constexpr const char* SERVER_REFUSED = "サーバーが %1 を受け付けませんでした（%2）。";

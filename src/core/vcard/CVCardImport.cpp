@@ -5,6 +5,7 @@
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -86,27 +87,45 @@ bool CVCardImport::Encode(const CTextCodec& codec, bool replace) {
     return replace || m_unencodable.values == 0;
 }
 
-void CVCardImport::Filter(const CPersonList& persons) {
-    std::unordered_set<CUuid> uids;
+void CVCardImport::Filter(const CPersonList& persons, const CPersonList& deleted) {
+    std::unordered_map<CUid, std::string> nameOfUid;
     std::unordered_set<std::string> keys;
-    for (const CPersonalData* person : persons) {
-        uids.insert(person->GetUid());
-        keys.insert(KeyOf(*person));
+    for (const CPersonList* list : {&persons, &deleted}) {
+        for (const CPersonalData* person : *list) {
+            nameOfUid.emplace(person->GetUid(), person->GetText(EPersonText::Name));
+            keys.insert(KeyOf(*person));
+        }
     }
-    std::erase_if(m_persons, [&](const CVCardPerson& person) {
-        const bool present = person.uid ? !uids.insert(*person.uid).second
-                                        : keys.contains(KeyOf(person.texts, person.sex));
-        m_nAlreadyPresent += present ? 1 : 0;
-        return present;
+    std::erase_if(m_persons, [&](CVCardPerson& person) {
+        if (!person.uid) {
+            const bool present = keys.contains(KeyOf(person.texts, person.sex));
+            m_nAlreadyPresent += present ? 1 : 0;
+            return present;
+        }
+        const std::string& name = person.texts[static_cast<std::size_t>(EPersonText::Name)];
+        const auto [known, isNew] = nameOfUid.emplace(*person.uid, name);
+        if (isNew)
+            return false;
+        if (known->second == name) {
+            ++m_nAlreadyPresent;
+            return true;
+        }
+        person.uid.reset();
+        ++m_nGivenNewUid;
+        return false;
     });
 }
 
 std::string CVCardImport::SummaryText(const CVCardSummary& summary) {
-    return CTextFormat::Format(CVCardTexts::SUMMARY, {std::to_string(summary.added),
-                                                      std::to_string(summary.groupsCreated),
-                                                      std::to_string(summary.movedToMemo),
-                                                      std::to_string(summary.skippedValues),
-                                                      std::to_string(summary.alreadyPresent)});
+    std::string text = CTextFormat::Format(
+        CVCardTexts::SUMMARY,
+        {std::to_string(summary.added), std::to_string(summary.groupsCreated),
+         std::to_string(summary.movedToMemo), std::to_string(summary.skippedValues),
+         std::to_string(summary.alreadyPresent)});
+    if (summary.givenNewUid > 0)
+        text += CTextFormat::Format(CVCardTexts::SAME_UID_OTHER_NAME,
+                                    {std::to_string(summary.givenNewUid)});
+    return text;
 }
 
 std::string CVCardImport::UnencodableText(const CVCardUnencodable& unencodable) {

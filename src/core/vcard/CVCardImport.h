@@ -18,6 +18,7 @@ struct CVCardSummary {
     std::size_t movedToMemo = 0;
     std::size_t skippedValues = 0;
     std::size_t alreadyPresent = 0;
+    std::size_t givenNewUid = 0; // another person's UID, so another person
 };
 
 // Values whose characters code page 932 lacks: how many, and the first of them.
@@ -39,15 +40,18 @@ public:
     bool Encode(const CTextCodec& codec, bool replace);
     const CVCardUnencodable& GetUnencodable() const { return m_unencodable; }
 
-    // Drops the persons already in the book: a card with a UID that a person of the book has,
-    // and a card without one whose texts and sex equal a person's. A UID twice in the file is
-    // added once. Counted as already present.
-    void Filter(const CPersonList& persons);
+    // Drops the persons already in the book (live or deleted): a card with the UID and the name
+    // of a person of the book, and a card without a UID whose texts and sex equal a person's.
+    // Counted as already present. A card whose UID a person of another name has (in the book,
+    // or earlier in the file) is another person: it loses the UID, so that it gets one of its
+    // own, and is counted as given a new UID.
+    void Filter(const CPersonList& persons, const CPersonList& deleted);
 
     const std::vector<CVCardPerson>& GetPersons() const { return m_persons; }
     const std::vector<CVCardGroupCard>& GetGroupCards() const { return m_groupCards; }
     // How many persons Filter left out.
     std::size_t GetAlreadyPresent() const { return m_nAlreadyPresent; }
+    std::size_t GetGivenNewUid() const { return m_nGivenNewUid; }
 
     // The summary the import ends with, UTF-8.
     static std::string SummaryText(const CVCardSummary& summary);
@@ -63,5 +67,6 @@ private:
     std::vector<CVCardPerson> m_persons;
     std::vector<CVCardGroupCard> m_groupCards;
     std::size_t m_nAlreadyPresent = 0;
+    std::size_t m_nGivenNewUid = 0;
     CVCardUnencodable m_unencodable;
 };

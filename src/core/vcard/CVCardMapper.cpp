@@ -13,7 +13,7 @@ namespace {
 using CTextArray = CVCardMapper::CTextArray;
 
 constexpr std::string_view CRLF = "\r\n";
-// The namespace of UIDs made from a card's UID that is no UUID.
+// The namespace of UIDs made from a card's UID that cannot be kept as it is.
 constexpr CUuid::CBytes CARD_UID_NAMESPACE = {0x3b, 0x8e, 0x51, 0x0c, 0x7d, 0x26, 0x4f, 0x90,
                                               0xb1, 0x47, 0x62, 0xa8, 0x0e, 0xd3, 0x95, 0x2c};
 
@@ -350,10 +350,14 @@ void CVCardMapper::MapSlots(std::string_view name, std::string_view secondLabel,
     }
 }
 
-std::optional<CUuid> CVCardMapper::UidOf(std::string_view value) {
+std::optional<CUid> CVCardMapper::UidOf(std::string_view value) {
     if (value.empty())
         return std::nullopt;
-    if (const auto uuid = CUuid::Parse(value); uuid && !uuid->IsNil())
-        return uuid;
-    return CUuid::NameBased(CUuid(CARD_UID_NAMESPACE), value);
+    if (auto uid = CUid::FromText(value))
+        return uid;
+    return DerivedUid(value);
+}
+
+CUid CVCardMapper::DerivedUid(std::string_view name) {
+    return CUid(CUuid::NameBased(CUuid(CARD_UID_NAMESPACE), name));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model/CPersonalData.h"
-#include "core/model/CUuid.h"
+#include "core/model/CUid.h"
 #include "core/vcard/CVCardProperty.h"
 
 #include <array>
@@ -16,7 +16,7 @@
 struct CVCardPerson {
     std::array<std::string, CPersonalData::TEXT_COUNT> texts;
     int sex = CPersonalData::SEX_NONE;
-    std::optional<CUuid> uid;
+    std::optional<CUid> uid;
     std::vector<std::string> groups;
     std::size_t line = 0; // where the card began
     std::size_t movedToMemo = 0;
@@ -26,7 +26,7 @@ struct CVCardPerson {
 // A group card (KIND:group, or the address-book-server form): a group and its members' UIDs.
 struct CVCardGroupCard {
     std::string name;
-    std::vector<CUuid> members;
+    std::vector<CUid> members;
     std::size_t line = 0;
 };
 
@@ -43,8 +43,12 @@ public:
     CVCardGroupCard GroupCard() const;
     CVCardPerson Person();
 
-    // A card's UID as a person's: a UUID as it is, any other text made one by name.
-    static std::optional<CUuid> UidOf(std::string_view value);
+    // A card's UID as a person's: the text as it is, so that the card goes back with it; only
+    // a text no line can hold (too long, or with a control character) is made a UUID by name.
+    static std::optional<CUid> UidOf(std::string_view value);
+    // A UID made by name, the same each time: for a card that brings none, or one no line can
+    // hold.
+    static CUid DerivedUid(std::string_view name);
 
 private:
     std::string LabelOf(const CVCardProperty& property) const;

@@ -34,6 +34,9 @@ struct CVCardTexts {
     static constexpr const char* SUMMARY =
         "%1 人を追加し、%2 個のグループを作りました。%3 個の値をメモに移し、%4 個の値（画像など）"
         "を読み飛ばしました。%5 人はすでにあるので追加しませんでした。";
+    // Added to the summary when some cards' UIDs belonged to persons of another name.
+    static constexpr const char* SAME_UID_OTHER_NAME =
+        "%1 人は名前の違う人と UID が同じだったため、別の人として新しい UID で追加しました。";
     // The count of values, the line where the first one's card began, its characters.
     static constexpr const char* UNENCODABLE =
         "%1 個の値に、シフトJIS（CP932）で表せない文字があります（最初は %2 行目から始まるカード"

@@ -1,7 +1,7 @@
 #include "core/vcard/CVCardWriter.h"
 
 #include "core/model/CGroup.h"
-#include "core/model/CUuid.h"
+#include "core/model/CUid.h"
 #include "core/vcard/CVCardTexts.h"
 
 #include <cstring>
@@ -217,7 +217,7 @@ void CVCardWriter::WritePerson(const CPersonalData& person) {
 }
 
 void CVCardWriter::Write(const CTexts& texts, int sex, const std::vector<std::string_view>& groups,
-                         const CUuid& uid) {
+                         const CUid& uid) {
     const bool v4 = m_version == EVCardVersion::V40;
     m_nItem = 0;
     m_text += v4 ? "BEGIN:VCARD\r\nVERSION:4.0\r\n" : "BEGIN:VCARD\r\nVERSION:3.0\r\n";
@@ -280,7 +280,9 @@ void CVCardWriter::Write(const CTexts& texts, int sex, const std::vector<std::st
         }
         End();
     }
-    Line("UID", v4 ? "urn:uuid:" + uid.ToString() : uid.ToString());
+    // The program's own UUIDs take 4.0's URI form; any other UID goes back as it came.
+    const bool bareUuid = uid.AsUuid() && !uid.ToString().starts_with("urn:");
+    EscapedLine("UID", v4 && bareUuid ? "urn:uuid:" + uid.ToString() : uid.ToString());
     Line("REV", m_rev);
     m_text += "END:VCARD\r\n";
 }

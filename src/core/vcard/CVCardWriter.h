@@ -10,7 +10,7 @@
 #include <vector>
 
 class CTextCodec;
-class CUuid;
+class CUid;
 
 enum class EVCardVersion { V30, V40 };
 
@@ -31,7 +31,7 @@ public:
     void WritePerson(const CPersonalData& person);
     // The same from a person's texts in file order (CP932), sex, group names (CP932) and UID.
     void Write(const CTexts& texts, int sex, const std::vector<std::string_view>& groups,
-               const CUuid& uid);
+               const CUid& uid);
     // Room for so many bytes, when the caller knows roughly how many are coming.
     void Reserve(std::size_t bytes) { m_text.reserve(bytes); }
     const std::string& GetText() const { return m_text; }
