@@ -87,6 +87,27 @@ CBookState StateOf(const CAddressDoc& doc) {
     return state;
 }
 
+// Every person's UID, live and deleted, sorted.
+std::vector<std::string> UidsOf(const CAddressDoc& doc) {
+    std::vector<std::string> uids;
+    for (const CPersonList* list : {&doc.GetPersonList(), &doc.GetDeletedList()}) {
+        for (const CPersonalData* person : *list)
+            uids.push_back(person->GetUid().ToString());
+    }
+    std::sort(uids.begin(), uids.end());
+    return uids;
+}
+
+// A step adds persons or takes them away, never both, and whoever stays keeps the UID; no two
+// persons ever share one.
+void ExpectUidsKept(const std::vector<std::string>& before, const std::vector<std::string>& after,
+                    const std::string& trace) {
+    EXPECT_EQ(std::adjacent_find(after.begin(), after.end()), after.end()) << trace;
+    const auto& more = after.size() >= before.size() ? after : before;
+    const auto& fewer = after.size() >= before.size() ? before : after;
+    EXPECT_TRUE(std::includes(more.begin(), more.end(), fewer.begin(), fewer.end())) << trace;
+}
+
 class CCommandWalkTest : public CBookFixture {
 protected:
     CCommandWalkTest()
@@ -310,6 +331,8 @@ protected:
     std::string m_trace;
     CFakeDavServer m_server;
     CSyncState m_syncState;
+    bool m_bUidsRecovered = false;
+    std::set<const CCommand*> m_recovering; // syncs whose undo takes recovered UIDs back
     CDragDrop m_drag{m_doc, m_tree, m_list, m_ui};
     CPersonMerge m_merge;
 };
@@ -434,7 +457,12 @@ void CCommandWalk::RunDocumentCommand() {
                            "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + NewName() + "\r\nCATEGORIES:G" +
                                std::to_string(Pick(8)) + "\r\nUID:w" + n + "\r\nEND:VCARD\r\n");
         }
-        CSyncCommands::SyncBook(m_doc, m_syncState, m_server, CFakeDavServer::COLLECTION);
+        // A sync may give a person back a UID the book had lost, which the server kept.
+        m_bUidsRecovered =
+            CSyncCommands::SyncBook(m_doc, m_syncState, m_server, CFakeDavServer::COLLECTION)
+                .recovered > 0;
+        if (m_bUidsRecovered)
+            m_recovering.insert(m_doc.GetLastCommand());
         break;
     }
     default:
@@ -618,6 +646,7 @@ void CCommandWalk::Search() {
 void CCommandWalk::Step() {
     const CCommand* last = m_doc.GetLastCommand();
     const CBookState before = StateOf(m_doc);
+    const std::vector<std::string> uidsBefore = UidsOf(m_doc);
     const int kind = Pick(100);
     if (kind < 20) {
         ChooseInTree();
@@ -632,6 +661,7 @@ void CCommandWalk::Step() {
     } else if (kind < 90) {
         if (m_doc.CanUndo()) {
             m_trace += " undo";
+            m_bUidsRecovered = m_recovering.contains(m_doc.GetLastCommand());
             m_doc.OnEditUndo();
             if (!m_before.empty()) {
                 EXPECT_EQ(StateOf(m_doc), m_before.back().second) << m_trace;
@@ -648,6 +678,8 @@ void CCommandWalk::Step() {
     }
     if (m_doc.GetLastCommand() != last && m_doc.GetLastCommand() != nullptr && kind < 75)
         m_before.emplace_back(m_doc.GetLastCommand(), before);
+    if (!std::exchange(m_bUidsRecovered, false))
+        ExpectUidsKept(uidsBefore, UidsOf(m_doc), m_trace);
     ExpectAgreement();
 }
 

@@ -20,7 +20,7 @@ protected:
         person->SetText(EPersonText::Zip, m_codec.FromUtf8(zip).text);
         person->SetText(EPersonText::Address, m_codec.FromUtf8(address).text);
         person->SetText(EPersonText::HomeAddress, m_codec.FromUtf8("実家の住所").text);
-        person->SetUid(CUuid::Random(m_random));
+        person->SetUid(CUid(CUuid::Random(m_random)));
         m_list.insert(m_list.end(), person.get());
         m_persons.push_back(std::move(person));
         return m_list.back();

@@ -9,6 +9,8 @@ class CGroup;
 class CRestoreCommand : public CCommand {
 public:
     CRestoreCommand(CAddressDoc& doc, CPersonalData* deleted);
+    // The copy that comes back.
+    CPersonalData* GetRestored() const { return m_pCopy; }
     std::string GetName() const override;
     void Do(CAddressDoc& doc) override;
     void DoTree(CCommandTree& tree) override;

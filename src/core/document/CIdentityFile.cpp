@@ -170,11 +170,12 @@ std::optional<CRemembered> Parse(std::string_view bytes) {
             remembered.damaged = true;
             break;
         }
-        const bool isBook = line->starts_with(BOOK) &&
-                            line->size() == BOOK.size() + DIGEST_DIGITS &&
-                            IsLowerHex(line->substr(BOOK.size()));
-        if (isBook && (!oldForm || remembered.sections.empty())) {
-            remembered.sections.push_back({std::string(line->substr(BOOK.size())), {}});
+        if (line->starts_with(BOOK) && (!oldForm || remembered.sections.empty())) {
+            // A damaged digest still begins a section: its persons are found by their texts.
+            const std::string_view digest = line->substr(BOOK.size());
+            const bool sound = digest.size() == DIGEST_DIGITS && IsLowerHex(digest);
+            remembered.sections.push_back({sound ? std::string(digest) : std::string(), {}});
+            remembered.damaged = remembered.damaged || !sound;
             seen.clear();
             continue;
         }
@@ -244,12 +245,13 @@ void DeriveTheRest(std::string_view digest, std::vector<CUid>& uids) {
     }
 }
 
-// The ids file's bytes; false when there is something at its place that cannot be read.
+// The ids file's bytes; false when there is something at its place that is no ids file to
+// read (a folder, an empty or unreadable file).
 bool ReadIds(const fs::path& book, std::string& bytes) {
     const CFileResult read = CFileReader::Read(CIdentityFile::PathFor(book), bytes, MAX_FILE_SIZE);
     if (!read.ok)
         bytes.clear();
-    return read.ok || read.failure == EFileFailure::Missing;
+    return read.ok ? !bytes.empty() : read.failure == EFileFailure::Missing;
 }
 
 CIdentities ResolveFile(const fs::path& book, std::string_view bookBytes, std::size_t count,
@@ -334,8 +336,11 @@ CIdentities CIdentityFile::Resolve(std::string_view idsBytes, std::string_view b
             return identities;
         }
         identities.recognised = MatchByTexts(*remembered, count, textsOf, identities.uids);
+        // A section of this very book that does not fit it has lost or gained lines.
+        const bool lines = std::any_of(remembered->sections.begin(), remembered->sections.end(),
+                                       [&](const CSection& s) { return s.digest == digest; });
         identities.outcome =
-            remembered->damaged ? EIdentityOutcome::Damaged : EIdentityOutcome::ByTexts;
+            remembered->damaged || lines ? EIdentityOutcome::Damaged : EIdentityOutcome::ByTexts;
     }
     DeriveTheRest(digest, identities.uids);
     return identities;

@@ -66,7 +66,7 @@ std::string CUid::Key() const {
 }
 
 std::optional<CUuid> CUid::AsUuid() const {
-    if (m_text || m_uuid.IsNil())
+    if (m_text)
         return std::nullopt;
     return m_uuid;
 }

@@ -35,7 +35,7 @@ public:
     // %25), so a program's own UUID reads as it always did. Empty for none.
     std::string Key() const;
     bool IsNil() const { return !m_text && m_uuid.IsNil(); }
-    // The UUID it is, if it is one of the two UUID forms.
+    // The UUID it is (all zero for none), unless it is a text of another kind.
     std::optional<CUuid> AsUuid() const;
 
     friend bool operator==(const CUid& a, const CUid& b);

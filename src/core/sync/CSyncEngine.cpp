@@ -6,6 +6,7 @@
 #include "core/commands/CDeletePersonalCommand.h"
 #include "core/commands/CGroupFinder.h"
 #include "core/commands/CModifyPersonalCommand.h"
+#include "core/commands/CRestoreCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
 #include "core/sync/CSyncDigest.h"
@@ -221,12 +222,20 @@ CPersonalData* CSyncEngine::AddFromCard(const CSyncCard& card) {
     std::array<std::string_view, CPersonalData::TEXT_COUNT> texts;
     std::copy(card.person.texts.begin(), card.person.texts.end(), texts.begin());
     CPersonalData* person = m_doc.NewPerson(texts, card.person.sex);
-    person->SetUid(*card.person.uid);
+    if (card.person.uid) // else a UID of its own
+        person->SetUid(*card.person.uid);
     for (const std::string& name : card.person.groups)
         CGroupFinder::Join(*person, groups.Get(name));
     step->AddCommand(std::make_unique<CAddPersonalCommand>(person));
     Apply(std::move(step));
     return person;
+}
+
+CPersonalData* CSyncEngine::Restore(CPersonalData* deleted) {
+    auto restore = std::make_unique<CRestoreCommand>(m_doc, deleted);
+    CPersonalData* restored = restore->GetRestored();
+    Apply(std::move(restore));
+    return restored;
 }
 
 CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CSyncCard& card) {
@@ -325,7 +334,11 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
     }
     if (card) {
         if (!local) {
-            CPersonalData* added = AddFromCard(*card);
+            // A person deleted here comes back as the card says, rather than beside its copy.
+            const auto deleted = m_deleted.find(uid);
+            CPersonalData* added = deleted == m_deleted.end()
+                                       ? AddFromCard(*card)
+                                       : ReplaceByCard(Restore(deleted->second), *card);
             ++report.downloaded;
             if (entry) // deleted here but changed there: the newer card comes back
                 report.conflicts.push_back(CTextCodec().ToUtf8(added->GetText(EPersonText::Name)));
@@ -458,9 +471,12 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
     CSyncIdentity::CLiveMap live;
     for (CPersonalData* person : m_doc.GetPersonList())
         live.emplace(person->GetUid().ToString(), person);
-    CSyncIdentity identity(m_state, m_fetched, live, [this](CPersonalData* person, CUid uid) {
-        Apply(std::make_unique<CChangeUidCommand>(person, std::move(uid)));
-    });
+    CSyncIdentity identity(m_state, m_fetched, live, m_doc.GetDeletedList(),
+                           [this](CPersonalData* person, CUid uid) {
+                               Apply(std::make_unique<CChangeUidCommand>(person, std::move(uid)));
+                           });
+    for (CPersonalData* person : m_doc.GetDeletedList())
+        m_deleted.emplace(person->GetUid().ToString(), person);
     identity.UpgradeDigests();
     report.recovered += identity.Reconcile();
     report.recovered += identity.Recover();

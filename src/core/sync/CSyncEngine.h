@@ -67,6 +67,7 @@ private:
     std::string NewHref(const std::string& uid) const;
     void Apply(std::unique_ptr<CCommand> command);
     CPersonalData* AddFromCard(const CSyncCard& card);
+    CPersonalData* Restore(CPersonalData* deleted);
     CPersonalData* ReplaceByCard(CPersonalData* person, const CSyncCard& card);
     // Keeps the person's texts and adds the card's differing values to its memo; false, and
     // nothing done, when the card says what the person says.
@@ -82,8 +83,9 @@ private:
     CDavSession m_dav;
     CCommandGroup* m_pChanges = nullptr;
     std::string m_strCollection;
-    std::map<std::string, std::string> m_server;          // href to ETag
-    std::unordered_map<std::string, CSyncCard> m_fetched; // by UID
+    std::map<std::string, std::string> m_server;               // href to ETag
+    std::unordered_map<std::string, CSyncCard> m_fetched;      // by UID
+    std::unordered_map<std::string, CPersonalData*> m_deleted; // by UID
     std::vector<CUpload> m_uploads;
     std::vector<std::string> m_removals; // UIDs whose card goes
 };

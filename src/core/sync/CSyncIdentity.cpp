@@ -4,6 +4,7 @@
 #include "core/sync/CSyncDigest.h"
 
 #include <deque>
+#include <set>
 
 namespace {
 std::string_view NameOf(const CVCardPerson& card) {
@@ -22,6 +23,7 @@ void CSyncIdentity::Add(CCards& cards, CSyncCard card) {
     const auto [first, isNew] = cards.emplace(uid, card);
     if (!isNew && NameOf(first->second.person) != NameOf(card.person)) {
         card.reassigned = true;
+        card.person.uid.reset();
         cards.emplace(ReassignedKey(card.href), std::move(card));
     }
 }
@@ -48,6 +50,7 @@ bool CSyncIdentity::Adopt(CPersonalData* person, const std::string& uid) {
 void CSyncIdentity::Reassign(const std::string& uid) {
     auto card = m_cards.extract(uid);
     card.mapped().reassigned = true;
+    card.mapped().person.uid.reset();
     card.key() = ReassignedKey(card.mapped().href);
     m_cards.insert(std::move(card));
 }
@@ -95,9 +98,13 @@ std::size_t CSyncIdentity::Recover() {
     if (orphans.empty())
         return 0;
     std::size_t adopted = 0;
+    // A UID a deleted person still has is not lost: restoring that person brings it back.
+    std::set<std::string> deleted;
+    for (const CPersonalData* person : m_deleted)
+        deleted.insert(person->GetUid().ToString());
     std::vector<CCandidate> entries;
     for (const auto& [uid, entry] : m_state.m_entries) {
-        if (!m_live.contains(uid))
+        if (!m_live.contains(uid) && !deleted.contains(uid))
             entries.emplace_back(uid, entry.digest);
     }
     for (const auto& [person, uid] : Match(orphans, entries))
@@ -109,7 +116,8 @@ std::size_t CSyncIdentity::Recover() {
     // what a card says is that card's person, not a copy to upload.
     std::vector<CCandidate> cards;
     for (const auto& [uid, card] : m_cards) {
-        if (!card.reassigned && !m_live.contains(uid) && !m_state.m_entries.contains(uid))
+        if (!card.reassigned && !m_live.contains(uid) && !deleted.contains(uid) &&
+            !m_state.m_entries.contains(uid))
             cards.emplace_back(uid, CSyncDigest::Of(card.person));
     }
     for (const auto& [person, uid] : Match(orphans, cards)) {

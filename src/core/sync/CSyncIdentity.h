@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/CPersonList.h"
 #include "core/model/CUid.h"
 #include "core/sync/CSyncCard.h"
 #include "core/sync/CSyncState.h"
@@ -30,8 +31,10 @@ public:
         std::string uid;
     };
 
-    CSyncIdentity(CSyncState& state, CCards& cards, CLiveMap& live, CAdopt adopt)
-        : m_state(state), m_cards(cards), m_live(live), m_adopt(std::move(adopt)) {}
+    CSyncIdentity(CSyncState& state, CCards& cards, CLiveMap& live, const CPersonList& deleted,
+                  CAdopt adopt)
+        : m_state(state), m_cards(cards), m_live(live), m_deleted(deleted),
+          m_adopt(std::move(adopt)) {}
 
     // A card read from the server. The same UID on two cards: with the same name it is one
     // person twice, and the first card stands for it; with another name it is someone else.
@@ -58,5 +61,6 @@ private:
     CSyncState& m_state;
     CCards& m_cards;
     CLiveMap& m_live;
+    const CPersonList& m_deleted;
     CAdopt m_adopt;
 };

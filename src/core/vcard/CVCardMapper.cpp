@@ -13,6 +13,7 @@ namespace {
 using CTextArray = CVCardMapper::CTextArray;
 
 constexpr std::string_view CRLF = "\r\n";
+constexpr std::string_view MEMBER_PREFIX = "urn:uuid:";
 // The namespace of UIDs made from a card's UID that cannot be kept as it is.
 constexpr CUuid::CBytes CARD_UID_NAMESPACE = {0x3b, 0x8e, 0x51, 0x0c, 0x7d, 0x26, 0x4f, 0x90,
                                               0xb1, 0x47, 0x62, 0xa8, 0x0e, 0xd3, 0x95, 0x2c};
@@ -140,7 +141,11 @@ CVCardGroupCard CVCardMapper::GroupCard() const {
     for (const CVCardProperty& property : m_card.properties) {
         if (property.name != "MEMBER" && property.name != "X-ADDRESSBOOKSERVER-MEMBER")
             continue;
-        if (const auto uid = UidOf(CVCardReader::Unescape(property.value)))
+        // A member is named by the URN of its card's UID, whatever text that UID is.
+        std::string member = CVCardReader::Unescape(property.value);
+        if (member.starts_with(MEMBER_PREFIX))
+            member.erase(0, MEMBER_PREFIX.size());
+        if (const auto uid = UidOf(member))
             group.members.push_back(*uid);
     }
     return group;
