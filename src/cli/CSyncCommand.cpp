@@ -52,8 +52,9 @@ int CSyncCommand::Run(const CCommandLine& commandLine) {
     CCurlClient http(arguments->Get("--user").value_or(""), password);
     CCommandGroup changes;
     const CSyncReport report = CSyncEngine(doc, state, http).Run(arguments->GetFile(1), changes);
-    // A sync that failed before it changed anything leaves a new book unmade.
-    if (changes.GetCount() > 0 || (!exists && report.error.empty())) {
+    // A sync that failed before it changed anything leaves a new book unmade. A person sent
+    // up is known to the server by its UID from now on, which the book keeps beside it.
+    if (changes.GetCount() > 0 || report.uploaded > 0 || (!exists && report.error.empty())) {
         // Without the book saved, the state must not claim what the book lacks.
         if (const CFileResult saved = book.Save(doc); !saved.ok)
             return CCliArguments::Report(saved.message);

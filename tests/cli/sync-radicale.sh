@@ -184,5 +184,63 @@ sync "$work/d.dat" "$many" && sync "$work/c.dat" "$many"
 check "1000 back up" "$(persons "$work/d.dat")" "$(persons "$work/c.dat")"
 printf 'sync of 1000 persons down: %d ms\n' "$(((end - start) / 1000000))"
 
+# A person is the same person whatever befell the files beside the book: a damaged, short,
+# missing or swapped ids file, or a book copied alone, syncs without sending or deleting anyone.
+mkdir -p "$work/storage/collection-root/alice/ids"
+printf '{"tag": "VADDRESSBOOK"}' >"$work/storage/collection-root/alice/ids/.Radicale.props"
+ids="http://127.0.0.1:$port/alice/ids/"
+cards_in_ids() { ls "$work/storage/collection-root/alice/ids" | grep -c '\.vcf$'; }
+cp "$sample" "$work/e.dat"
+sync "$work/e.dat" "$ids"
+check "identity book up" 36 "$(cards_in_ids)"
+quiet_after() { # name
+    sync "$work/e.dat" "$ids"
+    check "$1: sync" 0 $?
+    check "$1: nobody sent or deleted" 1 "$(grep -c '送信 0 件、受信 0 件、こちらで削除 0 件、サーバーで削除 0 件' "$work/err")"
+    check "$1: cards on the server" 36 "$(cards_in_ids)"
+}
+python3 - "$work/e.dat.ids" <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], "rb").read())
+data[len(data) // 2] ^= 0x01
+open(sys.argv[1], "wb").write(data)
+PY
+"$cli" dump "$work/e.dat" >/dev/null 2>"$work/dump-err"
+check "damaged ids reported" 1 "$(grep -c 'e.dat.ids' "$work/dump-err")"
+quiet_after "flipped byte"
+sed -i '$ d' "$work/e.dat.ids"
+quiet_after "line short"
+rm "$work/e.dat.ids" && mkdir "$work/e.dat.ids"
+quiet_after "folder"
+rmdir "$work/e.dat.ids"
+"$cli" set "$work/e.dat" 0 memo=saved
+sync "$work/e.dat" "$ids"
+check "ids written again" yes "$([[ -f $work/e.dat.ids ]] && echo yes)"
+mv "$work/e.dat.ids" "$work/swap" && mv "$work/e.dat.sync" "$work/e.dat.ids" && mv "$work/swap" "$work/e.dat.sync"
+quiet_after "swapped side files"
+cp "$work/e.dat" "$work/f.dat"
+sync "$work/f.dat" "$ids"
+check "book copied alone: sync" 0 $?
+check "book copied alone: nobody sent" 1 "$(grep -c '送信 0 件' "$work/err")"
+check "book copied alone: cards on the server" 36 "$(cards_in_ids)"
+
+# A card another client made, with a UID that is no UUID, goes back with that UID after an
+# edit here: the server takes it (no 409) and the card keeps its address.
+python3 - "${ids}khard.vcf" <<'PY'
+import base64, sys, urllib.request
+card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:外部 花子\r\nN:外部;花子;;;\r\nUID:hermjqbocp8y551cy1lz4fgpbsk7b239csmu\r\nEND:VCARD\r\n"
+request = urllib.request.Request(sys.argv[1], data=card.encode(), method="PUT", headers={
+    "Content-Type": "text/vcard", "Authorization": "Basic " + base64.b64encode(b"alice:secret").decode()})
+urllib.request.urlopen(request).read()
+PY
+sync "$work/e.dat" "$ids"
+check "foreign card down" 0 $?
+"$cli" set "$work/e.dat" "$(index_of "$work/e.dat" hermjqbocp8y551cy1lz4fgpbsk7b239csmu)" tel1=090-0000-1111
+sync "$work/e.dat" "$ids"
+check "foreign card edited and sent" 0 $?
+check "foreign card keeps its UID and address" 1 "$(grep -c 'UID:hermjqbocp8y551cy1lz4fgpbsk7b239csmu' "$work/storage/collection-root/alice/ids/khard.vcf")"
+check "foreign card carries the edit" 1 "$(grep -c '090-0000-1111' "$work/storage/collection-root/alice/ids/khard.vcf")"
+check "no copy of it" 37 "$(cards_in_ids)"
+
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [[ $failed == 0 ]]

@@ -71,8 +71,9 @@ void CSyncCommands::OnSync() {
     CSyncState state = CSyncState::Load(path);
     const CSyncReport report = SyncBook(m_doc, state, *http, login.url);
     http.reset(); // its progress display ends with the sync
-    // Without the book saved, the state must not claim what the book lacks.
-    if (m_doc.IsModified() && !m_files.OnFileSave())
+    // Without the book saved, the state must not claim what the book lacks, the UIDs of the
+    // persons it sent up among them.
+    if ((m_doc.IsModified() || report.uploaded > 0) && !m_files.OnFileSave())
         return;
     if (const CFileResult saved = state.Save(path); !saved.ok) {
         m_ui.MessageBox(saved.message, EMessageButtons::Ok, EMessageIcon::Warning);
