@@ -2,6 +2,7 @@
 
 #include "cli/CCliTexts.h"
 #include "core/document/CDataFileReader.h"
+#include "core/storage/CBookFiles.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CFileStamp.h"
 #include "core/storage/CRecordVisitor.h"
@@ -12,6 +13,8 @@ namespace fs = std::filesystem;
 
 std::optional<std::string> CExportTarget::Refusal(const fs::path& book, const fs::path& output,
                                                   bool force) {
+    if (CBookFiles::IsSideFile(book, output))
+        return CBookFiles::Refusal(book, output);
     const std::optional<CFileStamp> target = CFileStamp::Of(output);
     if (!target)
         return std::nullopt;

@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 
-// Where export-csv may write: never over the book it reads, not even through a link, and over
+// Where an export may write: never over the book it reads or a file beside it (its UIDs, sync
+// state, backup), not even through a link, and over
 // another file that reads as an address book only when --force asks for it, since a CSV in a
 // book's place loses its groups and cannot be opened as a book again.
 class CExportTarget {

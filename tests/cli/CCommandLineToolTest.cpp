@@ -164,6 +164,27 @@ TEST_F(CCommandLineToolTest, ExportRefusesToWriteOverAnAddressBook) {
     }
 }
 
+// No command that writes a file writes one of the files beside the book it reads: they keep
+// its persons' UIDs, its sync state and its backup.
+TEST_F(CCommandLineToolTest, NoCommandWritesOverTheFilesBesideItsBook) {
+    WriteFile(Path("book.dat"), OldBook());
+    ASSERT_EQ(Run("copy '" + Path("book.dat") + "' '" + Path("book.dat") + "'").status, 0);
+    WriteFile(Path("book.dat.sync"), "tarnvale-sync 1\n");
+    const std::string book = "'" + Path("book.dat") + "'";
+    for (const std::string side : {"book.dat.ids", "book.dat.sync", "book.dat.bak"}) {
+        const std::string before = ReadFile(Path(side));
+        for (const std::string& command :
+             {"export-csv " + book + " --force --output", "export-vcard " + book + " --output",
+              "postcards " + book + " --force --output", "copy " + book}) {
+            SCOPED_TRACE(command + " " + side);
+            const CRun run = Run(command + " '" + Path(side) + "'");
+            ExpectFailure(run, 1);
+            EXPECT_NE(run.err.find("付属ファイル"), std::string::npos) << run.err;
+            EXPECT_EQ(ReadFile(Path(side)), before);
+        }
+    }
+}
+
 // Files made from a private book or CSV are as private as it, new or replacing a readable one.
 TEST_F(CCommandLineToolTest, FilesMadeFromAPrivateFileGetNoMorePermissionsThanIt) {
     WriteFile(Path("book.dat"), OldBook());

@@ -4,6 +4,7 @@
 #include "core/document/CDataFileReader.h"
 #include "core/document/CDataFileWriter.h"
 #include "core/document/CIdentityFile.h"
+#include "core/storage/CBookFiles.h"
 #include "core/storage/CFileReader.h"
 #include "core/storage/CSafeFileWriter.h"
 #include "core/storage/CStorageTexts.h"
@@ -111,6 +112,8 @@ CFileResult CDataFile::Save(CAddressDoc& doc, const fs::path& path, CFileStamp* 
     // A file that may not be replaced keeps its backup as it is, too.
     if (CFileResult refused = CSafeFileWriter::Check(path); !refused.ok)
         return refused;
+    if (CBookFiles::IsSideFile(madeFrom, path))
+        return Failure(*CBookFiles::Refusal(madeFrom, path));
     std::string old;
     if (!CFileReader::Read(path, old).ok)
         old.clear();

@@ -1,5 +1,6 @@
 #include "core/storage/CSafeFileWriter.h"
 
+#include "core/storage/CBookFiles.h"
 #include "core/storage/CFileHandle.h"
 #include "core/storage/CStorageTexts.h"
 #include "core/storage/CSystemMessage.h"
@@ -126,6 +127,9 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
     const fs::path target = ResolveTarget(path, links);
     if (std::optional<CFileResult> refused = RefuseTarget(path, target))
         return *refused;
+    // Whatever is made from a book, an export or a copy, never lands on the files beside it.
+    if (CBookFiles::IsSideFile(madeFrom, path) || CBookFiles::IsSideFile(madeFrom, target))
+        return {false, *CBookFiles::Refusal(madeFrom, path), 0, EFileFailure::Other};
     CTempFile::RemoveAbandoned(target);
     CTempFile file(target);
     if (!file.IsOpen())

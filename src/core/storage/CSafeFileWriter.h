@@ -26,7 +26,8 @@ public:
     // takes permissions, owner and group from `like` when it is given (a copy is as private as
     // its original), else from the file it replaces. A file made from another (a book copied,
     // exported or imported) names it as `madeFrom` and gets none of the permission bits that
-    // one lacks, so a private book never yields a copy others may read.
+    // one lacks, so a private book never yields a copy others may read, and is never written
+    // over one of the files beside that one (its UIDs, sync state or backup).
     static CFileResult Write(const std::filesystem::path& path, std::string_view bytes,
                              ELinkRule links = ELinkRule::WriteThrough,
                              CFileStamp* written = nullptr, const std::filesystem::path& like = {},

@@ -78,4 +78,8 @@ struct CStorageTexts {
         "所属グループの番号 %1 に当たるグループがありません（グループは %2 個）";
     static constexpr const char* GROUP_TWICE =
         "所属グループの番号 %1 が同じ個人データに二度あります";
+    // The output and the book.
+    static constexpr const char* OUTPUT_BELONGS_TO_BOOK =
+        "「%1」はアドレス帳「%2」そのものか、その付属ファイル（UID・同期状態・バックアップ）"
+        "です。別のファイルを指定してください。";
 };
