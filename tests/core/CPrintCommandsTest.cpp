@@ -1,10 +1,16 @@
 #include "core/app/CPrintCommands.h"
 
 #include "CBookFixture.h"
+#include "CFakeDavServer.h"
+#include "CScriptedEditDialogs.h"
 #include "CScriptedPrintDialogs.h"
+#include "core/app/CDocumentEditor.h"
+#include "core/app/CSyncCommands.h"
+#include "core/dialogs/CPersonalDialogModel.h"
 #include "core/model/CFieldTable.h"
 #include "core/print/CPostcardSettings.h"
 #include "core/settings/CProfile.h"
+#include "core/sync/CSyncState.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CommandIds.h"
 
@@ -71,6 +77,27 @@ TEST_F(CPrintCommandsTest, SenderIsRememberedForTheNextCards) {
     EXPECT_TRUE(Router().Dispatch(ID_POSTCARDS));
     EXPECT_EQ(m_dialogs.m_previewSender, "差出人: me");
     EXPECT_EQ(m_dialogs.m_nPreviewCards, 2);
+
+    // The sender stays the sender through an edit in the person dialog and a sync that brings
+    // down a change another device made to its card.
+    CScriptedEditDialogs edits;
+    CDocumentEditor editor(m_doc, m_ui, edits, [this] { return m_list.GetShownGroup(); });
+    edits.m_personal = [](CPersonalDialogModel& dialog) {
+        dialog.SetText(EPersonText::Address, "Nara");
+        return dialog.OnOk() == EOkOutcome::Close;
+    };
+    editor.EditPerson(m_doc.GetPersonList().back(), -1);
+    CFakeDavServer server;
+    CSyncState state;
+    ASSERT_EQ(CSyncCommands::SyncBook(m_doc, state, server, CFakeDavServer::COLLECTION).error, "");
+    const CPersonalData& me = *m_doc.GetPersonList().back();
+    server.Write("/book/" + me.GetUid().ToString() + ".vcf",
+                 "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:me\r\nADR:;;Sapporo;;;;\r\nUID:" +
+                     me.GetUid().ToString() + "\r\nEND:VCARD\r\n");
+    ASSERT_EQ(CSyncCommands::SyncBook(m_doc, state, server, CFakeDavServer::COLLECTION).downloaded,
+              1u);
+    EXPECT_TRUE(Router().Dispatch(ID_POSTCARDS));
+    EXPECT_EQ(m_dialogs.m_previewSender, "差出人: me");
 }
 
 // The printed list keeps the shown columns in their order and relative widths and the rows in
