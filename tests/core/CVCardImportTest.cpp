@@ -11,6 +11,7 @@
 #include "core/vcard/CVCardReader.h"
 
 #include <random>
+#include <set>
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
@@ -149,6 +150,26 @@ TEST_F(CVCardBookTest, ImportingTheSameFileTwiceAddsNobodyAndUndoTakesTheImportB
     m_doc.OnEditUndo();
     EXPECT_TRUE(m_doc.GetPersonList().empty());
     EXPECT_TRUE(m_doc.GetGroupList().empty());
+}
+
+// A UID names one person: a card with the UID of a person of another name (in the book, or
+// earlier in the file) is someone else and gets a UID of its own; with the same name it is the
+// person already there.
+TEST_F(CVCardBookTest, AUidOfAnotherNameIsAnotherPerson) {
+    const std::string uid = AddPerson("a")->GetUid().ToString();
+    const CVCardSummary summary =
+        Import(Card("3.0", "FN:a\r\nUID:" + uid + "\r\n") +
+               Card("3.0", "FN:b\r\nUID:" + uid + "\r\n") + Card("3.0", "FN:c\r\nUID:k1\r\n") +
+               Card("3.0", "FN:d\r\nUID:k1\r\n") + Card("3.0", "FN:c\r\nUID:k1\r\n"));
+    EXPECT_EQ(summary.added, 3u);
+    EXPECT_EQ(summary.alreadyPresent, 2u);
+    EXPECT_EQ(summary.givenNewUid, 2u);
+    EXPECT_THAT(CVCardImport::SummaryText(summary), HasSubstr("2 人は名前の違う人と UID が同じ"));
+    std::set<std::string> uids;
+    for (const CPersonalData* person : m_doc.GetPersonList())
+        uids.insert(person->GetUid().ToString());
+    EXPECT_EQ(uids.size(), 4u);
+    EXPECT_TRUE(uids.contains("k1"));
 }
 
 TEST_F(CVCardBookTest, AGroupCardAddsBookPersonsToItsGroup) {
