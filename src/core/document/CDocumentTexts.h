@@ -13,7 +13,6 @@ struct CDocumentTexts {
     // spaces); with none it is the command's own caption.
     // The ids file, the persons and how many of them were recognised.
     static constexpr const char* IDS_DAMAGED =
-        "UID を記録したファイル「%1」が壊れていました。%2 人のうち %3 人の UID を読み取れた行から"
-        "取り戻しました。残りの人は次の同期で内容から照合されます。";
+        "UID の記録「%1」が壊れていました。%2 人中 %3 人の UID を取り戻しました。";
     static constexpr const char* UNDO_NAMED = "元に戻す(&U) － %1\tCtrl+Z";
 };
