@@ -44,10 +44,6 @@ std::string Cp932(const std::string& utf8) {
     return CTextCodec().FromUtf8(utf8).text;
 }
 
-std::set<std::string> GroupNames(const CPersonalData& person) {
-    return CSyncDigest::GroupNames(person);
-}
-
 // A card's name in a path: the characters no URL needs to escape as they are, the rest
 // percent-encoded, so that a UID of any text makes an address the server reads as meant.
 std::string PathSegment(std::string_view text) {
@@ -64,16 +60,6 @@ std::string PathSegment(std::string_view text) {
         }
     }
     return segment;
-}
-
-// Whether the card says exactly what the person says: then there is nothing to bring down.
-bool SaysTheSame(const CPersonalData& person, const CVCardPerson& card) {
-    for (std::size_t i = 0; i < card.texts.size(); ++i) {
-        if (card.texts[i] != person.GetText(static_cast<EPersonText>(i)))
-            return false;
-    }
-    return card.sex == person.m_nSex &&
-           GroupNames(person) == std::set<std::string>(card.groups.begin(), card.groups.end());
 }
 
 std::string WithSlash(std::string path) {
@@ -270,7 +256,7 @@ bool CSyncEngine::Merge(CPersonalData*& person, const CSyncCard& card, CSyncRepo
             Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
                   (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE)));
     }
-    const std::set<std::string> ours = GroupNames(*person);
+    const std::set<std::string> ours = CSyncDigest::GroupNames(*person);
     std::vector<std::string> extraGroups;
     for (const std::string& name : card.person.groups) {
         if (!ours.contains(name))
@@ -346,7 +332,8 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
             return;
         }
         if (entry && !localChanged) {
-            if (SaysTheSame(*local, card->person)) { // our own upload, its ETag unknown then
+            // Our own upload, its ETag unknown then.
+            if (CSyncDigest::Of(*local) == CSyncDigest::Of(card->person)) {
                 Record(uid, card->href, card->etag, *local);
                 return;
             }
