@@ -47,7 +47,9 @@ TEST_F(CSyncCommandsTest, SyncIsOneUndoStepAndTheBookIsSavedWithItsState) {
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"Aoki", "Baba"}));
     EXPECT_EQ(ListNames(), (std::vector<std::string>{"Aoki", "Baba"}));
     EXPECT_FALSE(m_doc.IsModified());
-    EXPECT_EQ(2u, CSyncState::Load(Book()).m_entries.size());
+    CSyncState state;
+    ASSERT_TRUE(CSyncState::Load(Book(), state).ok);
+    EXPECT_EQ(2u, state.m_entries.size());
     ASSERT_EQ(1u, m_ui.m_asked.size());
     EXPECT_NE(std::string::npos, m_ui.m_asked[0].find("送信 1 件、受信 1 件"));
 

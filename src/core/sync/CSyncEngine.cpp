@@ -7,6 +7,7 @@
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/document/CAddressDoc.h"
 #include "core/model/CFieldTable.h"
+#include "core/sync/CDavUrl.h"
 #include "core/sync/CSyncTexts.h"
 #include "core/text/CSha1.h"
 #include "core/text/CTextCodec.h"
@@ -21,7 +22,7 @@
 
 namespace {
 constexpr std::string_view CRLF = "\r\n";
-constexpr int MAX_ATTEMPTS = 3; // a card that keeps changing under a write is left to next time
+constexpr int MAX_ATTEMPTS = 2; // a card refused again after a look at the server's is refused
 constexpr std::size_t MULTIGET_BATCH = 100;
 
 // The label of each text in a conflict's memo lines: the field table's, and the reading's.
@@ -82,57 +83,69 @@ std::string CSyncEngine::CardOf(const CPersonalData& person) {
     return writer.GetText();
 }
 
-std::string CSyncEngine::ReportText(const CSyncReport& report) {
-    // A sync that stopped says so first: it did not sync.
-    const bool stopped = !report.error.empty();
-    std::string text = stopped ? report.error + '\n' : std::string();
-    text += CTextFormat::Format(stopped ? CSyncTexts::PARTIAL_SUMMARY : CSyncTexts::SUMMARY,
-                                {std::to_string(report.uploaded), std::to_string(report.downloaded),
-                                 std::to_string(report.deletedHere),
-                                 std::to_string(report.deletedThere)});
-    if (!report.conflicts.empty()) {
-        std::string names;
-        for (const std::string& name : report.conflicts)
-            names += (names.empty() ? "" : CSyncTexts::NAME_SEPARATOR) + name;
-        text += '\n' + CTextFormat::Format(CSyncTexts::CONFLICTS, {names});
+bool CSyncEngine::Discover(const std::string& url, bool switchCollection, CSyncReport& report) {
+    const std::optional<CDavUrl> given = CDavUrl::Parse(url);
+    if (!given) {
+        report.refusal = ESyncRefusal::BadUrl;
+        report.error = CTextFormat::Format(CSyncTexts::BAD_URL, {CDavUrl::Safe(url)});
+        return false;
     }
-    if (stopped)
-        text += '\n' + std::string(CSyncTexts::UNFINISHED);
-    return text;
-}
-
-std::string CSyncEngine::Failure(const std::string& what, const CHttpResponse& response) const {
-    if (response.status == 0)
-        return CTextFormat::Format(CSyncTexts::NO_ANSWER, {response.error});
-    if (response.status == 401)
-        return CSyncTexts::AUTH_FAILED;
-    return CTextFormat::Format(CSyncTexts::SERVER_REFUSED, {what, std::to_string(response.status)});
-}
-
-bool CSyncEngine::Discover(const std::string& url, CSyncReport& report) {
-    if (m_state.m_strUrl != url) {
-        m_state = CSyncState();
-        m_state.m_strUrl = url;
-    }
-    if (m_state.m_strCollection.empty()) {
-        CHttpResponse failure;
-        m_state.m_strCollection = m_dav.Discover(url, failure);
-        if (m_state.m_strCollection.empty()) {
+    m_strUrl = given->ToString();
+    m_dav.SetOrigin(*given);
+    const std::string known = CDavUrl::Safe(m_state.m_strCollection);
+    m_bFresh = known.empty() || switchCollection;
+    if (!m_bFresh) {
+        // Only the URL that found the collection, or the collection itself, leads back to it.
+        if (m_strUrl != CDavUrl::Safe(m_state.m_strUrl) && m_strUrl != known) {
+            report.refusal = ESyncRefusal::OtherCollection;
+            report.error = CTextFormat::Format(CSyncTexts::OTHER_COLLECTION, {known, m_strUrl});
+            return false;
+        }
+        m_strCollection = known;
+    } else {
+        CDavDiscovery found = m_dav.Discover(*given);
+        if (found.collections.size() > 1) {
+            report.refusal = ESyncRefusal::SeveralBooks;
+            report.error = CTextFormat::Format(CSyncTexts::SEVERAL_BOOKS, {m_strUrl});
+            report.collections = std::move(found.collections);
+            return false;
+        }
+        if (found.collections.empty()) {
+            const CHttpResponse& failure = found.failure;
             report.error = failure.status == 0 || failure.status == 401
                                ? Failure("PROPFIND", failure)
                                : CTextFormat::Format(CSyncTexts::NO_ADDRESS_BOOK,
-                                                     {url, std::to_string(failure.status)});
+                                                     {m_strUrl, std::to_string(failure.status)});
             return false;
         }
+        m_strCollection = found.collections.front();
     }
-    m_strCollection = m_state.m_strCollection;
+    const std::optional<CDavUrl> collection = CDavUrl::Parse(m_strCollection);
+    if (collection)
+        m_dav.SetCollection(*collection);
     return true;
 }
 
+void CSyncEngine::CanonicalEntries(CSyncReport& report) {
+    for (auto entry = m_state.m_entries.begin(); entry != m_state.m_entries.end();) {
+        if (const std::optional<std::string> path = m_dav.CardPath(entry->second.href)) {
+            entry->second.href = *path;
+            ++entry;
+        } else {
+            ++report.outside;
+            entry = m_state.m_entries.erase(entry);
+        }
+    }
+}
+
 bool CSyncEngine::Fetch(const std::string& href, const std::string& etag, CSyncReport& report) {
-    const CHttpResponse answer = m_dav.Get(CDavSession::Resolve(m_strCollection, href));
+    const CHttpResponse answer = m_dav.Get(href);
     if (answer.status == 404)
         return true; // gone since the listing; the next listing says so
+    if (CSyncReport::RefusesOneCard(answer)) {
+        report.Refuse(href, "GET", answer.status);
+        return true;
+    }
     if (!answer.IsSuccess()) {
         report.error = Failure("GET", answer);
         return false;
@@ -164,10 +177,10 @@ bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyn
         for (; next != hrefs.end() && batch.size() < MULTIGET_BATCH; ++next)
             batch.push_back(next->first);
         CHttpResponse answer;
-        const CDavMultistatus cards = m_dav.MultiGet(m_strCollection, batch, answer);
+        const CDavMultistatus cards = m_dav.MultiGet(batch, answer);
         // A server without the report refuses it (4xx, 501); any other failure stops the sync.
         const bool refused = (answer.status >= 400 && answer.status < 500) || answer.status == 501;
-        if (!cards.ok && !refused && answer.status != 207) {
+        if (!cards.ok && (answer.status == 0 || (!refused && answer.status != 207))) {
             report.error = Failure("REPORT", answer);
             return false;
         }
@@ -334,12 +347,22 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
 
 bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
     const std::string uid = upload.person->GetUid().ToString();
-    const std::string url = CDavSession::Resolve(m_strCollection, upload.href);
+    const std::optional<std::string> path = m_dav.CardPath(upload.href);
+    if (!path) {
+        ++report.outside;
+        return true;
+    }
+    upload.href = *path;
+    const std::string name = CTextCodec().ToUtf8(upload.person->GetText(EPersonText::Name));
     for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
-        const CHttpResponse put = m_dav.Put(url, CardOf(*upload.person), upload.etag);
+        const CHttpResponse put = m_dav.Put(upload.href, CardOf(*upload.person), upload.etag);
         if (put.IsSuccess()) {
             Record(uid, upload.href, put.Header("ETag"), *upload.person);
             ++report.uploaded;
+            return true;
+        }
+        if (put.status != 412 && CSyncReport::RefusesOneCard(put)) {
+            report.Refuse(name, "PUT", put.status);
             return true;
         }
         if (put.status != 412) {
@@ -347,7 +370,7 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
             return false;
         }
         // Changed (or made) on the server since the listing: look at it as at any change.
-        const CHttpResponse get = m_dav.Get(url);
+        const CHttpResponse get = m_dav.Get(upload.href);
         if (get.status == 404) {
             upload.etag.clear();
             continue;
@@ -358,24 +381,24 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
             return false;
         }
         m_fetched.erase(uid);
-        if (!Fetch(upload.href, etag, report))
-            return false;
+        Take(upload.href, etag, get.body);
         const auto fetched = m_fetched.find(uid);
         if (fetched == m_fetched.end())
-            return true; // no card of this person there: left to the next sync
+            break; // no card of this person there: it cannot go up
         if (!Merge(upload.person, fetched->second, report)) {
             Record(uid, upload.href, etag, *upload.person);
             return true;
         }
         upload.etag = etag;
     }
+    // Refused again after looking at the server's card: the server will not take it.
+    report.Refuse(name, "PUT", 412);
     return true;
 }
 
 bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
     const CSyncEntry entry = m_state.m_entries.at(uid);
-    const CHttpResponse answer =
-        m_dav.Delete(CDavSession::Resolve(m_strCollection, entry.href), entry.etag);
+    const CHttpResponse answer = m_dav.Delete(entry.href, entry.etag);
     if (answer.IsSuccess() || answer.status == 404) {
         m_state.m_entries.erase(uid);
         ++report.deletedThere;
@@ -384,20 +407,33 @@ bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
     // 412: changed on the server meanwhile; the next sync brings it back.
     if (answer.status == 412)
         return true;
+    if (CSyncReport::RefusesOneCard(answer)) {
+        report.Refuse(entry.href, "DELETE", answer.status);
+        return true;
+    }
     report.error = Failure("DELETE", answer);
     return false;
 }
 
-CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
+CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes,
+                             bool switchCollection) {
     m_pChanges = &changes;
     CSyncReport report;
-    if (!Discover(url, report))
+    if (!Discover(url, switchCollection, report))
         return report;
-    const CDavListing listing = m_dav.List(m_strCollection, m_state.m_strToken);
+    const CDavListing listing = m_dav.List(m_bFresh ? std::string() : m_state.m_strToken);
     if (!listing.ok) {
         report.error = Failure("REPORT", listing.failure);
-        return report;
+        return report; // the state stays as it was, for the next sync with the right URL
     }
+    if (m_bFresh) {
+        m_state = CSyncState();
+        m_state.m_strUrl = m_strUrl;
+    }
+    m_state.m_strUrl = CDavUrl::Safe(m_state.m_strUrl);
+    m_state.m_strCollection = m_strCollection;
+    report.outside += listing.outside;
+    CanonicalEntries(report);
     std::map<std::string, std::string> uidOfHref;
     for (const auto& [uid, entry] : m_state.m_entries) {
         uidOfHref.emplace(entry.href, uid);
