@@ -114,9 +114,10 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
     const CURLcode code = curl_easy_perform(curl);
     if (receiving.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
         return CHttpResponse::Abandoned(EHttpFailure::TooLarge, request, m_limits);
-    curl_off_t connected = 0;
-    curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connected);
-    if (code == CURLE_OPERATION_TIMEDOUT && connected > 0)
+    // A request that went out was answered too slowly; one that did not could not connect.
+    long sent = 0;
+    curl_easy_getinfo(curl, CURLINFO_REQUEST_SIZE, &sent);
+    if (code == CURLE_OPERATION_TIMEDOUT && (sent > 0 || !response.body.empty()))
         return CHttpResponse::Abandoned(EHttpFailure::TooSlow, request, m_limits);
     if (code != CURLE_OK) {
         response.failure = EHttpFailure::Network;

@@ -385,10 +385,12 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
         const auto fetched = m_fetched.find(uid);
         if (fetched == m_fetched.end())
             break; // no card of this person there: it cannot go up
-        if (!Merge(upload.person, fetched->second, report)) {
+        if (SaysTheSame(*upload.person, fetched->second.person)) {
             Record(uid, upload.href, etag, *upload.person);
             return true;
         }
+        // Whether or not the card adds anything, the person's own change is still to go up.
+        Merge(upload.person, fetched->second, report);
         upload.etag = etag;
     }
     // Refused again after looking at the server's card: the server will not take it.
