@@ -1,5 +1,6 @@
 #include "cli/CCurlClient.h"
 
+#include <algorithm>
 #include <curl/curl.h>
 #include <memory>
 
@@ -20,7 +21,12 @@ std::size_t Collect(char* data, std::size_t size, std::size_t count, void* targe
         receiving.tooLarge = true;
         return 0;
     }
-    receiving.response.body.append(data, size * count);
+    std::string& body = receiving.response.body;
+    // Growing by doubling would reserve up to twice the limit for a reply just below it.
+    if (body.size() + size * count > body.capacity())
+        body.reserve(std::min(std::max(body.size() + size * count, 2 * body.capacity()),
+                              receiving.maxBytes));
+    body.append(data, size * count);
     return size * count;
 }
 
