@@ -109,7 +109,13 @@ struct CCliTexts {
     static constexpr const char* IMPORT_VCARD_USAGE =
         "import-vcard VCF 出力 [--add] [--replace-unencodable]";
     static constexpr const char* SYNC_USAGE =
-        "sync ファイル URL [--user 名前] [--password-file パス]";
+        "sync ファイル URL [--user 名前] [--password-file パス] [--switch-collection]";
+    static constexpr const char* SYNC_PASSWORD_IN_URL =
+        "URL にパスワードを書かないでください。パスワードは --password-file "
+        "で指定するファイルの 1 行目に書きます。";
+    static constexpr const char* SYNC_SWITCH_HINT =
+        "同期先を切り替えるには --switch-collection "
+        "を付けてください。新しい同期先とは最初の同期として UID で突き合わせます。";
     static constexpr const char* SET_USAGE = "set ファイル 位置 項目=文字列...";
     static constexpr const char* BAD_INDEX = "位置は 0 以上の数です: %1";
     static constexpr const char* NO_SUCH_INDEX = "位置 %1 の人はいません（%2 人）。";

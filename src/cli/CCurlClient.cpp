@@ -1,21 +1,44 @@
 #include "cli/CCurlClient.h"
 
+#include <algorithm>
 #include <curl/curl.h>
 #include <memory>
 
 namespace {
-constexpr long CONNECT_SECONDS = 30;
-constexpr long STALL_SECONDS = 60; // no byte for this long ends a request
-constexpr long MAX_REDIRECTS = 10;
+// Where one transfer's bytes go, and how many it may bring.
+struct CReceiving {
+    CHttpResponse& response;
+    std::size_t maxBytes;
+    std::size_t maxHeaderBytes;
+    std::size_t headerBytes = 0;
+    bool tooLarge = false;
+};
 
+// Returning less than was given makes libcurl end the transfer.
 std::size_t Collect(char* data, std::size_t size, std::size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
+    auto& receiving = *static_cast<CReceiving*>(target);
+    if (receiving.response.body.size() + size * count > receiving.maxBytes) {
+        receiving.tooLarge = true;
+        return 0;
+    }
+    std::string& body = receiving.response.body;
+    // Growing by doubling would reserve up to twice the limit for a reply just below it.
+    if (body.size() + size * count > body.capacity())
+        body.reserve(std::min(std::max(body.size() + size * count, 2 * body.capacity()),
+                              receiving.maxBytes));
+    body.append(data, size * count);
     return size * count;
 }
 
-// Header lines of the last answer only: a redirect or an authentication round starts anew.
+// Header lines of the last answer only: an authentication round starts anew.
 std::size_t CollectHeader(char* data, std::size_t size, std::size_t count, void* target) {
-    auto& headers = *static_cast<CHttpHeaders*>(target);
+    auto& receiving = *static_cast<CReceiving*>(target);
+    receiving.headerBytes += size * count;
+    if (receiving.headerBytes > receiving.maxHeaderBytes) {
+        receiving.tooLarge = true;
+        return 0;
+    }
+    auto& headers = receiving.response.headers;
     std::string line(data, size * count);
     if (line.starts_with("HTTP/"))
         headers.clear();
@@ -35,8 +58,8 @@ struct CSlistDeleter {
 };
 } // namespace
 
-CCurlClient::CCurlClient(std::string user, std::string password)
-    : m_strUser(std::move(user)), m_strPassword(std::move(password)) {
+CCurlClient::CCurlClient(std::string user, std::string password, CTransferLimits limits)
+    : m_strUser(std::move(user)), m_strPassword(std::move(password)), m_limits(limits) {
     curl_global_init(CURL_GLOBAL_DEFAULT);
     m_pHandle = curl_easy_init();
 }
@@ -73,28 +96,37 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
         curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE,
                          static_cast<curl_off_t>(request.body.size()));
     }
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, MAX_REDIRECTS);
-    curl_easy_setopt(curl, CURLOPT_POSTREDIR, CURL_REDIR_POST_ALL);
+    // The session follows redirects itself, after checking where they lead.
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     if (!m_strUser.empty()) {
         curl_easy_setopt(curl, CURLOPT_HTTPAUTH, CURLAUTH_BASIC | CURLAUTH_DIGEST);
         curl_easy_setopt(curl, CURLOPT_USERNAME, m_strUser.c_str());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, m_strPassword.c_str());
-        // A redirect to another host must not take the password along.
         curl_easy_setopt(curl, CURLOPT_UNRESTRICTED_AUTH, 0L);
     }
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, CONNECT_SECONDS);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, STALL_SECONDS);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, m_limits.connectSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, m_limits.floorBytesPerSecond);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, m_limits.floorSeconds);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(m_limits.MaxBytes(request.size)));
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    CReceiving receiving{response, m_limits.MaxBytes(request.size), m_limits.headerBytes};
     curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Collect);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &response.body);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &receiving);
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, CollectHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &response.headers);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &receiving);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
-    if (const CURLcode code = curl_easy_perform(curl); code != CURLE_OK) {
+    const CURLcode code = curl_easy_perform(curl);
+    if (receiving.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
+        return CHttpResponse::Abandoned(EHttpFailure::TooLarge, request, m_limits);
+    // A request that went out was answered too slowly; one that did not could not connect.
+    long sent = 0;
+    curl_easy_getinfo(curl, CURLINFO_REQUEST_SIZE, &sent);
+    if (code == CURLE_OPERATION_TIMEDOUT && (sent > 0 || !response.body.empty()))
+        return CHttpResponse::Abandoned(EHttpFailure::TooSlow, request, m_limits);
+    if (code != CURLE_OK) {
+        response.failure = EHttpFailure::Network;
         response.error = error[0] ? error : curl_easy_strerror(code);
         response.body.clear();
         response.headers.clear();
@@ -103,8 +135,5 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     response.status = static_cast<int>(status);
-    char* effective = nullptr;
-    if (curl_easy_getinfo(curl, CURLINFO_EFFECTIVE_URL, &effective) == CURLE_OK && effective)
-        response.url = effective;
     return response;
 }

@@ -5,12 +5,13 @@
 #include <string>
 
 // HTTP for the command line's sync, through libcurl: HTTPS with the system's certificates,
-// Basic or Digest authentication as the server asks, redirects followed with the method kept,
-// and timeouts for a server that does not answer. One handle, so that the requests of a sync
+// Basic or Digest authentication as the server asks, no redirect followed (the session decides
+// where one may lead), and the transfer limits: a reply past its size or a transfer under the
+// speed floor is abandoned. One handle, so that the requests of a sync
 // share their connection.
 class CCurlClient : public CHttpClient {
 public:
-    CCurlClient(std::string user, std::string password);
+    CCurlClient(std::string user, std::string password, CTransferLimits limits = {});
     ~CCurlClient() override;
 
     CHttpResponse Send(const CHttpRequest& request) override;
@@ -18,5 +19,6 @@ public:
 private:
     std::string m_strUser;
     std::string m_strPassword;
+    CTransferLimits m_limits;
     void* m_pHandle;
 };

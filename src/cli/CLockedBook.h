@@ -18,6 +18,13 @@ public:
 
     // Waits while another program holds the book.
     CFileResult Lock() { return m_lock.Lock(m_path, ELockWait::UntilFree); }
+    // For a command that makes the book when it is missing: makes it exclusively, as an empty
+    // file that is locked at once, so that another run waits for this one and a book another
+    // program made meanwhile is found (Created() false) rather than overwritten.
+    CFileResult LockOrCreate();
+    bool Created() const { return m_bCreated; }
+    // Takes away the empty file LockOrCreate made, when nothing was saved in it.
+    void RemoveUnsaved();
     // A warning of the load (damaged UIDs) goes to standard error.
     CFileResult Load(CAddressDoc& doc);
     // A book read but not written back, so not locked; warnings as Load.
@@ -29,4 +36,5 @@ private:
     std::filesystem::path m_path;
     CBookLock m_lock;
     std::optional<CFileStamp> m_readStamp; // the version read; nothing when none was read
+    bool m_bCreated = false;
 };

@@ -8,28 +8,54 @@
 #include "core/commands/CCommandGroup.h"
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CFileReader.h"
+#include "core/sync/CDavUrl.h"
 #include "core/sync/CSyncEngine.h"
 #include "core/sync/CSyncState.h"
 
-#include <filesystem>
+#include <cstdio>
 
 namespace {
 // The password is the file's first line, so that it never shows in a list of processes.
 std::optional<std::string> ReadPassword(const std::string& path, std::string& message) {
+    constexpr std::size_t MAX_BYTES = 64 * 1024;
     std::string bytes;
-    if (const CFileResult read = CFileReader::Read(path, bytes); !read.ok) {
+    if (const CFileResult read = CFileReader::Read(path, bytes, MAX_BYTES); !read.ok) {
         message = read.message;
         return std::nullopt;
     }
     return bytes.substr(0, bytes.find_first_of("\r\n"));
 }
+
+// A refusal names what to do next; the address books to choose from go to standard output,
+// one a line, for the user to pick.
+int Refuse(const CSyncReport& report) {
+    for (const std::string& collection : report.collections)
+        std::printf("%s\n", collection.c_str());
+    std::string message = report.error;
+    if (report.refusal == ESyncRefusal::OtherCollection)
+        message += std::string(" ") + CCliTexts::SYNC_SWITCH_HINT;
+    return CCliArguments::UsageError(message);
+}
+
+int Finish(const CSyncReport& report) {
+    const std::string text = CSyncEngine::ReportText(report);
+    if (!report.IsComplete())
+        return CCliArguments::Report(text);
+    return CCliArguments::Report(text, report.conflicts.empty() ? CCliArguments::EXIT_OK
+                                                                : CSyncCommand::EXIT_CONFLICT);
+}
 } // namespace
 
 int CSyncCommand::Run(const CCommandLine& commandLine) {
-    const auto arguments =
-        CCliArguments::Parse(commandLine.GetWords(), 2, {}, {"--user", "--password-file"});
+    const auto arguments = CCliArguments::Parse(commandLine.GetWords(), 2, {"--switch-collection"},
+                                                {"--user", "--password-file"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::SYNC_USAGE);
+    const std::string& url = arguments->GetFile(1);
+    const std::optional<CDavUrl> parsed = CDavUrl::Parse(url);
+    // A password on the command line shows in every list of processes.
+    if (parsed && parsed->HasPassword())
+        return CCliArguments::UsageError(CCliTexts::SYNC_PASSWORD_IN_URL);
     std::string password;
     if (const auto file = arguments->Get("--password-file")) {
         std::string message;
@@ -40,32 +66,41 @@ int CSyncCommand::Run(const CCommandLine& commandLine) {
     }
     const std::string& path = arguments->GetFile(0);
     CLockedBook book(path);
-    if (const CFileResult locked = book.Lock(); !locked.ok)
+    if (const CFileResult locked = book.LockOrCreate(); !locked.ok)
         return CCliArguments::Report(locked.message);
     CAddressDoc doc;
-    const bool exists = std::filesystem::exists(path);
-    if (exists) {
+    if (!book.Created()) {
         if (const CFileResult loaded = book.Load(doc); !loaded.ok)
             return CCliArguments::Report(loaded.message);
     }
-    CSyncState state = CSyncState::Load(path);
-    CCurlClient http(arguments->Get("--user").value_or(""), password);
+    CSyncState state;
+    if (const CFileResult loaded = CSyncState::Load(path, state); !loaded.ok) {
+        book.RemoveUnsaved();
+        return CCliArguments::Report(loaded.message);
+    }
+    const CSyncState before = state;
+    const std::string user =
+        arguments->Get("--user").value_or(parsed ? parsed->User() : std::string());
+    CCurlClient http(user, password);
     CCommandGroup changes;
-    const CSyncReport report = CSyncEngine(doc, state, http).Run(arguments->GetFile(1), changes);
+    const CSyncReport report =
+        CSyncEngine(doc, state, http).Run(url, changes, arguments->Has("--switch-collection"));
     // A sync that failed before it changed anything leaves a new book unmade. A person sent
     // up is known to the server by its UID from now on, which the book keeps beside it.
-    if (changes.GetCount() > 0 || report.uploaded > 0 || (!exists && report.error.empty())) {
+    const bool save =
+        changes.GetCount() > 0 || report.uploaded > 0 || (book.Created() && report.error.empty());
+    if (save) {
         // Without the book saved, the state must not claim what the book lacks.
         if (const CFileResult saved = book.Save(doc); !saved.ok)
             return CCliArguments::Report(saved.message);
     }
-    if (exists || changes.GetCount() > 0 || report.error.empty()) {
+    if (!save && book.Created()) {
+        book.RemoveUnsaved();
+    } else if (state != before) {
         if (const CFileResult saved = state.Save(path); !saved.ok)
             return CCliArguments::Report(saved.message);
     }
-    const std::string text = CSyncEngine::ReportText(report);
-    if (!report.error.empty())
-        return CCliArguments::Report(text);
-    return CCliArguments::Report(text,
-                                 report.conflicts.empty() ? CCliArguments::EXIT_OK : EXIT_CONFLICT);
+    if (report.refusal != ESyncRefusal::None)
+        return Refuse(report);
+    return Finish(report);
 }

@@ -23,7 +23,18 @@ public:
         return std::make_unique<CForward>(m_server);
     }
 
+    bool ChooseCollection(const std::vector<std::string>& collections,
+                          std::string& chosen) override {
+        m_offered = collections;
+        if (m_chosen.empty())
+            return false;
+        chosen = m_chosen;
+        return true;
+    }
+
     std::function<bool(CSyncLogin&)> m_answer;
+    std::string m_chosen; // empty: the choice is cancelled
+    std::vector<std::string> m_offered;
     std::vector<CSyncLogin> m_asked;
     std::vector<CSyncLogin> m_clientLogins;
 

@@ -402,17 +402,4 @@ TEST_P(CSyncRecoveryTest, NobodyIsSentTwiceNorDeleted) {
     EXPECT_EQ(0u, quiet.uploaded + quiet.downloaded + quiet.deletedHere + quiet.deletedThere);
 }
 
-TEST(CSyncStateTest, RoundTripsAndRefusesDamage) {
-    CSyncState state;
-    state.m_strUrl = "https://x/";
-    state.m_strCollection = "https://x/u/book/";
-    state.m_strToken = "http://radicale.org/ns/sync/abc";
-    state.m_entries["11111111-2222-4333-8444-555555555555"] = {"/u/book/a b.vcf", "\"e 1\"", "d"};
-    EXPECT_EQ(state, CSyncState::Parse(state.Encode()));
-    std::string text = state.Encode();
-    EXPECT_EQ(CSyncState(), CSyncState::Parse(text.substr(0, text.size() - 1)));
-    EXPECT_EQ(CSyncState(), CSyncState::Parse("tarnvale-sync 2" + text.substr(15)));
-    text.replace(text.find('\t'), 1, " ");
-    EXPECT_EQ(CSyncState(), CSyncState::Parse(text));
-}
 } // namespace

@@ -44,9 +44,16 @@ private:
         const bool authorized =
             head.contains("Authorization: Basic " + QByteArray("alice:secret").toBase64());
         QByteArray answer;
-        if (line.contains(" /old "))
+        if (line.contains(" /old ")) {
             answer = "HTTP/1.1 301 Moved\r\nLocation: /book\r\nContent-Length: 0\r\n";
-        else if (!authorized)
+        } else if (line.contains(" /big ")) {
+            answer = "HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + QByteArray(5000, 'x');
+            socket->write(answer);
+            return;
+        } else if (line.contains(" /drip ")) {
+            socket->write("HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n0123456789");
+            return; // and nothing more, the connection left open
+        } else if (!authorized)
             answer = "HTTP/1.1 401 No\r\nWWW-Authenticate: Basic realm=\"t\"\r\n"
                      "Content-Length: 0\r\n";
         else
@@ -62,15 +69,54 @@ private:
     std::map<QTcpSocket*, QByteArray> m_buffers;
 };
 
-TEST(CQtHttpClientTest, FollowsARedirectAndAuthenticates) {
+TEST(CQtHttpClientTest, AuthenticatesAndAnswersWithTheETag) {
     CScriptedHttpServer server;
     CQtHttpClient client(nullptr, "alice", "secret");
-    const CHttpResponse response = client.Send({"GET", server.Url("/old"), {}, {}});
+    const CHttpResponse response = client.Send({"GET", server.Url("/book"), {}, {}});
     EXPECT_EQ(200, response.status) << response.error;
     EXPECT_EQ("hi", response.body);
     EXPECT_EQ("\"e1\"", response.Header("etag"));
-    EXPECT_EQ(server.Url("/book"), response.url);
 }
+
+// Where a redirect may lead is the session's to decide, so the client hands it back.
+TEST(CQtHttpClientTest, ARedirectIsHandedBackNotFollowed) {
+    CScriptedHttpServer server;
+    CQtHttpClient client(nullptr, "alice", "secret");
+    const CHttpResponse response = client.Send({"PROPFIND", server.Url("/old"), {}, {}});
+    EXPECT_EQ(301, response.status);
+    EXPECT_EQ("/book", response.Header("Location"));
+    EXPECT_EQ(1u, server.m_requests.size());
+}
+
+// Small limits, so that the reply passes them at once.
+struct CLimitCase {
+    const char* name;
+    const char* path;
+    EHttpFailure failure;
+};
+
+class CQtHttpClientLimitTest : public ::testing::TestWithParam<CLimitCase> {};
+
+TEST_P(CQtHttpClientLimitTest, AbandonsTheReply) {
+    CScriptedHttpServer server;
+    CTransferLimits limits;
+    limits.cardBytes = 1000;
+    limits.floorBytesPerSecond = 1000;
+    limits.floorSeconds = 1;
+    CQtHttpClient client(nullptr, "alice", "secret", limits);
+    const CHttpResponse response = client.Send({"GET", server.Url(GetParam().path), {}, {}});
+    EXPECT_EQ(0, response.status);
+    EXPECT_EQ(GetParam().failure, response.failure);
+    EXPECT_NE(std::string::npos, response.error.find(GetParam().path)) << response.error;
+}
+
+const CLimitCase LIMIT_CASES[] = {
+    {"TooLarge", "/big", EHttpFailure::TooLarge},
+    {"TooSlow", "/drip", EHttpFailure::TooSlow},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CQtHttpClientLimitTest, ::testing::ValuesIn(LIMIT_CASES),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CQtHttpClientTest, AWrongPasswordIsTriedOnceAndGivesTheRefusal) {
     CScriptedHttpServer server;

@@ -5,8 +5,10 @@
 #include "core/commands/CUndoTexts.h"
 #include "core/document/CAddressDoc.h"
 #include "core/settings/CProfile.h"
+#include "core/sync/CDavUrl.h"
 #include "core/sync/CHttpClient.h"
 #include "core/sync/CSyncState.h"
+#include "core/sync/CSyncTexts.h"
 #include "core/text/CSha1.h"
 #include "core/ui/CUserInterface.h"
 #include "core/ui/CommandIds.h"
@@ -29,10 +31,10 @@ void CSyncCommands::OnCommand(int id) {
 }
 
 CSyncReport CSyncCommands::SyncBook(CAddressDoc& doc, CSyncState& state, CHttpClient& http,
-                                    const std::string& url) {
+                                    const std::string& url, bool switchCollection) {
     auto changes = std::make_unique<CCommandGroup>();
     changes->SetName(CUndoTexts::SYNC);
-    const CSyncReport report = CSyncEngine(doc, state, http).Run(url, *changes);
+    const CSyncReport report = CSyncEngine(doc, state, http).Run(url, *changes, switchCollection);
     if (changes->GetCount() == 0)
         return report;
     CCommand* done = changes.get();
@@ -44,6 +46,48 @@ CSyncReport CSyncCommands::SyncBook(CAddressDoc& doc, CSyncState& state, CHttpCl
 // A book's settings go under a key made from its path, which may hold any character.
 std::string CSyncCommands::SettingsKey(const std::string& path) const {
     return CSha1::Hex(CSha1::Of(path)).substr(0, 16);
+}
+
+// A user and password written into the URL serve this sync and the session; the URL is kept
+// without them.
+void CSyncCommands::TakeCredentials(CSyncLogin& login) {
+    std::optional<CDavUrl> url = CDavUrl::Parse(login.url);
+    if (!url || url->userInfo.empty())
+        return;
+    if (login.user.empty())
+        login.user = url->User();
+    if (url->HasPassword())
+        login.password = url->Password();
+    login.url = url->ToString();
+}
+
+void CSyncCommands::Remember(const std::string& key, const CSyncLogin& login) {
+    if (!m_pProfile)
+        return;
+    const CProfile::CBatch batch(*m_pProfile);
+    m_pProfile->WriteProfileString(SECTION, "url-" + key, login.url);
+    m_pProfile->WriteProfileString(SECTION, "user-" + key, login.user);
+}
+
+// A refusal the user can answer: the address book to take, or whether to switch collections.
+bool CSyncCommands::Settle(CSyncReport& report, CSyncState& state, CHttpClient& http,
+                           CSyncLogin& login, const std::string& key) {
+    if (report.refusal == ESyncRefusal::SeveralBooks) {
+        std::string chosen;
+        if (!m_dialogs.ChooseCollection(report.collections, chosen))
+            return false;
+        login.url = chosen;
+        Remember(key, login);
+        report = SyncBook(m_doc, state, http, login.url);
+    }
+    if (report.refusal == ESyncRefusal::OtherCollection) {
+        const std::string question = report.error + "\n" + CSyncTexts::SWITCH_QUESTION;
+        if (m_ui.MessageBox(question, EMessageButtons::YesNo, EMessageIcon::Question) !=
+            EMessageResult::Yes)
+            return false;
+        report = SyncBook(m_doc, state, http, login.url, true);
+    }
+    return true;
 }
 
 void CSyncCommands::OnSync() {
@@ -61,25 +105,32 @@ void CSyncCommands::OnSync() {
     login.password = m_passwords[path];
     if (!m_dialogs.AskServer(login))
         return;
+    TakeCredentials(login);
     m_passwords[path] = login.password;
-    if (m_pProfile) {
-        const CProfile::CBatch batch(*m_pProfile);
-        m_pProfile->WriteProfileString(SECTION, "url-" + key, login.url);
-        m_pProfile->WriteProfileString(SECTION, "user-" + key, login.user);
+    Remember(key, login);
+    CSyncState state;
+    if (const CFileResult loaded = CSyncState::Load(path, state); !loaded.ok) {
+        m_ui.MessageBox(loaded.message, EMessageButtons::Ok, EMessageIcon::Warning);
+        return;
     }
+    const CSyncState before = state;
     std::unique_ptr<CHttpClient> http = m_dialogs.MakeClient(login);
-    CSyncState state = CSyncState::Load(path);
-    const CSyncReport report = SyncBook(m_doc, state, *http, login.url);
+    CSyncReport report = SyncBook(m_doc, state, *http, login.url);
+    const bool settled = Settle(report, state, *http, login, key);
     http.reset(); // its progress display ends with the sync
+    if (!settled)
+        return;
     // Without the book saved, the state must not claim what the book lacks, the UIDs of the
     // persons it sent up among them.
     if ((m_doc.IsModified() || report.uploaded > 0) && !m_files.OnFileSave())
         return;
-    if (const CFileResult saved = state.Save(path); !saved.ok) {
-        m_ui.MessageBox(saved.message, EMessageButtons::Ok, EMessageIcon::Warning);
-        return;
+    if (state != before) {
+        if (const CFileResult saved = state.Save(path); !saved.ok) {
+            m_ui.MessageBox(saved.message, EMessageButtons::Ok, EMessageIcon::Warning);
+            return;
+        }
     }
-    const bool trouble = !report.error.empty() || !report.conflicts.empty();
+    const bool trouble = !report.IsComplete() || !report.conflicts.empty() || report.outside > 0;
     m_ui.MessageBox(CSyncEngine::ReportText(report), EMessageButtons::Ok,
                     trouble ? EMessageIcon::Warning : EMessageIcon::None);
 }

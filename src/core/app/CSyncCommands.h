@@ -31,10 +31,15 @@ public:
     // Runs the engine and records what it changed as one command named "サーバーと同期",
     // telling the views.
     static CSyncReport SyncBook(CAddressDoc& doc, CSyncState& state, CHttpClient& http,
-                                const std::string& url);
+                                const std::string& url, bool switchCollection = false);
 
 private:
     std::string SettingsKey(const std::string& path) const;
+    static void TakeCredentials(CSyncLogin& login);
+    void Remember(const std::string& key, const CSyncLogin& login);
+    // False when the user let a refusal stand.
+    bool Settle(CSyncReport& report, CSyncState& state, CHttpClient& http, CSyncLogin& login,
+                const std::string& key);
 
     CAddressDoc& m_doc;
     CUserInterface& m_ui;

@@ -113,6 +113,9 @@ void SyncFolder(const fs::path& folder) {
     if (dir.IsOpen())
         ::fsync(dir.Get());
 }
+CFileResult WriteFile(const fs::path& path, std::string_view bytes, ELinkRule links,
+                      CFileStamp* written, const fs::path& like, const fs::path& madeFrom,
+                      std::optional<mode_t> mode);
 } // namespace
 
 CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
@@ -124,6 +127,18 @@ CFileResult CSafeFileWriter::Check(const fs::path& path, ELinkRule links) {
 CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes, ELinkRule links,
                                    CFileStamp* written, const fs::path& like,
                                    const fs::path& madeFrom) {
+    return WriteFile(path, bytes, links, written, like, madeFrom, std::nullopt);
+}
+
+CFileResult CSafeFileWriter::WritePrivate(const fs::path& path, std::string_view bytes) {
+    constexpr mode_t PRIVATE = 0600;
+    return WriteFile(path, bytes, ELinkRule::Replace, nullptr, {}, {}, PRIVATE);
+}
+
+namespace {
+CFileResult WriteFile(const fs::path& path, std::string_view bytes, ELinkRule links,
+                      CFileStamp* written, const fs::path& like, const fs::path& madeFrom,
+                      std::optional<mode_t> mode) {
     const fs::path target = ResolveTarget(path, links);
     if (std::optional<CFileResult> refused = RefuseTarget(path, target))
         return *refused;
@@ -139,6 +154,8 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
     else
         CopyOwnerAndMode(file.Get(), like, true);
     LimitModeTo(file.Get(), madeFrom);
+    if (mode)
+        ::fchmod(file.Get(), *mode);
     if (!WriteAll(file.Get(), bytes))
         return Failure(path, CStorageTexts::STEP_WRITE, errno);
     if (::fsync(file.Get()) != 0)
@@ -154,3 +171,4 @@ CFileResult CSafeFileWriter::Write(const fs::path& path, std::string_view bytes,
         *written = CFileStamp::From(info);
     return {true, {}, 0};
 }
+} // namespace

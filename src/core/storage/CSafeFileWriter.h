@@ -32,6 +32,9 @@ public:
                              ELinkRule links = ELinkRule::WriteThrough,
                              CFileStamp* written = nullptr, const std::filesystem::path& like = {},
                              const std::filesystem::path& madeFrom = {});
+    // A side file only its owner may read or write (mode 0600 whatever the old file had): a
+    // link in its place is replaced, never followed.
+    static CFileResult WritePrivate(const std::filesystem::path& path, std::string_view bytes);
     // Whether a write to the path would be refused before anything is written: ok, or the
     // refusal that Write would give.
     static CFileResult Check(const std::filesystem::path& path,

@@ -1,14 +1,10 @@
 #include "core/sync/CSyncEngine.h"
 
-#include "core/commands/CAddPersonalCommand.h"
 #include "core/commands/CChangeUidCommand.h"
 #include "core/commands/CCommandGroup.h"
 #include "core/commands/CDeletePersonalCommand.h"
-#include "core/commands/CGroupFinder.h"
-#include "core/commands/CModifyPersonalCommand.h"
-#include "core/commands/CRestoreCommand.h"
 #include "core/document/CAddressDoc.h"
-#include "core/model/CFieldTable.h"
+#include "core/sync/CDavUrl.h"
 #include "core/sync/CSyncDigest.h"
 #include "core/sync/CSyncIdentity.h"
 #include "core/sync/CSyncTexts.h"
@@ -25,24 +21,8 @@
 #include <set>
 
 namespace {
-constexpr std::string_view CRLF = "\r\n";
-constexpr int MAX_ATTEMPTS = 3; // a card that keeps changing under a write is left to next time
+constexpr int MAX_ATTEMPTS = 2; // a card refused again after a look at the server's is refused
 constexpr std::size_t MULTIGET_BATCH = 100;
-
-// The label of each text in a conflict's memo lines: the field table's, and the reading's.
-std::string LabelOf(EPersonText text) {
-    if (text == EPersonText::Initial)
-        return CSyncTexts::LABEL_READING;
-    for (int field = 0; field < CFieldTable::FIELD_COUNT; ++field) {
-        if (CPersonalData::TextOfField(field) == text)
-            return std::string(CFieldTable::GetLabel(field));
-    }
-    return {};
-}
-
-std::string Cp932(const std::string& utf8) {
-    return CTextCodec().FromUtf8(utf8).text;
-}
 
 // A card's name in a path: the characters no URL needs to escape as they are, the rest
 // percent-encoded, so that a UID of any text makes an address the server reads as meant.
@@ -83,63 +63,69 @@ std::string CSyncEngine::CardOf(const CPersonalData& person) {
     return writer.GetText();
 }
 
-std::string CSyncEngine::ReportText(const CSyncReport& report) {
-    // A sync that stopped says so first: it did not sync.
-    const bool stopped = !report.error.empty();
-    std::string text = stopped ? report.error + '\n' : std::string();
-    text += CTextFormat::Format(stopped ? CSyncTexts::PARTIAL_SUMMARY : CSyncTexts::SUMMARY,
-                                {std::to_string(report.uploaded), std::to_string(report.downloaded),
-                                 std::to_string(report.deletedHere),
-                                 std::to_string(report.deletedThere)});
-    if (report.recovered > 0)
-        text += '\n' +
-                CTextFormat::Format(CSyncTexts::UIDS_RECOVERED, {std::to_string(report.recovered)});
-    if (report.givenNewUid > 0)
-        text += '\n' + CTextFormat::Format(CSyncTexts::GIVEN_NEW_UID,
-                                           {std::to_string(report.givenNewUid)});
-    if (!report.conflicts.empty()) {
-        std::string names;
-        for (const std::string& name : report.conflicts)
-            names += (names.empty() ? "" : CSyncTexts::NAME_SEPARATOR) + name;
-        text += '\n' + CTextFormat::Format(CSyncTexts::CONFLICTS, {names});
+bool CSyncEngine::Discover(const std::string& url, bool switchCollection, CSyncReport& report) {
+    const std::optional<CDavUrl> given = CDavUrl::Parse(url);
+    if (!given) {
+        report.refusal = ESyncRefusal::BadUrl;
+        report.error = CTextFormat::Format(CSyncTexts::BAD_URL, {CDavUrl::Safe(url)});
+        return false;
     }
-    if (stopped)
-        text += '\n' + std::string(CSyncTexts::UNFINISHED);
-    return text;
-}
-
-std::string CSyncEngine::Failure(const std::string& what, const CHttpResponse& response) const {
-    if (response.status == 0)
-        return CTextFormat::Format(CSyncTexts::NO_ANSWER, {response.error});
-    if (response.status == 401)
-        return CSyncTexts::AUTH_FAILED;
-    return CTextFormat::Format(CSyncTexts::SERVER_REFUSED, {what, std::to_string(response.status)});
-}
-
-bool CSyncEngine::Discover(const std::string& url, CSyncReport& report) {
-    if (m_state.m_strUrl != url) {
-        m_state = CSyncState();
-        m_state.m_strUrl = url;
-    }
-    if (m_state.m_strCollection.empty()) {
-        CHttpResponse failure;
-        m_state.m_strCollection = m_dav.Discover(url, failure);
-        if (m_state.m_strCollection.empty()) {
+    m_strUrl = given->ToString();
+    m_dav.SetOrigin(*given);
+    const std::string known = CDavUrl::Safe(m_state.m_strCollection);
+    m_bFresh = known.empty() || switchCollection;
+    if (!m_bFresh) {
+        // Only the URL that found the collection, or the collection itself, leads back to it.
+        if (m_strUrl != CDavUrl::Safe(m_state.m_strUrl) && m_strUrl != known) {
+            report.refusal = ESyncRefusal::OtherCollection;
+            report.error = CTextFormat::Format(CSyncTexts::OTHER_COLLECTION, {known, m_strUrl});
+            return false;
+        }
+        m_strCollection = known;
+    } else {
+        CDavDiscovery found = m_dav.Discover(*given);
+        if (found.collections.size() > 1) {
+            report.refusal = ESyncRefusal::SeveralBooks;
+            report.error = CTextFormat::Format(CSyncTexts::SEVERAL_BOOKS, {m_strUrl});
+            report.collections = std::move(found.collections);
+            return false;
+        }
+        if (found.collections.empty()) {
+            const CHttpResponse& failure = found.failure;
             report.error = failure.status == 0 || failure.status == 401
                                ? Failure("PROPFIND", failure)
                                : CTextFormat::Format(CSyncTexts::NO_ADDRESS_BOOK,
-                                                     {url, std::to_string(failure.status)});
+                                                     {m_strUrl, std::to_string(failure.status)});
             return false;
         }
+        m_strCollection = found.collections.front();
     }
-    m_strCollection = m_state.m_strCollection;
+    const std::optional<CDavUrl> collection = CDavUrl::Parse(m_strCollection);
+    if (collection)
+        m_dav.SetCollection(*collection);
     return true;
 }
 
+void CSyncEngine::CanonicalEntries(CSyncReport& report) {
+    for (auto entry = m_state.m_entries.begin(); entry != m_state.m_entries.end();) {
+        if (const std::optional<std::string> path = m_dav.CardPath(entry->second.href)) {
+            entry->second.href = *path;
+            ++entry;
+        } else {
+            ++report.outside;
+            entry = m_state.m_entries.erase(entry);
+        }
+    }
+}
+
 bool CSyncEngine::Fetch(const std::string& href, const std::string& etag, CSyncReport& report) {
-    const CHttpResponse answer = m_dav.Get(CDavSession::Resolve(m_strCollection, href));
+    const CHttpResponse answer = m_dav.Get(href);
     if (answer.status == 404)
         return true; // gone since the listing; the next listing says so
+    if (CSyncReport::RefusesOneCard(answer)) {
+        report.Refuse(href, "GET", answer.status);
+        return true;
+    }
     if (!answer.IsSuccess()) {
         report.error = Failure("GET", answer);
         return false;
@@ -171,10 +157,10 @@ bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyn
         for (; next != hrefs.end() && batch.size() < MULTIGET_BATCH; ++next)
             batch.push_back(next->first);
         CHttpResponse answer;
-        const CDavMultistatus cards = m_dav.MultiGet(m_strCollection, batch, answer);
+        const CDavMultistatus cards = m_dav.MultiGet(batch, answer);
         // A server without the report refuses it (4xx, 501); any other failure stops the sync.
         const bool refused = (answer.status >= 400 && answer.status < 500) || answer.status == 501;
-        if (!cards.ok && !refused && answer.status != 207) {
+        if (!cards.ok && (answer.status == 0 || (!refused && answer.status != 207))) {
             report.error = Failure("REPORT", answer);
             return false;
         }
@@ -193,95 +179,6 @@ bool CSyncEngine::FetchAll(const std::map<std::string, std::string>& hrefs, CSyn
                  resource.addressData);
         }
     }
-    return true;
-}
-
-void CSyncEngine::Apply(std::unique_ptr<CCommand> command) {
-    command->Do(m_doc);
-    m_pChanges->AddCommand(std::move(command));
-}
-
-CPersonalData* CSyncEngine::AddFromCard(const CSyncCard& card) {
-    auto step = std::make_unique<CCommandGroup>();
-    std::size_t created = 0;
-    CGroupFinder groups(m_doc, *step, created);
-    std::array<std::string_view, CPersonalData::TEXT_COUNT> texts;
-    std::copy(card.person.texts.begin(), card.person.texts.end(), texts.begin());
-    CPersonalData* person = m_doc.NewPerson(texts, card.person.sex);
-    if (card.person.uid) // else a UID of its own
-        person->SetUid(*card.person.uid);
-    for (const std::string& name : card.person.groups)
-        CGroupFinder::Join(*person, groups.Get(name));
-    step->AddCommand(std::make_unique<CAddPersonalCommand>(person));
-    Apply(std::move(step));
-    return person;
-}
-
-CPersonalData* CSyncEngine::Restore(CPersonalData* deleted) {
-    auto restore = std::make_unique<CRestoreCommand>(m_doc, deleted);
-    CPersonalData* restored = restore->GetRestored();
-    Apply(std::move(restore));
-    return restored;
-}
-
-CPersonalData* CSyncEngine::ReplaceByCard(CPersonalData* person, const CSyncCard& card) {
-    auto step = std::make_unique<CCommandGroup>();
-    std::size_t created = 0;
-    CGroupFinder groups(m_doc, *step, created);
-    CPersonalData* copy = m_doc.NewPerson(*person);
-    copy->m_treeItems.RemoveAll();
-    for (std::size_t i = 0; i < card.person.texts.size(); ++i)
-        copy->SetText(static_cast<EPersonText>(i), card.person.texts[i]);
-    copy->m_nSex = card.person.sex;
-    copy->m_groupList.clear();
-    for (const std::string& name : card.person.groups)
-        CGroupFinder::Join(*copy, groups.Get(name));
-    step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
-    Apply(std::move(step));
-    return copy;
-}
-
-bool CSyncEngine::Merge(CPersonalData*& person, const CSyncCard& card, CSyncReport& report) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < card.person.texts.size(); ++i) {
-        const auto text = static_cast<EPersonText>(i);
-        const std::string& theirs = card.person.texts[i];
-        if (!theirs.empty() && theirs != person->GetText(text))
-            lines.push_back(Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {LabelOf(text)})) +
-                            theirs);
-    }
-    if (card.person.sex != CPersonalData::SEX_NONE && card.person.sex != person->m_nSex) {
-        const bool male = card.person.sex == CPersonalData::SEX_MALE;
-        lines.push_back(
-            Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
-                  (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE)));
-    }
-    const std::set<std::string> ours = CSyncDigest::GroupNames(*person);
-    std::vector<std::string> extraGroups;
-    for (const std::string& name : card.person.groups) {
-        if (!ours.contains(name))
-            extraGroups.push_back(name);
-    }
-    if (lines.empty() && extraGroups.empty())
-        return ours != std::set<std::string>(card.person.groups.begin(), card.person.groups.end());
-
-    auto step = std::make_unique<CCommandGroup>();
-    std::size_t created = 0;
-    CGroupFinder groups(m_doc, *step, created);
-    CPersonalData* copy = m_doc.NewPerson(*person);
-    copy->m_treeItems.RemoveAll();
-    std::string memo(person->GetText(EPersonText::Memo));
-    for (const std::string& line : lines)
-        memo += (memo.empty() ? "" : std::string(CRLF)) + line;
-    copy->SetText(EPersonText::Memo, memo);
-    // The server's groups are joined rather than noted: membership is not a text to lose.
-    for (const std::string& name : extraGroups)
-        CGroupFinder::Join(*copy, groups.Get(name));
-    step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
-    Apply(std::move(step));
-    if (!lines.empty())
-        report.conflicts.push_back(CTextCodec().ToUtf8(person->GetText(EPersonText::Name)));
-    person = copy;
     return true;
 }
 
@@ -305,14 +202,14 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
             return;
         }
         if (local) {
-            Apply(std::make_unique<CDeletePersonalCommand>(local));
+            m_changes->Apply(std::make_unique<CDeletePersonalCommand>(local));
             ++report.deletedHere;
         }
         m_state.m_entries.erase(entryAt);
         return;
     }
     if (card && card->reassigned) {
-        CPersonalData* added = AddFromCard(*card);
+        CPersonalData* added = m_changes->Add(*card);
         ++report.downloaded;
         ++report.givenNewUid;
         m_uploads.push_back({added, card->href, card->etag});
@@ -322,9 +219,10 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
         if (!local) {
             // A person deleted here comes back as the card says, rather than beside its copy.
             const auto deleted = m_deleted.find(uid);
-            CPersonalData* added = deleted == m_deleted.end()
-                                       ? AddFromCard(*card)
-                                       : ReplaceByCard(Restore(deleted->second), *card);
+            CPersonalData* added =
+                deleted == m_deleted.end()
+                    ? m_changes->Add(*card)
+                    : m_changes->Replace(m_changes->Restore(deleted->second), *card);
             ++report.downloaded;
             if (entry) // deleted here but changed there: the newer card comes back
                 report.conflicts.push_back(CTextCodec().ToUtf8(added->GetText(EPersonText::Name)));
@@ -337,11 +235,11 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
                 Record(uid, card->href, card->etag, *local);
                 return;
             }
-            Record(uid, card->href, card->etag, *ReplaceByCard(local, *card));
+            Record(uid, card->href, card->etag, *m_changes->Replace(local, *card));
             ++report.downloaded;
             return;
         }
-        if (Merge(local, *card, report))
+        if (m_changes->Merge(local, *card, report.conflicts))
             m_uploads.push_back({local, card->href, card->etag});
         else
             Record(uid, card->href, card->etag, *local);
@@ -369,12 +267,22 @@ std::string CSyncEngine::NewHref(const std::string& uid) const {
 
 bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
     const std::string uid = upload.person->GetUid().ToString();
-    const std::string url = CDavSession::Resolve(m_strCollection, upload.href);
+    const std::optional<std::string> path = m_dav.CardPath(upload.href);
+    if (!path) {
+        ++report.outside;
+        return true;
+    }
+    upload.href = *path;
+    const std::string name = CTextCodec().ToUtf8(upload.person->GetText(EPersonText::Name));
     for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
-        const CHttpResponse put = m_dav.Put(url, CardOf(*upload.person), upload.etag);
+        const CHttpResponse put = m_dav.Put(upload.href, CardOf(*upload.person), upload.etag);
         if (put.IsSuccess()) {
             Record(uid, upload.href, put.Header("ETag"), *upload.person);
             ++report.uploaded;
+            return true;
+        }
+        if (put.status != 412 && CSyncReport::RefusesOneCard(put)) {
+            report.Refuse(name, "PUT", put.status);
             return true;
         }
         if (put.status != 412) {
@@ -382,7 +290,7 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
             return false;
         }
         // Changed (or made) on the server since the listing: look at it as at any change.
-        const CHttpResponse get = m_dav.Get(url);
+        const CHttpResponse get = m_dav.Get(upload.href);
         if (get.status == 404) {
             upload.etag.clear();
             continue;
@@ -393,24 +301,26 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
             return false;
         }
         m_fetched.erase(uid);
-        if (!Fetch(upload.href, etag, report))
-            return false;
+        Take(upload.href, etag, get.body);
         const auto fetched = m_fetched.find(uid);
         if (fetched == m_fetched.end())
-            return true; // no card of this person there: left to the next sync
-        if (!Merge(upload.person, fetched->second, report)) {
+            break; // no card of this person there: it cannot go up
+        if (CSyncDigest::Of(*upload.person) == CSyncDigest::Of(fetched->second.person)) {
             Record(uid, upload.href, etag, *upload.person);
             return true;
         }
+        // Whether or not the card adds anything, the person's own change is still to go up.
+        m_changes->Merge(upload.person, fetched->second, report.conflicts);
         upload.etag = etag;
     }
+    // Refused again after looking at the server's card: the server will not take it.
+    report.Refuse(name, "PUT", 412);
     return true;
 }
 
 bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
     const CSyncEntry entry = m_state.m_entries.at(uid);
-    const CHttpResponse answer =
-        m_dav.Delete(CDavSession::Resolve(m_strCollection, entry.href), entry.etag);
+    const CHttpResponse answer = m_dav.Delete(entry.href, entry.etag);
     if (answer.IsSuccess() || answer.status == 404) {
         m_state.m_entries.erase(uid);
         ++report.deletedThere;
@@ -419,20 +329,34 @@ bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
     // 412: changed on the server meanwhile; the next sync brings it back.
     if (answer.status == 412)
         return true;
+    if (CSyncReport::RefusesOneCard(answer)) {
+        report.Refuse(entry.href, "DELETE", answer.status);
+        return true;
+    }
     report.error = Failure("DELETE", answer);
     return false;
 }
 
-CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
-    m_pChanges = &changes;
+CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes,
+                             bool switchCollection) {
+    CSyncChanges applied(m_doc, changes);
+    m_changes = &applied;
     CSyncReport report;
-    if (!Discover(url, report))
+    if (!Discover(url, switchCollection, report))
         return report;
-    const CDavListing listing = m_dav.List(m_strCollection, m_state.m_strToken);
+    const CDavListing listing = m_dav.List(m_bFresh ? std::string() : m_state.m_strToken);
     if (!listing.ok) {
         report.error = Failure("REPORT", listing.failure);
-        return report;
+        return report; // the state stays as it was, for the next sync with the right URL
     }
+    if (m_bFresh) {
+        m_state = CSyncState();
+        m_state.m_strUrl = m_strUrl;
+    }
+    m_state.m_strUrl = CDavUrl::Safe(m_state.m_strUrl);
+    m_state.m_strCollection = m_strCollection;
+    report.outside += listing.outside;
+    CanonicalEntries(report);
     std::map<std::string, std::string> uidOfHref;
     for (const auto& [uid, entry] : m_state.m_entries) {
         uidOfHref.emplace(entry.href, uid);
@@ -458,10 +382,10 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes) {
     CSyncIdentity::CLiveMap live;
     for (CPersonalData* person : m_doc.GetPersonList())
         live.emplace(person->GetUid().ToString(), person);
-    CSyncIdentity identity(m_state, m_fetched, live, m_doc.GetDeletedList(),
-                           [this](CPersonalData* person, CUid uid) {
-                               Apply(std::make_unique<CChangeUidCommand>(person, std::move(uid)));
-                           });
+    CSyncIdentity identity(
+        m_state, m_fetched, live, m_doc.GetDeletedList(), [this](CPersonalData* person, CUid uid) {
+            m_changes->Apply(std::make_unique<CChangeUidCommand>(person, std::move(uid)));
+        });
     for (CPersonalData* person : m_doc.GetDeletedList())
         m_deleted.emplace(person->GetUid().ToString(), person);
     identity.UpgradeDigests();

@@ -2,6 +2,8 @@
 
 #include "core/sync/CDavSession.h"
 #include "core/sync/CSyncCard.h"
+#include "core/sync/CSyncChanges.h"
+#include "core/sync/CSyncReport.h"
 #include "core/sync/CSyncState.h"
 #include "core/vcard/CVCardImport.h"
 
@@ -17,18 +19,6 @@ class CCommandGroup;
 class CHttpClient;
 class CPersonalData;
 
-// What a sync did, for the summary and the exit code.
-struct CSyncReport {
-    std::size_t uploaded = 0;
-    std::size_t downloaded = 0;
-    std::size_t deletedHere = 0;
-    std::size_t deletedThere = 0;
-    std::size_t givenNewUid = 0;        // cards of other persons that came with a UID of the book's
-    std::size_t recovered = 0;          // persons whose lost UIDs were recognised by their content
-    std::vector<std::string> conflicts; // the persons' names, UTF-8
-    std::string error;                  // UTF-8; empty when the sync finished
-};
-
 // Two-way sync of a book's live persons with one address-book collection. The server's side is
 // told by its ETags (and sync tokens), the book's side by the digest of each person's card as
 // the last sync left it; a person changed on both sides keeps its texts and gets the server's
@@ -40,14 +30,15 @@ class CSyncEngine {
 public:
     CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http);
 
-    CSyncReport Run(const std::string& url, CCommandGroup& changes);
+    // `switchCollection` lets a book synced with one collection start afresh with another.
+    CSyncReport Run(const std::string& url, CCommandGroup& changes, bool switchCollection = false);
 
     // What the person says, UID aside (CSyncDigest): the state keeps it for each person.
     static std::string DigestOf(const CPersonalData& person);
     // The card that goes up: what the vCard export writes.
     static std::string CardOf(const CPersonalData& person);
     // The summary, the conflicts and the error, one after another.
-    static std::string ReportText(const CSyncReport& report);
+    static std::string ReportText(const CSyncReport& report) { return report.Text(); }
 
 private:
     // A person that goes up: to `href`, replacing `etag` (empty: a new card).
@@ -57,7 +48,11 @@ private:
         std::string etag;
     };
 
-    bool Discover(const std::string& url, CSyncReport& report);
+    bool Discover(const std::string& url, bool switchCollection, CSyncReport& report);
+    // Brings the state's hrefs to their canonical spelling; one outside the collection is
+    // forgotten, so that nothing is ever sent there.
+    void CanonicalEntries(CSyncReport& report);
+
     bool Fetch(const std::string& href, const std::string& etag, CSyncReport& report);
     // The cards at `hrefs` (to their ETags), a batch at a time, else one by one.
     bool FetchAll(const std::map<std::string, std::string>& hrefs, CSyncReport& report);
@@ -65,24 +60,21 @@ private:
     void Decide(const std::string& uid, CPersonalData* local, CSyncReport& report);
     // Where a new person's card goes: its UID made safe for a path, and free.
     std::string NewHref(const std::string& uid) const;
-    void Apply(std::unique_ptr<CCommand> command);
-    CPersonalData* AddFromCard(const CSyncCard& card);
-    CPersonalData* Restore(CPersonalData* deleted);
-    CPersonalData* ReplaceByCard(CPersonalData* person, const CSyncCard& card);
-    // Keeps the person's texts and adds the card's differing values to its memo; false, and
-    // nothing done, when the card says what the person says.
-    bool Merge(CPersonalData*& person, const CSyncCard& card, CSyncReport& report);
     void Record(const std::string& uid, const std::string& href, const std::string& etag,
                 const CPersonalData& person);
     bool Upload(CUpload upload, CSyncReport& report);
     bool Remove(const std::string& uid, CSyncReport& report);
-    std::string Failure(const std::string& what, const CHttpResponse& response) const;
+    std::string Failure(const std::string& what, const CHttpResponse& response) const {
+        return CSyncReport::FailureText(what, response);
+    }
 
     CAddressDoc& m_doc;
     CSyncState& m_state;
     CDavSession m_dav;
-    CCommandGroup* m_pChanges = nullptr;
+    CSyncChanges* m_changes = nullptr; // during Run
     std::string m_strCollection;
+    std::string m_strUrl;  // the URL the user gave, without user or password
+    bool m_bFresh = false; // a first sync with this collection: the state starts anew
     std::map<std::string, std::string> m_server;               // href to ETag
     std::unordered_map<std::string, CSyncCard> m_fetched;      // by UID
     std::unordered_map<std::string, CPersonalData*> m_deleted; // by UID

@@ -30,4 +30,34 @@ struct CSyncTexts {
     static constexpr const char* UNFINISHED =
         "同期は途中で止まりました。次の同期で続きを行います。";
     static constexpr const char* AUTH_FAILED = "サーバーがユーザー名かパスワードを拒否しました。";
+    // The origin the user named, then the host a redirect or an answer pointed to.
+    static constexpr const char* OTHER_HOST =
+        "%1 のサーバーが別のホスト %2 を指したため、同期をやめました。パスワードは %1 "
+        "にしか送りません。%2 と同期するには、その URL を指定してください。";
+    static constexpr const char* TOO_LARGE =
+        "サーバーの返事が %1 を超えたため、受け取りをやめました（%2）。";
+    static constexpr const char* TOO_SLOW =
+        "サーバーの返事が %1 秒続けて毎秒 %2 バイトより遅かったため、受け取りをやめました（%3）。";
+    static constexpr const char* OUTSIDE_SKIPPED =
+        "アドレス帳の外を指すカード %1 "
+        "件には触れませんでした（読み込みも書き込みも削除もしません）。";
+    // The persons whose cards the server refused; each one is REFUSED_ITEM.
+    static constexpr const char* REFUSED_CARDS = "サーバーが次のカードを受け付けませんでした: %1";
+    static constexpr const char* REFUSED_ITEM = "%1（%2 %3）";
+    // The summary of a sync that went through but left refused cards behind.
+    static constexpr const char* INCOMPLETE_SUMMARY =
+        "同期は終わりましたが、すべては届いていません。送信 %1 件、受信 %2 件、こちらで削除 %3 "
+        "件、サーバーで削除 %4 件。";
+    static constexpr const char* BAD_URL =
+        "%1 は http か https で始まるサーバーの URL ではありません。";
+    static constexpr const char* SEVERAL_BOOKS =
+        "%1 には複数のアドレス帳があります。同期するアドレス帳の URL を指定してください:";
+    static constexpr const char* OTHER_COLLECTION =
+        "このアドレス帳は %1 と同期しています。%2 と同期すると、別のアドレス帳と混ざります。";
+    static constexpr const char* SWITCH_QUESTION =
+        "同期先を切り替えますか？ 新しい同期先とは最初の同期として UID で突き合わせます。";
+    static constexpr const char* CHOOSE_BOOK = "同期するアドレス帳を選んでください:";
+    static constexpr const char* STATE_UNSAFE =
+        "%1 はほかのユーザーも書き換えられるため、信用できません。ほかのユーザーの書き込みを禁じて"
+        "（chmod go-w）からやり直してください。";
 };

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class CHttpClient;
 
@@ -20,4 +21,7 @@ public:
     // False when the person cancelled.
     virtual bool AskServer(CSyncLogin& login) = 0;
     virtual std::unique_ptr<CHttpClient> MakeClient(const CSyncLogin& login) = 0;
+    // One of the address books a server's URL led to; false when the person cancelled.
+    virtual bool ChooseCollection(const std::vector<std::string>& collections,
+                                  std::string& chosen) = 0;
 };

@@ -180,6 +180,7 @@ CVCardPerson CVCardMapper::Person() {
         else if (!IsMapped(property))
             Overflow(property, person);
     }
+    RemoveRepeats(person.groups);
     notes.insert(notes.end(), m_overflow.begin(), m_overflow.end());
     Text(person.texts, EPersonText::Memo) = JoinNonEmpty(notes, CRLF);
     return person;
@@ -297,10 +298,23 @@ void CVCardMapper::AddGroups(const CVCardProperty& property, std::vector<std::st
         const std::size_t begin = name.find_first_not_of(' ');
         if (begin == std::string::npos)
             continue;
-        name = name.substr(begin, name.find_last_not_of(' ') + 1 - begin);
-        if (std::find(groups.begin(), groups.end(), name) == groups.end())
-            groups.push_back(std::move(name));
+        groups.push_back(name.substr(begin, name.find_last_not_of(' ') + 1 - begin));
     }
+}
+
+// Repeats are taken out once all names are in, so that a card of many categories costs no more
+// than a hash lookup for each.
+void CVCardMapper::RemoveRepeats(std::vector<std::string>& groups) {
+    std::unordered_set<std::string_view> seen;
+    std::vector<std::string> unique;
+    unique.reserve(groups.size());
+    for (std::string& name : groups) {
+        if (seen.contains(name))
+            continue;
+        unique.push_back(std::move(name));
+        seen.insert(unique.back()); // `unique` never grows past its reserve, so this stays
+    }
+    groups = std::move(unique);
 }
 
 void CVCardMapper::Overflow(const CVCardProperty& property, CVCardPerson& person) {

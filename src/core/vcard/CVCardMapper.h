@@ -67,6 +67,7 @@ private:
                   const std::vector<EPersonText>& slots, CTextArray& texts);
     static int SexOf(const CVCardProperty& property);
     static void AddGroups(const CVCardProperty& property, std::vector<std::string>& groups);
+    static void RemoveRepeats(std::vector<std::string>& groups);
     void Overflow(const CVCardProperty& property, CVCardPerson& person);
 
     const CVCard& m_card;

@@ -1,5 +1,6 @@
 #include "gui/dialogs/CQtSyncDialogs.h"
 
+#include "core/sync/CSyncTexts.h"
 #include "core/text/CSharedTexts.h"
 #include "gui/dialogs/CDialogTexts.h"
 #include "gui/dialogs/COkCancelRow.h"
@@ -7,6 +8,7 @@
 
 #include <QDialog>
 #include <QFormLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,4 +55,19 @@ bool CQtSyncDialogs::AskServer(CSyncLogin& login) {
 std::unique_ptr<CHttpClient> CQtSyncDialogs::MakeClient(const CSyncLogin& login) {
     return std::make_unique<CQtHttpClient>(m_pWindow, QString::fromStdString(login.user),
                                            QString::fromStdString(login.password));
+}
+
+bool CQtSyncDialogs::ChooseCollection(const std::vector<std::string>& collections,
+                                      std::string& chosen) {
+    QStringList items;
+    for (const std::string& collection : collections)
+        items << QString::fromStdString(collection);
+    bool ok = false;
+    const QString item =
+        QInputDialog::getItem(m_pWindow, QString::fromUtf8(CSharedTexts::SYNC),
+                              QString::fromUtf8(CSyncTexts::CHOOSE_BOOK), items, 0, false, &ok);
+    if (!ok)
+        return false;
+    chosen = item.toStdString();
+    return true;
 }

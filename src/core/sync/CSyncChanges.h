@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/sync/CSyncCard.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CAddressDoc;
+class CCommand;
+class CCommandGroup;
+class CPersonalData;
+
+// What a sync does to the book: every change a command, done at once and collected in one
+// composite, so that the window can undo a sync as one step.
+class CSyncChanges {
+public:
+    CSyncChanges(CAddressDoc& doc, CCommandGroup& changes) : m_doc(doc), m_changes(changes) {}
+
+    void Apply(std::unique_ptr<CCommand> command);
+    // A person made from a card the book does not have; with the card's UID, if it has one.
+    CPersonalData* Add(const CSyncCard& card);
+    // A deleted person brought back, as the restore command brings one.
+    CPersonalData* Restore(CPersonalData* deleted);
+    // The person as the card says it is now; gives the record that replaced it.
+    CPersonalData* Replace(CPersonalData* person, const CSyncCard& card);
+    // Keeps the person's texts and adds the card's differing values to its memo (its name to
+    // `conflicts`) and the card's groups to its own; false, and nothing done, when the card
+    // says nothing the person lacks.
+    bool Merge(CPersonalData*& person, const CSyncCard& card, std::vector<std::string>& conflicts);
+
+private:
+    CAddressDoc& m_doc;
+    CCommandGroup& m_changes;
+};
