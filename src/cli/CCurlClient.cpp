@@ -59,7 +59,8 @@ struct CSlistDeleter {
 } // namespace
 
 CCurlClient::CCurlClient(std::string user, std::string password, CTransferLimits limits)
-    : m_strUser(std::move(user)), m_strPassword(std::move(password)), m_limits(limits) {
+    : m_strUser(std::move(user)), m_strPassword(std::move(password)), m_limits(limits),
+      m_nAuth(static_cast<long>(CURLAUTH_BASIC | CURLAUTH_DIGEST)) {
     curl_global_init(CURL_GLOBAL_DEFAULT);
     m_pHandle = curl_easy_init();
 }
@@ -67,6 +68,15 @@ CCurlClient::CCurlClient(std::string user, std::string password, CTransferLimits
 CCurlClient::~CCurlClient() {
     curl_easy_cleanup(static_cast<CURL*>(m_pHandle));
     curl_global_cleanup();
+}
+
+void CCurlClient::LearnAuth(void* handle) {
+    long offered = 0;
+    curl_easy_getinfo(static_cast<CURL*>(handle), CURLINFO_HTTPAUTH_AVAIL, &offered);
+    // Digest needs the server's nonce first, so only Basic can go out before it is asked for.
+    if ((offered & static_cast<long>(CURLAUTH_BASIC)) != 0 &&
+        (offered & static_cast<long>(CURLAUTH_DIGEST)) == 0)
+        m_nAuth = static_cast<long>(CURLAUTH_BASIC);
 }
 
 CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
@@ -100,11 +110,13 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
     if (!m_strUser.empty()) {
-        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, CURLAUTH_BASIC | CURLAUTH_DIGEST);
+        curl_easy_setopt(curl, CURLOPT_HTTPAUTH, m_nAuth);
         curl_easy_setopt(curl, CURLOPT_USERNAME, m_strUser.c_str());
         curl_easy_setopt(curl, CURLOPT_PASSWORD, m_strPassword.c_str());
         curl_easy_setopt(curl, CURLOPT_UNRESTRICTED_AUTH, 0L);
     }
+    if (!m_strCaFile.empty())
+        curl_easy_setopt(curl, CURLOPT_CAINFO, m_strCaFile.c_str());
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, m_limits.connectSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, m_limits.floorBytesPerSecond);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, m_limits.floorSeconds);
@@ -135,5 +147,6 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
     long status = 0;
     curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
     response.status = static_cast<int>(status);
+    LearnAuth(curl);
     return response;
 }

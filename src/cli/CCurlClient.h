@@ -15,10 +15,18 @@ public:
     ~CCurlClient() override;
 
     CHttpResponse Send(const CHttpRequest& request) override;
+    // Certificates to trust instead of the system's (a self-signed server's).
+    void SetCaFile(std::string path) { m_strCaFile = std::move(path); }
 
 private:
+    void LearnAuth(void* handle);
+
     std::string m_strUser;
     std::string m_strPassword;
+    std::string m_strCaFile;
     CTransferLimits m_limits;
+    // The schemes offered until the server has named its own; Basic alone once it has, so
+    // that the credentials go with each request rather than after a refusal.
+    long m_nAuth;
     void* m_pHandle;
 };
