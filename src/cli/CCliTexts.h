@@ -66,11 +66,16 @@ struct CCliTexts {
         "  export-vcard ファイル [--group 名前] [--version 3.0|4.0] [--output 出力 [--force]]\n"
         "                      人物を vCard（UTF-8、既定 3.0）で標準出力（または出力）に\n"
         "                      書き出します。\n"
-        "  sync ファイル URL [--user 名前] [--password-file パス]\n"
+        "  sync ファイル URL [--user 名前] [--password-file パス] [--dry-run] [--verbose]\n"
+        "       [--ca-file パス]\n"
         "                      アドレス帳を CardDAV サーバーのアドレス帳（URL、またはサーバーの\n"
         "                      ルート）と双方向に同期します。パスワードはファイルの 1 行目から\n"
         "                      読みます。ファイルがなければサーバーから作ります。同期の状態は\n"
-        "                      「ファイル.sync」に残します。\n"
+        "                      「ファイル.sync」、最後のカードは「ファイル.cards」に残し、\n"
+        "                      サーバーで削除された人は「ファイル.deleted.vcf」に残します。\n"
+        "                      --dry-run は何をするかを一人 1 行で示すだけで何も変えません。\n"
+        "                      --verbose は同期したことを同じ形で示します。--ca-file（または\n"
+        "                      SSL_CERT_FILE）の証明書を信頼します。\n"
         "  set ファイル 位置 項目=文字列...\n"
         "                      保存順で位置（0 から）の人の項目（番号 0-10 か dump の名前）を\n"
         "                      書き換えて保存します（「ファイル.bak」を残します）。\n"
@@ -109,7 +114,8 @@ struct CCliTexts {
     static constexpr const char* IMPORT_VCARD_USAGE =
         "import-vcard VCF 出力 [--add] [--replace-unencodable]";
     static constexpr const char* SYNC_USAGE =
-        "sync ファイル URL [--user 名前] [--password-file パス] [--switch-collection]";
+        "sync ファイル URL [--user 名前] [--password-file パス] [--switch-collection] "
+        "[--dry-run] [--verbose] [--ca-file パス]";
     static constexpr const char* SYNC_PASSWORD_IN_URL =
         "URL にパスワードを書かないでください。パスワードは --password-file "
         "で指定するファイルの 1 行目に書きます。";

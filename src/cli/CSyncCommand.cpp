@@ -9,10 +9,15 @@
 #include "core/document/CAddressDoc.h"
 #include "core/storage/CFileReader.h"
 #include "core/sync/CDavUrl.h"
+#include "core/sync/CDryRunClient.h"
+#include "core/sync/CSyncCardStore.h"
+#include "core/sync/CSyncDeletedFile.h"
 #include "core/sync/CSyncEngine.h"
 #include "core/sync/CSyncState.h"
+#include "core/sync/CSyncTexts.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 // The password is the file's first line, so that it never shows in a list of processes.
@@ -37,8 +42,13 @@ int Refuse(const CSyncReport& report) {
     return CCliArguments::UsageError(message);
 }
 
-int Finish(const CSyncReport& report) {
-    const std::string text = CSyncEngine::ReportText(report);
+int Finish(const CSyncReport& report, bool list, const char* note = nullptr) {
+    // The persons on standard output, one a line, for the user to read or a script to parse.
+    if (list)
+        std::fputs(report.ActionsText().c_str(), stdout);
+    std::string text = CSyncEngine::ReportText(report);
+    if (note)
+        text += std::string("\n") + note;
     if (!report.IsComplete())
         return CCliArguments::Report(text);
     return CCliArguments::Report(text, report.conflicts.empty() ? CCliArguments::EXIT_OK
@@ -47,8 +57,9 @@ int Finish(const CSyncReport& report) {
 } // namespace
 
 int CSyncCommand::Run(const CCommandLine& commandLine) {
-    const auto arguments = CCliArguments::Parse(commandLine.GetWords(), 2, {"--switch-collection"},
-                                                {"--user", "--password-file"});
+    const auto arguments = CCliArguments::Parse(commandLine.GetWords(), 2,
+                                                {"--switch-collection", "--dry-run", "--verbose"},
+                                                {"--user", "--password-file", "--ca-file"});
     if (!arguments)
         return CCliArguments::UsageError(CCliTexts::SYNC_USAGE);
     const std::string& url = arguments->GetFile(1);
@@ -79,12 +90,30 @@ int CSyncCommand::Run(const CCommandLine& commandLine) {
         return CCliArguments::Report(loaded.message);
     }
     const CSyncState before = state;
+    CSyncCardStore cards;
+    CSyncCardStore::Load(path, cards);
     const std::string user =
         arguments->Get("--user").value_or(parsed ? parsed->User() : std::string());
     CCurlClient http(user, password);
+    // A self-signed server's certificate, as curl itself takes it.
+    const char* caFromEnvironment = std::getenv("SSL_CERT_FILE");
+    if (const auto ca = arguments->Get("--ca-file"))
+        http.SetCaFile(*ca);
+    else if (caFromEnvironment && *caFromEnvironment)
+        http.SetCaFile(caFromEnvironment);
+    const bool dryRun = arguments->Has("--dry-run");
+    CDryRunClient readOnly(http);
     CCommandGroup changes;
-    const CSyncReport report =
-        CSyncEngine(doc, state, http).Run(url, changes, arguments->Has("--switch-collection"));
+    CSyncEngine engine(doc, state, dryRun ? static_cast<CHttpClient&>(readOnly) : http);
+    engine.SetCards(cards);
+    CSyncReport report = engine.Run(url, changes, arguments->Has("--switch-collection"));
+    if (dryRun) {
+        if (book.Created())
+            book.RemoveUnsaved();
+        if (report.refusal != ESyncRefusal::None)
+            return Refuse(report);
+        return Finish(report, true, CSyncTexts::DRY_RUN);
+    }
     // A sync that failed before it changed anything leaves a new book unmade. A person sent
     // up is known to the server by its UID from now on, which the book keeps beside it.
     const bool save =
@@ -96,11 +125,22 @@ int CSyncCommand::Run(const CCommandLine& commandLine) {
     }
     if (!save && book.Created()) {
         book.RemoveUnsaved();
-    } else if (state != before) {
-        if (const CFileResult saved = state.Save(path); !saved.ok)
-            return CCliArguments::Report(saved.message);
+    } else {
+        if (state != before) {
+            if (const CFileResult saved = state.Save(path); !saved.ok)
+                return CCliArguments::Report(saved.message);
+        }
+        if (cards.IsChanged()) {
+            if (const CFileResult saved = cards.Save(path); !saved.ok)
+                return CCliArguments::Report(saved.message);
+        }
+    }
+    if (!report.deletedCards.empty()) {
+        if (const CFileResult kept = CSyncDeletedFile::Append(path, report.deletedCards); !kept.ok)
+            return CCliArguments::Report(kept.message);
+        report.deletedFile = CSyncDeletedFile::PathFor(path).string();
     }
     if (report.refusal != ESyncRefusal::None)
         return Refuse(report);
-    return Finish(report);
+    return Finish(report, arguments->Has("--verbose"));
 }

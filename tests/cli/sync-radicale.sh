@@ -242,5 +242,68 @@ check "foreign card keeps its UID and address" 1 "$(grep -c 'UID:hermjqbocp8y551
 check "foreign card carries the edit" 1 "$(grep -c '090-0000-1111' "$work/storage/collection-root/alice/ids/khard.vcf")"
 check "no copy of it" 37 "$(cards_in_ids)"
 
+# Another client's card keeps what the book cannot hold: a photo, a birthday, a nickname, an
+# organisation and title, the types of its telephones and addresses, its own properties and a
+# grouped label. One field edited here changes that field alone on the server.
+rich="$work/storage/collection-root/alice/ids/rich.vcf"
+python3 - "${ids}rich.vcf" <<'PY'
+import base64, sys, urllib.request
+card = ("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:豊富 太郎\r\nN:豊富;太郎;;;\r\nNICKNAME:たろ\r\n"
+        "ORG:株式会社例;開発部\r\nTITLE:部長\r\nBDAY:1980-04-01\r\n"
+        "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR4nGNgYGBgAAAABQABpfZFQAAAAABJRU5ErkJggg==\r\n"
+        "TEL;TYPE=WORK,VOICE:03-1111-2222\r\nTEL;TYPE=WORK,FAX:03-1111-3333\r\nTEL;TYPE=CELL:090-1111-4444\r\n"
+        "ADR;TYPE=WORK:;;丸の内1-1;千代田区;東京都;100-0005;日本\r\nADR;TYPE=HOME:;;梅田2-2;北区;大阪府;530-0001;日本\r\n"
+        "EMAIL;TYPE=INTERNET:old@example.jp\r\nitem1.URL:https://example.jp/taro\r\nitem1.X-ABLabel:ブログ\r\n"
+        "X-KHARD-TEST:残す値\r\nUID:rich-card-1\r\nEND:VCARD\r\n")
+request = urllib.request.Request(sys.argv[1], data=card.encode(), method="PUT", headers={
+    "Content-Type": "text/vcard", "Authorization": "Basic " + base64.b64encode(b"alice:secret").decode()})
+urllib.request.urlopen(request).read()
+PY
+properties() { # card file: its content lines unfolded, without EMAIL and REV, sorted
+    python3 - "$1" <<'PY'
+import sys
+text = open(sys.argv[1], encoding="utf-8").read().replace("\r\n ", "").replace("\n ", "")
+lines = [l for l in text.replace("\r\n", "\n").split("\n") if l]
+print("\n".join(sorted(l for l in lines if l.split(":")[0].split(";")[0].upper() not in ("EMAIL", "REV"))))
+PY
+}
+sync "$work/e.dat" "$ids"
+check "rich card down" 0 $?
+before=$(properties "$rich")
+"$cli" set "$work/e.dat" "$(index_of "$work/e.dat" rich-card-1)" email1=new@example.jp
+sync "$work/e.dat" "$ids"
+check "rich card edited and sent" 0 $?
+check "rich card carries the edit" 1 "$(grep -c 'new@example.jp' "$rich")"
+check "rich card keeps every other property" "$before" "$(properties "$rich")"
+check "cards kept beside the book" yes "$([[ -f $work/e.dat.cards ]] && echo yes)"
+
+# A dry run says what a sync would do and changes neither the book nor the server; the real
+# sync then keeps the person the server deleted in NAME.deleted.vcf, which imports back.
+python3 - "${ids}rich.vcf" <<'PY'
+import base64, sys, urllib.request
+request = urllib.request.Request(sys.argv[1], method="DELETE", headers={
+    "Authorization": "Basic " + base64.b64encode(b"alice:secret").decode()})
+urllib.request.urlopen(request).read()
+PY
+"$cli" set "$work/e.dat" 0 memo=dry
+book_before=$(sha1sum <"$work/e.dat")
+state_before=$(sha1sum <"$work/e.dat.sync")
+server_before=$(cat "$work/storage/collection-root/alice/ids/"*.vcf | sha1sum)
+"$cli" sync "$work/e.dat" "$ids" --dry-run --user alice --password-file "$work/password" >"$work/out" 2>"$work/err"
+check "dry run" 0 $?
+check "dry run lists the deletion" 1 "$(grep -c $'^こちらで削除\t豊富 太郎$' "$work/out")"
+check "dry run lists the upload" 1 "$(grep -c '^送信' "$work/out")"
+check "dry run leaves the book" "$book_before" "$(sha1sum <"$work/e.dat")"
+check "dry run leaves the state" "$state_before" "$(sha1sum <"$work/e.dat.sync")"
+check "dry run leaves the server" "$server_before" "$(cat "$work/storage/collection-root/alice/ids/"*.vcf | sha1sum)"
+check "dry run keeps no deleted cards" no "$([[ -e $work/e.dat.deleted.vcf ]] && echo yes || echo no)"
+"$cli" sync "$work/e.dat" "$ids" --verbose --user alice --password-file "$work/password" >"$work/out" 2>"$work/err"
+check "sync after the dry run" 0 $?
+check "verbose lists the deletion" 1 "$(grep -c $'^こちらで削除\t豊富 太郎$' "$work/out")"
+check "summary names the deleted cards" 1 "$(grep -c 'e.dat.deleted.vcf' "$work/err")"
+check "deleted person gone" 0 "$("$cli" dump "$work/e.dat" | grep -c '豊富 太郎')"
+"$cli" import-vcard "$work/e.dat.deleted.vcf" "$work/e.dat" --add 2>/dev/null
+check "deleted person imports back" 1 "$("$cli" dump "$work/e.dat" | grep -c '豊富 太郎')"
+
 printf '%d passed, %d failed\n' "$passed" "$failed"
 [[ $failed == 0 ]]

@@ -23,10 +23,13 @@ namespace {
 struct CSide {
     CAddressDoc doc;
     CSyncState state;
+    CSyncCardStore cards;
 
     CSyncReport Sync(CHttpClient& server) {
         CCommandGroup changes;
-        return CSyncEngine(doc, state, server).Run(CFakeDavServer::COLLECTION, changes);
+        CSyncEngine engine(doc, state, server);
+        engine.SetCards(cards);
+        return engine.Run(CFakeDavServer::COLLECTION, changes);
     }
     CPersonalData* Find(const std::string& name) const {
         for (CPersonalData* person : doc.GetPersonList()) {
@@ -267,6 +270,30 @@ TEST_F(CSyncEngineTest, ConflictKeepsLocalTextsAndNotesTheServers) {
     const std::string& body = m_server.m_cards.at(PathOf(*merged)).body;
     EXPECT_NE(std::string::npos, body.find("TEL:111"));
     EXPECT_NE(std::string::npos, body.find("222"));
+}
+
+// Another program's card goes back with only the edited text changed, however many syncs lie
+// between its download and the edit; the cards kept beside the book follow the state.
+TEST_F(CSyncEngineTest, AnotherClientsPropertiesSurviveAnEditHere) {
+    const std::string extra = "BDAY:1980-04-01\r\nTEL;TYPE=WORK,FAX:03-1111-3333\r\n"
+                              "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgo=\r\nX-OTHER-APP:keep\r\n";
+    m_server.Write("/book/rich.vcf", Card("Rich", "rich-1", extra));
+    ASSERT_EQ(1u, m_a.Sync(m_server).downloaded);
+    ASSERT_EQ(0u, m_a.Sync(m_server).uploaded);
+    m_a.Edit("Rich", EPersonText::Email1, "new@example.jp");
+    ASSERT_EQ(1u, m_a.Sync(m_server).uploaded);
+    const std::string& sent = m_server.m_cards.at("/book/rich.vcf").body;
+    EXPECT_NE(std::string::npos, sent.find("EMAIL:new@example.jp\r\n"));
+    EXPECT_NE(std::string::npos, sent.find(extra)) << sent;
+    EXPECT_EQ(std::string::npos, sent.find("NOTE")); // the unknown lines stay properties
+    EXPECT_EQ(4u, m_a.cards.GetCount());
+    m_server.Erase("/book/rich.vcf");
+    m_a.Sync(m_server);
+    EXPECT_EQ(3u, m_a.cards.GetCount());
+    EXPECT_EQ(m_a.cards.Encode(), CSyncCardStore::Parse(m_a.cards.Encode()).Encode());
+    // A file cut short counts as none: the export goes up instead.
+    const std::string bytes = m_a.cards.Encode();
+    EXPECT_EQ(0u, CSyncCardStore::Parse(bytes.substr(0, bytes.size() - 1)).GetCount());
 }
 
 TEST_F(CSyncEngineTest, AWriteWithoutETagCostsOneFetchAndChangesNothing) {

@@ -7,6 +7,8 @@
 #include "core/settings/CProfile.h"
 #include "core/sync/CDavUrl.h"
 #include "core/sync/CHttpClient.h"
+#include "core/sync/CSyncCardStore.h"
+#include "core/sync/CSyncDeletedFile.h"
 #include "core/sync/CSyncState.h"
 #include "core/sync/CSyncTexts.h"
 #include "core/text/CSha1.h"
@@ -31,10 +33,14 @@ void CSyncCommands::OnCommand(int id) {
 }
 
 CSyncReport CSyncCommands::SyncBook(CAddressDoc& doc, CSyncState& state, CHttpClient& http,
-                                    const std::string& url, bool switchCollection) {
+                                    const std::string& url, bool switchCollection,
+                                    CSyncCardStore* cards) {
     auto changes = std::make_unique<CCommandGroup>();
     changes->SetName(CUndoTexts::SYNC);
-    const CSyncReport report = CSyncEngine(doc, state, http).Run(url, *changes, switchCollection);
+    CSyncEngine engine(doc, state, http);
+    if (cards)
+        engine.SetCards(*cards);
+    const CSyncReport report = engine.Run(url, *changes, switchCollection);
     if (changes->GetCount() == 0)
         return report;
     CCommand* done = changes.get();
@@ -70,22 +76,22 @@ void CSyncCommands::Remember(const std::string& key, const CSyncLogin& login) {
 }
 
 // A refusal the user can answer: the address book to take, or whether to switch collections.
-bool CSyncCommands::Settle(CSyncReport& report, CSyncState& state, CHttpClient& http,
-                           CSyncLogin& login, const std::string& key) {
+bool CSyncCommands::Settle(CSyncReport& report, CSyncState& state, CSyncCardStore& cards,
+                           CHttpClient& http, CSyncLogin& login, const std::string& key) {
     if (report.refusal == ESyncRefusal::SeveralBooks) {
         std::string chosen;
         if (!m_dialogs.ChooseCollection(report.collections, chosen))
             return false;
         login.url = chosen;
         Remember(key, login);
-        report = SyncBook(m_doc, state, http, login.url);
+        report = SyncBook(m_doc, state, http, login.url, false, &cards);
     }
     if (report.refusal == ESyncRefusal::OtherCollection) {
         const std::string question = report.error + "\n" + CSyncTexts::SWITCH_QUESTION;
         if (m_ui.MessageBox(question, EMessageButtons::YesNo, EMessageIcon::Question) !=
             EMessageResult::Yes)
             return false;
-        report = SyncBook(m_doc, state, http, login.url, true);
+        report = SyncBook(m_doc, state, http, login.url, true, &cards);
     }
     return true;
 }
@@ -114,9 +120,11 @@ void CSyncCommands::OnSync() {
         return;
     }
     const CSyncState before = state;
+    CSyncCardStore cards;
+    CSyncCardStore::Load(path, cards);
     std::unique_ptr<CHttpClient> http = m_dialogs.MakeClient(login);
-    CSyncReport report = SyncBook(m_doc, state, *http, login.url);
-    const bool settled = Settle(report, state, *http, login, key);
+    CSyncReport report = SyncBook(m_doc, state, *http, login.url, false, &cards);
+    const bool settled = Settle(report, state, cards, *http, login, key);
     http.reset(); // its progress display ends with the sync
     if (!settled)
         return;
@@ -129,6 +137,20 @@ void CSyncCommands::OnSync() {
             m_ui.MessageBox(saved.message, EMessageButtons::Ok, EMessageIcon::Warning);
             return;
         }
+    }
+    if (cards.IsChanged()) {
+        if (const CFileResult saved = cards.Save(path); !saved.ok) {
+            m_ui.MessageBox(saved.message, EMessageButtons::Ok, EMessageIcon::Warning);
+            return;
+        }
+    }
+    if (!report.deletedCards.empty()) {
+        if (const CFileResult kept = CSyncDeletedFile::Append(path, report.deletedCards);
+            !kept.ok) {
+            m_ui.MessageBox(kept.message, EMessageButtons::Ok, EMessageIcon::Warning);
+            return;
+        }
+        report.deletedFile = CSyncDeletedFile::PathFor(path).string();
     }
     const bool trouble = !report.IsComplete() || !report.conflicts.empty() || report.outside > 0;
     m_ui.MessageBox(CSyncEngine::ReportText(report), EMessageButtons::Ok,

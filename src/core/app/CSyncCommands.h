@@ -29,17 +29,19 @@ public:
     void OnSync();
 
     // Runs the engine and records what it changed as one command named "サーバーと同期",
-    // telling the views.
+    // telling the views. With `cards`, a person changed here goes up as its kept card with the
+    // changed texts replaced.
     static CSyncReport SyncBook(CAddressDoc& doc, CSyncState& state, CHttpClient& http,
-                                const std::string& url, bool switchCollection = false);
+                                const std::string& url, bool switchCollection = false,
+                                CSyncCardStore* cards = nullptr);
 
 private:
     std::string SettingsKey(const std::string& path) const;
     static void TakeCredentials(CSyncLogin& login);
     void Remember(const std::string& key, const CSyncLogin& login);
     // False when the user let a refusal stand.
-    bool Settle(CSyncReport& report, CSyncState& state, CHttpClient& http, CSyncLogin& login,
-                const std::string& key);
+    bool Settle(CSyncReport& report, CSyncState& state, CSyncCardStore& cards, CHttpClient& http,
+                CSyncLogin& login, const std::string& key);
 
     CAddressDoc& m_doc;
     CUserInterface& m_ui;

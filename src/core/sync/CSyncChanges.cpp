@@ -28,10 +28,6 @@ std::string LabelOf(EPersonText text) {
     }
     return {};
 }
-
-std::string Cp932(const std::string& utf8) {
-    return CTextCodec().FromUtf8(utf8).text;
-}
 } // namespace
 
 void CSyncChanges::Apply(std::unique_ptr<CCommand> command) {
@@ -86,14 +82,18 @@ bool CSyncChanges::Merge(CPersonalData*& person, const CSyncCard& card,
         const auto text = static_cast<EPersonText>(i);
         const std::string& theirs = card.person.texts[i];
         if (!theirs.empty() && theirs != person->GetText(text))
-            lines.push_back(Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {LabelOf(text)})) +
-                            theirs);
+            lines.push_back(
+                m_codec.FromUtf8(CTextFormat::Format(CSyncTexts::SERVER_LINE, {LabelOf(text)}))
+                    .text +
+                theirs);
     }
     if (card.person.sex != CPersonalData::SEX_NONE && card.person.sex != person->m_nSex) {
         const bool male = card.person.sex == CPersonalData::SEX_MALE;
         lines.push_back(
-            Cp932(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
-                  (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE)));
+            m_codec
+                .FromUtf8(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
+                          (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE))
+                .text);
     }
     const std::set<std::string> ours = CSyncDigest::GroupNames(*person);
     std::vector<std::string> extraGroups;
@@ -119,7 +119,7 @@ bool CSyncChanges::Merge(CPersonalData*& person, const CSyncCard& card,
     step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
     Apply(std::move(step));
     if (!lines.empty())
-        conflicts.push_back(CTextCodec().ToUtf8(person->GetText(EPersonText::Name)));
+        conflicts.push_back(m_codec.ToUtf8(person->GetText(EPersonText::Name)));
     person = copy;
     return true;
 }

@@ -10,12 +10,14 @@ class CAddressDoc;
 class CCommand;
 class CCommandGroup;
 class CPersonalData;
+class CTextCodec;
 
 // What a sync does to the book: every change a command, done at once and collected in one
 // composite, so that the window can undo a sync as one step.
 class CSyncChanges {
 public:
-    CSyncChanges(CAddressDoc& doc, CCommandGroup& changes) : m_doc(doc), m_changes(changes) {}
+    CSyncChanges(CAddressDoc& doc, CCommandGroup& changes, const CTextCodec& codec)
+        : m_doc(doc), m_changes(changes), m_codec(codec) {}
 
     void Apply(std::unique_ptr<CCommand> command);
     // A person made from a card the book does not have; with the card's UID, if it has one.
@@ -32,4 +34,5 @@ public:
 private:
     CAddressDoc& m_doc;
     CCommandGroup& m_changes;
+    const CTextCodec& m_codec; // the sync's: a codec costs as much as hundreds of cards
 };

@@ -3,7 +3,6 @@
 #include "core/model/CGroup.h"
 #include "core/model/CPersonalData.h"
 #include "core/text/CSha1.h"
-#include "core/text/CTextCodec.h"
 #include "core/vcard/CVCardMapper.h"
 #include "core/vcard/CVCardWriter.h"
 
@@ -56,9 +55,7 @@ bool CSyncDigest::IsCurrent(std::string_view digest) {
     return digest.starts_with(PREFIX);
 }
 
-std::string CSyncDigest::LegacyOf(const CPersonalData& person) {
-    const CTextCodec codec;
-    CVCardWriter writer(EVCardVersion::V30, codec, 0);
+std::string CSyncDigest::LegacyOf(const CPersonalData& person, CVCardWriter& writer) {
     writer.WritePerson(person);
-    return CSha1::Hex(CSha1::Of(writer.GetText()));
+    return CSha1::Hex(CSha1::Of(writer.TakeText()));
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 class CPersonalData;
+class CVCardWriter;
 struct CVCardPerson;
 
 // What a person says, as one text that changes whenever the card sent for the person would:
@@ -22,8 +23,9 @@ public:
     // Whether a digest a state file kept is of this kind; earlier syncs kept the digest of the
     // whole card, UID included.
     static bool IsCurrent(std::string_view digest);
-    // What earlier syncs kept instead: the digest of the person's card without its REV.
-    static std::string LegacyOf(const CPersonalData& person);
+    // What earlier syncs kept instead: the digest of the person's card without its REV, as
+    // `writer` (made with the time 0) writes it.
+    static std::string LegacyOf(const CPersonalData& person, CVCardWriter& writer);
 
     static std::set<std::string> GroupNames(const CPersonalData& person);
 };

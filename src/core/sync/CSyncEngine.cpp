@@ -12,6 +12,7 @@
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
 #include "core/vcard/CVCardMapper.h"
+#include "core/vcard/CVCardPatch.h"
 #include "core/vcard/CVCardReader.h"
 #include "core/vcard/CVCardWriter.h"
 
@@ -50,7 +51,8 @@ std::string WithSlash(std::string path) {
 } // namespace
 
 CSyncEngine::CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http)
-    : m_doc(doc), m_state(state), m_dav(http) {}
+    : m_doc(doc), m_state(state), m_writer(EVCardVersion::V30, m_codec, std::time(nullptr)),
+      m_dav(http) {}
 
 std::string CSyncEngine::DigestOf(const CPersonalData& person) {
     return CSyncDigest::Of(person);
@@ -59,8 +61,16 @@ std::string CSyncEngine::DigestOf(const CPersonalData& person) {
 std::string CSyncEngine::CardOf(const CPersonalData& person) {
     const CTextCodec codec;
     CVCardWriter writer(EVCardVersion::V30, codec, std::time(nullptr));
+    return CardOf(person, writer);
+}
+
+std::string CSyncEngine::CardOf(const CPersonalData& person, CVCardWriter& writer) {
     writer.WritePerson(person);
-    return writer.GetText();
+    return writer.TakeText();
+}
+
+std::string CSyncEngine::NameOf(const CPersonalData& person) const {
+    return m_codec.ToUtf8(person.GetText(EPersonText::Name));
 }
 
 bool CSyncEngine::Discover(const std::string& url, bool switchCollection, CSyncReport& report) {
@@ -140,10 +150,10 @@ void CSyncEngine::Take(const std::string& href, const std::string& etag, std::st
     if (!read.error.empty())
         return;
     CVCardImport import(read.cards);
-    import.Encode(CTextCodec(), true);
+    import.Encode(m_codec, true);
     if (import.GetPersons().empty())
         return;
-    CSyncCard card{href, etag, import.GetPersons().front()};
+    CSyncCard card{href, etag, import.GetPersons().front(), std::string(text)};
     if (!card.person.uid)
         card.person.uid = CVCardMapper::DerivedUid(href);
     CSyncIdentity::Add(m_fetched, std::move(card));
@@ -187,6 +197,21 @@ void CSyncEngine::Record(const std::string& uid, const std::string& href, const 
     m_state.m_entries[uid] = {href, etag, DigestOf(person)};
 }
 
+void CSyncEngine::Record(const std::string& uid, const CSyncCard& card,
+                         const CPersonalData& person) {
+    Record(uid, card.href, card.etag, person);
+    m_pCards->Put(uid, card.text);
+}
+
+std::string CSyncEngine::Outgoing(const CUpload& upload) {
+    std::string fresh = CardOf(*upload.person, m_writer);
+    const std::string* base =
+        upload.base.empty() ? m_pCards->Find(upload.person->GetUid().ToString()) : &upload.base;
+    if (!base)
+        return fresh;
+    return CVCardPatch::Apply(*base, fresh, m_codec).value_or(std::move(fresh));
+}
+
 void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncReport& report) {
     const auto entryAt = m_state.m_entries.find(uid);
     const CSyncEntry* entry = entryAt == m_state.m_entries.end() ? nullptr : &entryAt->second;
@@ -197,11 +222,14 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
     if (entry && !m_server.contains(entry->href) && !card) { // deleted on the server
         if (local && localChanged) {
             // Changed here meanwhile: the person stays and goes up again as a new card.
-            report.conflicts.push_back(CTextCodec().ToUtf8(local->GetText(EPersonText::Name)));
+            report.conflicts.push_back(NameOf(*local));
             m_uploads.push_back({local, entry->href, {}});
             return;
         }
         if (local) {
+            // Kept as a card too: the deleted folder lasts only until the book is saved.
+            report.deletedCards += CardOf(*local, m_writer);
+            report.Note(ESyncAction::DeletedHere, NameOf(*local));
             m_changes->Apply(std::make_unique<CDeletePersonalCommand>(local));
             ++report.deletedHere;
         }
@@ -212,7 +240,8 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
         CPersonalData* added = m_changes->Add(*card);
         ++report.downloaded;
         ++report.givenNewUid;
-        m_uploads.push_back({added, card->href, card->etag});
+        report.Note(ESyncAction::Down, NameOf(*added));
+        m_uploads.push_back({added, card->href, card->etag, card->text});
         return;
     }
     if (card) {
@@ -224,25 +253,28 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
                     ? m_changes->Add(*card)
                     : m_changes->Replace(m_changes->Restore(deleted->second), *card);
             ++report.downloaded;
+            report.Note(ESyncAction::Down, NameOf(*added));
             if (entry) // deleted here but changed there: the newer card comes back
-                report.conflicts.push_back(CTextCodec().ToUtf8(added->GetText(EPersonText::Name)));
-            Record(uid, card->href, card->etag, *added);
+                report.conflicts.push_back(NameOf(*added));
+            Record(uid, *card, *added);
             return;
         }
         if (entry && !localChanged) {
             // Our own upload, its ETag unknown then.
             if (CSyncDigest::Of(*local) == CSyncDigest::Of(card->person)) {
-                Record(uid, card->href, card->etag, *local);
+                Record(uid, *card, *local);
                 return;
             }
-            Record(uid, card->href, card->etag, *m_changes->Replace(local, *card));
+            const CPersonalData* replaced = m_changes->Replace(local, *card);
+            Record(uid, *card, *replaced);
             ++report.downloaded;
+            report.Note(ESyncAction::Down, NameOf(*replaced));
             return;
         }
         if (m_changes->Merge(local, *card, report.conflicts))
-            m_uploads.push_back({local, card->href, card->etag});
+            m_uploads.push_back({local, card->href, card->etag, card->text});
         else
-            Record(uid, card->href, card->etag, *local);
+            Record(uid, *card, *local);
         return;
     }
     if (entry) {
@@ -273,11 +305,14 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
         return true;
     }
     upload.href = *path;
-    const std::string name = CTextCodec().ToUtf8(upload.person->GetText(EPersonText::Name));
+    const std::string name = NameOf(*upload.person);
     for (int attempt = 0; attempt < MAX_ATTEMPTS; ++attempt) {
-        const CHttpResponse put = m_dav.Put(upload.href, CardOf(*upload.person), upload.etag);
+        std::string card = Outgoing(upload);
+        const CHttpResponse put = m_dav.Put(upload.href, card, upload.etag);
         if (put.IsSuccess()) {
             Record(uid, upload.href, put.Header("ETag"), *upload.person);
+            m_pCards->Put(uid, std::move(card));
+            report.Note(ESyncAction::Up, name);
             ++report.uploaded;
             return true;
         }
@@ -306,12 +341,13 @@ bool CSyncEngine::Upload(CUpload upload, CSyncReport& report) {
         if (fetched == m_fetched.end())
             break; // no card of this person there: it cannot go up
         if (CSyncDigest::Of(*upload.person) == CSyncDigest::Of(fetched->second.person)) {
-            Record(uid, upload.href, etag, *upload.person);
+            Record(uid, fetched->second, *upload.person);
             return true;
         }
         // Whether or not the card adds anything, the person's own change is still to go up.
         m_changes->Merge(upload.person, fetched->second, report.conflicts);
         upload.etag = etag;
+        upload.base = fetched->second.text;
     }
     // Refused again after looking at the server's card: the server will not take it.
     report.Refuse(name, "PUT", 412);
@@ -324,6 +360,9 @@ bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
     if (answer.IsSuccess() || answer.status == 404) {
         m_state.m_entries.erase(uid);
         ++report.deletedThere;
+        const auto deleted = m_deleted.find(uid);
+        report.Note(ESyncAction::DeletedThere,
+                    deleted == m_deleted.end() ? uid : NameOf(*deleted->second));
         return true;
     }
     // 412: changed on the server meanwhile; the next sync brings it back.
@@ -339,15 +378,22 @@ bool CSyncEngine::Remove(const std::string& uid, CSyncReport& report) {
 
 CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes,
                              bool switchCollection) {
-    CSyncChanges applied(m_doc, changes);
+    CSyncChanges applied(m_doc, changes, m_codec);
     m_changes = &applied;
     CSyncReport report;
+    Sync(url, switchCollection, report);
+    m_pCards->Keep(m_state.m_entries);
+    m_changes = nullptr;
+    return report;
+}
+
+void CSyncEngine::Sync(const std::string& url, bool switchCollection, CSyncReport& report) {
     if (!Discover(url, switchCollection, report))
-        return report;
+        return;
     const CDavListing listing = m_dav.List(m_bFresh ? std::string() : m_state.m_strToken);
     if (!listing.ok) {
         report.error = Failure("REPORT", listing.failure);
-        return report; // the state stays as it was, for the next sync with the right URL
+        return; // the state stays as it was, for the next sync with the right URL
     }
     if (m_bFresh) {
         m_state = CSyncState();
@@ -377,7 +423,7 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes,
             wanted.emplace(href, etag);
     }
     if (!FetchAll(wanted, report))
-        return report; // nothing changed yet on either side
+        return; // nothing changed yet on either side
 
     CSyncIdentity::CLiveMap live;
     for (CPersonalData* person : m_doc.GetPersonList())
@@ -407,11 +453,11 @@ CSyncReport CSyncEngine::Run(const std::string& url, CCommandGroup& changes,
     m_state.m_strToken = listing.token;
     for (const CUpload& upload : m_uploads) {
         if (!Upload(upload, report))
-            return report;
+            return;
     }
     for (const std::string& uid : m_removals) {
         if (!Remove(uid, report))
-            return report;
+            return;
     }
-    return report;
+    return;
 }

@@ -2,10 +2,13 @@
 
 #include "core/sync/CDavSession.h"
 #include "core/sync/CSyncCard.h"
+#include "core/sync/CSyncCardStore.h"
 #include "core/sync/CSyncChanges.h"
 #include "core/sync/CSyncReport.h"
 #include "core/sync/CSyncState.h"
+#include "core/text/CTextCodec.h"
 #include "core/vcard/CVCardImport.h"
+#include "core/vcard/CVCardWriter.h"
 
 #include <cstddef>
 #include <map>
@@ -30,6 +33,10 @@ class CSyncEngine {
 public:
     CSyncEngine(CAddressDoc& doc, CSyncState& state, CHttpClient& http);
 
+    // The cards kept beside the book: a person changed here goes up as its card with the
+    // changed texts replaced. Without them, as the export writes it.
+    void SetCards(CSyncCardStore& cards) { m_pCards = &cards; }
+
     // `switchCollection` lets a book synced with one collection start afresh with another.
     CSyncReport Run(const std::string& url, CCommandGroup& changes, bool switchCollection = false);
 
@@ -37,6 +44,9 @@ public:
     static std::string DigestOf(const CPersonalData& person);
     // The card that goes up: what the vCard export writes.
     static std::string CardOf(const CPersonalData& person);
+    // The same with the codec and writer of a sync, built once: each build of the code page
+    // table costs as much as a few hundred cards.
+    static std::string CardOf(const CPersonalData& person, CVCardWriter& writer);
     // The summary, the conflicts and the error, one after another.
     static std::string ReportText(const CSyncReport& report) { return report.Text(); }
 
@@ -46,8 +56,10 @@ private:
         CPersonalData* person;
         std::string href;
         std::string etag;
+        std::string base{}; // the server's card it replaces, when this sync read it
     };
 
+    void Sync(const std::string& url, bool switchCollection, CSyncReport& report);
     bool Discover(const std::string& url, bool switchCollection, CSyncReport& report);
     // Brings the state's hrefs to their canonical spelling; one outside the collection is
     // forgotten, so that nothing is ever sent there.
@@ -62,16 +74,27 @@ private:
     std::string NewHref(const std::string& uid) const;
     void Record(const std::string& uid, const std::string& href, const std::string& etag,
                 const CPersonalData& person);
+    // The same for a person now as the card says, which is kept.
+    void Record(const std::string& uid, const CSyncCard& card, const CPersonalData& person);
+    // The card a person goes up as: its last card with the changed texts replaced, or the
+    // export.
+    std::string Outgoing(const CUpload& upload);
     bool Upload(CUpload upload, CSyncReport& report);
     bool Remove(const std::string& uid, CSyncReport& report);
     std::string Failure(const std::string& what, const CHttpResponse& response) const {
         return CSyncReport::FailureText(what, response);
     }
 
+    std::string NameOf(const CPersonalData& person) const;
+
     CAddressDoc& m_doc;
     CSyncState& m_state;
+    CTextCodec m_codec;
+    CVCardWriter m_writer; // of m_codec
     CDavSession m_dav;
     CSyncChanges* m_changes = nullptr; // during Run
+    CSyncCardStore m_ownCards;
+    CSyncCardStore* m_pCards = &m_ownCards;
     std::string m_strCollection;
     std::string m_strUrl;  // the URL the user gave, without user or password
     bool m_bFresh = false; // a first sync with this collection: the state starts anew

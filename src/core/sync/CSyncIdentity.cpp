@@ -2,8 +2,11 @@
 
 #include "core/model/CPersonalData.h"
 #include "core/sync/CSyncDigest.h"
+#include "core/text/CTextCodec.h"
+#include "core/vcard/CVCardWriter.h"
 
 #include <deque>
+#include <optional>
 #include <set>
 
 namespace {
@@ -29,10 +32,16 @@ void CSyncIdentity::Add(CCards& cards, CSyncCard card) {
 }
 
 void CSyncIdentity::UpgradeDigests() {
+    // Built only for a state of an earlier kind, and once: the code page table is dear.
+    std::optional<CTextCodec> codec;
+    std::optional<CVCardWriter> writer;
     for (auto& [uid, entry] : m_state.m_entries) {
         const auto person = m_live.find(uid);
-        if (!CSyncDigest::IsCurrent(entry.digest) && person != m_live.end() &&
-            CSyncDigest::LegacyOf(*person->second) == entry.digest)
+        if (CSyncDigest::IsCurrent(entry.digest) || person == m_live.end())
+            continue;
+        if (!writer)
+            writer.emplace(EVCardVersion::V30, codec.emplace(), 0);
+        if (CSyncDigest::LegacyOf(*person->second, *writer) == entry.digest)
             entry.digest = CSyncDigest::Of(*person->second);
     }
 }

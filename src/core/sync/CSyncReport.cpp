@@ -39,8 +39,25 @@ std::string CSyncReport::Text() const {
                                            {std::to_string(report.givenNewUid)});
     if (!report.conflicts.empty())
         text += '\n' + CTextFormat::Format(CSyncTexts::CONFLICTS, {names(report.conflicts)});
+    if (!report.deletedFile.empty())
+        text += '\n' + CTextFormat::Format(CSyncTexts::DELETED_KEPT,
+                                           {std::to_string(report.deletedHere), deletedFile});
     if (stopped)
         text += '\n' + std::string(CSyncTexts::UNFINISHED);
+    return text;
+}
+
+std::string CSyncReport::ActionsText() const {
+    std::string text;
+    for (const auto& [kind, name] : actions) {
+        const char* label = kind == ESyncAction::Up            ? CSyncTexts::ACTION_UP
+                            : kind == ESyncAction::Down        ? CSyncTexts::ACTION_DOWN
+                            : kind == ESyncAction::DeletedHere ? CSyncTexts::ACTION_DELETED_HERE
+                                                               : CSyncTexts::ACTION_DELETED_THERE;
+        text += CTextFormat::Format(label, {name}) + '\n';
+    }
+    for (const std::string& name : conflicts)
+        text += CTextFormat::Format(CSyncTexts::ACTION_CONFLICT, {name}) + '\n';
     return text;
 }
 

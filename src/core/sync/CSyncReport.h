@@ -14,6 +14,14 @@ enum class ESyncRefusal {
     SeveralBooks,    // the URL leads to several address books; `collections` lists them
 };
 
+// What a sync did to one person, for the list of `--verbose` and `--dry-run`.
+enum class ESyncAction { Up, Down, DeletedHere, DeletedThere };
+
+struct CSyncAction {
+    ESyncAction kind;
+    std::string name; // UTF-8
+};
+
 // What a sync did, for the summary and the exit code.
 struct CSyncReport {
     std::size_t uploaded = 0;
@@ -28,11 +36,17 @@ struct CSyncReport {
     ESyncRefusal refusal = ESyncRefusal::None;
     std::vector<std::string> collections; // the address books to choose from
     std::string error;                    // UTF-8; empty when the sync finished
+    std::vector<CSyncAction> actions;
+    std::string deletedCards; // the persons deleted here, as vCards
+    std::string deletedFile;  // where they were kept, for the summary
 
     // Whether every change reached the other side.
     bool IsComplete() const { return error.empty() && refused.empty(); }
     // The summary, what was refused or left alone, the conflicts and the error.
     std::string Text() const;
+    void Note(ESyncAction kind, std::string name) { actions.push_back({kind, std::move(name)}); }
+    // One line a person: what the sync did to it, the conflicts among them.
+    std::string ActionsText() const;
     // Notes a card the server would not take (`who`: a name or an href).
     void Refuse(const std::string& who, const std::string& method, int status);
 

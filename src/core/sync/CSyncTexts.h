@@ -56,6 +56,17 @@ struct CSyncTexts {
         "このアドレス帳は %1 と同期しています。%2 と同期すると、別のアドレス帳と混ざります。";
     static constexpr const char* SWITCH_QUESTION =
         "同期先を切り替えますか？ 新しい同期先とは最初の同期として UID で突き合わせます。";
+    // What a sync did to one person, one line each.
+    static constexpr const char* ACTION_UP = "送信\t%1";
+    static constexpr const char* ACTION_DOWN = "受信\t%1";
+    static constexpr const char* ACTION_DELETED_HERE = "こちらで削除\t%1";
+    static constexpr const char* ACTION_DELETED_THERE = "サーバーで削除\t%1";
+    static constexpr const char* ACTION_CONFLICT = "両方で変更\t%1";
+    // The persons a sync deleted here, kept as cards that import back.
+    static constexpr const char* DELETED_KEPT =
+        "サーバーで削除された %1 人を %2 に残しました（vCard のインポートで戻せます）。";
+    static constexpr const char* DRY_RUN =
+        "試しに同期しました。アドレス帳もサーバーも変えていません。";
     static constexpr const char* CHOOSE_BOOK = "同期するアドレス帳を選んでください:";
     static constexpr const char* STATE_UNSAFE =
         "%1 はほかのユーザーも書き換えられるため、信用できません。ほかのユーザーの書き込みを禁じて"

@@ -112,7 +112,7 @@ std::string CleanLabel(std::string label) {
 } // namespace
 
 CVCardMapper::CVCardMapper(const CVCard& card)
-    : m_card(card), m_used(card.properties.size(), false) {
+    : m_card(card), m_used(card.properties.size(), false), m_filled(card.properties.size()) {
     for (const CVCardProperty& property : card.properties) {
         if (property.name == "X-ABLABEL" && !property.group.empty())
             m_labels.emplace_back(property.group,
@@ -167,11 +167,13 @@ CVCardPerson CVCardMapper::Person() {
             ++person.skippedValues;
             continue;
         }
-        if (property.name == "NOTE")
+        if (property.name == "NOTE") {
             notes.push_back(WithCrLf(CVCardReader::Unescape(property.value)));
-        else if (property.name == "URL" && Text(person.texts, EPersonText::HomePage).empty())
+            Use(&property, EPersonText::Memo);
+        } else if (property.name == "URL" && Text(person.texts, EPersonText::HomePage).empty()) {
             Text(person.texts, EPersonText::HomePage) = CVCardReader::Unescape(property.value);
-        else if (property.name == "GENDER" || property.name == "X-GENDER")
+            Use(&property, EPersonText::HomePage);
+        } else if (property.name == "GENDER" || property.name == "X-GENDER")
             person.sex = SexOf(property);
         else if (property.name == "CATEGORIES")
             AddGroups(property, person.groups);
@@ -199,8 +201,10 @@ bool CVCardMapper::IsUsed(const CVCardProperty* property) const {
     return m_used[static_cast<std::size_t>(property - m_card.properties.data())];
 }
 
-void CVCardMapper::Use(const CVCardProperty* property) {
-    m_used[static_cast<std::size_t>(property - m_card.properties.data())] = true;
+void CVCardMapper::Use(const CVCardProperty* property, std::optional<EPersonText> filled) {
+    const auto index = static_cast<std::size_t>(property - m_card.properties.data());
+    m_used[index] = true;
+    m_filled[index] = filled;
 }
 
 std::string CVCardMapper::Name() const {
@@ -275,12 +279,12 @@ void CVCardMapper::MapAddresses(CTextArray& texts) {
     }
     if (main) {
         std::tie(Text(texts, EPersonText::Zip), Text(texts, EPersonText::Address)) = Address(*main);
-        Use(main);
+        Use(main, EPersonText::Zip);
     }
     if (home) {
         std::tie(Text(texts, EPersonText::HomeZip), Text(texts, EPersonText::HomeAddress)) =
             Address(*home);
-        Use(home);
+        Use(home, EPersonText::HomeZip);
     }
 }
 
@@ -331,6 +335,8 @@ void CVCardMapper::Overflow(const CVCardProperty& property, CVCardPerson& person
         label = known == LABELS.end() ? property.name : known->second;
     }
     m_overflow.push_back(CTextFormat::Format(CVCardTexts::MEMO_LINE, {label, WithCrLf(value)}));
+    m_memoLines.emplace_back(static_cast<std::size_t>(&property - m_card.properties.data()),
+                             m_overflow.back());
     ++person.movedToMemo;
 }
 
@@ -342,7 +348,7 @@ void CVCardMapper::MapSlots(std::string_view name, std::string_view secondLabel,
         if (!text.empty())
             return false;
         text = CVCardReader::Unescape(property->value);
-        Use(property);
+        Use(property, slot);
         return true;
     };
     for (const CVCardProperty& property : m_card.properties) {

@@ -43,6 +43,14 @@ public:
     CVCardGroupCard GroupCard() const;
     CVCardPerson Person();
 
+    // After Person: the text each property filled (by index; an address gives its postal code's
+    // text for the pair), so that a card can go back with only the changed texts replaced.
+    const std::vector<std::optional<EPersonText>>& GetFilled() const { return m_filled; }
+    // After Person: the memo lines made of properties without a field, each with its property.
+    const std::vector<std::pair<std::size_t, std::string>>& GetMemoLines() const {
+        return m_memoLines;
+    }
+
     // A card's UID as a person's: the text as it is, so that the card goes back with it; only
     // a text no line can hold (too long, or with a control character) is made a UUID by name.
     static std::optional<CUid> UidOf(std::string_view value);
@@ -53,7 +61,7 @@ public:
 private:
     std::string LabelOf(const CVCardProperty& property) const;
     bool IsUsed(const CVCardProperty* property) const;
-    void Use(const CVCardProperty* property);
+    void Use(const CVCardProperty* property, std::optional<EPersonText> filled = std::nullopt);
     std::string Name() const;
     std::string Reading() const;
     bool IsMapped(const CVCardProperty& property) const;
@@ -74,4 +82,6 @@ private:
     std::vector<std::pair<std::string, std::string>> m_labels; // item group and its label
     std::vector<bool> m_used;                                  // by property, mapped already
     std::vector<std::string> m_overflow;
+    std::vector<std::optional<EPersonText>> m_filled;
+    std::vector<std::pair<std::size_t, std::string>> m_memoLines;
 };

@@ -235,7 +235,7 @@ std::string Unquoted(std::string_view value) {
 
 // Parses one unfolded content line; nothing for a line that has no colon.
 std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t number,
-                                        CCharsets& charsets) {
+                                        CCharsets& charsets, bool keepBinary) {
     const std::size_t colon = FindValueColon(line);
     if (colon == std::string_view::npos)
         return std::nullopt;
@@ -263,6 +263,8 @@ std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t numbe
     };
     if (isEncoding("BASE64") || isEncoding("B") || StartsWithNoCase(value, "DATA:")) {
         property.binary = true;
+        if (keepBinary)
+            property.value = std::move(value);
         return property;
     }
     if (isEncoding("QUOTED-PRINTABLE"))
@@ -295,7 +297,7 @@ CVCardReadResult Failure(const char* message, std::size_t line) {
 }
 } // namespace
 
-CVCardReadResult CVCardReader::Read(std::string_view bytes) {
+CVCardReadResult CVCardReader::Read(std::string_view bytes, bool keepBinary) {
     if (bytes.starts_with(BOM))
         bytes.remove_prefix(BOM.size());
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
@@ -323,7 +325,7 @@ CVCardReadResult CVCardReader::Read(std::string_view bytes) {
         }
         if (logical.find_first_not_of(" \t") == std::string::npos)
             continue;
-        auto property = ParseLine(logical, number, charsets);
+        auto property = ParseLine(logical, number, charsets, keepBinary);
         if (!property)
             continue;
         if (property->name == "BEGIN" && Upper(property->value) == "VCARD") {

@@ -23,7 +23,9 @@ class CVCardReader {
 public:
     CVCardReader() = delete;
 
-    static CVCardReadResult Read(std::string_view bytes);
+    // Inline data is left out unless `keepBinary`: an import has no use for it, a card that
+    // goes back to its server must keep it.
+    static CVCardReadResult Read(std::string_view bytes, bool keepBinary = false);
 
     // "\n" and "\N" become a line break, "\," "\;" "\:" and "\\" the character itself.
     static std::string Unescape(std::string_view value);
