@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -54,18 +55,32 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// A content line as it is written: parameters quoted where their value needs it, folded at 75
-// octets between whole UTF-8 characters.
-void WriteLine(const CVCardProperty& property, std::string& out) {
-    std::string line =
-        property.group.empty() ? property.name : property.group + '.' + property.name;
-    for (const auto& [name, value] : property.params) {
-        const bool quote = value.find_first_of(":;\"") != std::string::npos;
-        std::string plain = value;
-        std::erase(plain, '"');
-        line += ';' + name + '=' + (quote ? '"' + plain + '"' : plain);
+// The logical lines of a card by the physical line each begins on, unfolded as the reader
+// unfolds them, so that a property nobody changed goes back exactly as it was spelt.
+std::map<std::size_t, std::string> RawLines(std::string_view text) {
+    std::map<std::size_t, std::string> lines;
+    std::size_t number = 0;
+    std::string* current = nullptr;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        const std::string_view line = text.substr(0, end);
+        ++number;
+        if (current && !line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            current->append(line.substr(1));
+        else
+            current = &(lines[number] = std::string(line));
+        std::size_t next = end;
+        if (next < text.size() && text[next] == '\r')
+            ++next;
+        if (next < text.size() && text[next] == '\n')
+            ++next;
+        text.remove_prefix(next);
     }
-    line += ':' + property.value;
+    return lines;
+}
+
+// Folded at 75 octets between whole UTF-8 characters.
+void Fold(const std::string& line, std::string& out) {
     std::size_t start = 0;
     while (line.size() - start > FOLD_OCTETS) {
         std::size_t cut = start + FOLD_OCTETS - (start == 0 ? 0 : 1);
@@ -77,6 +92,23 @@ void WriteLine(const CVCardProperty& property, std::string& out) {
     }
     out.append(line, start);
     out += CRLF;
+}
+
+// A content line made anew: the group in the lower case most programs write, parameters
+// quoted where their value needs it.
+void WriteLine(const CVCardProperty& property, std::string& out) {
+    std::string group = property.group;
+    std::transform(group.begin(), group.end(), group.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    std::string line = group.empty() ? property.name : group + '.' + property.name;
+    for (const auto& [name, value] : property.params) {
+        const bool quote = value.find_first_of(":;\"") != std::string::npos;
+        std::string plain = value;
+        std::erase(plain, '"');
+        line += ';' + name + '=' + (quote ? '"' + plain + '"' : plain);
+    }
+    line += ':' + property.value;
+    Fold(line, out);
 }
 
 // The texts of a card as the book would hold them.
@@ -91,10 +123,11 @@ std::optional<CVCardPerson> Held(const std::vector<CVCard>& cards, const CTextCo
 // The edit of one base card towards the fresh one.
 class CEdit {
 public:
-    CEdit(CVCard& base, const CVCard& fresh)
+    CEdit(CVCard& base, const CVCard& fresh, std::string_view baseText)
         : m_base(base), m_fresh(fresh), m_baseMap(base), m_freshMap(fresh),
-          m_drop(base.properties.size(), false) {
-        m_was = m_baseMap.Person();
+          m_drop(base.properties.size(), false), m_touched(base.properties.size(), false),
+          m_raw(RawLines(baseText)) {
+        m_baseMap.Person(); // for what each property filled
         m_is = m_freshMap.Person();
         for (const CVCardProperty& property : base.properties)
             m_groups.insert(property.group);
@@ -104,7 +137,7 @@ public:
         const std::optional<std::size_t> was = Filled(m_baseMap, slot.key);
         const std::optional<std::size_t> is = Filled(m_freshMap, slot.key);
         if (was && is)
-            m_base.properties[*was].value = m_fresh.properties[*is].value;
+            SetValue(*was, m_fresh.properties[*is].value);
         else if (was)
             Drop(*was);
         else if (is)
@@ -120,9 +153,11 @@ public:
         for (std::size_t i = 0; i < m_base.properties.size(); ++i) {
             if (IsReading(m_base.properties[i]))
                 Drop(i);
-            if (m_base.properties[i].name == "N")
+            if (m_base.properties[i].name == "N") {
+                m_touched[i] = true;
                 std::erase_if(m_base.properties[i].params,
                               [](const auto& param) { return param.first == "SORT-AS"; });
+            }
         }
         for (const CVCardProperty& property : m_fresh.properties) {
             if (IsReading(property))
@@ -167,13 +202,15 @@ public:
             Replace("REV");
     }
 
-    const CVCardPerson& Was() const { return m_was; }
-    const CVCardPerson& Is() const { return m_is; }
-
     std::string Text() const {
         std::string out = "BEGIN:VCARD\r\n";
         for (std::size_t i = 0; i < m_base.properties.size(); ++i) {
-            if (!m_drop[i])
+            if (m_drop[i])
+                continue;
+            const auto raw = m_raw.find(m_base.properties[i].line);
+            if (!m_touched[i] && raw != m_raw.end())
+                Fold(raw->second, out);
+            else
                 WriteLine(m_base.properties[i], out);
         }
         for (const CVCardProperty& property : m_added)
@@ -197,11 +234,18 @@ private:
         const auto base = std::find_if(m_base.properties.begin(), m_base.properties.end(),
                                        [&](const auto& property) { return property.name == name; });
         if (base != m_base.properties.end() && fresh)
-            base->value = fresh->value;
+            SetValue(static_cast<std::size_t>(base - m_base.properties.begin()), fresh->value);
         else if (base != m_base.properties.end())
             Drop(static_cast<std::size_t>(base - m_base.properties.begin()));
         else if (fresh)
             Add(*fresh);
+    }
+
+    void SetValue(std::size_t index, const std::string& value) {
+        if (m_base.properties[index].value == value)
+            return;
+        m_base.properties[index].value = value;
+        m_touched[index] = true;
     }
 
     // A property goes with its label, unless another property of its group stays.
@@ -260,9 +304,10 @@ private:
     const CVCard& m_fresh;
     CVCardMapper m_baseMap;
     CVCardMapper m_freshMap;
-    CVCardPerson m_was;
     CVCardPerson m_is;
     std::vector<bool> m_drop;
+    std::vector<bool> m_touched; // written anew rather than as it came
+    std::map<std::size_t, std::string> m_raw;
     std::vector<CVCardProperty> m_added;
     std::set<std::string> m_groups;
 };
@@ -286,7 +331,7 @@ std::optional<std::string> CVCardPatch::Apply(std::string_view base, std::string
         const auto i = static_cast<std::size_t>(text);
         return was->texts[i] != is->texts[i];
     };
-    CEdit edit(baseRead.cards.front(), freshRead.cards.front());
+    CEdit edit(baseRead.cards.front(), freshRead.cards.front(), base);
     for (const CSlot& slot : SLOTS) {
         if (changed(slot.texts[0]) || changed(slot.texts[1]))
             edit.Slot(slot);
