@@ -10,6 +10,7 @@
 #include "core/document/CAddressDoc.h"
 #include "core/document/CDataFile.h"
 #include "core/document/CIdentityFile.h"
+#include "core/duplicates/CPersonMerge.h"
 #include "core/sync/CSyncState.h"
 #include "core/text/CTextCodec.h"
 
@@ -296,6 +297,22 @@ TEST_F(CSyncEngineTest, AnotherClientsPropertiesSurviveAnEditHere) {
     EXPECT_EQ(0u, CSyncCardStore::Parse(bytes.substr(0, bytes.size() - 1)).GetCount());
 }
 
+// The duplicates merge's rule: a field empty here takes the server's value, a differing one is
+// kept in the memo under the merge's own label.
+TEST_F(CSyncEngineTest, ConflictFillsWhatIsEmptyHere) {
+    const CPersonalData& baba = *m_a.Find("Baba");
+    m_server.Write(PathOf(baba),
+                   Card("Baba", baba.GetUid().ToString(), "TEL:222\r\nEMAIL:baba@example.jp\r\n"));
+    m_a.Edit("Baba", EPersonText::Tel1, "111");
+    EXPECT_EQ(std::vector<std::string>{"Baba"}, m_a.Sync(m_server).conflicts);
+    const CPersonalData* merged = m_a.Find("Baba");
+    EXPECT_EQ("baba@example.jp", merged->GetText(EPersonText::Email1));
+    EXPECT_EQ("111", merged->GetText(EPersonText::Tel1));
+    const CTextCodec codec;
+    EXPECT_EQ(codec.FromUtf8("サーバー: " + CPersonMerge::Label(EPersonText::Tel1) + ": 222").text,
+              merged->GetText(EPersonText::Memo));
+}
+
 TEST_F(CSyncEngineTest, AWriteWithoutETagCostsOneFetchAndChangesNothing) {
     m_server.m_bEtagOnPut = false;
     m_a.Edit("Baba", EPersonText::Tel1, "1");
@@ -324,10 +341,11 @@ TEST_F(CSyncEngineTest, RaceAnsweredWith412IsMerged) {
     };
     const CSyncReport report = m_a.Sync(m_server);
     EXPECT_EQ("", report.error);
-    EXPECT_EQ(1u, report.conflicts.size());
+    EXPECT_EQ(0u, report.conflicts.size()); // the other's value filled an empty field
     EXPECT_EQ(1u, report.uploaded);
-    EXPECT_NE(std::string::npos, m_a.Find("Baba")->GetText(EPersonText::Memo).find("race@x"));
-    EXPECT_NE(std::string::npos, m_server.m_cards.at(path).body.find("race@x"));
+    EXPECT_EQ("race@x", m_a.Find("Baba")->GetText(EPersonText::Email1));
+    EXPECT_NE(std::string::npos, m_server.m_cards.at(path).body.find("EMAIL:race@x"));
+    EXPECT_NE(std::string::npos, m_server.m_cards.at(path).body.find("TEL:111"));
 }
 
 // A failure at each request of a busy sync: the book and state stay consistent and a second

@@ -33,8 +33,9 @@ bool HoldsLine(std::string_view memo, std::string_view line) {
 }
 } // namespace
 
-CPersonMerge::CPersonMerge() {
+CPersonMerge::CPersonMerge(const char* memoLine) {
     const CTextCodec codec;
+    m_strMemoLine = codec.FromUtf8(memoLine).text;
     for (int index = 0; index < CPersonalData::TEXT_COUNT; ++index)
         m_labels[static_cast<std::size_t>(index)] =
             codec.FromUtf8(Label(static_cast<EPersonText>(index))).text;
@@ -63,10 +64,10 @@ void CPersonMerge::MergeInto(CPersonalData& merged,
                              const std::vector<const CPersonalData*>& others) const {
     std::string memo(merged.GetText(EPersonText::Memo));
     for (const CPersonalData* other : others) {
-        for (const EPersonText text : MergeOrder())
-            MergeText(merged, *other, text, memo);
-        if (merged.m_nSex == CPersonalData::SEX_NONE)
-            merged.m_nSex = other->m_nSex;
+        CTexts theirs;
+        for (std::size_t i = 0; i < theirs.size(); ++i)
+            theirs[i] = other->GetText(static_cast<EPersonText>(i));
+        MergeTexts(merged, theirs, other->m_nSex, memo);
         for (CGroup* group : other->m_groupList) {
             if (std::find(merged.m_groupList.begin(), merged.m_groupList.end(), group) ==
                 merged.m_groupList.end())
@@ -85,9 +86,16 @@ CPersonMerge::MakeCommand(CAddressDoc& doc, CPersonalData* keep,
     return std::make_unique<CMergePersonsCommand>(keep, merged, others);
 }
 
-void CPersonMerge::MergeText(CPersonalData& merged, const CPersonalData& other, EPersonText text,
+void CPersonMerge::MergeTexts(CPersonalData& merged, const CTexts& theirs, int sex,
+                              std::string& memo) const {
+    for (const EPersonText text : MergeOrder())
+        MergeText(merged, theirs[static_cast<std::size_t>(text)], text, memo);
+    if (merged.m_nSex == CPersonalData::SEX_NONE)
+        merged.m_nSex = sex;
+}
+
+void CPersonMerge::MergeText(CPersonalData& merged, std::string_view theirs, EPersonText text,
                              std::string& memo) const {
-    const std::string_view theirs = other.GetText(text);
     if (text == EPersonText::Memo) {
         // Another memo is already a memo: it is added as it stands.
         if (!theirs.empty() && memo.find(theirs) == std::string::npos)
@@ -101,9 +109,8 @@ void CPersonMerge::MergeText(CPersonalData& merged, const CPersonalData& other, 
     }
     if (theirs.empty() || theirs == ours)
         return;
-    const std::string line =
-        CTextFormat::Format(CDuplicateTexts::MEMO_LINE,
-                            {m_labels[static_cast<std::size_t>(text)], std::string(theirs)});
+    const std::string line = CTextFormat::Format(
+        m_strMemoLine, {m_labels[static_cast<std::size_t>(text)], std::string(theirs)});
     if (!HoldsLine(memo, line))
         AppendLine(memo, line);
 }

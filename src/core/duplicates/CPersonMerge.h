@@ -1,22 +1,31 @@
 #pragma once
 
 #include "core/commands/CMergePersonsCommand.h"
+#include "core/duplicates/CDuplicateTexts.h"
 #include "core/model/CPersonalData.h"
 
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CAddressDoc;
 
 // What the kept person becomes when others are merged into it. Nothing is lost: an empty text
 // takes the others' text, a text that differs from the kept one goes into the memo with its
-// label, and the groups become the union of everyone's.
+// label, and the groups become the union of everyone's. The one rule of the duplicates merge
+// and of a sync's conflict, where the other is the server's card.
 class CPersonMerge {
 public:
-    // Labels are converted to the records' CP932 once.
-    CPersonMerge();
+    using CTexts = std::array<std::string_view, CPersonalData::TEXT_COUNT>;
+
+    // Labels are converted to the records' CP932 once. `memoLine` (UTF-8, "%1" the label, "%2"
+    // the value) is how a differing value is noted in the memo.
+    explicit CPersonMerge(const char* memoLine = CDuplicateTexts::MEMO_LINE);
+
+    // Another's texts (CP932, by EPersonText) and sex into `merged`, its memo in `memo`.
+    void MergeTexts(CPersonalData& merged, const CTexts& theirs, int sex, std::string& memo) const;
 
     // `merged` starts as a copy of the kept person.
     void MergeInto(CPersonalData& merged, const std::vector<const CPersonalData*>& others) const;
@@ -34,8 +43,9 @@ public:
     static std::string Label(EPersonText text);
 
 private:
-    void MergeText(CPersonalData& merged, const CPersonalData& other, EPersonText text,
+    void MergeText(CPersonalData& merged, std::string_view theirs, EPersonText text,
                    std::string& memo) const;
 
     std::array<std::string, CPersonalData::TEXT_COUNT> m_labels; // CP932, by EPersonText
+    std::string m_strMemoLine;                                   // CP932
 };

@@ -6,29 +6,13 @@
 #include "core/commands/CModifyPersonalCommand.h"
 #include "core/commands/CRestoreCommand.h"
 #include "core/document/CAddressDoc.h"
-#include "core/model/CFieldTable.h"
+#include "core/duplicates/CPersonMerge.h"
 #include "core/sync/CSyncDigest.h"
 #include "core/sync/CSyncTexts.h"
 #include "core/text/CTextCodec.h"
-#include "core/text/CTextFormat.h"
 
 #include <algorithm>
 #include <set>
-
-namespace {
-constexpr std::string_view CRLF = "\r\n";
-
-// The label of each text in a conflict's memo lines: the field table's, and the reading's.
-std::string LabelOf(EPersonText text) {
-    if (text == EPersonText::Initial)
-        return CSyncTexts::LABEL_READING;
-    for (int field = 0; field < CFieldTable::FIELD_COUNT; ++field) {
-        if (CPersonalData::TextOfField(field) == text)
-            return std::string(CFieldTable::GetLabel(field));
-    }
-    return {};
-}
-} // namespace
 
 void CSyncChanges::Apply(std::unique_ptr<CCommand> command) {
     command->Do(m_doc);
@@ -77,23 +61,16 @@ CPersonalData* CSyncChanges::Replace(CPersonalData* person, const CSyncCard& car
 
 bool CSyncChanges::Merge(CPersonalData*& person, const CSyncCard& card,
                          std::vector<std::string>& conflicts) {
-    std::vector<std::string> lines;
-    for (std::size_t i = 0; i < card.person.texts.size(); ++i) {
+    CPersonalData merged(*person);
+    std::string memo(person->GetText(EPersonText::Memo));
+    CPersonMerge::CTexts theirs;
+    std::copy(card.person.texts.begin(), card.person.texts.end(), theirs.begin());
+    m_merge.MergeTexts(merged, theirs, card.person.sex, memo);
+    merged.SetText(EPersonText::Memo, memo);
+    bool changed = merged.m_nSex != person->m_nSex;
+    for (std::size_t i = 0; i < theirs.size(); ++i) {
         const auto text = static_cast<EPersonText>(i);
-        const std::string& theirs = card.person.texts[i];
-        if (!theirs.empty() && theirs != person->GetText(text))
-            lines.push_back(
-                m_codec.FromUtf8(CTextFormat::Format(CSyncTexts::SERVER_LINE, {LabelOf(text)}))
-                    .text +
-                theirs);
-    }
-    if (card.person.sex != CPersonalData::SEX_NONE && card.person.sex != person->m_nSex) {
-        const bool male = card.person.sex == CPersonalData::SEX_MALE;
-        lines.push_back(
-            m_codec
-                .FromUtf8(CTextFormat::Format(CSyncTexts::SERVER_LINE, {CSyncTexts::LABEL_SEX}) +
-                          (male ? CSyncTexts::SEX_MALE : CSyncTexts::SEX_FEMALE))
-                .text);
+        changed = changed || merged.GetText(text) != person->GetText(text);
     }
     const std::set<std::string> ours = CSyncDigest::GroupNames(*person);
     std::vector<std::string> extraGroups;
@@ -101,24 +78,21 @@ bool CSyncChanges::Merge(CPersonalData*& person, const CSyncCard& card,
         if (!ours.contains(name))
             extraGroups.push_back(name);
     }
-    if (lines.empty() && extraGroups.empty())
+    if (!changed && extraGroups.empty())
         return ours != std::set<std::string>(card.person.groups.begin(), card.person.groups.end());
 
     auto step = std::make_unique<CCommandGroup>();
     std::size_t created = 0;
     CGroupFinder groups(m_doc, *step, created);
-    CPersonalData* copy = m_doc.NewPerson(*person);
+    CPersonalData* copy = m_doc.NewPerson(merged);
     copy->m_treeItems.RemoveAll();
-    std::string memo(person->GetText(EPersonText::Memo));
-    for (const std::string& line : lines)
-        memo += (memo.empty() ? "" : std::string(CRLF)) + line;
-    copy->SetText(EPersonText::Memo, memo);
     // The server's groups are joined rather than noted: membership is not a text to lose.
     for (const std::string& name : extraGroups)
         CGroupFinder::Join(*copy, groups.Get(name));
     step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
     Apply(std::move(step));
-    if (!lines.empty())
+    // A value kept in the memo is a conflict to tell; a field filled from the server is not.
+    if (memo != person->GetText(EPersonText::Memo))
         conflicts.push_back(m_codec.ToUtf8(person->GetText(EPersonText::Name)));
     person = copy;
     return true;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/duplicates/CPersonMerge.h"
 #include "core/sync/CSyncCard.h"
+#include "core/sync/CSyncTexts.h"
 
 #include <memory>
 #include <string>
@@ -26,13 +28,14 @@ public:
     CPersonalData* Restore(CPersonalData* deleted);
     // The person as the card says it is now; gives the record that replaced it.
     CPersonalData* Replace(CPersonalData* person, const CSyncCard& card);
-    // Keeps the person's texts and adds the card's differing values to its memo (its name to
-    // `conflicts`) and the card's groups to its own; false, and nothing done, when the card
-    // says nothing the person lacks.
+    // The duplicates merge's rule with the card as the other: an empty text takes the card's, a
+    // differing value goes to the memo (the person's name to `conflicts`), the card's groups are
+    // joined; false, and nothing done, when the card says nothing the person lacks.
     bool Merge(CPersonalData*& person, const CSyncCard& card, std::vector<std::string>& conflicts);
 
 private:
     CAddressDoc& m_doc;
     CCommandGroup& m_changes;
     const CTextCodec& m_codec; // the sync's: a codec costs as much as hundreds of cards
+    CPersonMerge m_merge{CSyncTexts::SERVER_LINE};
 };

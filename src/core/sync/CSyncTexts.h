@@ -2,13 +2,9 @@
 
 // The texts of the sync with an address-book server (UTF-8).
 struct CSyncTexts {
-    // A value of the server's card that a conflict kept out of the person, as a memo line.
-    static constexpr const char* SERVER_LINE = "サーバー: %1: ";
-    static constexpr const char* LABEL_READING = "ふりがな";
-    static constexpr const char* LABEL_SEX = "性別";
-    static constexpr const char* LABEL_GROUP = "グループ";
-    static constexpr const char* SEX_MALE = "男性";
-    static constexpr const char* SEX_FEMALE = "女性";
+    // A value of the server's card that a conflict kept out of the person, as a memo line: the
+    // label (the duplicates merge's) and the value.
+    static constexpr const char* SERVER_LINE = "サーバー: %1: %2";
     static constexpr const char* SUMMARY =
         "同期しました。送信 %1 件、受信 %2 件、こちらで削除 %3 件、サーバーで削除 %4 件。";
     // The same counts for a sync that stopped on the way.
