@@ -53,6 +53,26 @@ std::size_t CollectHeader(char* data, std::size_t size, std::size_t count, void*
     return size * count;
 }
 
+ENetworkError NetworkError(CURLcode code) {
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return ENetworkError::HostNotFound;
+    case CURLE_COULDNT_CONNECT:
+        return ENetworkError::Refused;
+    case CURLE_OPERATION_TIMEDOUT:
+        return ENetworkError::TimedOut;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CACERT_BADFILE:
+        return ENetworkError::Certificate;
+    case CURLE_ABORTED_BY_CALLBACK:
+        return ENetworkError::Cancelled;
+    default:
+        return ENetworkError::Other;
+    }
+}
+
 struct CSlistDeleter {
     void operator()(curl_slist* list) const { curl_slist_free_all(list); }
 };
@@ -139,6 +159,7 @@ CHttpResponse CCurlClient::Send(const CHttpRequest& request) {
         return CHttpResponse::Abandoned(EHttpFailure::TooSlow, request, m_limits);
     if (code != CURLE_OK) {
         response.failure = EHttpFailure::Network;
+        response.network = NetworkError(code);
         response.error = error[0] ? error : curl_easy_strerror(code);
         response.body.clear();
         response.headers.clear();

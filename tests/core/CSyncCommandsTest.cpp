@@ -150,6 +150,30 @@ INSTANTIATE_TEST_SUITE_P(Answers, CSyncSwitchTest,
                              return info.param == EMessageResult::Yes ? "Yes" : "No";
                          });
 
+// A wrong password says so, in the program's words, and is asked again; the sync then runs.
+TEST_F(CSyncCommandsTest, AWrongPasswordIsAskedAgain) {
+    AddPerson("Aoki");
+    m_server.m_beforeRequest = [this](const CHttpRequest&) {
+        if (m_dialogs.m_clientLogins.back().password != "right")
+            m_server.FailAt(1, {401, {}, {}, {}, {}});
+    };
+    m_dialogs.m_answer = [](CSyncLogin& login) {
+        login.url = CFakeDavServer::COLLECTION;
+        login.password = login.password.empty() && login.user == "alice" ? "right" : "wrong";
+        login.user = "alice";
+        return true;
+    };
+    m_ui.m_saveFileNames = {Book()};
+    m_ui.m_answers = {EMessageResult::Ok, EMessageResult::Ok};
+    m_sync.OnCommand(ID_SYNC);
+    ASSERT_EQ(2u, m_dialogs.m_asked.size());
+    EXPECT_EQ("", m_dialogs.m_asked[1].password); // retyped, not offered again
+    ASSERT_EQ(2u, m_ui.m_asked.size());
+    EXPECT_NE(std::string::npos, m_ui.m_asked[0].find("パスワードを確かめて"));
+    EXPECT_EQ(std::string::npos, m_ui.m_asked[0].find("続きを行います"));
+    EXPECT_NE(std::string::npos, m_ui.m_asked[1].find("送信 1 件"));
+}
+
 TEST_F(CSyncCommandsTest, RefusedCardsAreAWarningNotASuccess) {
     AddPerson("Aoki");
     m_server.m_nPutStatus = 507;

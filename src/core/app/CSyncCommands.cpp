@@ -124,7 +124,20 @@ void CSyncCommands::OnSync() {
     CSyncCardStore::Load(path, cards);
     std::unique_ptr<CHttpClient> http = m_dialogs.MakeClient(login);
     CSyncReport report = SyncBook(m_doc, state, *http, login.url, false, &cards);
-    const bool settled = Settle(report, state, cards, *http, login, key);
+    bool settled = Settle(report, state, cards, *http, login, key);
+    // A refused password stopped the sync before it changed anything: the user says so, may
+    // retype it, and the sync starts again.
+    while (settled && report.IsAuthFailure()) {
+        m_ui.MessageBox(report.Text(), EMessageButtons::Ok, EMessageIcon::Warning);
+        login.password.clear();
+        if (!m_dialogs.AskServer(login))
+            return;
+        TakeCredentials(login);
+        m_passwords[path] = login.password;
+        http = m_dialogs.MakeClient(login);
+        report = SyncBook(m_doc, state, *http, login.url, false, &cards);
+        settled = Settle(report, state, cards, *http, login, key);
+    }
     http.reset(); // its progress display ends with the sync
     if (!settled)
         return;

@@ -15,6 +15,9 @@ enum class EHttpFailure {
     Outside,   // an address outside the collection
 };
 
+// What kind of network failure it was, so that the user is told in the program's words.
+enum class ENetworkError { Other, HostNotFound, Refused, TimedOut, Certificate, Cancelled };
+
 // What came back. A status of 0 means no answer at all; `failure` then says why, and `error`
 // holds the transport's own words for a network failure.
 struct CHttpResponse {
@@ -24,6 +27,7 @@ struct CHttpResponse {
     std::string error;
     std::string url; // the request's, or where a redirect within the origin led
     EHttpFailure failure = EHttpFailure::None;
+    ENetworkError network = ENetworkError::Other; // for a network failure
 
     // What a transport gives back for a request it gave up (too large or too slow), with the
     // message that says so.

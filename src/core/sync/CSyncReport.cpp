@@ -1,5 +1,6 @@
 #include "core/sync/CSyncReport.h"
 
+#include "core/sync/CDavUrl.h"
 #include "core/sync/CSyncTexts.h"
 #include "core/text/CTextFormat.h"
 
@@ -43,8 +44,13 @@ std::string CSyncReport::Text() const {
         text += '\n' + CTextFormat::Format(CSyncTexts::DELETED_KEPT,
                                            {std::to_string(report.deletedHere), deletedFile});
     if (stopped)
-        text += '\n' + std::string(CSyncTexts::UNFINISHED);
+        text +=
+            '\n' + std::string(IsAuthFailure() ? CSyncTexts::AUTH_RETRY : CSyncTexts::UNFINISHED);
     return text;
+}
+
+bool CSyncReport::IsAuthFailure() const {
+    return error == CSyncTexts::AUTH_FAILED;
 }
 
 std::string CSyncReport::ActionsText() const {
@@ -66,8 +72,22 @@ std::string CSyncReport::FailureText(const std::string& what, const CHttpRespons
     if (response.failure != EHttpFailure::None && response.failure != EHttpFailure::Network &&
         !response.error.empty())
         return response.error;
-    if (response.status == 0)
-        return CTextFormat::Format(CSyncTexts::NO_ANSWER, {response.error});
+    if (response.status == 0) {
+        const std::optional<CDavUrl> url = CDavUrl::Parse(response.url);
+        const std::string server = url ? url->HostText() : CDavUrl::Safe(response.url);
+        const char* words =
+            response.network == ENetworkError::HostNotFound  ? CSyncTexts::NO_HOST
+            : response.network == ENetworkError::Refused     ? CSyncTexts::CONNECTION_REFUSED
+            : response.network == ENetworkError::TimedOut    ? CSyncTexts::TIMED_OUT
+            : response.network == ENetworkError::Certificate ? CSyncTexts::CERTIFICATE
+            : response.network == ENetworkError::Cancelled   ? CSyncTexts::CANCELLED
+                                                             : CSyncTexts::NO_ANSWER;
+        std::string text = CTextFormat::Format(words, {server});
+        // The library's words only as a detail, for whoever looks further.
+        if (!response.error.empty())
+            text += '\n' + CTextFormat::Format(CSyncTexts::DETAIL, {response.error});
+        return text;
+    }
     if (response.status == 401)
         return CSyncTexts::AUTH_FAILED;
     return CTextFormat::Format(CSyncTexts::SERVER_REFUSED, {what, std::to_string(response.status)});

@@ -40,6 +40,8 @@ struct CSyncReport {
     std::string deletedCards; // the persons deleted here, as vCards
     std::string deletedFile;  // where they were kept, for the summary
 
+    // Whether the server refused the user name or password: nothing to resume, a login to retype.
+    bool IsAuthFailure() const;
     // Whether every change reached the other side.
     bool IsComplete() const { return error.empty() && refused.empty(); }
     // The summary, what was refused or left alone, the conflicts and the error.

@@ -21,7 +21,21 @@ struct CSyncTexts {
     static constexpr const char* UIDS_RECOVERED =
         "%1 人の UID を内容から照合し、サーバーのカードと結び付けました。";
     static constexpr const char* NO_ADDRESS_BOOK = "%1 にアドレス帳が見つかりません（%2）。";
-    static constexpr const char* NO_ANSWER = "サーバーに接続できません: %1";
+    // A network failure in the program's words (%1 the server), the transport's own after it.
+    static constexpr const char* NO_ANSWER = "サーバー %1 と通信できませんでした。";
+    static constexpr const char* NO_HOST = "サーバー %1 が見つかりません。URL を確かめてください。";
+    static constexpr const char* CONNECTION_REFUSED =
+        "サーバー %1 "
+        "に接続できません（接続を断られました）。サーバーが動いているか確かめてください。";
+    static constexpr const char* TIMED_OUT = "サーバー %1 が時間内に応答しませんでした。";
+    static constexpr const char* CERTIFICATE = "サーバー %1 "
+                                               "の証明書を信頼できません。自己署名の証明書なら、そ"
+                                               "の証明書を信頼するよう指定してください。";
+    static constexpr const char* CANCELLED = "同期を中止しました。";
+    static constexpr const char* DETAIL = "詳細: %1";
+    // After a refused password, instead of UNFINISHED: nothing was done, nothing is to resume.
+    static constexpr const char* AUTH_RETRY =
+        "ユーザー名とパスワードを確かめて、もう一度同期してください。";
     static constexpr const char* SERVER_REFUSED = "サーバーが %1 を受け付けませんでした（%2）。";
     static constexpr const char* UNFINISHED =
         "同期は途中で止まりました。次の同期で続きを行います。";

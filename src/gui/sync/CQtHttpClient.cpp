@@ -15,6 +15,22 @@
 #include <memory>
 
 namespace {
+ENetworkError NetworkError(QNetworkReply::NetworkError error) {
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return ENetworkError::HostNotFound;
+    case QNetworkReply::ConnectionRefusedError:
+        return ENetworkError::Refused;
+    case QNetworkReply::TimeoutError:
+        return ENetworkError::TimedOut;
+    case QNetworkReply::SslHandshakeFailedError:
+        return ENetworkError::Certificate;
+    case QNetworkReply::OperationCanceledError:
+        return ENetworkError::Cancelled;
+    default:
+        return ENetworkError::Other;
+    }
+}
 constexpr int PROGRESS_DELAY = 500;
 } // namespace
 
@@ -130,6 +146,7 @@ CHttpResponse CQtHttpClient::Send(const CHttpRequest& request) {
         response.body = reply->readAll().toStdString();
     } else {
         response.failure = EHttpFailure::Network;
+        response.network = NetworkError(reply->error());
         response.error = reply->errorString().toStdString();
     }
     return response;
