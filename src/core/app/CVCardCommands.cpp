@@ -51,8 +51,7 @@ CVCardSummary CVCardCommands::ImportCards(CAddressDoc& doc, CVCardImport& import
         CPersonalData* person = doc.NewPerson(texts, card.sex);
         if (card.uid)
             person->SetUid(*card.uid);
-        for (const std::string& name : card.groups)
-            CGroupFinder::Join(*person, groups.Get(name));
+        groups.JoinAll(*person, card.groups);
         added.push_back(person);
         summary.movedToMemo += card.movedToMemo;
         summary.skippedValues += card.skippedValues;

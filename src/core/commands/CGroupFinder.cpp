@@ -5,6 +5,7 @@
 #include "core/document/CAddressDoc.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 CGroupFinder::CGroupFinder(CAddressDoc& doc, CCommandGroup& composite, std::size_t& created)
     : m_doc(doc), m_composite(composite), m_nCreated(created) {
@@ -22,6 +23,15 @@ CGroup* CGroupFinder::Get(const std::string& name) {
     ++m_nCreated;
     m_groups.emplace(name, group);
     return group;
+}
+
+void CGroupFinder::JoinAll(CPersonalData& person, const std::vector<std::string>& names) {
+    std::unordered_set<const CGroup*> joined(person.m_groupList.begin(), person.m_groupList.end());
+    for (const std::string& name : names) {
+        CGroup* group = Get(name);
+        if (joined.insert(group).second)
+            person.m_groupList.push_back(group);
+    }
 }
 
 void CGroupFinder::Join(CPersonalData& person, CGroup* group) {

@@ -28,8 +28,7 @@ CPersonalData* CSyncChanges::Add(const CSyncCard& card) {
     CPersonalData* person = m_doc.NewPerson(texts, card.person.sex);
     if (card.person.uid) // else a UID of its own
         person->SetUid(*card.person.uid);
-    for (const std::string& name : card.person.groups)
-        CGroupFinder::Join(*person, groups.Get(name));
+    groups.JoinAll(*person, card.person.groups);
     step->AddCommand(std::make_unique<CAddPersonalCommand>(person));
     Apply(std::move(step));
     return person;
@@ -52,8 +51,7 @@ CPersonalData* CSyncChanges::Replace(CPersonalData* person, const CSyncCard& car
         copy->SetText(static_cast<EPersonText>(i), card.person.texts[i]);
     copy->m_nSex = card.person.sex;
     copy->m_groupList.clear();
-    for (const std::string& name : card.person.groups)
-        CGroupFinder::Join(*copy, groups.Get(name));
+    groups.JoinAll(*copy, card.person.groups);
     step->AddCommand(std::make_unique<CModifyPersonalCommand>(person, copy));
     Apply(std::move(step));
     return copy;
