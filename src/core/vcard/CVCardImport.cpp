@@ -2,6 +2,7 @@
 
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardReader.h"
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
@@ -101,12 +102,26 @@ void CVCardImport::Filter(const CPersonList& persons) {
     });
 }
 
+void CVCardSummary::TakeReadCounts(const CVCardReadResult& read) {
+    replacedBytes = read.replacedBytes;
+    malformedLines = read.malformedLines;
+    firstMalformedLine = read.firstMalformedLine;
+}
+
 std::string CVCardImport::SummaryText(const CVCardSummary& summary) {
-    return CTextFormat::Format(CVCardTexts::SUMMARY, {std::to_string(summary.added),
-                                                      std::to_string(summary.groupsCreated),
-                                                      std::to_string(summary.movedToMemo),
-                                                      std::to_string(summary.skippedValues),
-                                                      std::to_string(summary.alreadyPresent)});
+    std::string text = CTextFormat::Format(
+        CVCardTexts::SUMMARY,
+        {std::to_string(summary.added), std::to_string(summary.groupsCreated),
+         std::to_string(summary.movedToMemo), std::to_string(summary.skippedValues),
+         std::to_string(summary.alreadyPresent)});
+    if (summary.malformedLines > 0)
+        text += CTextFormat::Format(
+            CVCardTexts::MALFORMED_LINES,
+            {std::to_string(summary.malformedLines), std::to_string(summary.firstMalformedLine)});
+    if (summary.replacedBytes > 0)
+        text += CTextFormat::Format(CVCardTexts::REPLACED_BYTES,
+                                    {std::to_string(summary.replacedBytes)});
+    return text;
 }
 
 std::string CVCardImport::UnencodableText(const CVCardUnencodable& unencodable) {
