@@ -12,4 +12,5 @@ struct CDocumentTexts {
     // The undo menu item with the last command's name (a full-width hyphen-minus between
     // spaces); with none it is the command's own caption.
     static constexpr const char* UNDO_NAMED = "元に戻す(&U) － %1\tCtrl+Z";
+    static constexpr const char* REDO_NAMED = "やり直し(&R) － %1\tCtrl+Y";
 };
