@@ -51,7 +51,7 @@ TEST_F(CListEditFrameTest, ModeCommandsShowTheEditorAndCarryCheckMarks) {
     EXPECT_FALSE(Editor().isVisible());
 }
 
-TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLastStep) {
+TEST_F(CListEditFrameTest, CtrlCCopiesCtrlZTakesBackTheTypingThenTheLastStepAndCtrlYRedoes) {
     Action(ID_CELL_EDIT_MODE)->trigger();
     QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
@@ -66,6 +66,12 @@ TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLa
     QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Frame()->GetListView().GetRowCount(), 0); // the adding of ann
     EXPECT_FALSE(Editor().isVisible());
+
+    OpenMenu(EDIT_MENU);
+    EXPECT_EQ(Action(ID_EDIT_REDO)->text().toStdString(),
+              "やり直し(&R) － 個人データの新規作成\tCtrl+Y");
+    QTest::keyClick(List(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Name(), "ann");
 }
 TEST_F(CListEditFrameTest, ClosingTheWindowKeepsTheTypedCellForTheSaveQuestion) {
     Action(ID_CELL_EDIT_MODE)->trigger();
