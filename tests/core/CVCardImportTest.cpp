@@ -236,6 +236,20 @@ TEST_F(CVCardCommandsTest, ABrokenFileOrACancelledQuestionChangesNothing) {
     EXPECT_EQ(m_ui.m_asked.size(), 3u);
 }
 
+TEST_F(CVCardCommandsTest, BadBytesAreReplacedOnlyWithTheUsersConsent) {
+    const std::string text = Card("3.0", "FN:over\xC0\xAFlong\r\n");
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Import(text);
+    EXPECT_TRUE(m_doc.GetPersonList().empty());
+    // Replace, add to the open book, then the summary.
+    m_ui.m_answers = {EMessageResult::Ok, EMessageResult::Yes, EMessageResult::Ok};
+    Import(text);
+    ASSERT_EQ(m_doc.GetPersonList().size(), 1u);
+    EXPECT_EQ(Utf8(m_doc.GetPersonList().front()->GetText(EPersonText::Name)), "over〓〓long");
+    EXPECT_THAT(m_ui.m_asked.front(), HasSubstr("3 行目に、UTF-8 の文字として読めないバイト"));
+    EXPECT_THAT(m_ui.m_asked.back(), HasSubstr("読めない 2 バイトを「〓」に置き換えました"));
+}
+
 // Export then import gives back every text, the sex, the groups and the UID.
 class CVCardRoundTripTest : public CVCardBookTest,
                             public ::testing::WithParamInterface<EVCardVersion> {
