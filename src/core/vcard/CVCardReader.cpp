@@ -69,7 +69,7 @@ std::string DecodeQuotedPrintable(std::string_view text) {
 // What reading the values of a file needs and found.
 struct CDecoding {
     CVCardCharsets charsets;
-    bool replace = false; // bad bytes become "〓"
+    bool replace = false; // bad bytes become the replacement mark
     bool twoOne = false;  // the card being read is of version 2.1
     std::size_t replaced = 0;
     EVCardDecode failure = EVCardDecode::Ok;
