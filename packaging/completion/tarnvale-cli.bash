@@ -17,7 +17,7 @@ _tarnvale_cli_options() {
 
 _tarnvale_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-    local command=${COMP_WORDS[1]} book=${COMP_WORDS[2]} name
+    local command=${COMP_WORDS[1]} book=${COMP_WORDS[2]-} name
     COMPREPLY=()
     if ((COMP_CWORD == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "dump copy mail-addresses find export-csv import-csv

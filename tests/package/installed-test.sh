@@ -43,8 +43,12 @@ same "vCard count" "$(grep -c '^BEGIN:VCARD' "$root/book.vcf")" "$("$cli" dump "
 "$cli" no-such-command 2>/dev/null && fail "a wrong command succeeded"
 
 # The window, with its settings kept inside the scratch root.
-HOME=$root XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=offscreen \
-    "$usr/bin/tarnvale" --quit-after-load "$book" || fail "the window did not open the book"
+mkdir -m 700 "$root/runtime"
+HOME=$root XDG_CONFIG_HOME=$root/config XDG_RUNTIME_DIR=$root/runtime QT_QPA_PLATFORM=offscreen \
+    "$usr/bin/tarnvale" --quit-after-load "$book" 2>"$root/window.err" || {
+    cat "$root/window.err" >&2
+    fail "the window did not open the book"
+}
 [[ -f $usr/bin/../share/tarnvale/readme.txt ]] || fail "readme.txt is not in bin/../share/tarnvale"
 
 desktop-file-validate "$usr/share/applications/org.tarnvale.Tarnvale.desktop"
@@ -53,7 +57,7 @@ appstreamcli validate --no-net --explain "$usr/share/metainfo/org.tarnvale.Tarnv
 for size in 16 22 24 32 48 64 128 256; do
     [[ -f $usr/share/icons/hicolor/${size}x$size/apps/tarnvale.png ]] || fail "no ${size}px icon"
 done
-update-mime-database "$usr/share/mime"
+update-mime-database "$usr/share/mime" 2>/dev/null
 same "MIME type" "$(XDG_DATA_HOME=$usr/share mimetype -b -M "$sample")" application/x-tarnvale-book
 
 commands=$("$cli" --help | sed -nE 's/^  ([a-z][a-z-]+) .*/\1/p' | sort)
