@@ -19,13 +19,16 @@ void Require(bool condition) {
 }
 } // namespace
 
-// The first byte chooses whether characters CP932 lacks become "〓"; the rest is the file.
+// The first byte chooses whether bad bytes and characters CP932 lacks become "〓"; the rest is
+// the file.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1)
         return 0;
     const bool replace = (data[0] & 1) != 0;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const CVCardReadResult read = CVCardReader::Read(bytes);
+    // A value splits into one part at least, whatever its backslashes.
+    Require(!CVCardReader::Split(bytes, ';').empty());
+    const CVCardReadResult read = CVCardReader::Read(bytes, replace);
     if (!read.error.empty()) {
         Require(read.cards.empty() && read.errorLine > 0);
         return 0;

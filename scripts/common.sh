@@ -13,6 +13,9 @@ TARNVALE_PACKAGES=(build-essential cmake g++ clang clang-format libgtest-dev lib
     googletest libbenchmark-dev qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-noto-cjk xvfb xauth qt6-translations-l10n nlohmann-json3-dev libssl-dev poppler-utils
     libxml2-dev libcurl4-openssl-dev radicale)
+# What scripts/package needs besides: man pages, icons, checks of the package and what it installs.
+TARNVALE_PACKAGE_TOOLS=(dpkg-dev fakeroot scdoc librsvg2-bin lintian desktop-file-utils appstream
+    groff man-db shared-mime-info libfile-mimeinfo-perl)
 
 tarnvale_missing_packages() {
     local package

@@ -76,7 +76,8 @@ int CEditCommands::Set(const CCommandLine& commandLine) {
             return CCliArguments::Report(
                 CTextFormat::Format(CCliTexts::SET_UNENCODABLE,
                                     {CTextEscape::ControlCharacters(word.substr(0, equals))}));
-        changes.emplace_back(*text, encoded.text);
+        changes.emplace_back(*text, *text == EPersonText::Memo ? CTextFormat::WithCrLf(encoded.text)
+                                                               : encoded.text);
     }
     if (changes.empty())
         return CCliArguments::UsageError(CCliTexts::SET_USAGE);

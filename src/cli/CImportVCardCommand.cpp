@@ -20,7 +20,8 @@ int CImportVCardCommand::Run(const CCommandLine& commandLine) {
     std::string bytes;
     if (const CFileResult read = CFileReader::Read(vcf, bytes); !read.ok)
         return CCliArguments::Report(read.message);
-    const CVCardReadResult read = CVCardReader::Read(bytes);
+    const CVCardReadResult read =
+        CVCardReader::Read(bytes, arguments->Has("--replace-unencodable"));
     if (!read.error.empty())
         return CCliArguments::Report(read.error);
     std::string().swap(bytes);
@@ -36,7 +37,8 @@ int CImportVCardCommand::Run(const CCommandLine& commandLine) {
         if (const CFileResult loaded = book.Load(doc); !loaded.ok)
             return CCliArguments::Report(loaded.message);
     }
-    const CVCardSummary summary = CVCardCommands::ImportCards(doc, import, false);
+    CVCardSummary summary = CVCardCommands::ImportCards(doc, import, false);
+    summary.TakeReadCounts(read);
     // A new book is as private as the file it is made from.
     const std::string madeFrom = arguments->Has("--add") ? std::string() : vcf;
     if (const CFileResult saved = book.Save(doc, madeFrom); !saved.ok)

@@ -6,6 +6,7 @@
 #include "cli/CExportCsvCommand.h"
 #include "cli/CExportVCardCommand.h"
 #include "cli/CFindCommand.h"
+#include "cli/CGroupsCommand.h"
 #include "cli/CImportCsvCommand.h"
 #include "cli/CImportVCardCommand.h"
 #include "cli/CLockedBook.h"
@@ -92,6 +93,14 @@ CRun RunOf(ECliCommand command) {
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
+    // Left out of the help: the version, and the group names that shell completion asks for.
+    if (args.size() == 1 && args[0] == "--version") {
+        CStdout out;
+        out.Write("tarnvale-cli " TARNVALE_VERSION "\n");
+        return out.Finish();
+    }
+    if (args.size() == 2 && args[0] == "groups")
+        return CGroupsCommand::Run(std::string(args[1]));
     const auto commandLine = CCommandLine::Parse(args);
     const CRun run = commandLine ? RunOf(commandLine->GetCommand()) : nullptr;
     if (!run)

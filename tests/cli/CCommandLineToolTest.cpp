@@ -278,12 +278,12 @@ TEST_F(CCommandLineToolTest, SetAndDeleteEditOnePersonByIndexAndKeepUids) {
     };
     const nlohmann::json before = dump();
 
-    const CRun set = Run("set " + book + " 1 tel1=03-1 10='メモ' homePage=http://x");
+    const CRun set = Run("set " + book + " 1 tel1=03-1 10='メ\nモ' homePage=http://x");
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_TRUE(fs::exists(Path("book.dat.bak")));
     const nlohmann::json after = dump();
     EXPECT_EQ(after[1]["tel1"], "03-1");
-    EXPECT_EQ(after[1]["memo"], "メモ");
+    EXPECT_EQ(after[1]["memo"], "メ\r\nモ");
     EXPECT_EQ(after[1]["homePage"], "http://x");
     EXPECT_EQ(after[1]["uid"], before[1]["uid"]);
     EXPECT_EQ(after[0], before[0]);

@@ -51,8 +51,9 @@ TEST_F(CApplicationCommandsTest, MissingOrRefusedReadmeApologises) {
     CTempFolder::WriteFile(m_bin / "readme.txt", "x");
     m_ui.m_bOpenUrlSucceeds = false;
     EXPECT_FALSE(m_commands.OpenReadme());
-    EXPECT_THAT(m_ui.m_asked, ElementsAre("readme.txtを開けませんでした。ごめんなさい。",
-                                          "readme.txtを開けませんでした。ごめんなさい。"));
+    const std::string said = "readme.txtを開けませんでした。ごめんなさい。\n ファイル： " +
+                             (m_bin / "readme.txt").string();
+    EXPECT_THAT(m_ui.m_asked, ElementsAre(said + " ", said + " "));
 }
 
 TEST_F(CApplicationCommandsTest, RefusedSupportPageNamesItsAddress) {

@@ -308,6 +308,9 @@ protected:
                                int field) const;
     // A search runs a step at a time between the user's other steps, as the window lets it.
     void Search();
+    void Undo(const CBookState& done);
+    // Gives back what the undo took, exactly: texts, groups and UIDs.
+    void Redo();
 
     std::vector<CPersonalData*> Live() const {
         return {m_doc.GetPersonList().begin(), m_doc.GetPersonList().end()};
@@ -328,6 +331,8 @@ protected:
     std::unique_ptr<CFindWalk> m_pSearch;
     // The state before each command still on the undo list, newest last.
     std::vector<std::pair<const CCommand*, CBookState>> m_before;
+    // For each undone command, newest last: its entry of m_before and the state it left.
+    std::vector<std::pair<std::pair<const CCommand*, CBookState>, CBookState>> m_undone;
     std::string m_trace;
     CFakeDavServer m_server;
     CSyncState m_syncState;
@@ -658,16 +663,10 @@ void CCommandWalk::Step() {
         Drag();
     } else if (kind < 75) {
         RunDocumentCommand();
+    } else if (kind < 85) {
+        Undo(before);
     } else if (kind < 90) {
-        if (m_doc.CanUndo()) {
-            m_trace += " undo";
-            m_bUidsRecovered = m_recovering.contains(m_doc.GetLastCommand());
-            m_doc.OnEditUndo();
-            if (!m_before.empty()) {
-                EXPECT_EQ(StateOf(m_doc), m_before.back().second) << m_trace;
-                m_before.pop_back();
-            }
-        }
+        Redo();
     } else if (kind < 93) {
         m_trace += " toggle";
         m_tree.ToggleShowPersonal();
@@ -678,9 +677,37 @@ void CCommandWalk::Step() {
     }
     if (m_doc.GetLastCommand() != last && m_doc.GetLastCommand() != nullptr && kind < 75)
         m_before.emplace_back(m_doc.GetLastCommand(), before);
+    if (!m_doc.CanRedo())
+        m_undone.clear();
     if (!std::exchange(m_bUidsRecovered, false))
         ExpectUidsKept(uidsBefore, UidsOf(m_doc), m_trace);
     ExpectAgreement();
+}
+
+void CCommandWalk::Undo(const CBookState& done) {
+    if (!m_doc.CanUndo())
+        return;
+    m_trace += " undo";
+    m_bUidsRecovered = m_recovering.contains(m_doc.GetLastCommand());
+    m_doc.OnEditUndo();
+    if (m_before.empty())
+        return;
+    EXPECT_EQ(StateOf(m_doc), m_before.back().second) << m_trace;
+    m_undone.emplace_back(std::move(m_before.back()), done);
+    m_before.pop_back();
+}
+
+void CCommandWalk::Redo() {
+    if (!m_doc.CanRedo())
+        return;
+    m_trace += " redo";
+    m_doc.OnEditRedo();
+    m_bUidsRecovered = m_recovering.contains(m_doc.GetLastCommand());
+    if (m_undone.empty())
+        return;
+    EXPECT_EQ(StateOf(m_doc), m_undone.back().second) << m_trace;
+    m_before.push_back(std::move(m_undone.back().first));
+    m_undone.pop_back();
 }
 
 TEST_F(CCommandWalk, RandomStepsKeepTheDocumentTreeAndListInAgreement) {

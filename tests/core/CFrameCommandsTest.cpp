@@ -2,12 +2,15 @@
 
 #include "CBookFixture.h"
 #include "core/app/CContextMenuRules.h"
+#include "core/text/CHalfWidthKana.h"
 #include "core/ui/CCommandRouter.h"
 #include "core/ui/CCommandTexts.h"
 #include "core/ui/CMenuLayout.h"
 #include "core/ui/CommandIds.h"
 #include "core/views/CTreeContextState.h"
 
+#include <fstream>
+#include <iterator>
 #include <set>
 
 using ::testing::ElementsAre;
@@ -178,6 +181,30 @@ TEST(CMenuLayoutTest, EveryCommandOfMenusToolbarAndKeysHasItsTexts) {
     }
     for (const int id : CMenuLayout::GetMenuPictureIds())
         EXPECT_EQ(ids.count(id), 1U) << id;
+}
+
+// The readme tells of every command of the menus by the name the menu gives it.
+TEST(CMenuLayoutTest, TheReadmeNamesEveryMenuCommand) {
+    std::ifstream file(TARNVALE_README, std::ios::binary);
+    const std::string readme = CHalfWidthKana::ToFullWidth(
+        std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+    ASSERT_FALSE(readme.empty());
+    std::vector<const CMenuEntry*> pending;
+    for (const CMenuEntry& menu : CMenuLayout::GetMainMenu())
+        pending.push_back(&menu);
+    while (!pending.empty()) {
+        const CMenuEntry* entry = pending.back();
+        pending.pop_back();
+        for (const CMenuEntry& child : entry->m_children)
+            pending.push_back(&child);
+        const bool recent = entry->m_nId >= ID_FILE_MRU_FILE1 && entry->m_nId <= ID_FILE_MRU_FILE4;
+        if (entry->m_kind != EMenuEntry::Command || recent)
+            continue;
+        std::string name(CCommandTexts::Find(entry->m_nId)->m_caption);
+        for (const std::string_view end : {"(", "\xEF\xBC\x88", "...", "\t"}) // （
+            name = name.substr(0, name.find(end));
+        EXPECT_NE(readme.find(CHalfWidthKana::ToFullWidth(name)), std::string::npos) << name;
+    }
 }
 
 TEST(CMenuLayoutTest, TheContextMenuIsTheThirdPopup) {

@@ -87,6 +87,8 @@ TEST(CCellKeysTest, TheListsKeyTableWithTheEditorHiddenAndShown) {
         {"delete shown", ECellKey::Delete, false, true, A::PassToEditor, M::None, false},
         {"letter hidden", ECellKey::Other, false, false, A::Nothing, M::None, true},
         {"letter shown", ECellKey::Other, false, true, A::PassToEditor, M::None, false},
+        {"f2 hidden", ECellKey::F2, false, false, A::Nothing, M::None, true},
+        {"f2 shown", ECellKey::F2, false, true, A::EditCell, M::None, false},
     };
     for (const CListKeyCase& c : cases) {
         SCOPED_TRACE(c.name);

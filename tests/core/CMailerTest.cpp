@@ -116,11 +116,13 @@ TEST_F(CMailerTest, WritingMailRemembersAndOpensTheMailProgram) {
     EXPECT_THAT(m_ui.m_clipboardTexts, IsEmpty());
 }
 
-TEST_F(CMailerTest, NobodyWithAnAddressDoesNothing) {
+TEST_F(CMailerTest, NobodyWithAnAddressIsToldAndNothingElseHappens) {
     m_mailer.WriteMail({AddMailPerson("yamada", "")}, EMAIL1);
+    m_mailer.WriteMail({AddMailPerson("tanaka", "t@x")}, EMAIL2);
     EXPECT_THAT(Recent(), IsEmpty());
     EXPECT_THAT(m_ui.m_openedUrls, IsEmpty());
-    EXPECT_THAT(m_ui.m_asked, IsEmpty());
+    EXPECT_THAT(m_ui.m_asked, ElementsAre("選ばれた人には e-mail(1) のアドレスがありません。",
+                                          "選ばれた人には e-mail(2) のアドレスがありません。"));
 }
 
 TEST_F(CMailerTest, ClipboardChoiceStartsNoMailProgram) {

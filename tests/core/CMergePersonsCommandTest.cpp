@@ -48,9 +48,8 @@ TEST_F(CMergePersonsCommandTest, KeepsEveryTextAndGroupAndUndoRestoresTheOrder) 
     EXPECT_EQ(merged->GetText(EPersonText::Name), Cp932("山田太郎"));
     EXPECT_EQ(merged->GetText(EPersonText::Tel1), "03-1234-5678");
     EXPECT_EQ(merged->GetText(EPersonText::Email1), "taro@example.jp");
-    EXPECT_EQ(
-        merged->GetText(EPersonText::Memo),
-        Cp932("memo\r\n氏名: 山田　太郎\r\n電話(1): 090-0000-1111\r\n氏名: ﾔﾏﾀﾞ\r\nold note"));
+    EXPECT_EQ(merged->GetText(EPersonText::Memo),
+              Cp932("memo\r\n電話(1): 090-0000-1111\r\n氏名: ﾔﾏﾀﾞ\r\nold note"));
     EXPECT_EQ(merged->m_nSex, CPersonalData::SEX_MALE);
     EXPECT_THAT(merged->m_groupList, ElementsAre(work, club));
     EXPECT_THAT(NamesOf(club->m_memberList), ElementsAre(Cp932("山田太郎")));
@@ -69,6 +68,25 @@ TEST_F(CMergePersonsCommandTest, KeepsEveryTextAndGroupAndUndoRestoresTheOrder) 
     EXPECT_EQ(keep->m_treeItems.GetCount(), 1);
     EXPECT_EQ(other->m_treeItems.GetCount(), 2);
     EXPECT_EQ(ListNames().size(), 6u);
+}
+
+// Values the duplicate keys read as one (phone digits, width, blanks) are one value.
+TEST_F(CMergePersonsCommandTest, ValuesWrittenAnotherWayAreTheSameValue) {
+    CPersonalData* keep = AddPerson("Ann");
+    keep->SetText(EPersonText::Tel1, "03-1234-5678");
+    keep->SetText(EPersonText::Tel2, "090-5550-2159");
+    keep->SetText(EPersonText::Address, Cp932("東京都千代田区１－１"));
+    CPersonalData* other = AddPerson("Ann");
+    other->SetText(EPersonText::Tel1, "+81 90 5550 2159");
+    other->SetText(EPersonText::HomeTel, "090 5550 2159");
+    other->SetText(EPersonText::Email1, "ann@example.jp");
+    other->SetText(EPersonText::Address, Cp932("東京都 千代田区1-1"));
+    m_doc.ExecuteCommand(m_merge.MakeCommand(m_doc, keep, {other}));
+    const CPersonalData* merged = m_doc.GetPersonList().front();
+    EXPECT_EQ(merged->GetText(EPersonText::Tel1), "03-1234-5678");
+    EXPECT_EQ(merged->GetText(EPersonText::HomeTel), "");
+    EXPECT_EQ(merged->GetText(EPersonText::Email1), "ann@example.jp");
+    EXPECT_EQ(merged->GetText(EPersonText::Memo), "");
 }
 
 TEST_F(CMergePersonsCommandTest, TheDeletedFolderShowsThePersonsMergedAway) {

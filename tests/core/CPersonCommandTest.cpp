@@ -38,6 +38,31 @@ TEST_F(CPersonCommandTest, UndoMenuNamesTheNewestCommandAndUndoesNewestFirst) {
     EXPECT_TRUE(m_doc.IsModified());
 }
 
+TEST_F(CPersonCommandTest, RedoDoesAgainWhatUndoTookBackUntilANewStep) {
+    CPersonalData* a = AddPerson("a");
+    CPersonalData* copy = EditedCopy(a, "a2");
+    m_doc.ExecuteCommand(std::make_unique<CModifyPersonalCommand>(a, copy));
+    CGroup* group = AddGroup("G");
+    m_doc.OnEditUndo();
+    m_doc.OnEditUndo();
+    EXPECT_EQ(m_doc.GetRedoMenuText(), "やり直し(&R) － 個人データの修正\tCtrl+Y");
+    m_doc.OnEditRedo();
+    EXPECT_THAT(NamesOf(m_doc.GetPersonList()), ElementsAre("a2"));
+    EXPECT_THAT(ListNames(), ElementsAre("a2"));
+    EXPECT_EQ(m_doc.GetRedoMenuText(), "やり直し(&R) － グループの新規作成\tCtrl+Y");
+    m_doc.OnEditRedo();
+    EXPECT_TRUE(m_doc.ContainsGroup(group));
+    EXPECT_FALSE(m_doc.CanRedo());
+    EXPECT_EQ(m_doc.GetUndoMenuText(), "元に戻す(&U) － グループの新規作成\tCtrl+Z");
+
+    m_doc.OnEditUndo();
+    m_doc.SetModifiedFlag(false); // as a save leaves it
+    EXPECT_TRUE(m_doc.CanRedo());
+    AddPerson("b");
+    EXPECT_FALSE(m_doc.CanRedo());
+    EXPECT_EQ(m_doc.GetRedoMenuText(), "やり直し(&R)\tCtrl+Y");
+}
+
 TEST_F(CPersonCommandTest, UndoAfterSaveMarksTheDocumentModifiedAgain) {
     AddPerson("a");
     m_doc.SetModifiedFlag(false);

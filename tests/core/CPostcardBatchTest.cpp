@@ -45,6 +45,25 @@ TEST_F(CPostcardBatchTest, SkipsPersonsWithoutAnAddress) {
     EXPECT_EQ(batch.CountUnreadableZips(), 1u);
 }
 
+// A print dialog's page range prints those cards only: a test print of one card is one card.
+TEST_F(CPostcardBatchTest, APageRangeChoosesItsCards) {
+    Add("あ", "1000001", "東京都");
+    Add("いい", "1000001", "東京都");
+    Add("ううう", "1000001", "東京都");
+    const CPostcardBatch batch({m_list.begin(), m_list.end()}, nullptr, {}, m_codec);
+    const auto cellsOf = [](const std::vector<CPostcardLayout>& cards) {
+        std::vector<std::size_t> cells;
+        for (const CPostcardLayout& card : cards)
+            cells.push_back(card.GetCells().size());
+        return cells;
+    };
+    const std::vector<std::size_t> all = cellsOf(batch.GetCards());
+    EXPECT_EQ(cellsOf(batch.GetCards(0, 0)), all);
+    EXPECT_EQ(cellsOf(batch.GetCards(2, 2)), (std::vector<std::size_t>{all[1]}));
+    EXPECT_EQ(cellsOf(batch.GetCards(2, 9)), (std::vector<std::size_t>{all[1], all[2]}));
+    EXPECT_TRUE(batch.GetCards(5, 6).empty());
+}
+
 // The remembered choices come back from the settings file, the sender found again among the
 // persons by its key; damaged values fall back to the defaults.
 TEST_F(CPostcardBatchTest, SettingsRememberTheChoicesAndTheSender) {

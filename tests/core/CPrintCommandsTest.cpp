@@ -133,9 +133,8 @@ TEST_F(CPrintCommandsTest, ListPrintsAsItIsShown) {
     EXPECT_EQ(printout.GetFooter(0), "1 / " + std::to_string(printout.GetPageCount()));
     std::size_t rows = 0;
     for (int page = 0; page < printout.GetPageCount(); ++page) {
-        const auto [first, end] = printout.GetPageRows(page);
-        EXPECT_EQ(first, rows);
-        rows = end;
+        for (const CListPrintRow& row : printout.GetPageRows(page))
+            EXPECT_EQ(row.m_nRow, rows++);
     }
     EXPECT_EQ(rows, 100u);
     EXPECT_EQ(printout.GetRows()[99][0],

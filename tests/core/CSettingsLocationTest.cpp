@@ -23,6 +23,10 @@ TEST(CSettingsLocationTest, LiesBesideAWritableProgramNamedAfterIt) {
     EXPECT_EQ(CSettingsLocation::Resolve("/opt/tv/bin/tarnvale", env, Writable(true)),
               fs::path("/opt/tv/bin/tarnvale.ini"));
     EXPECT_EQ(CSettingsLocation::Resolve("/d/ADDR", env, Writable(true)), fs::path("/d/ADDR.ini"));
+    // Installed among the system's programs, even root's settings go to the config folder.
+    for (const char* program : {"/usr/bin/tarnvale", "/usr/local/bin/../bin/tarnvale"})
+        EXPECT_EQ(CSettingsLocation::Resolve(program, env, Writable(true)),
+                  fs::path("/home/u/.cfg/tarnvale/tarnvale.ini"));
 }
 
 TEST(CSettingsLocationTest, MovesToTheConfigFolderWhenTheProgramFolderIsReadOnly) {
@@ -31,9 +35,9 @@ TEST(CSettingsLocationTest, MovesToTheConfigFolderWhenTheProgramFolderIsReadOnly
         asked = folder;
         return false;
     };
-    EXPECT_EQ(CSettingsLocation::Resolve("/usr/bin/tarnvale", {"/x/cfg", "/home/u"}, readOnly),
+    EXPECT_EQ(CSettingsLocation::Resolve("/opt/tv/bin/tarnvale", {"/x/cfg", "/home/u"}, readOnly),
               fs::path("/x/cfg/tarnvale/tarnvale.ini"));
-    EXPECT_EQ(asked, fs::path("/usr/bin"));
+    EXPECT_EQ(asked, fs::path("/opt/tv/bin"));
     EXPECT_EQ(CSettingsLocation::Resolve("/usr/bin/tarnvale", {"", "/home/u"}, Writable(false)),
               fs::path("/home/u/.config/tarnvale/tarnvale.ini"));
 }

@@ -43,14 +43,35 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CMapCase{"FnIsTheName", "N:x;y;;;\r\nFN:山田 太郎\r\n", EPersonText::Name, "山田 太郎"},
         CMapCase{"NWithoutFn", "N:山田;太郎;;;\r\n", EPersonText::Name, "山田 太郎"},
+        CMapCase{"LoneBackslashStaysAsText", "N:Tokyo\\\r\nGENDER:M\\\r\n", EPersonText::Name,
+                 "Tokyo\\"},
         CMapCase{"PhoneticNames", "X-PHONETIC-FIRST-NAME:たろう\r\nX-PHONETIC-LAST-NAME:やまだ\r\n",
                  EPersonText::Initial, "やまだ たろう"},
         CMapCase{"SortString", "SORT-STRING:やまだ　たろう\r\nX-PHONETIC-LAST-NAME:x\r\n",
                  EPersonText::Initial, "やまだ　たろう"},
         CMapCase{"SortAs", "N;SORT-AS=\"やまだ,たろう\":山田;太郎;;;\r\n", EPersonText::Initial,
                  "やまだ たろう"},
-        CMapCase{"PhoneReadingMadeFullWidth", "SOUND;X-IRMC-N:ﾔﾏﾀﾞ;ﾊﾟｳﾛ;;;\r\n",
-                 EPersonText::Initial, "ヤマダ パウロ"},
+        CMapCase{"PhoneReadingMadeHiragana", "SOUND;X-IRMC-N:ﾔﾏﾀﾞ;ﾊﾟｳﾛ;;;\r\n",
+                 EPersonText::Initial, "やまだ ぱうろ"},
+        CMapCase{"PhoneticKatakanaMadeHiragana",
+                 "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:ヴィクトル\r\n",
+                 EPersonText::Initial, "やまだ ヴぃくとる"},
+        CMapCase{"JapanIsNoPartOfTheAddress",
+                 "ADR:;;丸の内1-1;千代田区;東京都;100-0005;日本\r\nX-ABADR:jp\r\n",
+                 EPersonText::Address, "東京都千代田区丸の内1-1"},
+        CMapCase{"JapanInLatinLetters", "ADR:;;1-1 Marunouchi;Chiyoda-ku;Tokyo;;Japan\r\n",
+                 EPersonText::Address, "Tokyo Chiyoda-ku 1-1 Marunouchi"},
+        CMapCase{"TelUri", "TEL;VALUE=uri;TYPE=cell:tel:+81-80-1234-5678\r\n", EPersonText::Tel1,
+                 "+81-80-1234-5678"},
+        CMapCase{"NothingIsDroppedSilently",
+                 "FN:山田 太郎\r\nFN;ALTID=1;LANGUAGE=en:Taro Yamada\r\n"
+                 "N:Yamada;Taro;J.;Dr.;Jr.\r\nGENDER:M;man\r\nX-GENDER:O\r\n"
+                 "SOURCE:https://x/a.vcf\r\nNAME:Book\r\nTEL:1\r\nTEL:2\r\nTEL:3\r\n"
+                 "TEL;TYPE=PAGER:5\r\n",
+                 EPersonText::Memo,
+                 "氏名: Taro Yamada\r\n敬称（前）: Dr.\r\nミドルネーム: J.\r\n敬称（後）: Jr.\r\n"
+                 "性別: man\r\n性別: O\r\nSOURCE: https://x/a.vcf\r\nNAME: Book\r\n"
+                 "ポケットベル: 5"},
         CMapCase{"AddressInJapaneseOrder",
                  "ADR;TYPE=HOME:;ビル5F;丸の内1-1;千代田区;東京都;100-0005;\r\n",
                  EPersonText::Address, "東京都千代田区丸の内1-1 ビル5F"},
@@ -81,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "IMPP:xmpp:a@b\r\nitem1.X-ABDATE:2000-01-01\r\n"
                  "item1.X-ABLabel:_$!<Anniversary>!$_\r\nX-SKYPE:sk\r\n",
                  EPersonText::Memo,
-                 "n\r\n電話: 4\r\ne-mail: c\r\n勤務先: Acme, Inc. Sales\r\n役職: Boss\r\n"
+                 "n\r\nFAX: 4\r\ne-mail: c\r\n勤務先: Acme, Inc. Sales\r\n役職: Boss\r\n"
                  "誕生日: 1980-01-02\r\nチャット: xmpp:a@b\r\nAnniversary: 2000-01-01\r\n"
                  "X-SKYPE: sk"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -233,6 +254,20 @@ TEST_F(CVCardCommandsTest, ABrokenFileOrACancelledQuestionChangesNothing) {
     Import(Card("3.0", "FN:c\r\n"));
     EXPECT_EQ(NamesOf(m_doc.GetPersonList()), (std::vector<std::string>{"old"}));
     EXPECT_EQ(m_ui.m_asked.size(), 3u);
+}
+
+TEST_F(CVCardCommandsTest, BadBytesAreReplacedOnlyWithTheUsersConsent) {
+    const std::string text = Card("3.0", "FN:over\xC0\xAFlong\r\n");
+    m_ui.m_answers = {EMessageResult::Cancel};
+    Import(text);
+    EXPECT_TRUE(m_doc.GetPersonList().empty());
+    // Replace, add to the open book, then the summary.
+    m_ui.m_answers = {EMessageResult::Ok, EMessageResult::Yes, EMessageResult::Ok};
+    Import(text);
+    ASSERT_EQ(m_doc.GetPersonList().size(), 1u);
+    EXPECT_EQ(Utf8(m_doc.GetPersonList().front()->GetText(EPersonText::Name)), "over〓〓long");
+    EXPECT_THAT(m_ui.m_asked.front(), HasSubstr("3 行目に、UTF-8 の文字として読めないバイト"));
+    EXPECT_THAT(m_ui.m_asked.back(), HasSubstr("読めない 2 バイトを「〓」に置き換えました"));
 }
 
 // Export then import gives back every text, the sex, the groups and the UID.

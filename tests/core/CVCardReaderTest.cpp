@@ -45,6 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
             Card("2.1", "N;CHARSET=SHIFT_JIS;ENCODING=QUOTED-PRINTABLE:=8E=52=93=63;=91=BE\r\n"),
             "N", "山田;太"},
         CReadCase{"BareParametersOfTwoOne", Card("2.1", "TEL;HOME;VOICE:03-1\r\n"), "TEL", "03-1"},
+        CReadCase{"BareQuotedPrintable",
+                  Card("2.1", "NOTE;QUOTED-PRINTABLE;CHARSET=SHIFT_JIS:=8E=52=93=63\r\n"), "NOTE",
+                  "山田"},
+        CReadCase{"BareBase64IsBinary", Card("2.1", "PHOTO;JPEG;BASE64:/9j/4AAQ\r\n"), "PHOTO",
+                  "<binary>"},
         CReadCase{"Latin1", Card("3.0", "FN;CHARSET=ISO-8859-1:Caf\xE9\r\n"), "FN", "Café"},
         CReadCase{"ShiftJisWithoutCharset", Card("2.1", "FN:\x8e\x52\x93\x63\r\n"), "FN", "山田"},
         CReadCase{"BadQuotedPrintableEscapeStays",
@@ -93,11 +98,17 @@ class CVCardBrokenTest : public ::testing::TestWithParam<CBrokenCase> {};
 
 INSTANTIATE_TEST_SUITE_P(
     Files, CVCardBrokenTest,
-    ::testing::Values(CBrokenCase{"NeverEnds", Card("3.0", "FN:a\r\n") + "BEGIN:VCARD\r\nFN:b\r\n",
-                                  5, "END:VCARD"},
-                      CBrokenCase{"NestedBegin", "BEGIN:VCARD\r\nFN:a\r\n" + Card("3.0", ""), 1,
-                                  "END:VCARD"},
-                      CBrokenCase{"NulByte", Card("3.0", std::string("FN:a\0b\r\n", 8)), 3, "NUL"}),
+    ::testing::Values(
+        CBrokenCase{"NeverEnds", Card("3.0", "FN:a\r\n") + "BEGIN:VCARD\r\nFN:b\r\n", 5,
+                    "END:VCARD"},
+        CBrokenCase{"NestedBegin", "BEGIN:VCARD\r\nFN:a\r\n" + Card("3.0", ""), 1, "END:VCARD"},
+        CBrokenCase{"NulByte", Card("3.0", std::string("FN:a\0b\r\n", 8)), 3, "NUL"},
+        CBrokenCase{"BadUtf8InThree", Card("3.0", "FN:over\xC0\xAFlong\r\n"), 3,
+                    "UTF-8 の文字として読めない"},
+        CBrokenCase{"BadUtf8SaidByTwoOne", Card("2.1", "FN;CHARSET=UTF-8:over\xC0\xAFlong\r\n"), 3,
+                    "UTF-8 の文字として読めない"},
+        CBrokenCase{"UnknownCharset", Card("3.0", "FN;CHARSET=X-NONE:a\r\n"), 3,
+                    "「X-NONE」は、知らない文字コード"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(CVCardBrokenTest, GivesNoCardsAndTheLine) {
@@ -108,12 +119,19 @@ TEST_P(CVCardBrokenTest, GivesNoCardsAndTheLine) {
     EXPECT_THAT(result.error, HasSubstr(std::to_string(GetParam().line) + " 行目"));
 }
 
-TEST(CVCardReaderTest, AHugeValueAndInvalidUtf8AreReadAsTheyAre) {
+TEST(CVCardReaderTest, AHugeValueIsReadAndBadBytesAreReplacedOnlyWhenAsked) {
     const std::string huge(10 * 1024 * 1024, 'x');
-    const CVCardReadResult result =
-        CVCardReader::Read(Card("3.0", "NOTE:" + huge + "\r\nFN:\xFF\xFE\r\n"));
+    const std::string text = Card("3.0", "NOTE:" + huge + "\r\nFN:\xFF\xFE\r\njunk\r\n");
+    const CVCardReadResult refused = CVCardReader::Read(text);
+    EXPECT_TRUE(refused.badBytes);
+    EXPECT_EQ(refused.errorLine, 4u);
+    const CVCardReadResult result = CVCardReader::Read(text, true);
     ASSERT_EQ(result.cards.size(), 1u);
     EXPECT_EQ(Find(result.cards[0], "NOTE"), huge);
+    EXPECT_EQ(Find(result.cards[0], "FN"), "〓〓");
+    EXPECT_EQ(result.replacedBytes, 2u);
+    EXPECT_EQ(result.malformedLines, 1u);
+    EXPECT_EQ(result.firstMalformedLine, 5u);
 }
 
 TEST(CVCardReaderTest, SplitAndUnescapeHonourBackslashes) {
@@ -121,5 +139,7 @@ TEST(CVCardReaderTest, SplitAndUnescapeHonourBackslashes) {
                 ElementsAre("a;b", "c,d", "", "e\\"));
     EXPECT_THAT(CVCardReader::Split("x,y\\,z", ','), ElementsAre("x", "y,z"));
     EXPECT_EQ(CVCardReader::Unescape("1\\n2\\N3\\:"), "1\n2\n3:");
+    EXPECT_THAT(CVCardReader::Split("M\\", ';'), ElementsAre("M\\"));
+    EXPECT_THAT(CVCardReader::Split("a;\\", ';'), ElementsAre("a", "\\"));
 }
 } // namespace

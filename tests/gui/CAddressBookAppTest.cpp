@@ -195,7 +195,7 @@ TEST_F(CAddressBookAppTest, AboutBoxShowsVersionAndCloseOnAHatchWithoutACaption)
             texts.push_back(label->text().toStdString());
     }
     ASSERT_EQ(texts.size(), 2);
-    EXPECT_EQ(texts.at(0), "Tarnvale  ﾊﾞｰｼﾞｮﾝ 2.39");
+    EXPECT_EQ(texts.at(0), "Tarnvale  ﾊﾞｰｼﾞｮﾝ " TARNVALE_VERSION);
     const auto buttons = about.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons.at(0)->text().toStdString(), "閉じる");

@@ -59,7 +59,8 @@ TEST_F(CDuplicateDlgTest, ShowsTheSetsSideBySideAndMergesIntoThePersonChosenToSt
         Find<QComboBox>(dialog, "keep")->setCurrentIndex(2);
         const QStringList result = Column(*Find<QTableWidget>(dialog, "result"), 0);
         EXPECT_EQ(result.front(), "ヤマダタロウ");
-        EXPECT_EQ(result.back(), "氏名: 山田太郎\r\ne-mail(1): taro@example.jp\r\n氏名: ﾔﾏﾀﾞ ﾀﾛｳ");
+        // The other address and reading differ only in letter case, width and blanks.
+        EXPECT_EQ(result.back(), "氏名: 山田太郎");
         CDrivenEditDialogs::Click(dialog, "merge");
     };
     m_command.OnCommand(ID_FIND_DUPLICATES);

@@ -1,4 +1,5 @@
 #include "CAppFixture.h"
+#include "CFakeInputMethod.h"
 #include "core/ui/CommandIds.h"
 #include "gui/views/CGroupTreeWidget.h"
 #include "gui/views/CListEdit.h"
@@ -7,7 +8,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <QToolBar>
+
+#include <array>
 
 namespace {
 constexpr int EDIT_MENU = 1;
@@ -45,7 +51,7 @@ TEST_F(CListEditFrameTest, ModeCommandsShowTheEditorAndCarryCheckMarks) {
     EXPECT_FALSE(Editor().isVisible());
 }
 
-TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLastStep) {
+TEST_F(CListEditFrameTest, CtrlCCopiesCtrlZTakesBackTheTypingThenTheLastStepAndCtrlYRedoes) {
     Action(ID_CELL_EDIT_MODE)->trigger();
     QTest::keyClick(List(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ann"));
@@ -60,6 +66,12 @@ TEST_F(CListEditFrameTest, CtrlCCopiesTheCellAndCtrlZTakesBackTheTypingThenTheLa
     QTest::keyClick(&Editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Frame()->GetListView().GetRowCount(), 0); // the adding of ann
     EXPECT_FALSE(Editor().isVisible());
+
+    OpenMenu(EDIT_MENU);
+    EXPECT_EQ(Action(ID_EDIT_REDO)->text().toStdString(),
+              "やり直し(&R) － 個人データの新規作成\tCtrl+Y");
+    QTest::keyClick(List(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Name(), "ann");
 }
 TEST_F(CListEditFrameTest, ClosingTheWindowKeepsTheTypedCellForTheSaveQuestion) {
     Action(ID_CELL_EDIT_MODE)->trigger();
@@ -90,4 +102,44 @@ TEST_F(CListEditFrameTest, AConversionInProgressStaysInItsCellWhenTheTreeOrASave
     EXPECT_EQ(Name(), "\x82\xa9\x82\xc8"); // かな in CP932
     EXPECT_NE(CTempFolder::ReadFile(File("book.dat")).find("\x82\xa9\x82\xc8"), std::string::npos);
 }
+
+// What takes the cell from a conversion still in progress, in the whole window.
+enum class ETake { SaveButton, MenuTitle };
+
+class CListEditFrameCompositionTest
+    : public CListEditFrameTest,
+      public ::testing::WithParamInterface<std::tuple<ETake, EConfirms>> {};
+
+TEST_P(CListEditFrameCompositionTest, IsSavedOnce) {
+    Action(ID_CELL_EDIT_MODE)->trigger();
+    CFakeInputMethod inputMethod(Editor(), std::get<1>(GetParam()));
+    inputMethod.Compose(List(), QStringLiteral("かな"));
+    m_ui.m_saveFileNames.push_back(File("book.dat"));
+    if (std::get<0>(GetParam()) == ETake::MenuTitle) {
+        QMenuBar* bar = Frame()->menuBar();
+        QAction* edit = bar->actions().at(EDIT_MENU);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit).center());
+        edit->menu()->close();
+        Action(ID_FILE_SAVE)->trigger();
+    } else {
+        QToolBar* tools = Frame()->findChild<QToolBar*>();
+        QTest::mouseClick(tools->widgetForAction(Action(ID_FILE_SAVE)), Qt::LeftButton);
+    }
+    EXPECT_EQ(Name(), "\x82\xa9\x82\xc8"); // かな in CP932
+    EXPECT_NE(CTempFolder::ReadFile(File("book.dat")).find("\x82\xa9\x82\xc8"), std::string::npos);
+}
+
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<ETake, EConfirms>>& info) {
+    static const std::array<const char*, 2> takes = {"SaveButton", "MenuTitle"};
+    static const std::array<const char*, 3> confirms = {"NeverConfirms", "ConfirmsOnCommit",
+                                                        "ConfirmsOnReset"};
+    return std::string(takes.at(static_cast<std::size_t>(std::get<0>(info.param)))) +
+           confirms.at(static_cast<std::size_t>(std::get<1>(info.param)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Takes, CListEditFrameCompositionTest,
+                         ::testing::Combine(::testing::Values(ETake::SaveButton, ETake::MenuTitle),
+                                            ::testing::Values(EConfirms::Never, EConfirms::OnCommit,
+                                                              EConfirms::OnResetAndFocusMove)),
+                         CaseName);
 } // namespace

@@ -1,6 +1,7 @@
 #include "gui/views/CListEdit.h"
 
 #include "CBookFixture.h"
+#include "CFakeInputMethod.h"
 #include "core/model/CFieldTable.h"
 #include "core/ui/CommandIds.h"
 #include "gui/views/CPersonListModel.h"
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -109,6 +111,16 @@ TEST_F(CListEditTest, AnInputMethodCompositionOnTheListReachesTheEditor) {
     EXPECT_EQ(Address(1), "\x89\xbc\x96\xbc"); // 仮名 in CP932
 }
 
+TEST_F(CListEditTest, F2EditsTheCellWithTheCaretAfterItsText) {
+    ShowAt(1, CFieldTable::FIELD_ADDRESS);
+    ASSERT_FALSE(Editor().hasFocus());
+    QTest::keyClick(m_widget.get(), Qt::Key_F2);
+    EXPECT_TRUE(Editor().hasFocus());
+    QTest::keyClicks(&Editor(), QStringLiteral("-2"));
+    QTest::keyClick(&Editor(), Qt::Key_Return);
+    EXPECT_EQ(Address(1), "bob-address-2");
+}
+
 TEST_F(CListEditTest, DoubleClickOnAnAddressStartsTheEditorWithTheFocus) {
     QSignalSpy commands(m_widget.get(), &CPersonListWidget::commandRequested);
     QTest::mouseDClick(m_widget->viewport(), Qt::LeftButton, {},
@@ -124,15 +136,15 @@ enum class ELeave { ClickAnotherRow, Wheel };
 
 class CListEditCompositionTest
     : public CListEditTest,
-      public ::testing::WithParamInterface<std::pair<const char*, ELeave>> {};
+      public ::testing::WithParamInterface<std::tuple<ELeave, EConfirms>> {};
 
-TEST_P(CListEditCompositionTest, IsCommittedIntoItsOwnCell) {
+TEST_P(CListEditCompositionTest, IsCommittedOnceIntoItsOwnCell) {
     ShowAt(0, CFieldTable::FIELD_ADDRESS);
-    QInputMethodEvent composing(QStringLiteral("てすと"), {});
-    QCoreApplication::sendEvent(m_widget.get(), &composing);
+    CFakeInputMethod inputMethod(Editor(), std::get<1>(GetParam()));
+    inputMethod.Compose(m_widget.get(), QStringLiteral("てすと"));
     ASSERT_EQ(Editor().text(), QString()); // the selected text gave way
     const QPoint elsewhere = CellRect(2, CFieldTable::FIELD_TEL1).center();
-    switch (GetParam().second) {
+    switch (std::get<0>(GetParam())) {
     case ELeave::ClickAnotherRow:
         QTest::mouseClick(m_widget->viewport(), Qt::LeftButton, {}, elsewhere);
         break;
@@ -147,10 +159,18 @@ TEST_P(CListEditCompositionTest, IsCommittedIntoItsOwnCell) {
     EXPECT_EQ(Address(2), "carol-address");
 }
 
+std::string CaseName(const ::testing::TestParamInfo<std::tuple<ELeave, EConfirms>>& info) {
+    static const std::array<const char*, 2> leaves = {"ClickAnotherRow", "Wheel"};
+    static const std::array<const char*, 3> confirms = {"NeverConfirms", "ConfirmsOnCommit",
+                                                        "ConfirmsOnReset"};
+    return std::string(leaves.at(static_cast<std::size_t>(std::get<0>(info.param)))) +
+           confirms.at(static_cast<std::size_t>(std::get<1>(info.param)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Leaves, CListEditCompositionTest,
-                         ::testing::Values(std::pair{"clickAnotherRow", ELeave::ClickAnotherRow},
-                                           std::pair{"wheel", ELeave::Wheel}),
-                         [](const ::testing::TestParamInfo<std::pair<const char*, ELeave>>& info) {
-                             return std::string(info.param.first);
-                         });
+                         ::testing::Combine(::testing::Values(ELeave::ClickAnotherRow,
+                                                              ELeave::Wheel),
+                                            ::testing::Values(EConfirms::Never, EConfirms::OnCommit,
+                                                              EConfirms::OnResetAndFocusMove)),
+                         CaseName);
 } // namespace

@@ -40,4 +40,29 @@ TEST(CListPrintPainterTest, PaintsHeaderRowsAndPageNumbers) {
         ASSERT_NE(at, std::string::npos) << expected << "\n" << read;
     }
 }
+// A long address wraps within its column instead of being cut, and its row grows to hold it.
+TEST(CListPrintoutTest, ACellWrapsWithinItsColumnAndItsRowGrows) {
+    EXPECT_EQ(CListPrintout::Wrap("東京都千代田区", 3 * CListPrintout::TEXT_EM),
+              (std::vector<std::string>{"東京都", "千代田", "区"}));
+    EXPECT_EQ(CListPrintout::Wrap("03-555-1851", 3 * CListPrintout::TEXT_EM),
+              (std::vector<std::string>{"03-555", "-1851"}));
+    CListPrintout printout({"氏名", "住所"}, {100, 100},
+                           {{"池田", "東京都千代田区麹町3-2-5"}, {"a", "b"}}, "");
+    printout.Paginate(60.0, 297.0);
+    const auto& rows = printout.GetPageRows(0);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_GT(rows[0].m_cells[1].size(), 1u);
+    EXPECT_NEAR(rows[1].m_dTop - rows[0].m_dTop,
+                CListPrintout::ROW_HEIGHT +
+                    static_cast<double>(rows[0].m_cells[1].size() - 1) * CListPrintout::LINE_HEIGHT,
+                1e-9);
+}
+
+// Eleven columns at the list's widths want a page turned sideways; two narrow ones do not.
+TEST(CListPrintoutTest, WideColumnsTurnThePage) {
+    const std::vector<int> all = {100, 70, 200, 100, 100, 150, 150, 70, 200, 100, 100};
+    EXPECT_TRUE(
+        CListPrintout(std::vector<std::string>(all.size()), all, {}, "").WantsLandscape(210.0));
+    EXPECT_FALSE(CListPrintout({"a", "b"}, {100, 200}, {}, "").WantsLandscape(210.0));
+}
 } // namespace

@@ -307,6 +307,20 @@ TEST_F(CMainFrameTest, PlacementAndSplitterSurviveARestart) {
     EXPECT_EQ(Frame()->GetSplitter()->sizes().value(0), 250);
 }
 
+TEST_F(CMainFrameTest, AMaximisedWindowOpensMaximisedOverItsNormalRectangle) {
+    Start();
+    Frame()->setGeometry(100, 120, 500, 400);
+    Frame()->showMaximized();
+    Stop();
+    EXPECT_EQ(Profile("maximized"), 1);
+    EXPECT_EQ(Profile("right"), 600);
+
+    Start();
+    EXPECT_TRUE(Frame()->isMaximized());
+    Frame()->showNormal();
+    EXPECT_EQ(Frame()->geometry(), QRect(100, 120, 500, 400));
+}
+
 TEST_F(CMainFrameTest, AStoredWindowBeyondTheScreenComesBackOntoIt) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     CTempFolder::WriteFile(m_folder / "tarnvale.ini",

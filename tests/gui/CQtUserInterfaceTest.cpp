@@ -122,12 +122,14 @@ TEST(CQtUserInterfaceTest, FileChoosersShowSizesTypesAndDatesInJapanese) {
     }
 }
 
-// A stand-in for xdg-mime: `script` is its body; without one there is no xdg-mime at all.
+// A stand-in for xdg-mime (or another tool): `script` is its body; without one there is no such
+// tool at all.
 class CFakeXdgMime {
 public:
-    explicit CFakeXdgMime(const std::string& script) : m_oldPath(qgetenv("PATH")) {
+    explicit CFakeXdgMime(const std::string& script, const std::string& tool = "xdg-mime")
+        : m_oldPath(qgetenv("PATH")) {
         if (!script.empty()) {
-            const auto path = m_folder / "xdg-mime";
+            const auto path = m_folder / tool;
             CTempFolder::WriteFile(path, "#!/bin/sh\n" + script + "\n");
             std::filesystem::permissions(path, std::filesystem::perms::owner_all);
         }
@@ -163,6 +165,15 @@ INSTANTIATE_TEST_SUITE_P(
                       CProbeCase{"Failing", "echo mail.desktop; exit 3", std::nullopt},
                       CProbeCase{"Missing", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CQtUserInterfaceTest, AFileNoProgramOpensFailsByXdgOpensExit) {
+    CQtUserInterface ui;
+    for (const auto& [script, opened] :
+         {std::pair{"exit 3", false}, std::pair{"exit 0", true}, std::pair{"", false}}) {
+        const CFakeXdgMime fake(script, "xdg-open");
+        EXPECT_EQ(ui.OpenUrl("file:///tmp/readme.txt"), opened) << script;
+    }
+}
 
 TEST(CQtUserInterfaceTest, AMailLinkNoProgramTakesFailsWithoutStartingAnything) {
     CMailtoCatcher catcher;

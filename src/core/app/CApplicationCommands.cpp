@@ -47,7 +47,9 @@ bool CApplicationCommands::OpenReadme() {
     const auto readme = m_files.Find(README_NAME);
     if (readme && m_ui.OpenUrl(CProgramFiles::ToFileUrl(*readme)))
         return true;
-    m_ui.MessageBox(CUiTexts::README_FAILED, EMessageButtons::Ok, EMessageIcon::Warning);
+    const std::string path = (readme ? *readme : m_files.GetExpectedPath(README_NAME)).string();
+    m_ui.MessageBox(CTextFormat::Format(CUiTexts::README_FAILED, {path}), EMessageButtons::Ok,
+                    EMessageIcon::Warning);
     return false;
 }
 

@@ -114,7 +114,13 @@ void CVCardCommands::OnImport() {
         m_ui.MessageBox(read.message, EMessageButtons::Ok, EMessageIcon::Warning);
         return;
     }
-    const CVCardReadResult read = CVCardReader::Read(bytes);
+    CVCardReadResult read = CVCardReader::Read(bytes);
+    if (read.badBytes) {
+        if (m_ui.MessageBox(read.replaceQuestion, EMessageButtons::OkCancel,
+                            EMessageIcon::Question) != EMessageResult::Ok)
+            return;
+        read = CVCardReader::Read(bytes, true);
+    }
     if (!read.error.empty()) {
         m_ui.MessageBox(read.error, EMessageButtons::Ok, EMessageIcon::Warning);
         return;
@@ -140,7 +146,8 @@ void CVCardCommands::OnImport() {
             return;
         m_files.SetMadeFrom(*path);
     }
-    const CVCardSummary summary = ImportCards(m_doc, import, !newBook);
+    CVCardSummary summary = ImportCards(m_doc, import, !newBook);
+    summary.TakeReadCounts(read);
     m_ui.MessageBox(CVCardImport::SummaryText(summary), EMessageButtons::Ok, EMessageIcon::None);
 }
 

@@ -15,12 +15,15 @@ std::uint32_t CAddGroupCommand::GetSelection() const {
 
 void CAddGroupCommand::Do(CAddressDoc& doc) {
     // The group enters with exactly the members it was built with, each linked by an
-    // undoable sub-command.
-    for (CPersonalData* person : m_pGroup->m_memberList)
-        m_memberList.push_back(person);
-    m_pGroup->m_memberList.RemoveAll();
-    for (CPersonalData* person : m_memberList)
-        m_commands.AddCommand(std::make_unique<CAddPersonalToGroupCommand>(person, m_pGroup));
+    // undoable sub-command; done again after an undo, it finds them in those sub-commands.
+    if (!m_bMembersTaken) {
+        for (CPersonalData* person : m_pGroup->m_memberList)
+            m_memberList.push_back(person);
+        m_pGroup->m_memberList.RemoveAll();
+        for (CPersonalData* person : m_memberList)
+            m_commands.AddCommand(std::make_unique<CAddPersonalToGroupCommand>(person, m_pGroup));
+        m_bMembersTaken = true;
+    }
     doc.AddGroup(m_pGroup);
     m_commands.Do(doc);
 }

@@ -25,4 +25,5 @@ private:
     std::vector<CPersonalData*> m_memberList;
     CCommandGroup m_commands;
     bool m_bSelect;
+    bool m_bMembersTaken = false;
 };

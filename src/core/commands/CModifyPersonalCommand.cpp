@@ -16,35 +16,41 @@ std::string CModifyPersonalCommand::GetName() const {
     return CUndoTexts::MODIFY_PERSON;
 }
 
-void CModifyPersonalCommand::Do(CAddressDoc& doc) {
-    doc.RemovePerson(m_pOld);
-    doc.AddPerson(m_pNew);
+// Both ways keep their records, so that the command can be done again after an undo.
+void CModifyPersonalCommand::Exchange(CAddressDoc& doc, CPersonalData* out, CPersonalData* in) {
+    doc.RemovePerson(out);
+    doc.AddPerson(in);
 }
 
-void CModifyPersonalCommand::DoTree(CCommandTree& tree) {
-    tree.DeletePersonalItems(m_pOld);
-    tree.InsertPersonalItems(m_pNew);
+void CModifyPersonalCommand::Exchange(CCommandTree& tree, CPersonalData* out, CPersonalData* in) {
+    tree.DeletePersonalItems(out);
+    tree.InsertPersonalItems(in);
 }
 
-void CModifyPersonalCommand::DoList(CCommandList& list) {
+void CModifyPersonalCommand::Exchange(CCommandList& list, CPersonalData* out, CPersonalData* in) {
     if (list.ShowsDeleted())
         return;
-    if (m_pOld->IsMemberOf(list.GetShownGroup()))
-        list.DeletePersonalRow(m_pOld);
-    if (m_pNew->IsMemberOf(list.GetShownGroup()))
-        list.InsertPersonalRow(m_pNew);
+    if (out->IsMemberOf(list.GetShownGroup()))
+        list.DeletePersonalRow(out);
+    if (in->IsMemberOf(list.GetShownGroup()))
+        list.InsertPersonalRow(in);
 }
 
+void CModifyPersonalCommand::Do(CAddressDoc& doc) {
+    Exchange(doc, m_pOld, m_pNew);
+}
+void CModifyPersonalCommand::DoTree(CCommandTree& tree) {
+    Exchange(tree, m_pOld, m_pNew);
+}
+void CModifyPersonalCommand::DoList(CCommandList& list) {
+    Exchange(list, m_pOld, m_pNew);
+}
 void CModifyPersonalCommand::Undo(CAddressDoc& doc) {
-    doc.RemovePerson(m_pNew);
-    doc.AddPerson(m_pOld);
-    std::swap(m_pOld, m_pNew);
+    Exchange(doc, m_pNew, m_pOld);
 }
-
 void CModifyPersonalCommand::UndoTree(CCommandTree& tree) {
-    DoTree(tree);
+    Exchange(tree, m_pNew, m_pOld);
 }
-
 void CModifyPersonalCommand::UndoList(CCommandList& list) {
-    DoList(list);
+    Exchange(list, m_pNew, m_pOld);
 }

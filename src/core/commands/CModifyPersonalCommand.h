@@ -20,6 +20,10 @@ public:
     void UndoList(CCommandList& list) override;
 
 private:
-    CPersonalData* m_pOld; // always the record that is out of the document
+    static void Exchange(CAddressDoc& doc, CPersonalData* out, CPersonalData* in);
+    static void Exchange(CCommandTree& tree, CPersonalData* out, CPersonalData* in);
+    static void Exchange(CCommandList& list, CPersonalData* out, CPersonalData* in);
+
+    CPersonalData* m_pOld;
     CPersonalData* m_pNew;
 };

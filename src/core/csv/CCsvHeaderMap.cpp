@@ -27,6 +27,9 @@ constexpr int HOME_ZIP = CFieldTable::FIELD_HOME_ZIP;
 constexpr int HOME_ADDRESS = CFieldTable::FIELD_HOME_ADDRESS;
 constexpr int HOME_TEL = CFieldTable::FIELD_HOME_TEL;
 constexpr int MEMO = CFieldTable::FIELD_MEMO;
+// A whole value written for people, used only when the file has no parts of the field: the parts
+// give the Japanese order, without the postal code and the country.
+constexpr int FORMATTED = 100;
 
 // Earlier names win among whole columns of one field.
 constexpr CKnownColumn KNOWN_COLUMNS[] = {
@@ -51,7 +54,7 @@ constexpr CKnownColumn KNOWN_COLUMNS[] = {
     {"zip", ZIP, 0},
     {CCsvTexts::HEADER_ZIP, ZIP, 0},
     {CCsvTexts::HEADER_HOME_ZIP_OUTLOOK, ZIP, 0},
-    {"address 1 - formatted", ADDRESS, 0},
+    {"address 1 - formatted", ADDRESS, FORMATTED},
     {"address", ADDRESS, 0},
     {CCsvTexts::HEADER_ADDRESS, ADDRESS, 0},
     {"address 1 - region", ADDRESS, 1},
@@ -164,6 +167,14 @@ CCsvColumnMap CCsvHeaderMap::Map(const std::vector<std::string>& header) {
         std::vector<CFound> mine;
         std::copy_if(found.begin(), found.end(), std::back_inserter(mine),
                      [field](const CFound& f) { return f.match.field == field; });
+        const bool hasParts = std::any_of(mine.begin(), mine.end(), [](const CFound& f) {
+            return f.match.part > 0 && f.match.part != FORMATTED;
+        });
+        for (CFound& f : mine) {
+            if (f.match.part == FORMATTED)
+                f.match.part = hasParts ? FORMATTED : 0;
+        }
+        std::erase_if(mine, [](const CFound& f) { return f.match.part == FORMATTED; });
         const auto whole =
             std::min_element(mine.begin(), mine.end(), [](const CFound& a, const CFound& b) {
                 return std::pair(a.match.part, a.match.rank) <

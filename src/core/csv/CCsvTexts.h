@@ -15,11 +15,11 @@ struct CCsvTexts {
         "文字コードを選んで読み込み直してください。何も読み込みませんでした。";
     // The count of values.
     static constexpr const char* JOINED_LINES =
-        "%1 個の値の改行を空白にして 1 行につなげました（改行は備考にだけ残ります）。";
+        "%1 個の値の改行を空白にして 1 行につなげました（改行はメモにだけ残ります）。";
     // The count of values.
     static constexpr const char* UNSAFE_VALUES =
         "%1 個の値にコンマ、二重引用符（\"）または改行があり、この形式では元どおりに読み込め"
-        "ません（改行のある備考は 1 行目だけを書き出しました）。そのまま残すには RFC 4180 で"
+        "ません（改行のあるメモは 1 行目だけを書き出しました）。そのまま残すには RFC 4180 で"
         "書き出してください。";
     static constexpr const char* NOT_REGULAR_FILE =
         "「%1」は普通のファイルではないので書き出せません";

@@ -115,6 +115,7 @@ int CAddressDoc::CountSavedGroups(const CGroupList& groups) {
 }
 
 void CAddressDoc::AddCommand(std::unique_ptr<CCommand> command) {
+    m_redoList.clear();
     m_undoList.push_back(std::move(command));
 }
 
@@ -131,8 +132,24 @@ void CAddressDoc::OnEditUndo() {
     CCommand* command = m_undoList.back().get();
     command->Undo(*this);
     UpdateAllViews(nullptr, EHint::CommandUndone, {command, nullptr});
-    m_undoneList.push_back(std::move(m_undoList.back()));
+    m_redoList.push_back(std::move(m_undoList.back()));
     m_undoList.pop_back();
+}
+
+void CAddressDoc::OnEditRedo() {
+    if (m_redoList.empty())
+        return;
+    CCommand* command = m_redoList.back().get();
+    command->Do(*this);
+    m_undoList.push_back(std::move(m_redoList.back()));
+    m_redoList.pop_back();
+    UpdateAllViews(nullptr, EHint::CommandDone, {command, nullptr});
+}
+
+std::string CAddressDoc::GetRedoMenuText() const {
+    if (!m_redoList.empty())
+        return CTextFormat::Format(CDocumentTexts::REDO_NAMED, {m_redoList.back()->GetName()});
+    return std::string(CCommandTexts::Find(ID_EDIT_REDO)->m_caption);
 }
 
 std::string CAddressDoc::GetUndoMenuText() const {
@@ -183,7 +200,7 @@ void CAddressDoc::UpdateAllViews(CDocView* sender, EHint hint, const CHintObject
 
 void CAddressDoc::ReleaseCommands() {
     m_undoList.clear();
-    m_undoneList.clear();
+    m_redoList.clear();
 }
 
 void CAddressDoc::DeleteContents() {
@@ -217,17 +234,22 @@ void CAddressDoc::SetStatusTextListener(std::function<void(const std::string&)> 
 }
 
 bool CAddressDoc::HasCommand(int id) const {
-    return id == ID_EDIT_UNDO;
+    return id == ID_EDIT_UNDO || id == ID_EDIT_REDO;
 }
 
 void CAddressDoc::OnUpdateCommand(int id, CCmdUI& ui) {
     if (id == ID_EDIT_UNDO) {
         ui.Enable(CanUndo());
         ui.SetText(GetUndoMenuText());
+    } else if (id == ID_EDIT_REDO) {
+        ui.Enable(CanRedo());
+        ui.SetText(GetRedoMenuText());
     }
 }
 
 void CAddressDoc::OnCommand(int id) {
     if (id == ID_EDIT_UNDO)
         OnEditUndo();
+    else if (id == ID_EDIT_REDO)
+        OnEditRedo();
 }

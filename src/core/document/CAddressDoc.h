@@ -69,13 +69,17 @@ public:
     // view that refilled itself during that time already shows the command's outcome.
     std::uint64_t GetCommandDispatch() const { return m_nCommandDispatch; }
 
-    // The undo history.
+    // The undo history. A new command empties the redo list: what was undone no longer fits.
     void AddCommand(std::unique_ptr<CCommand> command);
     // Does a command, records it and tells the views: every user edit goes through here.
     void ExecuteCommand(std::unique_ptr<CCommand> command);
     bool CanUndo() const { return !m_undoList.empty(); }
     void OnEditUndo();
     std::string GetUndoMenuText() const;
+    // Redo does again, in turn, what undo took back last.
+    bool CanRedo() const { return !m_redoList.empty(); }
+    void OnEditRedo();
+    std::string GetRedoMenuText() const;
     const CCommand* GetLastCommand() const;
 
     // Views are updated in the order they were added: the group tree first, the person list
@@ -109,7 +113,7 @@ private:
     void ReleaseCommands();
 
     std::vector<std::unique_ptr<CCommand>> m_undoList;
-    std::vector<std::unique_ptr<CCommand>> m_undoneList;
+    std::vector<std::unique_ptr<CCommand>> m_redoList;
     CPersonList m_allPersons{EPersonPlace::Live};
     CGroupList m_allGroups;
     CPersonList m_deletedPersons{EPersonPlace::Deleted};

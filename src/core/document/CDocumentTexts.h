@@ -15,4 +15,5 @@ struct CDocumentTexts {
     static constexpr const char* IDS_DAMAGED =
         "UID の記録「%1」が壊れていました。%2 人中 %3 人の UID を取り戻しました。";
     static constexpr const char* UNDO_NAMED = "元に戻す(&U) － %1\tCtrl+Z";
+    static constexpr const char* REDO_NAMED = "やり直し(&R) － %1\tCtrl+Y";
 };

@@ -13,7 +13,6 @@
 #include <deque>
 #include <functional>
 #include <optional>
-#include <span>
 #include <unordered_map>
 #include <unordered_set>
 

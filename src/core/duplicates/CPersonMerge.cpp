@@ -103,14 +103,32 @@ void CPersonMerge::MergeText(CPersonalData& merged, std::string_view theirs, EPe
         return;
     }
     const std::string_view ours = merged.GetText(text);
+    if (theirs.empty() || theirs == ours || HoldsAlready(merged, text, theirs))
+        return;
     if (ours.empty()) {
         merged.SetText(text, theirs);
         return;
     }
-    if (theirs.empty() || theirs == ours)
-        return;
     const std::string line = CTextFormat::Format(
         m_strMemoLine, {m_labels[static_cast<std::size_t>(text)], std::string(theirs)});
     if (!HoldsLine(memo, line))
         AppendLine(memo, line);
+}
+
+bool CPersonMerge::HoldsAlready(const CPersonalData& merged, EPersonText text,
+                                std::string_view theirs) const {
+    static constexpr std::array PHONES = {EPersonText::Tel1, EPersonText::Tel2,
+                                          EPersonText::HomeTel};
+    static constexpr std::array EMAILS = {EPersonText::Email1, EPersonText::Email2};
+    const auto among = [&merged, theirs](auto key, const auto& texts) {
+        const std::string wanted(key(theirs));
+        return !wanted.empty() && std::any_of(texts.begin(), texts.end(), [&](EPersonText t) {
+            return key(merged.GetText(t)) == wanted;
+        });
+    };
+    if (std::find(PHONES.begin(), PHONES.end(), text) != PHONES.end())
+        return among([this](std::string_view v) { return m_keys.PhoneKey(v); }, PHONES);
+    if (std::find(EMAILS.begin(), EMAILS.end(), text) != EMAILS.end())
+        return among([this](std::string_view v) { return m_keys.EmailKey(v); }, EMAILS);
+    return among([this](std::string_view v) { return m_keys.NameKey(v); }, std::array{text});
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commands/CMergePersonsCommand.h"
+#include "core/duplicates/CDuplicateKeys.h"
 #include "core/duplicates/CDuplicateTexts.h"
 #include "core/model/CPersonalData.h"
 
@@ -45,7 +46,12 @@ public:
 private:
     void MergeText(CPersonalData& merged, std::string_view theirs, EPersonText text,
                    std::string& memo) const;
+    // Whether `merged` holds `theirs` already, written another way: a phone number among its
+    // phones and an e-mail address among its addresses by their keys, any other text by the
+    // key of a name (blanks, width).
+    bool HoldsAlready(const CPersonalData& merged, EPersonText text, std::string_view theirs) const;
 
     std::array<std::string, CPersonalData::TEXT_COUNT> m_labels; // CP932, by EPersonText
     std::string m_strMemoLine;                                   // CP932
+    mutable CDuplicateKeys m_keys;                               // a buffer for each key
 };

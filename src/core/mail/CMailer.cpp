@@ -6,6 +6,7 @@
 #include "core/mail/CMailtoLink.h"
 #include "core/mail/CRecentAddressFile.h"
 #include "core/model/CFieldTable.h"
+#include "core/text/CTextFormat.h"
 #include "core/ui/CCmdUI.h"
 #include "core/ui/CMailDialogs.h"
 #include "core/ui/CUserInterface.h"
@@ -78,8 +79,11 @@ int CMailer::FieldOfCommand(int id) {
 
 void CMailer::WriteMail(const std::vector<CPersonalData*>& persons, int field) {
     const auto text = CMailAddressText::Build(persons, field, m_settings.m_strMailSeparator);
-    if (!text)
+    if (!text) {
+        m_ui.MessageBox(CTextFormat::Format(CMailTexts::NO_ADDRESS, {CFieldTable::GetLabel(field)}),
+                        EMessageButtons::Ok, EMessageIcon::Warning);
         return;
+    }
     // The use is remembered before delivery, so a mail program that fails loses nothing.
     RememberAddresses(text->m_strAddress, text->m_strLabel);
     DeliverAddresses(text->m_strAddress);

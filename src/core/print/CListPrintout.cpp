@@ -54,6 +54,12 @@ CListPrintout CListPrintout::FromList(const CFriendListView& list, const CTextCo
             CTextFormat::Format(CPrintTexts::LIST_HEADER, {ShownName(list, codec), date})};
 }
 
+bool CListPrintout::WantsLandscape(double portraitWidth) const {
+    const double natural =
+        std::accumulate(m_widths.begin(), m_widths.end(), 0.0) * MM_PER_LIST_PIXEL;
+    return natural > portraitWidth - 2.0 * MARGIN;
+}
+
 void CListPrintout::Paginate(double pageWidth, double pageHeight) {
     m_dPageHeight = pageHeight;
     const double room = pageWidth - 2.0 * MARGIN;
@@ -65,17 +71,53 @@ void CListPrintout::Paginate(double pageWidth, double pageHeight) {
         m_columns.push_back({m_titles[column], left, width});
         left += width;
     }
-    const double rowsHeight =
-        pageHeight - 2.0 * MARGIN - HEADER_HEIGHT - FOOTER_HEIGHT - ROW_HEIGHT;
-    const auto perPage =
-        static_cast<std::size_t>(std::max(1.0, std::floor(rowsHeight / ROW_HEIGHT)));
-    m_pages.clear();
-    for (std::size_t first = 0; first < m_rows.size() || m_pages.empty(); first += perPage)
-        m_pages.emplace_back(first, std::min(first + perPage, m_rows.size()));
+    const double first = TitleTop() + ROW_HEIGHT;
+    const double bottom = pageHeight - MARGIN - FOOTER_HEIGHT;
+    m_pages.assign(1, {});
+    double top = first;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        CListPrintRow placed{row, 0.0, {}};
+        std::size_t lines = 1;
+        for (std::size_t column = 0; column < m_columns.size(); ++column) {
+            placed.m_cells.push_back(
+                Wrap(m_rows[row][column], m_columns[column].m_dWidth - 2.0 * CELL_PADDING));
+            lines = std::max(lines, placed.m_cells.back().size());
+        }
+        const double height = ROW_HEIGHT + static_cast<double>(lines - 1) * LINE_HEIGHT;
+        // A row taller than a page is cut at the page's end rather than never printed.
+        if (top + height > bottom && !m_pages.back().empty()) {
+            m_pages.emplace_back();
+            top = first;
+        }
+        placed.m_dTop = top;
+        m_pages.back().push_back(std::move(placed));
+        top += height;
+    }
 }
 
-std::pair<std::size_t, std::size_t> CListPrintout::GetPageRows(int page) const {
+const std::vector<CListPrintRow>& CListPrintout::GetPageRows(int page) const {
     return m_pages.at(static_cast<std::size_t>(page));
+}
+
+std::vector<std::string> CListPrintout::Wrap(const std::string& utf8, double width) {
+    std::vector<std::string> lines(1);
+    double used = 0.0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[pos]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string character = utf8.substr(pos, length);
+        pos += length;
+        // Half-width katakana (U+FF61..U+FF9F) are three bytes and half an em.
+        const bool halfKana = character >= "\xEF\xBD\xA1" && character <= "\xEF\xBE\x9F";
+        const double advance = length >= 3 && !halfKana ? TEXT_EM : TEXT_EM / 2.0;
+        if (used + advance > width && !lines.back().empty()) {
+            lines.emplace_back();
+            used = 0.0;
+        }
+        lines.back() += character;
+        used += advance;
+    }
+    return lines;
 }
 
 std::string CListPrintout::GetFooter(int page) const {

@@ -25,3 +25,12 @@ std::size_t CPostcardBatch::CountUnreadableZips() const {
         std::count_if(m_cards.begin(), m_cards.end(),
                       [](const CPostcardLayout& card) { return card.IsZipUnreadable(); }));
 }
+
+std::vector<CPostcardLayout> CPostcardBatch::GetCards(int first, int last) const {
+    if (first < 1)
+        return m_cards;
+    const auto from = std::min(m_cards.size(), static_cast<std::size_t>(first - 1));
+    const auto to = std::clamp(static_cast<std::size_t>(std::max(last, 0)), from, m_cards.size());
+    return {m_cards.begin() + static_cast<std::ptrdiff_t>(from),
+            m_cards.begin() + static_cast<std::ptrdiff_t>(to)};
+}

@@ -17,6 +17,9 @@ public:
                    const CPostcardOptions& options, const CTextCodec& codec);
 
     const std::vector<CPostcardLayout>& GetCards() const { return m_cards; }
+    // The cards of pages `first` to `last` (1 the first card, both included), as a print
+    // dialog's page range names them; 0 for `first` names them all.
+    std::vector<CPostcardLayout> GetCards(int first, int last) const;
     // UTF-8 names.
     const std::vector<std::string>& GetSkippedNames() const { return m_skipped; }
     std::size_t CountUnreadableZips() const;

@@ -8,6 +8,19 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* CONFIG_SUBFOLDER = "tarnvale";
 
+// The system's own program folders: a program installed there by a package is shared by every
+// user, and root, who may write there, must not leave settings among the programs.
+bool IsSystemProgramFolder(const fs::path& folder) {
+    static const fs::path SYSTEM[] = {"/bin",      "/sbin",          "/usr/bin",
+                                      "/usr/sbin", "/usr/local/bin", "/usr/local/sbin"};
+    const fs::path normal = folder.lexically_normal();
+    for (const fs::path& system : SYSTEM) {
+        if (normal == system)
+            return true;
+    }
+    return false;
+}
+
 std::string GetVariable(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -32,7 +45,7 @@ fs::path CSettingsLocation::Resolve(const fs::path& program, const CEnvironment&
                                     const CWritableTest& isWritable) {
     const fs::path programFolder = program.parent_path();
     const fs::path fileName = GetFileName(program);
-    if (isWritable(programFolder))
+    if (!IsSystemProgramFolder(programFolder) && isWritable(programFolder))
         return programFolder / fileName;
     const fs::path configFolder = GetConfigFolder(environment);
     // Without a home there is nowhere better; reading still works beside the program.

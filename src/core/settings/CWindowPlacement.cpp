@@ -49,6 +49,7 @@ CWindowPlacement CWindowPlacement::Load(const CProfile& profile, int defaultSpli
     placement.m_nRight = profile.GetProfileInt(SECTION, "right", 0);
     placement.m_nBottom = profile.GetProfileInt(SECTION, "bottom", 0);
     placement.m_nSplitter = profile.GetProfileInt(SECTION, "splitter", defaultSplitter);
+    placement.m_bMaximized = profile.GetProfileInt(SECTION, "maximized", 0) != 0;
     return placement;
 }
 
@@ -59,6 +60,7 @@ bool CWindowPlacement::Save(CProfile& profile) const {
     ok = profile.WriteProfileInt(SECTION, "right", m_nRight) && ok;
     ok = profile.WriteProfileInt(SECTION, "bottom", m_nBottom) && ok;
     ok = profile.WriteProfileInt(SECTION, "splitter", m_nSplitter) && ok;
+    ok = profile.WriteProfileInt(SECTION, "maximized", m_bMaximized ? 1 : 0) && ok;
     return batch.End() && ok;
 }
 

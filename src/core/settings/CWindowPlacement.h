@@ -4,9 +4,9 @@
 
 class CProfile;
 
-// The main window's normal (not maximised) rectangle in screen pixels and the width of the group
-// tree, kept in section "Window". Right and bottom lie one past the last pixel, as they always
-// have in this file.
+// The main window's normal (not maximised) rectangle in screen pixels, whether it is maximised
+// and the width of the group tree, kept in section "Window". Right and bottom lie one past the last
+// pixel, as they always have in this file.
 class CWindowPlacement {
 public:
     static constexpr int DEFAULT_SPLITTER = 100;
@@ -47,6 +47,8 @@ public:
     int m_nRight = 0;
     int m_nBottom = 0;
     int m_nSplitter = DEFAULT_SPLITTER;
+    // Shown maximised; the rectangle is then the one it goes back to.
+    bool m_bMaximized = false;
     // Not kept in the file: what a useless tree width falls back to.
     int m_nDefaultSplitter = DEFAULT_SPLITTER;
 };

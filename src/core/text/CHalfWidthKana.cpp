@@ -70,6 +70,29 @@ std::string CHalfWidthKana::ToFullWidth(std::string_view utf8) {
     return out;
 }
 
+std::string CHalfWidthKana::ToHiragana(std::string_view utf8) {
+    constexpr char32_t FIRST_KATAKANA = 0x30A1; // ァ
+    constexpr char32_t LAST_KATAKANA = 0x30F3;  // ン
+    constexpr char32_t TO_HIRAGANA = 0x60;
+    std::string out(utf8);
+    // Both ranges are three bytes in UTF-8, so each character keeps its place.
+    for (std::size_t pos = 0; pos + 3 <= out.size(); ++pos) {
+        const auto b0 = static_cast<unsigned char>(out[pos]);
+        if (b0 != 0xE3)
+            continue;
+        const auto b1 = static_cast<unsigned char>(out[pos + 1]);
+        const auto b2 = static_cast<unsigned char>(out[pos + 2]);
+        const char32_t c = 0x3000 | static_cast<char32_t>((b1 & 0x3F) << 6) | (b2 & 0x3F);
+        if ((b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80 || c < FIRST_KATAKANA || c > LAST_KATAKANA) {
+            continue;
+        }
+        const std::string hiragana = CTextCodec::EncodeUtf8(c - TO_HIRAGANA);
+        out.replace(pos, 3, hiragana);
+        pos += 2;
+    }
+    return out;
+}
+
 char32_t CHalfWidthKana::FullWidthOf(char32_t halfWidth) {
     return halfWidth >= FIRST && halfWidth <= LAST ? FULL_WIDTH[halfWidth - FIRST] : halfWidth;
 }

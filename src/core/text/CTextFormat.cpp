@@ -17,3 +17,17 @@ std::string CTextFormat::Format(std::string_view pattern,
     }
     return text;
 }
+
+std::string CTextFormat::WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (text[i] == '\n' || text[i] == '\r')
+            out += "\r\n";
+        else
+            out.push_back(text[i]);
+    }
+    return out;
+}

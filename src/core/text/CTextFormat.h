@@ -11,4 +11,6 @@ class CTextFormat {
 public:
     static std::string Format(std::string_view pattern,
                               std::initializer_list<std::string_view> arguments);
+    // Every line end (CR LF, LF, a lone CR) made CR LF, as a memo's lines end in the book.
+    static std::string WithCrLf(std::string_view text);
 };

@@ -31,6 +31,7 @@ constexpr auto TEXTS = std::to_array<CCommandText>({
     {ID_FILE_MRU_FILE4, "", RECENT_PROMPT, ""},
     {ID_APP_EXIT, "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示", "終了"},
     {ID_EDIT_UNDO, "元に戻す(&U)\tCtrl+Z", "直前に行った動作を元に戻す", "元に戻す"},
+    {ID_EDIT_REDO, "やり直し(&R)\tCtrl+Y", "元に戻した動作をやり直す", "やり直し"},
     {ID_EDIT_COPY, "", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "ｺﾋﾟｰ"},
     {ID_EDIT_CUT, "", "選択範囲を切り取ってｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存", "切り取り"},
     {ID_EDIT_PASTE, "", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞの内容を貼り付け", "貼り付け"},

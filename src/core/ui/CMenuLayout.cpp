@@ -42,7 +42,7 @@ std::vector<CMenuEntry> BuildMainMenu() {
                                     Separator(),
                                     Command(ID_APP_EXIT)}),
         Popup(CUiTexts::MENU_EDIT,
-              {Command(ID_EDIT_UNDO), Separator(), Command(ID_UNITE_GROUPS),
+              {Command(ID_EDIT_UNDO), Command(ID_EDIT_REDO), Separator(), Command(ID_UNITE_GROUPS),
                Command(ID_DELETE_GROUP_AND_MEMBERS), Separator(), Command(ID_RECENT_ADDRESSES),
                Separator(), Command(ID_CELL_EDIT_MODE), Command(ID_COLUMN_SELECT_MODE), Separator(),
                Command(ID_FIND), Command(ID_FIND_DUPLICATES)}),
@@ -71,12 +71,27 @@ const CMenuEntry& CMenuLayout::GetContextMenu() {
 }
 
 const std::vector<int>& CMenuLayout::GetToolbar() {
-    static const std::vector<int> toolbar = {
-        ID_FILE_SAVE,        TOOLBAR_SEPARATOR, ID_NEW_PERSON,        ID_NEW_GROUP,
-        ID_EDIT_UNDO,        ID_DELETE,         ID_REMOVE_FROM_GROUP, ID_MODIFY,
-        ID_RESTORE,          TOOLBAR_SEPARATOR, ID_MAIL_EMAIL1,       ID_MAIL_EMAIL2,
-        ID_RECENT_ADDRESSES, TOOLBAR_SEPARATOR, ID_FILE_PRINT,        ID_FIND,
-        ID_README,           TOOLBAR_SEPARATOR, ID_CELL_EDIT_MODE,    ID_COLUMN_SELECT_MODE};
+    static const std::vector<int> toolbar = {ID_FILE_SAVE,
+                                             TOOLBAR_SEPARATOR,
+                                             ID_NEW_PERSON,
+                                             ID_NEW_GROUP,
+                                             ID_EDIT_UNDO,
+                                             ID_EDIT_REDO,
+                                             ID_DELETE,
+                                             ID_REMOVE_FROM_GROUP,
+                                             ID_MODIFY,
+                                             ID_RESTORE,
+                                             TOOLBAR_SEPARATOR,
+                                             ID_MAIL_EMAIL1,
+                                             ID_MAIL_EMAIL2,
+                                             ID_RECENT_ADDRESSES,
+                                             TOOLBAR_SEPARATOR,
+                                             ID_FILE_PRINT,
+                                             ID_FIND,
+                                             ID_README,
+                                             TOOLBAR_SEPARATOR,
+                                             ID_CELL_EDIT_MODE,
+                                             ID_COLUMN_SELECT_MODE};
     return toolbar;
 }
 
@@ -90,6 +105,8 @@ const std::vector<CAccelerator>& CMenuLayout::GetAccelerators() {
         {"Shift+Ins", ID_EDIT_PASTE},
         {"Ctrl+Z", ID_EDIT_UNDO},
         {"Alt+Backspace", ID_EDIT_UNDO},
+        {"Ctrl+Y", ID_EDIT_REDO},
+        {"Ctrl+Shift+Z", ID_EDIT_REDO},
         {"Ctrl+N", ID_FILE_NEW},
         {"Ctrl+O", ID_FILE_OPEN},
         {"Ctrl+S", ID_FILE_SAVE},
@@ -103,9 +120,10 @@ const std::vector<CAccelerator>& CMenuLayout::GetAccelerators() {
 }
 
 const std::vector<int>& CMenuLayout::GetMenuPictureIds() {
-    static const std::vector<int> ids = {
-        ID_NEW_PERSON,        ID_NEW_GROUP, ID_MODIFY,  ID_MAIL_EMAIL1,      ID_MAIL_EMAIL2,
-        ID_REMOVE_FROM_GROUP, ID_DELETE,    ID_RESTORE, ID_RECENT_ADDRESSES, ID_EDIT_UNDO,
-        ID_FILE_SAVE,         ID_README,    ID_FIND};
+    static const std::vector<int> ids = {ID_NEW_PERSON,  ID_NEW_GROUP,   ID_MODIFY,
+                                         ID_MAIL_EMAIL1, ID_MAIL_EMAIL2, ID_REMOVE_FROM_GROUP,
+                                         ID_DELETE,      ID_RESTORE,     ID_RECENT_ADDRESSES,
+                                         ID_EDIT_UNDO,   ID_EDIT_REDO,   ID_FILE_SAVE,
+                                         ID_README,      ID_FIND};
     return ids;
 }

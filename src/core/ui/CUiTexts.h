@@ -10,7 +10,9 @@ struct CUiTexts {
     static constexpr const char* MENU_SETTINGS = "設定(&S)";
     static constexpr const char* MENU_HELP = "ﾍﾙﾌﾟ(&H)";
     static constexpr const char* MENU_USAGE = "使い方(&U)";
-    static constexpr const char* README_FAILED = "readme.txtを開けませんでした。ごめんなさい。";
+    // The path of the readme, for the user to open it another way.
+    static constexpr const char* README_FAILED =
+        "readme.txtを開けませんでした。ごめんなさい。\n ファイル： %1 ";
     // The address of the support page.
     static constexpr const char* SUPPORT_FAILED =
         "Web上のサポートページを開けませんでした。ごめんなさい。\n サポートページ： %1 ";

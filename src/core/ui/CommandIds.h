@@ -46,6 +46,7 @@ enum ECommandId : int {
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_NEXT_PANE = 57680,

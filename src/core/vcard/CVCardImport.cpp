@@ -2,6 +2,7 @@
 
 #include "core/text/CTextCodec.h"
 #include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardReader.h"
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
@@ -116,6 +117,12 @@ void CVCardImport::Filter(const CPersonList& persons, const CPersonList& deleted
     });
 }
 
+void CVCardSummary::TakeReadCounts(const CVCardReadResult& read) {
+    replacedBytes = read.replacedBytes;
+    malformedLines = read.malformedLines;
+    firstMalformedLine = read.firstMalformedLine;
+}
+
 std::string CVCardImport::SummaryText(const CVCardSummary& summary) {
     std::string text = CTextFormat::Format(
         CVCardTexts::SUMMARY,
@@ -125,6 +132,13 @@ std::string CVCardImport::SummaryText(const CVCardSummary& summary) {
     if (summary.givenNewUid > 0)
         text += CTextFormat::Format(CVCardTexts::SAME_UID_OTHER_NAME,
                                     {std::to_string(summary.givenNewUid)});
+    if (summary.malformedLines > 0)
+        text += CTextFormat::Format(
+            CVCardTexts::MALFORMED_LINES,
+            {std::to_string(summary.malformedLines), std::to_string(summary.firstMalformedLine)});
+    if (summary.replacedBytes > 0)
+        text += CTextFormat::Format(CVCardTexts::REPLACED_BYTES,
+                                    {std::to_string(summary.replacedBytes)});
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 class CTextCodec;
+struct CVCardReadResult;
 
 // What an import did, for the summary.
 struct CVCardSummary {
@@ -19,6 +20,12 @@ struct CVCardSummary {
     std::size_t skippedValues = 0;
     std::size_t alreadyPresent = 0;
     std::size_t givenNewUid = 0; // another person's UID, so another person
+    std::size_t replacedBytes = 0;
+    std::size_t malformedLines = 0;
+    std::size_t firstMalformedLine = 0;
+
+    // What reading the file counted.
+    void TakeReadCounts(const CVCardReadResult& read);
 };
 
 // Values whose characters code page 932 lacks: how many, and the first of them.

@@ -37,8 +37,7 @@ const std::unordered_set<std::string_view> HOUSEKEEPING = {"VERSION",
                                                            "LABEL",
                                                            "CLIENTPIDMAP",
                                                            "X-ABUID",
-                                                           "NAME",
-                                                           "SOURCE"};
+                                                           "X-ABADR"};
 
 const std::map<std::string_view, const char*> LABELS = {
     {"ORG", CVCardTexts::LABEL_ORG},
@@ -75,21 +74,6 @@ std::vector<std::string> Components(const CVCardProperty& property, std::size_t 
     return parts;
 }
 
-// A memo's lines end in CR LF, as the program's own memos do.
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            continue;
-        if (text[i] == '\n' || text[i] == '\r')
-            out += CRLF;
-        else
-            out.push_back(text[i]);
-    }
-    return out;
-}
-
 bool IsAsciiAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -100,6 +84,38 @@ std::string JoinAddress(const std::string& address, const std::string& part) {
         return address + part;
     const bool blank = IsAsciiAlnum(address.back()) && IsAsciiAlnum(part.front());
     return address + (blank ? " " : "") + part;
+}
+
+bool IsJapan(std::string country) {
+    for (char& c : country) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+    }
+    return country == "JP" || country == "JAPAN" || country == CVCardTexts::COUNTRY_JAPAN;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view lower) {
+    return text.size() >= lower.size() &&
+           std::equal(lower.begin(), lower.end(), text.begin(), [](char l, char t) {
+               return l == (t >= 'A' && t <= 'Z' ? static_cast<char>(t + 32) : t);
+           });
+}
+
+// A phone number as a tel: URI (4.0) is the number after the scheme.
+std::string PhoneNumber(const CVCardProperty& property) {
+    std::string value = CVCardReader::Unescape(property.value);
+    if (StartsWithNoCase(value, "tel:"))
+        value.erase(0, 4);
+    return value;
+}
+
+// The kind a phone number keeps when it goes to the memo, where no field says it.
+const char* PhoneLabel(const CVCardProperty& property) {
+    if (property.HasParam("TYPE", "fax"))
+        return CVCardTexts::LABEL_FAX;
+    if (property.HasParam("TYPE", "pager"))
+        return CVCardTexts::LABEL_PAGER;
+    return CVCardTexts::LABEL_TEL;
 }
 
 // Some address books write their built-in labels as "_$!<Anniversary>!$_".
@@ -168,13 +184,17 @@ CVCardPerson CVCardMapper::Person() {
             continue;
         }
         if (property.name == "NOTE") {
-            notes.push_back(WithCrLf(CVCardReader::Unescape(property.value)));
+            notes.push_back(CTextFormat::WithCrLf(CVCardReader::Unescape(property.value)));
             Use(&property, EPersonText::Memo);
         } else if (property.name == "URL" && Text(person.texts, EPersonText::HomePage).empty()) {
             Text(person.texts, EPersonText::HomePage) = CVCardReader::Unescape(property.value);
             Use(&property, EPersonText::HomePage);
         } else if (property.name == "GENDER" || property.name == "X-GENDER")
-            person.sex = SexOf(property);
+            MapSex(property, person);
+        else if (property.name == "FN" && &property != m_card.Find("FN"))
+            AddMemoLine(CVCardTexts::LABEL_NAME, CVCardReader::Unescape(property.value), person);
+        else if (property.name == "N" && &property == m_card.Find("N"))
+            MapNameParts(property, person);
         else if (property.name == "CATEGORIES")
             AddGroups(property, person.groups);
         else if (property.name == "UID")
@@ -228,14 +248,19 @@ std::string CVCardMapper::Reading() const {
     }
     const CVCardProperty* last = m_card.Find("X-PHONETIC-LAST-NAME");
     const CVCardProperty* first = m_card.Find("X-PHONETIC-FIRST-NAME");
+    // Phones write these in katakana, often half-width; the book's readings are hiragana.
+    const auto asReading = [](const std::string& kana) {
+        return CHalfWidthKana::ToHiragana(CHalfWidthKana::ToFullWidth(kana));
+    };
     if (last || first)
-        return JoinNonEmpty({last ? CVCardReader::Unescape(last->value) : std::string(),
-                             first ? CVCardReader::Unescape(first->value) : std::string()},
-                            " ");
+        return asReading(
+            JoinNonEmpty({last ? CVCardReader::Unescape(last->value) : std::string(),
+                          first ? CVCardReader::Unescape(first->value) : std::string()},
+                         " "));
     for (const CVCardProperty& property : m_card.properties) {
         if (property.name == "SOUND" && property.HasParam("TYPE", "X-IRMC-N")) {
             const std::vector<std::string> parts = Components(property, 2);
-            return JoinNonEmpty({parts[0], parts[1]}, " ");
+            return asReading(JoinNonEmpty({parts[0], parts[1]}, " "));
         }
     }
     return {};
@@ -251,8 +276,10 @@ std::pair<std::string, std::string> CVCardMapper::Address(const CVCardProperty& 
     std::string address;
     for (const std::size_t part : {4, 3, 2})
         address = JoinAddress(address, c[part]);
-    for (const std::size_t part : {1, 0, 6})
+    for (const std::size_t part : {1, 0})
         address = JoinNonEmpty({address, c[part]}, " ");
+    if (!IsJapan(c[6]))
+        address = JoinNonEmpty({address, c[6]}, " ");
     return {c[5], address};
 }
 
@@ -288,13 +315,43 @@ void CVCardMapper::MapAddresses(CTextArray& texts) {
     }
 }
 
-int CVCardMapper::SexOf(const CVCardProperty& property) {
-    const std::string value = CVCardReader::Split(property.value, ';').front();
+int CVCardMapper::SexOf(std::string_view value) {
     if (value == "M" || value == "m" || value == "Male" || value == "male")
         return CPersonalData::SEX_MALE;
     if (value == "F" || value == "f" || value == "Female" || value == "female")
         return CPersonalData::SEX_FEMALE;
     return CPersonalData::SEX_NONE;
+}
+
+void CVCardMapper::MapSex(const CVCardProperty& property, CVCardPerson& person) {
+    const std::vector<std::string> parts = Components(property, 2);
+    const int sex = SexOf(parts[0]);
+    if (sex != CPersonalData::SEX_NONE)
+        person.sex = sex;
+    // Other kinds (O, N, U) and the words of the identity have no field but the memo.
+    AddMemoLine(
+        CVCardTexts::LABEL_SEX,
+        JoinNonEmpty({sex == CPersonalData::SEX_NONE ? parts[0] : std::string(), parts[1]}, " "),
+        person);
+}
+
+void CVCardMapper::MapNameParts(const CVCardProperty& property, CVCardPerson& person) {
+    const std::vector<std::string> parts = Components(property, 5);
+    AddMemoLine(CVCardTexts::LABEL_NAME_PREFIX, parts[3], person);
+    AddMemoLine(CVCardTexts::LABEL_MIDDLE_NAME, parts[2], person);
+    AddMemoLine(CVCardTexts::LABEL_NAME_SUFFIX, parts[4], person);
+}
+
+void CVCardMapper::AddMemoLine(std::string_view label, const std::string& value,
+                               CVCardPerson& person, const CVCardProperty* from) {
+    if (value.empty())
+        return;
+    m_overflow.push_back(CTextFormat::Format(CVCardTexts::MEMO_LINE,
+                                             {std::string(label), CTextFormat::WithCrLf(value)}));
+    if (from)
+        m_memoLines.emplace_back(static_cast<std::size_t>(from - m_card.properties.data()),
+                                 m_overflow.back());
+    ++person.movedToMemo;
 }
 
 void CVCardMapper::AddGroups(const CVCardProperty& property, std::vector<std::string>& groups) {
@@ -326,18 +383,17 @@ void CVCardMapper::Overflow(const CVCardProperty& property, CVCardPerson& person
     if (property.name == "ADR") {
         const auto [zip, address] = Address(property);
         value = JoinNonEmpty({zip, address}, " ");
+    } else if (property.name == "TEL") {
+        value = PhoneNumber(property);
     }
-    if (value.empty())
-        return;
     std::string label = LabelOf(property);
-    if (label.empty()) {
+    if (label.empty() && property.name == "TEL") {
+        label = PhoneLabel(property);
+    } else if (label.empty()) {
         const auto known = LABELS.find(property.name);
         label = known == LABELS.end() ? property.name : known->second;
     }
-    m_overflow.push_back(CTextFormat::Format(CVCardTexts::MEMO_LINE, {label, WithCrLf(value)}));
-    m_memoLines.emplace_back(static_cast<std::size_t>(&property - m_card.properties.data()),
-                             m_overflow.back());
-    ++person.movedToMemo;
+    AddMemoLine(label, value, person, &property);
 }
 
 void CVCardMapper::MapSlots(std::string_view name, std::string_view secondLabel,
@@ -347,7 +403,7 @@ void CVCardMapper::MapSlots(std::string_view name, std::string_view secondLabel,
         std::string& text = Text(texts, slot);
         if (!text.empty())
             return false;
-        text = CVCardReader::Unescape(property->value);
+        text = name == "TEL" ? PhoneNumber(*property) : CVCardReader::Unescape(property->value);
         Use(property, slot);
         return true;
     };

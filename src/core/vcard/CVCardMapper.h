@@ -73,7 +73,14 @@ private:
     // the others in order.
     void MapSlots(std::string_view name, std::string_view secondLabel,
                   const std::vector<EPersonText>& slots, CTextArray& texts);
-    static int SexOf(const CVCardProperty& property);
+    static int SexOf(std::string_view value);
+    void MapSex(const CVCardProperty& property, CVCardPerson& person);
+    // The parts of N no field holds: prefix, middle name and suffix.
+    void MapNameParts(const CVCardProperty& property, CVCardPerson& person);
+    // `from`, when given, is the property the line stands for, so that a card sent back can
+    // turn the line into that property again.
+    void AddMemoLine(std::string_view label, const std::string& value, CVCardPerson& person,
+                     const CVCardProperty* from = nullptr);
     static void AddGroups(const CVCardProperty& property, std::vector<std::string>& groups);
     static void RemoveRepeats(std::vector<std::string>& groups);
     void Overflow(const CVCardProperty& property, CVCardPerson& person);

@@ -315,7 +315,7 @@ private:
 
 std::optional<std::string> CVCardPatch::Apply(std::string_view base, std::string_view fresh,
                                               const CTextCodec& codec) {
-    CVCardReadResult baseRead = CVCardReader::Read(base, true);
+    CVCardReadResult baseRead = CVCardReader::Read(base, false, true);
     const CVCardReadResult freshRead = CVCardReader::Read(fresh);
     if (!baseRead.error.empty() || !freshRead.error.empty() || baseRead.cards.size() != 1 ||
         freshRead.cards.size() != 1)

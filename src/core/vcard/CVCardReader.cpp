@@ -1,11 +1,10 @@
 #include "core/vcard/CVCardReader.h"
 
 #include "core/text/CTextFormat.h"
+#include "core/vcard/CVCardCharsets.h"
 #include "core/vcard/CVCardTexts.h"
 
 #include <algorithm>
-#include <iconv.h>
-#include <map>
 
 namespace {
 constexpr std::string_view BOM = "\xEF\xBB\xBF";
@@ -39,30 +38,6 @@ bool ContainsNoCase(std::string_view text, std::string_view upper) {
     return false;
 }
 
-bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        if (c >= 0xC2 && c <= 0xDF)
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF)
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4)
-            length = 4;
-        else if (c >= 0x80)
-            return false;
-        if (i + length > text.size())
-            return false;
-        for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += length;
-    }
-    return true;
-}
-
 int HexValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
@@ -91,63 +66,15 @@ std::string DecodeQuotedPrintable(std::string_view text) {
     return out;
 }
 
-// Converters to UTF-8, opened once for each charset a file names.
-class CCharsets {
-public:
-    CCharsets() = default;
-    CCharsets(const CCharsets&) = delete;
-    CCharsets& operator=(const CCharsets&) = delete;
-    ~CCharsets() {
-        for (const auto& [name, converter] : m_converters) {
-            if (converter != NONE)
-                iconv_close(converter);
-        }
-    }
-
-    // UTF-8 text; bytes the charset cannot read stay as they are, so the import reports them.
-    std::string ToUtf8(const std::string& bytes, std::string_view charset) {
-        const std::string name = Canonical(charset);
-        if (name == "UTF-8")
-            return bytes;
-        iconv_t converter = Open(name);
-        if (converter == NONE)
-            return bytes;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        std::string out(bytes.size() * 4 + 8, '\0');
-        char* in = const_cast<char*>(bytes.data());
-        std::size_t inLeft = bytes.size();
-        char* to = out.data();
-        std::size_t toLeft = out.size();
-        if (iconv(converter, &in, &inLeft, &to, &toLeft) == static_cast<std::size_t>(-1))
-            return bytes;
-        out.resize(out.size() - toLeft);
-        return out;
-    }
-
-private:
-    static inline const iconv_t NONE = reinterpret_cast<iconv_t>(-1);
-
-    static std::string Canonical(std::string_view charset) {
-        std::string name = Upper(charset);
-        if (name == "UTF8")
-            return "UTF-8";
-        // What phones write for Japanese means the Windows code page, as everywhere here.
-        if (name == "SHIFT_JIS" || name == "SHIFT-JIS" || name == "SJIS" || name == "WINDOWS-31J" ||
-            name == "MS_KANJI")
-            return "CP932";
-        return name;
-    }
-
-    iconv_t Open(const std::string& name) {
-        const auto found = m_converters.find(name);
-        if (found != m_converters.end())
-            return found->second;
-        const iconv_t converter = iconv_open("UTF-8", name.c_str());
-        m_converters.emplace(name, converter);
-        return converter;
-    }
-
-    std::map<std::string, iconv_t> m_converters;
+// What reading the values of a file needs and found.
+struct CDecoding {
+    CVCardCharsets charsets;
+    bool replace = false;    // bad bytes become the replacement mark
+    bool twoOne = false;     // the card being read is of version 2.1
+    bool keepBinary = false; // inline data kept as the card spelt it
+    std::size_t replaced = 0;
+    EVCardDecode failure = EVCardDecode::Ok;
+    std::string charset; // of the failure
 };
 
 // The physical lines of the text, each with its number; any line end ends a line.
@@ -233,9 +160,33 @@ std::string Unquoted(std::string_view value) {
     return out;
 }
 
-// Parses one unfolded content line; nothing for a line that has no colon.
+// What a parameter without a name is, as the 2.1 grammar tells them apart by their values.
+std::string NamelessParam(std::string_view value) {
+    const std::string upper = Upper(value);
+    if (upper == "QUOTED-PRINTABLE" || upper == "BASE64" || upper == "8BIT" || upper == "7BIT")
+        return "ENCODING";
+    if (upper == "URL" || upper == "INLINE" || upper == "CONTENT-ID" || upper == "CID")
+        return "VALUE";
+    return "TYPE";
+}
+
+// The value in UTF-8: in the charset the property names, else UTF-8; only a 2.1 card that names
+// none may be in the Windows code page, as old phones wrote them.
+bool DecodeValue(const std::string& value, const CVCardProperty& property, CDecoding& decoding,
+                 std::string& out) {
+    std::string_view charset = property.Param("CHARSET").value_or("UTF-8");
+    if (!property.Param("CHARSET") && decoding.twoOne && !CVCardCharsets::IsValidUtf8(value))
+        charset = "CP932";
+    decoding.failure =
+        decoding.charsets.Decode(value, charset, decoding.replace, out, decoding.replaced);
+    decoding.charset = charset;
+    return decoding.failure == EVCardDecode::Ok;
+}
+
+// Parses one unfolded content line; nothing for a line that has no colon or a value that cannot
+// be read (decoding.failure says which).
 std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t number,
-                                        CCharsets& charsets, bool keepBinary) {
+                                        CDecoding& decoding) {
     const std::size_t colon = FindValueColon(line);
     if (colon == std::string_view::npos)
         return std::nullopt;
@@ -251,7 +202,7 @@ std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t numbe
     for (std::size_t i = 1; i < head.size(); ++i) {
         const std::size_t equals = head[i].find('=');
         if (equals == std::string_view::npos)
-            property.params.emplace_back("TYPE", Unquoted(head[i]));
+            property.params.emplace_back(NamelessParam(head[i]), Unquoted(head[i]));
         else
             property.params.emplace_back(Upper(head[i].substr(0, equals)),
                                          Unquoted(head[i].substr(equals + 1)));
@@ -263,18 +214,14 @@ std::optional<CVCardProperty> ParseLine(std::string_view line, std::size_t numbe
     };
     if (isEncoding("BASE64") || isEncoding("B") || StartsWithNoCase(value, "DATA:")) {
         property.binary = true;
-        if (keepBinary)
+        if (decoding.keepBinary)
             property.value = std::move(value);
         return property;
     }
     if (isEncoding("QUOTED-PRINTABLE"))
         value = DecodeQuotedPrintable(value);
-    if (const auto charset = property.Param("CHARSET"))
-        property.value = charsets.ToUtf8(value, *charset);
-    else if (!IsValidUtf8(value))
-        property.value = charsets.ToUtf8(value, "CP932"); // a phone that named no charset
-    else
-        property.value = std::move(value);
+    if (!DecodeValue(value, property, decoding, property.value))
+        return std::nullopt;
     return property;
 }
 
@@ -289,21 +236,33 @@ std::size_t LineAt(std::string_view bytes, std::size_t pos) {
     return line;
 }
 
-CVCardReadResult Failure(const char* message, std::size_t line) {
+CVCardReadResult Failure(const char* message, std::size_t line, const std::string& detail = {}) {
     CVCardReadResult result;
-    result.error = CTextFormat::Format(message, {std::to_string(line)});
+    result.error = CTextFormat::Format(message, {std::to_string(line), detail});
     result.errorLine = line;
+    return result;
+}
+
+CVCardReadResult DecodeFailure(const CDecoding& decoding, std::size_t line) {
+    if (decoding.failure == EVCardDecode::UnknownCharset)
+        return Failure(CVCardTexts::UNKNOWN_CHARSET, line, decoding.charset);
+    CVCardReadResult result = Failure(CVCardTexts::BAD_BYTES, line, decoding.charset);
+    result.badBytes = true;
+    result.replaceQuestion = CTextFormat::Format(CVCardTexts::BAD_BYTES_REPLACE,
+                                                 {std::to_string(line), decoding.charset});
     return result;
 }
 } // namespace
 
-CVCardReadResult CVCardReader::Read(std::string_view bytes, bool keepBinary) {
+CVCardReadResult CVCardReader::Read(std::string_view bytes, bool replaceBadBytes, bool keepBinary) {
     if (bytes.starts_with(BOM))
         bytes.remove_prefix(BOM.size());
     if (const std::size_t nul = bytes.find('\0'); nul != std::string_view::npos)
         return Failure(CVCardTexts::NUL_BYTE, LineAt(bytes, nul));
     CVCardReadResult result;
-    CCharsets charsets;
+    CDecoding decoding;
+    decoding.replace = replaceBadBytes;
+    decoding.keepBinary = keepBinary;
     CLineCursor cursor(bytes);
     std::optional<CVCard> card;
     bool keepsBlank = false; // 2.1 folding
@@ -325,9 +284,15 @@ CVCardReadResult CVCardReader::Read(std::string_view bytes, bool keepBinary) {
         }
         if (logical.find_first_not_of(" \t") == std::string::npos)
             continue;
-        auto property = ParseLine(logical, number, charsets, keepBinary);
-        if (!property)
+        decoding.twoOne = keepsBlank;
+        auto property = ParseLine(logical, number, decoding);
+        if (decoding.failure != EVCardDecode::Ok && card)
+            return DecodeFailure(decoding, number);
+        if (!property) {
+            if (card && decoding.failure == EVCardDecode::Ok && result.malformedLines++ == 0)
+                result.firstMalformedLine = number;
             continue;
+        }
         if (property->name == "BEGIN" && Upper(property->value) == "VCARD") {
             if (card)
                 return Failure(CVCardTexts::CARD_NEVER_ENDS, card->line);
@@ -348,6 +313,7 @@ CVCardReadResult CVCardReader::Read(std::string_view bytes, bool keepBinary) {
     }
     if (card)
         return Failure(CVCardTexts::CARD_NEVER_ENDS, card->line);
+    result.replacedBytes = decoding.replaced;
     return result;
 }
 
@@ -369,7 +335,8 @@ std::vector<std::string> CVCardReader::Split(std::string_view value, char separa
     std::vector<std::string> parts;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= value.size(); ++i) {
-        if (i < value.size() && value[i] == '\\') {
+        // A backslash that ends the value escapes nothing and stays as text.
+        if (i + 1 < value.size() && value[i] == '\\') {
             ++i;
             continue;
         }

@@ -13,6 +13,13 @@ struct CVCardReadResult {
     std::vector<CVCard> cards;
     std::string error; // UTF-8, empty when the file was read
     std::size_t errorLine = 0;
+    // The error is bytes that are no text: reading again may replace them, if the user agrees.
+    bool badBytes = false;
+    std::string replaceQuestion; // UTF-8
+    std::size_t replacedBytes = 0;
+    // Lines inside cards that are no property (no colon): skipped, and told in the summary.
+    std::size_t malformedLines = 0;
+    std::size_t firstMalformedLine = 0;
 };
 
 // Reads vCard 2.1, 3.0 and 4.0 text into cards: line ends of any kind, a UTF-8 byte-order mark,
@@ -23,9 +30,11 @@ class CVCardReader {
 public:
     CVCardReader() = delete;
 
-    // Inline data is left out unless `keepBinary`: an import has no use for it, a card that
-    // goes back to its server must keep it.
-    static CVCardReadResult Read(std::string_view bytes, bool keepBinary = false);
+    // Bytes that are no text in the value's charset refuse the file, unless `replaceBadBytes`
+    // makes each a "〓". Inline data is left out unless `keepBinary`: an import has no use for
+    // it, a card that goes back to its server must keep it.
+    static CVCardReadResult Read(std::string_view bytes, bool replaceBadBytes = false,
+                                 bool keepBinary = false);
 
     // "\n" and "\N" become a line break, "\," "\;" "\:" and "\\" the character itself.
     static std::string Unescape(std::string_view value);

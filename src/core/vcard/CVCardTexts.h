@@ -10,6 +10,21 @@ struct CVCardTexts {
         "%1 行目で始まるカードが終わっていません（END:VCARD がありません）。何も読み込みませんで"
         "した。";
 
+    // The line, the charset.
+    static constexpr const char* BAD_BYTES =
+        "%1 行目に、%2 の文字として読めないバイトがあります。何も読み込みませんでした。";
+    static constexpr const char* BAD_BYTES_REPLACE =
+        "%1 行目に、%2 の文字として読めないバイトがあります。\nOK を押すと、読めないバイトを"
+        "「〓」に置き換えて読み込みます。";
+    static constexpr const char* UNKNOWN_CHARSET =
+        "%1 行目の文字コード「%2」は、知らない文字コードです。何も読み込みませんでした。";
+    static constexpr const char* REPLACEMENT = "〓";
+    // The count of lines that are no property and the first of them, after the summary.
+    static constexpr const char* MALFORMED_LINES =
+        "%1 行は vCard の行として読めないので読み飛ばしました（最初は %2 行目）。";
+    // The count of bytes replaced, after the summary.
+    static constexpr const char* REPLACED_BYTES = "読めない %1 バイトを「〓」に置き換えました。";
+
     // The label of the home-town address and phone, as other address books show it.
     static constexpr const char* HOME_LABEL = "実家";
     // The labels that keep the second phone and e-mail apart from the first.
@@ -28,6 +43,15 @@ struct CVCardTexts {
     static constexpr const char* LABEL_URL = "ホームページ";
     static constexpr const char* LABEL_ADR = "住所";
     static constexpr const char* LABEL_IMPP = "チャット";
+    static constexpr const char* LABEL_FAX = "FAX";
+    static constexpr const char* LABEL_PAGER = "ポケットベル";
+    static constexpr const char* LABEL_SEX = "性別";
+    static constexpr const char* LABEL_NAME = "氏名";
+    static constexpr const char* LABEL_MIDDLE_NAME = "ミドルネーム";
+    static constexpr const char* LABEL_NAME_PREFIX = "敬称（前）";
+    static constexpr const char* LABEL_NAME_SUFFIX = "敬称（後）";
+    // A country an address in Japan may name, which the address then leaves out.
+    static constexpr const char* COUNTRY_JAPAN = "日本";
 
     // Persons added, groups created, values moved to the memo, values skipped, persons already
     // in the book.

@@ -32,6 +32,7 @@ CListKeyRule ForHiddenEditor(ECellKey key) {
         return {EListKeyAction::ShowEditor, ECellMove::None, true};
     case ECellKey::Delete:
         return {EListKeyAction::SendDelete, ECellMove::None, false};
+    case ECellKey::F2:
     case ECellKey::Other:
         return {EListKeyAction::Nothing, ECellMove::None, true};
     default:
@@ -52,6 +53,8 @@ CListKeyRule ForShownEditor(ECellKey key, bool shift) {
     case ECellKey::Delete:
     case ECellKey::Other:
         return {EListKeyAction::PassToEditor, ECellMove::None, false};
+    case ECellKey::F2:
+        return {EListKeyAction::EditCell, ECellMove::None, false};
     default:
         return {EListKeyAction::Move, MoveOf(key), false};
     }

@@ -1,7 +1,21 @@
 #pragma once
 
 // The keys cell editing tells apart; every other key is `Other`.
-enum class ECellKey { Shift, Tab, Enter, Escape, End, Home, Left, Right, Up, Down, Delete, Other };
+enum class ECellKey {
+    Shift,
+    Tab,
+    Enter,
+    Escape,
+    End,
+    Home,
+    Left,
+    Right,
+    Up,
+    Down,
+    Delete,
+    F2,
+    Other
+};
 
 // Where a key moves the cell cursor.
 enum class ECellMove { None, Left, Right, Up, Down, First, Last };
@@ -16,6 +30,7 @@ enum class EListKeyAction {
     HideEditor,   // leave cell edit mode, committing nothing
     Move,         // hidden: move and bring into range; visible: commit, move and show
     PassToEditor, // the editor takes the focus (text selected) and the same key
+    EditCell,     // the editor takes the focus with the caret after its text, as spreadsheets do
 };
 
 struct CListKeyRule {

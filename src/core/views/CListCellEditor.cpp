@@ -255,6 +255,7 @@ bool CListCellEditor::IsEditorCommand(int id) {
     case ID_EDIT_COPY:
     case ID_EDIT_PASTE:
     case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
         return true;
     default:
         return false;
@@ -263,7 +264,7 @@ bool CListCellEditor::IsEditorCommand(int id) {
 
 bool CListCellEditor::HasCommand(int id) const {
     // Undo is the document's; while the editor is shown the list commits the editor first.
-    return IsEditorCommand(id) && (id != ID_EDIT_UNDO || m_bVisible);
+    return IsEditorCommand(id) && ((id != ID_EDIT_UNDO && id != ID_EDIT_REDO) || m_bVisible);
 }
 
 void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
@@ -282,6 +283,12 @@ void CListCellEditor::OnUpdateCommand(int id, CCmdUI& ui) {
             ui.SetText(
                 CTextFormat::Format(CDocumentTexts::UNDO_NAMED, {CUndoTexts::MODIFY_BY_CELL_EDIT}));
         }
+        break;
+    case ID_EDIT_REDO:
+        m_doc.OnUpdateCommand(id, ui);
+        // Committing the typing would be a new step, which leaves nothing to redo.
+        if (m_pWindow && m_pWindow->IsModified())
+            ui.Enable(false);
         break;
     default:
         break;
@@ -327,6 +334,10 @@ void CListCellEditor::OnCommand(int id) {
     case ID_EDIT_UNDO:
         if (m_bVisible)
             CommitThenUndo();
+        break;
+    case ID_EDIT_REDO:
+        if (m_bVisible && Commit())
+            m_doc.OnEditRedo();
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "gui/app/CAboutDialog.h"
 
 #include "core/text/CSharedTexts.h"
+#include "core/text/CTextFormat.h"
 #include "gui/app/CAppIcons.h"
 #include "gui/app/CAppTexts.h"
 #include "gui/dialogs/CDialogFrame.h"
@@ -30,7 +31,9 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent, CDialogFrame::CAPT
     icon->setPixmap(CAppIcons::Application().pixmap(ICON_SIZE, ICON_SIZE));
 
     auto* texts = new QVBoxLayout;
-    texts->addWidget(MakeText(QString::fromUtf8(CAppTexts::ABOUT_VERSION), this));
+    texts->addWidget(MakeText(
+        QString::fromUtf8(CTextFormat::Format(CAppTexts::ABOUT_VERSION, {TARNVALE_VERSION})),
+        this));
     texts->addWidget(MakeText(QString::fromUtf8(CAppTexts::ABOUT_DESCRIPTION), this));
 
     auto* close = new QPushButton(QString::fromUtf8(CSharedTexts::CLOSE), this);

@@ -13,6 +13,7 @@ constexpr auto ICON_FILES = std::to_array<std::pair<int, const char*>>({
     {ID_NEW_PERSON, "new-person"},
     {ID_NEW_GROUP, "new-group"},
     {ID_EDIT_UNDO, "undo"},
+    {ID_EDIT_REDO, "redo"},
     {ID_DELETE, "delete"},
     {ID_REMOVE_FROM_GROUP, "remove-from-group"},
     {ID_MODIFY, "modify"},

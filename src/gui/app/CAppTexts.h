@@ -20,6 +20,7 @@ struct CAppTexts {
     static constexpr const char* LOCK_SCROLL = "SCRL";
     // The about box.
     static constexpr const char* ABOUT_TITLE = "ﾊﾞｰｼﾞｮﾝ情報";
-    static constexpr const char* ABOUT_VERSION = "Tarnvale  ﾊﾞｰｼﾞｮﾝ 2.39";
+    // The version.
+    static constexpr const char* ABOUT_VERSION = "Tarnvale  ﾊﾞｰｼﾞｮﾝ %1";
     static constexpr const char* ABOUT_DESCRIPTION = "グループで整理する住所録 ― Linux 版";
 };

@@ -1,10 +1,13 @@
 #include "gui/app/CDesktopHandlers.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace {
 // xdg-mime reads a few small files; a desktop that takes longer is not waited for.
 constexpr int ANSWER_WAIT_MS = 3000;
+// xdg-open that finds no program fails at once; one that found a program may wait for it.
+constexpr int OPEN_WAIT_MS = 1500;
 } // namespace
 
 std::optional<bool> CDesktopHandlers::HasDefaultFor(const QString& scheme) {
@@ -21,4 +24,21 @@ std::optional<bool> CDesktopHandlers::HasDefaultFor(const QString& scheme) {
     if (query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
         return std::nullopt;
     return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+bool CDesktopHandlers::Open(const QString& url) {
+    // Owned by the application, so that a program still open outlives this call.
+    auto* process = new QProcess(QCoreApplication::instance());
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             process->deleteLater();
+                     });
+    process->start(QStringLiteral("xdg-open"), {url});
+    if (!process->waitForStarted(ANSWER_WAIT_MS))
+        return false;
+    if (!process->waitForFinished(OPEN_WAIT_MS))
+        return true;
+    return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
 }

@@ -41,6 +41,9 @@ constexpr int DEFAULT_HEIGHT = 560;
 constexpr int TOOL_ICON_SIZE = 16;
 // A fresh tree shows a group name this long whole.
 constexpr int GROUP_NAME_CHARACTERS = 6;
+// How often, and how far apart, the window looks for the frame the window manager gives it.
+constexpr int FRAME_CHECKS = 20;
+constexpr int FRAME_CHECK_MS = 100;
 
 bool IsMenuPicture(int id) {
     const std::vector<int>& ids = CMenuLayout::GetMenuPictureIds();
@@ -267,9 +270,19 @@ int CMainFrame::DefaultTreeWidth() const {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The window manager's frame is known only once the window is up.
     if (!std::exchange(m_bFrameFitted, true))
-        QTimer::singleShot(0, this, [this] { CScreenFit::Fit(*this); });
+        QTimer::singleShot(0, this, [this] { FitFrame(FRAME_CHECKS); });
+}
+
+void CMainFrame::FitFrame(int checksLeft) {
+    // The window manager tells its frame some moments after the window is up, and one without
+    // frames never does: the window is fitted again, frame and all, once it is known.
+    CScreenFit::Fit(*this);
+    const CWindowPlacement::CFrame frame = CScreenFit::GetFrame(*this);
+    const bool known =
+        frame.m_nLeft != 0 || frame.m_nTop != 0 || frame.m_nRight != 0 || frame.m_nBottom != 0;
+    if (!known && checksLeft > 1)
+        QTimer::singleShot(FRAME_CHECK_MS, this, [this, checksLeft] { FitFrame(checksLeft - 1); });
 }
 
 void CMainFrame::ApplyPlacement() {
@@ -282,6 +295,9 @@ void CMainFrame::ApplyPlacement() {
         resize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     const int tree = std::max(1, placement.m_nSplitter);
     m_splitter->setSizes({tree, std::max(1, width() - tree - m_splitter->handleWidth())});
+    // Shown maximised, over the normal rectangle it returns to.
+    if (placement.m_bMaximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void CMainFrame::SaveWindowSettings() {
@@ -290,6 +306,7 @@ void CMainFrame::SaveWindowSettings() {
     if (!normal.isValid())
         normal = geometry();
     CWindowPlacement placement = CScreenFit::PlacementOf(normal);
+    placement.m_bMaximized = isMaximized();
     placement.m_nSplitter = m_splitter->sizes().value(0, CWindowPlacement::DEFAULT_SPLITTER);
     // One write of the settings file for the window and both panes.
     const CProfile::CBatch batch(m_profile);

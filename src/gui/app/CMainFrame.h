@@ -100,6 +100,7 @@ private:
     void CreateClient();
     void ConnectPanes();
     void ApplyPlacement();
+    void FitFrame(int checksLeft);
     int DefaultTreeWidth() const;
     void ShowContextMenu(EPane pane, const QPoint& globalPos, const std::vector<int>& greyed);
     void RunPaneCommand(EPane pane, int id);

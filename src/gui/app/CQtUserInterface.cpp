@@ -135,6 +135,9 @@ bool CQtUserInterface::OpenUrl(const std::string& url) {
     if (mail && m_handlerProbe(QStringLiteral("mailto")) == false)
         return false;
     const QUrl::ParsingMode mode = mail ? QUrl::TolerantMode : QUrl::StrictMode;
+    // A file the desktop has no program for would fail unseen too: xdg-open says so by its exit.
+    if (url.starts_with("file:"))
+        return CDesktopHandlers::Open(QString::fromUtf8(url));
     return QDesktopServices::openUrl(QUrl(QString::fromUtf8(url), mode));
 }
 

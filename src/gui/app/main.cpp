@@ -6,14 +6,21 @@
 #include <QApplication>
 #include <QFile>
 
+#include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so that it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("tarnvale " TARNVALE_VERSION);
+        return std::fflush(stdout) == 0 && std::ferror(stdout) == 0 ? 0 : 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarnvale"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnvale"));
-    QApplication::setDesktopFileName(QStringLiteral("tarnvale"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tarnvale.Tarnvale"));
     CInterfaceLanguage::Install(app);
 
     // --quit-after-load opens the book, paints the window once and ends: how much memory a

@@ -15,16 +15,17 @@
 namespace {
 constexpr double RULE_MM = 0.2;
 
-// Draws one line of text in a box given in millimetres, cut short with "…" when it is too long.
+// Draws one line of text in a box given in millimetres, cut short with "…" only where core's
+// measure of it was too short for the font.
 class CLinePainter {
 public:
     CLinePainter(QPainter& painter, double unitsPerMm)
         : m_painter(painter), m_dUnitsPerMm(unitsPerMm) {}
 
     void Text(const std::string& utf8, double left, double top, double width,
-              Qt::Alignment align = Qt::AlignLeft) {
+              Qt::Alignment align = Qt::AlignLeft, double height = CListPrintout::ROW_HEIGHT) {
         const QRectF box(left * m_dUnitsPerMm, top * m_dUnitsPerMm, width * m_dUnitsPerMm,
-                         CListPrintout::ROW_HEIGHT * m_dUnitsPerMm);
+                         height * m_dUnitsPerMm);
         const QString text = QFontMetricsF(m_painter.font(), m_painter.device())
                                  .elidedText(QString::fromUtf8(utf8), Qt::ElideRight, box.width());
         m_painter.drawText(box, static_cast<int>(align | Qt::AlignVCenter), text);
@@ -46,23 +47,25 @@ void PaintPage(QPainter& painter, CLinePainter& lines, const CListPrintout& prin
     const double textWidth = right - CListPrintout::MARGIN;
     painter.setFont(font);
     lines.Text(printout.GetHeader(), CListPrintout::MARGIN, CListPrintout::MARGIN, textWidth);
-    double top = CListPrintout::TitleTop();
+    const double top = CListPrintout::TitleTop();
     font.setBold(true);
     painter.setFont(font);
     for (const CListPrintColumn& column : printout.GetColumns())
         lines.Text(column.m_strTitle, column.m_dLeft + CListPrintout::CELL_PADDING, top,
                    column.m_dWidth - 2 * CListPrintout::CELL_PADDING);
-    top += CListPrintout::ROW_HEIGHT;
-    lines.Rule(CListPrintout::MARGIN, right, top);
+    lines.Rule(CListPrintout::MARGIN, right, top + CListPrintout::ROW_HEIGHT);
     font.setBold(false);
     painter.setFont(font);
-    const auto [first, end] = printout.GetPageRows(page);
-    for (std::size_t row = first; row < end; ++row, top += CListPrintout::ROW_HEIGHT) {
-        const auto& cells = printout.GetRows()[row];
-        for (std::size_t column = 0; column < cells.size(); ++column) {
+    for (const CListPrintRow& row : printout.GetPageRows(page)) {
+        for (std::size_t column = 0; column < row.m_cells.size(); ++column) {
             const CListPrintColumn& place = printout.GetColumns()[column];
-            lines.Text(cells[column], place.m_dLeft + CListPrintout::CELL_PADDING, top,
-                       place.m_dWidth - 2 * CListPrintout::CELL_PADDING);
+            double lineTop = row.m_dTop;
+            // The first line sits where a row of one line would; the others below it.
+            for (const std::string& line : row.m_cells[column]) {
+                lines.Text(line, place.m_dLeft + CListPrintout::CELL_PADDING, lineTop,
+                           place.m_dWidth - 2 * CListPrintout::CELL_PADDING);
+                lineTop += CListPrintout::LINE_HEIGHT;
+            }
         }
     }
     lines.Text(printout.GetFooter(page), CListPrintout::MARGIN, printout.FooterTop(), textWidth,

@@ -186,10 +186,17 @@ void CPostcardPreviewDialog::Print() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFullPage(true);
     QPrintDialog dialog(&printer, this);
+    const auto& cards = m_model.GetBatch().GetCards();
+    dialog.setMinMax(1, static_cast<int>(cards.size()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString font = QString::fromStdString(m_model.GetOptions().m_strFont);
-    if (CPostcardPages::Paint(printer, printer.resolution(), m_model.GetBatch().GetCards(), font) &&
+    if (CPostcardPages::Paint(
+            printer, printer.resolution(),
+            m_model.GetBatch().GetCards(
+                printer.printRange() == QPrinter::PageRange ? printer.fromPage() : 0,
+                printer.toPage()),
+            font) &&
         printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         CPdfUnicodeMap::MendFile(printer.outputFileName(), QFont(font));
 }

@@ -9,6 +9,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <algorithm>
+
 CQtPrintDialogs::CQtPrintDialogs(QWidget* window, CUserInterface& ui)
     : m_pWindow(window), m_ui(ui) {}
 
@@ -30,6 +32,12 @@ void CQtPrintDialogs::RunPostcardPreview(CPostcardPreviewModel& model) {
 
 void CQtPrintDialogs::PrintList(CListPrintout& printout, bool preview) {
     QPrinter& printer = Printer();
+    // Turned as the columns need; the dialog still lets the user turn it back.
+    const QSizeF portrait = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+    printer.setPageOrientation(
+        printout.WantsLandscape(std::min(portrait.width(), portrait.height()))
+            ? QPageLayout::Landscape
+            : QPageLayout::Portrait);
     if (preview) {
         QPrintPreviewDialog dialog(&printer, m_pWindow);
         QObject::connect(

@@ -70,6 +70,8 @@ ECellKey CListEdit::CellKeyOf(const QKeyEvent& key) {
         return ECellKey::Down;
     case Qt::Key_Delete:
         return ECellKey::Delete;
+    case Qt::Key_F2:
+        return ECellKey::F2;
     default:
         return ECellKey::Other;
     }
@@ -115,26 +117,42 @@ bool CListEdit::IsInputMethodHere() const {
     return focus == this || focus == &m_list;
 }
 
+void CListEdit::SetInputMethodCalls(CInputMethodCalls calls) {
+    m_inputMethod = std::move(calls);
+}
+
 void CListEdit::CommitComposition() {
     if (m_composing.isEmpty())
         return;
     // The input method confirms its conversion into whatever has the focus: asked only while
-    // that is this cell.
-    const bool here = IsInputMethodHere();
-    if (here)
-        QGuiApplication::inputMethod()->commit();
+    // that is this cell. Some confirm when asked to commit, others only when reset.
+    if (IsInputMethodHere()) {
+        m_inputMethod.commit();
+        if (!m_composing.isEmpty())
+            m_inputMethod.reset();
+    }
     if (m_composing.isEmpty())
         return;
-    // It kept the conversion, or serves another widget by now: the cell takes it, and the input
-    // method forgets it, so that it never lands anywhere else.
+    // It dropped the conversion, or serves another widget by now: the cell takes it. Should the
+    // input method confirm it after all, that is the same text a second time.
+    m_confirmedHere = m_composing;
     QInputMethodEvent confirmed;
     confirmed.setCommitString(m_composing);
-    inputMethodEvent(&confirmed);
-    if (here)
-        QGuiApplication::inputMethod()->reset();
+    QLineEdit::inputMethodEvent(&confirmed);
+    m_composing.clear();
 }
 
 void CListEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!m_confirmedHere.isEmpty() &&
+        (!event->commitString().isEmpty() || !event->preeditString().isEmpty())) {
+        const bool echo = m_composing.isEmpty() && event->preeditString().isEmpty() &&
+                          event->commitString() == m_confirmedHere;
+        m_confirmedHere.clear();
+        if (echo) {
+            event->accept();
+            return;
+        }
+    }
     QLineEdit::inputMethodEvent(event);
     m_composing = event->preeditString();
 }
@@ -182,11 +200,19 @@ void CListEdit::FocusEditor() {
     SelectAllFromStart();
 }
 
+void CListEdit::EditText() {
+    setFocus(Qt::OtherFocusReason);
+    deselect();
+    end(false);
+}
+
 bool CListEdit::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
-        // Ctrl+Z is the address book's undo, which commits this editor first; the line edit's
-        // own undo would take it otherwise.
-        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
+        // Ctrl+Z and Ctrl+Y are the address book's undo and redo, which commit this editor
+        // first; the line edit's own would take them otherwise.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
             event->ignore();
             return false;
         }

@@ -3,7 +3,11 @@
 #include "core/views/CCellEditorWindow.h"
 #include "core/views/CCellKeys.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QLineEdit>
+
+#include <functional>
 
 class CListCellEditor;
 class QTableView;
@@ -15,12 +19,21 @@ class CListEdit : public QLineEdit, public CCellEditorWindow {
     Q_OBJECT
 
 public:
+    // What the cell asks of the input method; the desktop's unless tests stand in for it.
+    struct CInputMethodCalls {
+        std::function<void()> commit;
+        std::function<void()> reset;
+    };
+
     CListEdit(QTableView& list, CListCellEditor& editing);
 
     // The key as cell editing tells keys apart.
     static ECellKey CellKeyOf(const QKeyEvent& key);
     // A key the list handed on: the editor takes the focus with its text selected, then the key.
     void TakeKey(const QKeyEvent& key);
+    void SetInputMethodCalls(CInputMethodCalls calls);
+    // F2: the focus, and the caret after the text, nothing selected.
+    void EditText();
     // Back over its cell after the list scrolled or its columns moved or changed width.
     void FollowCell();
 
@@ -55,4 +68,10 @@ private:
     int m_nField = -1;
     // What the input method is converting: shown in the cell, not yet part of the text.
     QString m_composing;
+    // A conversion the cell took by itself, until the input method's next word.
+    QString m_confirmedHere;
+    CInputMethodCalls m_inputMethod{[] { QGuiApplication::inputMethod()->commit(); },
+                                    [] {
+                                        QGuiApplication::inputMethod()->reset();
+                                    }};
 };

@@ -243,6 +243,9 @@ void CPersonListWidget::keyPressEvent(QKeyEvent* event) {
     case EListKeyAction::PassToEditor:
         m_edit->TakeKey(*event);
         break;
+    case EListKeyAction::EditCell:
+        m_edit->EditText();
+        break;
     default:
         break;
     }
