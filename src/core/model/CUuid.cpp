@@ -1,5 +1,6 @@
 #include "core/model/CUuid.h"
 
+#include "core/text/CHexDigit.h"
 #include "core/text/CSha1.h"
 
 #include <algorithm>
@@ -9,16 +10,6 @@ constexpr std::string_view URN_PREFIX = "urn:uuid:";
 // Where the hexadecimal text has a hyphen.
 constexpr std::array<std::size_t, 4> HYPHENS = {8, 13, 18, 23};
 constexpr std::size_t TEXT_SIZE = 36;
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool IsHyphenAt(std::size_t index) {
     return std::find(HYPHENS.begin(), HYPHENS.end(), index) != HYPHENS.end();
@@ -85,8 +76,8 @@ std::optional<CUuid> CUuid::Parse(std::string_view text) {
                 return std::nullopt;
             ++i;
         }
-        const int high = HexValue(text[i]);
-        const int low = HexValue(text[i + 1]);
+        const int high = CHexDigit::Value(text[i]);
+        const int low = CHexDigit::Value(text[i + 1]);
         if (high < 0 || low < 0)
             return std::nullopt;
         uuid.m_bytes[byte++] = static_cast<std::uint8_t>(high * 16 + low);

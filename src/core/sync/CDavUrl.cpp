@@ -1,5 +1,7 @@
 #include "core/sync/CDavUrl.h"
 
+#include "core/text/CHexDigit.h"
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -13,16 +15,6 @@ std::string Lower(std::string_view text) {
     std::ranges::transform(out, out.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 bool IsUnreserved(unsigned char c) {
@@ -46,10 +38,10 @@ std::string CanonicalSegment(std::string_view segment) {
     std::string out;
     for (std::size_t i = 0; i < segment.size(); ++i) {
         const auto c = static_cast<unsigned char>(segment[i]);
-        if (c == '%' && i + 2 < segment.size() && HexValue(segment[i + 1]) >= 0 &&
-            HexValue(segment[i + 2]) >= 0) {
-            const auto decoded = static_cast<unsigned char>(HexValue(segment[i + 1]) * 16 +
-                                                            HexValue(segment[i + 2]));
+        if (c == '%' && i + 2 < segment.size() && CHexDigit::Value(segment[i + 1]) >= 0 &&
+            CHexDigit::Value(segment[i + 2]) >= 0) {
+            const auto decoded = static_cast<unsigned char>(CHexDigit::Value(segment[i + 1]) * 16 +
+                                                            CHexDigit::Value(segment[i + 2]));
             if (IsPathChar(decoded))
                 out += static_cast<char>(decoded);
             else
@@ -67,9 +59,10 @@ std::string CanonicalSegment(std::string_view segment) {
 std::string Decoded(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-            HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && CHexDigit::Value(text[i + 1]) >= 0 &&
+            CHexDigit::Value(text[i + 2]) >= 0) {
+            out += static_cast<char>(CHexDigit::Value(text[i + 1]) * 16 +
+                                     CHexDigit::Value(text[i + 2]));
             i += 2;
         } else {
             out += text[i];
@@ -213,4 +206,16 @@ bool CDavUrl::IsInside(const CDavUrl& collection) const {
     const std::string own = path.substr(0, path.find('?'));
     return own.size() > folder.size() && own.starts_with(folder) &&
            own.find_first_not_of('/', folder.size()) != std::string::npos;
+}
+
+std::string CDavUrl::EncodeSegment(std::string_view text) {
+    std::string segment;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (IsUnreserved(byte))
+            segment += c;
+        else
+            Escape(byte, segment);
+    }
+    return segment;
 }

@@ -22,6 +22,9 @@ struct CDavUrl {
     // not hold escaped and "." and ".." segments taken out: two spellings of one resource give
     // the same text.
     static std::string CanonicalPath(std::string_view path);
+    // Any text as one path segment: unreserved characters as they are, every other byte
+    // percent-encoded, so that a card's UID of any text names the address meant.
+    static std::string EncodeSegment(std::string_view text);
     // `url` as a user may see and a file may keep it: no user, no password.
     static std::string Safe(std::string_view url);
 

@@ -17,31 +17,12 @@
 #include "core/vcard/CVCardWriter.h"
 
 #include <algorithm>
-#include <cctype>
 #include <ctime>
 #include <set>
 
 namespace {
 constexpr int MAX_ATTEMPTS = 2; // a card refused again after a look at the server's is refused
 constexpr std::size_t MULTIGET_BATCH = 100;
-
-// A card's name in a path: the characters no URL needs to escape as they are, the rest
-// percent-encoded, so that a UID of any text makes an address the server reads as meant.
-std::string PathSegment(std::string_view text) {
-    static constexpr char DIGITS[] = "0123456789ABCDEF";
-    std::string segment;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (std::isalnum(byte) != 0 || c == '-' || c == '.' || c == '_' || c == '~') {
-            segment += c;
-        } else {
-            segment += '%';
-            segment += DIGITS[byte >> 4];
-            segment += DIGITS[byte & 0x0F];
-        }
-    }
-    return segment;
-}
 
 std::string WithSlash(std::string path) {
     if (!path.ends_with('/'))
@@ -290,7 +271,7 @@ void CSyncEngine::Decide(const std::string& uid, CPersonalData* local, CSyncRepo
 
 std::string CSyncEngine::NewHref(const std::string& uid) const {
     const std::string folder = WithSlash(CDavSession::PathOf(m_strCollection));
-    const std::string name = PathSegment(uid);
+    const std::string name = CDavUrl::EncodeSegment(uid);
     std::string href = folder + name + ".vcf";
     for (int n = 2; m_server.contains(href); ++n)
         href = folder + name + '-' + std::to_string(n) + ".vcf";
